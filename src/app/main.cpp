@@ -1,0 +1,15 @@
+#include "app/startup.h"
+#include "data/program_state.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TOVI"));
+    ProgramState& state = programState();
+    state.programFolder = QCoreApplication::applicationDirPath();
+    if (!Main(state))
+        return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,49 @@
+#include "app/startup.h"
+
+#include "data/program_state.h"
+#include "data/recordset_helpers.h"
+#include "data/schema.h"
+#include "platform/ui/message_box.h"
+#include "ui/main/frmMain.h"
+
+namespace {
+
+const QString kCantOpenText = QStringLiteral(
+    "TOVI has experienced an error.  The most likely cause for this error is that you do not have Read/Write "
+    "access to the hard drive.  Please ensure that you are logged onto the computer with Read/Write access.");
+
+Status openDatabase(ProgramState& state)
+{
+    Result<std::unique_ptr<Connection>> conn = Connection::open(state.databasePath());
+    if (!conn)
+        return conn.error();
+    if (Status s = verifySchema(**conn); !s)
+        return s;
+    state.gConn = std::move(*conn);
+    Result<Recordset> sites = openTableRecordset(*state.gConn, siteInfoTable());
+    if (!sites)
+        return sites.error();
+    state.gRsSiteInfo = std::move(*sites);
+    return {};
+}
+
+} // namespace
+
+frmMain* Main(ProgramState& state)
+{
+    if (Status s = openDatabase(state); !s) {
+        CloseRecordset(state.gRsSiteInfo);
+        CloseRecordset(state.gRsWmuInfo);
+        CloseRecordset(state.gRsSiteCocs);
+        state.gConn.reset();
+        MsgBox(kCantOpenText, vbInformation, QStringLiteral("Can't Open Database"));
+        return nullptr;
+    }
+    auto* window = new frmMain(state);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->MDIForm_Load();
+    CloseRecordset(state.gRsSiteInfo);
+    CloseRecordset(state.gRsWmuInfo);
+    CloseRecordset(state.gRsSiteCocs);
+    return window;
+}

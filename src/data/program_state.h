@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+
+#include <QString>
+
+#include <memory>
+
+// What the whole program shares: the database connection, the open analysis with its record
+// sets, and the flags the windows pass between them. One instance for the program's run.
+struct ProgramState {
+    QString programFolder;                  // the folder holding ChemDB/, Documents/, Help/
+    std::unique_ptr<Connection> gConn;
+
+    qint32 gCurSiteKey = 0;                 // 0: no analysis is open
+    QString gCurFileName;
+    Recordset gRsSiteInfo;
+    Recordset gRsWmuInfo;
+    Recordset gRsSiteCocs;
+    Recordset gRsGwDelisting;
+    Recordset gRsDelistCocs;
+
+    bool gAnalysisFormsOpen = false;
+    bool gClosingAnalysis = false;
+    qint16 gAcknowPage = 0;
+    bool gHandCursorFailed = false;
+
+    QString databasePath() const;           // programFolder/ChemDB/TOVIv3.0.db
+};
+
+// The program's state. Tests install their own with ScopedProgramState.
+ProgramState& programState();
+
+class ScopedProgramState {
+public:
+    explicit ScopedProgramState(ProgramState& state);
+    ~ScopedProgramState();
+    ScopedProgramState(const ScopedProgramState&) = delete;
+    ScopedProgramState& operator=(const ScopedProgramState&) = delete;
+
+private:
+    ProgramState* m_previous;
+};

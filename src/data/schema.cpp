@@ -1,0 +1,392 @@
+#include "data/schema.h"
+
+#include "platform/db/transaction.h"
+#include "platform/text/number_format.h"
+#include "platform/text/number_parse.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kTextWidth = 255;
+
+ColumnDef text(const char* name, int width = kTextWidth) { return {QString::fromLatin1(name), ColumnKind::Text, width}; }
+ColumnDef memo(const char* name) { return {QString::fromLatin1(name), ColumnKind::Memo, 0}; }
+ColumnDef dbl(const QString& name) { return {name, ColumnKind::Double, 0}; }
+ColumnDef dbl(const char* name) { return dbl(QString::fromLatin1(name)); }
+ColumnDef single(const QString& name) { return {name, ColumnKind::Single, 0}; }
+ColumnDef int16(const char* name) { return {QString::fromLatin1(name), ColumnKind::Int16, 0}; }
+ColumnDef int32(const char* name) { return {QString::fromLatin1(name), ColumnKind::Int32, 0}; }
+ColumnDef boolean(const char* name) { return {QString::fromLatin1(name), ColumnKind::Bool, 0}; }
+
+const QStringList kProperties = {
+    "MCL", "CSFO", "CSFI", "ORDO", "ORDI", "BCF", "SOILSAT", "TC", "HENRY", "DIFFW", "DIFFA", "SOL", "DAFLF",
+    "DAFSI", "TSTAR", "K", "TAU", "B", "ORGANIC", "BAF", "ECOCHRON", "CARCNON", "MW", "VAPORP", "KSW"};
+
+const QStringList kForwardResults = {
+    "SWINGh", "SWINGr", "SWINGsh", "SWINGsr", "FISHINGh", "FISHINGr", "FISHINGsh", "FISHINGsr",
+    "AMBCONC", "ECOCHRNs", "AIRINHVh", "AIRINHVr", "AIRINHVsh", "AIRINHVsr", "AIRINHPh", "AIRINHPr",
+    "AIRINHPsh", "AIRINHPsr", "SOILINGh", "SOILINGr", "SOILINGsh", "SOILINGsr", "LMTPTHTO", "LMTTOTAL",
+    "GWINGh", "GWINGr", "GWMaxINGsh", "GWMaxINGsr", "GWINGsh", "GWINGsr",
+    "GWADULTh", "GWADULTr", "GWMaxADULTsh", "GWMaxADULTsr", "GWADULTsh", "GWADULTsr",
+    "GWCHILDh", "GWCHILDr", "GWMaxCHILDsh", "GWMaxCHILDsr", "GWCHILDsh", "GWCHILDsr",
+    "GWINHh", "GWINHr", "SHWRRATEh", "SHWRRATEr", "BATHRATEh", "BATHRATEr", "HSERATEh", "HSERATEr",
+    "GWMaxINHsh", "GWMaxINHsr", "GWINHsh", "GWINHsr"};
+
+const QStringList kDelistingResults = {
+    "GWINGCgsr", "GWINGCgsh", "GWINGsr", "GWINGsh", "GWINHCgsr", "GWINHCgsh", "GWINHsr", "GWINHsh",
+    "GWADULTCgsr", "GWADULTCgsh", "GWADULTsr", "GWADULTsh", "GWCHILDCgsr", "GWCHILDCgsh", "GWCHILDsr",
+    "GWCHILDsh", "GWMaxADULTsr", "GWMaxADULTsh", "GWMaxCHILDsr", "GWMaxCHILDsh",
+    "SWINGCswsr", "SWINGCswsh", "SWINGsr", "SWINGsh", "FISHINGCfishsr", "FISHINGCfishsh", "FISHINGCswsr",
+    "FISHINGCswsh", "FISHINGsr", "FISHINGsh", "AIRCairsr", "AIRCairsh", "AIRQpsr", "AIRQpsh", "AIRQp10sr",
+    "AIRQp10sh", "AIRINHPsr", "AIRINHPsh", "AIRINHVsr", "AIRINHVsh", "AIRSIsr", "AIRSIsh",
+    "SOILINCsoilsr", "SOILINCsoilsh", "SOILINCairsr", "SOILINCairsh", "SOILINGsr", "SOILINGsh",
+    "DAF", "WVDAF", "H_DAF", "H_WVDAF"};
+
+const QStringList kConstants = {
+    "CRWATER", "CRAIR", "IRAIR", "CRSOIL", "CRFISH", "ED", "EDCHILD", "EF", "ATCARC", "ATNON", "ATCHILD",
+    "BWADULT", "BWCHILD", "IFWADJ", "IFSADJ", "R", "K", "C", "p", "d", "F_X", "KP10", "KP30", "KPL10",
+    "KPL30", "S", "SPEED", "WEIGHT", "W", "PRECIP", "VKT", "V", "DH", "M", "YD", "F", "A", "B", "U", "T",
+    "PTOT", "PAIR", "DCOVER", "RGAS", "MUAIR", "RHOAIR", "DETHER", "TADULT", "TCHILD", "BDSOIL", "DSOIL",
+    "VSETTLE", "EV", "IR", "ETshower", "ETbathroom", "ETHouse"};
+
+void addProperties(std::vector<ColumnDef>& cols)
+{
+    for (const QString& p : kProperties)
+        cols.push_back(p == QLatin1String("CARCNON") ? ColumnDef{p, ColumnKind::Text, kTextWidth} : dbl(p));
+}
+
+// Positions 0 to 31 of a constituent row: key, chemical, concentrations, flags, properties.
+std::vector<ColumnDef> constituentInputs()
+{
+    std::vector<ColumnDef> cols = {int32("SITEKEY"), text("CHEMCAS"), text("CHEMNAME"), dbl("TCLPCONC"),
+                                   boolean("DLTCLP"), dbl("TOTCONC"), boolean("DLTOTAL")};
+    addProperties(cols);
+    return cols;
+}
+
+TableDef makeSiteInfo()
+{
+    return {"SITEINFO",
+            {int32("SITEKEY"), text("FILENAME"), text("PETNAME"), text("PETID"), text("FACID1"), text("FACID2"),
+             text("CITY"), text("STATE", 2), text("ZIPCODE"), text("ANALDATE"), text("DLSTDATE"),
+             text("USERNAME"), memo("COMMENTS"), int16("KORRGION"), text("WSTEDESC"), text("WSTECODE")}};
+}
+
+TableDef makeWmuInfo()
+{
+    return {"WMUINFO",
+            {int32("SITEKEY"), text("WMUTYPE", 2), dbl("WASTEVOL"), int16("WVOLUNIT"), dbl("ACTVLIFE"),
+             dbl("RISKFACT"), dbl("HQFACT"), dbl("FLOWRATE"), int16("FLWRUNIT")}};
+}
+
+TableDef makeSiteCocs()
+{
+    std::vector<ColumnDef> cols = constituentInputs();
+    for (const QString& r : kForwardResults)
+        cols.push_back(r == QLatin1String("LMTPTHTO") ? ColumnDef{r, ColumnKind::Text, kTextWidth} : dbl(r));
+    cols.push_back(dbl("ECOACUTE"));
+    for (int i = 1; i <= 10; ++i)
+        cols.push_back(dbl(QStringLiteral("RESERVED%1").arg(i, 2, 10, QLatin1Char('0'))));
+    cols.push_back(dbl("LOGKOW"));
+    return {"SITECOCS", cols};
+}
+
+TableDef makeChemicals(const char* name)
+{
+    std::vector<ColumnDef> cols = {text("CHEMNAME"), text("CHEMCAS")};
+    addProperties(cols);
+    cols.push_back(dbl("LOGKOW"));
+    return {name, cols};
+}
+
+TableDef makeDafs(const char* name)
+{
+    return {name,
+            {int32("ID"), text("CAS Num"), dbl("LFconc"), dbl("DAFLF_CARC"), dbl("DAFLF_NON"), dbl("SIconc"),
+             dbl("DAFSI_CARC"), dbl("DAFSI_NON")}};
+}
+
+TableDef makeGwDelisting()
+{
+    return {"GWDelisting",
+            {text("ChemCas"), dbl("GWDL"), dbl("GWMaxAConcen"), dbl("GWDAF"), single("DAF_SF"),
+             text("GWLimitingPathway"), dbl("GWIngetion"), dbl("GWInhalation"), dbl("GWAdultDermalAbsorption"),
+             dbl("GWChildDermalAbsorption"), int32("SITEKEY")}};
+}
+
+TableDef makeDelistCocs()
+{
+    std::vector<ColumnDef> cols = constituentInputs();
+    cols.push_back(dbl("LOGKOW"));
+    for (const QString& r : kDelistingResults)
+        cols.push_back(dbl(r));
+    return {"DelistCOCS", cols};
+}
+
+TableDef makeConstnts()
+{
+    std::vector<ColumnDef> cols;
+    for (const QString& c : kConstants)
+        cols.push_back(single(c));
+    return {"CONSTNTS", cols};
+}
+
+TableDef makeDbChange()
+{
+    return {"DBCHANGE",
+            {text("CHNGDATE"), text("CHEMNAME"), text("CHEMCAS"), text("PROP"), text("OLDVAL"), text("NEWVAL")}};
+}
+
+QString quoted(const QString& name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+QString sqlType(const ColumnDef& c)
+{
+    switch (c.kind) {
+    case ColumnKind::Text:
+    case ColumnKind::Memo:
+        return QStringLiteral("TEXT COLLATE NOCASE");
+    case ColumnKind::Double:
+    case ColumnKind::Single:
+        return QStringLiteral("REAL");
+    case ColumnKind::Int16:
+    case ColumnKind::Int32:
+    case ColumnKind::Bool:
+        break;
+    }
+    return QStringLiteral("INTEGER");
+}
+
+QString createTableSql(const TableDef& t)
+{
+    QStringList cols;
+    for (const ColumnDef& c : t.columns) {
+        QString def = quoted(c.name) + QLatin1Char(' ') + sqlType(c);
+        if (c.name == QLatin1String("ID") && (t.name == QLatin1String("DAFs") || t.name == QLatin1String("Cus_DAFs")))
+            def = quoted(c.name) + QStringLiteral(" INTEGER PRIMARY KEY");
+        cols << def;
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(t.name), cols.join(QStringLiteral(", ")));
+}
+
+const QStringList kIndexes = {
+    "CREATE UNIQUE INDEX SITEINFO_SITEKEY ON SITEINFO (SITEKEY)",
+    "CREATE UNIQUE INDEX SITEINFO_FILENAME ON SITEINFO (FILENAME)",
+    "CREATE UNIQUE INDEX WMUINFO_SITEKEY ON WMUINFO (SITEKEY)",
+    "CREATE INDEX SITECOCS_SITEKEY ON SITECOCS (SITEKEY)",
+    "CREATE INDEX COCS_CHEMCAS ON COCS (CHEMCAS)",
+    "CREATE INDEX Cus_COCS_CHEMCAS ON Cus_COCS (CHEMCAS)",
+    "CREATE INDEX DAFs_CAS ON DAFs (\"CAS Num\")",
+    "CREATE INDEX Cus_DAFs_CAS ON Cus_DAFs (\"CAS Num\")",
+    "CREATE INDEX GWDelisting_SITEKEY ON GWDelisting (SITEKEY, ChemCas)",
+    "CREATE INDEX DelistCOCS_SITEKEY ON DelistCOCS (SITEKEY)"};
+
+const QString kViewSql = QStringLiteral(
+    "CREATE VIEW SITECOCSQuery AS "
+    "SELECT s.*, s.rowid AS COCROWID, "
+    "g.GWDL, g.GWMaxAConcen, g.GWDAF, g.DAF_SF, g.GWLimitingPathway, g.GWIngetion, "
+    "g.GWInhalation, g.GWAdultDermalAbsorption, g.GWChildDermalAbsorption, "
+    "CAST(NULL AS TEXT) AS LMTPTHTC "
+    "FROM SITECOCS s "
+    "LEFT JOIN GWDelisting g ON g.rowid = (SELECT MIN(g2.rowid) FROM GWDelisting g2 "
+    "WHERE g2.SITEKEY = s.SITEKEY AND g2.ChemCas = s.CHEMCAS)");
+
+Error conversionError(const ColumnDef& c, const QString& why)
+{
+    return Error{kErrConversion, QStringLiteral("The value for %1 %2.").arg(c.name, why)};
+}
+
+bool isNumericType(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The number a value stands for: numbers as they are, text by the strict number grammar,
+// true as -1 and false as 0.
+std::optional<double> numberOf(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? -1.0 : 0.0;
+    if (isNumericType(v))
+        return v.toDouble();
+    if (v.typeId() == QMetaType::QString)
+        return toNumberStrict(v.toString());
+    return std::nullopt;
+}
+
+} // namespace
+
+int TableDef::columnIndex(const QString& column) const
+{
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(column, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+const ColumnDef* TableDef::column(const QString& column) const
+{
+    const int i = columnIndex(column);
+    return i < 0 ? nullptr : &columns[size_t(i)];
+}
+
+const TableDef& siteInfoTable() { static const TableDef t = makeSiteInfo(); return t; }
+const TableDef& wmuInfoTable() { static const TableDef t = makeWmuInfo(); return t; }
+const TableDef& siteCocsTable() { static const TableDef t = makeSiteCocs(); return t; }
+const TableDef& cocsTable() { static const TableDef t = makeChemicals("COCS"); return t; }
+const TableDef& cusCocsTable() { static const TableDef t = makeChemicals("Cus_COCS"); return t; }
+const TableDef& dafsTable() { static const TableDef t = makeDafs("DAFs"); return t; }
+const TableDef& cusDafsTable() { static const TableDef t = makeDafs("Cus_DAFs"); return t; }
+const TableDef& gwDelistingTable() { static const TableDef t = makeGwDelisting(); return t; }
+const TableDef& delistCocsTable() { static const TableDef t = makeDelistCocs(); return t; }
+const TableDef& constntsTable() { static const TableDef t = makeConstnts(); return t; }
+const TableDef& dbChangeTable() { static const TableDef t = makeDbChange(); return t; }
+
+const std::vector<const TableDef*>& allTables()
+{
+    static const std::vector<const TableDef*> all = {
+        &siteInfoTable(), &wmuInfoTable(), &siteCocsTable(), &cocsTable(), &cusCocsTable(), &dafsTable(),
+        &cusDafsTable(), &gwDelistingTable(), &delistCocsTable(), &constntsTable(), &dbChangeTable()};
+    return all;
+}
+
+const TableDef* findTable(const QString& name)
+{
+    for (const TableDef* t : allTables())
+        if (t->name.compare(name, Qt::CaseInsensitive) == 0)
+            return t;
+    return nullptr;
+}
+
+const QStringList& chemicalPropertyFields() { return kProperties; }
+const QStringList& forwardResultFields() { return kForwardResults; }
+const QStringList& delistingResultFields() { return kDelistingResults; }
+const QStringList& exposureConstantFields() { return kConstants; }
+
+Status createSchema(Connection& conn)
+{
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    QStringList statements;
+    for (const TableDef* t : allTables())
+        statements << createTableSql(*t);
+    statements << kIndexes << kViewSql;
+    for (const QString& sql : statements)
+        if (auto r = conn.exec(sql); !r)
+            return r.error();
+    return tx.commit();
+}
+
+Status verifySchema(Connection& conn)
+{
+    Result<QueryRows> rows = conn.select(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table','view')"));
+    if (!rows)
+        return rows.error();
+    QStringList present;
+    for (const auto& r : rows->rows)
+        present << r.front().toString().toUpper();
+    QStringList wanted;
+    for (const TableDef* t : allTables())
+        wanted << t->name;
+    wanted << kSiteCocsQuery;
+    for (const QString& name : wanted)
+        if (!present.contains(name.toUpper()))
+            return Error{kErrSchema, QStringLiteral("The database has no table %1.").arg(name)};
+    return {};
+}
+
+Result<QVariant> convertToColumn(const ColumnDef& c, const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return QVariant();
+
+    switch (c.kind) {
+    case ColumnKind::Text:
+    case ColumnKind::Memo: {
+        QString s;
+        if (value.typeId() == QMetaType::QString)
+            s = value.toString();
+        else if (value.typeId() == QMetaType::Float)
+            s = generalTextSingle(value.toFloat());
+        else if (isNumericType(value))
+            s = generalText(value.toDouble());
+        else if (value.typeId() == QMetaType::Bool)
+            s = value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        else
+            return conversionError(c, QStringLiteral("is not text"));
+        if (c.kind == ColumnKind::Text && s.size() > c.width)
+            return conversionError(c, QStringLiteral("is longer than %1 characters").arg(c.width));
+        return QVariant(s);
+    }
+    case ColumnKind::Bool: {
+        std::optional<double> n = numberOf(value);
+        if (!n)
+            return conversionError(c, QStringLiteral("is not a yes/no value"));
+        return QVariant(qlonglong(*n != 0 ? 1 : 0));
+    }
+    case ColumnKind::Double:
+    case ColumnKind::Single:
+    case ColumnKind::Int16:
+    case ColumnKind::Int32:
+        break;
+    }
+
+    std::optional<double> n = numberOf(value);
+    if (!n)
+        return conversionError(c, QStringLiteral("is not a number"));
+    if (!std::isfinite(*n))
+        return conversionError(c, QStringLiteral("is not a finite number"));
+    switch (c.kind) {
+    case ColumnKind::Single: {
+        const float f = float(*n);
+        if (!std::isfinite(f))
+            return conversionError(c, QStringLiteral("is too large for single precision"));
+        return QVariant(double(f));
+    }
+    case ColumnKind::Int16:
+    case ColumnKind::Int32: {
+        const double r = roundHalfEven(*n);
+        const double lo = c.kind == ColumnKind::Int16 ? std::numeric_limits<qint16>::min() : std::numeric_limits<qint32>::min();
+        const double hi = c.kind == ColumnKind::Int16 ? std::numeric_limits<qint16>::max() : std::numeric_limits<qint32>::max();
+        if (r < lo || r > hi)
+            return conversionError(c, QStringLiteral("is out of range"));
+        return QVariant(qlonglong(r));
+    }
+    default:
+        return QVariant(*n);
+    }
+}
+
+Result<Recordset> openTableRecordset(Connection& conn, const TableDef& table, const QString& where,
+                                     const QVariantList& params, const QString& orderBy)
+{
+    Result<Recordset> rs = Recordset::openTable(conn, table.name, where, params, orderBy);
+    if (!rs)
+        return rs;
+    rs->setConverter([&table](const QString& column, const QVariant& value) -> Result<QVariant> {
+        const ColumnDef* c = table.column(column);
+        if (!c)
+            return value;
+        return convertToColumn(*c, value);
+    });
+    return rs;
+}

@@ -1,0 +1,90 @@
+#include "data/value_pickers.h"
+
+namespace {
+bool isNumber(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+bool isPositive(const QVariant& v)
+{
+    return v.isValid() && !v.isNull() && isNumber(v) && v.toDouble() > 0;
+}
+
+QVariant LargerPositive(const QVariant& a, const QVariant& b)
+{
+    const bool pa = isPositive(a);
+    const bool pb = isPositive(b);
+    if (pa && pb)
+        return a.toDouble() > b.toDouble() ? a : b;
+    if (pa)
+        return a;
+    if (pb)
+        return b;
+    return QVariant();
+}
+
+QVariant SmallerPositive(const QVariant& a, const QVariant& b)
+{
+    const bool pa = isPositive(a);
+    const bool pb = isPositive(b);
+    if (pa && pb)
+        return a.toDouble() > b.toDouble() ? b : a;
+    if (pa)
+        return a;
+    if (pb)
+        return b;
+    return QVariant(0);
+}
+
+QString SmallerPositiveField(const Recordset& rs, const QString& first, const QString& second)
+{
+    const QVariant a = rs.value(first);
+    const QVariant b = rs.value(second);
+    const bool pa = isPositive(a);
+    const bool pb = isPositive(b);
+    if (pa && pb)
+        return b.toDouble() < a.toDouble() ? second : first;
+    if (!pa && pb)
+        return second;
+    return first;
+}
+
+std::optional<double> LargerPositive(double a, double b)
+{
+    const bool pa = a > 0;
+    const bool pb = b > 0;
+    if (pa && pb)
+        return a > b ? a : b;
+    if (pa)
+        return a;
+    if (pb)
+        return b;
+    return std::nullopt;
+}
+
+double SmallerPositive(double a, double b)
+{
+    const bool pa = a > 0;
+    const bool pb = b > 0;
+    if (pa && pb)
+        return a > b ? b : a;
+    if (pa)
+        return a;
+    if (pb)
+        return b;
+    return 0;
+}

@@ -1,0 +1,212 @@
+#include "platform/db/recordset.h"
+
+namespace {
+QString quoted(const QString& name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+} // namespace
+
+Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, const QString& where,
+                                       const QVariantList& params, const QString& orderBy)
+{
+    QString sql = QStringLiteral("SELECT rowid, * FROM ") + quoted(table);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    if (!orderBy.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + orderBy;
+    Result<QueryRows> rows = conn.select(sql, params);
+    if (!rows)
+        return rows.error();
+
+    Recordset rs;
+    rs.m_conn = &conn;
+    rs.m_open = true;
+    rs.m_table = table;
+    rs.m_fields = rows->columns.mid(1);
+    rs.m_rows.reserve(rows->rows.size());
+    for (auto& r : rows->rows) {
+        Row row;
+        row.rowid = r.front().toLongLong();
+        row.values = r.mid(1);
+        rs.m_rows.push_back(std::move(row));
+    }
+    return rs;
+}
+
+Result<Recordset> Recordset::openQuery(Connection& conn, const QString& sql, const QVariantList& params)
+{
+    Result<QueryRows> rows = conn.select(sql, params);
+    if (!rows)
+        return rows.error();
+    Recordset rs;
+    rs.m_conn = &conn;
+    rs.m_open = true;
+    rs.m_fields = rows->columns;
+    rs.m_rows.reserve(rows->rows.size());
+    for (auto& r : rows->rows)
+        rs.m_rows.push_back(Row{0, std::move(r)});
+    return rs;
+}
+
+void Recordset::close()
+{
+    cancelUpdate();
+    m_open = false;
+    m_conn = nullptr;
+    m_table.clear();
+    m_fields.clear();
+    m_rows.clear();
+    m_pos = 0;
+}
+
+int Recordset::fieldIndex(const QString& name) const
+{
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant Recordset::value(int index) const
+{
+    if (index < 0 || index >= fieldCount())
+        return QVariant();
+    if (m_editMode != EditMode::None)
+        return m_buffer[index];
+    return hasCurrent() ? m_rows[m_pos].values[index] : QVariant();
+}
+
+QVariant Recordset::value(const QString& name) const
+{
+    return value(fieldIndex(name));
+}
+
+qint64 Recordset::rowid() const
+{
+    return hasCurrent() ? m_rows[m_pos].rowid : 0;
+}
+
+void Recordset::setValue(int index, const QVariant& value)
+{
+    if (index < 0 || index >= fieldCount()) {
+        m_pendingError = Error{kErrRecordset, QStringLiteral("Item cannot be found in the collection.")};
+        return;
+    }
+    if (m_editMode == EditMode::None) {
+        if (!hasCurrent()) {
+            m_pendingError = Error{kErrRecordset, QStringLiteral("There is no current record.")};
+            return;
+        }
+        m_editMode = EditMode::Edit;
+        m_buffer = m_rows[m_pos].values;
+        m_dirty = QVector<bool>(fieldCount(), false);
+    }
+    m_buffer[index] = value;
+    m_dirty[index] = true;
+}
+
+void Recordset::setValue(const QString& name, const QVariant& value)
+{
+    const int index = fieldIndex(name);
+    if (index < 0) {
+        m_pendingError = Error{kErrRecordset, QStringLiteral("Item cannot be found in the collection: %1.").arg(name)};
+        return;
+    }
+    setValue(index, value);
+}
+
+void Recordset::addNew()
+{
+    m_editMode = EditMode::AddNew;
+    m_buffer = QVector<QVariant>(fieldCount());
+    m_dirty = QVector<bool>(fieldCount(), false);
+}
+
+Error Recordset::readOnlyError() const
+{
+    return Error{kErrRecordset, QStringLiteral("The record set cannot be changed.")};
+}
+
+Status Recordset::update()
+{
+    if (m_pendingError) {
+        Error e = *m_pendingError;
+        m_pendingError.reset();
+        return e;
+    }
+    if (m_editMode == EditMode::None)
+        return {};
+    if (!m_open || m_table.isEmpty())
+        return readOnlyError();
+
+    QStringList cols;
+    QVariantList params;
+    QVector<QVariant> stored = m_buffer;
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (!m_dirty[i])
+            continue;
+        if (m_converter) {
+            Result<QVariant> v = m_converter(m_fields[i], m_buffer[i]);
+            if (!v)
+                return v.error();
+            stored[i] = *v;
+        }
+        cols << quoted(m_fields[i]);
+        params << stored[i];
+    }
+
+    if (m_editMode == EditMode::AddNew) {
+        QString sql = QStringLiteral("INSERT INTO ") + quoted(m_table);
+        if (cols.isEmpty())
+            sql += QStringLiteral(" DEFAULT VALUES");
+        else
+            sql += QStringLiteral(" (%1) VALUES (%2)")
+                       .arg(cols.join(QLatin1Char(',')), QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+        Result<qint64> rowid = m_conn->insert(sql, params);
+        if (!rowid)
+            return rowid.error();
+        m_rows.push_back(Row{*rowid, stored});
+        m_pos = recordCount() - 1;
+    } else {
+        if (!cols.isEmpty()) {
+            QStringList sets;
+            for (const QString& c : cols)
+                sets << c + QStringLiteral("=?");
+            params << m_rows[m_pos].rowid;
+            Result<int> r = m_conn->exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
+                                             .arg(quoted(m_table), sets.join(QLatin1Char(','))),
+                                         params);
+            if (!r)
+                return r.error();
+        }
+        m_rows[m_pos].values = stored;
+    }
+    m_editMode = EditMode::None;
+    m_buffer.clear();
+    m_dirty.clear();
+    return {};
+}
+
+void Recordset::cancelUpdate()
+{
+    m_editMode = EditMode::None;
+    m_buffer.clear();
+    m_dirty.clear();
+    m_pendingError.reset();
+}
+
+Status Recordset::deleteCurrent()
+{
+    cancelUpdate();
+    if (!m_open || m_table.isEmpty())
+        return readOnlyError();
+    if (!hasCurrent())
+        return Error{kErrRecordset, QStringLiteral("There is no current record.")};
+    Result<int> r = m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table)),
+                                 {m_rows[m_pos].rowid});
+    if (!r)
+        return r.error();
+    m_rows.erase(m_rows.begin() + m_pos);
+    return {};
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/db/connection.h"
+
+// One unit of work on a connection. Begins when constructed, rolls back when destroyed unless
+// committed. Transactions nest: an inner one is a savepoint of the outer.
+class Transaction {
+public:
+    explicit Transaction(Connection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    // Whether the transaction could be started; nothing may be written when it failed.
+    const Status& started() const { return m_started; }
+    Status commit();
+    void rollback();
+
+private:
+    Connection& m_conn;
+    Status m_started;
+    int m_level = 0;   // 1 for the outermost
+    bool m_active = false;
+};

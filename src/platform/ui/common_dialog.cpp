@@ -1,0 +1,83 @@
+#include "platform/ui/common_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+class QtFileDialogService : public FileDialogService {
+public:
+    FileDialogAnswer run(const FileDialogRequest& r) override
+    {
+        QFileDialog dialog(QApplication::activeWindow(), r.title, r.folder);
+        dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setNameFilters(r.filters);
+        if (r.filterIndex >= 1 && r.filterIndex <= r.filters.size())
+            dialog.selectNameFilter(r.filters[r.filterIndex - 1]);
+        if (!r.fileName.isEmpty())
+            dialog.selectFile(r.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return {dialog.selectedFiles().front(), int(r.filters.indexOf(dialog.selectedNameFilter())) + 1};
+    }
+};
+
+FileDialogService* g_service = nullptr;
+
+FileDialogService& service()
+{
+    static QtFileDialogService dialogs;
+    return g_service ? *g_service : dialogs;
+}
+
+} // namespace
+
+FileDialogService* setFileDialogService(FileDialogService* s)
+{
+    FileDialogService* previous = g_service;
+    g_service = s;
+    return previous;
+}
+
+QStringList CommonDialog::qtFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const QString& p : QStringList(patterns))
+            if (!patterns.contains(p.toLower()))
+                patterns << p.toLower();
+        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' ')));
+    }
+    return out;
+}
+
+void CommonDialog::ShowOpen()
+{
+    show(false);
+}
+
+void CommonDialog::ShowSave()
+{
+    show(true);
+}
+
+void CommonDialog::show(bool save)
+{
+    FileDialogRequest request;
+    request.save = save;
+    request.title = DialogTitle;
+    request.folder = m_folder;
+    request.fileName = FileName;
+    request.filters = qtFilters(Filter);
+    request.filterIndex = FilterIndex;
+    const FileDialogAnswer answer = service().run(request);
+    FileName = answer.fileName;
+    if (answer.fileName.isEmpty())
+        return;
+    FilterIndex = answer.filterIndex;
+    m_folder = QFileInfo(answer.fileName).absolutePath();
+}

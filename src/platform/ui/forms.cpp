@@ -1,0 +1,150 @@
+#include "platform/ui/forms.h"
+
+#include "platform/ui/geometry.h"
+
+#include <QCloseEvent>
+
+namespace {
+QPointer<QMdiArea> g_area;
+}
+
+FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
+
+QWidget* FormWindow::frame() const
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return sub;
+    return const_cast<FormWindow*>(this);
+}
+
+int FormWindow::leftTwips() const { return int(std::lround(pxToTwips(frame()->x()))); }
+int FormWindow::topTwips() const { return int(std::lround(pxToTwips(frame()->y()))); }
+int FormWindow::widthTwips() const { return int(std::lround(pxToTwips(frame()->width()))); }
+int FormWindow::heightTwips() const { return int(std::lround(pxToTwips(frame()->height()))); }
+
+void FormWindow::moveTwips(double left, double top)
+{
+    frame()->move(twipsToPx(left), twipsToPx(top));
+}
+
+void FormWindow::resizeTwips(double width, double height)
+{
+    frame()->resize(twipsToPx(width), twipsToPx(height));
+}
+
+int FormWindow::windowStateCode() const
+{
+    const Qt::WindowStates s = frame()->windowState();
+    if (s & Qt::WindowMinimized)
+        return vbMinimized;
+    if (s & Qt::WindowMaximized)
+        return vbMaximized;
+    return vbNormal;
+}
+
+void FormWindow::setWindowStateCode(int state)
+{
+    QWidget* f = frame();
+    switch (state) {
+    case vbMinimized: f->setWindowState(Qt::WindowMinimized); break;
+    case vbMaximized: f->setWindowState(Qt::WindowMaximized); break;
+    default: f->setWindowState(Qt::WindowNoState); break;
+    }
+}
+
+void FormWindow::showForm()
+{
+    QWidget* f = frame();
+    if (f != this)
+        show();
+    f->show();
+    f->raise();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(f); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
+}
+
+void FormWindow::hideForm()
+{
+    frame()->hide();
+}
+
+bool FormWindow::unload()
+{
+    if (m_unloaded)
+        return true;
+    return frame()->close();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_unloaded) {
+        event->accept();
+        return;
+    }
+    if (!queryUnload()) {
+        event->ignore();
+        return;
+    }
+    m_unloaded = true;
+    formUnload();
+    Forms::forget(this);
+    event->accept();
+}
+
+QHash<QString, QPointer<FormWindow>>& Forms::registry()
+{
+    static QHash<QString, QPointer<FormWindow>> forms;
+    return forms;
+}
+
+void Forms::setMdiArea(QMdiArea* area)
+{
+    g_area = area;
+}
+
+QMdiArea* Forms::mdiArea()
+{
+    return g_area.data();
+}
+
+FormWindow* Forms::find(const QString& name)
+{
+    auto it = registry().find(name);
+    if (it == registry().end())
+        return nullptr;
+    if (it->isNull() || (*it)->m_unloaded) {
+        registry().erase(it);
+        return nullptr;
+    }
+    return it->data();
+}
+
+bool Forms::unload(const QString& name)
+{
+    FormWindow* form = find(name);
+    return form ? form->unload() : true;
+}
+
+void Forms::adopt(FormWindow* form, const QString& name)
+{
+    form->setObjectName(name);
+    registry().insert(name, form);
+    if (form->isMdiChild() && g_area) {
+        QMdiSubWindow* sub = g_area->addSubWindow(form);
+        sub->setObjectName(name + QStringLiteral("Frame"));
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->hide();
+    } else {
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->hide();
+    }
+    form->formLoad();
+}
+
+void Forms::forget(FormWindow* form)
+{
+    const QString name = form->objectName();
+    auto it = registry().find(name);
+    if (it != registry().end() && it->data() == form)
+        registry().erase(it);
+}

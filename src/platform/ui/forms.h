@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+
+// A window of the program. Loaded (created) on first use through Forms, hidden until shown;
+// a child window of the main window lives in an MDI sub-window, any other window stands alone.
+// Geometry is in twips and applies to the frame the user sees.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum WindowStateCode : int { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
+
+    explicit FormWindow(QWidget* parent = nullptr);
+
+    // Whether the window is a child of the main window's MDI area (true unless overridden).
+    virtual bool isMdiChild() const { return true; }
+
+    QWidget* frame() const;
+    int leftTwips() const;
+    int topTwips() const;
+    int widthTwips() const;
+    int heightTwips() const;
+    void moveTwips(double left, double top);
+    void resizeTwips(double width, double height);
+    int windowStateCode() const;
+    void setWindowStateCode(int state);
+    void showForm();
+    void hideForm();
+
+    // Closes the window through its closing handlers; false when a handler kept it open.
+    bool unload();
+
+protected:
+    // Runs once right after the window is created and registered (the window's load).
+    virtual void formLoad() {}
+    // Return false to keep the window open.
+    virtual bool queryUnload() { return true; }
+    // Runs once before the window goes away.
+    virtual void formUnload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class Forms;
+    bool m_unloaded = false;
+};
+
+// The registry that keeps every window at most once, by its class name.
+class Forms {
+public:
+    static void setMdiArea(QMdiArea* area);
+    static QMdiArea* mdiArea();
+
+    template <class T>
+    static T* get()
+    {
+        const QString name = QString::fromLatin1(T::staticMetaObject.className());
+        if (FormWindow* existing = find(name))
+            return static_cast<T*>(existing);
+        T* form = new T();
+        adopt(form, name);
+        return form;
+    }
+
+    static FormWindow* find(const QString& name);
+    static bool isLoaded(const QString& name) { return find(name) != nullptr; }
+    // Unloads the named window; a window that is not loaded is left alone. False when the
+    // window's closing handlers kept it open.
+    static bool unload(const QString& name);
+    template <class T>
+    static bool unload() { return unload(QString::fromLatin1(T::staticMetaObject.className())); }
+
+private:
+    friend class FormWindow;
+    static void adopt(FormWindow* form, const QString& name);
+    static void forget(FormWindow* form);
+    static QHash<QString, QPointer<FormWindow>>& registry();
+};

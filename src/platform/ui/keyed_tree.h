@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QHash>
+#include <QTreeWidget>
+
+// A tree whose nodes carry unique text keys, reached by key or by 1-based position in
+// display order (a node, then its children).
+class KeyedTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit KeyedTree(QWidget* parent = nullptr);
+
+    // Adds a node at the end of the top level (empty relative key) or as the last child of the
+    // node with `relativeKey`. Returns nullptr when the key is taken or the relative is absent.
+    QTreeWidgetItem* addNode(const QString& relativeKey, const QString& key, const QString& text);
+    QTreeWidgetItem* node(const QString& key) const;
+    static QString keyOf(const QTreeWidgetItem* item);
+    // Removes the node and its children.
+    void removeNode(const QString& key);
+    void clearNodes();
+
+    int nodeCount() const { return int(m_byKey.size()); }
+    QTreeWidgetItem* nodeAt(int position) const;   // 1-based; nullptr when out of range
+    int positionOf(const QString& key) const;      // 1-based; 0 when absent
+
+    static void setBold(QTreeWidgetItem* item, bool bold);
+    static bool isBold(const QTreeWidgetItem* item);
+    QString selectedKey() const;
+
+private:
+    void forgetKeys(QTreeWidgetItem* item);
+    QHash<QString, QTreeWidgetItem*> m_byKey;
+};

@@ -1,0 +1,184 @@
+#include "platform/db/recordset.h"
+#include "platform/db/transaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DbTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = dir.filePath(QStringLiteral("t.db"));
+        QFile(path).open(QIODevice::WriteOnly);
+        auto c = Connection::open(path);
+        ASSERT_TRUE(c.ok());
+        conn = std::move(*c);
+        ASSERT_TRUE(conn->exec(QStringLiteral("CREATE TABLE T (K INTEGER, NAME TEXT COLLATE NOCASE, V REAL)")).ok());
+        ASSERT_TRUE(conn->exec(QStringLiteral("CREATE UNIQUE INDEX T_NAME ON T (NAME)")).ok());
+        for (int k = 1; k <= 3; ++k)
+            ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"),
+                                   {k, QStringLiteral("n%1").arg(k), k * 1.5}).ok());
+    }
+    qint64 count() { return conn->scalar(QStringLiteral("SELECT count(*) FROM T"))->toLongLong(); }
+
+    QTemporaryDir dir;
+    QString path;
+    std::unique_ptr<Connection> conn;
+};
+
+TEST(ConnectionOpen, RefusesWhatIsNoWritableDatabase)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.db"));
+    EXPECT_FALSE(Connection::open(missing).ok());
+    EXPECT_FALSE(QFile::exists(missing)) << "opening must never create the file";
+
+    EXPECT_FALSE(Connection::open(dir.path()).ok()) << "a folder is no database";
+
+    const QString garbage = dir.filePath(QStringLiteral("garbage.db"));
+    {
+        QFile f(garbage);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    }
+    auto g = Connection::open(garbage);
+    ASSERT_FALSE(g.ok());
+    EXPECT_EQ(g.error().number, kSqliteNotADb);
+
+    const QString readOnly = dir.filePath(QStringLiteral("ro.db"));
+    QFile(readOnly).open(QIODevice::WriteOnly);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_FALSE(Connection::open(readOnly).ok());
+    EXPECT_TRUE(Connection::open(readOnly, Connection::Mode::ReadOnly).ok());
+
+    QDir(dir.path()).mkdir(QStringLiteral("locked"));
+    const QString inLocked = dir.filePath(QStringLiteral("locked/a.db"));
+    QFile(inLocked).open(QIODevice::WriteOnly);
+    QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_FALSE(Connection::open(inLocked).ok()) << "the folder must be writable for the journal";
+    QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(DbTest, DuplicateIsTheUniqueConstraintCodeAndNullsRoundTrip)
+{
+    auto dup = conn->exec(QStringLiteral("INSERT INTO T VALUES (9, 'N1', 0)"));
+    ASSERT_FALSE(dup.ok());
+    EXPECT_EQ(dup.error().number, kSqliteConstraintUnique) << "names compare without letter case";
+
+    ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {4, QVariant(), 2.5f}).ok());
+    auto rows = conn->select(QStringLiteral("SELECT NAME, V, typeof(V) FROM T WHERE K = ?"), {4});
+    ASSERT_TRUE(rows.ok());
+    EXPECT_FALSE(rows->rows[0][0].isValid());
+    EXPECT_EQ(rows->rows[0][1].toDouble(), 2.5);
+    EXPECT_EQ(rows->rows[0][2].toString(), QStringLiteral("real")) << "a float is bound as a number";
+}
+
+TEST_F(DbTest, RecordsetSnapshotEditsByRowid)
+{
+    auto rs = Recordset::openTable(*conn, QStringLiteral("T"), QStringLiteral("K >= ?"), {2});
+    ASSERT_TRUE(rs.ok());
+    EXPECT_EQ(rs->recordCount(), 2);
+    EXPECT_EQ(rs->fieldCount(), 3);
+    EXPECT_EQ(rs->value(QStringLiteral("name")).toString(), QStringLiteral("n2"));
+    EXPECT_EQ(rs->value(2).toDouble(), 3.0);
+
+    rs->setValue(QStringLiteral("V"), 30.0);
+    EXPECT_EQ(rs->editMode(), Recordset::EditMode::Edit);
+    ASSERT_TRUE(rs->update().ok());
+    EXPECT_EQ(conn->scalar(QStringLiteral("SELECT V FROM T WHERE K=2"))->toDouble(), 30.0);
+
+    rs->setValue(QStringLiteral("V"), 99.0);
+    rs->cancelUpdate();
+    EXPECT_EQ(rs->value(QStringLiteral("V")).toDouble(), 30.0);
+    EXPECT_EQ(conn->scalar(QStringLiteral("SELECT V FROM T WHERE K=2"))->toDouble(), 30.0);
+
+    rs->addNew();
+    rs->setValue(QStringLiteral("K"), 7);
+    rs->setValue(QStringLiteral("NAME"), QStringLiteral("n7"));
+    ASSERT_TRUE(rs->update().ok());
+    EXPECT_EQ(rs->recordCount(), 3);
+    EXPECT_EQ(rs->value(QStringLiteral("K")).toInt(), 7) << "the new row is the current one";
+    EXPECT_FALSE(rs->value(QStringLiteral("V")).isValid());
+
+    rs->moveFirst();
+    ASSERT_TRUE(rs->deleteCurrent().ok());
+    EXPECT_EQ(rs->recordCount(), 2);
+    EXPECT_EQ(rs->value(QStringLiteral("K")).toInt(), 3) << "after a delete the next row is current";
+    EXPECT_EQ(count(), 3);
+
+    rs->moveLast();
+    rs->moveNext();
+    EXPECT_TRUE(rs->eof());
+    EXPECT_TRUE(rs->deleteCurrent().ok() == false);
+}
+
+TEST_F(DbTest, FailedWritesLeaveTheSnapshotAndTableAlone)
+{
+    auto rs = Recordset::openTable(*conn, QStringLiteral("T"));
+    ASSERT_TRUE(rs.ok());
+    rs->setValue(QStringLiteral("NOSUCH"), 1);
+    EXPECT_FALSE(rs->update().ok()) << "an unknown field fails the update";
+
+    rs->setConverter([](const QString&, const QVariant& v) -> Result<QVariant> {
+        if (v.toDouble() < 0)
+            return Error{kErrConversion, QStringLiteral("negative")};
+        return v;
+    });
+    rs->setValue(QStringLiteral("V"), -1.0);
+    EXPECT_FALSE(rs->update().ok());
+    EXPECT_EQ(rs->editMode(), Recordset::EditMode::Edit) << "the edit stays pending for a retry";
+    rs->cancelUpdate();
+
+    rs->setValue(QStringLiteral("NAME"), QStringLiteral("N2"));
+    auto dup = rs->update();
+    ASSERT_FALSE(dup.ok());
+    EXPECT_EQ(dup.error().number, kSqliteConstraintUnique);
+    rs->cancelUpdate();
+    EXPECT_EQ(rs->value(QStringLiteral("NAME")).toString(), QStringLiteral("n1"));
+
+    auto view = Recordset::openQuery(*conn, QStringLiteral("SELECT K FROM T ORDER BY K"));
+    ASSERT_TRUE(view.ok());
+    view->setValue(0, 5);
+    EXPECT_FALSE(view->update().ok()) << "a query snapshot is read-only";
+
+    Recordset never;
+    never.close();
+    never.cancelUpdate();
+    EXPECT_FALSE(never.isOpen());
+}
+
+TEST_F(DbTest, TransactionsRollBackUnlessCommittedAndNest)
+{
+    {
+        Transaction tx(*conn);
+        ASSERT_TRUE(tx.started().ok());
+        ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T")).ok());
+    }
+    EXPECT_EQ(count(), 3);
+
+    {
+        Transaction outer(*conn);
+        ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T WHERE K=1")).ok());
+        {
+            Transaction inner(*conn);
+            ASSERT_TRUE(inner.started().ok());
+            ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T")).ok());
+        }
+        EXPECT_EQ(count(), 2) << "the inner roll-back keeps the outer's work";
+        ASSERT_TRUE(outer.commit().ok());
+    }
+    EXPECT_EQ(count(), 2);
+    EXPECT_FALSE(conn->inTransaction());
+
+    auto other = Connection::open(path);
+    ASSERT_TRUE(other.ok());
+    EXPECT_EQ((*other)->scalar(QStringLiteral("SELECT count(*) FROM T"))->toLongLong(), 2)
+        << "a second connection sees the committed state";
+}
+
+} // namespace

@@ -6,6 +6,8 @@
 #include <cmath>
 
 namespace {
+constexpr const char* kPointerProperty = "toviMousePointer";
+
 double logicalDpi()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -32,6 +34,7 @@ void setMousePointer(QWidget* widget, int pointer)
 {
     if (!widget)
         return;
+    widget->setProperty(kPointerProperty, pointer);
     switch (pointer) {
     case vbHourglass: widget->setCursor(Qt::WaitCursor); break;
     case vbArrow: widget->setCursor(Qt::ArrowCursor); break;
@@ -41,9 +44,7 @@ void setMousePointer(QWidget* widget, int pointer)
 
 int mousePointer(const QWidget* widget)
 {
-    if (!widget || !widget->testAttribute(Qt::WA_SetCursor))
-        return vbDefault;
-    return widget->cursor().shape() == Qt::WaitCursor ? vbHourglass : vbArrow;
+    return widget ? widget->property(kPointerProperty).toInt() : vbDefault;
 }
 
 PointerGuard::PointerGuard(std::initializer_list<QWidget*> widgets)

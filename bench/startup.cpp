@@ -1,0 +1,110 @@
+// Start-up on a database holding 10,000 analyses: opening the database and filling the tree
+// of analyses, against a bare SELECT * FROM SITEINFO over the same rows.
+
+#include "core/temp_database.h"
+
+#include "app/startup.h"
+#include "platform/db/transaction.h"
+#include "platform/ui/settings.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+constexpr int kAnalyses = 10000;
+TempDatabase* g_db = nullptr;
+
+void fill(TempDatabase& db)
+{
+    Transaction tx(db.conn());
+    auto site = db.conn().prepare(QStringLiteral(
+        "INSERT INTO SITEINFO (SITEKEY, FILENAME, PETNAME, PETID, FACID1, FACID2, CITY, STATE, ZIPCODE, ANALDATE, "
+        "DLSTDATE, USERNAME, COMMENTS, KORRGION, WSTEDESC, WSTECODE) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    auto unit = db.conn().prepare(QStringLiteral(
+        "INSERT INTO WMUINFO VALUES (?, 'LF', 1000, 0, 10, 0.00001, 1, 100, 0)"));
+    for (int k = 1; k <= kAnalyses; ++k) {
+        (void)site->exec({k, QStringLiteral("Analysis %1").arg(k), QStringLiteral("Petitioner %1").arg(k),
+                          QStringLiteral("P-%1").arg(k), QStringLiteral("%1 Main Street").arg(k), QVariant(),
+                          QStringLiteral("Springfield"), QStringLiteral("IL"), QStringLiteral("62701"),
+                          QStringLiteral(" Jan-02-2001 "), QStringLiteral(" Mar-04-2002 "), QStringLiteral("Analyst"),
+                          QStringLiteral("Comments on analysis %1").arg(k), 4, QStringLiteral("Sludge"),
+                          QStringLiteral("F006")});
+        (void)unit->exec({k});
+    }
+    (void)tx.commit();
+    db.state.gConn.reset();
+}
+
+void BM_StartupAndTree(benchmark::State& st)
+{
+    for (auto _ : st) {
+        ProgramState state;
+        state.programFolder = g_db->folder();
+        ScopedProgramState scoped(state);
+        frmMain* w = Main(state);
+        if (!w) {
+            st.SkipWithError("start-up failed");
+            break;
+        }
+        benchmark::DoNotOptimize(w);
+        st.PauseTiming();
+        delete w;
+        state.gConn.reset();
+        st.ResumeTiming();
+    }
+}
+
+void BM_BareSelect(benchmark::State& st)
+{
+    auto conn = Connection::open(g_db->path());
+    for (auto _ : st) {
+        auto rows = (*conn)->select(QStringLiteral("SELECT * FROM SITEINFO"));
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
+BENCHMARK(BM_StartupAndTree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+BENCHMARK(BM_BareSelect)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+class Collect : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& r : runs)
+            seconds[r.benchmark_name()] = r.GetAdjustedRealTime() / 1e3;
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    setSettingsFolder(settings.path());
+    SaveSetting("TOVI", "Admin", "ShowChanges", "No");
+    SaveSetting("TOVI", "Admin", "Disclosure", "1");
+
+    TempDatabase db;
+    g_db = &db;
+    fill(db);
+
+    benchmark::Initialize(&argc, argv);
+    Collect reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double startup = reporter.seconds["BM_StartupAndTree/iterations:10/real_time"];
+    const double select = reporter.seconds["BM_BareSelect/iterations:10/real_time"];
+    std::printf("\n%d analyses: start-up with tree %.3f s, bare SELECT * FROM SITEINFO %.3f s, ratio %.1f (target: start-up under 0.5 s)\n",
+                kAnalyses, startup, select, select > 0 ? startup / select : 0.0);
+    return 0;
+}

@@ -1,0 +1,148 @@
+#include "ui/scripted_services.h"
+
+#include "platform/ui/common_dialog.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/keyed_tree.h"
+#include "platform/ui/settings.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Settings, StringsRoundTripThroughAFreshStore)
+{
+    QTemporaryDir dir;
+    setSettingsFolder(dir.path());
+    EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), QString()) << "never stored reads as empty";
+    const QString scrambled = QString::fromUtf8("\xc3\xa9\xc2\x81z;=");
+    SaveSetting("TOVI", "Admin", "Change", scrambled);
+    SaveSetting("TOVI", "Admin", "Disclosure", "0");
+    QSettings fresh(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI");
+    EXPECT_EQ(fresh.value("Admin/Change").toString(), scrambled);
+    EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), QStringLiteral("0"));
+}
+
+TEST(CommonDialog, FiltersKeepStateAndCancelGivesNoName)
+{
+    EXPECT_EQ(CommonDialog::qtFilters("TOVI Export (*.TVN)|*.TVN|All Files (*.*)|*.*"),
+              (QStringList{"TOVI Export (*.TVN) (*.TVN *.tvn)", "All Files (*.*) (*.*)"}));
+
+    ScriptedFileDialogs files;
+    files.answer("/tmp/x/a.TVN", 2).answer(QString());
+    CommonDialog dlg;
+    dlg.Filter = "A (*.a)|*.a|B (*.b)|*.b";
+    dlg.FileName = "old.a";
+    dlg.ShowOpen();
+    EXPECT_EQ(dlg.FileName, QStringLiteral("/tmp/x/a.TVN"));
+    EXPECT_EQ(dlg.FilterIndex, 2);
+    dlg.ShowSave();
+    EXPECT_TRUE(dlg.FileName.isEmpty()) << "cancel never hands back the previous name";
+    ASSERT_EQ(files.requests().size(), 2u);
+    EXPECT_EQ(files.requests()[1].folder, QStringLiteral("/tmp/x"));
+    EXPECT_EQ(files.requests()[1].filterIndex, 2);
+    EXPECT_TRUE(files.requests()[1].save);
+}
+
+class frmProbe : public FormWindow {
+    Q_OBJECT
+public:
+    bool allowClose = true;
+    int loads = 0;
+    static inline int unloads = 0;
+
+protected:
+    void formLoad() override { ++loads; }
+    bool queryUnload() override { return allowClose; }
+    void formUnload() override { ++unloads; }
+};
+
+TEST(Forms, OneInstancePerWindowUntilUnloaded)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    Forms::setMdiArea(&area);
+    frmProbe::unloads = 0;
+
+    frmProbe* a = Forms::get<frmProbe>();
+    EXPECT_EQ(a->objectName(), QStringLiteral("frmProbe"));
+    EXPECT_EQ(a->loads, 1);
+    EXPECT_EQ(Forms::get<frmProbe>(), a);
+    EXPECT_FALSE(a->frame()->isVisible()) << "loaded hidden";
+    EXPECT_EQ(area.subWindowList().size(), 1);
+
+    a->showForm();
+    a->moveTwips(330, 660);
+    EXPECT_EQ(a->leftTwips(), 330);
+    EXPECT_EQ(a->topTwips(), 660);
+    a->setWindowStateCode(FormWindow::vbMinimized);
+    EXPECT_EQ(a->windowStateCode(), FormWindow::vbMinimized);
+
+    a->allowClose = false;
+    EXPECT_FALSE(Forms::unload("frmProbe"));
+    EXPECT_TRUE(Forms::isLoaded("frmProbe"));
+    a->allowClose = true;
+    EXPECT_TRUE(Forms::unload<frmProbe>());
+    EXPECT_EQ(frmProbe::unloads, 1);
+    EXPECT_FALSE(Forms::isLoaded("frmProbe"));
+    EXPECT_TRUE(Forms::unload("frmProbe")) << "unloading a window that is not loaded does nothing";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+
+    frmProbe* b = Forms::get<frmProbe>();
+    EXPECT_EQ(b->loads, 1) << "a new window after an unload";
+    b->frame()->close();
+    EXPECT_FALSE(Forms::isLoaded("frmProbe")) << "the close box unloads too";
+    Forms::setMdiArea(nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(KeyedTree, KeysPositionsAndRemoval)
+{
+    KeyedTree tree;
+    ASSERT_NE(tree.addNode({}, "KEY1", "One"), nullptr);
+    ASSERT_NE(tree.addNode("KEY1", "KEY1a", "a"), nullptr);
+    ASSERT_NE(tree.addNode({}, "KEY2", "Two"), nullptr);
+    ASSERT_NE(tree.addNode("KEY1", "KEY1b", "b"), nullptr);
+    EXPECT_EQ(tree.addNode({}, "KEY1", "again"), nullptr) << "a key is unique";
+    EXPECT_EQ(tree.addNode("KEY9", "KEY9a", "orphan"), nullptr);
+    EXPECT_EQ(tree.nodeCount(), 4);
+    EXPECT_EQ(tree.positionOf("KEY1b"), 3) << "children follow their parent";
+    EXPECT_EQ(tree.positionOf("KEY2"), 4);
+    EXPECT_EQ(KeyedTree::keyOf(tree.nodeAt(2)), QStringLiteral("KEY1a"));
+    KeyedTree::setBold(tree.node("KEY1"), true);
+    EXPECT_TRUE(KeyedTree::isBold(tree.node("KEY1")));
+    tree.removeNode("KEY1");
+    EXPECT_EQ(tree.nodeCount(), 1);
+    EXPECT_EQ(tree.node("KEY1a"), nullptr);
+    EXPECT_NE(tree.addNode({}, "KEY1", "One again"), nullptr);
+}
+
+TEST(Geometry, TwipsColoursPointers)
+{
+    EXPECT_EQ(colorFromBgr(33023), QColor(255, 128, 0));
+    EXPECT_EQ(colorFromBgr(16711680), QColor(0, 0, 255));
+    EXPECT_EQ(twipsToPx(pxToTwips(123)), 123);
+    EXPECT_FALSE(QApplication::font().family().isEmpty()) << "fonts must be installed for rendering";
+
+    QWidget w;
+    {
+        PointerGuard busy{&w};
+        EXPECT_EQ(mousePointer(&w), vbHourglass);
+    }
+    EXPECT_EQ(mousePointer(&w), vbArrow);
+    setMousePointer(&w, vbDefault);
+    EXPECT_EQ(mousePointer(&w), vbDefault);
+    EXPECT_EQ(SetFormTopmost(&w, false), 0);
+    EXPECT_EQ(SetFormTopmost(&w, true), 1);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+} // namespace
+
+#include "services_test.moc"

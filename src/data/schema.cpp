@@ -1,6 +1,7 @@
 #include "data/schema.h"
 
 #include "platform/db/transaction.h"
+#include "platform/db/variant_number.h"
 #include "platform/text/number_format.h"
 #include "platform/text/number_parse.h"
 
@@ -200,33 +201,14 @@ Error conversionError(const ColumnDef& c, const QString& why)
     return Error{kErrConversion, QStringLiteral("The value for %1 %2.").arg(c.name, why)};
 }
 
-bool isNumericType(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The number a value stands for: numbers as they are, text by the strict number grammar,
 // true as -1 and false as 0.
 std::optional<double> numberOf(const QVariant& v)
 {
     if (v.typeId() == QMetaType::Bool)
         return v.toBool() ? -1.0 : 0.0;
-    if (isNumericType(v))
-        return v.toDouble();
+    if (std::optional<double> n = variantNumber(v))
+        return n;
     if (v.typeId() == QMetaType::QString)
         return toNumberStrict(v.toString());
     return std::nullopt;
@@ -327,8 +309,8 @@ Result<QVariant> convertToColumn(const ColumnDef& c, const QVariant& value)
             s = value.toString();
         else if (value.typeId() == QMetaType::Float)
             s = generalTextSingle(value.toFloat());
-        else if (isNumericType(value))
-            s = generalText(value.toDouble());
+        else if (std::optional<double> n = variantNumber(value))
+            s = generalText(*n);
         else if (value.typeId() == QMetaType::Bool)
             s = value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
         else

@@ -1,27 +1,11 @@
 #include "data/value_pickers.h"
 
-namespace {
-bool isNumber(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
+#include "platform/db/variant_number.h"
 
 bool isPositive(const QVariant& v)
 {
-    return v.isValid() && !v.isNull() && isNumber(v) && v.toDouble() > 0;
+    const std::optional<double> n = variantNumber(v);
+    return n && *n > 0;
 }
 
 QVariant LargerPositive(const QVariant& a, const QVariant& b)

@@ -1,21 +1,13 @@
 #include "engine/forward/engine_numbers.h"
 
+#include "platform/db/variant_number.h"
+
 #include <cmath>
 #include <limits>
 
 std::optional<double> FieldNumber(const QVariant& value)
 {
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return value.toDouble();
-    default:
-        return std::nullopt;
-    }
+    return variantNumber(value);
 }
 
 std::optional<float> ToSingle(double x)

@@ -63,47 +63,45 @@ void KeyedTree::clearNodes()
     clear();
 }
 
-QTreeWidgetItem* KeyedTree::nodeAt(int position) const
+// Visits the nodes in display order, each with its 1-based position, until `visit` says stop.
+void KeyedTree::walk(const std::function<bool(QTreeWidgetItem*, int)>& visit) const
 {
-    if (position < 1)
-        return nullptr;
     int n = 0;
-    QTreeWidgetItem* found = nullptr;
-    std::function<bool(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
-        if (++n == position) {
-            found = item;
+    std::function<bool(QTreeWidgetItem*)> step = [&](QTreeWidgetItem* item) {
+        if (visit(item, ++n))
             return true;
-        }
         for (int i = 0; i < item->childCount(); ++i)
-            if (walk(item->child(i)))
+            if (step(item->child(i)))
                 return true;
         return false;
     };
     for (int i = 0; i < topLevelItemCount(); ++i)
-        if (walk(topLevelItem(i)))
-            break;
+        if (step(topLevelItem(i)))
+            return;
+}
+
+QTreeWidgetItem* KeyedTree::nodeAt(int position) const
+{
+    QTreeWidgetItem* found = nullptr;
+    walk([&](QTreeWidgetItem* item, int n) {
+        if (n == position)
+            found = item;
+        return n >= position;
+    });
     return found;
 }
 
 int KeyedTree::positionOf(const QString& key) const
 {
     const QTreeWidgetItem* target = node(key);
-    if (!target)
-        return 0;
-    int n = 0;
-    std::function<bool(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
-        ++n;
-        if (item == target)
-            return true;
-        for (int i = 0; i < item->childCount(); ++i)
-            if (walk(item->child(i)))
-                return true;
-        return false;
-    };
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (walk(topLevelItem(i)))
-            return n;
-    return 0;
+    int found = 0;
+    if (target)
+        walk([&](QTreeWidgetItem* item, int n) {
+            if (item == target)
+                found = n;
+            return found != 0;
+        });
+    return found;
 }
 
 void KeyedTree::setBold(QTreeWidgetItem* item, bool bold)

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QTreeWidget>
 
+#include <functional>
+
 // A tree whose nodes carry unique text keys, reached by key or by 1-based position in
 // display order (a node, then its children).
 class KeyedTree : public QTreeWidget {
@@ -29,5 +31,6 @@ public:
 
 private:
     void forgetKeys(QTreeWidgetItem* item);
+    void walk(const std::function<bool(QTreeWidgetItem*, int)>& visit) const;
     QHash<QString, QTreeWidgetItem*> m_byKey;
 };

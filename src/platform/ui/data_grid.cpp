@@ -19,8 +19,9 @@ GroupHeaderView::GroupHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, 
 {
     setSectionsClickable(false);
     setHighlightSections(false);
+    // A wider or narrower column can change the height that its wrapped caption needs.
     connect(this, &QHeaderView::sectionResized, this, [this] {
-        updateGeometry();
+        emit geometriesChanged();
         viewport()->update();
     });
 }

@@ -88,6 +88,7 @@ class GridModel : public QAbstractTableModel {
 public:
     explicit GridModel(QObject* parent = nullptr);
 
+    // Replaces the columns; the groups and rows go with the old ones.
     void setColumns(const QVector<GridColumn>& columns);
     const QVector<GridColumn>& columns() const { return m_columns; }
     void setColumnCaption(int column, const QString& caption);

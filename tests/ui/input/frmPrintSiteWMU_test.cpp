@@ -76,6 +76,7 @@ TEST_F(PrintSiteWmu, ListsTheStoredInputsAsLabelAndValueRows)
     EXPECT_EQ(form->windowTitle(), "Print Site and WMU Information");
     EXPECT_EQ(form->grdSiteWMUProps->grid().columnWidthTwips(0), 3500);
     EXPECT_FALSE(form->grdSiteWMUProps->grid().columnHeadersVisible());
+    EXPECT_LT(form->metaObject()->indexOfMethod("ExportToTable()"), 0);   // print only
 }
 
 TEST_F(PrintSiteWmu, CityStateUnitTypeAndVolumeUnitVariants)

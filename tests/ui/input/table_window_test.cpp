@@ -124,20 +124,3 @@ TEST_F(TableWindowExport, TheFooterNamesTheOpenAnalysis)
     m_db.state.gRsSiteInfo.close();
     EXPECT_EQ(resultsFooter(), "Results for Analysis: Other");
 }
-
-TEST_F(TableWindowExport, ThePrintSetUpUsesTheGridsFontInBoldTwelveAndTenPoint)
-{
-    QFont font("Arial");
-    font.setPointSizeF(8.25);
-    m_grid.setFont(font);
-    const GridPrintSetup setup = tablePrintSetup(m_grid, "Header", "Footer");
-    EXPECT_EQ(setup.header, "Header");
-    EXPECT_EQ(setup.footer, "Footer");
-    EXPECT_TRUE(setup.headerFont.bold());
-    EXPECT_EQ(setup.headerFont.pointSizeF(), 12.0);
-    EXPECT_TRUE(setup.footerFont.bold());
-    EXPECT_EQ(setup.footerFont.pointSizeF(), 10.0);
-    EXPECT_EQ(setup.headerFont.family(), "Arial");
-    EXPECT_EQ(setup.marginTopBottom, 0.75);
-    EXPECT_EQ(setup.marginLeftRight, 0.25);
-}

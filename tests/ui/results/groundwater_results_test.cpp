@@ -134,30 +134,12 @@ TEST_F(GroundwaterResults, RiskWindowPutsTheDafFirstAndTestsItForOnePercent)
     EXPECT_EQ(styleRow(grid, 1), QStringList({D, "Grtr1PctDL", D, D, D, Z, Z, Z, D}));
     EXPECT_EQ(styleRow(grid, 3), QStringList({"", Z, Z, "", Z, Z, Z, Z, Z}));
     EXPECT_EQ(window->windowTitle(), "Groundwater Pathway Risk");
+    EXPECT_EQ(grid.groups()[0].columnCount, 3);
+    EXPECT_EQ(grid.groups()[1].caption, "Petitioned Waste Carcinogenic Risk - Groundwater Exposure Pathways");
+    EXPECT_EQ(grid.columnWidthTwips(3), 2937);
     const std::vector<LookupCall> expected = {{2.5, "71-43-2", "LF", "CARC", 0.5},
                                               {2.5, "7440-38-2", "LF", "CARC", 15000}};
     EXPECT_EQ(m_calls, expected);
-}
-
-TEST_F(GroundwaterResults, CaptionsGroupsAndWidthsFollowEachWindow)
-{
-    seedFourConstituents();
-    const GridModel& hq = gridOf(Forms::get<frmTCLPResultsHQ>());
-    const GridModel& risk = gridOf(Forms::get<frmTCLPResultsRisk>());
-    EXPECT_EQ(hq.columns()[1].caption, "Waste Stream TCLP Concentration (mg/L)");
-    EXPECT_EQ(risk.columns()[1].caption, "Dilution Attenuation Factor (DAF)");
-    EXPECT_EQ(risk.columns()[3].caption, "Waste Stream TCLP Concentration (mg/L)");
-    EXPECT_EQ(hq.columns()[8].caption, "Groundwater Pathway Aggregate Hazard Quotient");
-    EXPECT_EQ(risk.columns()[8].caption, "Groundwater Pathway Aggregate Risk");
-    EXPECT_EQ(hq.groups()[0].columnCount, 4);
-    EXPECT_EQ(hq.groups()[1].caption,
-              "Petitioned Waste Non-carcinogenic Hazard Quotient - Groundwater Exposure Pathways");
-    EXPECT_EQ(risk.groups()[0].columnCount, 3);
-    EXPECT_EQ(risk.groups()[1].caption, "Petitioned Waste Carcinogenic Risk - Groundwater Exposure Pathways");
-    EXPECT_EQ(hq.columnWidthTwips(0), 5821);
-    EXPECT_EQ(hq.columnWidthTwips(8), 3122);
-    EXPECT_EQ(risk.columnWidthTwips(0), 4763);
-    EXPECT_EQ(risk.columnWidthTwips(3), 2937);
 }
 
 TEST_F(GroundwaterResults, ASurfaceImpoundmentLooksTheDafUpInItsOwnColumns)

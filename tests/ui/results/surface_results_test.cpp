@@ -102,9 +102,18 @@ TEST_F(SurfaceResults, HazardQuotientWindowDiffersOnlyInValuesAndCaptions)
         EXPECT_EQ(styleRow(hq, r), styleRow(risk, r)) << r;
     EXPECT_EQ(hq.groups()[1].caption,
               "Petitioned Waste Non-carcinogenic Hazard Quotient - Surface Water Exposure Pathways");
-    EXPECT_EQ(risk.groups()[1].caption, "Petitioned Waste Carcinogenic Risk - Surface Water Exposure Pathways");
     EXPECT_EQ(hq.columns()[7].caption, "Surface Pathway Aggregate Hazard Quotient");
-    EXPECT_EQ(risk.columns()[7].caption, "Surface Pathway Aggregate Cancer Risk");
+}
+
+TEST_F(SurfaceResults, TheMainWindowReachesPrintAndExportByName)
+{
+    seedFourConstituents();
+    ScriptedFileDialogs dialogs;
+    dialogs.answer(QString(), 1);
+    FormWindow* window = Forms::get<frmTotalResultsRisk>();
+    EXPECT_TRUE(QMetaObject::invokeMethod(window, "ExportToTable"));
+    EXPECT_EQ(dialogs.requests().size(), 1u);
+    EXPECT_GE(window->metaObject()->indexOfMethod("PrintTable(bool)"), 0);
 }
 
 TEST_F(SurfaceResults, LayoutIsWidenedAfterLoadingAndTheWindowIsSized)
@@ -138,6 +147,16 @@ TEST_F(SurfaceResults, ANullResultEmptiesItsCellTheAggregateAndTheTotalsFromThen
     EXPECT_EQ(shownRow(grid, 2), QStringList({"All Waste Constituents", "---", "3.00E-06", "2.00E-07", "2.00E-07", "",
                                               "2.00E-06", ""}));
     EXPECT_EQ(styleRow(grid, 0)[5], "");
+}
+
+TEST_F(SurfaceResults, BeforeAnyRunTheResultCellsAndTotalsAreEmpty)
+{
+    seedAnalysis(m_db, 1, "Test Site", "LF", {{"Benzene", "71-43-2", 0.5, 250}});
+    openAnalysis(m_db, 1);
+    const GridModel& grid = gridOf(Forms::get<frmTotalResultsHQ>());
+    ASSERT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "2.50E+02", "", "", "", "", "", ""}));
+    EXPECT_EQ(shownRow(grid, 1), QStringList({"All Waste Constituents", "---", "", "", "", "", "", ""}));
 }
 
 TEST_F(SurfaceResults, WithoutConstituentsOrWithoutAnOpenAnalysisOnlyTheTotalsRowShows)

@@ -252,6 +252,7 @@ PrintDialogService* setPrintDialogService(PrintDialogService* s)
 
 QPrinter& programPrinter()
 {
+    // Never destroyed: the printer must outlive every window that prints.
     static QPrinter* printer = [] {
         auto* p = new QPrinter(QPrinter::HighResolution);
         p->setPageOrientation(QPageLayout::Landscape);
@@ -274,7 +275,8 @@ PrintCommand::~PrintCommand()
 
 bool printGrid(const GridModel& grid, const GridPrintSetup& setup, bool firstPrint)
 {
-    const bool started = firstPrint || (!g_job.painter && !g_job.stopped) ? startJob(firstPrint) : !g_job.stopped;
+    const bool noJobYet = !g_job.painter && !g_job.stopped;
+    const bool started = firstPrint || noJobYet ? startJob(firstPrint) : !g_job.stopped;
     if (started) {
         GridPages(*g_job.painter, programPrinter(), grid, setup).print(g_job.hasPage);
         g_job.hasPage = true;

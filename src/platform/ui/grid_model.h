@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One cell as a window adds it: the text it shows before row styling, the value behind it
+// (a number, a text, or invalid for none) and its flags.
+struct GridCell {
+    QString text;
+    QVariant value;
+    bool nonDetect = false;
+
+    static GridCell fromText(const QString& text);
+    // "0.00E+00" for a number; an empty cell for none.
+    static GridCell fromNumber(std::optional<double> value);
+    // "---": a cell without a value of its own.
+    static GridCell dash();
+};
+
+// A named cell style: text colour (a 0xBBGGRR value) and the font attributes it sets; an
+// attribute left unset keeps the grid's font.
+struct GridStyle {
+    QString name;
+    int foreColor = 0;
+    std::optional<bool> bold;
+    std::optional<bool> italic;
+    std::optional<bool> underline;
+    std::optional<double> pointSize;
+
+    QFont applyTo(QFont font) const;
+};
+
+struct GridColumn {
+    QString caption;
+    int widthTwips = 1440;
+};
+
+// A caption over consecutive columns; as wide as its columns together.
+struct GridGroup {
+    QString caption;
+    int firstColumn = 0;
+    int columnCount = 1;
+};
+
+// One row as the row-styling function sees it: the cells as added, and the text and style
+// each cell shows, which the function may change.
+class GridRowStyle {
+public:
+    explicit GridRowStyle(const QVector<GridCell>& cells);
+
+    int columnCount() const { return int(m_cells.size()); }
+    const GridCell& cell(int column) const { return m_cells[column]; }
+    const QString& text(int column) const { return m_text[column]; }
+    void setText(int column, const QString& text) { m_text[column] = text; }
+    const QString& style(int column) const { return m_style[column]; }
+    void setStyle(int column, const QString& style) { m_style[column] = style; }
+
+private:
+    friend class GridModel;
+    const QVector<GridCell>& m_cells;
+    QVector<QString> m_text;
+    QVector<QString> m_style;
+};
+
+// The row styling of a grid: a pure function of the row, run once when the row is added.
+// The view, the printout and the exports all show its result.
+using RowStyler = std::function<void(GridRowStyle& row)>;
+
+// Roles beside the display text, font and colour.
+enum GridRole : int {
+    RawValueRole = Qt::UserRole + 1,   // the value behind the cell
+    NonDetectRole,                     // the cell's value rests on a detection limit
+    StyleNameRole,                     // the name of the style the row styling gave it
+    StoredTextRole,                    // the text as added, before row styling
+};
+
+// The one table model of every grid: columns with captions and widths in twips, column groups,
+// named cell styles, and rows of cells with their styled texts.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit GridModel(QObject* parent = nullptr);
+
+    // Replaces the columns; the groups and rows go with the old ones.
+    void setColumns(const QVector<GridColumn>& columns);
+    const QVector<GridColumn>& columns() const { return m_columns; }
+    void setColumnCaption(int column, const QString& caption);
+    void setColumnWidthTwips(int column, int twips);
+    int columnWidthTwips(int column) const { return m_columns[column].widthTwips; }
+    void setColumnHeadersVisible(bool visible);
+    bool columnHeadersVisible() const { return m_headersVisible; }
+
+    void setGroups(const QVector<GridGroup>& groups);
+    const QVector<GridGroup>& groups() const { return m_groups; }
+    int groupOf(int column) const;   // -1 when the column is in no group
+    int groupWidthTwips(int group) const;
+
+    void addStyle(const GridStyle& style);
+    const GridStyle* style(const QString& name) const;
+    void setRowStyler(RowStyler styler);
+    void setFont(const QFont& font);
+    const QFont& font() const { return m_font; }
+
+    // Adds a row; missing cells are empty, cells beyond the last column are dropped.
+    void addRow(QVector<GridCell> cells);
+    // Adds a row given as one text, the cells separated by TAB characters.
+    void addTextRow(const QString& tabText);
+    void clearRows();
+
+    const GridCell& cell(int row, int column) const { return m_rows[row].cells[column]; }
+    const QString& displayText(int row, int column) const { return m_rows[row].text[column]; }
+    const QString& styleName(int row, int column) const { return m_rows[row].style[column]; }
+    // The cell's font: the grid's, changed by the cell's style.
+    QFont cellFont(int row, int column) const;
+    // The cell's text colour as a 0xBBGGRR value (black without a style).
+    int cellColor(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+signals:
+    void layoutColumnsChanged();
+
+private:
+    struct Row {
+        QVector<GridCell> cells;
+        QVector<QString> text;
+        QVector<QString> style;
+    };
+    void styleRow(Row& row) const;
+
+    QVector<GridColumn> m_columns;
+    QVector<GridGroup> m_groups;
+    bool m_headersVisible = true;
+    std::vector<GridStyle> m_styles;
+    RowStyler m_styler;
+    QFont m_font;
+    std::vector<Row> m_rows;
+};

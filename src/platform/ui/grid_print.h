@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/ui/grid_model.h"
+
+#include <QFont>
+#include <QPrinter>
+#include <QString>
+
+// The page set-up and print dialogs. Replaced in tests by scripted answers.
+class PrintDialogService {
+public:
+    virtual ~PrintDialogService() = default;
+    // Each returns false when the user cancelled.
+    virtual bool pageSetup(QPrinter& printer) = 0;
+    virtual bool print(QPrinter& printer) = 0;
+};
+
+// Installs a service (nullptr: the real dialogs) and returns the one it replaces.
+PrintDialogService* setPrintDialogService(PrintDialogService* service);
+
+// The program's printer; it keeps the user's choices between print jobs. Landscape at first.
+QPrinter& programPrinter();
+
+// What a table window's print set-up fills before one of its grids prints.
+struct GridPrintSetup {
+    QString header;
+    QFont headerFont;
+    // A TAB puts the text before it on the left and the text after it on the right of the page;
+    // "<page number>" becomes the number of the page. Empty: no footer.
+    QString footer;
+    QFont footerFont;
+    double marginTopBottom = 0.75;   // inches
+    double marginLeftRight = 0.25;   // inches
+};
+
+// One print command, such as the print window's Print: every grid printed while it lives goes
+// into one print job, which ends when the last command goes away.
+class PrintCommand {
+public:
+    PrintCommand();
+    ~PrintCommand();
+    PrintCommand(const PrintCommand&) = delete;
+    PrintCommand& operator=(const PrintCommand&) = delete;
+};
+
+// Prints every row of a grid, with its group and column captions repeated on each page and
+// scaled down to the page width when wider. With firstPrint a new job starts and the page
+// set-up and print dialogs are shown first; otherwise the grid continues the job of the current
+// print command on a new page, without dialogs. Once the dialogs of a command were cancelled,
+// or its printer could not start, nothing more prints in that command. Outside a print command
+// each call is a job of its own. False when nothing was printed.
+bool printGrid(const GridModel& grid, const GridPrintSetup& setup, bool firstPrint);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/db/result.h"
+#include "platform/ui/data_grid.h"
+#include "platform/ui/forms.h"
+
+// The stored site and waste unit inputs of the open analysis as a two-column list of labels and
+// values, built when the window loads, for printing.
+class frmPrintSiteWMU : public FormWindow {
+    Q_OBJECT
+public:
+    frmPrintSiteWMU();
+
+    // Prints the list, the first table of a print command with the dialogs.
+    Q_INVOKABLE void PrintTable(bool FirstPrint);
+
+    DataGrid* grdSiteWMUProps;
+
+protected:
+    void formLoad() override;
+
+private:
+    Status addRows();
+};

@@ -1,0 +1,66 @@
+#include "ui/input/table_window.h"
+
+#include "data/program_state.h"
+#include "platform/ui/main_file_dialog.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/table_export.h"
+
+#include <QDir>
+
+QString exportTargetName(const QString& chosen, bool html)
+{
+    if (html)
+        return chosen.contains(QStringLiteral(".htm")) ? chosen : chosen + QStringLiteral(".html");
+    return chosen.contains(QStringLiteral(".txt")) ? chosen : chosen + QStringLiteral(".txt");
+}
+
+QString htmlTemplatePath()
+{
+    return QDir(programState().programFolder).filePath(QStringLiteral("template3.html"));
+}
+
+void ExportGridToTable(const GridModel& grid, const QString& title)
+{
+    CommonDialog& dialog = mainFileDialog();
+    dialog.Filter = kTableExportFilter;
+    dialog.ShowSave();
+    if (dialog.FileName.isEmpty())
+        return;
+    const bool html = dialog.FilterIndex == 1;
+    const QString target = exportTargetName(dialog.FileName, html);
+    Status written;
+    if (html) {
+        const Result<QString> templateText = readHtmlTemplate(htmlTemplatePath());
+        written = templateText ? saveFile(target, [&](QIODevice& out) {
+                      return writeHtmlTable(out, templateText.value(), grid, title);
+                  })
+                               : Status(templateText.error());
+    } else {
+        written = saveFile(target, [&](QIODevice& out) { return writeTextTable(out, grid); });
+    }
+    if (!written)
+        MsgBox(kExportErrorText, vbInformation, kExportErrorTitle);
+}
+
+QString resultsFooter()
+{
+    const ProgramState& state = programState();
+    const Recordset& site = state.gRsSiteInfo;
+    const bool readable = site.isOpen() && !site.eof() && !site.bof();
+    const QString name = readable ? site.value(QStringLiteral("FILENAME")).toString() : state.gCurFileName;
+    return QStringLiteral("Results for Analysis: ") + name;
+}
+
+GridPrintSetup tablePrintSetup(const GridModel& grid, const QString& header, const QString& footer)
+{
+    GridPrintSetup setup;
+    setup.header = header;
+    setup.headerFont = grid.font();
+    setup.headerFont.setBold(true);
+    setup.headerFont.setPointSizeF(12);
+    setup.footer = footer;
+    setup.footerFont = grid.font();
+    setup.footerFont.setBold(true);
+    setup.footerFont.setPointSizeF(10);
+    return setup;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/ui/grid_model.h"
+#include "platform/ui/grid_print.h"
+
+#include <QString>
+
+// The print and export operations that every table window shares.
+
+inline const QString kTableExportFilter =
+    QStringLiteral("Table Export (*.html)|*.html|MS Excel Tab Delimited Text File (*.txt)|*.txt");
+inline const QString kExportErrorText = QStringLiteral("An error occurred while performing the export.  Please try again.");
+inline const QString kExportErrorTitle = QStringLiteral("Export Error");
+
+// The file an export writes: for HTML the chosen name, with ".html" appended unless it holds
+// ".htm" anywhere; for text the same with ".txt". Both tests are case-sensitive.
+QString exportTargetName(const QString& chosen, bool html);
+
+// The path of the HTML template in the program folder.
+QString htmlTemplatePath();
+
+// Asks for a file through the main window's file dialog and writes the grid to it, as HTML
+// through the template (first filter) or as tab-delimited text; a cancelled dialog does nothing
+// and a failure is reported. `title` goes in place of the template's title marker.
+void ExportGridToTable(const GridModel& grid, const QString& title);
+
+// "Results for Analysis: " followed by the name of the open analysis.
+QString resultsFooter();
+
+// The print set-up of a table window: the header in the grid's font, bold 12 pt, the footer in
+// bold 10 pt, margins 0.75 inch top and bottom and 0.25 inch left and right.
+GridPrintSetup tablePrintSetup(const GridModel& grid, const QString& header, const QString& footer);

@@ -1,0 +1,29 @@
+#include "ui/results/result_windows.h"
+
+#include "ui/results/frmTCLPResultsHQ.h"
+#include "ui/results/frmTCLPResultsRisk.h"
+#include "ui/results/frmTotalResultsHQ.h"
+#include "ui/results/frmTotalResultsRisk.h"
+
+#include <array>
+
+void showForwardResultWindows()
+{
+    // A run shows frmCusCOC, frmChngChems, frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk,
+    // frmTCLPResultsScreen, frmTotalResultsHQ, frmTotalResultsRisk, frmTotalResultsScreen,
+    // frmAggResults, frmTCSSResults and frmExceedResults, in this order; each window takes its
+    // place in the list below.
+    const std::array<FormWindow* (*)(), 4> windows = {
+        [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsHQ>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsRisk>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsHQ>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsRisk>()); },
+    };
+    int offset = 0;
+    for (FormWindow* (*get)() : windows) {
+        FormWindow* window = get();
+        window->showForm();
+        window->moveTwips(offset, offset);
+        offset += 330;
+    }
+}

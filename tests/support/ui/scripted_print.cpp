@@ -1,0 +1,73 @@
+#include "ui/scripted_print.h"
+
+#include <QPdfDocument>
+#include <QPdfSelection>
+
+#include <gtest/gtest.h>
+
+ScriptedPrintDialogs::ScriptedPrintDialogs(const QString& pdfPath) : m_previous(setPrintDialogService(this))
+{
+    programPrinter().setOutputFormat(QPrinter::PdfFormat);
+    programPrinter().setOutputFileName(pdfPath);
+}
+
+ScriptedPrintDialogs::~ScriptedPrintDialogs()
+{
+    setPrintDialogService(m_previous);
+    if (!m_script.empty())
+        ADD_FAILURE() << m_script.size() << " scripted print dialog answer(s) never asked for";
+}
+
+ScriptedPrintDialogs& ScriptedPrintDialogs::answer(bool pageSetup, bool print)
+{
+    m_script.push_back(pageSetup);
+    if (pageSetup)
+        m_script.push_back(print);
+    return *this;
+}
+
+bool ScriptedPrintDialogs::pageSetup(QPrinter&)
+{
+    return next();
+}
+
+bool ScriptedPrintDialogs::print(QPrinter&)
+{
+    return next();
+}
+
+bool ScriptedPrintDialogs::next()
+{
+    ++m_shown;
+    if (m_script.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return false;
+    }
+    const bool ok = m_script.front();
+    m_script.pop_front();
+    return ok;
+}
+
+QStringList pdfPageTexts(const QString& path)
+{
+    QPdfDocument document;
+    if (document.load(path) != QPdfDocument::Error::None)
+        return {};
+    QStringList pages;
+    for (int p = 0; p < document.pageCount(); ++p)
+        pages << document.getAllText(p).text();
+    return pages;
+}
+
+bool pdfTextInsidePages(const QString& path)
+{
+    QPdfDocument document;
+    if (document.load(path) != QPdfDocument::Error::None)
+        return false;
+    for (int p = 0; p < document.pageCount(); ++p) {
+        const QRectF page(QPointF(0, 0), document.pagePointSize(p));
+        if (!page.contains(document.getAllText(p).boundingRectangle()))
+            return false;
+    }
+    return true;
+}

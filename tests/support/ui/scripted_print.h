@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/ui/grid_print.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+// Answers the page set-up and print dialogs from a script while it lives and sends the
+// program's printer to a PDF file. An unexpected dialog fails the test; so does a scripted
+// answer that was never asked for.
+class ScriptedPrintDialogs : public PrintDialogService {
+public:
+    explicit ScriptedPrintDialogs(const QString& pdfPath);
+    ~ScriptedPrintDialogs() override;
+
+    // The next page set-up dialog answers `pageSetup`; when that is OK, the print dialog after
+    // it answers `print`.
+    ScriptedPrintDialogs& answer(bool pageSetup, bool print = true);
+    bool pageSetup(QPrinter& printer) override;
+    bool print(QPrinter& printer) override;
+
+    int dialogsShown() const { return m_shown; }
+
+private:
+    bool next();
+
+    std::deque<bool> m_script;
+    int m_shown = 0;
+    PrintDialogService* m_previous;
+};
+
+// The text of every page of a PDF file, page by page; empty when the file cannot be read.
+QStringList pdfPageTexts(const QString& path);
+// Whether the text of every page lies inside the page.
+bool pdfTextInsidePages(const QString& path);

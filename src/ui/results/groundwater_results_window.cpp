@@ -1,7 +1,6 @@
 #include "ui/results/groundwater_results_window.h"
 
 #include "data/program_state.h"
-#include "ui/results/daf_lookup.h"
 
 GroundwaterResultsWindow::GroundwaterResultsWindow(const Layout& layout)
     : ResultGridWindow(layout.caption, QStringLiteral("grdTCLPResults")), m_layout(layout)
@@ -35,6 +34,19 @@ Status GroundwaterResultsWindow::prepareLoad(Connection& conn)
         return unit.error();
     const bool impoundment = !unit->rows.empty() && unit->rows.front()[0].toString() == QLatin1String("SI");
     m_unitType = impoundment ? QStringLiteral("SI") : QStringLiteral("LF");
+
+    // The DAF curves of every constituent, read once for the whole table.
+    Result<QueryRows> cas = conn.select(QStringLiteral("SELECT DISTINCT CHEMCAS FROM SITECOCS WHERE SITEKEY = ?"),
+                                        {programState().gCurSiteKey});
+    if (!cas)
+        return cas.error();
+    QStringList numbers;
+    for (const auto& row : cas->rows)
+        numbers << row[0].toString();
+    Result<DafCurves> curves = DafCurves::load(conn, numbers);
+    if (!curves)
+        return curves.error();
+    m_dafs = std::move(*curves);
     return {};
 }
 
@@ -43,15 +55,12 @@ std::optional<double> GroundwaterResultsWindow::lookUpDaf(const ResultRecord& re
 {
     if (!aggregate || *aggregate <= 0)
         return 0.0;
-    if (!scale)
+    if (!scale || !m_dafs)
         return std::nullopt;
-    const DafLookup& lookup = dafLookup();
-    if (!lookup) {
-        record.fail(Error{kErrCalculation, QStringLiteral("The DAF look-up is not available.")});
-        return std::nullopt;
-    }
-    return lookup(*scale, record.text(QStringLiteral("CHEMCAS")), m_unitType, m_layout.chemClass,
-                  record.number(QStringLiteral("TCLPCONC")).value_or(0));
+    double daf = 0;
+    InterpWellConc(*m_dafs, *scale, daf, record.text(QStringLiteral("CHEMCAS")), m_unitType, m_layout.chemClass,
+                   false, record.number(QStringLiteral("TCLPCONC")).value_or(0));
+    return daf;
 }
 
 std::optional<QVector<GridCell>> GroundwaterResultsWindow::recordRow(const ResultRecord& record)

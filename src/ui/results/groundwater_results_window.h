@@ -1,8 +1,10 @@
 #pragma once
 
+#include "engine/forward/daf_tables.h"
 #include "ui/results/result_grid_window.h"
 
 #include <array>
+#include <optional>
 
 // The groundwater-pathway results of every constituent (hazard quotients or risks), with the
 // chemical's DAF from the DAF tables, the waste-volume-adjusted DAF, the row aggregate and the
@@ -32,5 +34,6 @@ private:
 
     const Layout m_layout;
     QString m_unitType;
+    std::optional<DafCurves> m_dafs;
     std::array<RunningTotal, 5> m_totals;   // ingestion, inhalation, adult, child, aggregate
 };

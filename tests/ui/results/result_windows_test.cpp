@@ -1,6 +1,5 @@
 #include "forward_fixture.h"
 #include "platform/ui/forms.h"
-#include "ui/results/daf_lookup.h"
 #include "ui/results/result_windows.h"
 
 #include <QDir>
@@ -13,7 +12,6 @@ class ForwardResultWindows : public ResultWindowTest {
 protected:
     ForwardResultWindows()
     {
-        setDafLookup([](double, const QString&, const QString&, const QString&, double) { return 20.0; });
         seedAnalysis(m_db, 1, "Test Site", "LF",
                      {{"Benzene", "71-43-2", 0.5, 250}, {"Arsenic", "7440-38-2", 15000, 20000, true, true},
                       {"Toluene", "108-88-3", 0.2, 9995}});
@@ -29,11 +27,12 @@ protected:
             results.insert("AIRINHPr", 0.0);
             storeResults(m_db, 1, cas, results);
             storeGwDelisting(m_db, 1, cas, {{"DAF_SF", 2.5}});
+            m_db.insert("DAFs", {{"CAS Num", cas}, {"LFconc", 1.0}, {"DAFLF_NON", 20.0}, {"DAFLF_CARC", 20.0},
+                                 {"SIconc", 1.0}, {"DAFSI_NON", 20.0}, {"DAFSI_CARC", 20.0}});
         }
         openAnalysis(m_db, 1);
         m_area.show();
     }
-    ~ForwardResultWindows() override { setDafLookup({}); }
 };
 
 } // namespace

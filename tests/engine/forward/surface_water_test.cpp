@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 // Tolerances: the Part's six-digit values relative 5e-6; independently computed values relative
 // 1e-6; a level fed forward against its target relative 1e-5.
 
@@ -84,17 +86,16 @@ TEST(SurfaceWater, EachLevelFedForwardGivesItsTarget)
     noKsw.KSW = 0;   // what a NULL reads as: no partitioning either way
     for (ConstituentInputs in : {benzene(), cadmium(), pcb(), noKsw}) {
         const ConstituentResults levels = forwardAndBack(ctx, c, in);
-        const std::pair<std::optional<double>, std::optional<double> ConstituentResults::*> checks[] = {
-            {levels.SWINGsh, &ConstituentResults::SWINGh}, {levels.SWINGsr, &ConstituentResults::SWINGr},
-            {levels.FISHINGsh, &ConstituentResults::FISHINGh}, {levels.FISHINGsr, &ConstituentResults::FISHINGr}};
-        for (const auto& [level, forward] : checks) {
+        using R = ConstituentResults;
+        const std::tuple<std::optional<double>, ResultMember, float> checks[] = {
+            {levels.SWINGsh, &R::SWINGh, ctx.HQFACT}, {levels.SWINGsr, &R::SWINGr, ctx.RISKFACT},
+            {levels.FISHINGsh, &R::FISHINGh, ctx.HQFACT}, {levels.FISHINGsr, &R::FISHINGr, ctx.RISKFACT}};
+        for (const auto& [level, forward, target] : checks) {
             if (*level == 0)
                 continue;
             in.TOTCONC = *level;
             ConstituentResults out;
             ASSERT_TRUE(CalcSWFishRisk(ctx, c, in, out).ok());
-            const double target = forward == &ConstituentResults::SWINGh || forward == &ConstituentResults::FISHINGh
-                ? ctx.HQFACT : ctx.RISKFACT;
             EXPECT_TRUE(RelNear(*(out.*forward), target, 1e-5)) << qPrintable(in.CHEMNAME);
         }
     }

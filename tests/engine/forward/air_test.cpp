@@ -2,7 +2,6 @@
 #include "engine/forward/air_volatile.h"
 #include "engine/forward/soil_ingestion.h"
 
-#include "../relative_near.h"
 #include "nongw_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -28,14 +27,6 @@ ConstituentResults airAndSoil(RunContext& ctx, ExposureConstants& c, const Const
     EXPECT_TRUE(CalcAirVolLevels(ctx, c, in, out).ok());
     EXPECT_TRUE(CalcSoilIngLevels(ctx, c, in, out).ok());
     return out;
-}
-
-void expectResults(const ConstituentResults& out, const Expected& expected, const QString& name)
-{
-    for (const auto& [field, value] : expected) {
-        ASSERT_TRUE((out.*field).has_value()) << qPrintable(name);
-        EXPECT_TRUE(RelNear(*(out.*field), value, 1e-6)) << qPrintable(name);
-    }
 }
 
 TEST(Air, DispersionEmissionAndTrafficTerms)

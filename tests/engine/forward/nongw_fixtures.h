@@ -4,6 +4,8 @@
 #include "engine/forward/exposure_constants.h"
 #include "engine/forward/run_context.h"
 
+#include "../relative_near.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -91,3 +93,12 @@ inline ConstituentInputs fishMercury()
 
 using ResultMember = std::optional<double> ConstituentResults::*;
 using Expected = std::vector<std::pair<ResultMember, double>>;
+
+// Each field of `expected` is written and within a relative 1e-6 of its value.
+inline void expectResults(const ConstituentResults& out, const Expected& expected, const QString& name)
+{
+    for (const auto& [field, value] : expected) {
+        ASSERT_TRUE((out.*field).has_value()) << qPrintable(name);
+        EXPECT_TRUE(RelNear(*(out.*field), value, 1e-6)) << qPrintable(name);
+    }
+}

@@ -1,6 +1,5 @@
 #include "engine/forward/surface_water.h"
 
-#include "../relative_near.h"
 #include "nongw_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -71,10 +70,7 @@ TEST(SurfaceWater, ResultsOfALandfill)
         const ConstituentResults out = forwardAndBack(ctx, c, in);
         EXPECT_TRUE(RelNear(ctx.gSwFactor1, 2.51790002e-08, 1e-6));
         EXPECT_TRUE(RelNear(ctx.gSwFactor2, 2.44384402e-10, 1e-6));
-        for (const auto& [field, value] : expected) {
-            ASSERT_TRUE((out.*field).has_value()) << qPrintable(in.CHEMNAME);
-            EXPECT_TRUE(RelNear(*(out.*field), value, 1e-6)) << qPrintable(in.CHEMNAME);
-        }
+        expectResults(out, expected, in.CHEMNAME);
     }
 }
 

@@ -116,6 +116,8 @@ Status SetRunTargets(RunContext& ctx, const WasteUnit& unit)
     ctx.HQFACT = *hq;
     ctx.RISKFACT = *risk;
     ctx.gVktOneWay = double(ctx.gAnnualVolYd3) * 1.42 / 3650 + 7.4;
+    ctx.gWmuType = unit.WMUTYPE;
+    ctx.ACTVLIFE = unit.ACTVLIFE.value_or(0);
     return {};
 }
 

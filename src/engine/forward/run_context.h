@@ -38,13 +38,39 @@ struct RunContext {
     float RISKFACT = 0;         // target cancer risk
     double gVktOneWay = 0;      // gAnnualVolYd3 × 1.42 / 3650 + 7.4; the air steps use twice it as VKT
 
-    // Set by the groundwater dispatch for each constituent.
+    // Set by SetRunTargets, before the non-groundwater steps of the first row need it, and
+    // again by the groundwater dispatch for each constituent.
     QString gWmuType;           // WMUTYPE of the waste unit
     float gDafScale = 0;        // DafScaleFactor(gWasteVolYd3, gWmuType)
 
     // Members that pathway steps leave for later steps of the same row are added below by the
     // steps that write them: the surface-water factors, the air dispersion and particulate
     // emission terms, the indoor-air concentrations.
+
+    // Non-groundwater pathways.
+    double ACTVLIFE = 0;          // active life of the waste unit, years (unloading term); set by SetRunTargets
+    // Soil loss of the landfill and the two water bodies, the same for every constituent of a
+    // run; written by the forward surface-water step, read by its back-calculation and the
+    // ecological level.
+    float gLSFactor = 0;          // length-slope factor
+    float gSedDeliveryRatio = 0;  // sediment delivery ratio
+    float gUnitSoilLoss = 0;      // soil loss per acre
+    float gSedimentLoad = 0;      // sediment load reaching the water bodies
+    float gSwFactor1 = 0;         // fish water body: water-column concentration per unit of TOTCONC
+    float gSwFactor2 = 0;         // drinking-water body: concentration per unit of TOTCONC
+    float gSuspSolids = 0;        // suspended solids of the fish water body
+    // Dispersion terms of the air pathways (downwind distance terms, their sum, the width):
+    // the back-calculations' set and the forward steps' set.
+    float gDispXv = 0, gDispX = 0, gDispXSum = 0, gDispSigma = 0;
+    float gFwdDispXv = 0, gFwdDispX = 0, gFwdDispXSum = 0, gFwdDispSigma = 0;
+    // Particulate emission terms of the landfill's active area: wind erosion, vehicle traffic
+    // and unloading, for PM10 and PM30, and the forward step's PM10 set.
+    float gWindEmis10 = 0, gTrafficEmis10 = 0, gUnloadRate10 = 0;
+    float gWindEmis30 = 0, gTrafficEmis30 = 0, gUnloadRate30 = 0;
+    float gFwdWindEmis10 = 0, gFwdTrafficEmis10 = 0, gFwdUnloadRate10 = 0;
+    // The constituent's particulate emission and air concentration of the last forward air
+    // step (PM10), or of the forward soil step after it (PM30).
+    float gFwdPartEmisRate = 0, gFwdPartAirConc = 0;
 };
 
 // A volume in cubic metres: `unit` 0 cubic yards (÷ 1.30795), 1 cubic feet (÷ 35.3147),
@@ -58,8 +84,9 @@ std::optional<double> ConvertVolumeToM3(double value, int unit);
 Status CalcWasteVolume(RunContext& ctx, const WasteUnit& unit);
 
 // Sets HQFACT and RISKFACT from the waste unit (NULL reads as 0) and gVktOneWay from
-// gAnnualVolYd3, as the constituent loop does after loading the exposure constants. Fails
-// when a target does not fit single precision, leaving the context unchanged.
+// gAnnualVolYd3, as the constituent loop does after loading the exposure constants, and the
+// unit's gWmuType and ACTVLIFE (NULL as 0). Fails when a target does not fit single precision,
+// leaving the context unchanged.
 Status SetRunTargets(RunContext& ctx, const WasteUnit& unit);
 
 // The waste-volume DAF scaling factor, never below 1: 108687 × V^−1.20644 when `wmuType` is

@@ -1,0 +1,142 @@
+#include "engine/forward/air_particulate.h"
+
+#include "engine/forward/air_volatile.h"
+
+#include <cmath>
+
+namespace {
+
+const QLatin1String kLead("7439-92-1");
+constexpr double kActiveAreaShare = 0.00410958904109589;   // the area worked in one day
+
+// The waste concentration whose particulate emission gives the allowable air concentration
+// `allowAirConc` at the receptor, with the back-calculation's dispersion and PM10 terms.
+double particulateLevel(const RunContext& ctx, const ExposureConstants& c, double allowAirConc, StepCheck& step,
+                        const char* field)
+{
+    const float allowEmisRate =
+        step.single(allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * 3600 /
+                        (double(c.F) * 2.03 * (1 - c.gPartOffset) * 1000),
+                    field);
+    return allowEmisRate * 1000.0 /
+           ((double(ctx.gTrafficEmis10) + ctx.gWindEmis10 + ctx.gUnloadRate10) / 1000);
+}
+
+} // namespace
+
+double ActiveAreaSide(const RunContext& ctx)
+{
+    return std::sqrt(ctx.gUnitAreaM2 * kActiveAreaShare);
+}
+
+void CalcDispersionTerms(double side, const ExposureConstants& c, StepCheck& step, const char* field, float& xv,
+                         float& x, float& xSum, float& sigma)
+{
+    xv = step.single(std::pow(side / 2 / 68.26, 1 / 0.919), field);
+    x = step.single(side / 2000 + 0.3048, field);
+    xSum = step.single((double(x) + xv) * 1000, field);
+    sigma = step.single(std::pow(double(x), double(c.B)) * c.A, field);
+}
+
+double WindEmission10(const RunContext& ctx, const ExposureConstants& c)
+{
+    return std::pow(4 / 5.445, 3) * ((1 - double(c.V)) * 0.036) * c.F_X * ctx.gUnitAreaM2 * kActiveAreaShare;
+}
+
+double TrafficEmission(const RunContext& ctx, const ExposureConstants& c, double kp)
+{
+    return std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (kp * 1.7) * (c.SPEED / 48.0) * std::pow(c.W / 4.0, 0.5) *
+           ((365 - double(c.PRECIP)) / 365) * (c.VKT * ActiveAreaSide(ctx) / 1000) * (1000 / 24.0);
+}
+
+double UnloadRate(const RunContext& ctx, const ExposureConstants& c, double kpl)
+{
+    const double unload = (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5) /
+                          (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1 / 3.0)) * (kpl * 0.0009) * 1000 *
+                          ctx.gWasteVolYd3 * 1.289;
+    return unload / (ctx.ACTVLIFE * 8760);
+}
+
+void CalcPm30Emissions(RunContext& ctx, const ExposureConstants& c, StepCheck& step, const char* field)
+{
+    ctx.gWindEmis30 = step.single(2 * WindEmission10(ctx, c), field);
+    ctx.gTrafficEmis30 = step.single(TrafficEmission(ctx, c, c.KP30), field);
+    ctx.gUnloadRate30 = step.single(UnloadRate(ctx, c, c.KPL30), field);
+}
+
+void CalcAirRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs& in, ConstituentResults& out)
+{
+    StepCheck step(in, StepCheck::Mode::SkipStep);
+    const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
+
+    // The same value at every call of a run: twice the one-way traffic term of the run.
+    c.VKT = step.single(2 * ctx.gVktOneWay, "VKT");
+    CalcDispersionTerms(ActiveAreaSide(ctx), c, step, "AIRINHPh", ctx.gFwdDispXv, ctx.gFwdDispX, ctx.gFwdDispXSum,
+                        ctx.gFwdDispSigma);
+    ctx.gFwdWindEmis10 = step.single(WindEmission10(ctx, c), "AIRINHPh");
+    ctx.gFwdTrafficEmis10 = step.single(TrafficEmission(ctx, c, c.KP10), "AIRINHPh");
+    ctx.gFwdUnloadRate10 = step.single(UnloadRate(ctx, c, c.KPL10), "AIRINHPh");
+    const float emission =
+        step.single(double(ctx.gFwdWindEmis10) + ctx.gFwdTrafficEmis10 + ctx.gFwdUnloadRate10, "AIRINHPh");
+    ctx.gFwdPartEmisRate = step.single(in.TOTCONC * emission / 1000000, "AIRINHPh");
+    ctx.gFwdPartAirConc = step.single((1 - c.gPartOffset) * 2.03 * ctx.gFwdPartEmisRate * c.F * 1000 /
+                                          (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * 3600),
+                                      "AIRINHPh");
+    step.write(out.AIRINHPh,
+               in.ORDI != 0 ? (ctx.gFwdPartAirConc * CRAIR * ED * EF) /
+                                  (in.ORDI * BWADULT * ATNON * 365 * (CRAIR / BWADULT))
+                            : 0.0,
+               "AIRINHPh");
+    step.write(out.AIRINHPr,
+               in.CSFI != 0 ? (ctx.gFwdPartAirConc * EF * in.CSFI * c.gInhFactorAdj) / (ATCARC * 365) : 0.0,
+               "AIRINHPr");
+
+    CalcAirVolatileRisk(ctx, c, in, out, step);
+}
+
+Status CalcAirPartLevels(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
+                         ConstituentResults& out)
+{
+    StepCheck step(in);
+    const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
+    const double HQFACT = ctx.HQFACT, RISKFACT = ctx.RISKFACT;
+
+    CalcDispersionTerms(ActiveAreaSide(ctx), c, step, "AIRINHPsh", ctx.gDispXv, ctx.gDispX, ctx.gDispXSum,
+                        ctx.gDispSigma);
+    ctx.gWindEmis10 = step.single(WindEmission10(ctx, c), "AIRINHPsh");
+    ctx.gWindEmis30 = step.single(2 * WindEmission10(ctx, c), "AIRINHPsh");
+    ctx.gTrafficEmis10 = step.single(TrafficEmission(ctx, c, c.KP10), "AIRINHPsh");
+    ctx.gTrafficEmis30 = step.single(TrafficEmission(ctx, c, c.KP30), "AIRINHPsh");
+    ctx.gUnloadRate10 = step.single(UnloadRate(ctx, c, c.KPL10), "AIRINHPsh");
+    ctx.gUnloadRate30 = step.single(UnloadRate(ctx, c, c.KPL30), "AIRINHPsh");
+
+    float allowAirConc =
+        in.ORDI != 0
+            ? step.single(in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * 365 / (ED * CRAIR * EF), "AIRINHPsh")
+            : 0.0f;
+    step.write(out.AIRINHPsh, particulateLevel(ctx, c, allowAirConc, step, "AIRINHPsh"), "AIRINHPsh", true);
+    allowAirConc = in.CSFI != 0
+        ? step.single(ATCARC * RISKFACT * 365 / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHPsr")
+        : 0.0f;
+    step.write(out.AIRINHPsr, particulateLevel(ctx, c, allowAirConc, step, "AIRINHPsr"), "AIRINHPsr", true);
+    return step.status();
+}
+
+Status CalcAirPartLevelsLead(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
+                             ConstituentResults& out)
+{
+    if (in.CHEMCAS != kLead)
+        return {};
+    StepCheck step(in);
+    ctx.gWindEmis10 = step.single(WindEmission10(ctx, c), "AIRINHPsr");
+    ctx.gTrafficEmis10 = step.single(TrafficEmission(ctx, c, c.KP10), "AIRINHPsr");
+    ctx.gUnloadRate10 = step.single(UnloadRate(ctx, c, c.KPL10), "AIRINHPsr");
+    // 0.0002 in place of an allowable air concentration of lead.
+    const float leadEmisRate = step.single(
+        double(ctx.gDispSigma) * 0.0002 * c.U * ctx.gDispXSum * 3600 / (double(c.F) * 2.03 * 1000), "AIRINHPsr");
+    step.write(out.AIRINHPsr,
+               1000.0 * 1000.0 * leadEmisRate / (double(ctx.gTrafficEmis10) + ctx.gWindEmis10 + ctx.gUnloadRate10),
+               "AIRINHPsr");
+    step.write(out.AIRINHPsh, 0, "AIRINHPsh");
+    return step.status();
+}

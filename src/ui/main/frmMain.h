@@ -1,30 +1,166 @@
 #pragma once
 
+#include "data/analysis_tables.h"
+#include "platform/ui/common_dialog.h"
 #include "platform/ui/keyed_tree.h"
 
+#include <QAction>
+#include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <vector>
 
 struct ProgramState;
 
-// The main window: the tree of stored analyses beside the area that holds every child window.
+// The main window: the tree of stored analyses, the analysis commands as buttons, menu items
+// and toolbar buttons, and the area that holds every child window.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(ProgramState& state, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // The main window while it exists, else nullptr.
+    static frmMain* instance();
+
     // The window's load: runs once, while the SITEINFO record set holds every stored analysis.
     void MDIForm_Load();
 
+    // Sets the enabled state of the commands for an action: "Open", "New", "Close", "Save" or
+    // "Delete"; any other text changes nothing.
+    void SetToolbarState(const QString& action);
+    // The toolbar button at a 1-based position, separators counted (6, 9, 12, 17 and 19).
+    QAction* toolbarButton(int position) const;
+
+    // Saves and closes the open analysis, as the input windows' close questions ask.
+    void SaveCurAnalysis();
+    void CloseCurAnalysis();
+
+    // The analysis tree as the importers and Update Analyses use it: adds one analysis's nine
+    // nodes at the end (false when its key is listed already) and rebuilds the whole tree from
+    // SITEINFO.
+    bool addAnalysisGroup(const AnalysisTreeGroup& nodes);
+    Status rebuildTree();
+    // The key of the highlighted analysis (a detail node gives its root's); 0 when none.
+    qint32 highlightedSiteKey() const;
+    // The 1-based tree position of the open analysis's root node; 0 when none is open.
+    int curNodeIndex() const;
+    // Rewrites the nine node texts of the open analysis from the current row of gRsSiteInfo.
+    void rewriteOpenAnalysisNodes();
+
+    // Command handlers, run by their buttons, menu items and toolbar buttons.
+    void cmdNew_Click();
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void cmdClose_Click();
+    void cmdCopy_Click();
+    void cmdDelete_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
+    void cmdUpdateAnalyses_Click();
+    void trvAnalysis_NodeClick();
+    void Toolbar1_ButtonClick(const QString& key);
+    void mnuOpen_Click();
+    void mnuExit_Click();
+    void mnuExportTable_Click();
+    void mnuRunAnalysis_Click();
+    void mnuSiteInfo_Click();
+    void mnuShowSiteCOCs_Click();
+    void mnuResults_Click();
+    void mnuDelistingLevel_Click();
+    void mnuCloseResults_Click();
+
+    // Left pane.
     QWidget* Picture1 = nullptr;
     QLabel* Label1 = nullptr;
     KeyedTree* trvAnalysis = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdImport = nullptr;
+    QPushButton* cmdExport = nullptr;
+    QPushButton* cmdUpdateAnalyses = nullptr;
+    QTextEdit* rtfInstructions = nullptr;
+    QLineEdit* txtCurSiteKey = nullptr;
     QMdiArea* mdiArea = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    // The program's one file dialog.
+    CommonDialog cdbOpen;
+
+    // Menus and their items.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuClose = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuExportTable = nullptr;
+    QAction* mnuImport = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuDelete = nullptr;
+    QAction* mnuEditCOCDAF = nullptr;
+    QMenu* mnuAnalysis = nullptr;
+    QAction* mnuSiteInfo = nullptr;
+    QAction* mnuShowSiteCOCs = nullptr;
+    QAction* mnuShowCOCs = nullptr;
+    QAction* mnuResults = nullptr;
+    QAction* mnuDelistingLevel = nullptr;
+    QAction* mnuRunAnalysis = nullptr;
+    QMenu* mnuWindow = nullptr;
+    QAction* mnuCloseResults = nullptr;
+    QMenu* mnuAdmin = nullptr;
+    QMenu* mnuDocuments = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QMenu* mnuTOVIinfo = nullptr;
+    QAction* mnuDisclosure = nullptr;
+    QAction* mnuFontLegend = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fillTree();
+    friend class frmOpenAnalyses;
+    enum class OpenRoute { MainWindow, List };
+
+    void buildPane();
+    void buildMenus();
+    void buildToolbar();
+    void buildCommandStates();
+    void addInstruction(QWidget* control, const QString& text);
+    void fillTree(Recordset& siteInfo);
+    void fillWindowMenu();
+
+    void MDIForm_QueryUnload();
+    void MDIForm_Unload();
+
+    // Close of the open analysis; false when it stopped at a failure (already reported).
+    bool closeAnalysis();
+    void openAnalysis(const QString& rootKey, OpenRoute route);
+    void failOpening(const Error& error);
+    Status openSharedRecordsets(qint32 siteKey);
+    void reopenAfterFailedSave(bool siteAdding, bool unitAdding);
+    QString highlightedRootKey() const;
 
     ProgramState& m_state;
+    std::vector<QAction*> m_toolbar;
+    QHash<QObject*, QString> m_instructions;
+
+    struct CommandRow;
+    std::vector<CommandRow> m_commandRows;
+    bool m_unloaded = false;
 };

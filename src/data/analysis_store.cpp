@@ -1,0 +1,147 @@
+#include "data/analysis_store.h"
+
+#include "data/schema.h"
+#include "platform/db/transaction.h"
+
+#include <QSet>
+
+namespace {
+
+// Names compare as the database compares them: ASCII letters without case, all else exactly.
+QString foldAscii(const QString& text)
+{
+    QString out = text;
+    for (QChar& c : out)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    return out;
+}
+
+// "INSERT INTO t (all columns) SELECT …" that repeats the key's rows, with a parameter in place
+// of each column named in `replaced`, in column order.
+QString copyStatement(const TableDef& table, const QStringList& replaced)
+{
+    QStringList columns;
+    QStringList selected;
+    for (const ColumnDef& c : table.columns) {
+        columns << c.name;
+        selected << (replaced.contains(c.name) ? QStringLiteral("?") : c.name);
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 WHERE SITEKEY = ? ORDER BY rowid")
+        .arg(table.name, columns.join(QLatin1Char(',')), selected.join(QLatin1Char(',')));
+}
+
+Result<int> countOf(Connection& conn, const QString& sql, qint32 siteKey)
+{
+    Result<QVariant> n = conn.scalar(sql, {siteKey});
+    if (!n)
+        return n.error();
+    return n->toInt();
+}
+
+Status deleteRows(Connection& conn, const QStringList& tables, qint32 siteKey)
+{
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    for (const QString& table : tables)
+        if (Result<int> r = conn.exec(QStringLiteral("DELETE FROM %1 WHERE SITEKEY = ?").arg(table), {siteKey}); !r)
+            return r.error();
+    return tx.commit();
+}
+
+} // namespace
+
+Result<bool> analysisIsStored(Connection& conn, qint32 siteKey)
+{
+    Result<int> n = countOf(conn, QStringLiteral("SELECT COUNT(*) FROM SITEINFO WHERE SITEKEY = ?"), siteKey);
+    if (!n)
+        return n.error();
+    return *n > 0;
+}
+
+Result<int> storedConstituentCount(Connection& conn, qint32 siteKey)
+{
+    return countOf(conn, QStringLiteral("SELECT COUNT(*) FROM SITECOCS WHERE SITEKEY = ?"), siteKey);
+}
+
+QString copyName(const QString& sourceName, const QStringList& takenNames)
+{
+    QSet<QString> taken;
+    for (const QString& n : takenNames)
+        taken.insert(foldAscii(n));
+    const QString base = QStringLiteral("Copy of ") + sourceName;
+    QString name = base;
+    for (int i = 1; taken.contains(foldAscii(name)); ++i)
+        name = base + QStringLiteral("(%1)").arg(i);
+    return name;
+}
+
+Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
+{
+    const TableDef& siteTable = siteInfoTable();
+    Result<QueryRows> source = conn.select(QStringLiteral("SELECT * FROM SITEINFO WHERE SITEKEY = ?"), {sourceKey});
+    if (!source)
+        return source.error();
+    if (source->rows.empty())
+        return Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")};
+    Result<int> units = countOf(conn, QStringLiteral("SELECT COUNT(*) FROM WMUINFO WHERE SITEKEY = ?"), sourceKey);
+    if (!units)
+        return units.error();
+    Result<QueryRows> names = conn.select(QStringLiteral("SELECT FILENAME FROM SITEINFO"));
+    if (!names)
+        return names.error();
+    Result<qint32> newKey = newSiteKey(conn);
+    if (!newKey)
+        return newKey.error();
+
+    const QVector<QVariant>& row = source->rows.front();
+    auto field = [&](const char* name) { return row.value(source->columnIndex(QString::fromLatin1(name))); };
+    QStringList taken;
+    for (const QVector<QVariant>& n : names->rows)
+        taken << n.front().toString();
+    Result<QVariant> name = convertToColumn(*siteTable.column(QStringLiteral("FILENAME")),
+                                            copyName(field("FILENAME").toString(), taken));
+    if (!name)
+        return name.error();
+
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started().error();
+    const QStringList keyOnly = {QStringLiteral("SITEKEY")};
+    if (Result<int> r = conn.exec(copyStatement(siteTable, {QStringLiteral("SITEKEY"), QStringLiteral("FILENAME")}),
+                                  {*newKey, *name, sourceKey});
+        !r)
+        return r.error();
+    Result<int> unit = *units > 0
+        ? conn.exec(copyStatement(wmuInfoTable(), keyOnly), {*newKey, sourceKey})
+        : conn.exec(QStringLiteral("INSERT INTO WMUINFO (SITEKEY) VALUES (?)"), {*newKey});
+    if (!unit)
+        return unit.error();
+    if (Result<int> r = conn.exec(copyStatement(siteCocsTable(), keyOnly), {*newKey, sourceKey}); !r)
+        return r.error();
+    if (Status s = tx.commit(); !s)
+        return s.error();
+
+    CopiedAnalysis copy;
+    copy.siteKey = *newKey;
+    copy.name = name->toString();
+    copy.nodes = analysisTreeNodes(*newKey, copy.name,
+                                   {field("PETID"), field("FACID1"), field("FACID2"), field("CITY"), field("STATE"),
+                                    field("ANALDATE"), field("DLSTDATE"), field("USERNAME")});
+    return copy;
+}
+
+Status deleteAnalysis(Connection& conn, qint32 siteKey)
+{
+    return deleteRows(conn,
+                      {QStringLiteral("SITEINFO"), QStringLiteral("WMUINFO"), QStringLiteral("SITECOCS"),
+                       QStringLiteral("DelistCOCS"), QStringLiteral("GWDelisting")},
+                      siteKey);
+}
+
+Status discardUnsavedAnalysis(Connection& conn, qint32 siteKey)
+{
+    return deleteRows(conn, {QStringLiteral("SITECOCS"), QStringLiteral("DelistCOCS"), QStringLiteral("GWDelisting")},
+                      siteKey);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class FormWindow;
+
+// The answer of the changes notice shown at start-up.
+struct ChangesNoticeAnswer {
+    bool viewChanges = false;     // "Yes, View Document"
+    bool dontShowAgain = false;   // chkShowChanges, "Don't show this dialog again"
+};
+
+// What the main window calls in other parts of the program. The program's start-up installs
+// them; a command whose service is not installed does nothing.
+struct MainWindowServices {
+    std::function<void()> runRiskAnalysis;                  // RunRiskAnalysis, the forward run
+    std::function<void(const QString& path)> importV1File;  // ImportV1File
+    std::function<void(const QString& path)> importV2File;  // ImportV2File
+    std::function<void(const QString& path)> exportV2File;  // ExportV2File
+    std::function<void()> updateAnalyses;                   // UpdateAnalyses
+    std::function<QString(const QString& password)> scramblePassword;   // ScramblePassword
+    std::function<ChangesNoticeAnswer()> showChangesNotice; // frmTOVIchanges, modal
+    std::function<void()> showChangesDocument;              // frmViewDocuments with TOVIchanges.pdf
+};
+
+MainWindowServices& mainWindowServices();
+
+// Windows that the main window loads by name: a loader returns the window, created and loaded
+// on first use (Forms::get<T>()). Registering an empty loader forgets the name.
+using FormLoader = std::function<FormWindow*()>;
+void registerFormLoader(const QString& name, FormLoader loader);
+// The loaded window of that name, else a newly loaded one; nullptr when no loader knows it.
+FormWindow* loadForm(const QString& name);

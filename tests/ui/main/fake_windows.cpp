@@ -1,0 +1,250 @@
+#include "fake_windows.h"
+
+#include "data/program_state.h"
+#include "platform/db/transaction.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/message_box.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/main_window_services.h"
+
+#include <QPushButton>
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name)
+{
+    auto* b = new QPushButton(QString::fromLatin1(name), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+// The close question both input windows ask when the user closes them.
+bool askToCloseAnalysis()
+{
+    ProgramState& st = programState();
+    if (!st.gAnalysisFormsOpen || st.gClosingAnalysis)
+        return true;
+    if (MsgBox(QStringLiteral("Closing this screen will close this analysis.  Do you still want to continue?"), vbYesNo,
+               QStringLiteral("Close Analysis"))
+        != vbYes)
+        return false;
+    st.gAnalysisFormsOpen = false;
+    frmMain* main = frmMain::instance();
+    if (main->cmdSave->isEnabled()
+        && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes")) == vbYes)
+        main->SaveCurAnalysis();
+    main->CloseCurAnalysis();
+    return true;
+}
+
+class frmSiteWMU : public FormWindow, public SiteInputWindow {
+    Q_OBJECT
+public:
+    frmSiteWMU()
+    {
+        setWindowTitle(QStringLiteral("Analysis Information and Control Settings (Steps 1 - 3)"));
+        for (const char* name : {"cmdUpdateSiteInfo", "cmdCancel", "cmdNext"})
+            button(this, name);
+    }
+    SiteWindowInputs siteInputs() const override { return fakeSite().inputs; }
+    bool checkNumericInputs() override
+    {
+        if (!fakeSite().numbersPass)
+            MsgBox(QStringLiteral("You have entered an invalid character into this input field.  Please ensure that "
+                                  "you have entered only numbers."),
+                   vbCritical, QStringLiteral("Invalid Input"));
+        return fakeSite().numbersPass;
+    }
+
+protected:
+    void formLoad() override
+    {
+        ProgramState& st = programState();
+        if (st.gCurSiteKey > 0 && st.gRsSiteInfo.recordCount() == 0)
+            st.gRsSiteInfo.addNew();
+        if (st.gCurSiteKey > 0 && st.gRsWmuInfo.recordCount() == 0)
+            st.gRsWmuInfo.addNew();
+        st.gAnalysisFormsOpen = true;
+        ++fakeSite().loads;
+    }
+    bool queryUnload() override { return askToCloseAnalysis(); }
+};
+
+class frmSiteCOCs : public FormWindow, public ConstituentInputWindow {
+    Q_OBJECT
+public:
+    frmSiteCOCs()
+    {
+        setWindowTitle(QStringLiteral("Select Chemicals of Concern to be Modeled (Steps 4 & 5)"));
+        for (const char* name : {"cmdUpdateSiteCOCs", "cmdCancel"})
+            button(this, name);
+    }
+    bool checkConstituentRows() override
+    {
+        if (fakeConstituents().unique)
+            return true;
+        MsgBox(QStringLiteral("This record already exists.  Please ensure that all COCs have at least one unique "
+                              "field.  You won't be allowed to Update the Site COCs until each chemical is unique."),
+               vbInformation, QStringLiteral("Duplicate"));
+        return false;
+    }
+    Status storeConstituentRows() override
+    {
+        ProgramState& st = programState();
+        Connection& conn = *st.gConn;
+        Transaction tx(conn);
+        if (!tx.started())
+            return tx.started();
+        if (Result<int> r = conn.exec(QStringLiteral("DELETE FROM SITECOCS WHERE SITEKEY = ?"), {st.gCurSiteKey}); !r)
+            return r.error();
+        for (const QString& cas : fakeConstituents().casNumbers)
+            if (Result<int> r = conn.exec(QStringLiteral("INSERT INTO SITECOCS (SITEKEY, CHEMCAS, CHEMNAME) VALUES (?, ?, ?)"),
+                                          {st.gCurSiteKey, cas, QStringLiteral("Chemical ") + cas});
+                !r)
+                return r.error();
+        if (fakeConstituents().storeFailure)
+            return *fakeConstituents().storeFailure;
+        return tx.commit();
+    }
+    void constituentRowsSaved() override { ++fakeConstituents().savedCalls; }
+
+protected:
+    void formLoad() override
+    {
+        programState().gAnalysisFormsOpen = true;
+        ++fakeConstituents().loads;
+    }
+    bool queryUnload() override { return askToCloseAnalysis(); }
+};
+
+// A result window: fills itself on load and offers its table for export.
+class FakeResultWindow : public FormWindow {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void ExportToTable() { resultWindowLog() << QStringLiteral("export:") + objectName(); }
+
+protected:
+    void formLoad() override
+    {
+        resize(300, 200);
+        setWindowTitle(objectName());
+        resultWindowLog() << QStringLiteral("load:") + objectName();
+    }
+};
+
+// The administrator window: a window of its own, whose unload still needs the database.
+class frmPassword : public FormWindow {
+    Q_OBJECT
+public:
+    bool isMdiChild() const override { return false; }
+
+protected:
+    void formUnload() override
+    {
+        resultWindowLog() << (programState().gConn ? QStringLiteral("unload:frmPassword with the database")
+                                                   : QStringLiteral("unload:frmPassword without the database"));
+    }
+};
+
+class frmChngChems : public FakeResultWindow { Q_OBJECT };
+class frmLimitResults : public FakeResultWindow { Q_OBJECT };
+class frmTCLPResultsHQ : public FakeResultWindow { Q_OBJECT };
+class frmTCLPResultsRisk : public FakeResultWindow { Q_OBJECT };
+class frmTCLPResultsScreen : public FakeResultWindow { Q_OBJECT };
+class frmTotalResultsHQ : public FakeResultWindow { Q_OBJECT };
+class frmTotalResultsRisk : public FakeResultWindow { Q_OBJECT };
+class frmTotalResultsScreen : public FakeResultWindow { Q_OBJECT };
+class frmAggResults : public FakeResultWindow { Q_OBJECT };
+class frmTCSSResults : public FakeResultWindow { Q_OBJECT };
+class frmExceedResults : public FakeResultWindow { Q_OBJECT };
+class frmSoilPathwayDelisting : public FakeResultWindow { Q_OBJECT };
+class frmAirNonCarc : public FakeResultWindow { Q_OBJECT };
+class frmAirCarc : public FakeResultWindow { Q_OBJECT };
+class frmSurfaceWaterNonCarc : public FakeResultWindow { Q_OBJECT };
+class frmSurfaceCarc : public FakeResultWindow { Q_OBJECT };
+class frmGWNonCarc : public FakeResultWindow { Q_OBJECT };
+class frmGWCarc : public FakeResultWindow { Q_OBJECT };
+
+template <class T>
+void add()
+{
+    registerFormLoader(QString::fromLatin1(T::staticMetaObject.className()), [] { return Forms::get<T>(); });
+}
+
+void markMainWindowEdited(bool constituents)
+{
+    frmMain* main = frmMain::instance();
+    main->cmdSave->setEnabled(true);
+    main->toolbarButton(3)->setEnabled(true);
+    main->cmdCopy->setEnabled(false);
+    main->toolbarButton(10)->setEnabled(false);
+    if (constituents) {
+        main->mnuRunAnalysis->setEnabled(false);
+        main->toolbarButton(18)->setEnabled(false);
+    }
+}
+
+} // namespace
+
+FakeSiteWindow& fakeSite()
+{
+    static FakeSiteWindow state;
+    return state;
+}
+
+FakeConstituentWindow& fakeConstituents()
+{
+    static FakeConstituentWindow state;
+    return state;
+}
+
+QStringList& resultWindowLog()
+{
+    static QStringList log;
+    return log;
+}
+
+void installFakeWindows()
+{
+    fakeSite() = {};
+    fakeConstituents() = {};
+    resultWindowLog().clear();
+    add<frmSiteWMU>();
+    add<frmSiteCOCs>();
+    add<frmPassword>();
+    add<frmChngChems>();
+    add<frmLimitResults>();
+    add<frmTCLPResultsHQ>();
+    add<frmTCLPResultsRisk>();
+    add<frmTCLPResultsScreen>();
+    add<frmTotalResultsHQ>();
+    add<frmTotalResultsRisk>();
+    add<frmTotalResultsScreen>();
+    add<frmAggResults>();
+    add<frmTCSSResults>();
+    add<frmExceedResults>();
+    add<frmSoilPathwayDelisting>();
+    add<frmAirNonCarc>();
+    add<frmAirCarc>();
+    add<frmSurfaceWaterNonCarc>();
+    add<frmSurfaceCarc>();
+    add<frmGWNonCarc>();
+    add<frmGWCarc>();
+}
+
+void editSiteWindow()
+{
+    if (FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"))) {
+        site->findChild<QWidget*>(QStringLiteral("cmdUpdateSiteInfo"))->setEnabled(true);
+        site->findChild<QWidget*>(QStringLiteral("cmdCancel"))->setEnabled(true);
+        site->findChild<QWidget*>(QStringLiteral("cmdNext"))->setEnabled(false);
+    }
+    markMainWindowEdited(false);
+}
+
+void editConstituentWindow()
+{
+    markMainWindowEdited(true);
+}
+
+#include "fake_windows.moc"

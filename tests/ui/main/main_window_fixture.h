@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/temp_database.h"
+#include "fake_windows.h"
+#include "ui/main/frmMain.h"
+#include "ui/scripted_services.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ostream>
+#include <string>
+
+// Readable failure output for texts.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// The enabled state of the main window's switched commands, by control name ("tb3" is toolbar
+// button 3).
+using CommandState = std::map<std::string, bool>;
+CommandState commandState(frmMain& window);
+// The state right after the load, Close or Delete: only New and Import (with Update Analyses).
+CommandState noAnalysisOpenState();
+// The state after New or Open.
+CommandState analysisOpenState();
+CommandState with(CommandState state, const CommandState& changes);
+
+// A program folder with an empty database, per-user settings in a temporary folder, the fake
+// input and result windows, and the main window as start-up shows it.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Start-up: opens the database and shows the main window.
+    frmMain& start();
+    frmMain& window() { return *m_window; }
+    ProgramState& state() { return db.state; }
+
+    // Selects a node of the tree with the mouse (its group expanded), as a user's click does.
+    void clickNode(const QString& key);
+    // The analysis information window's inputs for a stored analysis named `name`.
+    static SiteWindowInputs inputsNamed(const QString& name);
+    // New, typed inputs and Save: returns the new analysis's key.
+    qint32 createAnalysis(const QString& name, const QStringList& casNumbers = {});
+    QVariant field(const QString& table, const QString& column, qint32 siteKey);
+    bool isVisible(const char* formName);
+
+    TempDatabase db;
+    QTemporaryDir settingsFolder;
+
+private:
+    ScopedProgramState m_scoped{db.state};
+    // Any message box or file dialog that a test does not script fails it.
+    ScriptedMessages m_noMessages;
+    ScriptedFileDialogs m_noFileDialogs;
+    QPointer<frmMain> m_window;
+};

@@ -1,3 +1,4 @@
+#include "app/program_wiring.h"
 #include "app/startup.h"
 #include "data/program_state.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("TOVI"));
     ProgramState& state = programState();
     state.programFolder = QCoreApplication::applicationDirPath();
+    installProgramWiring();
     if (!Main(state))
         return 1;
     return QApplication::exec();

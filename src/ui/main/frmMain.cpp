@@ -1,5 +1,7 @@
 #include "ui/main/frmMain.h"
 
+#include "platform/ui/main_file_dialog.h"
+
 #include "data/analysis_store.h"
 #include "data/program_state.h"
 #include "data/recordset_helpers.h"
@@ -128,6 +130,7 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea);
     Forms::setMdiArea(mdiArea);
+    setMainFileDialog(&cdbOpen);
 
     buildPane();
     buildMenus();
@@ -139,6 +142,8 @@ frmMain::~frmMain()
 {
     if (Forms::mdiArea() == mdiArea)
         Forms::setMdiArea(nullptr);
+    if (&mainFileDialog() == &cdbOpen)
+        setMainFileDialog(nullptr);
     if (g_instance == this)
         g_instance = nullptr;
 }

@@ -45,6 +45,16 @@ struct RunContext {
     // Members that pathway steps leave for later steps of the same row are added below by the
     // steps that write them: the surface-water factors, the air dispersion and particulate
     // emission terms, the indoor-air concentrations.
+
+    // Left by the forward groundwater-inhalation step for the back-calculation of the same row:
+    // 1000 × the indoor-air model's average of each compartment, capped at equilibrium, at the
+    // carcinogen and at the noncarcinogen well concentration.
+    float gShowerAirCarc = 0;
+    float gBathAirCarc = 0;
+    float gHouseAirCarc = 0;
+    float gShowerAirNon = 0;
+    float gBathAirNon = 0;
+    float gHouseAirNon = 0;
 };
 
 // A volume in cubic metres: `unit` 0 cubic yards (÷ 1.30795), 1 cubic feet (÷ 35.3147),

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/forward/constituent.h"
+#include "engine/forward/daf_tables.h"
+#include "engine/forward/exposure_constants.h"
+#include "engine/forward/run_context.h"
+
+// The groundwater pathways of one constituent: sets the run's unit type and DAF scaling
+// factor, then ingestion levels and risk, dermal levels and risk, inhalation risk and levels,
+// in this order. Mercury for the fish pathway only (22967-92-6) has no groundwater pathway: its
+// groundwater fields are 0 and the run context is not touched.
+void CalcGWPathways(RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const QString& wmuType,
+                    const ConstituentInputs& in, ConstituentResults& out);

@@ -8,7 +8,7 @@ namespace {
 
 Status groundwaterStep(RowRun& run, const ConstituentInputs& in, ConstituentResults& out)
 {
-    CalcGWPathways(run.ctx, run.constants, run.dafs, run.unit.WMUTYPE, in, out);
+    CalcGWPathways(run.ctx, run.constants, run.dafs, run.indoorAir, run.unit.WMUTYPE, in, out);
     return {};
 }
 
@@ -23,6 +23,7 @@ std::span<const ConstituentStep> constituentSteps()
 
 Result<std::vector<ConstituentResults>> RunPathwayCalculations(RowRun& run, std::span<const ConstituentInputs> rows)
 {
+    computeIndoorAirAhead(run.indoorAir, run.ctx, run.dafs, run.unit.WMUTYPE, rows);
     std::vector<ConstituentResults> results(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
         for (ConstituentStep step : constituentSteps())

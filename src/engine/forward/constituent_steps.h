@@ -3,6 +3,7 @@
 #include "engine/forward/constituent.h"
 #include "engine/forward/daf_tables.h"
 #include "engine/forward/exposure_constants.h"
+#include "engine/forward/indoor_air.h"
 #include "engine/forward/run_context.h"
 
 #include <span>
@@ -14,6 +15,7 @@ struct RowRun {
     ExposureConstants& constants;
     const DafCurves& dafs;
     const WasteUnit& unit;
+    IndoorAirRuns& indoorAir;   // the indoor-air model's runs of the groundwater steps
 };
 
 // One step of the constituent loop: computes result fields of one constituent row. A failure
@@ -24,5 +26,5 @@ using ConstituentStep = Status (*)(RowRun& run, const ConstituentInputs& in, Con
 std::span<const ConstituentStep> constituentSteps();
 
 // Runs the steps on every row, in the given order, each row starting with no result field
-// written.
+// written. The indoor-air runs of the groundwater steps are computed ahead in one batch.
 Result<std::vector<ConstituentResults>> RunPathwayCalculations(RowRun& run, std::span<const ConstituentInputs> rows);

@@ -117,7 +117,8 @@ Result<Computed> calculate(Connection& conn, const RunContext& previous, const W
     if (!dafs)
         return dafs.error();
 
-    RowRun run{c.ctx, *constants, *dafs, unit};
+    IndoorAirRuns indoorAir;
+    RowRun run{c.ctx, *constants, *dafs, unit, indoorAir};
     Result<std::vector<ConstituentResults>> results = RunPathwayCalculations(run, inputs);
     if (!results)
         return results.error();

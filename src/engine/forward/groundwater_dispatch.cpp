@@ -26,8 +26,8 @@ void writeZeros(ConstituentResults& out)
 
 } // namespace
 
-void CalcGWPathways(RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const QString& wmuType,
-                    const ConstituentInputs& in, ConstituentResults& out)
+void CalcGWPathways(RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const IndoorAirRuns& air,
+                    const QString& wmuType, const ConstituentInputs& in, ConstituentResults& out)
 {
     if (in.CHEMCAS == kFishMercury) {
         writeZeros(out);
@@ -40,6 +40,20 @@ void CalcGWPathways(RunContext& ctx, const ExposureConstants& k, const DafCurves
     CalcGWIngRisk(ctx, k, dafs, in, out);
     CalcGWDermalLevels(ctx, k, dafs, in, out);
     CalcGWDermal(ctx, k, dafs, in, out);
-    CalcGWInhRisk(ctx, k, dafs, in, out);
+    CalcGWInhRisk(ctx, k, dafs, air, in, out);
     CalcGWInhLevels(ctx, k, dafs, in, out);
+}
+
+void computeIndoorAirAhead(IndoorAirRuns& air, const RunContext& ctx, const DafCurves& dafs, const QString& wmuType,
+                           std::span<const ConstituentInputs> rows)
+{
+    RunContext run = ctx;
+    run.gWmuType = wmuType;
+    run.gDafScale = DafScaleFactor(run.gWasteVolYd3, run.gWmuType);
+    std::vector<IndoorAirInput> inputs;
+    for (const ConstituentInputs& in : rows)
+        if (in.CHEMCAS != kFishMercury)
+            for (const IndoorAirInput& model : gwInhalationModelInputs(run, dafs, in))
+                inputs.push_back(model);
+    air.computeAhead(inputs);
 }

@@ -18,11 +18,16 @@ struct Compartments {
     float house;
 };
 
+IndoorAirInput modelInput(const ConstituentInputs& in, float wellConc)
+{
+    return {in.HENRY, in.DIFFW, in.DIFFA, wellConc};
+}
+
 // 1000 × the model's averages at one well concentration, capped at the equilibrium air
 // concentration.
-Compartments airConcentrations(const ConstituentInputs& in, float wellConc)
+Compartments airConcentrations(const IndoorAirRuns& air, const ConstituentInputs& in, float wellConc)
 {
-    const IndoorAirRun run = runIndoorAir(in.HENRY, in.DIFFW, in.DIFFA, wellConc);
+    const IndoorAirRun run = air.run(modelInput(in, wellConc));
     Compartments c{float(1000 * run.shower), float(1000 * run.bathroom), float(1000 * run.house)};
     const float eq = float(1000.0 * 1000 * in.HENRY * wellConc / 24.436);
     for (float* x : {&c.shower, &c.bathroom, &c.house})
@@ -38,8 +43,17 @@ double ratio(double air, float wellConc)
 
 } // namespace
 
-void CalcGWInhRisk(RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const ConstituentInputs& in,
-                   ConstituentResults& out)
+std::vector<IndoorAirInput> gwInhalationModelInputs(const RunContext& ctx, const DafCurves& dafs,
+                                                    const ConstituentInputs& in)
+{
+    if (!airModelApplies(in))
+        return {};
+    return {modelInput(in, gwWellConc(ctx, dafs, in, kClassCarc)),
+            modelInput(in, gwWellConc(ctx, dafs, in, kClassNonLower))};
+}
+
+void CalcGWInhRisk(RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const IndoorAirRuns& air,
+                   const ConstituentInputs& in, ConstituentResults& out)
 {
     if (!airModelApplies(in)) {
         out.GWINHr = out.GWINHh = 0;
@@ -52,8 +66,8 @@ void CalcGWInhRisk(RunContext& ctx, const ExposureConstants& k, const DafCurves&
 
     const float Cc = gwWellConc(ctx, dafs, in, kClassCarc);
     const float Cn = gwWellConc(ctx, dafs, in, kClassNonLower);
-    const Compartments carc = airConcentrations(in, Cc);
-    const Compartments non = Cn == Cc ? carc : airConcentrations(in, Cn);
+    const Compartments carc = airConcentrations(air, in, Cc);
+    const Compartments non = airConcentrations(air, in, Cn);
     ctx.gShowerAirCarc = carc.shower;
     ctx.gBathAirCarc = carc.bathroom;
     ctx.gHouseAirCarc = carc.house;

@@ -34,7 +34,7 @@ protected:
     {
         const DafCurves dafs = loadCurves(db, {in.CHEMCAS});
         R out;
-        CalcGWPathways(ctx, k, dafs, ctx.gWmuType, in, out);
+        CalcGWPathways(ctx, k, dafs, IndoorAirRuns(), ctx.gWmuType, in, out);
         return out;
     }
 
@@ -330,7 +330,7 @@ TEST_F(GroundwaterTest, DispatchSetsUnitTypeAndScaleExceptForFishMercury)
     RunContext before = scaledContext(7, QStringLiteral("XX"));
     RunContext after = before;
     R out;
-    CalcGWPathways(after, k, dafs, QStringLiteral("LF"), testInorganic(fish), out);
+    CalcGWPathways(after, k, dafs, IndoorAirRuns(), QStringLiteral("LF"), testInorganic(fish), out);
     EXPECT_EQ(after.gWmuType, before.gWmuType);
     EXPECT_EQ(after.gDafScale, before.gDafScale);
     int written = 0;

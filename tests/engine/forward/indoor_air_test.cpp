@@ -73,4 +73,28 @@ TEST(IndoorAir, TheReleaseCapsHoldTheAirAtEquilibrium)
     EXPECT_LT(open.shower, 0.05 * 0.01 / 0.0244658 * Cw);
 }
 
+TEST(IndoorAir, BatchedRunsEqualSingleRuns)
+{
+    std::vector<IndoorAirInput> inputs;
+    for (int i = 0; i < 19; ++i)
+        inputs.push_back({0.0001 * (1 + i % 4) * (i % 2 ? 100 : 1), 0.00001 * (1 + i % 3), 0.08, i % 7 == 3 ? 0 : 0.1 * i});
+    std::vector<IndoorAirRun> batch(inputs.size());
+    runIndoorAirBatch(inputs, batch);
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        const IndoorAirRun one = runIndoorAir(inputs[i].henry, inputs[i].diffW, inputs[i].diffA, inputs[i].waterConc);
+        EXPECT_EQ(batch[i].shower, one.shower) << i;
+        EXPECT_EQ(batch[i].bathroom, one.bathroom) << i;
+        EXPECT_EQ(batch[i].house, one.house) << i;
+        EXPECT_EQ(batch[i].steps, one.steps) << i;
+    }
+
+    IndoorAirRuns runs;
+    runs.computeAhead(inputs);
+    runs.computeAhead(inputs);
+    EXPECT_EQ(runs.computedAhead(), inputs.size());
+    EXPECT_EQ(runs.run(inputs[5]).house, batch[5].house);
+    const IndoorAirInput other{0.01, 0.00001, 0.08, 1};
+    EXPECT_EQ(runs.run(other).shower, runIndoorAir(0.01, 0.00001, 0.08, 1).shower) << "computed when asked";
+}
+
 } // namespace

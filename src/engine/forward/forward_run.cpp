@@ -128,16 +128,33 @@ Result<Computed> calculate(Connection& conn, const RunContext& previous, const W
     return c;
 }
 
+const QString kEmptyGwDelisting = QStringLiteral("DELETE FROM GWDelisting WHERE SITEKEY = ?");
+
+// The run's one transaction: the analysis's GWDelisting rows replaced, every constituent row's
+// result fields written.
 Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& rows, const Computed& c)
 {
-    Transaction writes(conn);
-    if (!writes.started())
-        return writes.started();
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)
+        return r.error();
     if (Status s = writeForwardResults(conn, rows, c.results); !s)
         return s;
     if (Status s = writeGWDelisting(conn, key, rows, c.delisting); !s)
         return s;
-    return writes.commit();
+    return tx.commit();
+}
+
+// A run that does not store its results still empties the analysis's GWDelisting rows.
+Status emptyGwDelisting(Connection& conn, qint32 key)
+{
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)
+        return r.error();
+    return tx.commit();
 }
 
 void reopenGwDelisting(ProgramState& state)
@@ -149,11 +166,20 @@ void reopenGwDelisting(ProgramState& state)
         state.gRsGwDelisting = std::move(*rs);
 }
 
-// Ends a run that a check refused: the emptied GWDelisting rows are committed before the
-// message shows.
-RunOutcome refuse(Transaction& tx, RunObserver& observer, const Refusal& refusal, bool started)
+// Ends a run that failed: nothing of it is stored, the analysis's GWDelisting rows are emptied.
+RunOutcome fail(ProgramState& state, RunObserver& observer, const Error& error, bool started)
 {
-    if (Status s = tx.commit(); !s) {
+    (void)emptyGwDelisting(*state.gConn, state.gCurSiteKey);
+    if (started)
+        observer.runEnds();
+    observer.failure(error, kRunFailedTitle);
+    return RunOutcome::Failed;
+}
+
+// Ends a run that a check refused, with the analysis's GWDelisting rows emptied.
+RunOutcome refuse(ProgramState& state, RunObserver& observer, const Refusal& refusal, bool started)
+{
+    if (Status s = emptyGwDelisting(*state.gConn, state.gCurSiteKey); !s) {
         if (started)
             observer.runEnds();
         observer.failure(s.error(), kRunFailedTitle);
@@ -165,33 +191,16 @@ RunOutcome refuse(Transaction& tx, RunObserver& observer, const Refusal& refusal
     return RunOutcome::Refused;
 }
 
-// Ends a run that failed: what the run computed is gone, the emptied GWDelisting rows stay
-// emptied.
-RunOutcome fail(Transaction& tx, RunObserver& observer, const Error& error, bool started)
-{
-    (void)tx.commit();
-    if (started)
-        observer.runEnds();
-    observer.failure(error, kRunFailedTitle);
-    return RunOutcome::Failed;
-}
-
-// The run after the GWDelisting rows of its analysis were deleted in `tx`.
-RunOutcome runAfterEmptying(ProgramState& state, RunObserver& observer, Transaction& tx)
+// The run of an open analysis, from reading its rows on.
+RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
 {
     Connection& conn = *state.gConn;
     const qint32 key = state.gCurSiteKey;
-    if (key <= 0) {
-        if (Status s = tx.commit(); !s)
-            return fail(tx, observer, s.error(), false);
-        return RunOutcome::NotRun;
-    }
-
     Result<std::vector<ConstituentRow>> rows = readConstituentRows(conn, key);
     if (!rows)
-        return fail(tx, observer, rows.error(), false);
+        return fail(state, observer, rows.error(), false);
     if (rows->empty())
-        return refuse(tx, observer,
+        return refuse(state, observer,
                       {QStringLiteral("Please select at least one COC before running the program."),
                        kRunMsgInformation},
                       false);
@@ -199,19 +208,17 @@ RunOutcome runAfterEmptying(ProgramState& state, RunObserver& observer, Transact
     observer.runStarts();
     Result<WasteUnit> unit = LoadWasteUnit(conn, key);
     if (!unit)
-        return fail(tx, observer, unit.error(), true);
+        return fail(state, observer, unit.error(), true);
     if (std::optional<Refusal> r = checkUnit(*unit))
-        return refuse(tx, observer, *r, true);
+        return refuse(state, observer, *r, true);
     if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
-        return refuse(tx, observer, *r, true);
+        return refuse(state, observer, *r, true);
 
     Result<Computed> computed = calculate(conn, engineRunContext(), *unit, *rows);
     if (!computed)
-        return fail(tx, observer, computed.error(), true);
+        return fail(state, observer, computed.error(), true);
     if (Status s = store(conn, key, *rows, *computed); !s)
-        return fail(tx, observer, s.error(), true);
-    if (Status s = tx.commit(); !s)
-        return fail(tx, observer, s.error(), true);
+        return fail(state, observer, s.error(), true);
     engineRunContext() = computed->ctx;
     observer.showResults();
     observer.runEnds();
@@ -233,16 +240,8 @@ RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer)
         observer.failure(Error{kErrDatabaseFile, QStringLiteral("The database is not open.")}, kRunFailedTitle);
         return RunOutcome::Failed;
     }
-    Transaction tx(*state.gConn);
-    if (!tx.started()) {
-        observer.failure(tx.started().error(), kRunFailedTitle);
-        return RunOutcome::Failed;
-    }
     CloseRecordset(state.gRsGwDelisting);
-    Result<int> emptied =
-        state.gConn->exec(QStringLiteral("DELETE FROM GWDelisting WHERE SITEKEY = ?"), {state.gCurSiteKey});
-    const RunOutcome outcome =
-        emptied ? runAfterEmptying(state, observer, tx) : fail(tx, observer, emptied.error(), false);
+    const RunOutcome outcome = state.gCurSiteKey > 0 ? runAnalysis(state, observer) : RunOutcome::NotRun;
     reopenGwDelisting(state);
     return outcome;
 }

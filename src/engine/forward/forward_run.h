@@ -11,12 +11,12 @@ enum class RunOutcome {
     Completed,   // the results are stored
 };
 
-// The forward run of the open analysis (gCurSiteKey, on gConn): empties the analysis's
-// GWDelisting rows, checks the stored constituent and waste unit rows, then computes every
-// constituent's pathways, the limiting pathway and the groundwater delisting rows and stores
-// them in one transaction. A check that refuses the run or a failure stores nothing of it
-// (the emptied GWDelisting rows stay emptied); gRsGwDelisting is left open on the analysis's
-// GWDelisting rows.
+// The forward run of the open analysis (gCurSiteKey, on gConn): checks the stored constituent
+// and waste unit rows, computes every constituent's pathways, the limiting pathway and the
+// groundwater delisting rows, and stores them in one transaction that replaces the analysis's
+// GWDelisting rows. A run that a check refuses or that fails stores nothing of it and empties
+// the analysis's GWDelisting rows, before its message. No transaction is open while the
+// observer is called. gRsGwDelisting is left open on the analysis's GWDelisting rows.
 RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer);
 
 // The engine's run context, one for the program's run: a forward run starts from it and, when

@@ -8,30 +8,42 @@
 
 namespace {
 
+// Records what the run shows, and whether a transaction was open at any moment it did.
 class Recorder : public RunObserver {
 public:
-    void disclosureGate() override { events << QStringLiteral("disclosure"); }
-    void runStarts() override { events << QStringLiteral("starts"); }
+    explicit Recorder(Connection* conn = nullptr) : m_conn(conn) {}
+
+    void disclosureGate() override { record(QStringLiteral("disclosure")); }
+    void runStarts() override { record(QStringLiteral("starts")); }
     void progress(float value) override
     {
-        events << QStringLiteral("progress");
+        record(QStringLiteral("progress"));
         progressValues.push_back(value);
     }
     void message(const QString& text, int style, const QString& title) override
     {
-        events << QStringLiteral("message %1 %2: %3").arg(title).arg(style).arg(text);
+        record(QStringLiteral("message %1 %2: %3").arg(title).arg(style).arg(text));
     }
-    void showResults() override { events << QStringLiteral("results"); }
-    void runEnds() override { events << QStringLiteral("ends"); }
+    void showResults() override { record(QStringLiteral("results")); }
+    void runEnds() override { record(QStringLiteral("ends")); }
     void failure(const Error& error, const QString& title) override
     {
-        events << QStringLiteral("failure %1").arg(title);
+        record(QStringLiteral("failure %1").arg(title));
         failureText = error.description;
     }
 
+    bool transactionSeen = false;
     QStringList events;
     std::vector<float> progressValues;
     QString failureText;
+
+private:
+    void record(const QString& event)
+    {
+        events << event;
+        transactionSeen = transactionSeen || (m_conn && m_conn->inTransaction());
+    }
+    Connection* m_conn;
 };
 
 QVariantMap siteCocsRow(qint32 key, const ConstituentInputs& in)
@@ -84,8 +96,11 @@ protected:
     }
     RunOutcome run()
     {
-        recorder = Recorder();
-        return RunRiskAnalysis(db.state, recorder);
+        recorder = Recorder(&db.conn());
+        const RunOutcome outcome = RunRiskAnalysis(db.state, recorder);
+        EXPECT_FALSE(recorder.transactionSeen) << "no transaction is open while the run shows something";
+        EXPECT_FALSE(db.conn().inTransaction());
+        return outcome;
     }
     QueryRows select(const QString& sql) { return db.conn().select(sql).value(); }
     QueryRows results(qint32 key = 1)
@@ -296,6 +311,8 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty
     const QueryRows before = results();
     ASSERT_EQ(gwRows(1), 3);
 
+    // New constants change the first row's results, which the failing run writes before it fails.
+    db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
     // An organic short event with no lag time: the allowable dermal well concentration divides by 0.
     setCocs(QStringLiteral("TAU = 0, TSTAR = 5 WHERE CHEMCAS = '7440-39-3'"));
     setCocs(QStringLiteral("ORGANIC = 1 WHERE CHEMCAS = '7440-39-3'"));
@@ -309,7 +326,6 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty
     EXPECT_EQ(results().rows, before.rows);
     EXPECT_EQ(gwRows(1), 0);
     EXPECT_EQ(gwRows(2), 1);
-    EXPECT_FALSE(db.conn().inTransaction());
 }
 
 TEST_F(ForwardRunTest, ExposureConstantsAreReadAtEveryRun)

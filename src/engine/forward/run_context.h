@@ -71,6 +71,15 @@ struct RunContext {
     // The constituent's particulate emission and air concentration of the last forward air
     // step (PM10), or of the forward soil step after it (PM30).
     float gFwdPartEmisRate = 0, gFwdPartAirConc = 0;
+    // Left by the forward groundwater-inhalation step for the back-calculation of the same row:
+    // 1000 × the indoor-air model's average of each compartment, capped at equilibrium, at the
+    // carcinogen and at the noncarcinogen well concentration.
+    float gShowerAirCarc = 0;
+    float gBathAirCarc = 0;
+    float gHouseAirCarc = 0;
+    float gShowerAirNon = 0;
+    float gBathAirNon = 0;
+    float gHouseAirNon = 0;
 };
 
 // A volume in cubic metres: `unit` 0 cubic yards (÷ 1.30795), 1 cubic feet (÷ 35.3147),

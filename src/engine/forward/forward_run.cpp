@@ -1,0 +1,247 @@
+#include "engine/forward/forward_run.h"
+
+#include "data/recordset_helpers.h"
+#include "data/schema.h"
+#include "engine/forward/constituent_rows.h"
+#include "engine/forward/constituent_steps.h"
+#include "engine/forward/gw_delisting.h"
+#include "engine/forward/limiting_pathway.h"
+#include "platform/db/transaction.h"
+
+#include <optional>
+
+namespace {
+
+const QString kMercuryTotal = QStringLiteral("7439-97-6");
+const QString kMercuryFish = QStringLiteral("22967-92-6");
+
+struct Refusal {
+    QString text;
+    int style;
+};
+
+bool passes(const std::optional<double>& v)
+{
+    return v && *v > 0;
+}
+
+std::optional<Refusal> checkUnit(const WasteUnit& u)
+{
+    const bool knownUnit = u.WVOLUNIT && (*u.WVOLUNIT == 0 || *u.WVOLUNIT == 1 || *u.WVOLUNIT == 2);
+    if (!passes(u.WASTEVOL) || !knownUnit)
+        return Refusal{QStringLiteral("There is a zero value for the waste volume."), kRunMsgExclamation};
+    if (!passes(u.ACTVLIFE))
+        return Refusal{QStringLiteral("There is a zero value for the active life."), kRunMsgExclamation};
+    if (!passes(u.HQFACT))
+        return Refusal{QStringLiteral("There is a zero value for the HQ Factor.  Please use the dropdown list to "
+                                      "choose an HQ Factor."),
+                       kRunMsgExclamation};
+    if (!passes(u.RISKFACT))
+        return Refusal{QStringLiteral("There is a zero value for the Risk Factor.  Please use the dropdown list to "
+                                      "choose an Risk Factor."),
+                       kRunMsgExclamation};
+    return std::nullopt;
+}
+
+struct Mercury {
+    bool found = false;
+    double tclp = 0;
+    double total = 0;
+};
+
+// The concentration checks of every row, with progress after each row that passes, then the
+// mercury pairing.
+std::optional<Refusal> checkConstituents(const std::vector<ConstituentRow>& rows, const QString& wmuType,
+                                         RunObserver& observer)
+{
+    Mercury total;
+    Mercury fish;
+    qint32 counter = 0;
+    for (const ConstituentRow& row : rows) {
+        const ConstituentInputs& in = row.in;
+        if (in.CHEMCAS == kMercuryTotal)
+            total = {true, in.TCLPCONC, in.TOTCONC};
+        if (in.CHEMCAS == kMercuryFish)
+            fish = {true, in.TCLPCONC, in.TOTCONC};
+        const QString tail = QStringLiteral(".  Please enter a concentration and then try re-running the program.");
+        if (!(in.TCLPCONC > 0))
+            return Refusal{QStringLiteral("There is a zero value for the TCLP concentration of ") + in.CHEMNAME + tail,
+                           kRunMsgExclamation};
+        if (wmuType != QLatin1String("SI") && !(in.TOTCONC > 0))
+            return Refusal{QStringLiteral("There is a zero value for the Total concentration of ") + in.CHEMNAME + tail,
+                           kRunMsgExclamation};
+        ++counter;
+        observer.progress(float(counter / (3.0 * double(rows.size())) * 100.0));
+    }
+
+    if (total.found && !fish.found)
+        return Refusal{QStringLiteral("Please add Mercury (Fish Pathway Only)"), kRunMsgExclamation};
+    if (fish.found && !total.found)
+        return Refusal{QStringLiteral("Please add Mercury (Total)."), kRunMsgExclamation};
+    if (total.found && fish.found && (total.tclp != fish.tclp || total.total != fish.total))
+        return Refusal{QStringLiteral("At this time, please enter the same concentrations for the fish ingestion "
+                                      "pathway found under Mercury (Fish Pathways Only)."),
+                       kRunMsgOkOnly};
+    return std::nullopt;
+}
+
+struct Computed {
+    RunContext ctx;
+    std::vector<ConstituentResults> results;
+    std::vector<GWDelistingRow> delisting;
+};
+
+// The run's calculations, in the order of the run: waste volume, exposure constants, targets,
+// the constituent loop, the limiting pathway, the groundwater delisting rows. Reads the
+// constants and the DAF curves; writes nothing.
+Result<Computed> calculate(Connection& conn, const RunContext& previous, const WasteUnit& unit,
+                           const std::vector<ConstituentRow>& rows)
+{
+    Computed c{previous, {}, {}};
+    if (Status s = CalcWasteVolume(c.ctx, unit); !s)
+        return s.error();
+    Result<ExposureConstants> constants = LoadExposureConstants(conn);
+    if (!constants)
+        return constants.error();
+    if (Status s = SetRunTargets(c.ctx, unit); !s)
+        return s.error();
+
+    std::vector<ConstituentInputs> inputs;
+    QStringList cas;
+    inputs.reserve(rows.size());
+    for (const ConstituentRow& row : rows) {
+        inputs.push_back(row.in);
+        cas << row.in.CHEMCAS;
+    }
+    Result<DafCurves> dafs = DafCurves::load(conn, cas);
+    if (!dafs)
+        return dafs.error();
+
+    IndoorAirRuns indoorAir;
+    RowRun run{c.ctx, *constants, *dafs, unit, indoorAir};
+    Result<std::vector<ConstituentResults>> results = RunPathwayCalculations(run, inputs);
+    if (!results)
+        return results.error();
+    c.results = std::move(*results);
+    FindLimitingPathway(c.results);
+    c.delisting = CalcGWDelistingLevels(c.ctx, *dafs, inputs, c.results);
+    return c;
+}
+
+const QString kEmptyGwDelisting = QStringLiteral("DELETE FROM GWDelisting WHERE SITEKEY = ?");
+
+// The run's one transaction: the analysis's GWDelisting rows replaced, every constituent row's
+// result fields written.
+Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& rows, const Computed& c)
+{
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)
+        return r.error();
+    if (Status s = writeForwardResults(conn, rows, c.results); !s)
+        return s;
+    if (Status s = writeGWDelisting(conn, key, rows, c.delisting); !s)
+        return s;
+    return tx.commit();
+}
+
+// A run that does not store its results still empties the analysis's GWDelisting rows.
+Status emptyGwDelisting(Connection& conn, qint32 key)
+{
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)
+        return r.error();
+    return tx.commit();
+}
+
+void reopenGwDelisting(ProgramState& state)
+{
+    CloseRecordset(state.gRsGwDelisting);
+    Result<Recordset> rs = openTableRecordset(*state.gConn, gwDelistingTable(), QStringLiteral("SITEKEY = ?"),
+                                              {state.gCurSiteKey});
+    if (rs)
+        state.gRsGwDelisting = std::move(*rs);
+}
+
+// Ends a run that failed: nothing of it is stored, the analysis's GWDelisting rows are emptied.
+RunOutcome fail(ProgramState& state, RunObserver& observer, const Error& error, bool started)
+{
+    (void)emptyGwDelisting(*state.gConn, state.gCurSiteKey);
+    if (started)
+        observer.runEnds();
+    observer.failure(error, kRunFailedTitle);
+    return RunOutcome::Failed;
+}
+
+// Ends a run that a check refused, with the analysis's GWDelisting rows emptied.
+RunOutcome refuse(ProgramState& state, RunObserver& observer, const Refusal& refusal, bool started)
+{
+    if (Status s = emptyGwDelisting(*state.gConn, state.gCurSiteKey); !s) {
+        if (started)
+            observer.runEnds();
+        observer.failure(s.error(), kRunFailedTitle);
+        return RunOutcome::Failed;
+    }
+    observer.message(refusal.text, refusal.style, kInsufficientDataTitle);
+    if (started)
+        observer.runEnds();
+    return RunOutcome::Refused;
+}
+
+// The run of an open analysis, from reading its rows on.
+RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
+{
+    Connection& conn = *state.gConn;
+    const qint32 key = state.gCurSiteKey;
+    Result<std::vector<ConstituentRow>> rows = readConstituentRows(conn, key);
+    if (!rows)
+        return fail(state, observer, rows.error(), false);
+    if (rows->empty())
+        return refuse(state, observer,
+                      {QStringLiteral("Please select at least one COC before running the program."),
+                       kRunMsgInformation},
+                      false);
+
+    observer.runStarts();
+    Result<WasteUnit> unit = LoadWasteUnit(conn, key);
+    if (!unit)
+        return fail(state, observer, unit.error(), true);
+    if (std::optional<Refusal> r = checkUnit(*unit))
+        return refuse(state, observer, *r, true);
+    if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
+        return refuse(state, observer, *r, true);
+
+    Result<Computed> computed = calculate(conn, engineRunContext(), *unit, *rows);
+    if (!computed)
+        return fail(state, observer, computed.error(), true);
+    if (Status s = store(conn, key, *rows, *computed); !s)
+        return fail(state, observer, s.error(), true);
+    engineRunContext() = computed->ctx;
+    observer.showResults();
+    observer.runEnds();
+    return RunOutcome::Completed;
+}
+
+} // namespace
+
+RunContext& engineRunContext()
+{
+    static RunContext context;
+    return context;
+}
+
+RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer)
+{
+    observer.disclosureGate();
+    if (!state.gConn) {
+        observer.failure(Error{kErrDatabaseFile, QStringLiteral("The database is not open.")}, kRunFailedTitle);
+        return RunOutcome::Failed;
+    }
+    CloseRecordset(state.gRsGwDelisting);
+    const RunOutcome outcome = state.gCurSiteKey > 0 ? runAnalysis(state, observer) : RunOutcome::NotRun;
+    reopenGwDelisting(state);
+    return outcome;
+}

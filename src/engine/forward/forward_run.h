@@ -1,0 +1,24 @@
+#pragma once
+
+#include "data/program_state.h"
+#include "engine/forward/run_context.h"
+#include "engine/forward/run_observer.h"
+
+enum class RunOutcome {
+    NotRun,      // no analysis is open
+    Refused,     // a check refused the run with its message
+    Failed,      // the run failed; nothing of it was stored
+    Completed,   // the results are stored
+};
+
+// The forward run of the open analysis (gCurSiteKey, on gConn): checks the stored constituent
+// and waste unit rows, computes every constituent's pathways, the limiting pathway and the
+// groundwater delisting rows, and stores them in one transaction that replaces the analysis's
+// GWDelisting rows. A run that a check refuses or that fails stores nothing of it and empties
+// the analysis's GWDelisting rows, before its message. No transaction is open while the
+// observer is called. gRsGwDelisting is left open on the analysis's GWDelisting rows.
+RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer);
+
+// The engine's run context, one for the program's run: a forward run starts from it and, when
+// it succeeds, leaves its values in it for the result windows and the next run.
+RunContext& engineRunContext();

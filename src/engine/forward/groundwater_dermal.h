@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/forward/constituent.h"
+#include "engine/forward/daf_tables.h"
+#include "engine/forward/exposure_constants.h"
+#include "engine/forward/run_context.h"
+
+// Dermal contact with well water while showering or bathing, adult and child.
+
+// The absorbed dose per event per unit well concentration for an event of `eventTime` hours:
+// organic constituents the non-steady-state model (short event when TSTAR > eventTime, long
+// event otherwise), inorganic ones steady-state permeation K × eventTime.
+double DermalEventFactor(const ConstituentInputs& in, float eventTime);
+
+// GWMax{ADULT,CHILD}sh/sr and GW{ADULT,CHILD}sh/sr: the allowable well concentrations at the
+// targets and the leachate concentrations that give them; all 0 when K is 0.
+void CalcGWDermalLevels(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs,
+                        const ConstituentInputs& in, ConstituentResults& out);
+
+// GW{ADULT,CHILD}h and GW{ADULT,CHILD}r at the well concentration of the TCLP concentration;
+// all four 0 when K is 0.
+void CalcGWDermal(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs,
+                  const ConstituentInputs& in, ConstituentResults& out);

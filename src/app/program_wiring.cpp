@@ -2,6 +2,7 @@
 
 #include "platform/ui/forms.h"
 #include "ui/main/main_window_services.h"
+#include "ui/main/run_commands.h"
 #include "ui/results/frmTCLPResultsHQ.h"
 #include "ui/results/frmTCLPResultsRisk.h"
 #include "ui/results/frmTotalResultsHQ.h"
@@ -19,6 +20,8 @@ void registerWindow()
 
 void installProgramWiring()
 {
+    mainWindowServices().runRiskAnalysis = RunRiskAnalysisCommand;
+
     registerWindow<frmTCLPResultsHQ>();
     registerWindow<frmTCLPResultsRisk>();
     registerWindow<frmTotalResultsHQ>();

@@ -1,0 +1,75 @@
+#include "ui/main/run_commands.h"
+
+#include "data/program_state.h"
+#include "engine/forward/forward_run.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/message_box.h"
+#include "ui/main/frmMain.h"
+#include "ui/results/result_windows.h"
+
+#include <QCoreApplication>
+#include <QProgressBar>
+
+namespace {
+
+const QStringList kInputWindows = {QStringLiteral("frmSiteWMU"), QStringLiteral("frmSiteCOCs")};
+const QStringList kForwardWindows = {
+    QStringLiteral("frmChngChems"),         QStringLiteral("frmLimitResults"),
+    QStringLiteral("frmTCLPResultsHQ"),     QStringLiteral("frmTCLPResultsRisk"),
+    QStringLiteral("frmTCLPResultsScreen"), QStringLiteral("frmTotalResultsHQ"),
+    QStringLiteral("frmTotalResultsRisk"),  QStringLiteral("frmTotalResultsScreen"),
+    QStringLiteral("frmAggResults"),        QStringLiteral("frmTCSSResults"),
+    QStringLiteral("frmExceedResults"),     QStringLiteral("frmCusCOC")};
+
+void setRunPointer(int pointer)
+{
+    setMousePointer(frmMain::instance(), pointer);
+    for (const QString& name : kInputWindows)
+        setMousePointer(Forms::find(name), pointer);
+}
+
+class WindowRunObserver : public RunObserver {
+public:
+    void runStarts() override
+    {
+        setRunPointer(vbHourglass);
+        for (const QString& name : kForwardWindows) {
+            if (FormWindow* w = Forms::find(name)) {
+                w->setWindowStateCode(FormWindow::vbMinimized);
+                w->unload();
+            }
+        }
+    }
+
+    void progress(float value) override
+    {
+        FormWindow* cocs = Forms::find(QStringLiteral("frmSiteCOCs"));
+        if (auto* bar = cocs ? cocs->findChild<QProgressBar*>(QStringLiteral("ProgressBar1")) : nullptr) {
+            bar->setValue(int(value));
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+
+    void message(const QString& text, int style, const QString& title) override { MsgBox(text, style, title); }
+
+    void showResults() override
+    {
+        for (const QString& name : kInputWindows)
+            if (FormWindow* w = Forms::find(name))
+                w->setWindowStateCode(FormWindow::vbMinimized);
+        showForwardResultWindows();
+    }
+
+    void runEnds() override { setRunPointer(vbArrow); }
+
+    void failure(const Error& error, const QString& title) override { showGeneralError(error, title); }
+};
+
+} // namespace
+
+void RunRiskAnalysisCommand()
+{
+    WindowRunObserver observer;
+    RunRiskAnalysis(programState(), observer);
+}

@@ -5,35 +5,39 @@
 #include "engine/forward/engine_numbers.h"
 #include "platform/db/transaction.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
 const QString kExcludedCas = QStringLiteral("16984-48-8");
 
-// Positions of a DelistCOCS row: the inputs 0 to 31 repeat SITECOCS, 32 is LOGKOW (never
-// filled), the result columns follow.
-constexpr int kInputColumns = 32;
-constexpr int kFirstProperty = 7;   // MCL; COCS holds it at position 2
+// The COCS columns the levels read, with the members they fill.
+using C = DelistChemical;
+const std::pair<const char*, double C::*> kNumbers[] = {
+    {"CSFO", &C::CSFO}, {"CSFI", &C::CSFI},   {"ORDO", &C::ORDO},       {"ORDI", &C::ORDI}, {"BCF", &C::BCF},
+    {"HENRY", &C::HENRY}, {"DIFFW", &C::DIFFW}, {"DIFFA", &C::DIFFA},   {"TSTAR", &C::TSTAR}, {"K", &C::K},
+    {"TAU", &C::TAU},   {"B", &C::B},         {"ORGANIC", &C::ORGANIC}, {"BAF", &C::BAF}, {"MW", &C::MW},
+    {"VAPORP", &C::VAPORP}, {"KSW", &C::KSW}};
+// Leading columns of the chemicals query, before the numbers.
+enum Leading { kRowid, kChemName, kChemCas, kCarcnon, kFirstNumber };
 
 // Everything the run reads before it writes.
 struct RunInputs {
     ExposureConstants constants;
     DelistingContext ctx;
-    QueryRows chemicals;   // COCS: CHEMNAME, CHEMCAS, MCL … KSW, in CHEMNAME order
+    QueryRows chemicals;   // COCS: rowid, CHEMNAME, CHEMCAS, CARCNON and kNumbers, in CHEMNAME order
     DafCurves curves;
     DelistDafMaxima maxima;
 };
 
-// One DelistCOCS row: its input columns as stored and the properties the levels read.
-struct FilledRow {
-    QVariantList inputs;
-    DelistChemical chem;
-};
-
-QString chemicalText(const QVector<QVariant>& cocs)
+QString chemicalsSql()
 {
-    return QStringLiteral("%1 (%2)").arg(cocs[0].toString(), cocs[1].toString());
+    QStringList numbers;
+    for (const auto& [name, member] : kNumbers)
+        numbers << QLatin1String(name);
+    return QStringLiteral("SELECT rowid, CHEMNAME, CHEMCAS, CARCNON, %1 FROM COCS ORDER BY CHEMNAME, rowid")
+        .arg(numbers.join(QStringLiteral(", ")));
 }
 
 Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
@@ -48,8 +52,7 @@ Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
         return ctx.error();
     in.ctx = std::move(*ctx);
 
-    Result<QueryRows> chemicals = conn.select(QStringLiteral("SELECT CHEMNAME, CHEMCAS, %1 FROM COCS ORDER BY CHEMNAME, rowid")
-                                                  .arg(chemicalPropertyFields().join(QStringLiteral(", "))));
+    Result<QueryRows> chemicals = conn.select(chemicalsSql());
     if (!chemicals)
         return chemicals.error();
     in.chemicals = std::move(*chemicals);
@@ -57,8 +60,8 @@ Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
     QStringList cas;
     cas.reserve(qsizetype(in.chemicals.rows.size()));
     for (const QVector<QVariant>& row : in.chemicals.rows)
-        if (row[1].isValid())
-            cas << row[1].toString();
+        if (row[kChemCas].isValid())
+            cas << row[kChemCas].toString();
     Result<DafCurves> curves = DafCurves::load(conn, cas);
     if (!curves)
         return curves.error();
@@ -70,63 +73,86 @@ Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
     return in;
 }
 
-// The properties the levels read, from the converted input columns.
-DelistChemical chemicalOf(const QVariantList& inputs)
+QString chemicalText(const QVector<QVariant>& cocs)
 {
-    using C = DelistChemical;
-    static const std::pair<const char*, double C::*> kRead[] = {
-        {"CSFO", &C::CSFO}, {"CSFI", &C::CSFI}, {"ORDO", &C::ORDO}, {"ORDI", &C::ORDI}, {"BCF", &C::BCF},
-        {"HENRY", &C::HENRY}, {"DIFFW", &C::DIFFW}, {"DIFFA", &C::DIFFA}, {"TSTAR", &C::TSTAR}, {"K", &C::K},
-        {"TAU", &C::TAU}, {"B", &C::B}, {"ORGANIC", &C::ORGANIC}, {"BAF", &C::BAF}, {"MW", &C::MW},
-        {"VAPORP", &C::VAPORP}, {"KSW", &C::KSW}};
-    static const std::vector<int> kPositions = [] {
-        std::vector<int> positions;
-        for (const auto& [name, member] : kRead)
-            positions.push_back(delistCocsTable().columnIndex(QLatin1String(name)));
-        return positions;
-    }();
-    static const int kCarcnon = delistCocsTable().columnIndex(QStringLiteral("CARCNON"));
+    return QStringLiteral("%1 (%2)").arg(cocs[kChemName].toString(), cocs[kChemCas].toString());
+}
 
+// The properties the levels read; a NULL number reads as 0, text that is no number fails.
+Result<DelistChemical> chemicalOf(const QVector<QVariant>& cocs)
+{
     DelistChemical chem;
-    chem.CHEMCAS = inputs[1].toString();
-    chem.CHEMCASIsNull = !inputs[1].isValid();
-    chem.CARCNON = inputs[kCarcnon].toString();
-    for (size_t i = 0; i < kPositions.size(); ++i)
-        chem.*kRead[i].second = FieldNumber(inputs[kPositions[i]]).value_or(0);
+    chem.CHEMCAS = cocs[kChemCas].toString();
+    chem.CHEMCASIsNull = !cocs[kChemCas].isValid();
+    chem.CARCNON = cocs[kCarcnon].toString();
+    for (size_t i = 0; i < std::size(kNumbers); ++i) {
+        const QVariant& v = cocs[kFirstNumber + int(i)];
+        const std::optional<double> number = FieldNumber(v);
+        if (v.isValid() && !number)
+            return Error{kErrConversion, QStringLiteral("The chemical %1 has a %2 that is not a number.")
+                                             .arg(chemicalText(cocs), QLatin1String(kNumbers[i].first))};
+        chem.*kNumbers[i].second = number.value_or(0);
+    }
     return chem;
 }
 
-// The input columns of a chemical's row, each converted to its column.
-Result<FilledRow> fillRow(qint32 siteKey, const QVector<QVariant>& cocs)
-{
-    const std::vector<ColumnDef>& columns = delistCocsTable().columns;
-    QVariantList values;
-    values.reserve(kInputColumns);
-    values << siteKey << cocs[1] << cocs[0] << 1.0 << true << 1.0 << true;
-    for (int p = kFirstProperty; p < kInputColumns; ++p)
-        values << cocs[p - 5];
+// Adds the DelistCOCS rows: the input columns copied from the chemical's COCS row (MCL … KSW
+// as stored), the fixed concentrations and flags, and the result columns that the levels
+// wrote; LOGKOW and the other result columns stay NULL. A row binds only the results it has,
+// through one prepared statement per set of written columns.
+class RowWriter {
+public:
+    RowWriter(Connection& conn, qint32 siteKey) : m_conn(conn), m_fixed{siteKey, 1.0, 1, 1.0, 1} {}
 
-    FilledRow row;
-    row.inputs.reserve(kInputColumns + 1 + int(delistResultColumns().size()));
-    for (int p = 0; p < kInputColumns; ++p) {
-        Result<QVariant> v = convertToColumn(columns[size_t(p)], values[p]);
-        if (!v)
-            return Error{v.error().number,
-                         QStringLiteral("The chemical %1 could not be copied: %2").arg(chemicalText(cocs), v.error().description)};
-        row.inputs << *v;
+    Status add(const QVariant& cocsRowid, const DelistResults& results)
+    {
+        const std::array<DelistResultColumn, 52>& columns = delistResultColumns();
+        quint64 written = 0;
+        m_params = m_fixed;
+        for (size_t r = 0; r < columns.size(); ++r)
+            if (const std::optional<double>& v = results.*columns[r].member) {
+                written |= quint64(1) << r;
+                m_params << *v;
+            }
+        m_params << cocsRowid;
+
+        auto it = m_statements.find(written);
+        if (it == m_statements.end()) {
+            Result<Statement> prepared = m_conn.prepare(insertSql(written));
+            if (!prepared)
+                return prepared.error();
+            it = m_statements.emplace(written, std::move(*prepared)).first;
+        }
+        return it->second.exec(m_params);
     }
-    row.chem = chemicalOf(row.inputs);
-    return row;
-}
 
-QString insertSql()
-{
-    QStringList names;
-    for (const ColumnDef& c : delistCocsTable().columns)
-        names << c.name;
-    return QStringLiteral("INSERT INTO DelistCOCS (%1) VALUES (%2)")
-        .arg(names.join(QStringLiteral(", ")), QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(",")));
-}
+private:
+    static QString insertSql(quint64 written)
+    {
+        const QStringList properties = chemicalPropertyFields();
+        QStringList names = {QStringLiteral("SITEKEY"),  QStringLiteral("CHEMCAS"), QStringLiteral("CHEMNAME"),
+                             QStringLiteral("TCLPCONC"), QStringLiteral("DLTCLP"),  QStringLiteral("TOTCONC"),
+                             QStringLiteral("DLTOTAL")};
+        QStringList values = {QStringLiteral("?"), QStringLiteral("CHEMCAS"), QStringLiteral("CHEMNAME"),
+                              QStringLiteral("?"), QStringLiteral("?"),       QStringLiteral("?"),
+                              QStringLiteral("?")};
+        names << properties;
+        values << properties;
+        const std::array<DelistResultColumn, 52>& columns = delistResultColumns();
+        for (size_t r = 0; r < columns.size(); ++r)
+            if (written & (quint64(1) << r)) {
+                names << QLatin1String(columns[r].name);
+                values << QStringLiteral("?");
+            }
+        return QStringLiteral("INSERT INTO DelistCOCS (%1) SELECT %2 FROM COCS WHERE rowid = ?")
+            .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    }
+
+    Connection& m_conn;
+    const QVariantList m_fixed;   // SITEKEY, TCLPCONC, DLTCLP, TOTCONC, DLTOTAL
+    QVariantList m_params;
+    std::unordered_map<quint64, Statement> m_statements;
+};
 
 // Empties DelistCOCS and refills it with the computed rows, in one transaction.
 Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, DelistingObserver& observer)
@@ -136,38 +162,33 @@ Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, Delisting
         return tx.started();
     if (Result<int> r = conn.exec(QStringLiteral("DELETE FROM DelistCOCS")); !r)
         return r.error();
-    Result<Statement> insert = conn.prepare(insertSql());
-    if (!insert)
-        return insert.error();
 
-    const std::vector<QVector<QVariant>>& chemicals = in.chemicals.rows;
-    std::vector<FilledRow> rows;
-    rows.reserve(chemicals.size());
-    observer.progressStart(int(chemicals.size()));
-    for (size_t i = 0; i < chemicals.size(); ++i) {
-        const QVector<QVariant>& cocs = chemicals[i];
-        if (!(cocs[1].isValid() && cocs[1].toString() == kExcludedCas)) {
-            Result<FilledRow> row = fillRow(siteKey, cocs);
-            if (!row)
-                return row.error();
-            rows.push_back(std::move(*row));
+    // The rows to add: every chemical but the excluded one.
+    const std::vector<QVector<QVariant>>& cocs = in.chemicals.rows;
+    std::vector<const QVector<QVariant>*> rows;
+    std::vector<DelistChemical> chemicals;
+    rows.reserve(cocs.size());
+    chemicals.reserve(cocs.size());
+    observer.progressStart(int(cocs.size()));
+    for (size_t i = 0; i < cocs.size(); ++i) {
+        if (!(cocs[i][kChemCas].isValid() && cocs[i][kChemCas].toString() == kExcludedCas)) {
+            Result<DelistChemical> chem = chemicalOf(cocs[i]);
+            if (!chem)
+                return chem.error();
+            rows.push_back(&cocs[i]);
+            chemicals.push_back(std::move(*chem));
         }
         observer.progressValue(int(i) + 1);
     }
 
+    RowWriter writer(conn, siteKey);
     observer.progressStart(int(rows.size()));
     for (size_t i = 0; i < rows.size(); ++i) {
-        FilledRow& row = rows[i];
         DelistResults results;
-        CalcChemicalDelistLevels(row.chem, in.ctx, in.constants, in.maxima, in.curves, results);
-        row.inputs << QVariant();   // LOGKOW
-        for (const DelistResultColumn& column : delistResultColumns()) {
-            const std::optional<double>& v = results.*column.member;
-            row.inputs << (v ? QVariant(*v) : QVariant());
-        }
-        if (Status s = insert->exec(row.inputs); !s)
-            return Error{s.error().number, QStringLiteral("The delisting levels of the chemical %1 (%2) could not be stored: %3")
-                                               .arg(row.inputs[2].toString(), row.chem.CHEMCAS, s.error().description)};
+        CalcChemicalDelistLevels(chemicals[i], in.ctx, in.constants, in.maxima, in.curves, results);
+        if (Status s = writer.add((*rows[i])[kRowid], results); !s)
+            return Error{s.error().number, QStringLiteral("The delisting levels of the chemical %1 could not be stored: %2")
+                                               .arg(chemicalText(*rows[i]), s.error().description)};
         observer.progressValue(int(i) + 1);
     }
     return tx.commit();

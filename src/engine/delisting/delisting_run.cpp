@@ -207,8 +207,8 @@ bool positive(const std::optional<double>& v)
     return v && *v > 0;
 }
 
-} // namespace
-
+// The message of the first check that the waste unit fails, in the run's order (waste volume
+// with its unit, active life, HQ factor, risk factor); empty when it passes them all.
 QString DelistingCheckMessage(const WasteUnit& unit)
 {
     const bool knownUnit = unit.WVOLUNIT && (*unit.WVOLUNIT == 0 || *unit.WVOLUNIT == 1 || *unit.WVOLUNIT == 2);
@@ -223,6 +223,8 @@ QString DelistingCheckMessage(const WasteUnit& unit)
             "There is a zero value for the Risk Factor.  Please use the dropdown list to choose an Risk Factor.");
     return {};
 }
+
+} // namespace
 
 DelistingOutcome RunDelistingAnalysis(ProgramState& state, DelistingObserver& observer)
 {

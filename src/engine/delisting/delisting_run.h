@@ -2,9 +2,6 @@
 
 #include "data/program_state.h"
 #include "engine/delisting/delisting_observer.h"
-#include "engine/forward/run_context.h"
-
-#include <QString>
 
 enum class DelistingOutcome {
     Stored,    // DelistCOCS holds the run's rows
@@ -17,7 +14,3 @@ enum class DelistingOutcome {
 // (in CHEMNAME order, all but CAS "16984-48-8") holding the chemical's delisting levels by
 // pathway and receptor, in one transaction. Reports to `observer` as it goes.
 DelistingOutcome RunDelistingAnalysis(ProgramState& state, DelistingObserver& observer);
-
-// The message of the first check that the waste unit fails, in the run's order (waste volume
-// with its unit, active life, HQ factor, risk factor); empty when it passes them all.
-QString DelistingCheckMessage(const WasteUnit& unit);

@@ -170,14 +170,6 @@ TEST_F(DelistDafLookup, NullValuesSortFirstButAnEmptyOrTextLargestFailsTheLookup
     EXPECT_FALSE(lookup(noCas, none));
 }
 
-TEST_F(DelistDafLookup, TheCasNumberIsABoundValue)
-{
-    addRow(QStringLiteral("1'-2"), 4, 4);
-    DelistResults out;
-    ASSERT_TRUE(lookup(chemical("1'-2", "Carcinogen"), out));
-    EXPECT_EQ(out.DAF, 4.0);
-}
-
 TEST(DelistResultColumns, NamesAndOrderOfTheTable)
 {
     QStringList names;

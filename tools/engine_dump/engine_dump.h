@@ -8,3 +8,7 @@
 
 // forward DB KEY: the forward run of analysis KEY in the database file DB.
 int runForwardDump(const QStringList& args);
+
+// delisting DB KEY: the delisting-level run for analysis KEY in the database file DB, then every
+// DelistCOCS column of its rows.
+int runDelistingDump(const QStringList& args);

@@ -1,0 +1,253 @@
+#include "engine/delisting/delisting_run.h"
+
+#include "data/schema.h"
+#include "engine/delisting/delisting_levels.h"
+#include "engine/forward/engine_numbers.h"
+#include "platform/db/transaction.h"
+
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+const QString kExcludedCas = QStringLiteral("16984-48-8");
+
+// The COCS columns the levels read, with the members they fill.
+using C = DelistChemical;
+const std::pair<const char*, double C::*> kNumbers[] = {
+    {"CSFO", &C::CSFO}, {"CSFI", &C::CSFI},   {"ORDO", &C::ORDO},       {"ORDI", &C::ORDI}, {"BCF", &C::BCF},
+    {"HENRY", &C::HENRY}, {"DIFFW", &C::DIFFW}, {"DIFFA", &C::DIFFA},   {"TSTAR", &C::TSTAR}, {"K", &C::K},
+    {"TAU", &C::TAU},   {"B", &C::B},         {"ORGANIC", &C::ORGANIC}, {"BAF", &C::BAF}, {"MW", &C::MW},
+    {"VAPORP", &C::VAPORP}, {"KSW", &C::KSW}};
+// Leading columns of the chemicals query, before the numbers.
+enum Leading { kRowid, kChemName, kChemCas, kCarcnon, kFirstNumber };
+
+// Everything the run reads before it writes.
+struct RunInputs {
+    ExposureConstants constants;
+    DelistingContext ctx;
+    QueryRows chemicals;   // COCS: rowid, CHEMNAME, CHEMCAS, CARCNON and kNumbers, in CHEMNAME order
+    DafCurves curves;
+    DelistDafMaxima maxima;
+};
+
+QString chemicalsSql()
+{
+    QStringList numbers;
+    for (const auto& [name, member] : kNumbers)
+        numbers << QLatin1String(name);
+    return QStringLiteral("SELECT rowid, CHEMNAME, CHEMCAS, CARCNON, %1 FROM COCS ORDER BY CHEMNAME, rowid")
+        .arg(numbers.join(QStringLiteral(", ")));
+}
+
+Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
+{
+    RunInputs in;
+    Result<ExposureConstants> constants = LoadExposureConstants(conn);
+    if (!constants)
+        return constants.error();
+    in.constants = *constants;
+    Result<DelistingContext> ctx = SetDelistingContext(unit, in.constants);
+    if (!ctx)
+        return ctx.error();
+    in.ctx = std::move(*ctx);
+
+    Result<QueryRows> chemicals = conn.select(chemicalsSql());
+    if (!chemicals)
+        return chemicals.error();
+    in.chemicals = std::move(*chemicals);
+
+    QStringList cas;
+    cas.reserve(qsizetype(in.chemicals.rows.size()));
+    for (const QVector<QVariant>& row : in.chemicals.rows)
+        if (row[kChemCas].isValid())
+            cas << row[kChemCas].toString();
+    Result<DafCurves> curves = DafCurves::load(conn, cas);
+    if (!curves)
+        return curves.error();
+    in.curves = std::move(*curves);
+    Result<DelistDafMaxima> maxima = DelistDafMaxima::load(conn, unit.WMUTYPE);
+    if (!maxima)
+        return maxima.error();
+    in.maxima = std::move(*maxima);
+    return in;
+}
+
+QString chemicalText(const QVector<QVariant>& cocs)
+{
+    return QStringLiteral("%1 (%2)").arg(cocs[kChemName].toString(), cocs[kChemCas].toString());
+}
+
+// The properties the levels read; a NULL number reads as 0, text that is no number fails.
+Result<DelistChemical> chemicalOf(const QVector<QVariant>& cocs)
+{
+    DelistChemical chem;
+    chem.CHEMCAS = cocs[kChemCas].toString();
+    chem.CHEMCASIsNull = !cocs[kChemCas].isValid();
+    chem.CARCNON = cocs[kCarcnon].toString();
+    for (size_t i = 0; i < std::size(kNumbers); ++i) {
+        const QVariant& v = cocs[kFirstNumber + int(i)];
+        const std::optional<double> number = FieldNumber(v);
+        if (v.isValid() && !number)
+            return Error{kErrConversion, QStringLiteral("The chemical %1 has a %2 that is not a number.")
+                                             .arg(chemicalText(cocs), QLatin1String(kNumbers[i].first))};
+        chem.*kNumbers[i].second = number.value_or(0);
+    }
+    return chem;
+}
+
+// Adds the DelistCOCS rows: the input columns copied from the chemical's COCS row (MCL … KSW
+// as stored), the fixed concentrations and flags, and the result columns that the levels
+// wrote; LOGKOW and the other result columns stay NULL. A row binds only the results it has,
+// through one prepared statement per set of written columns.
+class RowWriter {
+public:
+    RowWriter(Connection& conn, qint32 siteKey) : m_conn(conn), m_fixed{siteKey, 1.0, 1, 1.0, 1} {}
+
+    Status add(const QVariant& cocsRowid, const DelistResults& results)
+    {
+        const std::array<DelistResultColumn, 52>& columns = delistResultColumns();
+        quint64 written = 0;
+        m_params = m_fixed;
+        for (size_t r = 0; r < columns.size(); ++r)
+            if (const std::optional<double>& v = results.*columns[r].member) {
+                written |= quint64(1) << r;
+                m_params << *v;
+            }
+        m_params << cocsRowid;
+
+        auto it = m_statements.find(written);
+        if (it == m_statements.end()) {
+            Result<Statement> prepared = m_conn.prepare(insertSql(written));
+            if (!prepared)
+                return prepared.error();
+            it = m_statements.emplace(written, std::move(*prepared)).first;
+        }
+        return it->second.exec(m_params);
+    }
+
+private:
+    static QString insertSql(quint64 written)
+    {
+        const QStringList properties = chemicalPropertyFields();
+        QStringList names = {QStringLiteral("SITEKEY"),  QStringLiteral("CHEMCAS"), QStringLiteral("CHEMNAME"),
+                             QStringLiteral("TCLPCONC"), QStringLiteral("DLTCLP"),  QStringLiteral("TOTCONC"),
+                             QStringLiteral("DLTOTAL")};
+        QStringList values = {QStringLiteral("?"), QStringLiteral("CHEMCAS"), QStringLiteral("CHEMNAME"),
+                              QStringLiteral("?"), QStringLiteral("?"),       QStringLiteral("?"),
+                              QStringLiteral("?")};
+        names << properties;
+        values << properties;
+        const std::array<DelistResultColumn, 52>& columns = delistResultColumns();
+        for (size_t r = 0; r < columns.size(); ++r)
+            if (written & (quint64(1) << r)) {
+                names << QLatin1String(columns[r].name);
+                values << QStringLiteral("?");
+            }
+        return QStringLiteral("INSERT INTO DelistCOCS (%1) SELECT %2 FROM COCS WHERE rowid = ?")
+            .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    }
+
+    Connection& m_conn;
+    const QVariantList m_fixed;   // SITEKEY, TCLPCONC, DLTCLP, TOTCONC, DLTOTAL
+    QVariantList m_params;
+    std::unordered_map<quint64, Statement> m_statements;
+};
+
+// Empties DelistCOCS and refills it with the computed rows, in one transaction.
+Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, DelistingObserver& observer)
+{
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    if (Result<int> r = conn.exec(QStringLiteral("DELETE FROM DelistCOCS")); !r)
+        return r.error();
+
+    // The rows to add: every chemical but the excluded one.
+    const std::vector<QVector<QVariant>>& cocs = in.chemicals.rows;
+    std::vector<const QVector<QVariant>*> rows;
+    std::vector<DelistChemical> chemicals;
+    rows.reserve(cocs.size());
+    chemicals.reserve(cocs.size());
+    observer.progressStart(int(cocs.size()));
+    for (size_t i = 0; i < cocs.size(); ++i) {
+        if (!(cocs[i][kChemCas].isValid() && cocs[i][kChemCas].toString() == kExcludedCas)) {
+            Result<DelistChemical> chem = chemicalOf(cocs[i]);
+            if (!chem)
+                return chem.error();
+            rows.push_back(&cocs[i]);
+            chemicals.push_back(std::move(*chem));
+        }
+        observer.progressValue(int(i) + 1);
+    }
+
+    RowWriter writer(conn, siteKey);
+    observer.progressStart(int(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        DelistResults results;
+        CalcChemicalDelistLevels(chemicals[i], in.ctx, in.constants, in.maxima, in.curves, results);
+        if (Status s = writer.add((*rows[i])[kRowid], results); !s)
+            return Error{s.error().number, QStringLiteral("The delisting levels of the chemical %1 could not be stored: %2")
+                                               .arg(chemicalText(*rows[i]), s.error().description)};
+        observer.progressValue(int(i) + 1);
+    }
+    return tx.commit();
+}
+
+DelistingOutcome fail(DelistingObserver& observer, const Error& error)
+{
+    observer.arrowPointers();
+    observer.progressHide();
+    observer.failure(error);
+    return DelistingOutcome::Failed;
+}
+
+bool positive(const std::optional<double>& v)
+{
+    return v && *v > 0;
+}
+
+// The message of the first check that the waste unit fails, in the run's order (waste volume
+// with its unit, active life, HQ factor, risk factor); empty when it passes them all.
+QString DelistingCheckMessage(const WasteUnit& unit)
+{
+    const bool knownUnit = unit.WVOLUNIT && (*unit.WVOLUNIT == 0 || *unit.WVOLUNIT == 1 || *unit.WVOLUNIT == 2);
+    if (!positive(unit.WASTEVOL) || !knownUnit)
+        return QStringLiteral("There is a zero value for the waste volume.");
+    if (!positive(unit.ACTVLIFE))
+        return QStringLiteral("There is a zero value for the active life.");
+    if (!positive(unit.HQFACT))
+        return QStringLiteral("There is a zero value for the HQ Factor.  Please use the dropdown list to choose an HQ Factor.");
+    if (!positive(unit.RISKFACT))
+        return QStringLiteral(
+            "There is a zero value for the Risk Factor.  Please use the dropdown list to choose an Risk Factor.");
+    return {};
+}
+
+} // namespace
+
+DelistingOutcome RunDelistingAnalysis(ProgramState& state, DelistingObserver& observer)
+{
+    observer.disclosureGate();
+    observer.resetResultForms();
+
+    Connection& conn = *state.gConn;
+    Result<WasteUnit> unit = LoadWasteUnit(conn, state.gCurSiteKey);
+    if (!unit)
+        return fail(observer, unit.error());
+    if (const QString refusal = DelistingCheckMessage(*unit); !refusal.isEmpty()) {
+        observer.message(refusal, kDelistingRefusalStyle, kDelistingRefusalTitle);
+        observer.arrowPointers();
+        return DelistingOutcome::Refused;
+    }
+
+    Result<RunInputs> in = readInputs(conn, *unit);
+    if (!in)
+        return fail(observer, in.error());
+    if (Status s = storeRun(conn, state.gCurSiteKey, *in, observer); !s)
+        return fail(observer, s.error());
+    observer.progressHide();
+    observer.finished();
+    observer.arrowPointers();
+    return DelistingOutcome::Stored;
+}

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <limits>
+
 namespace {
 
 constexpr qsizetype kHeaderSize = 11;
@@ -115,46 +117,51 @@ Result<AnalysisRows> readV2File(QByteArrayView bytes)
     return rows;
 }
 
+Result<QByteArray> encodeV2File(const AnalysisRows& rows)
+{
+    QByteArray out(kV2Header, kHeaderSize);
+    const auto append = [&out](const TableDef& table, const TableRow& row, int column) {
+        return appendColumnValue(out, table.columns[size_t(column)], row[column]);
+    };
+    for (int c = 1; c < int(siteInfoTable().columns.size()); ++c)
+        if (Status s = append(siteInfoTable(), rows.site, c); !s)
+            return s.error();
+    for (int c = 1; c < int(wmuInfoTable().columns.size()); ++c)
+        if (Status s = append(wmuInfoTable(), rows.unit, c); !s)
+            return s.error();
+    if (rows.constituents.size() > size_t(std::numeric_limits<qint32>::max()))
+        return Error{kErrConversion, QStringLiteral("The analysis has too many constituents for the file.")};
+    appendInt32(out, qint32(rows.constituents.size()));
+    static const std::vector<int> fileColumns = fileConstituentColumns();
+    for (const TableRow& row : rows.constituents)
+        for (int c : fileColumns)
+            if (Status s = append(siteCocsTable(), row, c); !s)
+                return s.error();
+    return out;
+}
+
 Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey)
 {
     const QVariantList key = {siteKey};
-    Result<QueryRows> site = conn.select(selectSql(siteInfoTable(), QStringLiteral("WHERE SITEKEY=? ORDER BY rowid")), key);
+    const QString tail = QStringLiteral("WHERE SITEKEY=? ORDER BY rowid");
+    Result<QueryRows> site = conn.select(selectSql(siteInfoTable(), tail), key);
     if (!site)
         return site.error();
     if (site->rows.empty())
         return Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")};
-    Result<QueryRows> unit = conn.select(selectSql(wmuInfoTable(), QStringLiteral("WHERE SITEKEY=? ORDER BY rowid")), key);
+    Result<QueryRows> unit = conn.select(selectSql(wmuInfoTable(), tail), key);
     if (!unit)
         return unit.error();
     if (unit->rows.empty())
         return Error{kErrRecordset, QStringLiteral("The analysis has no waste management unit.")};
-    Result<QueryRows> cocs = conn.select(selectSql(siteCocsTable(), QStringLiteral("WHERE SITEKEY=? ORDER BY rowid")), key);
+    Result<QueryRows> cocs = conn.select(selectSql(siteCocsTable(), tail), key);
     if (!cocs)
         return cocs.error();
-
-    QByteArray out(kV2Header, kHeaderSize);
-    const auto appendRange = [&out](const TableDef& table, const TableRow& row, const std::vector<int>& cols) -> Status {
-        for (int c : cols)
-            if (Status s = appendColumnValue(out, table.columns[size_t(c)], row[c]); !s)
-                return s;
-        return {};
-    };
-    const auto allButKey = [](const TableDef& table) {
-        std::vector<int> cols;
-        for (int i = 1; i < int(table.columns.size()); ++i)
-            cols.push_back(i);
-        return cols;
-    };
-    if (Status s = appendRange(siteInfoTable(), site->rows.front(), allButKey(siteInfoTable())); !s)
-        return s.error();
-    if (Status s = appendRange(wmuInfoTable(), unit->rows.front(), allButKey(wmuInfoTable())); !s)
-        return s.error();
-    appendInt32(out, qint32(cocs->rows.size()));
-    static const std::vector<int> fileColumns = fileConstituentColumns();
-    for (const TableRow& row : cocs->rows)
-        if (Status s = appendRange(siteCocsTable(), row, fileColumns); !s)
-            return s.error();
-    return out;
+    AnalysisRows rows;
+    rows.site = site->rows.front();
+    rows.unit = unit->rows.front();
+    rows.constituents = std::move(cocs->rows);
+    return encodeV2File(rows);
 }
 
 bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui)

@@ -17,6 +17,9 @@ bool hasV2Header(QByteArrayView bytes);
 // Bytes after the last constituent row are ignored.
 Result<AnalysisRows> readV2File(QByteArrayView bytes);
 
+// The version 2.0 file of an analysis's rows; fails on a value the file cannot carry.
+Result<QByteArray> encodeV2File(const AnalysisRows& rows);
+
 // The version 2.0 file of a stored analysis. Fails with kErrNotSaved when the key has no
 // stored SITEINFO row.
 Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey);

@@ -13,7 +13,6 @@
 #include <QHash>
 
 #include <array>
-#include <cmath>
 #include <limits>
 #include <memory>
 
@@ -42,6 +41,12 @@ struct Item {
     std::optional<double> number;   // an unquoted item that reads as a number
     std::optional<QDate> date;      // an unquoted #…# item around a date
 };
+
+// An empty text that is stored as such, not as NULL.
+QString emptyText()
+{
+    return QStringLiteral("");
+}
 
 bool isBlank(QChar c)
 {
@@ -234,8 +239,8 @@ public:
                 if (Result<Item> unused = m_in.next(); !unused)
                     return unused.error();
             } else {
-                set("CITY", QString(QLatin1String("")));
-                set("STATE", QString(QLatin1String("")));
+                set("CITY", emptyText());
+                set("STATE", emptyText());
             }
         }
 
@@ -258,10 +263,10 @@ public:
         std::optional<QDate> date = delisted->date;
         if (!date && !delisted->number)
             date = parseDate(delisted->text);
-        set("DLSTDATE", date ? formatDateChecked(*date) : QString(QLatin1String("")));
+        set("DLSTDATE", date ? formatDateChecked(*date) : emptyText());
 
         for (const char* empty : {"PETID", "ZIPCODE", "ANALDATE", "WSTECODE"})
-            set(empty, QString(QLatin1String("")));
+            set(empty, emptyText());
         set("KORRGION", 0);
         return {};
     }
@@ -406,7 +411,7 @@ Status readUserDefined(ItemReader& in, TableRow& row)
 // The notes: every line after the first line "NOTE", except further "NOTE" lines, joined.
 QString notesOf(const QStringList& lines)
 {
-    QString notes;
+    QString notes = emptyText();
     bool started = false;
     for (const QString& line : lines) {
         if (line == QLatin1String("NOTE"))

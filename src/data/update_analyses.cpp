@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <functional>
 #include <limits>
 
 namespace {

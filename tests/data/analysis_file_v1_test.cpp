@@ -119,6 +119,8 @@ TEST_F(V1File, ImportsTheSample)
     for (int c = 0; c < s.columns.size(); ++c)
         EXPECT_EQ(s.rows[0][c].toString(), expected[c].toString()) << qPrintable(s.columns[c]);
     EXPECT_FALSE(s.rows[0][5].isValid());
+    for (int empty : {3, 8, 9, 15})
+        EXPECT_TRUE(s.rows[0][empty].isValid()) << qPrintable(s.columns[empty]) << " is stored as empty text";
 
     QueryRows u = query("SELECT HQFACT, RISKFACT, WASTEVOL, ACTVLIFE, WMUTYPE, WVOLUNIT, FLOWRATE, FLWRUNIT FROM WMUINFO "
                         "WHERE SITEKEY=1");

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "data/analysis_file_prompts.h"
+#include "data/analysis_rows.h"
+
+#include <QByteArrayView>
+
+#include <optional>
+
+// The first 11 bytes of a version 2.0 analysis file.
+inline constexpr char kV2Header[] = "Version 2.0";
+
+bool hasV2Header(QByteArrayView bytes);
+
+// Reads and checks a whole version 2.0 file: the site, unit and constituent rows, every value
+// converted to its column (the constituents' result fields 0), or the reason it is refused.
+// Bytes after the last constituent row are ignored.
+Result<AnalysisRows> readV2File(QByteArrayView bytes);
+
+// The version 2.0 file of an analysis's rows; fails on a value the file cannot carry.
+Result<QByteArray> encodeV2File(const AnalysisRows& rows);
+
+// The version 2.0 file of a stored analysis. Fails with kErrNotSaved when the key has no
+// stored SITEINFO row.
+Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey);
+
+// Writes the stored analysis `siteKey` to `path` (nothing for an empty path) and reports a
+// failure to the user; true when the file was written.
+bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui);
+
+// Adds the analysis of the file at `path` under a new key, asking for a title when its name is
+// taken, and hands a file of another kind to the version 1.0 importer when the user agrees.
+// Needs no analysis to be open. The tree nodes of the stored analysis, to be added by the
+// caller; nothing when nothing was stored.
+std::optional<AnalysisTreeGroup> ImportV2File(Connection& conn, const QString& path, AnalysisFilePrompts& ui);

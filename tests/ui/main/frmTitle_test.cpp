@@ -1,0 +1,228 @@
+#include "ui/main/frmTitle.h"
+
+#include "core/temp_database.h"
+#include "data/analysis_file_v1.h"
+#include "data/analysis_file_v2.h"
+#include "ui/scripted_services.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+namespace {
+
+// Runs one scripted step each time the title prompt stands open, while the prompt's modal
+// loop runs.
+class TitleScript {
+public:
+    explicit TitleScript(std::deque<std::function<void(frmTitle*)>> steps) : m_steps(std::move(steps))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (m_steps.empty() || !frmTitle::isLoaded() || !frmTitle::get()->isVisible())
+                return;
+            auto step = std::move(m_steps.front());
+            m_steps.pop_front();
+            step(frmTitle::get());
+        });
+        m_timer.start(5);
+    }
+    ~TitleScript() { EXPECT_TRUE(m_steps.empty()) << m_steps.size() << " title prompt step(s) never ran"; }
+
+private:
+    std::deque<std::function<void(frmTitle*)>> m_steps;
+    QTimer m_timer;
+};
+
+void type(frmTitle* f, const QString& text)
+{
+    f->txtTitle->clear();
+    QTest::keyClicks(f->txtTitle, text);
+}
+
+void finish(frmTitle* f, const QString& text)
+{
+    type(f, text);
+    QTest::mouseClick(f->cmdOK, Qt::LeftButton);
+}
+
+void unloadNow()
+{
+    frmTitle::Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class TitlePrompt : public ::testing::Test {
+protected:
+    void TearDown() override { unloadNow(); }
+};
+
+} // namespace
+
+TEST_F(TitlePrompt, TextsWhenCreated)
+{
+    frmTitle* f = frmTitle::get();
+    EXPECT_EQ(f->windowTitle(), "Title for Imported v.1.0 Analysis");
+    EXPECT_EQ(f->Label1->text(), "Please enter a File Name for this v.1.0 analysis for TOVI v.2.0 to reference it by.");
+    EXPECT_EQ(f->cmdOK->text(), "Finished");
+    EXPECT_EQ(f->cmdCancel->text(), "Cancel");
+    EXPECT_TRUE(f->txtTitle->text().isEmpty());
+    EXPECT_FALSE(frmTitle::ImportCancelled);
+    EXPECT_TRUE(f->isModal());
+    EXPECT_EQ(f->findChild<QLineEdit*>("txtTitle"), f->txtTitle);
+    EXPECT_EQ(frmTitle::get(), f);
+}
+
+TEST_F(TitlePrompt, FinishedHidesAndKeepsTheText)
+{
+    frmTitle* f = frmTitle::get();
+    TitleScript script({
+        [](frmTitle* t) { QTest::mouseClick(t->cmdOK, Qt::LeftButton); },   // empty: stays open
+        [](frmTitle* t) { finish(t, "My analysis"); },
+    });
+    f->exec();
+    EXPECT_FALSE(frmTitle::ImportCancelled);
+    ASSERT_TRUE(frmTitle::isLoaded());
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(f->txtTitle->text(), "My analysis");
+}
+
+TEST_F(TitlePrompt, CancelAsksFirst)
+{
+    ScriptedMessages messages;
+    messages.expect("Cancel Import", vbNo, "Do you want to cancel the import process?")
+        .expect("Cancel Import", vbYes, "Do you want to cancel the import process?");
+    frmTitle* f = frmTitle::get();
+    bool stillOpenAfterNo = false;
+    TitleScript script({
+        [&](frmTitle* t) {
+            type(t, "kept");
+            QTest::mouseClick(t->cmdCancel, Qt::LeftButton);
+            stillOpenAfterNo = t->isVisible() && t->txtTitle->text() == "kept" && !frmTitle::ImportCancelled;
+        },
+        [](frmTitle* t) { QTest::mouseClick(t->cmdCancel, Qt::LeftButton); },
+    });
+    f->exec();
+    EXPECT_TRUE(stillOpenAfterNo);
+    EXPECT_TRUE(frmTitle::ImportCancelled);
+    EXPECT_FALSE(frmTitle::isLoaded());
+    EXPECT_EQ(messages.shown()[0].style, vbYesNo);
+}
+
+TEST_F(TitlePrompt, EscapeAsksAsCancelDoes)
+{
+    ScriptedMessages messages;
+    messages.expect("Cancel Import", vbNo);
+    frmTitle* f = frmTitle::get();
+    TitleScript script({
+        [](frmTitle* t) { QTest::keyClick(t->txtTitle, Qt::Key_Escape); },
+        [](frmTitle* t) { finish(t, "after escape"); },
+    });
+    f->exec();
+    EXPECT_FALSE(frmTitle::ImportCancelled);
+    EXPECT_EQ(f->txtTitle->text(), "after escape");
+}
+
+TEST_F(TitlePrompt, CloseBoxGivesUpEvenWithAName)
+{
+    frmTitle* f = frmTitle::get();
+    TitleScript script({[](frmTitle* t) {
+        type(t, "typed");
+        t->close();
+    }});
+    f->exec();
+    EXPECT_TRUE(frmTitle::ImportCancelled);
+    EXPECT_FALSE(frmTitle::isLoaded());
+    frmTitle::get();
+    EXPECT_FALSE(frmTitle::ImportCancelled);
+}
+
+TEST_F(TitlePrompt, UnloadWithEmptyTextCancels)
+{
+    frmTitle::get();
+    frmTitle::ImportCancelled = false;
+    frmTitle::Unload();
+    EXPECT_TRUE(frmTitle::ImportCancelled);
+}
+
+TEST_F(TitlePrompt, AdapterShowsTheGivenTextsAndAnswers)
+{
+    AnalysisFileDialogs ui;
+    QString caption, label, shownText;
+    TitleScript script({
+        [&](frmTitle* t) {
+            caption = t->windowTitle();
+            label = t->Label1->text();
+            shownText = t->txtTitle->text();
+            finish(t, "Answer");
+        },
+        [](frmTitle* t) { t->close(); },
+    });
+    EXPECT_EQ(ui.askTitle("Caption", "Label text", "Refused"), std::optional<QString>("Answer"));
+    EXPECT_EQ(caption, "Caption");
+    EXPECT_EQ(label, "Label text");
+    EXPECT_EQ(shownText, "Refused");
+    EXPECT_FALSE(frmTitle::isLoaded());
+    EXPECT_EQ(ui.askTitle("Caption", "Label text", QString()), std::nullopt);
+}
+
+TEST_F(TitlePrompt, VersionOneImportThroughTheDialogs)
+{
+    TempDatabase db;
+    ScopedProgramState scope(db.state);
+    db.insertAnalysis(1, "Taken");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.tvn");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Pet,Addr,\"Town, OH\",x,User,1,x\r\n0.1,1E-5,5000,20,0\r\n1\r\nBenzene,0,0,71432,1,1\r\n");
+    }
+    ScriptedMessages messages;
+    messages.expect("Name Conflict").expect("Chemical Not Found");
+    QString refusedShownAgain;
+    TitleScript script({
+        [](frmTitle* t) { finish(t, "taken"); },
+        [&](frmTitle* t) {
+            refusedShownAgain = t->txtTitle->text();
+            finish(t, "Fresh");
+        },
+    });
+    AnalysisFileDialogs ui;
+    std::optional<AnalysisTreeGroup> nodes = ImportV1File(db.conn(), path, ui);
+    ASSERT_TRUE(nodes.has_value());
+    EXPECT_EQ(refusedShownAgain, "taken");
+    EXPECT_EQ((*nodes)[0].text, "Fresh");
+    EXPECT_EQ(messages.shown()[0].style, vbInformation);
+    EXPECT_FALSE(frmTitle::isLoaded());
+}
+
+TEST_F(TitlePrompt, CancelledVersionTwoImportWritesNothing)
+{
+    TempDatabase db;
+    ScopedProgramState scope(db.state);
+    db.insertAnalysis(1, "Same");
+    QTemporaryDir dir;
+    AnalysisFileDialogs ui;
+    const QString path = dir.filePath("same.tvn");
+    ASSERT_TRUE(ExportV2File(db.conn(), 1, path, ui));
+    const QByteArray before = db.checksum();
+
+    ScriptedMessages messages;
+    messages.expect("Cancel Import", vbYes);
+    QString caption;
+    TitleScript script({[&](frmTitle* t) {
+        caption = t->windowTitle();
+        QTest::mouseClick(t->cmdCancel, Qt::LeftButton);
+    }});
+    EXPECT_FALSE(ImportV2File(db.conn(), path, ui).has_value());
+    EXPECT_EQ(caption, "Title for Imported v.2.0 Analysis");
+    EXPECT_EQ(db.checksum(), before);
+}

@@ -36,12 +36,16 @@ QVariant SmallerPositive(const QVariant& a, const QVariant& b)
 
 QString SmallerPositiveField(const Recordset& rs, const QString& first, const QString& second)
 {
-    const QVariant a = rs.value(first);
-    const QVariant b = rs.value(second);
-    const bool pa = isPositive(a);
-    const bool pb = isPositive(b);
+    return SmallerPositiveField(first, rs.value(first), second, rs.value(second));
+}
+
+QString SmallerPositiveField(const QString& first, const QVariant& firstValue, const QString& second,
+                             const QVariant& secondValue)
+{
+    const bool pa = isPositive(firstValue);
+    const bool pb = isPositive(secondValue);
     if (pa && pb)
-        return b.toDouble() < a.toDouble() ? second : first;
+        return secondValue.toDouble() < firstValue.toDouble() ? second : first;
     if (!pa && pb)
         return second;
     return first;

@@ -19,6 +19,9 @@ QVariant SmallerPositive(const QVariant& a, const QVariant& b);
 // The name of the field of the current row whose value is the smaller positive, first on a
 // tie; first when neither is positive.
 QString SmallerPositiveField(const Recordset& rs, const QString& first, const QString& second);
+// The same on two named values.
+QString SmallerPositiveField(const QString& first, const QVariant& firstValue, const QString& second,
+                             const QVariant& secondValue);
 
 // The same on plain numbers, for the engines.
 std::optional<double> LargerPositive(double a, double b);

@@ -123,6 +123,15 @@ void styleZeroValues(GridRowStyle& row, int firstColumn)
         }
 }
 
+void styleZeroTexts(GridRowStyle& row, int firstColumn)
+{
+    for (int c = firstColumn; c < row.columnCount(); ++c)
+        if (row.text(c) == QLatin1String("0.00E+00")) {
+            row.setText(c, QStringLiteral("---"));
+            row.setStyle(c, kZeroValue);
+        }
+}
+
 void styleResultRow(GridRowStyle& row, int testedColumn)
 {
     styleNonDetectRow(row);

@@ -65,6 +65,9 @@ void styleNonDetectRow(GridRowStyle& row);
 void styleOnePercent(GridRowStyle& row, int column, bool nonDetect);
 // Every cell from `firstColumn` on that shows "---" or a zero: "---" in ZeroValue.
 void styleZeroValues(GridRowStyle& row, int firstColumn);
+// Every cell from `firstColumn` on that shows "0.00E+00": "---" in ZeroValue. A "---" of the
+// window's own keeps its style.
+void styleZeroTexts(GridRowStyle& row, int firstColumn);
 // The whole styling of a result row, with the 1 % test on `testedColumn`.
 void styleResultRow(GridRowStyle& row, int testedColumn);
 

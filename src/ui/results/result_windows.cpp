@@ -1,11 +1,12 @@
 #include "ui/results/result_windows.h"
 
+#include "ui/results/frmAggResults.h"
+#include "ui/results/frmExceedResults.h"
+#include "ui/results/frmLimitResults.h"
 #include "ui/results/frmTCLPResultsHQ.h"
 #include "ui/results/frmTCLPResultsRisk.h"
 #include "ui/results/frmTotalResultsHQ.h"
 #include "ui/results/frmTotalResultsRisk.h"
-
-#include <array>
 
 void showForwardResultWindows()
 {
@@ -13,11 +14,14 @@ void showForwardResultWindows()
     // frmTCLPResultsScreen, frmTotalResultsHQ, frmTotalResultsRisk, frmTotalResultsScreen,
     // frmAggResults, frmTCSSResults and frmExceedResults, in this order; each window takes its
     // place in the list below.
-    const std::array<FormWindow* (*)(), 4> windows = {
+    FormWindow* (*const windows[])() = {
+        [] { return static_cast<FormWindow*>(Forms::get<frmLimitResults>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsHQ>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsRisk>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsHQ>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsRisk>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmAggResults>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmExceedResults>()); },
     };
     int offset = 0;
     for (FormWindow* (*get)() : windows) {

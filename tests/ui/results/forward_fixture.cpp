@@ -2,7 +2,10 @@
 
 #include "platform/ui/forms.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QMdiSubWindow>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -59,8 +62,9 @@ ResultWindowTest::ResultWindowTest() : m_scope(m_db.state)
 
 ResultWindowTest::~ResultWindowTest()
 {
-    for (const char* name : {"frmTCLPResultsHQ", "frmTCLPResultsRisk", "frmTotalResultsHQ", "frmTotalResultsRisk"})
-        Forms::unload(QString::fromLatin1(name));
+    for (QMdiSubWindow* sub : m_area.subWindowList())
+        if (auto* window = qobject_cast<FormWindow*>(sub->widget()))
+            window->unload();
     Forms::setMdiArea(nullptr);
 }
 
@@ -68,4 +72,18 @@ QByteArray ResultWindowTest::fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ResultWindowTest::saveScreenshot(FormWindow* window, const QString& name)
+{
+    const QString folder = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath(QStringLiteral("screenshots"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    m_area.resize(2000, 700);
+    m_area.show();
+    window->showForm();
+    window->moveTwips(0, 0);
+    window->resizeTwips(29000, 5000);
+    const QImage shot = window->frame()->grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
 }

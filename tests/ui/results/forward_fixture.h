@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/temp_database.h"
+#include "platform/ui/forms.h"
 
 #include <QMdiArea>
 #include <gtest/gtest.h>
@@ -44,6 +45,9 @@ protected:
 
     // The content of a file, empty when it cannot be read.
     static QByteArray fileBytes(const QString& path);
+    // Shows the window wide enough for its whole table and saves a picture of it as
+    // screenshots/<name>.png in the build folder.
+    void saveScreenshot(FormWindow* window, const QString& name);
 
     TempDatabase m_db;
     ScopedProgramState m_scope;

@@ -2,8 +2,11 @@
 
 #include "ui/results/frmTCLPResultsHQ.h"
 #include "ui/results/frmTCLPResultsRisk.h"
+#include "ui/results/frmTCLPResultsScreen.h"
+#include "ui/results/frmTCSSResults.h"
 #include "ui/results/frmTotalResultsHQ.h"
 #include "ui/results/frmTotalResultsRisk.h"
+#include "ui/results/frmTotalResultsScreen.h"
 
 #include <array>
 
@@ -13,11 +16,14 @@ void showForwardResultWindows()
     // frmTCLPResultsScreen, frmTotalResultsHQ, frmTotalResultsRisk, frmTotalResultsScreen,
     // frmAggResults, frmTCSSResults and frmExceedResults, in this order; each window takes its
     // place in the list below.
-    const std::array<FormWindow* (*)(), 4> windows = {
+    const std::array<FormWindow* (*)(), 7> windows = {
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsHQ>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsRisk>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsScreen>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsHQ>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsRisk>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsScreen>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTCSSResults>()); },
     };
     int offset = 0;
     for (FormWindow* (*get)() : windows) {

@@ -59,7 +59,8 @@ ResultWindowTest::ResultWindowTest() : m_scope(m_db.state)
 
 ResultWindowTest::~ResultWindowTest()
 {
-    for (const char* name : {"frmTCLPResultsHQ", "frmTCLPResultsRisk", "frmTotalResultsHQ", "frmTotalResultsRisk"})
+    for (const char* name : {"frmTCLPResultsHQ", "frmTCLPResultsRisk", "frmTCLPResultsScreen", "frmTotalResultsHQ",
+                             "frmTotalResultsRisk", "frmTotalResultsScreen", "frmTCSSResults"})
         Forms::unload(QString::fromLatin1(name));
     Forms::setMdiArea(nullptr);
 }

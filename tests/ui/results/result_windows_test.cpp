@@ -40,7 +40,9 @@ protected:
 TEST_F(ForwardResultWindows, ShowsTheWindowsInTheRunsOrderCascadedBy330Twips)
 {
     showForwardResultWindows();
-    const QStringList order = {"frmTCLPResultsHQ", "frmTCLPResultsRisk", "frmTotalResultsHQ", "frmTotalResultsRisk"};
+    const QStringList order = {"frmTCLPResultsHQ",      "frmTCLPResultsRisk",    "frmTCLPResultsScreen",
+                               "frmTotalResultsHQ",     "frmTotalResultsRisk",   "frmTotalResultsScreen",
+                               "frmTCSSResults"};
     const QString folder = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots");
     QDir().mkpath(folder);
     for (int i = 0; i < order.size(); ++i) {
@@ -62,5 +64,5 @@ TEST_F(ForwardResultWindows, ShowsTheWindowsInTheRunsOrderCascadedBy330Twips)
         window->resizeTwips(35000, 4000);
         EXPECT_TRUE(window->frame()->grab().toImage().save(QDir(folder).filePath(name + "_wide.png")));
     }
-    EXPECT_EQ(m_area.activeSubWindow(), Forms::find("frmTotalResultsRisk")->frame());
+    EXPECT_EQ(m_area.activeSubWindow(), Forms::find("frmTCSSResults")->frame());
 }

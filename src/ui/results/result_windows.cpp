@@ -5,8 +5,11 @@
 #include "ui/results/frmLimitResults.h"
 #include "ui/results/frmTCLPResultsHQ.h"
 #include "ui/results/frmTCLPResultsRisk.h"
+#include "ui/results/frmTCLPResultsScreen.h"
+#include "ui/results/frmTCSSResults.h"
 #include "ui/results/frmTotalResultsHQ.h"
 #include "ui/results/frmTotalResultsRisk.h"
+#include "ui/results/frmTotalResultsScreen.h"
 
 void showForwardResultWindows()
 {
@@ -18,9 +21,12 @@ void showForwardResultWindows()
         [] { return static_cast<FormWindow*>(Forms::get<frmLimitResults>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsHQ>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsRisk>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsScreen>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsHQ>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsRisk>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTotalResultsScreen>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmAggResults>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmTCSSResults>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmExceedResults>()); },
     };
     int offset = 0;

@@ -40,8 +40,10 @@ protected:
 TEST_F(ForwardResultWindows, ShowsTheWindowsInTheRunsOrderCascadedBy330Twips)
 {
     showForwardResultWindows();
-    const QStringList order = {"frmLimitResults",     "frmTCLPResultsHQ", "frmTCLPResultsRisk", "frmTotalResultsHQ",
-                               "frmTotalResultsRisk", "frmAggResults",    "frmExceedResults"};
+    const QStringList order = {"frmLimitResults",       "frmTCLPResultsHQ",      "frmTCLPResultsRisk",
+                               "frmTCLPResultsScreen",  "frmTotalResultsHQ",     "frmTotalResultsRisk",
+                               "frmTotalResultsScreen", "frmAggResults",         "frmTCSSResults",
+                               "frmExceedResults"};
     const QString folder = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots");
     QDir().mkpath(folder);
     for (int i = 0; i < order.size(); ++i) {

@@ -44,7 +44,8 @@ struct DelistingColumn {
 struct DelistingLayout {
     QString caption;
     QString gridName = QStringLiteral("SSOleDBGrid1");
-    // The class that the window's query selects; none: every chemical of the run.
+    // The class that the window's query selects, compared as the database compares texts,
+    // without regard to letter case; none: every chemical of the run.
     std::optional<QString> chemicalClass;
     int clientWidthTwips = 0;
     int clientHeightTwips = 0;

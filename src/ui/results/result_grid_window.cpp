@@ -177,6 +177,11 @@ QString ResultGridWindow::recordSource() const
     return QStringLiteral("SELECT * FROM SITECOCSQuery WHERE SITEKEY = ? ORDER BY COCROWID");
 }
 
+QVariantList ResultGridWindow::recordParameters() const
+{
+    return {programState().gCurSiteKey};
+}
+
 Status ResultGridWindow::prepareLoad(Connection&)
 {
     return {};
@@ -204,7 +209,7 @@ Status ResultGridWindow::loadRows()
         return conn.error();
     if (Status s = prepareLoad(**conn); !s)
         return s;
-    Result<QueryRows> records = (*conn)->select(recordSource(), {programState().gCurSiteKey});
+    Result<QueryRows> records = (*conn)->select(recordSource(), recordParameters());
     if (!records)
         return records.error();
     GridModel& g = m_grid->grid();

@@ -93,8 +93,10 @@ protected:
     virtual QVector<GridStyle> cellStyles() const;
     // The row styling; the skeleton's, with the 1 % test on column 1.
     virtual void styleRow(GridRowStyle& row) const;
-    // The query of the window's records; its one parameter is the open analysis's key.
+    // The query of the window's records and its parameters; by default the one parameter is
+    // the open analysis's key.
     virtual QString recordSource() const;
+    virtual QVariantList recordParameters() const;
     // Reads what the rows need besides the records.
     virtual Status prepareLoad(Connection& conn);
     // The grid row of one record; none for a record that the window does not list.

@@ -1,29 +1,48 @@
 #include "app/program_wiring.h"
 
 #include "platform/ui/forms.h"
+#include "ui/main/file_commands.h"
 #include "ui/main/main_window_services.h"
 #include "ui/main/run_commands.h"
+#include "ui/delisting/frmAirCarc.h"
+#include "ui/delisting/frmAirNonCarc.h"
+#include "ui/delisting/frmGWCarc.h"
+#include "ui/delisting/frmGWNonCarc.h"
+#include "ui/delisting/frmSoilPathwayDelisting.h"
+#include "ui/delisting/frmSurfaceCarc.h"
+#include "ui/delisting/frmSurfaceWaterNonCarc.h"
+#include "ui/results/frmAggResults.h"
+#include "ui/results/frmExceedResults.h"
+#include "ui/results/frmLimitResults.h"
 #include "ui/results/frmTCLPResultsHQ.h"
 #include "ui/results/frmTCLPResultsRisk.h"
+#include "ui/results/frmTCLPResultsScreen.h"
+#include "ui/results/frmTCSSResults.h"
 #include "ui/results/frmTotalResultsHQ.h"
 #include "ui/results/frmTotalResultsRisk.h"
+#include "ui/results/frmTotalResultsScreen.h"
 
 namespace {
 
-template <class T>
-void registerWindow()
+template <class... T>
+void registerWindows()
 {
-    registerFormLoader(QString::fromLatin1(T::staticMetaObject.className()), [] { return Forms::get<T>(); });
+    (registerFormLoader(QString::fromLatin1(T::staticMetaObject.className()), [] { return Forms::get<T>(); }), ...);
 }
 
 } // namespace
 
 void installProgramWiring()
 {
-    mainWindowServices().runRiskAnalysis = RunRiskAnalysisCommand;
+    MainWindowServices& services = mainWindowServices();
+    services.runRiskAnalysis = RunRiskAnalysisCommand;
+    services.importV1File = ImportV1FileCommand;
+    services.importV2File = ImportV2FileCommand;
+    services.exportV2File = ExportV2FileCommand;
+    services.updateAnalyses = UpdateAnalysesCommand;
 
-    registerWindow<frmTCLPResultsHQ>();
-    registerWindow<frmTCLPResultsRisk>();
-    registerWindow<frmTotalResultsHQ>();
-    registerWindow<frmTotalResultsRisk>();
+    registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
+                    frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();
+    registerWindows<frmSoilPathwayDelisting, frmAirNonCarc, frmAirCarc, frmSurfaceWaterNonCarc, frmSurfaceCarc,
+                    frmGWNonCarc, frmGWCarc>();
 }

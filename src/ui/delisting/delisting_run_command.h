@@ -1,0 +1,6 @@
+#pragma once
+
+// The delisting-level run as the analysis window's "Calculate Delisting Levels" starts it after
+// its save step: the engine's run with its window work (pointers, the window's progress bar,
+// messages, the seven delisting windows).
+void RunDelistingAnalysisCommand();

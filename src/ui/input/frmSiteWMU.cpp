@@ -11,7 +11,6 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/input/site_window_services.h"
-#include "ui/input/unit_cross_section.h"
 #include "ui/main/analysis_save.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/main_window_services.h"
@@ -443,10 +442,10 @@ bool frmSiteWMU::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         QWidget* box = checkedBoxOf(watched);
         QWidget* next = QApplication::focusWidget();
-        // Opening a list, a menu or another window is no leaving; nor is moving inside a list.
-        const bool leaving = reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason
-                             && reason != Qt::MenuBarFocusReason && next != box
-                             && !(next && box->isAncestorOf(next));
+        // Only a move to another control of this window leaves a box: not opening its list, a
+        // menu, a message or another window.
+        const bool leaving = reason != Qt::PopupFocusReason && next && next != box && isAncestorOf(next)
+                             && !box->isAncestorOf(next);
         if (leaving)
             leaveBox(box);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/db/result.h"
 #include "platform/ui/forms.h"
+#include "ui/input/unit_cross_section.h"
 #include "ui/main/input_windows.h"
 
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <array>
 
 class Recordset;
-class UnitCrossSection;
 
 // The analysis information window (steps 1 to 3): the petitioner and the waste, the waste
 // management unit with its volume, active life and targets, and the commands that store the

@@ -6,7 +6,6 @@
 #include "data/state_list.h"
 #include "platform/ui/forms.h"
 #include "ui/main/main_window_services.h"
-#include "ui/input/unit_cross_section.h"
 
 #include <QDir>
 #include <QTest>

@@ -106,8 +106,15 @@ void SiteWindowTest::type(QWidget* box, const QString& text)
     }
 }
 
+void SiteWindowTest::activateSite()
+{
+    site().showForm();
+    QCoreApplication::processEvents();
+}
+
 void SiteWindowTest::leave(QWidget* box, QWidget* next)
 {
+    activateSite();
     box->setFocus(Qt::OtherFocusReason);
     QCoreApplication::processEvents();
     EXPECT_TRUE(box->hasFocus() || box->isAncestorOf(QApplication::focusWidget()));

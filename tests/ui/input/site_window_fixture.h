@@ -34,6 +34,8 @@ protected:
     void openAnalysis(qint32 key);
     // Types a text into a box as the user does, replacing what it holds.
     static void type(QWidget* box, const QString& text);
+    // Makes the analysis information window the active child window, as a click into it does.
+    void activateSite();
     // Moves the focus from `box` to `next` as the Tab key does, and lets queued focus moves run.
     void leave(QWidget* box, QWidget* next);
     QWidget* focused() const;

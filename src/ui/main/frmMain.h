@@ -54,6 +54,9 @@ public:
     int curNodeIndex() const;
     // Rewrites the nine node texts of the open analysis from the current row of gRsSiteInfo.
     void rewriteOpenAnalysisNodes();
+    // After a save of the site and unit rows was rolled back: reads the open analysis's rows
+    // again and starts the pending new rows of a never-saved analysis again.
+    void reopenAfterFailedSave(bool siteAdding, bool unitAdding);
 
     // Command handlers, run by their buttons, menu items and toolbar buttons.
     void cmdNew_Click();
@@ -153,7 +156,6 @@ private:
     void openAnalysis(const QString& rootKey, OpenRoute route);
     void failOpening(const Error& error);
     Status openSharedRecordsets(qint32 siteKey);
-    void reopenAfterFailedSave(bool siteAdding, bool unitAdding);
     QString highlightedRootKey() const;
 
     ProgramState& m_state;

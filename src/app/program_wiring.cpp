@@ -1,9 +1,12 @@
 #include "app/program_wiring.h"
 
 #include "platform/ui/forms.h"
+#include "ui/input/frmSiteWMU.h"
+#include "ui/input/site_window_services.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window_services.h"
 #include "ui/main/run_commands.h"
+#include "ui/delisting/delisting_run_command.h"
 #include "ui/delisting/frmAirCarc.h"
 #include "ui/delisting/frmAirNonCarc.h"
 #include "ui/delisting/frmGWCarc.h"
@@ -40,6 +43,9 @@ void installProgramWiring()
     services.importV2File = ImportV2FileCommand;
     services.exportV2File = ExportV2FileCommand;
     services.updateAnalyses = UpdateAnalysesCommand;
+    siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
+
+    registerWindows<frmSiteWMU>();
 
     registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
                     frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();

@@ -9,6 +9,7 @@
 #include "ui/main/frmMain.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QProgressBar>
 
 namespace {
@@ -22,14 +23,10 @@ void setRunPointer(int pointer)
         setMousePointer(Forms::find(name), pointer);
 }
 
-QProgressBar* siteProgressBar()
-{
-    FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"));
-    return site ? site->findChild<QProgressBar*>(QStringLiteral("ProgressBar1")) : nullptr;
-}
-
 class WindowDelistingObserver : public DelistingObserver {
 public:
+    explicit WindowDelistingObserver(QProgressBar& bar) : m_bar(&bar) {}
+
     void resetResultForms() override
     {
         setRunPointer(vbHourglass);
@@ -41,26 +38,26 @@ public:
 
     void progressStart(int maximum) override
     {
-        if (QProgressBar* bar = siteProgressBar()) {
-            bar->setMinimum(0);
-            bar->setValue(0);
-            bar->setMaximum(maximum);
-            bar->setVisible(true);
+        if (m_bar) {
+            m_bar->setMinimum(0);
+            m_bar->setValue(0);
+            m_bar->setMaximum(maximum);
+            m_bar->setVisible(true);
         }
     }
 
     void progressValue(int value) override
     {
-        if (QProgressBar* bar = siteProgressBar()) {
-            bar->setValue(value);
+        if (m_bar) {
+            m_bar->setValue(value);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }
 
     void progressHide() override
     {
-        if (QProgressBar* bar = siteProgressBar())
-            bar->setVisible(false);
+        if (m_bar)
+            m_bar->setVisible(false);
     }
 
     void failure(const Error& error) override { showGeneralError(error, kDelistingFailureTitle); }
@@ -74,12 +71,15 @@ public:
     }
 
     void arrowPointers() override { setRunPointer(vbArrow); }
+
+private:
+    QPointer<QProgressBar> m_bar;   // the window may go while the run processes events
 };
 
 } // namespace
 
-void RunDelistingAnalysisCommand()
+void RunDelistingAnalysisCommand(QProgressBar& progressBar)
 {
-    WindowDelistingObserver observer;
+    WindowDelistingObserver observer(progressBar);
     RunDelistingAnalysis(programState(), observer);
 }

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QPointer>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
@@ -133,19 +134,24 @@ public:
     {
         const GridColumn& column = m_grid->grid().columns()[index.column()];
         QWidget* editor = nullptr;
+        const QPersistentModelIndex at(index);
+        DataGrid* grid = m_grid;
+        auto changed = [grid, at] {
+            if (at.isValid())
+                emit grid->editorTextChanged(at.row(), at.column());
+        };
         if (column.editor == CellEditor::ComboBox) {
             auto* combo = new QComboBox(parent);
             combo->addItems(column.items);
+            QObject::connect(combo, &QComboBox::activated, grid, changed);
             editor = combo;
         } else if (column.editor == CellEditor::Text || column.editor == CellEditor::DropDown) {
             auto* line = new QLineEdit(parent);
             line->setFrame(false);
-            if (column.editor == CellEditor::DropDown) {
-                const QPersistentModelIndex at(index);
-                DataGrid* grid = m_grid;
+            QObject::connect(line, &QLineEdit::textEdited, grid, changed);
+            if (column.editor == CellEditor::DropDown)
                 QObject::connect(line, &QLineEdit::textEdited, grid,
                                  [grid, at](const QString& typed) { grid->dropDownTyped(at, typed); });
-            }
             editor = line;
         }
         m_editor = editor;
@@ -233,6 +239,16 @@ void DataGrid::setGridFont(const QFont& font)
     setFont(font);
     m_header->setFont(font);
     m_model.setFont(font);
+    for (GridDropDown* list : std::as_const(m_dropDowns))
+        fitDropDown(list);
+}
+
+void DataGrid::fitDropDown(GridDropDown* list) const
+{
+    list->setFont(font());
+    list->horizontalHeader()->setFont(font());
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + kPadding);
 }
 
 void DataGrid::applyColumnLayout()
@@ -264,6 +280,7 @@ void DataGrid::setColumnDropDown(int column, GridDropDown* list)
     }
     list->setParent(this);
     list->hide();
+    fitDropDown(list);
     m_dropDowns.insert(column, list);
     disconnect(list, &GridDropDown::chosen, this, nullptr);
     connect(list, &GridDropDown::chosen, this, [this, column](int listRow) { dropDownClicked(column, listRow); });
@@ -352,10 +369,12 @@ void DataGrid::showDropDown(int column, const QRect& cellRect)
     int width = frame;
     for (int c = 0; c < list->list().columnCount(); ++c)
         width += list->horizontalHeader()->sectionSize(c);
+    const bool scrolls = width > this->width();
     width = qMin(width, this->width());
     const int rows = qBound(1, list->listRowCount(), kShownRows);
     const int height = frame + list->horizontalHeader()->sizeHint().height()
-                       + rows * list->verticalHeader()->defaultSectionSize();
+                       + rows * list->verticalHeader()->defaultSectionSize()
+                       + (scrolls ? list->horizontalScrollBar()->sizeHint().height() : 0);
     const QPoint below = viewport()->mapTo(this, cellRect.bottomLeft() + QPoint(0, 1));
     const QPoint above = viewport()->mapTo(this, cellRect.topLeft());
     const int y = below.y() + height <= this->height() || above.y() < height ? below.y() : above.y() - height;

@@ -67,6 +67,8 @@ signals:
     // Enter in a cell, after the open editor's text was taken.
     void enterPressed(int row, int column);
     void currentCellChanged(int row, int column);
+    // The user changed the text of an open editor, before it is committed.
+    void editorTextChanged(int row, int column);
     // Text typed in a cell with a drop-down list, and the list row it positioned on (-1: none).
     void dropDownSearched(int row, int column, const QString& typed, int listRow);
     // A list row chosen with the mouse; its value is already in the cell.
@@ -80,6 +82,8 @@ private:
     friend class GridCellDelegate;
     void applyColumnLayout();
     bool commitEditor();
+    // The list in the grid's font, its rows as high as the grid's.
+    void fitDropDown(GridDropDown* list) const;
     void showDropDown(int column, const QRect& cellRect);
     void hideDropDowns();
     void dropDownTyped(const QModelIndex& index, const QString& typed);

@@ -245,8 +245,11 @@ bool GridModel::beginRowEdit(int row)
     commitPendingRow();
     if (row == dataRowCount()) {
         // The row of a new entry becomes a row; a new empty one follows it.
+        Row added{QVector<GridCell>(m_columns.size()), {}, {}};
+        loadRow(added);
+        styleRow(added);
         beginInsertRows({}, row + 1, row + 1);
-        m_rows.push_back(Row{QVector<GridCell>(m_columns.size()), {}, {}});
+        m_rows.push_back(std::move(added));
         endInsertRows();
         m_pendingAdded = true;
     } else {

@@ -219,11 +219,14 @@ TEST_F(DataGridEditing, EnterCommitsTheEditorAndReportsTheKey)
 {
     EXPECT_TRUE(view.verticalHeader()->isVisible());
     QSignalSpy enter(&view, &DataGrid::enterPressed);
+    QSignalSpy typed(&view, &DataGrid::editorTextChanged);
     QLineEdit* editor = openLineEditor(1, 1);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->text(), "2");
     editor->selectAll();
     QTest::keyClicks(editor, "42");
+    EXPECT_EQ(typed.count(), 2);   // each key, before the commit
+    EXPECT_EQ(view.grid().cell(1, 1).text, "2");
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(view.grid().cell(1, 1).value.toDouble(), 42.0);
     EXPECT_EQ(view.cellEditor(), nullptr);

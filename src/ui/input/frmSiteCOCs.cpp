@@ -99,6 +99,7 @@ frmSiteCOCs::frmSiteCOCs()
         line->resize(twipsToPx(10680), 3);
     }
     Label1->move(twipsToPx(kMargin), twipsToPx(kLabel1Top));
+    Label2->move(twipsToPx(kMargin), 0);
     Line1->move(twipsToPx(kMargin), 0);
     placeLine(Line1, twipsToPx(kLine1Y));
 
@@ -243,7 +244,6 @@ void frmSiteCOCs::layoutControls()
         w->move(w->x(), height() - w->height());
     placeLine(Line2, cmdUpdateSiteCOCs->y() - twipsToPx(kLineAboveButtons));
     Label2->move(Label2->x(), lineY(Line2) - (lineY(Line1) - Label1->y()));
-    Label2->move(Label1->x(), Label2->y());
     grdSiteCOCs->resize(width() - 2 * grdSiteCOCs->x(), grdSiteCOCs->height());
     const int gridHeight = Label2->y() - grdSiteCOCs->y() - twipsToPx(kGridAboveLabel);
     if (gridHeight > 0)

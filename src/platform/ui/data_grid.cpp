@@ -1,9 +1,18 @@
 #include "platform/ui/data_grid.h"
 
 #include "platform/ui/geometry.h"
+#include "platform/ui/grid_drop_down.h"
 
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
+#include <QPointer>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 constexpr int kPadding = 6;
@@ -111,9 +120,110 @@ void GroupHeaderView::paintEvent(QPaintEvent* event)
     }
 }
 
-DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_header(new GroupHeaderView(this))
+// The editors of an editable grid: a line edit for text and drop-down columns, a combo box of the
+// column's items, none for check boxes (the view ticks them). Enter commits the editor and
+// reports the key to the grid.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    explicit GridCellDelegate(DataGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    QWidget* editor() const { return m_editor; }
+    bool lastCommitRefused() const { return m_refused; }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        const GridColumn& column = m_grid->grid().columns()[index.column()];
+        QWidget* editor = nullptr;
+        const QPersistentModelIndex at(index);
+        DataGrid* grid = m_grid;
+        auto changed = [grid, at] {
+            if (at.isValid())
+                emit grid->editorTextChanged(at.row(), at.column());
+        };
+        if (column.editor == CellEditor::ComboBox) {
+            auto* combo = new QComboBox(parent);
+            combo->addItems(column.items);
+            QObject::connect(combo, &QComboBox::activated, grid, changed);
+            editor = combo;
+        } else if (column.editor == CellEditor::Text || column.editor == CellEditor::DropDown) {
+            auto* line = new QLineEdit(parent);
+            line->setFrame(false);
+            QObject::connect(line, &QLineEdit::textEdited, grid, changed);
+            if (column.editor == CellEditor::DropDown)
+                QObject::connect(line, &QLineEdit::textEdited, grid,
+                                 [grid, at](const QString& typed) { grid->dropDownTyped(at, typed); });
+            editor = line;
+        }
+        m_editor = editor;
+        m_index = index;
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        const QString text = index.data(Qt::EditRole).toString();
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setText(text);
+        else if (auto* combo = qobject_cast<QComboBox*>(editor))
+            combo->setCurrentIndex(combo->findText(text));
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        m_refused = false;
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            m_refused = !model->setData(index, line->text(), Qt::EditRole);
+        else if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->currentIndex() >= 0)
+            m_refused = !model->setData(index, combo->currentText(), Qt::EditRole);
+    }
+
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        m_grid->showDropDown(index.column(), option.rect);
+    }
+
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override
+    {
+        m_grid->hideDropDowns();
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && editor == m_editor && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                const QPersistentModelIndex index = m_index;
+                emit commitData(editor);
+                if (m_refused)
+                    return true;
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                if (index.isValid())
+                    emit m_grid->enterPressed(index.row(), index.column());
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    DataGrid* m_grid;
+    mutable QPointer<QWidget> m_editor;
+    mutable QPersistentModelIndex m_index;
+    mutable bool m_refused = false;
+
+    friend class DataGrid;
+};
+
+DataGrid::DataGrid(QWidget* parent)
+    : QTableView(parent), m_header(new GroupHeaderView(this)), m_delegate(new GridCellDelegate(this))
 {
     setHorizontalHeader(m_header);
+    setItemDelegate(m_delegate);
     setModel(&m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
@@ -122,11 +232,23 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_header(new GroupHead
     connect(&m_model, &QAbstractItemModel::modelReset, this, &DataGrid::applyColumnLayout);
 }
 
+DataGrid::~DataGrid() = default;
+
 void DataGrid::setGridFont(const QFont& font)
 {
     setFont(font);
     m_header->setFont(font);
     m_model.setFont(font);
+    for (GridDropDown* list : std::as_const(m_dropDowns))
+        fitDropDown(list);
+}
+
+void DataGrid::fitDropDown(GridDropDown* list) const
+{
+    list->setFont(font());
+    list->horizontalHeader()->setFont(font());
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + kPadding);
 }
 
 void DataGrid::applyColumnLayout()
@@ -137,4 +259,154 @@ void DataGrid::applyColumnLayout()
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + kPadding);
     updateGeometries();
     m_header->viewport()->update();
+}
+
+void DataGrid::setEditable(bool editable)
+{
+    setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                                   | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                             : QAbstractItemView::NoEditTriggers);
+    verticalHeader()->setVisible(editable);
+    verticalHeader()->setSectionsClickable(editable);
+}
+
+void DataGrid::setColumnDropDown(int column, GridDropDown* list)
+{
+    if (GridDropDown* old = m_dropDowns.value(column); old && old != list)
+        old->hide();
+    if (!list) {
+        m_dropDowns.remove(column);
+        return;
+    }
+    list->setParent(this);
+    list->hide();
+    fitDropDown(list);
+    m_dropDowns.insert(column, list);
+    disconnect(list, &GridDropDown::chosen, this, nullptr);
+    connect(list, &GridDropDown::chosen, this, [this, column](int listRow) { dropDownClicked(column, listRow); });
+}
+
+void DataGrid::setCurrentCell(int row, int column)
+{
+    setCurrentIndex(m_model.index(row, column));
+}
+
+void DataGrid::editCurrentCell()
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && state() != QAbstractItemView::EditingState)
+        edit(current);
+}
+
+QWidget* DataGrid::cellEditor() const
+{
+    return state() == QAbstractItemView::EditingState ? m_delegate->editor() : nullptr;
+}
+
+bool DataGrid::commitEditor()
+{
+    if (QWidget* editor = cellEditor()) {
+        commitData(editor);
+        if (m_delegate->lastCommitRefused())
+            return false;
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    return true;
+}
+
+bool DataGrid::commitPendingEdit()
+{
+    if (!commitEditor())
+        return false;
+    m_model.commitPendingRow();
+    return true;
+}
+
+void DataGrid::cancelPendingEdit()
+{
+    if (QWidget* editor = cellEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    m_model.cancelPendingRow();
+    viewport()->update();
+}
+
+QList<int> DataGrid::selectedWholeRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        if (!m_model.isAddNewRow(index.row()))
+            rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && editTriggers() != QAbstractItemView::NoEditTriggers && currentIndex().isValid()) {
+        emit enterPressed(currentIndex().row(), currentIndex().column());
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (current.row() != previous.row())
+        m_model.commitPendingRow();
+    if (current.isValid())
+        emit currentCellChanged(current.row(), current.column());
+}
+
+void DataGrid::showDropDown(int column, const QRect& cellRect)
+{
+    GridDropDown* list = m_dropDowns.value(column);
+    if (!list)
+        return;
+    constexpr int kShownRows = 8;
+    const int frame = 2 * list->frameWidth();
+    int width = frame;
+    for (int c = 0; c < list->list().columnCount(); ++c)
+        width += list->horizontalHeader()->sectionSize(c);
+    const bool scrolls = width > this->width();
+    width = qMin(width, this->width());
+    const int rows = qBound(1, list->listRowCount(), kShownRows);
+    const int height = frame + list->horizontalHeader()->sizeHint().height()
+                       + rows * list->verticalHeader()->defaultSectionSize()
+                       + (scrolls ? list->horizontalScrollBar()->sizeHint().height() : 0);
+    const QPoint below = viewport()->mapTo(this, cellRect.bottomLeft() + QPoint(0, 1));
+    const QPoint above = viewport()->mapTo(this, cellRect.topLeft());
+    const int y = below.y() + height <= this->height() || above.y() < height ? below.y() : above.y() - height;
+    const int x = qBound(0, below.x(), qMax(0, this->width() - width));
+    list->setGeometry(x, y, width, height);
+    list->show();
+    list->raise();
+}
+
+void DataGrid::hideDropDowns()
+{
+    for (GridDropDown* list : std::as_const(m_dropDowns))
+        list->hide();
+}
+
+void DataGrid::dropDownTyped(const QModelIndex& index, const QString& typed)
+{
+    GridDropDown* list = m_dropDowns.value(index.column());
+    if (!list || !index.isValid())
+        return;
+    emit dropDownSearched(index.row(), index.column(), typed, list->position(typed));
+}
+
+void DataGrid::dropDownClicked(int column, int listRow)
+{
+    GridDropDown* list = m_dropDowns.value(column);
+    auto* line = qobject_cast<QLineEdit*>(cellEditor());
+    const QPersistentModelIndex index = m_delegate->m_index;
+    if (!list || !line || !index.isValid() || index.column() != column)
+        return;
+    line->setText(list->valueText(listRow));
+    if (!commitEditor())
+        return;
+    emit dropDownChosen(index.row(), column, listRow);
 }

@@ -2,8 +2,12 @@
 
 #include "platform/ui/grid_model.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QTableView>
+
+class GridDropDown;
+class GridCellDelegate;
 
 // The column header of a grid: the group captions in a band above the column captions,
 // both wrapped to their widths.
@@ -26,11 +30,14 @@ private:
     void paintCell(QPainter* painter, const QRect& rect, const QString& text) const;
 };
 
-// The grid of every table window: a read-only view on its own GridModel, column widths in twips.
+// The grid of every table window: a view on its own GridModel, column widths in twips. Read-only
+// unless made editable, when the columns' editors open on a double click, a typed key or F2, a
+// check-box cell ticks with a click, and record selectors on the left select whole rows.
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
     explicit DataGrid(QWidget* parent = nullptr);
+    ~DataGrid() override;
 
     GridModel& grid() { return m_model; }
     const GridModel& grid() const { return m_model; }
@@ -39,9 +46,51 @@ public:
     // The font of the cells and headings, on the screen and in printouts.
     void setGridFont(const QFont& font);
 
+    void setEditable(bool editable);
+    // Attaches a list that drops down under the column's cells while they are edited.
+    void setColumnDropDown(int column, GridDropDown* list);
+
+    void setCurrentCell(int row, int column);
+    // Opens the editor (and drop-down list) of the current cell when it has one.
+    void editCurrentCell();
+    // The open editor of a cell; nullptr when none is open.
+    QWidget* cellEditor() const;
+    // Commits the open editor and the current row's pending edit; false when the check refused
+    // the editor's text, which then stays open.
+    bool commitPendingEdit();
+    // Discards the open editor and the current row's pending edit.
+    void cancelPendingEdit();
+    // The rows selected as whole rows, in ascending order, without the row for a new entry.
+    QList<int> selectedWholeRows() const;
+
+signals:
+    // Enter in a cell, after the open editor's text was taken.
+    void enterPressed(int row, int column);
+    void currentCellChanged(int row, int column);
+    // The user changed the text of an open editor, before it is committed.
+    void editorTextChanged(int row, int column);
+    // Text typed in a cell with a drop-down list, and the list row it positioned on (-1: none).
+    void dropDownSearched(int row, int column, const QString& typed, int listRow);
+    // A list row chosen with the mouse; its value is already in the cell.
+    void dropDownChosen(int row, int column, int listRow);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
 private:
+    friend class GridCellDelegate;
     void applyColumnLayout();
+    bool commitEditor();
+    // The list in the grid's font, its rows as high as the grid's.
+    void fitDropDown(GridDropDown* list) const;
+    void showDropDown(int column, const QRect& cellRect);
+    void hideDropDowns();
+    void dropDownTyped(const QModelIndex& index, const QString& typed);
+    void dropDownClicked(int column, int listRow);
 
     GridModel m_model;
     GroupHeaderView* m_header;
+    GridCellDelegate* m_delegate;
+    QHash<int, GridDropDown*> m_dropDowns;
 };

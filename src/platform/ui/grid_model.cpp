@@ -5,6 +5,28 @@
 
 #include <QBrush>
 
+namespace {
+
+bool holdsNumber(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isTextEditor(CellEditor editor)
+{
+    return editor == CellEditor::Text || editor == CellEditor::DropDown || editor == CellEditor::ComboBox;
+}
+
+} // namespace
+
 GridCell GridCell::fromText(const QString& text)
 {
     return {text, text, false};
@@ -50,6 +72,7 @@ void GridModel::setColumns(const QVector<GridColumn>& columns)
     m_columns = columns;
     m_groups.clear();
     m_rows.clear();
+    commitPendingRow();
     endResetModel();
     emit layoutColumnsChanged();
 }
@@ -131,9 +154,54 @@ void GridModel::setFont(const QFont& font)
     emit layoutColumnsChanged();
 }
 
+void GridModel::setColumnFormat(int column, bool scientific, bool centred)
+{
+    m_columns[column].scientific = scientific;
+    m_columns[column].centred = centred;
+    for (Row& row : m_rows)
+        styleRow(row);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column));
+}
+
+void GridModel::setCommitCheck(CommitCheck check)
+{
+    m_commitCheck = std::move(check);
+}
+
+void GridModel::setRowLoader(RowLoader loader)
+{
+    m_rowLoader = std::move(loader);
+}
+
+void GridModel::setAllowAddNew(bool allow)
+{
+    if (allow == m_allowAddNew)
+        return;
+    const int at = dataRowCount();
+    if (allow) {
+        beginInsertRows({}, at, at);
+        m_allowAddNew = true;
+        endInsertRows();
+    } else {
+        beginRemoveRows({}, at, at);
+        m_allowAddNew = false;
+        endRemoveRows();
+    }
+}
+
+void GridModel::loadRow(Row& row) const
+{
+    if (m_rowLoader)
+        m_rowLoader(row.cells);
+}
+
 void GridModel::styleRow(Row& row) const
 {
     GridRowStyle styling(row.cells);
+    for (int c = 0; c < row.cells.size() && c < m_columns.size(); ++c)
+        if (m_columns[c].scientific && holdsNumber(row.cells[c].value))
+            styling.m_text[c] = formatScientific(row.cells[c].value.toDouble());
     if (m_styler)
         m_styler(styling);
     row.text = std::move(styling.m_text);
@@ -144,6 +212,7 @@ void GridModel::addRow(QVector<GridCell> cells)
 {
     cells.resize(m_columns.size());
     Row row{std::move(cells), {}, {}};
+    loadRow(row);
     styleRow(row);
     const int at = rowCount();
     beginInsertRows({}, at, at);
@@ -163,7 +232,86 @@ void GridModel::clearRows()
 {
     beginResetModel();
     m_rows.clear();
+    commitPendingRow();
     endResetModel();
+}
+
+bool GridModel::beginRowEdit(int row)
+{
+    if (row < 0 || row > dataRowCount() || (row == dataRowCount() && !m_allowAddNew))
+        return false;
+    if (row == m_pendingRow)
+        return true;
+    commitPendingRow();
+    if (row == dataRowCount()) {
+        // The row of a new entry becomes a row; a new empty one follows it.
+        Row added{QVector<GridCell>(m_columns.size()), {}, {}};
+        loadRow(added);
+        styleRow(added);
+        beginInsertRows({}, row + 1, row + 1);
+        m_rows.push_back(std::move(added));
+        endInsertRows();
+        m_pendingAdded = true;
+    } else {
+        m_pendingCells = m_rows[size_t(row)].cells;
+    }
+    m_pendingRow = row;
+    return true;
+}
+
+void GridModel::rowChanged(int row)
+{
+    Row& r = m_rows[size_t(row)];
+    loadRow(r);
+    styleRow(r);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void GridModel::setCells(int row, const std::vector<std::pair<int, GridCell>>& cells)
+{
+    if (!beginRowEdit(row))
+        return;
+    Row& r = m_rows[size_t(row)];
+    for (const auto& [column, cell] : cells)
+        if (column >= 0 && column < r.cells.size())
+            r.cells[column] = cell;
+    rowChanged(row);
+}
+
+void GridModel::removeRow(int row)
+{
+    if (row < 0 || row >= dataRowCount())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.erase(m_rows.begin() + row);
+    if (row == m_pendingRow)
+        commitPendingRow();
+    else if (row < m_pendingRow)
+        --m_pendingRow;
+    endRemoveRows();
+}
+
+void GridModel::commitPendingRow()
+{
+    m_pendingRow = -1;
+    m_pendingAdded = false;
+    m_pendingCells.clear();
+}
+
+void GridModel::cancelPendingRow()
+{
+    const int row = m_pendingRow;
+    if (row < 0)
+        return;
+    if (m_pendingAdded) {
+        removeRow(row);
+        return;
+    }
+    Row& r = m_rows[size_t(row)];
+    r.cells = m_pendingCells;
+    commitPendingRow();
+    styleRow(r);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 QFont GridModel::cellFont(int row, int column) const
@@ -180,7 +328,7 @@ int GridModel::cellColor(int row, int column) const
 
 int GridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : dataRowCount() + (m_allowAddNew ? 1 : 0);
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const
@@ -194,8 +342,20 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return {};
     const int r = index.row();
     const int c = index.column();
+    const GridColumn& column = m_columns[c];
+    const bool checkBox = column.editor == CellEditor::CheckBox;
+    if (role == Qt::TextAlignmentRole)
+        return column.centred ? QVariant(int(Qt::AlignCenter)) : QVariant();
+    if (r >= dataRowCount()) {
+        if (role == Qt::CheckStateRole && checkBox)
+            return int(Qt::Unchecked);
+        return role == Qt::FontRole ? QVariant(m_font) : QVariant();
+    }
     switch (role) {
-    case Qt::DisplayRole: return displayText(r, c);
+    case Qt::DisplayRole: return checkBox ? QVariant() : QVariant(displayText(r, c));
+    case Qt::EditRole: return cell(r, c).text;
+    case Qt::CheckStateRole:
+        return checkBox ? QVariant(int(cell(r, c).value.toBool() ? Qt::Checked : Qt::Unchecked)) : QVariant();
     case Qt::FontRole: return cellFont(r, c);
     case Qt::ForegroundRole: return QBrush(colorFromBgr(cellColor(r, c)));
     case RawValueRole: return cell(r, c).value;
@@ -206,8 +366,55 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     }
 }
 
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.column() >= columnCount())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const CellEditor editor = m_columns[index.column()].editor;
+    if (isTextEditor(editor))
+        f |= Qt::ItemIsEditable;
+    else if (editor == CellEditor::CheckBox)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+        return false;
+    const int r = index.row();
+    const int c = index.column();
+    const CellEditor editor = m_columns[c].editor;
+    const bool newEntry = r == dataRowCount();
+    GridCell cell;
+    if (role == Qt::CheckStateRole && editor == CellEditor::CheckBox) {
+        const bool on = value.toInt() == Qt::Checked;
+        cell = {on ? QStringLiteral("True") : QStringLiteral("False"), on, false};
+    } else if (role == Qt::EditRole && isTextEditor(editor)) {
+        const QString text = value.toString();
+        if (newEntry ? text.isEmpty() : text == m_rows[size_t(r)].cells[c].text)
+            return true;
+        std::optional<GridCell> checked = m_commitCheck ? m_commitCheck(r, c, text) : GridCell::fromText(text);
+        if (!checked)
+            return false;
+        cell = std::move(*checked);
+    } else {
+        return false;
+    }
+    if (!beginRowEdit(r))
+        return false;
+    m_rows[size_t(r)].cells[c] = std::move(cell);
+    rowChanged(r);
+    emit cellEdited(r, c);
+    return true;
+}
+
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // Record selectors: blank, with a star on the row for a new entry.
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole)
+        return isAddNewRow(section) ? QStringLiteral("*") : QString();
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)

@@ -3,11 +3,13 @@
 #include <QAbstractTableModel>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // One cell as a window adds it: the text it shows before row styling, the value behind it
@@ -37,9 +39,16 @@ struct GridStyle {
     QFont applyTo(QFont font) const;
 };
 
+// How the user edits a column's cells; None keeps the column read-only.
+enum class CellEditor { None, Text, DropDown, ComboBox, CheckBox };
+
 struct GridColumn {
     QString caption;
     int widthTwips = 1440;
+    CellEditor editor = CellEditor::None;
+    QStringList items = {};       // the fixed items of a ComboBox column
+    bool scientific = false;      // cells holding a number show it as "0.00E+00"
+    bool centred = false;         // cell texts centred
 };
 
 // A caption over consecutive columns; as wide as its columns together.
@@ -73,6 +82,13 @@ private:
 // The view, the printout and the exports all show its result.
 using RowStyler = std::function<void(GridRowStyle& row)>;
 
+// The user's text for a cell, checked when the edit is committed: the cell to store, or none to
+// refuse the text (the check tells the user why).
+using CommitCheck = std::function<std::optional<GridCell>(int row, int column, const QString& text)>;
+
+// Runs whenever a row is added or its cells change, before the row styling: may fill its cells.
+using RowLoader = std::function<void(QVector<GridCell>& cells)>;
+
 // Roles beside the display text, font and colour.
 enum GridRole : int {
     RawValueRole = Qt::UserRole + 1,   // the value behind the cell
@@ -83,6 +99,11 @@ enum GridRole : int {
 
 // The one table model of every grid: columns with captions and widths in twips, column groups,
 // named cell styles, and rows of cells with their styled texts.
+//
+// Columns with an editor make the grid editable. The user's edits of a row stay pending until
+// the row is committed (the view commits it when the current row changes) or cancelled, which
+// restores the row as it was. With add-new on, an empty last row takes a new entry: editing it
+// adds a row.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -114,6 +135,23 @@ public:
     void addTextRow(const QString& tabText);
     void clearRows();
 
+    // Editing.
+    void setColumnFormat(int column, bool scientific, bool centred);
+    void setCommitCheck(CommitCheck check);
+    void setRowLoader(RowLoader loader);
+    void setAllowAddNew(bool allow);
+    bool allowAddNew() const { return m_allowAddNew; }
+    // The rows that hold cells, without the empty row for a new entry.
+    int dataRowCount() const { return int(m_rows.size()); }
+    bool isAddNewRow(int row) const { return m_allowAddNew && row == dataRowCount(); }
+    // Writes cells of a row from code (the row for a new entry becomes a row), without the
+    // commit check; part of the row's pending edit.
+    void setCells(int row, const std::vector<std::pair<int, GridCell>>& cells);
+    void removeRow(int row);
+    int pendingRow() const { return m_pendingRow; }   // -1 when no row has pending edits
+    void commitPendingRow();
+    void cancelPendingRow();
+
     const GridCell& cell(int row, int column) const { return m_rows[row].cells[column]; }
     const QString& displayText(int row, int column) const { return m_rows[row].text[column]; }
     const QString& styleName(int row, int column) const { return m_rows[row].style[column]; }
@@ -126,9 +164,15 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The user's edits: Qt::EditRole takes a text through the commit check, Qt::CheckStateRole
+    // ticks a check box. False when the text was refused.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 signals:
     void layoutColumnsChanged();
+    // The user changed a cell.
+    void cellEdited(int row, int column);
 
 private:
     struct Row {
@@ -137,6 +181,11 @@ private:
         QVector<QString> style;
     };
     void styleRow(Row& row) const;
+    void loadRow(Row& row) const;
+    // Makes `row` a row of cells (adding one for the row of a new entry) with its pending edit
+    // started; false when there is no such row.
+    bool beginRowEdit(int row);
+    void rowChanged(int row);
 
     QVector<GridColumn> m_columns;
     QVector<GridGroup> m_groups;
@@ -145,4 +194,10 @@ private:
     RowStyler m_styler;
     QFont m_font;
     std::vector<Row> m_rows;
+    CommitCheck m_commitCheck;
+    RowLoader m_rowLoader;
+    bool m_allowAddNew = false;
+    int m_pendingRow = -1;
+    bool m_pendingAdded = false;              // the pending row was added by the edit
+    QVector<GridCell> m_pendingCells;         // the pending row as it was before the edit
 };

@@ -106,7 +106,7 @@ public:
         const QRectF tableArea(content.left(), content.top() + headerHeight, content.width(),
                                content.height() - headerHeight - footerHeight);
 
-        const int rows = m_grid.rowCount();
+        const int rows = m_grid.dataRowCount();
         int row = 0;
         int page = 1;
         bool newPage = startOnNewPage;

@@ -104,7 +104,7 @@ QString htmlTable(const GridModel& grid)
         html += QStringLiteral("</tr>\r\n</thead>\r\n");
     }
     html += QStringLiteral("<tbody>\r\n");
-    for (int r = 0; r < grid.rowCount(); ++r) {
+    for (int r = 0; r < grid.dataRowCount(); ++r) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < grid.columnCount(); ++c)
             html += QStringLiteral("<td>%1</td>").arg(htmlLines(grid.displayText(r, c)));
@@ -150,7 +150,7 @@ Status writeTextTable(QIODevice& out, const GridModel& grid)
             line << textCell(column.caption);
         text = line.join(QLatin1Char('\t')) + crlf;
     }
-    for (int r = 0; r < grid.rowCount(); ++r) {
+    for (int r = 0; r < grid.dataRowCount(); ++r) {
         line.clear();
         for (int c = 0; c < grid.columnCount(); ++c)
             line << textCell(grid.displayText(r, c));

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/ui/grid_model.h"
+
+#include <QTableView>
+
+// A list that drops down under a grid cell while the cell is edited (attached to a column with
+// DataGrid::setColumnDropDown). It shows the rows of its own grid model; typing in the cell
+// positions it on the first row, in list order, whose searched column starts with the typed
+// text, and a click on a row chooses it. It never takes the focus from the cell.
+class GridDropDown : public QTableView {
+    Q_OBJECT
+public:
+    explicit GridDropDown(QWidget* parent = nullptr);
+
+    GridModel& list() { return m_model; }
+    const GridModel& list() const { return m_model; }
+    int listRowCount() const { return m_model.dataRowCount(); }
+
+    // The column that typing searches and the column whose text a choice puts into the cell.
+    void setSearchColumn(int column) { m_searchColumn = column; }
+    int searchColumn() const { return m_searchColumn; }
+    void setValueColumn(int column) { m_valueColumn = column; }
+    int valueColumn() const { return m_valueColumn; }
+    QString valueText(int listRow) const;
+
+    // The first row whose searched text starts with `typed`, letter case ignored, taken
+    // literally; -1 when none.
+    int findPrefix(const QString& typed) const;
+    // Makes that row the list's current row; -1 (current row unchanged) when none.
+    int position(const QString& typed);
+
+signals:
+    // The user chose a row with the mouse.
+    void chosen(int listRow);
+
+private:
+    GridModel m_model;
+    int m_searchColumn = 0;
+    int m_valueColumn = 0;
+};

@@ -1,0 +1,345 @@
+#include "ui/input/constituent_grid.h"
+
+#include "platform/db/transaction.h"
+#include "platform/text/number_format.h"
+#include "platform/text/number_parse.h"
+
+#include <cmath>
+
+namespace {
+
+bool isFlagColumn(int column)
+{
+    return column == kColDlTclp || column == kColDlTotal;
+}
+
+bool isTextColumn(int column)
+{
+    return column == kColChemName || column == kColChemCas || column == kColCarcNon;
+}
+
+bool isDafColumn(int column)
+{
+    return column == kColDafLf || column == kColDafSi;
+}
+
+// An organic chemical has an ORGANIC value that is neither NULL nor 0.
+bool isOrganic(const QVariant& organic)
+{
+    bool ok = false;
+    const double value = organic.toDouble(&ok);
+    return ok && value != 0;
+}
+
+bool holdsNumber(const QVariant& value)
+{
+    return value.typeId() == QMetaType::Double;
+}
+
+// The number a save stores for a cell: its value, or the number its text begins with.
+double numberOf(const GridCell& cell)
+{
+    return holdsNumber(cell.value) ? cell.value.toDouble() : leadingNumber(cell.text);
+}
+
+bool flagOf(const GridCell& cell)
+{
+    if (cell.value.typeId() == QMetaType::Bool)
+        return cell.value.toBool();
+    return cell.text == QLatin1String("-1") || cell.text == QLatin1String("True");
+}
+
+// A cell as the duplicate check compares it: flags as True or False, numbers by value.
+QString comparedText(const GridCell& cell, int column)
+{
+    if (isFlagColumn(column))
+        return flagOf(cell) ? QStringLiteral("True") : QStringLiteral("False");
+    if (holdsNumber(cell.value))
+        return generalText(cell.value.toDouble());
+    return cell.text;
+}
+
+QString rowKey(const GridModel& grid, int row)
+{
+    return grid.cell(row, kColChemName).text + QLatin1Char('\t') + grid.cell(row, kColChemCas).text;
+}
+
+QString comparisonText(const GridModel& grid, int row)
+{
+    QString text = grid.cell(row, kColChemCas).text;
+    for (int c = kColTclpConc; c < kConstituentColumns; ++c)
+        text += QLatin1Char('\t') + comparedText(grid.cell(row, c), c);
+    return text;
+}
+
+} // namespace
+
+const QStringList& constituentGridFields()
+{
+    static const QStringList fields = [] {
+        QStringList f = {"CHEMNAME", "CHEMCAS", "TCLPCONC", "DLTCLP", "TOTCONC", "DLTOTAL"};
+        f << chemicalPropertyFields() << QStringLiteral("LOGKOW");
+        return f;
+    }();
+    return fields;
+}
+
+const QStringList& constituentGridCaptions()
+{
+    static const QStringList captions = {
+        QStringLiteral("Chemical Name"),
+        QStringLiteral("CAS Number"),
+        QStringLiteral("TCLP Concentration (mg/L)"),
+        QStringLiteral("TCLP Detection Limit"),
+        QStringLiteral("Total Concentration (mg/kg)"),
+        QStringLiteral("Total Detection Limit"),
+        QStringLiteral("Maximum Contaminant Level (MCL) (mg/L)"),
+        QStringLiteral("Carcinogenic Slope Factor - Oral (CSFo) (kg-day/mg)"),
+        QStringLiteral("Carcinogenic Slope Factor - Inhalation (CSFi) (kg-day/mg)"),
+        QStringLiteral("Reference Dose - Oral (RFDo) (mg/kg-day)"),
+        QStringLiteral("Reference Dose - Inhalation (RFC) (mg/m³)"),
+        QStringLiteral("Bio- concentration Factor (BCF) (L/kg)"),
+        QStringLiteral("Soil Saturation Level (SOILSAT) (mg/kg)"),
+        QStringLiteral("Toxicity Characteristic Level (TC) (mg/L)"),
+        QStringLiteral("Henry's Law Coefficient (H) (atm-m³/mol-K)"),
+        QStringLiteral("Diffusion Coefficient in Water (Dw) (cm²/sec)"),
+        QStringLiteral("Diffusion Coefficient in Air (Da) (cm²/sec)"),
+        QStringLiteral("Solubility (SOL) (mg/L)"),
+        QStringLiteral("Landfill Dilution Attenuation Factor (DAFLF)"),
+        QStringLiteral("Surface Impoundment Dilution Attenuation Factor (DAFSI)"),
+        QStringLiteral("Time to reach steady state (T*) (hrs)"),
+        QStringLiteral("Skin Permeability Coefficient (Kpw) (cm/hr)"),
+        QStringLiteral("Tau (T) (hrs)"),
+        QStringLiteral("Bunge Coefficient (B) (unitless)"),
+        QStringLiteral("Organic/ Inorganic"),
+        QStringLiteral("Bio- accumulation Factor (BAF) (L/kg)"),
+        QStringLiteral("Chronic Ecological Threshhold (Aquatic TRV) (mg/L)"),
+        QStringLiteral("Carcinogen/ Noncarcinogen"),
+        QStringLiteral("Molecular Weight (MW) (gm/mol)"),
+        QStringLiteral("Vapor Pressure (Vp) (atm)"),
+        QStringLiteral("Surface Water Partition Coefficient (Kdsw) (L/kg)"),
+        QStringLiteral("LogKow"),
+    };
+    return captions;
+}
+
+QVector<GridColumn> constituentGridColumns()
+{
+    QVector<GridColumn> columns(kConstituentColumns);
+    for (int c = 0; c < kConstituentColumns; ++c) {
+        GridColumn& col = columns[c];
+        col.widthTwips = 3200;
+        if (c == kColChemName || c == kColChemCas) {
+            col.editor = CellEditor::DropDown;
+        } else if (isFlagColumn(c)) {
+            col.editor = CellEditor::CheckBox;
+        } else if (c == kColCarcNon) {
+            col.editor = CellEditor::ComboBox;
+            col.items = {kCarcinogen, kNoncarcinogen};
+        } else {
+            col.editor = CellEditor::Text;
+        }
+    }
+    columns[kColTclpConc].widthTwips = 2487;
+    columns[kColDlTclp].widthTwips = 1508;
+    columns[kColTotConc].widthTwips = 2434;
+    columns[kColDlTotal].widthTwips = 1402;
+    return columns;
+}
+
+QVector<int> setupGridWidths(const QVector<int>& widths)
+{
+    QVector<double> w;
+    for (int width : widths)
+        w << width;
+    w[kColDlTclp] += 100;
+    w[kColDlTotal] += 150;
+    w[kColChemCas] -= w[kColChemCas] * 0.333;
+    w[6] -= w[6] * 0.25;
+    for (int c = 9; c < w.size(); ++c) {
+        if (c == 11 || c == 19 || c == 25)
+            continue;
+        if (c == 13 || c == 14 || c == 27)
+            w[c] -= w[c] * 0.25;
+        else
+            w[c] -= w[c] * 0.333;
+    }
+    QVector<int> result;
+    for (double width : w)
+        result << int(std::lround(width));
+    return result;
+}
+
+GridCell numberCell(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    bool ok = false;
+    const double d = value.toDouble(&ok);
+    if (!ok)
+        return GridCell::fromText(value.toString());
+    return {generalText(d), d, false};
+}
+
+GridCell flagCell(const QVariant& value)
+{
+    const bool on = value.isValid() && !value.isNull() && value.toBool();
+    return {on ? QStringLiteral("True") : QStringLiteral("False"), on, false};
+}
+
+GridCell textCell(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    return GridCell::fromText(value.toString());
+}
+
+QVector<GridCell> storedConstituentRow(const Recordset& siteCocs)
+{
+    QVector<GridCell> cells;
+    const QStringList& fields = constituentGridFields();
+    for (int c = 0; c < kConstituentColumns; ++c) {
+        const QVariant value = siteCocs.value(fields[c]);
+        if (isFlagColumn(c))
+            cells << flagCell(value);
+        else if (isTextColumn(c))
+            cells << textCell(value);
+        else
+            cells << numberCell(value);
+    }
+    if (!isOrganic(siteCocs.value(QStringLiteral("ORGANIC")))) {
+        cells[kColDafLf] = GridCell::fromText(kTclpDependent);
+        cells[kColDafSi] = GridCell::fromText(kTclpDependent);
+    }
+    return cells;
+}
+
+void fillRowDefaults(QVector<GridCell>& cells)
+{
+    for (int c = kColTclpConc; c < cells.size(); ++c) {
+        if (isFlagColumn(c) || !cells[c].text.isEmpty())
+            continue;
+        cells[c] = c == kColCarcNon ? GridCell::fromText(kCarcinogen) : GridCell{QStringLiteral("0"), 0.0, false};
+    }
+}
+
+std::optional<GridCell> typedCell(int column, const QString& text)
+{
+    if (isTextColumn(column) || isFlagColumn(column))
+        return GridCell::fromText(text);
+    if (text.isEmpty())
+        return GridCell{};
+    if (isDafColumn(column) && text == kTclpDependent)
+        return GridCell::fromText(text);
+    if (const std::optional<double> number = toNumberStrict(text))
+        return GridCell{text, *number, false};
+    return std::nullopt;
+}
+
+Result<QueryRows> readChemicalTable(const QString& databasePath, const TableDef& table)
+{
+    Result<std::unique_ptr<Connection>> conn = Connection::open(databasePath, Connection::Mode::ReadOnly);
+    if (!conn)
+        return conn.error();
+    QStringList columns;
+    for (const ColumnDef& c : table.columns)
+        columns << QLatin1Char('"') + c.name + QLatin1Char('"');
+    return (*conn)->select(
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY CHEMNAME, rowid").arg(columns.join(QStringLiteral(", ")), table.name));
+}
+
+std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant>& chemical, bool byName)
+{
+    const TableDef& table = cocsTable();
+    std::vector<std::pair<int, GridCell>> cells;
+    cells.emplace_back(kColChemName, textCell(chemical.value(0)));
+    cells.emplace_back(kColChemCas, textCell(chemical.value(1)));
+    const bool organic = isOrganic(chemical.value(kListOrganic));
+    for (int i = 2; i < int(table.columns.size()); ++i) {
+        const int column = i + kListToGrid;
+        const QVariant value = chemical.value(i);
+        if (byName && isDafColumn(column) && !organic)
+            cells.emplace_back(column, GridCell::fromText(kTclpDependent));
+        else if (table.columns[size_t(i)].kind == ColumnKind::Text)
+            cells.emplace_back(column, textCell(value));
+        else
+            cells.emplace_back(column, numberCell(value));
+    }
+    return cells;
+}
+
+std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name)
+{
+    std::vector<std::pair<int, GridCell>> cells;
+    cells.emplace_back(kColChemName, GridCell::fromText(name));
+    cells.emplace_back(kColChemCas, GridCell::fromText(kHandTypedCas));
+    for (int c = kColFirstProperty; c < kConstituentColumns; ++c)
+        cells.emplace_back(c, GridCell{});
+    return cells;
+}
+
+bool hasDuplicateRows(const GridModel& grid)
+{
+    const int rows = grid.dataRowCount();
+    for (int i = 0; i + 1 < rows; ++i) {
+        if (rowKey(grid, i) != rowKey(grid, i + 1))
+            continue;
+        const QString compared = comparisonText(grid, i);
+        for (int j = i + 1; j < rows; ++j)
+            if (comparisonText(grid, j) == compared)
+                return true;
+    }
+    return false;
+}
+
+bool isStorableRow(const GridModel& grid, int row)
+{
+    return !grid.cell(row, kColChemName).text.isEmpty() && !grid.cell(row, kColChemCas).text.isEmpty();
+}
+
+Status storeConstituentRows(Connection& conn, qint32 siteKey, const GridModel& grid)
+{
+    const TableDef& table = siteCocsTable();
+    const QStringList& fields = constituentGridFields();
+    // Fields in the order the save writes them: the key, CAS number and name, then the rest.
+    QStringList written = {QStringLiteral("SITEKEY"), fields[kColChemCas], fields[kColChemName]};
+    for (int c = kColTclpConc; c < kConstituentColumns; ++c)
+        written << fields[c];
+    QStringList marks;
+    for (int i = 0; i < written.size(); ++i)
+        marks << QStringLiteral("?");
+
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    for (const char* sql : {"DELETE FROM SITECOCS WHERE SITEKEY = ?", "DELETE FROM GWDelisting WHERE SITEKEY = ?"})
+        if (Result<int> r = conn.exec(QString::fromLatin1(sql), {siteKey}); !r)
+            return r.error();
+    Result<Statement> insert = conn.prepare(QStringLiteral("INSERT INTO SITECOCS (%1) VALUES (%2)")
+                                                .arg(written.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    if (!insert)
+        return insert.error();
+    for (int row = 0; row < grid.dataRowCount(); ++row) {
+        if (!isStorableRow(grid, row))
+            continue;
+        QVariantList values;
+        for (const QString& field : written) {
+            QVariant value;
+            if (field == QLatin1String("SITEKEY")) {
+                value = siteKey;
+            } else {
+                const int c = int(fields.indexOf(field));
+                const GridCell& cell = grid.cell(row, c);
+                value = isFlagColumn(c) ? QVariant(flagOf(cell)) : isTextColumn(c) ? QVariant(cell.text)
+                                                                                     : QVariant(numberOf(cell));
+            }
+            Result<QVariant> converted = convertToColumn(*table.column(field), value);
+            if (!converted)
+                return converted.error();
+            values << *converted;
+        }
+        if (Status s = insert->exec(values); !s)
+            return s;
+    }
+    return tx.commit();
+}

@@ -1,0 +1,548 @@
+#include "ui/input/frmSiteCOCs.h"
+
+#include "data/program_state.h"
+#include "data/recordset_helpers.h"
+#include "data/schema.h"
+#include "platform/db/transaction.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/grid_print.h"
+#include "platform/ui/message_box.h"
+#include "ui/input/constituent_grid.h"
+#include "ui/input/table_window.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/main_window_services.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Select Chemicals of Concern to be Modeled (Steps 4 & 5)");
+const QString kUnableToSave = QStringLiteral("Unable to Save");
+const QString kDuplicateText = QStringLiteral(
+    "This record already exists.  Please ensure that all COCs have at least one unique field.  You won't be "
+    "allowed to Update the Site COCs until each chemical is unique.");
+const QString kConfirmDeleteText = QStringLiteral(
+    "Are you sure you want to delete the selected record?  Once deleted, you cannot recover this record.");
+const QString kSelectEntireRowText = QStringLiteral("You must highlight the entire row before deleting the chemical.");
+const QString kInvalidInputText = QStringLiteral(
+    "You have entered an invalid character into this input field.  Please ensure that you have entered only numbers.");
+const QString kCloseAnalysisText =
+    QStringLiteral("Closing this screen will close this analysis.  Do you still want to continue?");
+
+// Design-time geometry, in twips.
+constexpr int kMargin = 120;
+constexpr int kLabel1Top = 60;
+constexpr int kLine1Y = 360;
+constexpr int kGridTop = 480;
+constexpr int kButtonHeight = 375;
+constexpr int kButtonGap = 120;
+constexpr int kLineAboveButtons = 100;
+constexpr int kGridAboveLabel = 100;
+constexpr int kProgressGap = 50;
+constexpr int kProgressWidth = 1800;
+
+QWidget* childOf(QWidget* form, const char* name)
+{
+    return form ? form->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// The analysis information window holds edits that its own save has not stored.
+bool siteWindowEdited()
+{
+    const QWidget* update = childOf(Forms::find(QStringLiteral("frmSiteWMU")), "cmdUpdateSiteInfo");
+    return update && update->isEnabled();
+}
+
+void setMainCommand(QObject* command, bool enabled)
+{
+    if (auto* action = qobject_cast<QAction*>(command))
+        action->setEnabled(enabled);
+    else if (auto* widget = qobject_cast<QWidget*>(command))
+        widget->setEnabled(enabled);
+}
+
+// The y of a horizontal line: the middle of its frame.
+int lineY(const QFrame* line)
+{
+    return line->y() + line->height() / 2;
+}
+
+void placeLine(QFrame* line, int y)
+{
+    line->move(line->x(), y - line->height() / 2);
+}
+
+} // namespace
+
+frmSiteCOCs::frmSiteCOCs()
+{
+    setWindowTitle(kCaption);
+
+    Label1 = new QLabel(QStringLiteral("Step 4 - Select Chemicals of Concern and Enter Concentrations"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(QStringLiteral("Step 5 - Update Chemicals of Concern and Run TOVI"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    for (QLabel* label : {Label1, Label2}) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        label->adjustSize();
+    }
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line2 = new QFrame(this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    for (QFrame* line : {Line1, Line2}) {
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        line->resize(twipsToPx(10680), 3);
+    }
+    Label1->move(twipsToPx(kMargin), twipsToPx(kLabel1Top));
+    Label2->move(twipsToPx(kMargin), 0);
+    Line1->move(twipsToPx(kMargin), 0);
+    placeLine(Line1, twipsToPx(kLine1Y));
+
+    grdSiteCOCs = new DataGrid(this);
+    grdSiteCOCs->setObjectName(QStringLiteral("grdSiteCOCs"));
+    QFont gridFont(QStringLiteral("Arial"));
+    gridFont.setPointSizeF(8.25);
+    grdSiteCOCs->setGridFont(gridFont);
+    grdSiteCOCs->setGeometry(twipsToPx(kMargin), twipsToPx(kGridTop), twipsToPx(10680), twipsToPx(6600));
+    GridModel& grid = grdSiteCOCs->grid();
+    grid.setColumns(constituentGridColumns());
+    grid.setAllowAddNew(true);
+    grid.setRowLoader(fillRowDefaults);
+    grid.setCommitCheck([this](int, int column, const QString& text) { return checkTypedCell(column, text); });
+    grdSiteCOCs->setEditable(true);
+
+    drdChemName = new GridDropDown(this);
+    drdChemName->setObjectName(QStringLiteral("drdChemName"));
+    drdChemCAS = new GridDropDown(this);
+    drdChemCAS->setObjectName(QStringLiteral("drdChemCAS"));
+    drdChemCAS->setSearchColumn(kColChemCas);
+    drdChemCAS->setValueColumn(kColChemCas);
+    grdSiteCOCs->setColumnDropDown(kColChemName, drdChemName);
+    grdSiteCOCs->setColumnDropDown(kColChemCas, drdChemCAS);
+
+    cmbDataSource = new QComboBox(this);
+    cmbDataSource->setObjectName(QStringLiteral("cmbDataSource"));
+    auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    cmdDelete = button("cmdDelete", QStringLiteral("Delete COC"));
+    cmdCancel = button("cmdCancel", QStringLiteral("Cancel Changes"));
+    cmdBack = button("cmdBack", QStringLiteral("<< Back to Steps 1-3"));
+    cmdUpdateSiteCOCs = button("cmdUpdateSiteCOCs", QStringLiteral("Update Site COCs"));
+    cmdRunTOVI = button("cmdRunTOVI", QStringLiteral("Run TOVI"));
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+
+    // The bottom row, left to right; Resize keeps these left edges.
+    int left = twipsToPx(kMargin);
+    for (QWidget* w : std::initializer_list<QWidget*>{cmbDataSource, cmdDelete, cmdCancel, cmdBack, cmdUpdateSiteCOCs,
+                                                      cmdRunTOVI}) {
+        const int height = w == cmbDataSource ? w->sizeHint().height() : twipsToPx(kButtonHeight);
+        w->setGeometry(left, 0, w->sizeHint().width() + twipsToPx(kButtonGap), height);
+        left += w->width() + twipsToPx(kButtonGap);
+    }
+    ProgressBar1->resize(twipsToPx(kProgressWidth), twipsToPx(kButtonHeight));
+    Line2->move(twipsToPx(kMargin), 0);
+
+    connect(cmdUpdateSiteCOCs, &QPushButton::clicked, this, &frmSiteCOCs::cmdUpdateSiteCOCs_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmSiteCOCs::cmdDelete_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmSiteCOCs::cmdCancel_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmSiteCOCs::cmdBack_Click);
+    connect(cmdRunTOVI, &QPushButton::clicked, this, &frmSiteCOCs::cmdRunTOVI_Click);
+    connect(cmbDataSource, &QComboBox::activated, this,
+            [this](int index) { reportListFailure(SetChemSource(QString::number(index))); });
+    connect(&grid, &GridModel::cellEdited, this, &frmSiteCOCs::markEdited);
+    connect(grdSiteCOCs, &DataGrid::editorTextChanged, this, &frmSiteCOCs::markEdited);
+    connect(grdSiteCOCs, &DataGrid::currentCellChanged, this, &frmSiteCOCs::currentCellChanged);
+    connect(grdSiteCOCs, &DataGrid::dropDownSearched, this, &frmSiteCOCs::searched);
+    connect(grdSiteCOCs, &DataGrid::dropDownChosen, this, &frmSiteCOCs::chosen);
+    connect(grdSiteCOCs, &DataGrid::enterPressed, this, &frmSiteCOCs::enterPressed);
+    // Coming back from another window rebuilds the chemical lists, which may have changed there.
+    if (QMdiArea* area = Forms::mdiArea())
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+            if (active != frame()) {
+                m_refresh = true;
+            } else if (m_refresh) {
+                m_refresh = false;
+                ResetCOCs();
+            }
+        });
+    layoutControls();
+}
+
+// ---- Load, layout, closing --------------------------------------------------------------
+
+void frmSiteCOCs::formLoad()
+{
+    m_loading = true;
+    const Status loaded = loadWindow();
+    m_loading = false;
+    if (!loaded)
+        showGeneralError(loaded.error(), kUnableToSave);
+}
+
+Status frmSiteCOCs::loadWindow()
+{
+    cmbDataSource->addItems({QStringLiteral("Default"), QStringLiteral("Customer")});
+    cmbDataSource->setCurrentIndex(0);
+    if (Status s = SetChemSource(QStringLiteral("0")); !s)
+        return s;
+    resizeTwips(11025, 9495);
+
+    ProgramState& state = programState();
+    Recordset& rows = state.gRsSiteCocs;
+    if (rows.recordCount() > 0) {
+        if (frmMain* main = frmMain::instance()) {
+            main->toolbarButton(18)->setEnabled(true);
+            main->mnuRunAnalysis->setEnabled(true);
+        }
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+            grdSiteCOCs->grid().addRow(storedConstituentRow(rows));
+    }
+    UpdateRemoteCOCs();
+    setWindowStateCode(vbMaximized);
+    state.gAnalysisFormsOpen = true;
+    SetupGrid();
+    return {};
+}
+
+void frmSiteCOCs::SetupGrid()
+{
+    GridModel& grid = grdSiteCOCs->grid();
+    const QStringList& captions = constituentGridCaptions();
+    QVector<int> widths;
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        grid.setColumnCaption(c, captions[c]);
+        widths << grid.columnWidthTwips(c);
+    }
+    const QVector<int> changed = setupGridWidths(widths);
+    for (int c = 0; c < grid.columnCount(); ++c)
+        grid.setColumnWidthTwips(c, changed[c]);
+}
+
+void frmSiteCOCs::resizeEvent(QResizeEvent* event)
+{
+    FormWindow::resizeEvent(event);
+    layoutControls();
+}
+
+void frmSiteCOCs::layoutControls()
+{
+    if (frmMain* main = frmMain::instance(); main && frame() != this && windowStateCode() == vbNormal)
+        moveTwips(pxToTwips(main->Picture1->x()), pxToTwips(main->Picture1->y()));
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdCancel, cmdUpdateSiteCOCs, cmdBack, cmbDataSource, cmdRunTOVI,
+                                                      cmdDelete})
+        w->move(w->x(), height() - w->height());
+    placeLine(Line2, cmdUpdateSiteCOCs->y() - twipsToPx(kLineAboveButtons));
+    Label2->move(Label2->x(), lineY(Line2) - (lineY(Line1) - Label1->y()));
+    grdSiteCOCs->resize(width() - 2 * grdSiteCOCs->x(), grdSiteCOCs->height());
+    const int gridHeight = Label2->y() - grdSiteCOCs->y() - twipsToPx(kGridAboveLabel);
+    if (gridHeight > 0)
+        grdSiteCOCs->resize(grdSiteCOCs->width(), gridHeight);
+    ProgressBar1->move(cmdRunTOVI->x() + cmdRunTOVI->width() + twipsToPx(kProgressGap), cmdRunTOVI->y());
+}
+
+bool frmSiteCOCs::queryUnload()
+{
+    ProgramState& state = programState();
+    if (!state.gAnalysisFormsOpen || state.gClosingAnalysis)
+        return true;
+    if (MsgBox(kCloseAnalysisText, vbYesNo, QStringLiteral("Close Analysis")) != vbYes)
+        return false;
+    state.gAnalysisFormsOpen = false;
+    if (frmMain* main = frmMain::instance()) {
+        if (main->cmdSave->isEnabled()
+            && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes"))
+                   == vbYes)
+            main->SaveCurAnalysis();
+        main->CloseCurAnalysis();
+    }
+    return true;
+}
+
+// ---- Chemical lists ---------------------------------------------------------------------
+
+void frmSiteCOCs::ResetCOCs()
+{
+    reportListFailure(SetChemSource(cmbDataSource->currentText() != QLatin1String("Default") ? QStringLiteral("1")
+                                                                                               : QStringLiteral("0")));
+}
+
+Status frmSiteCOCs::SetChemSource(const QString& flag)
+{
+    const TableDef* table = nullptr;
+    if (flag == QLatin1String("0"))
+        table = &cocsTable();
+    else if (flag == QLatin1String("1"))
+        table = &cusCocsTable();
+    else
+        return {};
+    Result<QueryRows> rows = readChemicalTable(programState().databasePath(), *table);
+    if (!rows)
+        return rows.error();
+    m_chemicals = std::move(*rows);
+    m_search = {};
+    fillList(*drdChemName);
+    fillList(*drdChemCAS);
+    return {};
+}
+
+void frmSiteCOCs::fillList(GridDropDown& list)
+{
+    const TableDef& table = cocsTable();
+    QVector<GridColumn> columns;
+    for (const ColumnDef& c : table.columns)
+        columns << GridColumn{c.name, c.name == QLatin1String("CHEMNAME") ? 3200 : 1300};
+    GridModel& model = list.list();
+    model.setColumns(columns);
+    for (const QVector<QVariant>& chemical : m_chemicals.rows) {
+        QVector<GridCell> cells;
+        for (int i = 0; i < int(table.columns.size()); ++i)
+            cells << (table.columns[size_t(i)].kind == ColumnKind::Text ? textCell(chemical.value(i))
+                                                                        : numberCell(chemical.value(i)));
+        model.addRow(std::move(cells));
+    }
+}
+
+void frmSiteCOCs::reportListFailure(const Status& status)
+{
+    if (!status)
+        showGeneralError(status.error(), kUnableToSave);
+}
+
+// ---- The grid ---------------------------------------------------------------------------
+
+std::optional<GridCell> frmSiteCOCs::checkTypedCell(int column, const QString& text)
+{
+    std::optional<GridCell> cell = typedCell(column, text);
+    if (!cell && !m_warning) {
+        m_warning = true;
+        MsgBox(kInvalidInputText, vbCritical, QStringLiteral("Invalid Input"));
+        m_warning = false;
+    }
+    return cell;
+}
+
+void frmSiteCOCs::currentCellChanged(int row, int column)
+{
+    m_search = {};
+    m_search.row = row;
+    m_search.column = column;
+    if (column == kColChemName || column == kColChemCas)
+        grdSiteCOCs->editCurrentCell();
+}
+
+void frmSiteCOCs::searched(int row, int column, const QString& typed, int listRow)
+{
+    m_search.row = row;
+    m_search.column = column;
+    m_search.listRow = listRow;
+    if (column == kColChemName) {
+        m_search.notFound = listRow < 0;
+        m_search.typed = typed;
+    }
+}
+
+void frmSiteCOCs::chosen(int row, int column, int listRow)
+{
+    m_search = {row, column, listRow, false, QString()};
+    closeUp(row, column);
+}
+
+void frmSiteCOCs::enterPressed(int row, int column)
+{
+    if (column == kColChemName || column == kColChemCas)
+        closeUp(row, column);
+    GridModel& grid = grdSiteCOCs->grid();
+    const int next = column == grid.columnCount() - 1 ? qMin(row + 1, grid.rowCount() - 1) : row;
+    grdSiteCOCs->setCurrentCell(next, kColTclpConc);
+}
+
+void frmSiteCOCs::closeUp(int row, int column)
+{
+    if (m_search.row != row || m_search.column != column)
+        return;
+    std::vector<std::pair<int, GridCell>> cells;
+    if (column == kColChemName && m_search.notFound)
+        cells = handTypedChemicalCells(m_search.typed);
+    else if (m_search.listRow >= 0 && m_search.listRow < int(m_chemicals.rows.size()))
+        cells = chosenChemicalCells(m_chemicals.rows[size_t(m_search.listRow)], column == kColChemName);
+    else
+        return;
+    grdSiteCOCs->grid().setCells(row, cells);
+    markEdited();
+}
+
+// ---- Window states ----------------------------------------------------------------------
+
+void frmSiteCOCs::markEdited()
+{
+    cmdUpdateSiteCOCs->setEnabled(true);
+    cmdCancel->setEnabled(true);
+    cmdRunTOVI->setEnabled(false);
+    cmdBack->setEnabled(false);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setEnabled(false);
+    if (frmMain* main = frmMain::instance()) {
+        for (QObject* c : {static_cast<QObject*>(main->cmdSave), static_cast<QObject*>(main->toolbarButton(3))})
+            setMainCommand(c, true);
+        for (QObject* c : {static_cast<QObject*>(main->cmdCopy), static_cast<QObject*>(main->toolbarButton(10)),
+                           static_cast<QObject*>(main->toolbarButton(18)), static_cast<QObject*>(main->mnuRunAnalysis)})
+            setMainCommand(c, false);
+    }
+}
+
+void frmSiteCOCs::markSaved()
+{
+    cmdUpdateSiteCOCs->setEnabled(false);
+    cmdCancel->setEnabled(false);
+    cmdRunTOVI->setEnabled(true);
+    cmdBack->setEnabled(true);
+    ProgressBar1->setEnabled(true);
+    frmMain* main = frmMain::instance();
+    if (!main)
+        return;
+    // Unsaved edits of the analysis information window keep the main window's Save on.
+    if (!siteWindowEdited()) {
+        main->cmdSave->setEnabled(false);
+        main->toolbarButton(3)->setEnabled(false);
+        main->cmdCopy->setEnabled(true);
+        main->toolbarButton(10)->setEnabled(true);
+    }
+    if (grdSiteCOCs->grid().dataRowCount() > 0) {
+        main->toolbarButton(18)->setEnabled(true);
+        main->mnuRunAnalysis->setEnabled(true);
+    }
+}
+
+// ---- Save, Delete, Cancel, Back, Run ----------------------------------------------------
+
+bool frmSiteCOCs::checkConstituentRows()
+{
+    // The save shows the window in every outcome; the window's own load leaves that to its caller.
+    if (!m_loading)
+        showForm();
+    if (!grdSiteCOCs->commitPendingEdit())
+        return false;
+    if (hasDuplicateRows(grdSiteCOCs->grid())) {
+        MsgBox(kDuplicateText, vbInformation, QStringLiteral("Duplicate"));
+        markEdited();
+        return false;
+    }
+    return true;
+}
+
+Status frmSiteCOCs::storeConstituentRows()
+{
+    ProgramState& state = programState();
+    if (Status s = ::storeConstituentRows(*state.gConn, state.gCurSiteKey, grdSiteCOCs->grid()); !s)
+        return s;
+    return reopenConstituents();
+}
+
+Status frmSiteCOCs::reopenConstituents()
+{
+    ProgramState& state = programState();
+    CloseRecordset(state.gRsSiteCocs);
+    Result<Recordset> rows =
+        openTableRecordset(*state.gConn, siteCocsTable(), QStringLiteral("SITEKEY = ?"), {state.gCurSiteKey});
+    if (!rows)
+        return rows.error();
+    state.gRsSiteCocs = std::move(*rows);
+    return {};
+}
+
+void frmSiteCOCs::constituentRowsSaved()
+{
+    GridModel& grid = grdSiteCOCs->grid();
+    for (int r = grid.dataRowCount() - 1; r >= 0; --r)
+        if (!isStorableRow(grid, r))
+            grid.removeRow(r);
+    markSaved();
+    for (int c = kColTclpConc; c < grid.columnCount(); ++c)
+        grid.setColumnFormat(c, true, true);
+}
+
+void frmSiteCOCs::UpdateRemoteCOCs()
+{
+    if (!checkConstituentRows())
+        return;
+    Connection& conn = *programState().gConn;
+    const Status saved = [&]() -> Status {
+        Transaction tx(conn);
+        if (!tx.started())
+            return tx.started();
+        if (Status s = storeConstituentRows(); !s)
+            return s;
+        return tx.commit();
+    }();
+    if (!saved) {
+        // Rolled back: the shared rows are read again as they are stored. The save's failure is
+        // the one to report.
+        static_cast<void>(reopenConstituents());
+        showGeneralError(saved.error(), kUnableToSave);
+        return;
+    }
+    constituentRowsSaved();
+}
+
+void frmSiteCOCs::cmdUpdateSiteCOCs_Click()
+{
+    UpdateRemoteCOCs();
+}
+
+void frmSiteCOCs::cmdDelete_Click()
+{
+    if (MsgBox(kConfirmDeleteText, vbYesNo, QStringLiteral("Confirm Delete")) != vbYes)
+        return;
+    const QList<int> rows = grdSiteCOCs->selectedWholeRows();
+    if (rows.isEmpty())
+        MsgBox(kSelectEntireRowText, vbInformation, QStringLiteral("Select Entire Row"));
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        grdSiteCOCs->grid().removeRow(*it);
+    markEdited();
+}
+
+void frmSiteCOCs::cmdCancel_Click()
+{
+    grdSiteCOCs->cancelPendingEdit();
+}
+
+void frmSiteCOCs::cmdBack_Click()
+{
+    hideForm();
+    FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"));
+    if (!site)
+        return;
+    if (QWidget* next = childOf(site, "cmdNext"))
+        next->setEnabled(true);
+    site->showForm();
+    site->setWindowStateCode(vbMaximized);
+}
+
+void frmSiteCOCs::cmdRunTOVI_Click()
+{
+    if (const auto& run = mainWindowServices().runRiskAnalysis)
+        run();
+    ProgressBar1->setValue(0);
+}
+
+void frmSiteCOCs::PrintTable(bool FirstPrint)
+{
+    const GridModel& grid = grdSiteCOCs->grid();
+    printGrid(grid, tablePrintSetup(grid, kCaption, resultsFooter() + QStringLiteral("\t<page number>")), FirstPrint);
+}
+
+void frmSiteCOCs::ExportToTable()
+{
+    ExportGridToTable(grdSiteCOCs->grid(), windowTitle());
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/db/connection.h"
+#include "platform/ui/data_grid.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/grid_drop_down.h"
+#include "ui/main/input_windows.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+// The constituent window (steps 4 and 5): the analysis's constituents in a grid, chemicals chosen
+// from the chemical table or the user's own chemicals, their concentrations and detection
+// limits, saved as the analysis's SITECOCS rows; the forward run starts from here.
+class frmSiteCOCs : public FormWindow, public ConstituentInputWindow {
+    Q_OBJECT
+public:
+    frmSiteCOCs();
+
+    bool checkConstituentRows() override;
+    Status storeConstituentRows() override;
+    void constituentRowsSaved() override;
+
+    // Saves the grid as the open analysis's constituent rows, as "Update Site COCs" does.
+    void UpdateRemoteCOCs();
+    // Rebuilds the chemical lists from the source chosen in cmbDataSource.
+    void ResetCOCs();
+    Q_INVOKABLE void PrintTable(bool FirstPrint);
+    Q_INVOKABLE void ExportToTable();
+
+    void cmdUpdateSiteCOCs_Click();
+    void cmdDelete_Click();
+    void cmdCancel_Click();
+    void cmdBack_Click();
+    void cmdRunTOVI_Click();
+
+    DataGrid* grdSiteCOCs = nullptr;
+    GridDropDown* drdChemName = nullptr;
+    GridDropDown* drdChemCAS = nullptr;
+    QComboBox* cmbDataSource = nullptr;
+    QLabel* Label1 = nullptr;
+    QFrame* Line1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QFrame* Line2 = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdUpdateSiteCOCs = nullptr;
+    QPushButton* cmdRunTOVI = nullptr;
+    // The forward run's progress, 0 to 100.
+    QProgressBar* ProgressBar1 = nullptr;
+
+protected:
+    void formLoad() override;
+    bool queryUnload() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // What the user has typed or chosen in the current chemical cell.
+    struct Search {
+        int row = -1;
+        int column = -1;
+        int listRow = -1;        // the chemical found or chosen; -1 when none
+        bool notFound = false;   // the typed name starts no chemical's name
+        QString typed;
+    };
+
+    Status loadWindow();
+    Status SetChemSource(const QString& flag);
+    void fillList(GridDropDown& list);
+    void SetupGrid();
+    void layoutControls();
+    void reportListFailure(const Status& status);
+
+    void currentCellChanged(int row, int column);
+    void searched(int row, int column, const QString& typed, int listRow);
+    void chosen(int row, int column, int listRow);
+    void enterPressed(int row, int column);
+    void closeUp(int row, int column);
+    std::optional<GridCell> checkTypedCell(int column, const QString& text);
+
+    void markEdited();
+    void markSaved();
+    Status reopenConstituents();
+
+    QueryRows m_chemicals;
+    Search m_search;
+    bool m_refresh = false;
+    bool m_loading = false;
+    bool m_warning = false;   // an "Invalid Input" message is up
+};

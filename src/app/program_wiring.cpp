@@ -1,6 +1,7 @@
 #include "app/program_wiring.h"
 
 #include "platform/ui/forms.h"
+#include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/file_commands.h"
@@ -45,7 +46,7 @@ void installProgramWiring()
     services.updateAnalyses = UpdateAnalysesCommand;
     siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
 
-    registerWindows<frmSiteWMU>();
+    registerWindows<frmSiteWMU, frmSiteCOCs>();
 
     registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
                     frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QProgressBar>
 
+#include <cmath>
+
 namespace {
 
 const QStringList kInputWindows = {QStringLiteral("frmSiteWMU"), QStringLiteral("frmSiteCOCs")};
@@ -46,7 +48,7 @@ public:
     {
         FormWindow* cocs = Forms::find(QStringLiteral("frmSiteCOCs"));
         if (auto* bar = cocs ? cocs->findChild<QProgressBar*>(QStringLiteral("ProgressBar1")) : nullptr) {
-            bar->setValue(int(value));
+            bar->setValue(int(std::lround(value)));
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/constants_fixture.h"
 #include "engine/delisting/delisting_levels.h"
 
 #include <QVariantMap>
@@ -7,8 +8,6 @@
 // The exposure constants, waste units and chemicals of the delisting tests. The expected
 // numbers of the tests were worked out by hand from the formulas for exactly these inputs.
 
-// The 57 CONSTNTS fields (VKT is replaced by every run).
-QVariantMap constantsRow();
 // The same loaded as a run loads them; `overrides` replace fields of constantsRow().
 ExposureConstants testConstants(const QVariantMap& overrides = {});
 

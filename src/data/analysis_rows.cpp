@@ -2,7 +2,6 @@
 
 #include "platform/db/transaction.h"
 
-#include <array>
 
 namespace {
 
@@ -63,14 +62,7 @@ Status convertRow(const TableDef& table, TableRow& row)
 
 AnalysisTreeGroup treeNodesOfSiteRow(const TableRow& site)
 {
-    const TableDef& t = siteInfoTable();
-    static const std::array<const char*, 8> kDetails = {"PETID", "FACID1", "FACID2", "CITY",
-                                                        "STATE", "ANALDATE", "DLSTDATE", "USERNAME"};
-    std::array<QVariant, 8> details;
-    for (size_t i = 0; i < kDetails.size(); ++i)
-        details[i] = site[columnOf(t, QString::fromLatin1(kDetails[i]))];
-    return analysisTreeNodes(qint32(site[columnOf(t, QStringLiteral("SITEKEY"))].toLongLong()),
-                             site[columnOf(t, QStringLiteral("FILENAME"))].toString(), details);
+    return analysisTreeNodes([&site](const QString& name) { return site[columnOf(siteInfoTable(), name)]; });
 }
 
 Result<AnalysisTreeGroup> storeNewAnalysis(Connection& conn, AnalysisRows rows)

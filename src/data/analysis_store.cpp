@@ -2,20 +2,11 @@
 
 #include "data/schema.h"
 #include "platform/db/transaction.h"
+#include "platform/text/ascii_case.h"
 
 #include <QSet>
 
 namespace {
-
-// Names compare as the database compares them: ASCII letters without case, all else exactly.
-QString foldAscii(const QString& text)
-{
-    QString out = text;
-    for (QChar& c : out)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return out;
-}
 
 // "INSERT INTO t (all columns) SELECT …" that repeats the key's rows, with a parameter in place
 // of each column named in `replaced`, in column order.
@@ -69,10 +60,10 @@ QString copyName(const QString& sourceName, const QStringList& takenNames)
 {
     QSet<QString> taken;
     for (const QString& n : takenNames)
-        taken.insert(foldAscii(n));
+        taken.insert(foldAsciiCase(n));
     const QString base = QStringLiteral("Copy of ") + sourceName;
     QString name = base;
-    for (int i = 1; taken.contains(foldAscii(name)); ++i)
+    for (int i = 1; taken.contains(foldAsciiCase(name)); ++i)
         name = base + QStringLiteral("(%1)").arg(i);
     return name;
 }
@@ -96,12 +87,12 @@ Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
         return newKey.error();
 
     const QVector<QVariant>& row = source->rows.front();
-    auto field = [&](const char* name) { return row.value(source->columnIndex(QString::fromLatin1(name))); };
+    auto field = [&](const QString& name) { return row.value(source->columnIndex(name)); };
     QStringList taken;
     for (const QVector<QVariant>& n : names->rows)
         taken << n.front().toString();
     Result<QVariant> name = convertToColumn(*siteTable.column(QStringLiteral("FILENAME")),
-                                            copyName(field("FILENAME").toString(), taken));
+                                            copyName(field(QStringLiteral("FILENAME")).toString(), taken));
     if (!name)
         return name.error();
 
@@ -126,9 +117,11 @@ Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
     CopiedAnalysis copy;
     copy.siteKey = *newKey;
     copy.name = name->toString();
-    copy.nodes = analysisTreeNodes(*newKey, copy.name,
-                                   {field("PETID"), field("FACID1"), field("FACID2"), field("CITY"), field("STATE"),
-                                    field("ANALDATE"), field("DLSTDATE"), field("USERNAME")});
+    copy.nodes = analysisTreeNodes([&](const QString& f) -> QVariant {
+        if (f == QLatin1String("SITEKEY"))
+            return *newKey;
+        return f == QLatin1String("FILENAME") ? *name : field(f);
+    });
     return copy;
 }
 

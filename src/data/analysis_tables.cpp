@@ -50,13 +50,18 @@ AnalysisTreeGroup analysisTreeNodes(qint32 siteKey, const QString& rootText, con
     return group;
 }
 
-AnalysisTreeGroup analysisTreeNodes(const Recordset& siteInfo)
+AnalysisTreeGroup analysisTreeNodes(const std::function<QVariant(const QString& field)>& field)
 {
     std::array<QVariant, 8> details;
     for (size_t i = 0; i < 8; ++i)
-        details[i] = siteInfo.value(QString::fromLatin1(kDetailFields[i]));
-    return analysisTreeNodes(qint32(siteInfo.value(QStringLiteral("SITEKEY")).toLongLong()),
-                             siteInfo.value(QStringLiteral("FILENAME")).toString(), details);
+        details[i] = field(QString::fromLatin1(kDetailFields[i]));
+    return analysisTreeNodes(qint32(field(QStringLiteral("SITEKEY")).toLongLong()),
+                             field(QStringLiteral("FILENAME")).toString(), details);
+}
+
+AnalysisTreeGroup analysisTreeNodes(const Recordset& siteInfo)
+{
+    return analysisTreeNodes([&siteInfo](const QString& name) { return siteInfo.value(name); });
 }
 
 AnalysisTreeGroup newAnalysisTreeNodes(qint32 siteKey)

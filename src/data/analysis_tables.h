@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <array>
+#include <functional>
 
 // The key a new analysis gets: the largest stored key plus one, or 1 in an empty table.
 Result<qint32> newSiteKey(Connection& conn);
@@ -23,6 +24,8 @@ using AnalysisTreeGroup = std::array<AnalysisTreeNode, 9>;
 // The nine nodes of an analysis. `details` holds PETID, FACID1, FACID2, CITY, STATE, ANALDATE,
 // DLSTDATE and USERNAME; a NULL value leaves its label alone.
 AnalysisTreeGroup analysisTreeNodes(qint32 siteKey, const QString& rootText, const std::array<QVariant, 8>& details);
+// The nine nodes of a SITEINFO row whose fields `field` gives by name.
+AnalysisTreeGroup analysisTreeNodes(const std::function<QVariant(const QString& field)>& field);
 // The nine nodes of the current row of a SITEINFO record set.
 AnalysisTreeGroup analysisTreeNodes(const Recordset& siteInfo);
 // The nine nodes of an analysis not yet saved.

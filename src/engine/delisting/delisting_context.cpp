@@ -1,21 +1,13 @@
 #include "engine/delisting/delisting_context.h"
 
 #include "engine/forward/engine_numbers.h"
+#include "platform/text/ascii_case.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr double kExposedFraction = 0.00410958904109589;   // 1.5 / 365 as stored
-
-QString casKey(const QString& cas)
-{
-    QString key = cas;
-    for (QChar& ch : key)
-        if (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z'))
-            ch = QChar(ch.unicode() + ('a' - 'A'));
-    return key;
-}
 
 // Rounds `x` into `member`, or names the value that single precision cannot hold.
 Status setSingle(float& member, double x, const char* name)
@@ -78,18 +70,18 @@ Result<DelistDafMaxima> DelistDafMaxima::load(Connection& conn, const QString& w
     DelistDafMaxima maxima;
     maxima.m_largest.reserve(qsizetype(rows->rows.size()));
     for (const QVector<QVariant>& row : rows->rows)
-        maxima.m_largest.insert(casKey(row[0].toString()), {row[1], row[2]});
+        maxima.m_largest.insert(foldAsciiCase(row[0].toString()), {row[1], row[2]});
     return maxima;
 }
 
 bool DelistDafMaxima::hasRows(const QString& cas) const
 {
-    return m_largest.contains(casKey(cas));
+    return m_largest.contains(foldAsciiCase(cas));
 }
 
 QVariant DelistDafMaxima::largest(const QString& cas, bool carcinogen) const
 {
-    const auto it = m_largest.constFind(casKey(cas));
+    const auto it = m_largest.constFind(foldAsciiCase(cas));
     if (it == m_largest.constEnd())
         return {};
     return carcinogen ? it->first : it->second;

@@ -96,4 +96,30 @@ TEST_F(EngineDumpTest, WrongArgumentsAndFailures)
     EXPECT_TRUE(d.errors.contains(QStringLiteral("Unable to Save"))) << qPrintable(d.errors);
 }
 
+TEST_F(EngineDumpTest, DelistingWritesEveryDelistCocsColumnOfTheRunsRows)
+{
+    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Benzene"}, {"CHEMCAS", "71-43-2"}, {"CARCNON", "Carcinogen"},
+                                       {"CSFO", 0.055}, {"ORGANIC", 1}, {"K", 0.015}, {"B", 0.051}, {"TAU", 0.29},
+                                       {"TSTAR", 0.7}});
+    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Fluoride"}, {"CHEMCAS", "16984-48-8"}, {"CARCNON", "Noncarcinogen"}});
+    const Dump d = engineDump({QStringLiteral("delisting"), db.path(), QStringLiteral("4")});
+    ASSERT_EQ(d.exitCode, 0) << qPrintable(d.errors);
+    ASSERT_EQ(d.lines.size(), 3) << "a header, one chemical (fluoride is left out), the end";
+    QStringList header;
+    for (const ColumnDef& c : delistCocsTable().columns)
+        header << c.name;
+    EXPECT_EQ(d.lines[0], header.join(u','));
+    const QStringList row = d.lines[1].split(u',');
+    ASSERT_EQ(row.size(), header.size());
+    EXPECT_EQ(row[0], QStringLiteral("4"));
+    EXPECT_EQ(row[1], QStringLiteral("71-43-2"));
+    EXPECT_EQ(row[header.indexOf(QStringLiteral("LOGKOW"))], QString()) << "NULL";
+    EXPECT_GT(row[header.indexOf(QStringLiteral("GWINGCgsr"))].toDouble(), 0);
+
+    db.conn().exec(QStringLiteral("UPDATE WMUINFO SET HQFACT = 0")).value();
+    const Dump refused = engineDump({QStringLiteral("delisting"), db.path(), QStringLiteral("4")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.errors.contains(QStringLiteral("There is a zero value for the HQ Factor."))) << qPrintable(refused.errors);
+}
+
 } // namespace

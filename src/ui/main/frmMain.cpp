@@ -1012,24 +1012,24 @@ void frmMain::mnuRunAnalysis_Click()
         run();
 }
 
-void frmMain::mnuSiteInfo_Click()
+void frmMain::showInputWindow(const QString& name)
 {
     if (m_state.gCurSiteKey <= 0)
         return;
-    if (FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"))) {
-        site->showForm();
-        site->setWindowStateCode(FormWindow::vbMaximized);
+    if (FormWindow* window = Forms::find(name)) {
+        window->showForm();
+        window->setWindowStateCode(FormWindow::vbMaximized);
     }
+}
+
+void frmMain::mnuSiteInfo_Click()
+{
+    showInputWindow(QStringLiteral("frmSiteWMU"));
 }
 
 void frmMain::mnuShowSiteCOCs_Click()
 {
-    if (m_state.gCurSiteKey <= 0)
-        return;
-    if (FormWindow* cocs = Forms::find(QStringLiteral("frmSiteCOCs"))) {
-        cocs->showForm();
-        cocs->setWindowStateCode(FormWindow::vbMaximized);
-    }
+    showInputWindow(QStringLiteral("frmSiteCOCs"));
 }
 
 // ---- Result windows ---------------------------------------------------------------------

@@ -137,6 +137,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows an input window of the open analysis maximised.
+    void showInputWindow(const QString& name);
     friend class frmOpenAnalyses;
     enum class OpenRoute { MainWindow, List };
 

@@ -45,11 +45,16 @@ int FormWindow::windowStateCode() const
 void FormWindow::setWindowStateCode(int state)
 {
     QWidget* f = frame();
+    // A hidden window takes the state and stays hidden until it is shown; a sub-window would
+    // show itself.
+    const bool hidden = !f->isVisible();
     switch (state) {
     case vbMinimized: f->setWindowState(Qt::WindowMinimized); break;
     case vbMaximized: f->setWindowState(Qt::WindowMaximized); break;
     default: f->setWindowState(Qt::WindowNoState); break;
     }
+    if (hidden)
+        f->hide();
 }
 
 void FormWindow::showForm()

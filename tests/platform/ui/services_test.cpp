@@ -75,6 +75,12 @@ TEST(Forms, OneInstancePerWindowUntilUnloaded)
     EXPECT_EQ(Forms::get<frmProbe>(), a);
     EXPECT_FALSE(a->frame()->isVisible()) << "loaded hidden";
     EXPECT_EQ(area.subWindowList().size(), 1);
+    area.show();
+    a->setWindowStateCode(FormWindow::vbMaximized);
+    EXPECT_FALSE(a->frame()->isVisible()) << "a hidden window takes its state without being shown";
+    a->showForm();
+    EXPECT_EQ(a->windowStateCode(), FormWindow::vbMaximized);
+    a->setWindowStateCode(FormWindow::vbNormal);
 
     a->showForm();
     a->moveTwips(330, 660);

@@ -4,10 +4,11 @@
 
 CommandState commandState(frmMain& w)
 {
+    // The buttons of the left pane: the input windows have buttons of the same names.
     CommandState s;
     for (const char* name : {"cmdNew", "cmdOpen", "cmdSave", "cmdClose", "cmdCopy", "cmdDelete", "cmdImport",
                              "cmdExport", "cmdUpdateAnalyses"})
-        s[name] = w.findChild<QWidget*>(QString::fromLatin1(name))->isEnabled();
+        s[name] = w.Picture1->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled();
     for (const char* name : {"mnuNew", "mnuSave", "mnuClose", "mnuImport", "mnuExport", "mnuCopy", "mnuDelete",
                              "mnuSiteInfo", "mnuShowSiteCOCs", "mnuResults", "mnuRunAnalysis"})
         s[name] = w.findChild<QAction*>(QString::fromLatin1(name))->isEnabled();

@@ -3,6 +3,7 @@
 #include "core/temp_database.h"
 #include "data/analysis_file_v1.h"
 #include "data/analysis_file_v2.h"
+#include "ui/printers.h"
 #include "ui/scripted_services.h"
 
 #include <QApplication>

@@ -48,6 +48,12 @@ void FormWindow::setWindowStateCode(int state)
     // A hidden window takes the state and stays hidden until it is shown; a sub-window would
     // show itself.
     const bool hidden = !f->isVisible();
+    // Minimising a child window ends the area's maximised display, as in an MDI frame: the
+    // area would otherwise maximise the next window it activates.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(f); sub && sub->mdiArea() && state == vbMinimized)
+        for (QMdiSubWindow* other : sub->mdiArea()->subWindowList())
+            if (other->isMaximized())
+                other->showNormal();
     switch (state) {
     case vbMinimized: f->setWindowState(Qt::WindowMinimized); break;
     case vbMaximized: f->setWindowState(Qt::WindowMaximized); break;

@@ -108,6 +108,41 @@ TEST(Forms, OneInstancePerWindowUntilUnloaded)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+class frmProbeTwo : public FormWindow {
+    Q_OBJECT
+};
+
+TEST(Forms, MinimisingEndsTheMaximisedDisplaySoNewWindowsStandWhereTheyAreMoved)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    Forms::setMdiArea(&area);
+    frmProbe* a = Forms::get<frmProbe>();
+    frmProbeTwo* b = Forms::get<frmProbeTwo>();
+    for (FormWindow* w : {static_cast<FormWindow*>(a), static_cast<FormWindow*>(b)}) {
+        w->resizeTwips(3000, 2000);
+        w->showForm();
+        w->setWindowStateCode(FormWindow::vbMaximized);
+    }
+    a->setWindowStateCode(FormWindow::vbMinimized);
+    b->setWindowStateCode(FormWindow::vbMinimized);
+    EXPECT_EQ(a->windowStateCode(), FormWindow::vbMinimized);
+    EXPECT_EQ(b->windowStateCode(), FormWindow::vbMinimized);
+
+    Forms::unload<frmProbe>();
+    frmProbe* c = Forms::get<frmProbe>();
+    c->resizeTwips(3000, 2000);
+    c->showForm();
+    c->moveTwips(330, 330);
+    EXPECT_EQ(c->windowStateCode(), FormWindow::vbNormal);
+    EXPECT_EQ(c->leftTwips(), 330);
+    Forms::unload<frmProbe>();
+    Forms::unload<frmProbeTwo>();
+    Forms::setMdiArea(nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST(KeyedTree, KeysPositionsAndRemoval)
 {
     KeyedTree tree;

@@ -1,0 +1,451 @@
+// The whole program as a user drives it: the composition root's windows and services, the real
+// input, result and delisting windows, the engines and the analysis files, on a database of the
+// test's own.
+
+#include "app/program_wiring.h"
+#include "app/startup.h"
+#include "core/constants_fixture.h"
+#include "core/temp_database.h"
+#include "platform/ui/data_grid.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/settings.h"
+#include "ui/command_state.h"
+#include "ui/grid_readback.h"
+#include "ui/input/constituent_grid.h"
+#include "ui/input/frmSiteCOCs.h"
+#include "ui/input/frmSiteWMU.h"
+#include "ui/input/site_window_services.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/main_window_services.h"
+#include "ui/printers.h"
+#include "ui/scripted_services.h"
+#include "ui/user_input.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// ---- The database's own rows ------------------------------------------------------------
+
+// A chemical table row: every property the engines read, with values of the chemical's kind.
+QVariantMap chemical(const QString& name, const QString& cas, const QVariantMap& properties)
+{
+    QVariantMap row = {{"CHEMNAME", name}, {"CHEMCAS", cas}};
+    for (auto it = properties.begin(); it != properties.end(); ++it)
+        row.insert(it.key(), it.value());
+    return row;
+}
+
+// An organic volatile carcinogen, an inorganic noncarcinogen and lead.
+const QVariantMap kBenzene = chemical(
+    "Benzene", "71-43-2",
+    {{"MCL", 0.005},  {"CSFO", 0.055},   {"CSFI", 0.0273}, {"ORDO", 0.004},   {"ORDI", 0.03},   {"BCF", 4.3},
+     {"SOILSAT", 1800}, {"TC", 0.5},     {"HENRY", 0.00555}, {"DIFFW", 9.8e-6}, {"DIFFA", 0.088}, {"SOL", 1750},
+     {"DAFLF", 20},   {"DAFSI", 20},     {"TSTAR", 0.7},   {"K", 0.015},      {"TAU", 0.29},    {"B", 0.051},
+     {"ORGANIC", 1},  {"BAF", 4.3},      {"ECOCHRON", 0.13}, {"CARCNON", "Carcinogen"}, {"MW", 78.11},
+     {"VAPORP", 0.125}, {"KSW", 1.0},    {"LOGKOW", 2.13}});
+const QVariantMap kBarium = chemical(
+    "Barium", "7440-39-3",
+    {{"MCL", 2},      {"ORDO", 0.2},     {"ORDI", 0.0005}, {"BCF", 8},        {"TC", 100},      {"SOL", 0},
+     {"DAFLF", 12},   {"DAFSI", 14},     {"TSTAR", 0},     {"K", 0.001},      {"TAU", 0},       {"B", 0},
+     {"ORGANIC", 0},  {"BAF", 8},        {"ECOCHRON", 0.004}, {"CARCNON", "Noncarcinogen"}, {"MW", 137.33},
+     {"KSW", 41}});
+const QVariantMap kLead = chemical(
+    "Lead", "7439-92-1",
+    {{"MCL", 0.015},  {"TC", 5},         {"K", 0.0001},    {"ORGANIC", 0},    {"BCF", 49},      {"BAF", 49},
+     {"ECOCHRON", 0.0025}, {"CARCNON", "Noncarcinogen"}, {"MW", 207.2}, {"KSW", 900}});
+
+// A DAF curve: the same factor at three concentrations, so that c/D rises with c.
+void addDafCurve(TempDatabase& db, const QString& cas, double daf)
+{
+    for (double conc : {0.001, 1.0, 1000.0})
+        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas}, {"LFconc", conc}, {"DAFLF_CARC", daf},
+                                            {"DAFLF_NON", daf}, {"SIconc", conc}, {"DAFSI_CARC", daf},
+                                            {"DAFSI_NON", daf}});
+}
+
+// ---- What the user types ----------------------------------------------------------------
+
+// The analysis information window's inputs, as typed or chosen.
+struct AnalysisInputs {
+    QString name = QStringLiteral("Mill Creek Landfill");
+    QString petitioner = QStringLiteral("Acme Plating Co.");
+    QString petitionId = QStringLiteral("KOR-2009-17");
+    QString address1 = QStringLiteral("1 Mill Road");
+    QString address2 = QStringLiteral("Building 4");
+    QString city = QStringLiteral("Springfield");
+    QString stateTyped = QStringLiteral("IL");       // keyboard search in the state list
+    QString stateCode = QStringLiteral("IL");
+    QString zip = QStringLiteral("62701");
+    QString wasteDesc = QStringLiteral("Plating sludge");
+    QString wasteCode = QStringLiteral("F006");
+    QString userName = QStringLiteral("J. Doe");
+    QString delistDateTyped = QStringLiteral("3/4/2009");
+    QString delistDate = QStringLiteral(" Mar-04-2009 ");
+    QString submitDateTyped = QStringLiteral("2009-02-15");
+    QString submitDate = QStringLiteral(" Feb-15-2009 ");
+    QString region = QStringLiteral("5");
+    QString volume = QStringLiteral("5000");
+    QString volumeUnit = QStringLiteral("ft³");
+    QString activeLife = QStringLiteral("30");
+    QString risk = QStringLiteral("1E-6");
+    QString hq = QStringLiteral("0.1");
+    QString comments = QStringLiteral("Three constituents of concern.");
+};
+
+// A constituent chosen in the grid: by its name or by its CAS number, with its concentrations
+// and detection-limit flags.
+struct Constituent {
+    QString typed;     // the prefix typed into the name or the CAS cell
+    bool byCas;
+    QString name;
+    QString cas;
+    QString tclp;
+    QString total;
+    bool tclpLimit;
+    bool totalLimit;
+};
+
+const std::vector<Constituent> kConstituents = {
+    {"benz", false, "Benzene", "71-43-2", "0.5", "250", true, false},
+    {"7440-39", true, "Barium", "7440-39-3", "2", "40", false, true},
+    {"LEAD", false, "Lead", "7439-92-1", "0.1", "300", false, false},
+};
+
+// ---- The fixture ------------------------------------------------------------------------
+
+class WholeProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_settings.isValid());
+        setSettingsFolder(m_settings.path());
+        SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("ShowChanges"),
+                    QStringLiteral("No"));
+        SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("Disclosure"),
+                    QStringLiteral("0"));
+
+        db.insert(QStringLiteral("CONSTNTS"), constantsRow());
+        for (const QVariantMap& row : {kBenzene, kBarium, kLead})
+            db.insert(QStringLiteral("COCS"), row);
+        addDafCurve(db, QStringLiteral("71-43-2"), 20);
+        addDafCurve(db, QStringLiteral("7440-39-3"), 12);
+        addDafCurve(db, QStringLiteral("7439-92-1"), 30);
+
+        mainWindowServices() = {};
+        siteWindowServices() = {};
+        installProgramWiring();
+        m_main = Main(db.state);
+        ASSERT_TRUE(m_main);
+        m_main->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_main->resize(1400, 950);
+        m_main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
+    }
+
+    void TearDown() override
+    {
+        db.state.gClosingAnalysis = true;
+        delete m_main.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        db.state.gClosingAnalysis = false;
+        mainWindowServices() = {};
+        siteWindowServices() = {};
+    }
+
+    frmMain& main() { return *m_main; }
+    frmSiteWMU* site() { return static_cast<frmSiteWMU*>(Forms::find(QStringLiteral("frmSiteWMU"))); }
+    frmSiteCOCs* cocs() { return static_cast<frmSiteCOCs*>(Forms::find(QStringLiteral("frmSiteCOCs"))); }
+    static bool isShown(const char* form)
+    {
+        FormWindow* w = Forms::find(QString::fromLatin1(form));
+        return w && w->frame()->isVisible();
+    }
+
+    static void click(QWidget* button)
+    {
+        ASSERT_TRUE(button->isEnabled()) << qPrintable(button->objectName()) << " is disabled";
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static void choose(QAction* menuItem)
+    {
+        ASSERT_TRUE(menuItem->isEnabled()) << qPrintable(menuItem->objectName()) << " is disabled";
+        menuItem->trigger();
+    }
+
+    // Types a date and leaves the box with the Tab key, which runs the window's date check.
+    void typeDate(QLineEdit* box, const QString& text)
+    {
+        site()->showForm();
+        box->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        typeInto(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    }
+
+    // Picks a list entry with the keyboard, as typing its first letters into the closed list does.
+    static void pick(QComboBox* list, const QString& typed)
+    {
+        QTest::keyClicks(list, typed);
+    }
+
+    // Fills the analysis information window.
+    void fillAnalysisWindow(const AnalysisInputs& in)
+    {
+        frmSiteWMU& w = *site();
+        pick(w.cmbRegion, in.region);
+        typeInto(w.txtPetitionID, in.petitionId);
+        typeInto(w.txtFileName, in.name);
+        typeInto(w.txtSiteID, in.petitioner);
+        typeInto(w.txtFacID1, in.address1);
+        typeInto(w.txtFacID2, in.address2);
+        typeInto(w.txtCity, in.city);
+        pick(w.cmbState, in.stateTyped);
+        typeInto(w.txtZipCode, in.zip);
+        typeInto(w.txtWasteDesc, in.wasteDesc);
+        typeInto(w.txtWasteCode, in.wasteCode);
+        typeInto(w.txtUserName, in.userName);
+        typeDate(w.txtDelistDate, in.delistDateTyped);
+        typeDate(w.txtSubmitDate, in.submitDateTyped);
+        typeInto(w.rtfComments, in.comments);
+        QTest::mouseClick(w.optLandfill, Qt::LeftButton);
+        typeInto(w.txtVolume, in.volume);
+        pick(w.cmbVolumeUnits, in.volumeUnit.left(1));
+        QTest::mouseClick(w.optMultiBatch, Qt::LeftButton);
+        typeInto(w.txtActiveLife, in.activeLife);
+        typeInto(w.cmbRiskValue, in.risk);
+        typeInto(w.cmbHQValue, in.hq);
+    }
+
+    // Chooses a chemical in a row of the constituent grid and types its concentrations.
+    void chooseChemical(int row, const Constituent& c)
+    {
+        DataGrid& grid = *cocs()->grdSiteCOCs;
+        typeInCell(grid, row, c.byCas ? kColChemCas : kColChemName, c.typed);
+        pressEnter(grid);
+        typeInCell(grid, row, kColTclpConc, c.tclp);
+        pressEnter(grid);
+        typeInCell(grid, row, kColTotConc, c.total);
+        pressEnter(grid);
+        tickCell(grid, row, kColDlTclp, c.tclpLimit);
+        tickCell(grid, row, kColDlTotal, c.totalLimit);
+    }
+
+    // New, the analysis information window filled, three constituents chosen, main Save.
+    qint32 createAnalysis(const AnalysisInputs& in = {})
+    {
+        click(main().cmdNew);
+        fillAnalysisWindow(in);
+        choose(main().mnuShowSiteCOCs);
+        for (size_t i = 0; i < kConstituents.size(); ++i)
+            chooseChemical(int(i), kConstituents[i]);
+        click(main().cmdSave);
+        return db.state.gCurSiteKey;
+    }
+
+    // A grid row as shown.
+    static QStringList gridRow(const DataGrid& grid, int row) { return shownRow(grid.grid(), row); }
+    // A row, and the first column, of a result window's grid.
+    static QStringList rowOf(const FormWindow& window, int row)
+    {
+        return gridRow(*window.findChild<DataGrid*>(), row);
+    }
+    static QStringList firstColumnOf(const FormWindow& window)
+    {
+        const GridModel& grid = window.findChild<DataGrid*>()->grid();
+        QStringList cells;
+        for (int r = 0; r < grid.dataRowCount(); ++r)
+            cells << grid.index(r, 0).data().toString();
+        return cells;
+    }
+
+    // Stored values, in stored order.
+    QVariantList column(const QString& table, const QString& field, qint32 key)
+    {
+        Result<QueryRows> rows = db.conn().select(
+            QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE SITEKEY = ? ORDER BY rowid").arg(field, table), {key});
+        EXPECT_TRUE(rows.ok());
+        QVariantList values;
+        if (rows.ok())
+            for (const QVector<QVariant>& r : rows->rows)
+                values << r[0];
+        return values;
+    }
+    QVariant field(const QString& table, const QString& name, qint32 key)
+    {
+        const QVariantList values = column(table, name, key);
+        EXPECT_EQ(values.size(), 1) << qPrintable(table) << '.' << qPrintable(name);
+        return values.value(0);
+    }
+
+    // The nine texts of an analysis's tree group, root first.
+    QStringList treeGroup(qint32 key)
+    {
+        QStringList texts;
+        QTreeWidgetItem* root = main().trvAnalysis->node(QStringLiteral("KEY%1").arg(key));
+        if (!root)
+            return texts;
+        texts << root->text(0);
+        for (int i = 0; i < root->childCount(); ++i)
+            texts << root->child(i)->text(0);
+        return texts;
+    }
+
+    TempDatabase db;
+    ScriptedMessages messages;
+
+private:
+    ScopedProgramState m_scoped{db.state};
+    ScriptedFileDialogs m_fileDialogs;
+    QTemporaryDir m_settings;
+    QPointer<frmMain> m_main;
+};
+
+// ---- 1. First start, New, typing and choosing, Save ---------------------------------------
+
+TEST_F(WholeProgram, NewAnalysisTypedAndChosenIsSavedWithItsTreeGroupAndCommandState)
+{
+    EXPECT_EQ(main().trvAnalysis->nodeCount(), 0);
+    EXPECT_EQ(commandState(main()), noAnalysisOpenState());
+
+    click(main().cmdNew);
+    ASSERT_NE(site(), nullptr);
+    ASSERT_NE(cocs(), nullptr);
+    EXPECT_TRUE(isShown("frmSiteWMU"));
+    EXPECT_FALSE(isShown("frmSiteCOCs"));
+    EXPECT_EQ(treeGroup(1), QStringList({"New Analysis", "Petition ID: ", "Address 1: ", "Address 2: ", "City: ",
+                                         "State: ", "Waste date: ", "Delisting date: ", "Performed by: "}));
+    EXPECT_EQ(commandState(main()), analysisOpenState());
+
+    const AnalysisInputs in;
+    fillAnalysisWindow(in);
+    frmSiteWMU& w = *site();
+    EXPECT_EQ(w.txtDelistDate->text(), in.delistDate);
+    EXPECT_EQ(w.txtSubmitDate->text(), in.submitDate);
+    EXPECT_EQ(w.cmbState->currentText(), "IL - Illinois");
+    EXPECT_TRUE(main().cmdSave->isEnabled());
+    EXPECT_FALSE(w.cmdNext->isEnabled());
+
+    choose(main().mnuShowSiteCOCs);
+    EXPECT_TRUE(isShown("frmSiteCOCs"));
+    for (size_t i = 0; i < kConstituents.size(); ++i)
+        chooseChemical(int(i), kConstituents[i]);
+    const DataGrid& grid = *cocs()->grdSiteCOCs;
+    ASSERT_EQ(grid.grid().dataRowCount(), 3);
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(gridRow(grid, r).mid(0, 2), QStringList({kConstituents[r].name, kConstituents[r].cas}));
+    }
+    EXPECT_EQ(gridRow(grid, 0)[kColDafLf], "2.00E+01");
+    EXPECT_EQ(gridRow(grid, 1)[kColDafLf], "1.20E+01");   // chosen by CAS number: the stored DAFs
+    EXPECT_EQ(gridRow(grid, 2)[kColDafLf], "TCLP dependent");
+    EXPECT_EQ(commandState(main()),
+              with(analysisOpenState(), {{"cmdSave", true}, {"tb3", true}, {"mnuRunAnalysis", false}, {"tb18", false}}));
+
+    click(main().cmdSave);
+    const qint32 key = db.state.gCurSiteKey;
+    EXPECT_EQ(key, 1);
+    EXPECT_EQ(treeGroup(key), QStringList({in.name, "Petition ID: " + in.petitionId, "Address 1: " + in.address1,
+                                           "Address 2: " + in.address2, "City: " + in.city, "State: " + in.stateCode,
+                                           "Waste date: " + in.submitDate, "Delisting date: " + in.delistDate,
+                                           "Performed by: " + in.userName}));
+    EXPECT_TRUE(KeyedTree::isBold(main().trvAnalysis->node("KEY1")));
+    // The "Save" column over the edited state; the constituent window's save gives its saved state.
+    EXPECT_EQ(commandState(main()), with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}}));
+    EXPECT_FALSE(w.cmdUpdateSiteInfo->isEnabled());
+    EXPECT_FALSE(w.cmdCancel->isEnabled());
+    EXPECT_TRUE(w.cmdNext->isEnabled());
+    EXPECT_FALSE(cocs()->cmdUpdateSiteCOCs->isEnabled());
+    // A maximised child window adds its own caption to the main window's.
+    EXPECT_TRUE(main().windowTitle().startsWith("TOVI v.3.1.35 - RCRA Subtitle D Quarvel Program [" + in.name + "]"))
+        << qPrintable(main().windowTitle());
+
+    EXPECT_EQ(field("SITEINFO", "FILENAME", key), in.name);
+    EXPECT_EQ(field("SITEINFO", "PETNAME", key), in.petitioner);
+    EXPECT_EQ(field("SITEINFO", "STATE", key), in.stateCode);
+    EXPECT_EQ(field("SITEINFO", "KORRGION", key).toInt(), 4);
+    EXPECT_EQ(field("SITEINFO", "COMMENTS", key), in.comments);
+    EXPECT_EQ(field("WMUINFO", "WMUTYPE", key), "LF");
+    EXPECT_EQ(field("WMUINFO", "WASTEVOL", key).toDouble(), 5000.0);
+    EXPECT_EQ(field("WMUINFO", "WVOLUNIT", key).toInt(), 1);
+    EXPECT_EQ(field("WMUINFO", "ACTVLIFE", key).toDouble(), 30.0);
+    EXPECT_EQ(field("WMUINFO", "RISKFACT", key).toDouble(), 1e-6);
+    EXPECT_EQ(field("WMUINFO", "HQFACT", key).toDouble(), 0.1);
+    EXPECT_EQ(column("SITECOCS", "CHEMNAME", key), QVariantList({"Benzene", "Barium", "Lead"}));
+    EXPECT_EQ(column("SITECOCS", "TCLPCONC", key), QVariantList({0.5, 2.0, 0.1}));
+    EXPECT_EQ(column("SITECOCS", "TOTCONC", key), QVariantList({250.0, 40.0, 300.0}));
+    EXPECT_EQ(column("SITECOCS", "DLTCLP", key), QVariantList({1, 0, 0}));
+    EXPECT_EQ(column("SITECOCS", "DLTOTAL", key), QVariantList({0, 1, 0}));
+    EXPECT_EQ(column("SITECOCS", "CSFO", key), QVariantList({0.055, 0.0, 0.0}));
+}
+
+// ---- 2. The forward run ------------------------------------------------------------------
+
+const QStringList kForwardWindows = {"frmLimitResults",       "frmTCLPResultsHQ",  "frmTCLPResultsRisk",
+                                     "frmTCLPResultsScreen",  "frmTotalResultsHQ", "frmTotalResultsRisk",
+                                     "frmTotalResultsScreen", "frmAggResults",     "frmTCSSResults",
+                                     "frmExceedResults"};
+
+TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCascaded)
+{
+    const qint32 key = createAnalysis();
+    choose(main().mnuRunAnalysis);
+
+    // Every constituent row holds its results; the groundwater delisting rows are the analysis's.
+    const QVariantList cas = {"71-43-2", "7440-39-3", "7439-92-1"};
+    EXPECT_EQ(column("SITECOCS", "CHEMCAS", key), cas);
+    EXPECT_EQ(column("SITECOCS", "LMTPTHTO", key), QVariantList({"Soil Ingestion", "Air Particulate Inhalation",
+                                                                 "Soil Ingestion"}));
+    for (const char* result : {"GWINGh", "SOILINGh", "GWMaxINGsh", "LMTTOTAL"})
+        for (const QVariant& v : column("SITECOCS", result, key))
+            EXPECT_FALSE(v.isNull()) << result;
+    EXPECT_EQ(column("GWDelisting", "ChemCas", key), cas);
+    EXPECT_EQ(column("GWDelisting", "GWLimitingPathway", key).size(), 3);
+
+    // The input windows are minimised; the ten windows stand in the run's cascade after the two
+    // places of frmCusCOC and frmChngChems, the last one in front.
+    EXPECT_EQ(site()->windowStateCode(), FormWindow::vbMinimized);
+    EXPECT_EQ(cocs()->windowStateCode(), FormWindow::vbMinimized);
+    const QStringList names = {"Benzene", "Barium", "Lead"};
+    const QStringList withTotals = names + QStringList{"All Waste Constituents"};
+    const std::vector<QStringList> firstColumns = {
+        names, withTotals, withTotals, {"Benzene", "Lead", "Barium"}, withTotals, withTotals,
+        names, names + QStringList{"All Waste Constituents Excluding Non-detect Risk",
+                                   "All Waste Constituents Including Non-detect Risk"},
+        {}, names};
+    for (int i = 0; i < kForwardWindows.size(); ++i) {
+        SCOPED_TRACE(qPrintable(kForwardWindows[i]));
+        FormWindow* w = Forms::find(kForwardWindows[i]);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->frame()->isVisible());
+        EXPECT_EQ(w->windowStateCode(), FormWindow::vbNormal);
+        EXPECT_NEAR(w->leftTwips(), 660 + 330 * i, 15);
+        EXPECT_NEAR(w->topTwips(), 660 + 330 * i, 15);
+        EXPECT_EQ(firstColumnOf(*w), firstColumns[size_t(i)]);
+    }
+    EXPECT_EQ(main().mdiArea->activeSubWindow(), Forms::find("frmExceedResults")->frame());
+    EXPECT_EQ(rowOf(*Forms::find("frmLimitResults"), 0),
+              QStringList({"Benzene", "71-43-2", "3.28E-02", "GW Inhalation", "1.22E+03", "Soil Ingestion"}));
+
+    // The run from the menu leaves the constituent window's bar at a third; its own button's run
+    // empties it afterwards.
+    QProgressBar* bar = cocs()->ProgressBar1;
+    EXPECT_EQ(bar->value(), 33);
+    choose(main().mnuShowSiteCOCs);
+    int highest = 0;
+    QObject::connect(bar, &QProgressBar::valueChanged, bar, [&highest](int v) { highest = std::max(highest, v); });
+    bar->setValue(0);
+    click(cocs()->cmdRunTOVI);
+    EXPECT_EQ(highest, 33);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_NEAR(Forms::find("frmExceedResults")->leftTwips(), 3630, 15);
+}
+
+} // namespace

@@ -448,4 +448,49 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     EXPECT_NEAR(Forms::find("frmExceedResults")->leftTwips(), 3630, 15);
 }
 
+// ---- 3. The delisting-level run -----------------------------------------------------------
+
+const QStringList kDelistingWindows = {"frmSoilPathwayDelisting", "frmAirNonCarc",  "frmAirCarc",
+                                       "frmSurfaceWaterNonCarc",  "frmSurfaceCarc", "frmGWNonCarc",
+                                       "frmGWCarc"};
+
+TEST_F(WholeProgram, CalculateDelistingLevelsFillsOneRowPerChemicalAndShowsTheSevenWindows)
+{
+    const qint32 key = createAnalysis();
+    choose(main().mnuSiteInfo);
+    frmSiteWMU& w = *site();
+    const QStringList tree = treeGroup(key);
+    const CommandState commands = commandState(main());
+    click(w.Command1);
+
+    // One row per chemical of the chemical table, in name order, whatever the constituents are.
+    EXPECT_EQ(db.count("DelistCOCS"), 3);
+    EXPECT_EQ(column("DelistCOCS", "CHEMNAME", key), QVariantList({"Barium", "Benzene", "Lead"}));
+    EXPECT_EQ(column("DelistCOCS", "TCLPCONC", key), QVariantList({1.0, 1.0, 1.0}));
+    EXPECT_FALSE(column("DelistCOCS", "GWINGsr", key)[1].isNull());
+    EXPECT_FALSE(column("DelistCOCS", "GWINGsh", key)[0].isNull());
+
+    // The seven windows in the run's order, 300 twips apart, the last in front; the input
+    // windows minimised; the button changed no command, tree text or caption.
+    const std::vector<QStringList> firstColumns = {
+        {"Barium", "Benzene", "Lead"}, {"Barium", "Lead"}, {"Benzene"}, {"Barium", "Lead"}, {"Benzene"},
+        {"Barium", "Lead"}, {"Benzene"}};
+    for (int i = 0; i < kDelistingWindows.size(); ++i) {
+        SCOPED_TRACE(qPrintable(kDelistingWindows[i]));
+        FormWindow* window = Forms::find(kDelistingWindows[i]);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->frame()->isVisible());
+        EXPECT_EQ(window->windowStateCode(), FormWindow::vbNormal);
+        EXPECT_NEAR(window->leftTwips(), 300 * i, 15);
+        EXPECT_NEAR(window->topTwips(), 300 * i, 15);
+        EXPECT_EQ(firstColumnOf(*window), firstColumns[size_t(i)]);
+    }
+    EXPECT_EQ(main().mdiArea->activeSubWindow(), Forms::find("frmGWCarc")->frame());
+    EXPECT_EQ(w.windowStateCode(), FormWindow::vbMinimized);
+    EXPECT_EQ(cocs()->windowStateCode(), FormWindow::vbMinimized);
+    EXPECT_FALSE(w.ProgressBar1->isVisible());
+    EXPECT_EQ(treeGroup(key), tree);
+    EXPECT_EQ(commandState(main()), commands);
+}
+
 } // namespace

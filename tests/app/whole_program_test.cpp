@@ -18,11 +18,14 @@
 #include "ui/main/frmMain.h"
 #include "ui/main/main_window_services.h"
 #include "ui/printers.h"
+#include "ui/main/frmTitle.h"
 #include "ui/scripted_services.h"
+#include "ui/title_script.h"
 #include "ui/user_input.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -251,6 +254,66 @@ protected:
         return db.state.gCurSiteKey;
     }
 
+    // Opens an analysis as a double click on one of its tree nodes does.
+    void doubleClickNode(const QString& key)
+    {
+        KeyedTree& tree = *main().trvAnalysis;
+        clickNode(tree, key);
+        QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(tree.node(key)).center());
+    }
+
+    // The analysis information window's controls as shown, in the order of AnalysisInputs.
+    static QStringList shownInputs(const frmSiteWMU& w)
+    {
+        return {w.txtFileName->text(), w.txtSiteID->text(), w.txtPetitionID->text(), w.txtFacID1->text(),
+                w.txtFacID2->text(), w.txtCity->text(), w.cmbState->currentText(), w.txtZipCode->text(),
+                w.txtWasteDesc->text(), w.txtWasteCode->text(), w.txtUserName->text(), w.txtDelistDate->text(),
+                w.txtSubmitDate->text(), w.cmbRegion->currentText(), w.rtfComments->toPlainText(),
+                w.optLandfill->isChecked() ? "Landfill" : "Surface Impoundment", w.txtVolume->text(),
+                w.cmbVolumeUnits->currentText(), w.optMultiBatch->isChecked() ? "Multiple Year Batch" : "One Year Batch",
+                w.txtActiveLife->text(), w.cmbRiskValue->currentText(), w.cmbHQValue->currentText()};
+    }
+    // What the window shows for stored inputs: the targets in the general text form.
+    static QStringList expectedInputs(const AnalysisInputs& in)
+    {
+        return {in.name, in.petitioner, in.petitionId, in.address1, in.address2, in.city, "IL - Illinois", in.zip,
+                in.wasteDesc, in.wasteCode, in.userName, in.delistDate, in.submitDate, in.region, in.comments,
+                "Landfill", in.volume, in.volumeUnit, "Multiple Year Batch", in.activeLife, "1E-06", in.hq};
+    }
+
+    // The key of the stored analysis of that name; 0 when there is none.
+    qint32 keyNamed(const QString& name)
+    {
+        Result<QVariant> key = db.conn().scalar(QStringLiteral("SELECT SITEKEY FROM SITEINFO WHERE FILENAME = ?"), {name});
+        EXPECT_TRUE(key.ok());
+        return key.ok() ? key->toInt() : 0;
+    }
+
+    // The stored rows of a table for the key, in stored order, with the given columns.
+    QList<QVariantList> storedRows(const QString& table, qint32 key, const QStringList& columns)
+    {
+        QStringList quoted;
+        for (const QString& c : columns)
+            quoted << '"' + c + '"';
+        Result<QueryRows> rows = db.conn().select(
+            QStringLiteral("SELECT %1 FROM \"%2\" WHERE SITEKEY = ? ORDER BY rowid").arg(quoted.join(','), table),
+            {key});
+        EXPECT_TRUE(rows.ok());
+        QList<QVariantList> values;
+        if (rows.ok())
+            for (const QVector<QVariant>& r : rows->rows)
+                values << QVariantList(r.begin(), r.end());
+        return values;
+    }
+    static QStringList allColumnsBut(const QString& table, const QStringList& skipped)
+    {
+        QStringList columns;
+        for (const ColumnDef& c : findTable(table)->columns)
+            if (!skipped.contains(c.name))
+                columns << c.name;
+        return columns;
+    }
+
     // A grid row as shown.
     static QStringList gridRow(const DataGrid& grid, int row) { return shownRow(grid.grid(), row); }
     // A row, and the first column, of a result window's grid.
@@ -301,10 +364,10 @@ protected:
 
     TempDatabase db;
     ScriptedMessages messages;
+    ScriptedFileDialogs files;
 
 private:
     ScopedProgramState m_scoped{db.state};
-    ScriptedFileDialogs m_fileDialogs;
     QTemporaryDir m_settings;
     QPointer<frmMain> m_main;
 };
@@ -491,6 +554,146 @@ TEST_F(WholeProgram, CalculateDelistingLevelsFillsOneRowPerChemicalAndShowsTheSe
     EXPECT_FALSE(w.ProgressBar1->isVisible());
     EXPECT_EQ(treeGroup(key), tree);
     EXPECT_EQ(commandState(main()), commands);
+}
+
+// ---- 4. Close, Open, Copy, Export, Delete, Import, Update Analyses ------------------------
+
+TEST_F(WholeProgram, ClosedAnalysisOpensWithItsValuesAndIsCopiedExportedDeletedAndImported)
+{
+    const AnalysisInputs in;
+    const qint32 key = createAnalysis(in);
+    choose(main().mnuRunAnalysis);
+
+    // Close with nothing unsaved asks nothing.
+    click(main().cmdClose);
+    EXPECT_EQ(db.state.gCurSiteKey, 0);
+    EXPECT_EQ(site(), nullptr);
+    EXPECT_EQ(cocs(), nullptr);
+    EXPECT_EQ(Forms::find("frmLimitResults"), nullptr);
+    EXPECT_EQ(commandState(main()), noAnalysisOpenState());
+    EXPECT_EQ(treeGroup(key).value(0), in.name);
+
+    // A double click on a detail node opens its analysis: both windows show what was typed.
+    doubleClickNode(QStringLiteral("KEY%1d").arg(key));
+    ASSERT_NE(site(), nullptr);
+    ASSERT_NE(cocs(), nullptr);
+    EXPECT_EQ(db.state.gCurSiteKey, key);
+    EXPECT_TRUE(isShown("frmSiteWMU"));
+    EXPECT_TRUE(isShown("frmSiteCOCs"));
+    EXPECT_EQ(main().mdiArea->activeSubWindow(), cocs()->frame());
+    EXPECT_TRUE(main().windowTitle().startsWith("TOVI v.3.0.35 - RCRA Subtitle D Quarvel Program [" + in.name + "]"));
+    EXPECT_EQ(shownInputs(*site()), expectedInputs(in));
+    const GridModel& grid = cocs()->grdSiteCOCs->grid();
+    ASSERT_EQ(grid.dataRowCount(), 3);
+    for (int r = 0; r < 3; ++r) {
+        const Constituent& c = kConstituents[size_t(r)];
+        SCOPED_TRACE(qPrintable(c.name));
+        EXPECT_EQ(grid.index(r, kColChemName).data().toString(), c.name);
+        EXPECT_EQ(grid.index(r, kColChemCas).data().toString(), c.cas);
+        EXPECT_EQ(grid.index(r, kColTclpConc).data(RawValueRole).toDouble(), c.tclp.toDouble());
+        EXPECT_EQ(grid.index(r, kColTotConc).data(RawValueRole).toDouble(), c.total.toDouble());
+        EXPECT_EQ(grid.index(r, kColDlTclp).data(Qt::CheckStateRole).toInt() == Qt::Checked, c.tclpLimit);
+        EXPECT_EQ(grid.index(r, kColDlTotal).data(Qt::CheckStateRole).toInt() == Qt::Checked, c.totalLimit);
+    }
+    // The constituent window ends its load with a save: the analysis is open and saved, so it can
+    // be copied.
+    EXPECT_EQ(commandState(main()), with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}}));
+
+    // Copy of the open analysis, whichever node is highlighted.
+    click(main().cmdCopy);
+    const qint32 copyKey = keyNamed("Copy of " + in.name);
+    EXPECT_EQ(copyKey, key + 1);
+    EXPECT_EQ(treeGroup(copyKey).value(0), "Copy of " + in.name);
+    EXPECT_EQ(column("SITECOCS", "CHEMNAME", copyKey), column("SITECOCS", "CHEMNAME", key));
+    EXPECT_EQ(db.state.gCurSiteKey, key);
+
+    // Export of the open analysis.
+    const QString file = QDir(db.folder()).filePath("mill creek.TVN");
+    files.answer(file);
+    click(main().cmdExport);
+    QFile exported(file);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(exported.read(11) == "Version 2.0");
+    exported.close();
+
+    // Delete the copy: only with no analysis open.
+    click(main().cmdClose);
+    clickNode(*main().trvAnalysis, QStringLiteral("KEY%1").arg(copyKey));
+    messages.expect("Confirm Delete", vbYes);
+    click(main().cmdDelete);
+    EXPECT_EQ(main().trvAnalysis->node(QStringLiteral("KEY%1").arg(copyKey)), nullptr);
+    EXPECT_EQ(column("SITEINFO", "FILENAME", copyKey), QVariantList());
+    EXPECT_EQ(column("SITECOCS", "CHEMNAME", copyKey), QVariantList());
+    EXPECT_EQ(commandState(main()), noAnalysisOpenState());
+
+    // Import of the exported file: its name is taken, so the title prompt asks for another.
+    files.answer(file, 2);
+    TitleScript title({[](frmTitle* prompt) {
+        EXPECT_EQ(prompt->windowTitle(), "Title for Imported v.2.0 Analysis");
+        finishTitle(prompt, "Mill Creek Landfill, imported");
+    }});
+    click(main().cmdImport);
+    const qint32 importKey = keyNamed("Mill Creek Landfill, imported");
+    EXPECT_EQ(importKey, copyKey) << "the largest key plus one";
+    EXPECT_EQ(treeGroup(importKey).value(0), "Mill Creek Landfill, imported");
+    EXPECT_EQ(treeGroup(importKey).mid(1), treeGroup(key).mid(1));
+    for (const char* table : {"SITEINFO", "WMUINFO"})
+        EXPECT_EQ(storedRows(table, importKey, allColumnsBut(table, {"SITEKEY", "FILENAME"})),
+                  storedRows(table, key, allColumnsBut(table, {"SITEKEY", "FILENAME"})))
+            << table;
+    // The file carries the constituents' inputs; imported rows hold zero results until a run.
+    EXPECT_EQ(storedRows("SITECOCS", importKey, constituentGridFields()),
+              storedRows("SITECOCS", key, constituentGridFields()));
+    EXPECT_EQ(column("SITECOCS", "GWINGh", importKey), QVariantList({0.0, 0.0, 0.0}));
+}
+
+TEST_F(WholeProgram, UpdateAnalysesCopiesEveryAnalysisWithTheCurrentProperties)
+{
+    AnalysisInputs second;
+    second.name = QStringLiteral("Second site");
+    const qint32 first = createAnalysis();
+    click(main().cmdClose);
+    const qint32 other = createAnalysis(second);
+    click(main().cmdClose);
+    EXPECT_TRUE(main().cmdUpdateAnalyses->isEnabled());
+
+    // The chemical table changes; the stored analyses keep their copy of the properties.
+    ASSERT_TRUE(db.conn().exec("UPDATE COCS SET CSFO = 0.1 WHERE CHEMCAS = '71-43-2'").ok());
+    click(main().cmdUpdateAnalyses);
+
+    const qint32 firstUpdated = keyNamed("Mill Creek Landfill_U");
+    const qint32 otherUpdated = keyNamed("Second site_U");
+    ASSERT_GT(firstUpdated, other);
+    ASSERT_GT(otherUpdated, other);
+    EXPECT_EQ(column("SITECOCS", "CSFO", first), QVariantList({0.055, 0.0, 0.0}));
+    EXPECT_EQ(column("SITECOCS", "CSFO", firstUpdated), QVariantList({0.1, QVariant(), QVariant()}));   // as the table holds them
+    EXPECT_EQ(column("SITECOCS", "TCLPCONC", firstUpdated), column("SITECOCS", "TCLPCONC", first));
+    EXPECT_EQ(main().trvAnalysis->nodeCount(), 4 * 9);
+    EXPECT_EQ(treeGroup(otherUpdated).value(0), "Second site_U");
+    EXPECT_EQ(treeGroup(otherUpdated).mid(1), treeGroup(other).mid(1));
+    EXPECT_EQ(commandState(main()), noAnalysisOpenState());
+}
+
+TEST_F(WholeProgram, RefusedRunLeavesTheEarlierResults)
+{
+    const qint32 key = createAnalysis();
+    choose(main().mnuRunAnalysis);
+    const QList<QVariantList> results = storedRows("SITECOCS", key, forwardResultFields());
+
+    // The waste volume becomes 0 through the analysis window's own save; the run refuses.
+    choose(main().mnuSiteInfo);
+    typeInto(site()->txtVolume, "0");
+    click(site()->cmdUpdateSiteInfo);
+    EXPECT_EQ(field("WMUINFO", "WASTEVOL", key).toDouble(), 0.0);
+    messages.expect("Insufficient Data", vbOK, "There is a zero value for the waste volume.");
+    choose(main().mnuRunAnalysis);
+
+    EXPECT_EQ(storedRows("SITECOCS", key, forwardResultFields()), results);
+    EXPECT_EQ(column("GWDelisting", "ChemCas", key), QVariantList());
+    for (const QString& name : kForwardWindows)
+        EXPECT_EQ(Forms::find(name), nullptr) << qPrintable(name);
+    EXPECT_TRUE(isShown("frmSiteWMU"));
+    EXPECT_EQ(site()->cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace

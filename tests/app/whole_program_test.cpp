@@ -696,4 +696,41 @@ TEST_F(WholeProgram, RefusedRunLeavesTheEarlierResults)
     EXPECT_EQ(site()->cursor().shape(), Qt::ArrowCursor);
 }
 
+// ---- 5. Closing the program -----------------------------------------------------------------
+
+TEST_F(WholeProgram, ClosingTheMainWindowWithUnsavedEditsOffersToSaveThem)
+{
+    const qint32 key = createAnalysis();
+    choose(main().mnuSiteInfo);
+    typeInto(site()->txtCity, "Shelbyville");
+    choose(main().mnuShowSiteCOCs);
+    typeInCell(*cocs()->grdSiteCOCs, 2, kColTclpConc, "0.25");
+    EXPECT_TRUE(main().cmdSave->isEnabled());
+
+    messages.expect("Save Changes", vbYes, "Do you want to save your changes?");
+    main().close();
+    EXPECT_EQ(db.state.gConn, nullptr) << "the connection closes with the main window";
+
+    Result<std::unique_ptr<Connection>> reopened = Connection::open(db.path());
+    ASSERT_TRUE(reopened.ok());
+    db.state.gConn = std::move(*reopened);
+    EXPECT_EQ(field("SITEINFO", "CITY", key), "Shelbyville");
+    EXPECT_EQ(column("SITECOCS", "TCLPCONC", key), QVariantList({0.5, 2.0, 0.25}));
+}
+
+TEST_F(WholeProgram, ClosingTheMainWindowAndRefusingTheSaveKeepsTheStoredAnalysis)
+{
+    const qint32 key = createAnalysis();
+    choose(main().mnuSiteInfo);
+    typeInto(site()->txtCity, "Shelbyville");
+
+    messages.expect("Save Changes", vbNo, "Do you want to save your changes?");
+    main().close();
+
+    Result<std::unique_ptr<Connection>> reopened = Connection::open(db.path());
+    ASSERT_TRUE(reopened.ok());
+    db.state.gConn = std::move(*reopened);
+    EXPECT_EQ(field("SITEINFO", "CITY", key), "Springfield");
+}
+
 } // namespace

@@ -11,7 +11,9 @@
 //
 // On load each window reads the shared record sets that the main window has just opened on
 // gCurSiteKey and sets gAnalysisFormsOpen; frmSiteWMU starts a pending new row (addNew) in
-// gRsSiteInfo and gRsWmuInfo when they hold none. Their close question is skipped while
+// gRsSiteInfo and gRsWmuInfo when they hold none; frmSiteCOCs ends its load with its save and
+// so in its saved state (Save and toolbar button 3 off, Copy and toolbar button 10 on, Run
+// Analysis and toolbar button 18 on when it holds rows). Their close question is skipped while
 // gClosingAnalysis is true or gAnalysisFormsOpen is false; otherwise it ends in
 // frmMain::SaveCurAnalysis and frmMain::CloseCurAnalysis.
 

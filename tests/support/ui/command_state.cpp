@@ -42,6 +42,11 @@ CommandState analysisOpenState()
                  {"tb16", true}, {"tb18", true}});
 }
 
+CommandState analysisOpenedState()
+{
+    return with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}});
+}
+
 CommandState with(CommandState state, const CommandState& changes)
 {
     for (const auto& [name, on] : changes)

@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_TRUE(isVisible("frmSiteWMU"));
     EXPECT_TRUE(isVisible("frmSiteCOCs"));
     EXPECT_EQ(w.mdiArea->activeSubWindow(), Forms::find("frmSiteCOCs")->frame()) << "constituents in front";
-    EXPECT_EQ(commandState(w), analysisOpenState());
+    EXPECT_EQ(commandState(w), analysisOpenedState());
     EXPECT_EQ(mousePointer(&w), vbArrow);
 
     clickNode("KEY1");   // a click while an analysis is open keeps Delete off
@@ -376,7 +376,7 @@ TEST_F(MainWindowTest, OpenThroughTheListShowsOnlyTheConstituentWindow)
     EXPECT_FALSE(cocs->findChild<QWidget*>("cmdCancel")->isEnabled());
     EXPECT_TRUE(Forms::find("frmSiteWMU")->findChild<QWidget*>("cmdNext")->isEnabled());
     EXPECT_EQ(w.windowTitle(), kClosedCaption + " [Two]");
-    EXPECT_EQ(commandState(w), analysisOpenState());
+    EXPECT_EQ(commandState(w), analysisOpenedState());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -394,7 +394,7 @@ TEST_F(MainWindowTest, TheListFromTheFileMenuOpensAndItsCancelChangesNothing)
     });
     w.mnuOpen->trigger();
     EXPECT_EQ(state().gCurSiteKey, 1);
-    EXPECT_EQ(commandState(w), analysisOpenState());
+    EXPECT_EQ(commandState(w), analysisOpenedState());
 
     w.cmdClose_Click();
     QTimer::singleShot(0, [] {

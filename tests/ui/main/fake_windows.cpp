@@ -109,9 +109,20 @@ public:
     void constituentRowsSaved() override { ++fakeConstituents().savedCalls; }
 
 protected:
+    // Ends with the window's save, as the real window's load does: in the saved state.
     void formLoad() override
     {
-        programState().gAnalysisFormsOpen = true;
+        ProgramState& st = programState();
+        frmMain* main = frmMain::instance();
+        main->cmdSave->setEnabled(false);
+        main->toolbarButton(3)->setEnabled(false);
+        main->cmdCopy->setEnabled(true);
+        main->toolbarButton(10)->setEnabled(true);
+        if (st.gRsSiteCocs.recordCount() > 0) {
+            main->mnuRunAnalysis->setEnabled(true);
+            main->toolbarButton(18)->setEnabled(true);
+        }
+        st.gAnalysisFormsOpen = true;
         ++fakeConstituents().loads;
     }
     bool queryUnload() override { return askToCloseAnalysis(); }

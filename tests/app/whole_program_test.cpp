@@ -8,6 +8,7 @@
 #include "core/temp_database.h"
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/geometry.h"
 #include "platform/ui/settings.h"
 #include "ui/command_state.h"
 #include "ui/grid_readback.h"
@@ -509,6 +510,63 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     EXPECT_EQ(highest, 33);
     EXPECT_EQ(bar->value(), 0);
     EXPECT_NEAR(Forms::find("frmExceedResults")->leftTwips(), 3630, 15);
+}
+
+TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAndCloseTheResults)
+{
+    click(main().cmdNew);
+    const AnalysisInputs in;
+    fillAnalysisWindow(in);
+    frmSiteWMU& w = *site();
+
+    // Update Information stores steps 1 to 3 and rewrites the tree group and the caption.
+    click(w.cmdUpdateSiteInfo);
+    EXPECT_EQ(treeGroup(1).value(0), in.name);
+    EXPECT_EQ(treeGroup(1).value(4), "City: " + in.city);
+    EXPECT_TRUE(main().windowTitle().startsWith("TOVI v.3.0 - RCRA Subtitle D Quarvel Program [" + in.name + "]"));
+    EXPECT_FALSE(main().cmdSave->isEnabled());
+    EXPECT_TRUE(main().cmdCopy->isEnabled());
+
+    // To Steps 4-5, the constituents stored by their own button, the run by its own button.
+    click(w.cmdNext);
+    EXPECT_FALSE(isShown("frmSiteWMU"));
+    EXPECT_TRUE(isShown("frmSiteCOCs"));
+    for (size_t i = 0; i < kConstituents.size(); ++i)
+        chooseChemical(int(i), kConstituents[i]);
+    click(cocs()->cmdUpdateSiteCOCs);
+    EXPECT_EQ(column("SITECOCS", "CHEMNAME", 1), QVariantList({"Benzene", "Barium", "Lead"}));
+    EXPECT_FALSE(main().cmdSave->isEnabled());
+    click(cocs()->cmdRunTOVI);
+    EXPECT_NEAR(Forms::find("frmLimitResults")->leftTwips(), 660, 15);
+    EXPECT_EQ(mousePointer(&main()), vbArrow);
+
+    // Show/Retile Results: frmChngChems, which this program does not have, keeps its place at 0.
+    choose(main().mnuResults);
+    for (int i = 0; i < kForwardWindows.size(); ++i) {
+        FormWindow* r = Forms::find(kForwardWindows[i]);
+        ASSERT_NE(r, nullptr) << qPrintable(kForwardWindows[i]);
+        EXPECT_NEAR(r->leftTwips(), 330 * (i + 1), 15) << qPrintable(kForwardWindows[i]);
+    }
+    // Close Results Screens of a landfill closes all ten.
+    choose(main().mnuCloseResults);
+    for (const QString& name : kForwardWindows)
+        EXPECT_EQ(Forms::find(name), nullptr) << qPrintable(name);
+
+    // Back to steps 1 to 3; the window's close box closes the analysis after its question.
+    choose(main().mnuShowSiteCOCs);
+    click(cocs()->cmdBack);
+    EXPECT_TRUE(isShown("frmSiteWMU"));
+    EXPECT_FALSE(isShown("frmSiteCOCs"));
+    EXPECT_TRUE(w.cmdNext->isEnabled());
+    messages.expect("Close Analysis", vbYes,
+                    "Closing this screen will close this analysis.  Do you still want to continue?");
+    w.frame()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(db.state.gCurSiteKey, 0);
+    EXPECT_EQ(site(), nullptr);
+    EXPECT_EQ(cocs(), nullptr);
+    EXPECT_EQ(treeGroup(1).value(0), in.name);
+    EXPECT_EQ(commandState(main()), noAnalysisOpenState());
 }
 
 // ---- 3. The delisting-level run -----------------------------------------------------------

@@ -495,6 +495,9 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
         EXPECT_EQ(firstColumnOf(*w), firstColumns[size_t(i)]);
     }
     EXPECT_EQ(main().mdiArea->activeSubWindow(), Forms::find("frmExceedResults")->frame());
+    const QString shots = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots");
+    ASSERT_TRUE(QDir().mkpath(shots));
+    EXPECT_TRUE(main().grab().save(QDir(shots).filePath("whole_program_results.png")));
     EXPECT_EQ(rowOf(*Forms::find("frmLimitResults"), 0),
               QStringList({"Benzene", "71-43-2", "3.28E-02", "GW Inhalation", "1.22E+03", "Soil Ingestion"}));
 

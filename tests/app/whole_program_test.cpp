@@ -17,14 +17,13 @@
 #include "ui/input/frmSiteWMU.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/frmMain.h"
+#include "ui/main/frmTitle.h"
 #include "ui/main/main_window_services.h"
 #include "ui/printers.h"
-#include "ui/main/frmTitle.h"
 #include "ui/scripted_services.h"
 #include "ui/title_script.h"
 #include "ui/user_input.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -85,8 +84,7 @@ struct AnalysisInputs {
     QString address1 = QStringLiteral("1 Mill Road");
     QString address2 = QStringLiteral("Building 4");
     QString city = QStringLiteral("Springfield");
-    QString stateTyped = QStringLiteral("IL");       // keyboard search in the state list
-    QString stateCode = QStringLiteral("IL");
+    QString state = QStringLiteral("IL");   // typed into the closed state list: "IL - Illinois"
     QString zip = QStringLiteral("62701");
     QString wasteDesc = QStringLiteral("Plating sludge");
     QString wasteCode = QStringLiteral("F006");
@@ -212,7 +210,7 @@ protected:
         typeInto(w.txtFacID1, in.address1);
         typeInto(w.txtFacID2, in.address2);
         typeInto(w.txtCity, in.city);
-        pick(w.cmbState, in.stateTyped);
+        pick(w.cmbState, in.state);
         typeInto(w.txtZipCode, in.zip);
         typeInto(w.txtWasteDesc, in.wasteDesc);
         typeInto(w.txtWasteCode, in.wasteCode);
@@ -271,10 +269,12 @@ protected:
                 w.txtWasteDesc->text(), w.txtWasteCode->text(), w.txtUserName->text(), w.txtDelistDate->text(),
                 w.txtSubmitDate->text(), w.cmbRegion->currentText(), w.rtfComments->toPlainText(),
                 w.optLandfill->isChecked() ? "Landfill" : "Surface Impoundment", w.txtVolume->text(),
-                w.cmbVolumeUnits->currentText(), w.optMultiBatch->isChecked() ? "Multiple Year Batch" : "One Year Batch",
+                w.cmbVolumeUnits->currentText(),
+                w.optMultiBatch->isChecked() ? "Multiple Year Batch" : "One Year Batch",
                 w.txtActiveLife->text(), w.cmbRiskValue->currentText(), w.cmbHQValue->currentText()};
     }
-    // What the window shows for stored inputs: the targets in the general text form.
+    // What the window shows for stored inputs: the targets in the general text form ("1E-6" is
+    // stored as 1E-06).
     static QStringList expectedInputs(const AnalysisInputs& in)
     {
         return {in.name, in.petitioner, in.petitionId, in.address1, in.address2, in.city, "IL - Illinois", in.zip,
@@ -285,7 +285,8 @@ protected:
     // The key of the stored analysis of that name; 0 when there is none.
     qint32 keyNamed(const QString& name)
     {
-        Result<QVariant> key = db.conn().scalar(QStringLiteral("SELECT SITEKEY FROM SITEINFO WHERE FILENAME = ?"), {name});
+        Result<QVariant> key =
+            db.conn().scalar(QStringLiteral("SELECT SITEKEY FROM SITEINFO WHERE FILENAME = ?"), {name});
         EXPECT_TRUE(key.ok());
         return key.ok() ? key->toInt() : 0;
     }
@@ -331,16 +332,12 @@ protected:
         return cells;
     }
 
-    // Stored values, in stored order.
+    // Stored values of one field, in stored order.
     QVariantList column(const QString& table, const QString& field, qint32 key)
     {
-        Result<QueryRows> rows = db.conn().select(
-            QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE SITEKEY = ? ORDER BY rowid").arg(field, table), {key});
-        EXPECT_TRUE(rows.ok());
         QVariantList values;
-        if (rows.ok())
-            for (const QVector<QVariant>& r : rows->rows)
-                values << r[0];
+        for (const QVariantList& row : storedRows(table, key, {field}))
+            values << row.front();
         return values;
     }
     QVariant field(const QString& table, const QString& name, qint32 key)
@@ -404,20 +401,20 @@ TEST_F(WholeProgram, NewAnalysisTypedAndChosenIsSavedWithItsTreeGroupAndCommandS
         chooseChemical(int(i), kConstituents[i]);
     const DataGrid& grid = *cocs()->grdSiteCOCs;
     ASSERT_EQ(grid.grid().dataRowCount(), 3);
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < 3; ++r)
         EXPECT_EQ(gridRow(grid, r).mid(0, 2), QStringList({kConstituents[r].name, kConstituents[r].cas}));
-    }
     EXPECT_EQ(gridRow(grid, 0)[kColDafLf], "2.00E+01");
     EXPECT_EQ(gridRow(grid, 1)[kColDafLf], "1.20E+01");   // chosen by CAS number: the stored DAFs
     EXPECT_EQ(gridRow(grid, 2)[kColDafLf], "TCLP dependent");
     EXPECT_EQ(commandState(main()),
-              with(analysisOpenState(), {{"cmdSave", true}, {"tb3", true}, {"mnuRunAnalysis", false}, {"tb18", false}}));
+              with(analysisOpenState(),
+                   {{"cmdSave", true}, {"tb3", true}, {"mnuRunAnalysis", false}, {"tb18", false}}));
 
     click(main().cmdSave);
     const qint32 key = db.state.gCurSiteKey;
     EXPECT_EQ(key, 1);
     EXPECT_EQ(treeGroup(key), QStringList({in.name, "Petition ID: " + in.petitionId, "Address 1: " + in.address1,
-                                           "Address 2: " + in.address2, "City: " + in.city, "State: " + in.stateCode,
+                                           "Address 2: " + in.address2, "City: " + in.city, "State: " + in.state,
                                            "Waste date: " + in.submitDate, "Delisting date: " + in.delistDate,
                                            "Performed by: " + in.userName}));
     EXPECT_TRUE(KeyedTree::isBold(main().trvAnalysis->node("KEY1")));
@@ -433,7 +430,7 @@ TEST_F(WholeProgram, NewAnalysisTypedAndChosenIsSavedWithItsTreeGroupAndCommandS
 
     EXPECT_EQ(field("SITEINFO", "FILENAME", key), in.name);
     EXPECT_EQ(field("SITEINFO", "PETNAME", key), in.petitioner);
-    EXPECT_EQ(field("SITEINFO", "STATE", key), in.stateCode);
+    EXPECT_EQ(field("SITEINFO", "STATE", key), in.state);
     EXPECT_EQ(field("SITEINFO", "KORRGION", key).toInt(), 4);
     EXPECT_EQ(field("SITEINFO", "COMMENTS", key), in.comments);
     EXPECT_EQ(field("WMUINFO", "WMUTYPE", key), "LF");
@@ -727,7 +724,8 @@ TEST_F(WholeProgram, UpdateAnalysesCopiesEveryAnalysisWithTheCurrentProperties)
     ASSERT_GT(firstUpdated, other);
     ASSERT_GT(otherUpdated, other);
     EXPECT_EQ(column("SITECOCS", "CSFO", first), QVariantList({0.055, 0.0, 0.0}));
-    EXPECT_EQ(column("SITECOCS", "CSFO", firstUpdated), QVariantList({0.1, QVariant(), QVariant()}));   // as the table holds them
+    // The copies take the table's values as they are, NULL included.
+    EXPECT_EQ(column("SITECOCS", "CSFO", firstUpdated), QVariantList({0.1, QVariant(), QVariant()}));
     EXPECT_EQ(column("SITECOCS", "TCLPCONC", firstUpdated), column("SITECOCS", "TCLPCONC", first));
     EXPECT_EQ(main().trvAnalysis->nodeCount(), 4 * 9);
     EXPECT_EQ(treeGroup(otherUpdated).value(0), "Second site_U");

@@ -54,11 +54,14 @@ void FormWindow::setWindowStateCode(int state)
         for (QMdiSubWindow* other : sub->mdiArea()->subWindowList())
             if (other->isMaximized())
                 other->showNormal();
-    switch (state) {
-    case vbMinimized: f->setWindowState(Qt::WindowMinimized); break;
-    case vbMaximized: f->setWindowState(Qt::WindowMaximized); break;
-    default: f->setWindowState(Qt::WindowNoState); break;
-    }
+    // Only the minimised and maximised flags change: dropping the active flag of a sub-window
+    // would count as a change of state and resize it.
+    Qt::WindowStates states = f->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (state == vbMinimized)
+        states |= Qt::WindowMinimized;
+    else if (state == vbMaximized)
+        states |= Qt::WindowMaximized;
+    f->setWindowState(states);
     if (hidden)
         f->hide();
 }

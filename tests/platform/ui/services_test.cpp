@@ -137,6 +137,8 @@ TEST(Forms, MinimisingEndsTheMaximisedDisplaySoNewWindowsStandWhereTheyAreMoved)
     c->moveTwips(330, 330);
     EXPECT_EQ(c->windowStateCode(), FormWindow::vbNormal);
     EXPECT_EQ(c->leftTwips(), 330);
+    c->setWindowStateCode(FormWindow::vbNormal);
+    EXPECT_EQ(c->widthTwips(), 3000) << "the normal state of an active window in the normal state changes nothing";
     Forms::unload<frmProbe>();
     Forms::unload<frmProbeTwo>();
     Forms::setMdiArea(nullptr);

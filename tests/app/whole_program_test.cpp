@@ -454,6 +454,10 @@ const QStringList kForwardWindows = {"frmLimitResults",       "frmTCLPResultsHQ"
                                      "frmTotalResultsScreen", "frmAggResults",     "frmTCSSResults",
                                      "frmExceedResults"};
 
+const QStringList kDelistingWindows = {"frmSoilPathwayDelisting", "frmAirNonCarc",  "frmAirCarc",
+                                       "frmSurfaceWaterNonCarc",  "frmSurfaceCarc", "frmGWNonCarc",
+                                       "frmGWCarc"};
+
 TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCascaded)
 {
     const qint32 key = createAnalysis();
@@ -540,12 +544,30 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
     EXPECT_NEAR(Forms::find("frmLimitResults")->leftTwips(), 660, 15);
     EXPECT_EQ(mousePointer(&main()), vbArrow);
 
-    // Show/Retile Results: frmChngChems, which this program does not have, keeps its place at 0.
+    // Show/Retile Results, with the analysis window maximised in front: frmChngChems, which this
+    // program does not have, keeps its place at 0; the windows stand in their cascade, in the
+    // size they open with.
+    choose(main().mnuSiteInfo);
     choose(main().mnuResults);
     for (int i = 0; i < kForwardWindows.size(); ++i) {
+        SCOPED_TRACE(qPrintable(kForwardWindows[i]));
         FormWindow* r = Forms::find(kForwardWindows[i]);
-        ASSERT_NE(r, nullptr) << qPrintable(kForwardWindows[i]);
-        EXPECT_NEAR(r->leftTwips(), 330 * (i + 1), 15) << qPrintable(kForwardWindows[i]);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->windowStateCode(), FormWindow::vbNormal);
+        EXPECT_NEAR(r->leftTwips(), 330 * (i + 1), 15);
+        EXPECT_NEAR(r->topTwips(), 330 * (i + 1), 15);
+        EXPECT_NEAR(r->widthTwips(), 9255, 15);
+    }
+    // Show Delisting Level Analysis the same way: the seven windows, empty without a delisting run.
+    choose(main().mnuSiteInfo);
+    choose(main().mnuDelistingLevel);
+    for (int i = 0; i < kDelistingWindows.size(); ++i) {
+        SCOPED_TRACE(qPrintable(kDelistingWindows[i]));
+        FormWindow* r = Forms::find(kDelistingWindows[i]);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->windowStateCode(), FormWindow::vbNormal);
+        EXPECT_NEAR(r->leftTwips(), 300 * i, 15);
+        EXPECT_EQ(firstColumnOf(*r), QStringList());
     }
     // Close Results Screens of a landfill closes all ten.
     choose(main().mnuCloseResults);
@@ -570,10 +592,6 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
 }
 
 // ---- 3. The delisting-level run -----------------------------------------------------------
-
-const QStringList kDelistingWindows = {"frmSoilPathwayDelisting", "frmAirNonCarc",  "frmAirCarc",
-                                       "frmSurfaceWaterNonCarc",  "frmSurfaceCarc", "frmGWNonCarc",
-                                       "frmGWCarc"};
 
 TEST_F(WholeProgram, CalculateDelistingLevelsFillsOneRowPerChemicalAndShowsTheSevenWindows)
 {

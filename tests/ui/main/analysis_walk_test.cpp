@@ -139,7 +139,8 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_EQ(w.windowTitle(), "TOVI v.3.1.35 - RCRA Subtitle D Quarvel Program [Plating sludge]");
     EXPECT_EQ(state().gCurFileName, "Plating sludge");
     EXPECT_EQ(fakeConstituents().savedCalls, 1);
-    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdCopy", true}, {"tb3", true}}));
+    // The "Save" column, and the constituent window's saved state for the toolbar's Save and Copy.
+    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}}));
     EXPECT_FALSE(site->findChild<QWidget*>("cmdUpdateSiteInfo")->isEnabled());
     EXPECT_FALSE(site->findChild<QWidget*>("cmdCancel")->isEnabled());
     EXPECT_TRUE(site->findChild<QWidget*>("cmdNext")->isEnabled());

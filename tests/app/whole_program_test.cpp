@@ -502,6 +502,16 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     EXPECT_EQ(rowOf(*Forms::find("frmLimitResults"), 0),
               QStringList({"Benzene", "71-43-2", "3.28E-02", "GW Inhalation", "1.22E+03", "Soil Ingestion"}));
 
+    // Export to Table writes the active window's table.
+    const QString table = QDir(db.folder()).filePath("exceedances.txt");
+    files.answer(table, 2);
+    choose(main().mnuExportTable);
+    QFile text(table);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromLatin1(text.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[1].startsWith("Benzene\t71-43-2\t5.00E-01\t3.28E-02\tGW Inhalation")) << qPrintable(lines[1]);
+
     // The run from the menu leaves the constituent window's bar at a third; its own button's run
     // empties it afterwards.
     QProgressBar* bar = cocs()->ProgressBar1;

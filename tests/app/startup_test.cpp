@@ -1,4 +1,5 @@
 #include "core/temp_database.h"
+#include "ui/printers.h"
 #include "ui/scripted_services.h"
 
 #include "app/startup.h"

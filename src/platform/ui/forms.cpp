@@ -45,11 +45,25 @@ int FormWindow::windowStateCode() const
 void FormWindow::setWindowStateCode(int state)
 {
     QWidget* f = frame();
-    switch (state) {
-    case vbMinimized: f->setWindowState(Qt::WindowMinimized); break;
-    case vbMaximized: f->setWindowState(Qt::WindowMaximized); break;
-    default: f->setWindowState(Qt::WindowNoState); break;
-    }
+    // A hidden window takes the state and stays hidden until it is shown; a sub-window would
+    // show itself.
+    const bool hidden = !f->isVisible();
+    // Minimising a child window ends the area's maximised display, as in an MDI frame: the
+    // area would otherwise maximise the next window it activates.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(f); sub && sub->mdiArea() && state == vbMinimized)
+        for (QMdiSubWindow* other : sub->mdiArea()->subWindowList())
+            if (other->isMaximized())
+                other->showNormal();
+    // Only the minimised and maximised flags change: dropping the active flag of a sub-window
+    // would count as a change of state and resize it.
+    Qt::WindowStates states = f->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (state == vbMinimized)
+        states |= Qt::WindowMinimized;
+    else if (state == vbMaximized)
+        states |= Qt::WindowMaximized;
+    f->setWindowState(states);
+    if (hidden)
+        f->hide();
 }
 
 void FormWindow::showForm()

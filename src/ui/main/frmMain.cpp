@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -1048,10 +1049,13 @@ void frmMain::mnuResults_Click()
         }
     }
     // Each window goes 330 twips right of and below the one before it, as that one stands; a
-    // window this program does not have keeps its place in the cascade.
+    // window this program does not have keeps its place in the cascade. The first window shown
+    // takes the normal state, which ends a maximised display of the area, so that the others
+    // are shown in their normal state too.
     QPointer<FormWindow> previous;
     float left = 0;
     float top = 0;
+    bool first = true;
     for (int i = 0; i < kForwardResultWindows.size(); ++i) {
         FormWindow* w = loadForm(kForwardResultWindows[i]);
         if (w)
@@ -1067,7 +1071,7 @@ void frmMain::mnuResults_Click()
         previous = w;
         if (!w)
             continue;
-        if (i == 0)
+        if (std::exchange(first, false))
             w->setWindowStateCode(FormWindow::vbNormal);
         w->moveTwips(left, top);
     }
@@ -1079,10 +1083,15 @@ void frmMain::mnuDelistingLevel_Click()
         return;
     for (const QString& name : kDelistingResultWindows)
         Forms::unload(name);
+    // The first window takes the normal state as in Show/Retile Results: a maximised display of
+    // the area would otherwise maximise each window in turn and leave the cascade undone.
     double offset = 0;
+    bool first = true;
     for (const QString& name : kDelistingResultWindows) {
         if (FormWindow* w = loadForm(name)) {
             w->showForm();
+            if (std::exchange(first, false))
+                w->setWindowStateCode(FormWindow::vbNormal);
             w->moveTwips(offset, offset);
         }
         offset += kDelistingCascade;

@@ -11,7 +11,9 @@
 //
 // On load each window reads the shared record sets that the main window has just opened on
 // gCurSiteKey and sets gAnalysisFormsOpen; frmSiteWMU starts a pending new row (addNew) in
-// gRsSiteInfo and gRsWmuInfo when they hold none. Their close question is skipped while
+// gRsSiteInfo and gRsWmuInfo when they hold none; frmSiteCOCs ends its load with its save and
+// so in its saved state (Save and toolbar button 3 off, Copy and toolbar button 10 on, Run
+// Analysis and toolbar button 18 on when it holds rows). Their close question is skipped while
 // gClosingAnalysis is true or gAnalysisFormsOpen is false; otherwise it ends in
 // frmMain::SaveCurAnalysis and frmMain::CloseCurAnalysis.
 
@@ -58,14 +60,19 @@ class ConstituentInputWindow {
 public:
     virtual ~ConstituentInputWindow() = default;
 
-    // Commits the grid's pending edit and runs the window's duplicate check. On duplicates it
-    // shows its "Duplicate" message, takes its edited state and returns false.
+    // Shows the window (its save does in every outcome), commits the grid's pending edit and
+    // runs the window's duplicate check. On duplicates it shows its "Duplicate" message, takes
+    // its edited state (the main window's Save on, Copy and the run commands off) and returns
+    // false.
     virtual bool checkConstituentRows() = 0;
-    // Stores the grid as the SITECOCS rows of gCurSiteKey on gConn inside the caller's open
-    // transaction (a nested transaction is a savepoint) and leaves gRsSiteCocs open on the
-    // key. Shows nothing and keeps its window state: on failure the caller rolls back,
-    // reports the error and reopens the shared record sets.
+    // Stores the grid as the SITECOCS rows of gCurSiteKey, and deletes the key's GWDelisting
+    // rows, on gConn inside the caller's open transaction (a nested transaction is a savepoint)
+    // and leaves gRsSiteCocs open on the key. Shows nothing and keeps its window state: on
+    // failure the caller rolls back, reports the error and reopens the shared record sets.
     virtual Status storeConstituentRows() = 0;
-    // The caller has committed the stored rows: the window takes its saved state.
+    // The caller has committed the stored rows: the window takes its saved state (the main
+    // window's Save and toolbar button 3 off, Copy and toolbar button 10 on, unless the analysis
+    // information window holds unsaved edits; Run Analysis and toolbar button 18 on when rows
+    // are stored).
     virtual void constituentRowsSaved() = 0;
 };

@@ -15,8 +15,7 @@ void showForwardResultWindows()
 {
     // A run shows frmCusCOC, frmChngChems, frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk,
     // frmTCLPResultsScreen, frmTotalResultsHQ, frmTotalResultsRisk, frmTotalResultsScreen,
-    // frmAggResults, frmTCSSResults and frmExceedResults, in this order; each window takes its
-    // place in the list below.
+    // frmAggResults, frmTCSSResults and frmExceedResults, in this order, at 0, 330, 660 and so on.
     FormWindow* (*const windows[])() = {
         [] { return static_cast<FormWindow*>(Forms::get<frmLimitResults>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsHQ>()); },
@@ -29,7 +28,8 @@ void showForwardResultWindows()
         [] { return static_cast<FormWindow*>(Forms::get<frmTCSSResults>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmExceedResults>()); },
     };
-    int offset = 0;
+    // frmCusCOC and frmChngChems, which this program does not have, keep their places at 0 and 330.
+    int offset = 2 * 330;
     for (FormWindow* (*get)() : windows) {
         FormWindow* window = get();
         window->showForm();

@@ -75,6 +75,12 @@ TEST(Forms, OneInstancePerWindowUntilUnloaded)
     EXPECT_EQ(Forms::get<frmProbe>(), a);
     EXPECT_FALSE(a->frame()->isVisible()) << "loaded hidden";
     EXPECT_EQ(area.subWindowList().size(), 1);
+    area.show();
+    a->setWindowStateCode(FormWindow::vbMaximized);
+    EXPECT_FALSE(a->frame()->isVisible()) << "a hidden window takes its state without being shown";
+    a->showForm();
+    EXPECT_EQ(a->windowStateCode(), FormWindow::vbMaximized);
+    a->setWindowStateCode(FormWindow::vbNormal);
 
     a->showForm();
     a->moveTwips(330, 660);
@@ -98,6 +104,43 @@ TEST(Forms, OneInstancePerWindowUntilUnloaded)
     EXPECT_EQ(b->loads, 1) << "a new window after an unload";
     b->frame()->close();
     EXPECT_FALSE(Forms::isLoaded("frmProbe")) << "the close box unloads too";
+    Forms::setMdiArea(nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class frmProbeTwo : public FormWindow {
+    Q_OBJECT
+};
+
+TEST(Forms, MinimisingEndsTheMaximisedDisplaySoNewWindowsStandWhereTheyAreMoved)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    Forms::setMdiArea(&area);
+    frmProbe* a = Forms::get<frmProbe>();
+    frmProbeTwo* b = Forms::get<frmProbeTwo>();
+    for (FormWindow* w : {static_cast<FormWindow*>(a), static_cast<FormWindow*>(b)}) {
+        w->resizeTwips(3000, 2000);
+        w->showForm();
+        w->setWindowStateCode(FormWindow::vbMaximized);
+    }
+    a->setWindowStateCode(FormWindow::vbMinimized);
+    b->setWindowStateCode(FormWindow::vbMinimized);
+    EXPECT_EQ(a->windowStateCode(), FormWindow::vbMinimized);
+    EXPECT_EQ(b->windowStateCode(), FormWindow::vbMinimized);
+
+    Forms::unload<frmProbe>();
+    frmProbe* c = Forms::get<frmProbe>();
+    c->resizeTwips(3000, 2000);
+    c->showForm();
+    c->moveTwips(330, 330);
+    EXPECT_EQ(c->windowStateCode(), FormWindow::vbNormal);
+    EXPECT_EQ(c->leftTwips(), 330);
+    c->setWindowStateCode(FormWindow::vbNormal);
+    EXPECT_EQ(c->widthTwips(), 3000) << "the normal state of an active window in the normal state changes nothing";
+    Forms::unload<frmProbe>();
+    Forms::unload<frmProbeTwo>();
     Forms::setMdiArea(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -2,9 +2,9 @@
 
 #include "data/recordset_helpers.h"
 #include "platform/ui/forms.h"
+#include "ui/user_input.h"
 
-#include <QApplication>
-#include <QTest>
+#include <QCoreApplication>
 
 QVariantMap chemicalRow(const QString& name, const QString& cas, const QVariant& organic, double dafLf, double dafSi,
                         const QString& carcNon)
@@ -79,31 +79,17 @@ void SiteCocsTest::unload()
 
 QLineEdit* SiteCocsTest::type(int row, int column, const QString& text)
 {
-    DataGrid* grid = m_window->grdSiteCOCs;
-    grid->setCurrentCell(row, column);
-    grid->editCurrentCell();
-    auto* editor = qobject_cast<QLineEdit*>(grid->cellEditor());
-    EXPECT_NE(editor, nullptr) << "no editor in row " << row << ", column " << column;
-    if (!editor)
-        return nullptr;
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    return editor;
+    return typeInCell(*m_window->grdSiteCOCs, row, column, text);
 }
 
 void SiteCocsTest::enter()
 {
-    DataGrid* grid = m_window->grdSiteCOCs;
-    if (QWidget* editor = grid->cellEditor())
-        QTest::keyClick(editor, Qt::Key_Return);
-    else
-        QTest::keyClick(grid->viewport(), Qt::Key_Return);
+    pressEnter(*m_window->grdSiteCOCs);
 }
 
 void SiteCocsTest::tick(int row, int column, bool on)
 {
-    GridModel& model = grid();
-    ASSERT_TRUE(model.setData(model.index(row, column), int(on ? Qt::Checked : Qt::Unchecked), Qt::CheckStateRole));
+    tickCell(*m_window->grdSiteCOCs, row, column, on);
 }
 
 QVariant SiteCocsTest::stored(int index, const QString& field, qint32 key)

@@ -2,23 +2,12 @@
 
 #include "core/temp_database.h"
 #include "ui/input/frmSiteCOCs.h"
+#include "ui/printers.h"
 #include "ui/scripted_services.h"
 
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QVariant& value, std::ostream* os)
-{
-    *os << (value.isValid() ? value.typeName() : "NULL") << ' ' << value.toString().toStdString();
-}
 
 // A chemical table row: name, CAS number, ORGANIC (invalid: NULL), DAFLF, DAFSI, class, and a
 // few properties with values of their own.

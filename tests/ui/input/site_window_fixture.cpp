@@ -5,6 +5,7 @@
 #include "platform/ui/settings.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/main_window_services.h"
+#include "ui/user_input.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -91,19 +92,7 @@ void SiteWindowTest::openAnalysis(qint32 key)
 
 void SiteWindowTest::type(QWidget* box, const QString& text)
 {
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Delete);
-        QTest::keyClicks(line, text);
-    } else if (auto* list = qobject_cast<QComboBox*>(box)) {
-        list->lineEdit()->selectAll();
-        QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
-        QTest::keyClicks(list->lineEdit(), text);
-    } else if (auto* edit = qobject_cast<QTextEdit*>(box)) {
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
+    typeInto(box, text);
 }
 
 void SiteWindowTest::activateSite()

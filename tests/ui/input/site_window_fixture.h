@@ -3,19 +3,13 @@
 #include "core/temp_database.h"
 #include "ui/input/frmSiteWMU.h"
 #include "ui/main/frmMain.h"
+#include "ui/printers.h"
 #include "ui/scripted_services.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // The main window as start-up shows it, with the real analysis information window and a
 // stand-in constituent window whose "Update Site COCs" button tells whether it holds edits.

@@ -2,6 +2,7 @@
 
 #include "core/temp_database.h"
 #include "data/analysis_store.h"
+#include "ui/printers.h"
 
 #include <gtest/gtest.h>
 

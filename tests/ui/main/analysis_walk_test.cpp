@@ -139,7 +139,8 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_EQ(w.windowTitle(), "TOVI v.3.1.35 - RCRA Subtitle D Quarvel Program [Plating sludge]");
     EXPECT_EQ(state().gCurFileName, "Plating sludge");
     EXPECT_EQ(fakeConstituents().savedCalls, 1);
-    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdCopy", true}, {"tb3", true}}));
+    // The "Save" column, and the constituent window's saved state for the toolbar's Save and Copy.
+    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}}));
     EXPECT_FALSE(site->findChild<QWidget*>("cmdUpdateSiteInfo")->isEnabled());
     EXPECT_FALSE(site->findChild<QWidget*>("cmdCancel")->isEnabled());
     EXPECT_TRUE(site->findChild<QWidget*>("cmdNext")->isEnabled());
@@ -166,7 +167,7 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_TRUE(isVisible("frmSiteWMU"));
     EXPECT_TRUE(isVisible("frmSiteCOCs"));
     EXPECT_EQ(w.mdiArea->activeSubWindow(), Forms::find("frmSiteCOCs")->frame()) << "constituents in front";
-    EXPECT_EQ(commandState(w), analysisOpenState());
+    EXPECT_EQ(commandState(w), analysisOpenedState());
     EXPECT_EQ(mousePointer(&w), vbArrow);
 
     clickNode("KEY1");   // a click while an analysis is open keeps Delete off
@@ -376,7 +377,7 @@ TEST_F(MainWindowTest, OpenThroughTheListShowsOnlyTheConstituentWindow)
     EXPECT_FALSE(cocs->findChild<QWidget*>("cmdCancel")->isEnabled());
     EXPECT_TRUE(Forms::find("frmSiteWMU")->findChild<QWidget*>("cmdNext")->isEnabled());
     EXPECT_EQ(w.windowTitle(), kClosedCaption + " [Two]");
-    EXPECT_EQ(commandState(w), analysisOpenState());
+    EXPECT_EQ(commandState(w), analysisOpenedState());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -394,7 +395,7 @@ TEST_F(MainWindowTest, TheListFromTheFileMenuOpensAndItsCancelChangesNothing)
     });
     w.mnuOpen->trigger();
     EXPECT_EQ(state().gCurSiteKey, 1);
-    EXPECT_EQ(commandState(w), analysisOpenState());
+    EXPECT_EQ(commandState(w), analysisOpenedState());
 
     w.cmdClose_Click();
     QTimer::singleShot(0, [] {

@@ -1,6 +1,7 @@
 #include "fake_windows.h"
 
 #include "data/program_state.h"
+#include "data/schema.h"
 #include "platform/db/transaction.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
@@ -79,13 +80,16 @@ public:
         for (const char* name : {"cmdUpdateSiteCOCs", "cmdCancel"})
             button(this, name);
     }
+    // The window's save shows it in every outcome; duplicates put it in its edited state.
     bool checkConstituentRows() override
     {
+        showForm();
         if (fakeConstituents().unique)
             return true;
         MsgBox(QStringLiteral("This record already exists.  Please ensure that all COCs have at least one unique "
                               "field.  You won't be allowed to Update the Site COCs until each chemical is unique."),
                vbInformation, QStringLiteral("Duplicate"));
+        editConstituentWindow();
         return false;
     }
     Status storeConstituentRows() override
@@ -95,8 +99,9 @@ public:
         Transaction tx(conn);
         if (!tx.started())
             return tx.started();
-        if (Result<int> r = conn.exec(QStringLiteral("DELETE FROM SITECOCS WHERE SITEKEY = ?"), {st.gCurSiteKey}); !r)
-            return r.error();
+        for (const char* sql : {"DELETE FROM SITECOCS WHERE SITEKEY = ?", "DELETE FROM GWDelisting WHERE SITEKEY = ?"})
+            if (Result<int> r = conn.exec(QString::fromLatin1(sql), {st.gCurSiteKey}); !r)
+                return r.error();
         for (const QString& cas : fakeConstituents().casNumbers)
             if (Result<int> r = conn.exec(QStringLiteral("INSERT INTO SITECOCS (SITEKEY, CHEMCAS, CHEMNAME) VALUES (?, ?, ?)"),
                                           {st.gCurSiteKey, cas, QStringLiteral("Chemical ") + cas});
@@ -104,17 +109,51 @@ public:
                 return r.error();
         if (fakeConstituents().storeFailure)
             return *fakeConstituents().storeFailure;
-        return tx.commit();
+        if (Status s = tx.commit(); !s)
+            return s;
+        Result<Recordset> rows =
+            openTableRecordset(conn, siteCocsTable(), QStringLiteral("SITEKEY = ?"), {st.gCurSiteKey});
+        if (!rows)
+            return rows.error();
+        st.gRsSiteCocs = std::move(*rows);
+        return {};
     }
-    void constituentRowsSaved() override { ++fakeConstituents().savedCalls; }
+    void constituentRowsSaved() override
+    {
+        ++fakeConstituents().savedCalls;
+        markSaved();
+    }
 
 protected:
+    // Ends with the window's save, as the real window's load does: in the saved state.
     void formLoad() override
     {
+        markSaved();
         programState().gAnalysisFormsOpen = true;
         ++fakeConstituents().loads;
     }
     bool queryUnload() override { return askToCloseAnalysis(); }
+
+private:
+    // The saved state on the main window: Save off and Copy on unless the analysis information
+    // window holds unsaved edits; the run commands on when rows are stored.
+    void markSaved()
+    {
+        for (const char* name : {"cmdUpdateSiteCOCs", "cmdCancel"})
+            findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(false);
+        frmMain* main = frmMain::instance();
+        FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"));
+        if (!site || !site->findChild<QWidget*>(QStringLiteral("cmdUpdateSiteInfo"))->isEnabled()) {
+            main->cmdSave->setEnabled(false);
+            main->toolbarButton(3)->setEnabled(false);
+            main->cmdCopy->setEnabled(true);
+            main->toolbarButton(10)->setEnabled(true);
+        }
+        if (programState().gRsSiteCocs.recordCount() > 0) {
+            main->mnuRunAnalysis->setEnabled(true);
+            main->toolbarButton(18)->setEnabled(true);
+        }
+    }
 };
 
 // A result window: fills itself on load and offers its table for export.
@@ -244,6 +283,9 @@ void editSiteWindow()
 
 void editConstituentWindow()
 {
+    if (FormWindow* cocs = Forms::find(QStringLiteral("frmSiteCOCs")))
+        for (const char* name : {"cmdUpdateSiteCOCs", "cmdCancel"})
+            cocs->findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(true);
     markMainWindowEdited(true);
 }
 

@@ -3,55 +3,19 @@
 #include "core/temp_database.h"
 #include "data/analysis_file_v1.h"
 #include "data/analysis_file_v2.h"
+#include "ui/printers.h"
 #include "ui/scripted_services.h"
+#include "ui/title_script.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
-
 namespace {
-
-// Runs one scripted step each time the title prompt stands open, while the prompt's modal
-// loop runs.
-class TitleScript {
-public:
-    explicit TitleScript(std::deque<std::function<void(frmTitle*)>> steps) : m_steps(std::move(steps))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (m_steps.empty() || !frmTitle::isLoaded() || !frmTitle::get()->isVisible())
-                return;
-            auto step = std::move(m_steps.front());
-            m_steps.pop_front();
-            step(frmTitle::get());
-        });
-        m_timer.start(5);
-    }
-    ~TitleScript() { EXPECT_TRUE(m_steps.empty()) << m_steps.size() << " title prompt step(s) never ran"; }
-
-private:
-    std::deque<std::function<void(frmTitle*)>> m_steps;
-    QTimer m_timer;
-};
-
-void type(frmTitle* f, const QString& text)
-{
-    f->txtTitle->clear();
-    QTest::keyClicks(f->txtTitle, text);
-}
-
-void finish(frmTitle* f, const QString& text)
-{
-    type(f, text);
-    QTest::mouseClick(f->cmdOK, Qt::LeftButton);
-}
 
 void unloadNow()
 {
@@ -85,7 +49,7 @@ TEST_F(TitlePrompt, FinishedHidesAndKeepsTheText)
     frmTitle* f = frmTitle::get();
     TitleScript script({
         [](frmTitle* t) { QTest::mouseClick(t->cmdOK, Qt::LeftButton); },   // empty: stays open
-        [](frmTitle* t) { finish(t, "My analysis"); },
+        [](frmTitle* t) { finishTitle(t, "My analysis"); },
     });
     f->exec();
     EXPECT_FALSE(frmTitle::ImportCancelled);
@@ -103,7 +67,7 @@ TEST_F(TitlePrompt, CancelAsksFirst)
     bool stillOpenAfterNo = false;
     TitleScript script({
         [&](frmTitle* t) {
-            type(t, "kept");
+            typeTitle(t, "kept");
             QTest::mouseClick(t->cmdCancel, Qt::LeftButton);
             stillOpenAfterNo = t->isVisible() && t->txtTitle->text() == "kept" && !frmTitle::ImportCancelled;
         },
@@ -123,7 +87,7 @@ TEST_F(TitlePrompt, EscapeAsksAsCancelDoes)
     frmTitle* f = frmTitle::get();
     TitleScript script({
         [](frmTitle* t) { QTest::keyClick(t->txtTitle, Qt::Key_Escape); },
-        [](frmTitle* t) { finish(t, "after escape"); },
+        [](frmTitle* t) { finishTitle(t, "after escape"); },
     });
     f->exec();
     EXPECT_FALSE(frmTitle::ImportCancelled);
@@ -134,7 +98,7 @@ TEST_F(TitlePrompt, CloseBoxGivesUpEvenWithAName)
 {
     frmTitle* f = frmTitle::get();
     TitleScript script({[](frmTitle* t) {
-        type(t, "typed");
+        typeTitle(t, "typed");
         t->close();
     }});
     f->exec();
@@ -161,7 +125,7 @@ TEST_F(TitlePrompt, AdapterShowsTheGivenTextsAndAnswers)
             caption = t->windowTitle();
             label = t->Label1->text();
             shownText = t->txtTitle->text();
-            finish(t, "Answer");
+            finishTitle(t, "Answer");
         },
         [](frmTitle* t) { t->close(); },
     });
@@ -189,10 +153,10 @@ TEST_F(TitlePrompt, VersionOneImportThroughTheDialogs)
     messages.expect("Name Conflict").expect("Chemical Not Found");
     QString refusedShownAgain;
     TitleScript script({
-        [](frmTitle* t) { finish(t, "taken"); },
+        [](frmTitle* t) { finishTitle(t, "taken"); },
         [&](frmTitle* t) {
             refusedShownAgain = t->txtTitle->text();
-            finish(t, "Fresh");
+            finishTitle(t, "Fresh");
         },
     });
     AnalysisFileDialogs ui;

@@ -2,33 +2,15 @@
 
 #include "core/temp_database.h"
 #include "fake_windows.h"
+#include "ui/command_state.h"
 #include "ui/main/frmMain.h"
+#include "ui/printers.h"
 #include "ui/scripted_services.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <map>
-#include <ostream>
-#include <string>
-
-// Readable failure output for texts.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
-// The enabled state of the main window's switched commands, by control name ("tb3" is toolbar
-// button 3).
-using CommandState = std::map<std::string, bool>;
-CommandState commandState(frmMain& window);
-// The state right after the load, Close or Delete: only New and Import (with Update Analyses).
-CommandState noAnalysisOpenState();
-// The state after New or Open.
-CommandState analysisOpenState();
-CommandState with(CommandState state, const CommandState& changes);
 
 // A program folder with an empty database, per-user settings in a temporary folder, the fake
 // input and result windows, and the main window as start-up shows it.

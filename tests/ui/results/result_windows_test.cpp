@@ -51,8 +51,8 @@ TEST_F(ForwardResultWindows, ShowsTheWindowsInTheRunsOrderCascadedBy330Twips)
         FormWindow* window = Forms::find(order[i]);
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(window->frame()->isVisible());
-        EXPECT_NEAR(window->leftTwips(), 330 * i, 15);
-        EXPECT_NEAR(window->topTwips(), 330 * i, 15);
+        EXPECT_NEAR(window->leftTwips(), 330 * (i + 2), 15);
+        EXPECT_NEAR(window->topTwips(), 330 * (i + 2), 15);
         const QImage shot = window->frame()->grab().toImage();
         ASSERT_FALSE(shot.isNull());
         EXPECT_TRUE(shot.save(QDir(folder).filePath(order[i] + ".png")));

@@ -137,7 +137,7 @@ TEST_F(AirDelistLevels, LeadReadsTheWindAndDispersionConstantsEvenForAnImpoundme
     const DelistingContext lf2 = testContext(testUnit(), windy);
     for (const DelistingContext& ctx : {lf2, testContext(testUnit("SI", 1e6), windy)}) {
         DelistResults out;
-        CalcAirDelistLevels(lead(), false, ctx.gWmuTypeDL == QLatin1String("LF"), ctx, windy, out);
+        CalcAirDelistLevels(leadChemical(), false, ctx.gWmuTypeDL == QLatin1String("LF"), ctx, windy, out);
         EXPECT_EQ(out.AIRCairsh, 0.0002);
         EXPECT_TRUE(RelNear(*out.AIRQpsh, 0.030425261706113815, kRel));
         EXPECT_EQ(out.AIRQp10sh, out.AIRQpsh);

@@ -78,7 +78,7 @@ DelistChemical inorganic()
     return m;
 }
 
-DelistChemical lead()
+DelistChemical leadChemical()
 {
     DelistChemical l;
     l.CHEMCAS = QStringLiteral("7439-92-1");

@@ -22,6 +22,6 @@ DelistChemical tolueneLike();
 // Noncarcinogen, inorganic, no inhalation value, not volatile.
 DelistChemical inorganic();
 // Lead without reference doses.
-DelistChemical lead();
+DelistChemical leadChemical();
 
 inline constexpr double kRel = 1e-5;   // relative tolerance of computed levels

@@ -128,7 +128,7 @@ TEST_F(DelistingRun, StoresTheComputedLevelsOfEveryColumnFromTheChemicalTable)
         fresh.insert(QStringLiteral("CONSTNTS"), constantsRow());
         fresh.insertAnalysis(7, QStringLiteral("Plant"), {}, {{"WMUTYPE", wmu}, {"FLOWRATE", 1e6}});
         fresh.state.gCurSiteKey = 7;
-        const DelistChemical chemicals[] = {benzeneLike(), tolueneLike(), inorganic(), lead()};
+        const DelistChemical chemicals[] = {benzeneLike(), tolueneLike(), inorganic(), leadChemical()};
         for (const DelistChemical& chem : chemicals) {
             QVariantMap values = propertiesOf(chem);
             values.insert(QStringLiteral("CHEMNAME"), QStringLiteral("%1 %2").arg(&chem - chemicals).arg(chem.CHEMCAS));

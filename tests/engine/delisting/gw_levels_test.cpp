@@ -117,7 +117,7 @@ TEST_F(GWDelistLevels, NoncarcinogenWithoutReferenceDoseAndLead)
                    &DelistResults::GWADULTCgsh, &DelistResults::GWMaxADULTsh, &DelistResults::GWMaxCHILDsh})
         EXPECT_FALSE(out.*m);
 
-    const DelistChemical pb = lead();
+    const DelistChemical pb = leadChemical();
     DelistResults leadOut;
     CalcGWDelistLevels(pb, false, ctx, c, daf20, curvesWithDaf20(pb.CHEMCAS), leadOut);
     EXPECT_TRUE(RelNear(*leadOut.GWINGsh, 0.015 * daf20.gH_WVDAF, kRel));

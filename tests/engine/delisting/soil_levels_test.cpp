@@ -36,7 +36,7 @@ TEST_F(SoilDelistLevels, CarcinogenNoncarcinogenAndLead)
     EXPECT_TRUE(RelNear(*non.SOILINGsh, 3946026.25, kRel));
 
     DelistResults pb;
-    CalcSoilDelistLevels(lead(), false, ctx, c, pb);
+    CalcSoilDelistLevels(leadChemical(), false, ctx, c, pb);
     EXPECT_EQ(pb.SOILINCsoilsh, 100.0);
     EXPECT_EQ(pb.SOILINCairsh, double(float(1.45 / 946.08)));
     EXPECT_TRUE(RelNear(*pb.SOILINGsh, 252257.390625, kRel));

@@ -117,8 +117,7 @@ Result<Computed> calculate(Connection& conn, const RunContext& previous, const W
     if (!dafs)
         return dafs.error();
 
-    IndoorAirRuns indoorAir;
-    RowRun run{c.ctx, *constants, *dafs, unit, indoorAir};
+    RowRun run{c.ctx, *constants, *dafs, unit, engineIndoorAirRuns()};
     Result<std::vector<ConstituentResults>> results = RunPathwayCalculations(run, inputs);
     if (!results)
         return results.error();
@@ -231,6 +230,12 @@ RunContext& engineRunContext()
 {
     static RunContext context;
     return context;
+}
+
+IndoorAirRuns& engineIndoorAirRuns()
+{
+    static IndoorAirRuns runs;
+    return runs;
 }
 
 RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer)

@@ -31,6 +31,9 @@ public:
     // 500 chemicals). CAS numbers match as in the database: exact text, ignoring the case of
     // ASCII letters.
     static Result<DafCurves> load(Connection& conn, const QStringList& casNumbers);
+    // The same for the CAS numbers of an analysis's SITECOCS rows, `casNumbers` (one query per
+    // table).
+    static Result<DafCurves> loadForAnalysis(Connection& conn, qint32 siteKey, const QStringList& casNumbers);
 
     bool isLoaded(const QString& cas) const;
 
@@ -50,6 +53,12 @@ private:
         std::array<TableCurves, 2> tables;
     };
     QHash<QString, Chemical> m_chemicals;   // by CAS number with ASCII letters in lower case
+
+    // Adds a chemical without rows; false when it is there already.
+    bool addChemical(const QString& cas);
+    // Adds the curves of one table (0 DAFs, 1 Cus_DAFs) from rows of [CAS Num] and the six
+    // concentration and DAF columns, ordered by [CAS Num] and then by rowid.
+    void addRows(int table, const QueryRows& rows);
 };
 
 // The receptor-well concentration for the leachate concentration `leachateConc`: the

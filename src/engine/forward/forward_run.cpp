@@ -94,7 +94,7 @@ struct Computed {
 // The run's calculations, in the order of the run: waste volume, exposure constants, targets,
 // the constituent loop, the limiting pathway, the groundwater delisting rows. Reads the
 // constants and the DAF curves; writes nothing.
-Result<Computed> calculate(Connection& conn, const RunContext& previous, const WasteUnit& unit,
+Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& previous, const WasteUnit& unit,
                            const std::vector<ConstituentRow>& rows)
 {
     Computed c{previous, {}, {}};
@@ -113,7 +113,7 @@ Result<Computed> calculate(Connection& conn, const RunContext& previous, const W
         inputs.push_back(row.in);
         cas << row.in.CHEMCAS;
     }
-    Result<DafCurves> dafs = DafCurves::load(conn, cas);
+    Result<DafCurves> dafs = DafCurves::loadForAnalysis(conn, siteKey, cas);
     if (!dafs)
         return dafs.error();
 
@@ -213,7 +213,7 @@ RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
     if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
         return refuse(state, observer, *r, true);
 
-    Result<Computed> computed = calculate(conn, engineRunContext(), *unit, *rows);
+    Result<Computed> computed = calculate(conn, key, engineRunContext(), *unit, *rows);
     if (!computed)
         return fail(state, observer, computed.error(), true);
     if (Status s = store(conn, key, *rows, *computed); !s)

@@ -85,8 +85,16 @@ std::vector<DafPoint> curveOf(std::span<const RowFields> rows, int concColumn, i
     return points;
 }
 
-const QString kColumns =
-    QStringLiteral("[CAS Num],[LFconc],[DAFLF_CARC],[DAFLF_NON],[SIconc],[DAFSI_CARC],[DAFSI_NON]");
+// The columns of a query for the landfill columns, the impoundment columns or both.
+QString columnsOf(bool landfill, bool impoundment)
+{
+    QString columns = QStringLiteral("[CAS Num]");
+    if (landfill)
+        columns += QStringLiteral(",[LFconc],[DAFLF_CARC],[DAFLF_NON]");
+    if (impoundment)
+        columns += QStringLiteral(",[SIconc],[DAFSI_CARC],[DAFSI_NON]");
+    return columns;
+}
 
 // One row as the lookups read it: concentration c and DAF D (single), effective DAF
 // E = single(D × scale), well concentration w = c / E (double).
@@ -212,18 +220,21 @@ Result<DafCurves> DafCurves::load(Connection& conn, const QStringList& casNumber
             const QString marks = QStringList(chunk.size(), QStringLiteral("?")).join(QLatin1Char(','));
             Result<QueryRows> rows = conn.select(
                 QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN (%3) ORDER BY [CAS Num], rowid")
-                    .arg(kColumns, QLatin1String(kTables[t]), marks),
+                    .arg(columnsOf(true, true), QLatin1String(kTables[t]), marks),
                 QVariantList(chunk.begin(), chunk.end()));
             if (!rows)
                 return rows.error();
-            curves.addRows(t, *rows);
+            curves.addRows(t, *rows, true, true);
         }
     }
     return curves;
 }
 
-Result<DafCurves> DafCurves::loadForAnalysis(Connection& conn, qint32 siteKey, const QStringList& casNumbers)
+Result<DafCurves> DafCurves::loadForAnalysis(Connection& conn, qint32 siteKey, const QStringList& casNumbers,
+                                             const QString& unitType)
 {
+    const bool landfill = unitType != QLatin1String("SI");
+    const bool impoundment = unitType != QLatin1String("LF");
     DafCurves curves;
     for (const QString& cas : casNumbers)
         curves.addChemical(cas);
@@ -231,11 +242,11 @@ Result<DafCurves> DafCurves::loadForAnalysis(Connection& conn, qint32 siteKey, c
         Result<QueryRows> rows = conn.select(
             QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN "
                            "(SELECT ifnull(CHEMCAS, '') FROM SITECOCS WHERE SITEKEY = ?) ORDER BY [CAS Num], rowid")
-                .arg(kColumns, QLatin1String(kTables[t])),
+                .arg(columnsOf(landfill, impoundment), QLatin1String(kTables[t])),
             {siteKey});
         if (!rows)
             return rows.error();
-        curves.addRows(t, *rows);
+        curves.addRows(t, *rows, landfill, impoundment);
     }
     return curves;
 }
@@ -249,7 +260,7 @@ bool DafCurves::addChemical(const QString& cas)
     return true;
 }
 
-void DafCurves::addRows(int table, const QueryRows& rows)
+void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool impoundment)
 {
     std::vector<RowFields> chemical;
     QString key;
@@ -257,10 +268,14 @@ void DafCurves::addRows(int table, const QueryRows& rows)
         if (chemical.empty())
             return;
         TableCurves& c = m_chemicals[key].tables[table];
-        c[0] = curveOf(chemical, kLfConc, kLfCarc);
-        c[1] = curveOf(chemical, kLfConc, kLfNon);
-        c[2] = curveOf(chemical, kSiConc, kSiCarc);
-        c[3] = curveOf(chemical, kSiConc, kSiNon);
+        if (landfill) {
+            c[0] = curveOf(chemical, kLfConc, kLfCarc);
+            c[1] = curveOf(chemical, kLfConc, kLfNon);
+        }
+        if (impoundment) {
+            c[2] = curveOf(chemical, kSiConc, kSiCarc);
+            c[3] = curveOf(chemical, kSiConc, kSiNon);
+        }
         chemical.clear();
     };
     for (const QVector<QVariant>& r : rows.rows) {
@@ -270,8 +285,9 @@ void DafCurves::addRows(int table, const QueryRows& rows)
             key = std::move(rowKey);
         }
         RowFields fields;
-        for (int i = 0; i < 6; ++i)
-            fields[i] = fieldOf(r[i + 1]);
+        int column = 1;
+        for (int i = landfill ? 0 : 3; i < (impoundment ? 6 : 3); ++i)
+            fields[i] = fieldOf(r[column++]);
         chemical.push_back(fields);
     }
     store();

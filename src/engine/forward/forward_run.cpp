@@ -113,7 +113,7 @@ Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& p
         inputs.push_back(row.in);
         cas << row.in.CHEMCAS;
     }
-    Result<DafCurves> dafs = DafCurves::loadForAnalysis(conn, siteKey, cas);
+    Result<DafCurves> dafs = DafCurves::loadForAnalysis(conn, siteKey, cas, unit.WMUTYPE);
     if (!dafs)
         return dafs.error();
 

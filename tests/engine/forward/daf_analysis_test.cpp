@@ -41,24 +41,36 @@ TEST(DafCurvesOfAnAnalysis, AreThoseOfItsCasNumbers)
     addDafRow(db, QStringLiteral("7440-39-3"), 2, 20, QStringLiteral("Cus_DAFs"));
     addDafRow(db, QStringLiteral("71-43-2"), 3, 33, QStringLiteral("Cus_DAFs"));
 
-    const Result<DafCurves> byKey = DafCurves::loadForAnalysis(db.conn(), 1, cas);
-    ASSERT_TRUE(byKey.ok());
     const DafCurves byCas = loadCurves(db, cas);
-    for (const QString& c : cas) {
-        EXPECT_TRUE(byKey->isLoaded(c)) << qPrintable(c);
-        for (const char* unit : {"LF", "SI"})
-            for (const char* chemClass : {"CARC", "NON"})
-                for (const bool custom : {false, true}) {
-                    const auto& curve = byKey->curve(c, QLatin1String(unit), QLatin1String(chemClass), custom);
-                    EXPECT_TRUE(sameCurve(curve, byCas.curve(c, QLatin1String(unit), QLatin1String(chemClass), custom)))
-                        << qPrintable(c) << " " << unit << " " << chemClass << " " << custom;
-                }
+    // The unit type of the run and the unit types of the lookups that it makes.
+    const std::pair<const char*, QStringList> runs[] = {
+        {"LF", {"LF"}}, {"SI", {"SI"}}, {"si", {"LF", "si"}}, {"", {"LF", "SI"}}};
+    for (const auto& [runType, lookupTypes] : runs) {
+        const Result<DafCurves> byKey = DafCurves::loadForAnalysis(db.conn(), 1, cas, QLatin1String(runType));
+        ASSERT_TRUE(byKey.ok());
+        for (const QString& c : cas) {
+            EXPECT_TRUE(byKey->isLoaded(c)) << qPrintable(c);
+            for (const QString& unit : lookupTypes)
+                for (const char* chemClass : {"CARC", "NON"})
+                    for (const bool custom : {false, true}) {
+                        const QLatin1String cls(chemClass);
+                        EXPECT_TRUE(sameCurve(byKey->curve(c, unit, cls, custom), byCas.curve(c, unit, cls, custom)))
+                            << runType << " " << qPrintable(c) << " " << qPrintable(unit) << " " << chemClass << " "
+                            << custom;
+                    }
+        }
+        EXPECT_FALSE(byKey->isLoaded(QStringLiteral("50-00-0"))) << "another analysis's chemical";
     }
-    EXPECT_EQ(byKey->curve(QStringLiteral("71-43-2"), QStringLiteral("LF"), QStringLiteral("NON"), false).size(), 3u);
-    EXPECT_EQ(byKey->curve(QStringLiteral("ABC-1"), QStringLiteral("LF"), QStringLiteral("NON"), false).size(), 2u);
-    EXPECT_EQ(byKey->curve(QString(), QStringLiteral("LF"), QStringLiteral("NON"), false).size(), 1u)
+
+    const Result<DafCurves> landfill = DafCurves::loadForAnalysis(db.conn(), 1, cas, QStringLiteral("LF"));
+    const QString lf = QStringLiteral("LF");
+    const QString non = QStringLiteral("NON");
+    EXPECT_EQ(landfill->curve(QStringLiteral("71-43-2"), lf, non, false).size(), 3u);
+    EXPECT_EQ(landfill->curve(QStringLiteral("ABC-1"), lf, non, false).size(), 2u);
+    EXPECT_EQ(landfill->curve(QString(), lf, non, false).size(), 1u)
         << "an empty CAS number matches the rows of an empty one";
-    EXPECT_FALSE(byKey->isLoaded(QStringLiteral("50-00-0"))) << "another analysis's chemical";
+    EXPECT_TRUE(landfill->curve(QStringLiteral("71-43-2"), QStringLiteral("SI"), non, false).empty())
+        << "the impoundment columns are not read for a landfill";
 }
 
 } // namespace

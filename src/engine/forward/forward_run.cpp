@@ -129,18 +129,16 @@ Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& p
 
 const QString kEmptyGwDelisting = QStringLiteral("DELETE FROM GWDelisting WHERE SITEKEY = ?");
 
-// The run's one transaction: the analysis's GWDelisting rows replaced, every constituent row's
-// result fields written.
+// The run's one transaction: every constituent row's result fields written, the analysis's
+// GWDelisting rows replaced.
 Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& rows, const Computed& c)
 {
     Transaction tx(conn);
     if (!tx.started())
         return tx.started();
-    if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)
-        return r.error();
     if (Status s = writeForwardResults(conn, rows, c.results); !s)
         return s;
-    if (Status s = writeGWDelisting(conn, key, rows, c.delisting); !s)
+    if (Status s = replaceGWDelisting(conn, key, rows, c.delisting); !s)
         return s;
     return tx.commit();
 }

@@ -340,8 +340,14 @@ void storeRun(const Lanes& L, std::size_t lane, IndoorAirRun& run)
 
 void runIndoorAirBatch(std::span<const IndoorAirInput> inputs, std::span<IndoorAirRun> runs)
 {
-    auto shortcut = std::make_unique<Lanes>();
-    auto full = std::make_unique<Lanes>();
+    // Each set of lanes made when its first run comes.
+    std::unique_ptr<Lanes> shortcut;
+    std::unique_ptr<Lanes> full;
+    auto lanes = [](std::unique_ptr<Lanes>& l) -> Lanes& {
+        if (!l)
+            l = std::make_unique_for_overwrite<Lanes>();
+        return *l;
+    };
     auto runFull = [&] {
         runLanes<true>(*full);
         for (std::size_t i = 0; i < full->n; ++i)
@@ -349,7 +355,7 @@ void runIndoorAirBatch(std::span<const IndoorAirInput> inputs, std::span<IndoorA
         full->n = 0;
     };
     auto addFull = [&](const Coefficients& c, std::size_t index) {
-        full->add(c, index);
+        lanes(full).add(c, index);
         if (full->n == kLanes)
             runFull();
     };
@@ -375,13 +381,13 @@ void runIndoorAirBatch(std::span<const IndoorAirInput> inputs, std::span<IndoorA
             addFull(c, i);
             continue;
         }
-        shortcut->add(c, i);
+        lanes(shortcut).add(c, i);
         if (shortcut->n == kLanes)
             runShortcut();
     }
-    if (shortcut->n > 0)
+    if (shortcut && shortcut->n > 0)
         runShortcut();
-    if (full->n > 0)
+    if (full && full->n > 0)
         runFull();
 }
 
@@ -425,7 +431,8 @@ void IndoorAirRuns::computeAhead(std::span<const IndoorAirInput> inputs)
         }
     }
     std::vector<IndoorAirRun> computed(fresh.size());
-    runIndoorAirBatch(fresh, computed);
+    if (!fresh.empty())
+        runIndoorAirBatch(fresh, computed);
     for (std::size_t i = 0; i < fresh.size(); ++i)
         runs[fresh[i]] = computed[i];
     m_runs = std::move(runs);

@@ -62,27 +62,36 @@ Field fieldOf(const QVariant& v)
 // The fields of one row after [CAS Num].
 using RowFields = std::array<Field, 6>;
 
-// The curve of one concentration and one DAF column over the rows of one chemical in one table
-// (in rowid order), ordered by the concentration as SQLite's ORDER BY does: NULL first, then
-// numbers, then anything else; ties keep rowid order.
-std::vector<DafPoint> curveOf(std::span<const RowFields> rows, int concColumn, int dafColumn)
+// The carcinogen and noncarcinogen curves of one unit type over the rows of one chemical in one
+// table (in rowid order): the rows ordered by the unit type's concentration as SQLite's ORDER BY
+// does (NULL first, then numbers, then anything else; ties keep rowid order), each with its DAF.
+void curvesOf(std::span<const RowFields> rows, int concColumn, int carcColumn, int nonColumn,
+              std::vector<DafPoint>& carc, std::vector<DafPoint>& non)
 {
-    std::vector<const RowFields*> ordered;
-    ordered.reserve(rows.size());
-    for (const RowFields& r : rows)
-        ordered.push_back(&r);
-    std::stable_sort(ordered.begin(), ordered.end(), [concColumn](const RowFields* a, const RowFields* b) {
-        const Field& x = (*a)[concColumn - 1];
-        const Field& y = (*b)[concColumn - 1];
+    auto before = [concColumn](const RowFields& a, const RowFields& b) {
+        const Field& x = a[concColumn - 1];
+        const Field& y = b[concColumn - 1];
         if (x.rank != y.rank)
             return x.rank < y.rank;
         return x.rank == 1 && x.number < y.number;
-    });
-    std::vector<DafPoint> points;
-    points.reserve(rows.size());
-    for (const RowFields* r : ordered)
-        points.push_back({(*r)[concColumn - 1].single, (*r)[dafColumn - 1].single});
-    return points;
+    };
+    // A stable insertion sort: a chemical has a few rows.
+    std::vector<const RowFields*> ordered;
+    ordered.reserve(rows.size());
+    for (const RowFields& r : rows) {
+        auto at = ordered.end();
+        while (at != ordered.begin() && before(r, **(at - 1)))
+            --at;
+        ordered.insert(at, &r);
+    }
+    carc.clear();
+    non.clear();
+    carc.reserve(rows.size());
+    non.reserve(rows.size());
+    for (const RowFields* r : ordered) {
+        carc.push_back({(*r)[concColumn - 1].single, (*r)[carcColumn - 1].single});
+        non.push_back({(*r)[concColumn - 1].single, (*r)[nonColumn - 1].single});
+    }
 }
 
 // The columns of a query for the landfill columns, the impoundment columns or both.
@@ -268,14 +277,10 @@ void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool im
         if (chemical.empty())
             return;
         TableCurves& c = m_chemicals[key].tables[table];
-        if (landfill) {
-            c[0] = curveOf(chemical, kLfConc, kLfCarc);
-            c[1] = curveOf(chemical, kLfConc, kLfNon);
-        }
-        if (impoundment) {
-            c[2] = curveOf(chemical, kSiConc, kSiCarc);
-            c[3] = curveOf(chemical, kSiConc, kSiNon);
-        }
+        if (landfill)
+            curvesOf(chemical, kLfConc, kLfCarc, kLfNon, c[0], c[1]);
+        if (impoundment)
+            curvesOf(chemical, kSiConc, kSiCarc, kSiNon, c[2], c[3]);
         chemical.clear();
     };
     for (const QVector<QVariant>& r : rows.rows) {

@@ -21,8 +21,6 @@ bool isUpperAscii(QChar ch)
 // The key of a CAS number: SQLite's NOCASE folds ASCII letters only.
 QString casKey(const QString& cas)
 {
-    if (std::none_of(cas.begin(), cas.end(), isUpperAscii))
-        return cas;
     QString key = cas;
     for (QChar& ch : key)
         if (isUpperAscii(ch))
@@ -262,10 +260,9 @@ Result<DafCurves> DafCurves::loadForAnalysis(Connection& conn, qint32 siteKey, c
 
 bool DafCurves::addChemical(const QString& cas)
 {
-    const QString key = casKey(cas);
-    if (m_chemicals.contains(key))
+    if (isLoaded(cas))
         return false;
-    m_chemicals.insert(key, Chemical{});
+    m_chemicals.insert(casKey(cas), Chemical{});
     return true;
 }
 
@@ -298,16 +295,24 @@ void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool im
     store();
 }
 
+QHash<QString, DafCurves::Chemical>::const_iterator DafCurves::find(const QString& cas) const
+{
+    // A CAS number without capitals is its own key: most are digits and dashes.
+    if (std::none_of(cas.begin(), cas.end(), isUpperAscii))
+        return m_chemicals.constFind(cas);
+    return m_chemicals.constFind(casKey(cas));
+}
+
 bool DafCurves::isLoaded(const QString& cas) const
 {
-    return m_chemicals.contains(casKey(cas));
+    return find(cas) != m_chemicals.constEnd();
 }
 
 const std::vector<DafPoint>& DafCurves::curve(const QString& cas, const QString& unitType, const QString& chemClass,
                                               bool useCustom) const
 {
     static const std::vector<DafPoint> kNone;
-    const auto it = m_chemicals.constFind(casKey(cas));
+    const auto it = find(cas);
     if (it == m_chemicals.constEnd())
         return kNone;
     return it->tables[useCustom ? 1 : 0][curveIndex(unitType, chemClass)];

@@ -57,6 +57,7 @@ private:
     };
     QHash<QString, Chemical> m_chemicals;   // by CAS number with ASCII letters in lower case
 
+    QHash<QString, Chemical>::const_iterator find(const QString& cas) const;
     // Adds a chemical without rows; false when it is there already.
     bool addChemical(const QString& cas);
     // Adds the curves of one table (0 DAFs, 1 Cus_DAFs) from rows of [CAS Num] and the three

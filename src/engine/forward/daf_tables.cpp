@@ -10,7 +10,7 @@ namespace {
 constexpr int kChunk = 500;
 const char* const kTables[2] = {"DAFs", "Cus_DAFs"};
 
-// Columns of the load query after [CAS Num].
+// The fields of a row after [CAS Num]: the landfill columns, then the impoundment columns.
 enum Column { kLfConc = 1, kLfCarc, kLfNon, kSiConc, kSiCarc, kSiNon };
 
 bool isUpperAscii(QChar ch)

@@ -87,8 +87,8 @@ struct Coefficients {
     double limitS = kNoLimit, limitB = kNoLimit, limitH = kNoLimit;
     double capS = 0, capB = 0, capH = 0;
     // A compartment whose water is off releases nothing, and its release can be left out of
-    // its step as long as the terms that multiply the water stay finite: they do while every
-    // compartment's concentration stays within `bound` of 0.
+    // its step as long as the terms that multiply the water stay finite: they do while the
+    // concentrations of the compartments whose release is left out stay within `bound` of 0.
     bool shortcut = false;
     double bound = 0;
 
@@ -160,11 +160,8 @@ struct Pair {
         const __m128d above = _mm_cmpgt_pd(test.v, limit.v);
         return {_mm_or_pd(_mm_and_pd(above, cap.v), _mm_andnot_pd(above, a.v))};
     }
-    // reach > |a| ? reach : |a|, so not-a-number when |a| is
-    friend Pair farthest(Pair reach, Pair a)
-    {
-        return {_mm_max_pd(reach.v, _mm_andnot_pd(_mm_set1_pd(-0.0), a.v))};
-    }
+    // |a|
+    friend Pair abs(Pair a) { return {_mm_andnot_pd(_mm_set1_pd(-0.0), a.v)}; }
 };
 #else
 struct Pair {
@@ -190,10 +187,7 @@ struct Pair {
     {
         return {{test.v[0] > limit.v[0] ? cap.v[0] : a.v[0], test.v[1] > limit.v[1] ? cap.v[1] : a.v[1]}};
     }
-    friend Pair farthest(Pair reach, Pair a)
-    {
-        return each(reach, a, [](double r, double x) { return r > std::fabs(x) ? r : std::fabs(x); });
-    }
+    friend Pair abs(Pair a) { return each(a, a, [](double x, double) { return std::fabs(x); }); }
 };
 #endif
 
@@ -208,8 +202,8 @@ struct Lanes {
     alignas(16) std::array<double, kLanes> HdCw, water, showerOn, showerOff, bathroomK, houseK, limitS, limitB,
         limitH, capS, capB, capH, bound;
     alignas(16) std::array<double, kLanes> Cs, Cb, Ch, SS, SB, SH;
-    // The largest |C| of a compartment whose release a step left out. Not a number once one
-    // was: a compartment that holds one passes it on to the others and keeps it.
+    // The sum of |C| over the compartments whose release a step left out, at every step: not
+    // below any of them, and not a number or infinite once one was.
     alignas(16) std::array<double, kLanes> reach;
     std::array<std::size_t, kLanes> input;
 
@@ -288,11 +282,11 @@ void stepLanes(Lanes& L, bool showerWindow, bool bathroomWindow, bool houseWindo
         if constexpr (!AllReleases) {
             Pair reach = Pair::load(&L.reach[i]);
             if constexpr (!shower)
-                reach = farthest(reach, Cs);
+                reach = reach + abs(Cs);
             if constexpr (!bathroom)
-                reach = farthest(reach, Cb);
+                reach = reach + abs(Cb);
             if constexpr (!house)
-                reach = farthest(reach, Ch);
+                reach = reach + abs(Ch);
             reach.store(&L.reach[i]);
         }
         const Pair nextCs = Cs + toShower / Pair::all(kShowerVol);

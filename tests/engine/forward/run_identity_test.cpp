@@ -185,8 +185,9 @@ TEST_F(RunIdentityTest, StoredResultsOfALandfillAndAnImpoundmentRun)
     return ::testing::AssertionFailure() << std::hexfloat << actual << " instead of " << e;
 }
 
-// Released amounts capped at equilibrium or not, a huge Henry's law constant, and inputs that
-// give negative, vanishing or not-a-number averages.
+// Released amounts capped at equilibrium or not, a huge Henry's law constant, inputs that give
+// negative, vanishing or not-a-number averages, and runs whose concentrations grow without
+// bound.
 TEST(IndoorAirIdentity, AveragesOfSingleRuns)
 {
     const struct {
@@ -205,6 +206,8 @@ TEST(IndoorAirIdentity, AveragesOfSingleRuns)
         {{1e300, 0.00001, 0.08, 1e10}, 0x4192f9160baadfa7, 0x417956a05387b3a9, 0x412e63ed71897aea},
         {{0.01, -0.00001, 0.08, 1}, 0x7ff8000000000000, 0xfff8000000000000, 0xfff8000000000000},
         {{0.01, 1e200, 1e-200, 1}, 0, 0, 0},
+        {{-1e-5, 1e-5, 1.0, 1}, 0x428264776c2cf1f6, 0x429108930f1dc617, 0x42318d69ec8c37ff},
+        {{-2e-5, 1e-5, 0.5, 3}, 0x411f8bae6fdfb28f, 0x4122f381a5612f01, 0x40c36d0e5c59d7a9},
     };
     std::vector<IndoorAirInput> inputs;
     for (const auto& c : cases) {

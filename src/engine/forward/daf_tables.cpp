@@ -18,9 +18,17 @@ bool isUpperAscii(QChar ch)
     return ch >= QLatin1Char('A') && ch <= QLatin1Char('Z');
 }
 
-// The key of a CAS number: SQLite's NOCASE folds ASCII letters only.
+bool hasUpperAscii(const QString& s)
+{
+    return std::any_of(s.begin(), s.end(), isUpperAscii);
+}
+
+// The key of a CAS number: SQLite's NOCASE folds ASCII letters only. Most CAS numbers are
+// digits and dashes, their own key.
 QString casKey(const QString& cas)
 {
+    if (!hasUpperAscii(cas))
+        return cas;
     QString key = cas;
     for (QChar& ch : key)
         if (isUpperAscii(ch))
@@ -297,10 +305,7 @@ void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool im
 
 QHash<QString, DafCurves::Chemical>::const_iterator DafCurves::find(const QString& cas) const
 {
-    // A CAS number without capitals is its own key: most are digits and dashes.
-    if (std::none_of(cas.begin(), cas.end(), isUpperAscii))
-        return m_chemicals.constFind(cas);
-    return m_chemicals.constFind(casKey(cas));
+    return hasUpperAscii(cas) ? m_chemicals.constFind(casKey(cas)) : m_chemicals.constFind(cas);
 }
 
 bool DafCurves::isLoaded(const QString& cas) const

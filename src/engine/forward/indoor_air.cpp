@@ -244,7 +244,8 @@ private:
 // release is ±0 while the factors multiplying the water are finite; a compartment's
 // concentration only ever has a step's change added to it from +0, so it is never −0, and
 // neither is the sum of exchange terms that the release would be added to; x + ±0 = x for any x
-// other than −0. A run whose reach ends beyond its bound is computed again with every release.
+// other than −0. A run whose concentrations left out sum beyond its bound is computed again
+// with every release.
 template <Use U, bool AllReleases>
 void stepLanes(Lanes& L, bool showerWindow, bool bathroomWindow, bool houseWindow)
 {

@@ -8,19 +8,16 @@
 // One constituent row as the forward run computes it: the inputs are read once before the
 // pathway steps, the results are written once after them.
 
-// The inputs of a SITECOCS row. A NULL number reads as 0, as every formula takes it; the one
-// NULL that changes an outcome, ECOCHRON's, is kept as a flag.
+// The inputs of a SITECOCS row that the formulas read. A NULL number reads as 0, as every
+// formula takes it; the one NULL that changes an outcome, ECOCHRON's, is kept as a flag.
 struct ConstituentInputs {
     QString CHEMCAS;
     QString CHEMNAME;
     QString CARCNON;   // "Carcinogen" or "Noncarcinogen"
     double TCLPCONC = 0;
-    bool DLTCLP = false;
     double TOTCONC = 0;
-    bool DLTOTAL = false;
-    double MCL = 0, CSFO = 0, CSFI = 0, ORDO = 0, ORDI = 0, BCF = 0, SOILSAT = 0, TC = 0, HENRY = 0, DIFFW = 0,
-           DIFFA = 0, SOL = 0, DAFLF = 0, DAFSI = 0, TSTAR = 0, K = 0, TAU = 0, B = 0, ORGANIC = 0, BAF = 0,
-           ECOCHRON = 0, MW = 0, VAPORP = 0, KSW = 0, LOGKOW = 0;
+    double MCL = 0, CSFO = 0, CSFI = 0, ORDO = 0, ORDI = 0, BCF = 0, HENRY = 0, DIFFW = 0, DIFFA = 0, TSTAR = 0,
+           K = 0, TAU = 0, B = 0, ORGANIC = 0, BAF = 0, ECOCHRON = 0, MW = 0, VAPORP = 0, KSW = 0, LOGKOW = 0;
     bool ECOCHRONIsNull = false;
 };
 

@@ -15,29 +15,18 @@ struct NumberInput {
 };
 
 const NumberInput kNumbers[] = {
-    {"TCLPCONC", &In::TCLPCONC}, {"TOTCONC", &In::TOTCONC}, {"MCL", &In::MCL},         {"CSFO", &In::CSFO},
-    {"CSFI", &In::CSFI},         {"ORDO", &In::ORDO},       {"ORDI", &In::ORDI},       {"BCF", &In::BCF},
-    {"SOILSAT", &In::SOILSAT},   {"TC", &In::TC},           {"HENRY", &In::HENRY},     {"DIFFW", &In::DIFFW},
-    {"DIFFA", &In::DIFFA},       {"SOL", &In::SOL},         {"DAFLF", &In::DAFLF},     {"DAFSI", &In::DAFSI},
-    {"TSTAR", &In::TSTAR},       {"K", &In::K},             {"TAU", &In::TAU},         {"B", &In::B},
-    {"ORGANIC", &In::ORGANIC},   {"BAF", &In::BAF},         {"ECOCHRON", &In::ECOCHRON}, {"MW", &In::MW},
-    {"VAPORP", &In::VAPORP},     {"KSW", &In::KSW},         {"LOGKOW", &In::LOGKOW},
+    {"TCLPCONC", &In::TCLPCONC}, {"TOTCONC", &In::TOTCONC}, {"MCL", &In::MCL},     {"CSFO", &In::CSFO},
+    {"CSFI", &In::CSFI},         {"ORDO", &In::ORDO},       {"ORDI", &In::ORDI},   {"BCF", &In::BCF},
+    {"HENRY", &In::HENRY},       {"DIFFW", &In::DIFFW},     {"DIFFA", &In::DIFFA}, {"TSTAR", &In::TSTAR},
+    {"K", &In::K},               {"TAU", &In::TAU},         {"B", &In::B},         {"ORGANIC", &In::ORGANIC},
+    {"BAF", &In::BAF},           {"ECOCHRON", &In::ECOCHRON}, {"MW", &In::MW},     {"VAPORP", &In::VAPORP},
+    {"KSW", &In::KSW},           {"LOGKOW", &In::LOGKOW},
 };
 
 Error fieldError(const ConstituentInputs& in, const QString& field, const QString& why)
 {
     return Error{kErrCalculation,
                  QStringLiteral("The field %1 of the constituent %2 %3.").arg(field, constituentLabel(in), why)};
-}
-
-// The value a result field stores, or nullopt when it is not finite.
-std::optional<QVariant> storable(const std::optional<double>& v)
-{
-    if (!v)
-        return QVariant();
-    if (!std::isfinite(*v))
-        return std::nullopt;
-    return QVariant(*v);
 }
 
 } // namespace
@@ -49,13 +38,15 @@ QString constituentLabel(const ConstituentInputs& in)
 
 Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32 siteKey)
 {
-    QStringList columns = {QStringLiteral("CHEMCAS"), QStringLiteral("CHEMNAME"), QStringLiteral("CARCNON"),
-                           QStringLiteral("DLTCLP"), QStringLiteral("DLTOTAL")};
-    for (const NumberInput& n : kNumbers)
-        columns << QString::fromLatin1(n.name);
-    Result<QueryRows> rows = conn.select(
-        QStringLiteral("SELECT rowid, %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid").arg(columns.join(u',')),
-        {siteKey});
+    static const QString sql = [] {
+        QStringList columns = {QStringLiteral("rowid"), QStringLiteral("CHEMCAS"), QStringLiteral("CHEMNAME"),
+                               QStringLiteral("CARCNON")};
+        for (const NumberInput& n : kNumbers)
+            columns << QString::fromLatin1(n.name);
+        return QStringLiteral("SELECT %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid").arg(columns.join(u','));
+    }();
+    constexpr int kFirstNumber = 4;
+    Result<QueryRows> rows = conn.select(sql, {siteKey});
     if (!rows)
         return rows.error();
 
@@ -68,10 +59,8 @@ Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32
         in.CHEMCAS = r[1].toString();
         in.CHEMNAME = r[2].toString();
         in.CARCNON = r[3].toString();
-        in.DLTCLP = FieldNumber(r[4]).value_or(0) != 0;
-        in.DLTOTAL = FieldNumber(r[5]).value_or(0) != 0;
         for (size_t i = 0; i < std::size(kNumbers); ++i) {
-            const QVariant& v = r[int(i) + 6];
+            const QVariant& v = r[int(i) + kFirstNumber];
             if (!v.isValid()) {
                 if (kNumbers[i].member == &In::ECOCHRON)
                     in.ECOCHRONIsNull = true;
@@ -90,54 +79,89 @@ Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32
 Status writeForwardResults(Connection& conn, std::span<const ConstituentRow> rows,
                            std::span<const ConstituentResults> results)
 {
+    // The result fields in the table's order; no member for LMTPTHTO, the text.
     struct Column {
         QString name;
-        std::optional<double> ConstituentResults::*member = nullptr;   // null: LMTPTHTO
+        std::optional<double> ConstituentResults::*member = nullptr;
     };
-    std::vector<Column> cols;
-    QStringList sets;
-    for (const QString& name : forwardResultFields()) {
-        Column c{name};
-        for (const NumericResultField& f : numericResultFields())
-            if (name == QLatin1String(f.name))
-                c.member = f.member;
-        cols.push_back(c);
-        sets << name + QStringLiteral(" = ?");
-    }
-    Result<Statement> update =
-        conn.prepare(QStringLiteral("UPDATE SITECOCS SET %1 WHERE rowid = ?").arg(sets.join(u',')));
+    static const std::vector<Column> columns = [] {
+        std::vector<Column> cols;
+        for (const QString& name : forwardResultFields()) {
+            Column c{name};
+            for (const NumericResultField& f : numericResultFields())
+                if (name == QLatin1String(f.name))
+                    c.member = f.member;
+            cols.push_back(c);
+        }
+        return cols;
+    }();
+    static const QString sql = [] {
+        QStringList sets;
+        for (const Column& c : columns)
+            sets << c.name + QStringLiteral(" = ?");
+        return QStringLiteral("UPDATE SITECOCS SET %1 WHERE rowid = ?").arg(sets.join(u','));
+    }();
+    Result<Statement> update = conn.prepare(sql);
     if (!update)
         return update.error();
 
-    QVariantList params;
+    QVariantList params(qsizetype(columns.size()) + 1);
     for (size_t i = 0; i < rows.size(); ++i) {
         const ConstituentResults& r = results[i];
-        params.clear();
-        for (const Column& c : cols) {
+        qsizetype p = 0;
+        for (const Column& c : columns) {
             if (!c.member) {
-                params << (r.LMTPTHTO ? QVariant(*r.LMTPTHTO) : QVariant());
+                params[p++] = r.LMTPTHTO ? QVariant(*r.LMTPTHTO) : QVariant();
                 continue;
             }
-            const std::optional<QVariant> v = storable(r.*c.member);
-            if (!v)
+            const std::optional<double>& v = r.*c.member;
+            if (v && !std::isfinite(*v))
                 return fieldError(rows[i].in, c.name, QStringLiteral("came out as a value that is not a finite number"));
-            params << *v;
+            params[p++] = v ? QVariant(*v) : QVariant();
         }
-        params << rows[i].rowid;
+        params[p] = rows[i].rowid;
         if (Status s = update->exec(params); !s)
             return s;
     }
     return {};
 }
 
-Status writeGWDelisting(Connection& conn, qint32 siteKey, std::span<const ConstituentRow> rows,
-                        std::span<const GWDelistingRow> delisting)
+Status replaceGWDelisting(Connection& conn, qint32 siteKey, std::span<const ConstituentRow> rows,
+                          std::span<const GWDelistingRow> delisting)
 {
-    Result<Statement> insert = conn.prepare(QStringLiteral(
-        "INSERT INTO GWDelisting (ChemCas, GWDL, GWMaxAConcen, GWDAF, DAF_SF, GWLimitingPathway, GWIngetion, "
-        "GWInhalation, GWAdultDermalAbsorption, GWChildDermalAbsorption, SITEKEY) VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
-    if (!insert)
-        return insert.error();
+    const QString numbers = QStringLiteral("GWDL, GWMaxAConcen, GWDAF, DAF_SF, GWLimitingPathway, GWIngetion, "
+                                           "GWInhalation, GWAdultDermalAbsorption, GWChildDermalAbsorption");
+    Result<QueryRows> kept = conn.select(
+        QStringLiteral("SELECT rowid, ChemCas FROM GWDelisting WHERE SITEKEY = ? ORDER BY rowid"), {siteKey});
+    if (!kept)
+        return kept.error();
+    const size_t keep = std::min(kept->rows.size(), delisting.size());
+    if (keep < kept->rows.size()) {
+        Result<int> r = conn.exec(QStringLiteral("DELETE FROM GWDelisting WHERE SITEKEY = ? AND rowid >= ?"),
+                                  {siteKey, kept->rows[keep][0]});
+        if (!r)
+            return r.error();
+    }
+    // A row keeps its CAS number when it is the same, so that the index on it stays as it is.
+    Result<Statement> update = conn.prepare(
+        QStringLiteral("UPDATE GWDelisting SET (%1, ChemCas) = (?,?,?,?,?,?,?,?,?,?) WHERE rowid = ?").arg(numbers));
+    if (!update)
+        return update.error();
+    Result<Statement> updateNumbers = conn.prepare(
+        QStringLiteral("UPDATE GWDelisting SET (%1) = (?,?,?,?,?,?,?,?,?) WHERE rowid = ?").arg(numbers));
+    if (!updateNumbers)
+        return updateNumbers.error();
+    std::optional<Statement> insert;
+    if (keep < delisting.size()) {
+        Result<Statement> s = conn.prepare(
+            QStringLiteral("INSERT INTO GWDelisting (%1, ChemCas, SITEKEY) VALUES (?,?,?,?,?,?,?,?,?,?,?)")
+                .arg(numbers));
+        if (!s)
+            return s.error();
+        insert.emplace(std::move(*s));
+    }
+
+    QVariantList params;
     for (size_t i = 0; i < delisting.size(); ++i) {
         const GWDelistingRow& g = delisting[i];
         const std::pair<const char*, double> numbers[] = {
@@ -154,11 +178,22 @@ Status writeGWDelisting(Connection& conn, qint32 siteKey, std::span<const Consti
             if (!std::isfinite(value))
                 return fieldError(rows[i].in, QString::fromLatin1(name),
                                   QStringLiteral("came out as a value that is not a finite number"));
-        const QVariantList params = {g.ChemCas,        g.GWDL,         g.GWMaxAConcen,
-                                     g.GWDAF,          double(g.DAF_SF), g.GWLimitingPathway,
-                                     g.GWIngetion,     g.GWInhalation, g.GWAdultDermalAbsorption,
-                                     g.GWChildDermalAbsorption, siteKey};
-        if (Status s = insert->exec(params); !s)
+        params = {g.GWDL,         g.GWMaxAConcen, g.GWDAF,
+                  double(g.DAF_SF), g.GWLimitingPathway, g.GWIngetion,
+                  g.GWInhalation, g.GWAdultDermalAbsorption, g.GWChildDermalAbsorption};
+        Statement* statement = nullptr;
+        if (i >= keep) {
+            params << g.ChemCas << siteKey;
+            statement = &*insert;
+        } else if (const QVariant& stored = kept->rows[i][1];
+                   stored.isValid() && !g.ChemCas.isNull() && stored.toString() == g.ChemCas) {
+            params << kept->rows[i][0];
+            statement = &*updateNumbers;
+        } else {
+            params << g.ChemCas << kept->rows[i][0];
+            statement = &*update;
+        }
+        if (Status s = statement->exec(params); !s)
             return s;
     }
     return {};

@@ -17,8 +17,8 @@ struct ConstituentRow {
 // "Name (CAS)" of a constituent, as failure descriptions name it.
 QString constituentLabel(const ConstituentInputs& in);
 
-// The SITECOCS rows of an analysis in rowid order. Fails, naming the constituent and the field,
-// when a number field holds text.
+// The SITECOCS rows of an analysis in rowid order, with the fields the formulas read. Fails,
+// naming the constituent and the field, when one of those number fields holds text.
 Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32 siteKey);
 
 // Writes all 54 result fields of every row by rowid (an unset field as NULL) with one prepared
@@ -27,6 +27,8 @@ Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32
 Status writeForwardResults(Connection& conn, std::span<const ConstituentRow> rows,
                            std::span<const ConstituentResults> results);
 
-// Appends the GWDelisting rows of an analysis, one per constituent row, with the same rule.
-Status writeGWDelisting(Connection& conn, qint32 siteKey, std::span<const ConstituentRow> rows,
-                        std::span<const GWDelistingRow> delisting);
+// Replaces the GWDelisting rows of an analysis by `delisting`, one per constituent row, in
+// order, with the same rule: the rows there are rewritten in place in rowid order, those beyond
+// are deleted, those missing appended. Rows written before a failure stay written.
+Status replaceGWDelisting(Connection& conn, qint32 siteKey, std::span<const ConstituentRow> rows,
+                          std::span<const GWDelistingRow> delisting);

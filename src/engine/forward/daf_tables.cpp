@@ -3,21 +3,35 @@
 #include "engine/forward/engine_numbers.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
 constexpr int kChunk = 500;
 const char* const kTables[2] = {"DAFs", "Cus_DAFs"};
 
-// Columns of the load query after [CAS Num].
+// The fields of a row after [CAS Num]: the landfill columns, then the impoundment columns.
 enum Column { kLfConc = 1, kLfCarc, kLfNon, kSiConc, kSiCarc, kSiNon };
 
-// The key of a CAS number: SQLite's NOCASE folds ASCII letters only.
+bool isUpperAscii(QChar ch)
+{
+    return ch >= QLatin1Char('A') && ch <= QLatin1Char('Z');
+}
+
+bool hasUpperAscii(const QString& s)
+{
+    return std::any_of(s.begin(), s.end(), isUpperAscii);
+}
+
+// The key of a CAS number: SQLite's NOCASE folds ASCII letters only. Most CAS numbers are
+// digits and dashes, their own key.
 QString casKey(const QString& cas)
 {
+    if (!hasUpperAscii(cas))
+        return cas;
     QString key = cas;
     for (QChar& ch : key)
-        if (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z'))
+        if (isUpperAscii(ch))
             ch = QChar(ch.unicode() + ('a' - 'A'));
     return key;
 }
@@ -29,56 +43,72 @@ int curveIndex(const QString& unitType, const QString& chemClass)
     return (landfill ? 0 : 2) + (carc ? 0 : 1);
 }
 
-std::optional<float> singleOf(const QVariant& v)
+// One field of a row: its place in SQLite's ORDER BY (0 NULL, 1 a number, 2 anything else), the
+// number, and its value in single precision (nullopt: NULL or not a single-precision number).
+struct Field {
+    int rank = 0;
+    double number = 0;
+    std::optional<float> single;
+};
+
+Field fieldOf(const QVariant& v)
 {
+    Field f;
+    if (!v.isValid())
+        return f;
     const std::optional<double> number = FieldNumber(v);
-    return number ? ToSingle(*number) : std::nullopt;
-}
-
-// The rows of one chemical in one table, in rowid order, sorted by one concentration column as
-// SQLite's ORDER BY does: NULL first, then numbers, then anything else; ties keep rowid order.
-std::vector<const QVector<QVariant>*> orderedBy(std::vector<const QVector<QVariant>*> rows, int column)
-{
-    auto rank = [column](const QVector<QVariant>* r) {
-        const QVariant& v = (*r)[column];
-        return !v.isValid() ? 0 : FieldNumber(v) ? 1 : 2;
-    };
-    std::stable_sort(rows.begin(), rows.end(), [&](const QVector<QVariant>* a, const QVector<QVariant>* b) {
-        const int ra = rank(a);
-        const int rb = rank(b);
-        if (ra != rb)
-            return ra < rb;
-        return ra == 1 && *FieldNumber((*a)[column]) < *FieldNumber((*b)[column]);
-    });
-    return rows;
-}
-
-std::vector<DafPoint> curveOf(const std::vector<const QVector<QVariant>*>& rows, int concColumn, int dafColumn)
-{
-    std::vector<DafPoint> points;
-    points.reserve(rows.size());
-    for (const QVector<QVariant>* r : orderedBy(rows, concColumn))
-        points.push_back({singleOf((*r)[concColumn]), singleOf((*r)[dafColumn])});
-    return points;
-}
-
-// Every row of one table for the given CAS numbers, in rowid order within each query.
-Result<std::vector<QueryRows>> selectRows(Connection& conn, const QString& table, const QStringList& cas)
-{
-    std::vector<QueryRows> results;
-    for (qsizetype from = 0; from < cas.size(); from += kChunk) {
-        const QStringList chunk = cas.mid(from, kChunk);
-        const QString marks = QStringList(chunk.size(), QStringLiteral("?")).join(QLatin1Char(','));
-        Result<QueryRows> rows = conn.select(
-            QStringLiteral("SELECT [CAS Num],[LFconc],[DAFLF_CARC],[DAFLF_NON],[SIconc],[DAFSI_CARC],[DAFSI_NON] "
-                           "FROM %1 WHERE [CAS Num] IN (%2) ORDER BY rowid")
-                .arg(table, marks),
-            QVariantList(chunk.begin(), chunk.end()));
-        if (!rows)
-            return rows.error();
-        results.push_back(std::move(*rows));
+    f.rank = number ? 1 : 2;
+    if (number) {
+        f.number = *number;
+        f.single = ToSingle(*number);
     }
-    return results;
+    return f;
+}
+
+// The fields of one row after [CAS Num].
+using RowFields = std::array<Field, 6>;
+
+// The carcinogen and noncarcinogen curves of one unit type over the rows of one chemical in one
+// table (in rowid order): the rows ordered by the unit type's concentration as SQLite's ORDER BY
+// does (NULL first, then numbers, then anything else; ties keep rowid order), each with its DAF.
+void curvesOf(std::span<const RowFields> rows, int concColumn, int carcColumn, int nonColumn,
+              std::vector<DafPoint>& carc, std::vector<DafPoint>& non)
+{
+    auto before = [concColumn](const RowFields& a, const RowFields& b) {
+        const Field& x = a[concColumn - 1];
+        const Field& y = b[concColumn - 1];
+        if (x.rank != y.rank)
+            return x.rank < y.rank;
+        return x.rank == 1 && x.number < y.number;
+    };
+    // A stable insertion sort: a chemical has a few rows.
+    std::vector<const RowFields*> ordered;
+    ordered.reserve(rows.size());
+    for (const RowFields& r : rows) {
+        auto at = ordered.end();
+        while (at != ordered.begin() && before(r, **(at - 1)))
+            --at;
+        ordered.insert(at, &r);
+    }
+    carc.clear();
+    non.clear();
+    carc.reserve(rows.size());
+    non.reserve(rows.size());
+    for (const RowFields* r : ordered) {
+        carc.push_back({(*r)[concColumn - 1].single, (*r)[carcColumn - 1].single});
+        non.push_back({(*r)[concColumn - 1].single, (*r)[nonColumn - 1].single});
+    }
+}
+
+// The columns of a query for the landfill columns, the impoundment columns or both.
+QString columnsOf(bool landfill, bool impoundment)
+{
+    QString columns = QStringLiteral("[CAS Num]");
+    if (landfill)
+        columns += QStringLiteral(",[LFconc],[DAFLF_CARC],[DAFLF_NON]");
+    if (impoundment)
+        columns += QStringLiteral(",[SIconc],[DAFSI_CARC],[DAFSI_NON]");
+    return columns;
 }
 
 // One row as the lookups read it: concentration c and DAF D (single), effective DAF
@@ -195,43 +225,99 @@ Result<DafCurves> DafCurves::load(Connection& conn, const QStringList& casNumber
 {
     DafCurves curves;
     QStringList wanted;
-    for (const QString& cas : casNumbers) {
-        const QString key = casKey(cas);
-        if (!curves.m_chemicals.contains(key)) {
-            curves.m_chemicals.insert(key, Chemical{});
+    for (const QString& cas : casNumbers)
+        if (curves.addChemical(cas))
             wanted << (cas.isNull() ? QStringLiteral("") : cas);
-        }
-    }
 
     for (int t = 0; t < 2; ++t) {
-        Result<std::vector<QueryRows>> results = selectRows(conn, QLatin1String(kTables[t]), wanted);
-        if (!results)
-            return results.error();
-        QHash<QString, std::vector<const QVector<QVariant>*>> byChemical;
-        for (const QueryRows& result : *results)
-            for (const QVector<QVariant>& row : result.rows)
-                byChemical[casKey(row[0].toString())].push_back(&row);
-        for (auto it = byChemical.begin(); it != byChemical.end(); ++it) {
-            TableCurves& c = curves.m_chemicals[it.key()].tables[t];
-            c[0] = curveOf(it.value(), kLfConc, kLfCarc);
-            c[1] = curveOf(it.value(), kLfConc, kLfNon);
-            c[2] = curveOf(it.value(), kSiConc, kSiCarc);
-            c[3] = curveOf(it.value(), kSiConc, kSiNon);
+        for (qsizetype from = 0; from < wanted.size(); from += kChunk) {
+            const QStringList chunk = wanted.mid(from, kChunk);
+            const QString marks = QStringList(chunk.size(), QStringLiteral("?")).join(QLatin1Char(','));
+            Result<QueryRows> rows = conn.select(
+                QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN (%3) ORDER BY [CAS Num], rowid")
+                    .arg(columnsOf(true, true), QLatin1String(kTables[t]), marks),
+                QVariantList(chunk.begin(), chunk.end()));
+            if (!rows)
+                return rows.error();
+            curves.addRows(t, *rows, true, true);
         }
     }
     return curves;
 }
 
+Result<DafCurves> DafCurves::loadForAnalysis(Connection& conn, qint32 siteKey, const QStringList& casNumbers,
+                                             const QString& unitType)
+{
+    const bool landfill = unitType != QLatin1String("SI");
+    const bool impoundment = unitType != QLatin1String("LF");
+    DafCurves curves;
+    for (const QString& cas : casNumbers)
+        curves.addChemical(cas);
+    for (int t = 0; t < 2; ++t) {
+        Result<QueryRows> rows = conn.select(
+            QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN "
+                           "(SELECT ifnull(CHEMCAS, '') FROM SITECOCS WHERE SITEKEY = ?) ORDER BY [CAS Num], rowid")
+                .arg(columnsOf(landfill, impoundment), QLatin1String(kTables[t])),
+            {siteKey});
+        if (!rows)
+            return rows.error();
+        curves.addRows(t, *rows, landfill, impoundment);
+    }
+    return curves;
+}
+
+bool DafCurves::addChemical(const QString& cas)
+{
+    if (isLoaded(cas))
+        return false;
+    m_chemicals.insert(casKey(cas), Chemical{});
+    return true;
+}
+
+void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool impoundment)
+{
+    std::vector<RowFields> chemical;
+    QString key;
+    auto store = [&] {
+        if (chemical.empty())
+            return;
+        TableCurves& c = m_chemicals[key].tables[table];
+        if (landfill)
+            curvesOf(chemical, kLfConc, kLfCarc, kLfNon, c[0], c[1]);
+        if (impoundment)
+            curvesOf(chemical, kSiConc, kSiCarc, kSiNon, c[2], c[3]);
+        chemical.clear();
+    };
+    for (const QVector<QVariant>& r : rows.rows) {
+        QString rowKey = casKey(r[0].toString());
+        if (rowKey != key) {
+            store();
+            key = std::move(rowKey);
+        }
+        RowFields fields;
+        int column = 1;
+        for (int i = landfill ? 0 : 3; i < (impoundment ? 6 : 3); ++i)
+            fields[i] = fieldOf(r[column++]);
+        chemical.push_back(fields);
+    }
+    store();
+}
+
+QHash<QString, DafCurves::Chemical>::const_iterator DafCurves::find(const QString& cas) const
+{
+    return hasUpperAscii(cas) ? m_chemicals.constFind(casKey(cas)) : m_chemicals.constFind(cas);
+}
+
 bool DafCurves::isLoaded(const QString& cas) const
 {
-    return m_chemicals.contains(casKey(cas));
+    return find(cas) != m_chemicals.constEnd();
 }
 
 const std::vector<DafPoint>& DafCurves::curve(const QString& cas, const QString& unitType, const QString& chemClass,
                                               bool useCustom) const
 {
     static const std::vector<DafPoint> kNone;
-    const auto it = m_chemicals.constFind(casKey(cas));
+    const auto it = find(cas);
     if (it == m_chemicals.constEnd())
         return kNone;
     return it->tables[useCustom ? 1 : 0][curveIndex(unitType, chemClass)];

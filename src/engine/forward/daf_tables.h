@@ -31,6 +31,12 @@ public:
     // 500 chemicals). CAS numbers match as in the database: exact text, ignoring the case of
     // ASCII letters.
     static Result<DafCurves> load(Connection& conn, const QStringList& casNumbers);
+    // The same for the CAS numbers of an analysis's SITECOCS rows, `casNumbers` (one query per
+    // table), with only the columns that the lookups of a run of the unit type `unitType` read:
+    // the landfill columns unless it is "SI", the impoundment columns unless it is "LF". The
+    // curves of the columns not read are empty.
+    static Result<DafCurves> loadForAnalysis(Connection& conn, qint32 siteKey, const QStringList& casNumbers,
+                                             const QString& unitType);
 
     bool isLoaded(const QString& cas) const;
 
@@ -50,6 +56,14 @@ private:
         std::array<TableCurves, 2> tables;
     };
     QHash<QString, Chemical> m_chemicals;   // by CAS number with ASCII letters in lower case
+
+    QHash<QString, Chemical>::const_iterator find(const QString& cas) const;
+    // Adds a chemical without rows; false when it is there already.
+    bool addChemical(const QString& cas);
+    // Adds the curves of one table (0 DAFs, 1 Cus_DAFs) from rows of [CAS Num] and the three
+    // landfill columns, the three impoundment columns or both, ordered by [CAS Num] and then by
+    // rowid.
+    void addRows(int table, const QueryRows& rows, bool landfill, bool impoundment);
 };
 
 // The receptor-well concentration for the leachate concentration `leachateConc`: the

@@ -2,6 +2,8 @@
 
 #include <QVariant>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 // Numbers as the engines read and keep them.
@@ -11,4 +13,9 @@ std::optional<double> FieldNumber(const QVariant& value);
 
 // `x` rounded to single precision; nullopt when `x` is not finite or lies beyond the single
 // range, where single-precision arithmetic overflows.
-std::optional<float> ToSingle(double x);
+inline std::optional<float> ToSingle(double x)
+{
+    if (!std::isfinite(x) || std::fabs(x) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return float(x);
+}

@@ -94,7 +94,7 @@ struct Computed {
 // The run's calculations, in the order of the run: waste volume, exposure constants, targets,
 // the constituent loop, the limiting pathway, the groundwater delisting rows. Reads the
 // constants and the DAF curves; writes nothing.
-Result<Computed> calculate(Connection& conn, const RunContext& previous, const WasteUnit& unit,
+Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& previous, const WasteUnit& unit,
                            const std::vector<ConstituentRow>& rows)
 {
     Computed c{previous, {}, {}};
@@ -113,12 +113,11 @@ Result<Computed> calculate(Connection& conn, const RunContext& previous, const W
         inputs.push_back(row.in);
         cas << row.in.CHEMCAS;
     }
-    Result<DafCurves> dafs = DafCurves::load(conn, cas);
+    Result<DafCurves> dafs = DafCurves::loadForAnalysis(conn, siteKey, cas, unit.WMUTYPE);
     if (!dafs)
         return dafs.error();
 
-    IndoorAirRuns indoorAir;
-    RowRun run{c.ctx, *constants, *dafs, unit, indoorAir};
+    RowRun run{c.ctx, *constants, *dafs, unit, engineIndoorAirRuns()};
     Result<std::vector<ConstituentResults>> results = RunPathwayCalculations(run, inputs);
     if (!results)
         return results.error();
@@ -130,18 +129,16 @@ Result<Computed> calculate(Connection& conn, const RunContext& previous, const W
 
 const QString kEmptyGwDelisting = QStringLiteral("DELETE FROM GWDelisting WHERE SITEKEY = ?");
 
-// The run's one transaction: the analysis's GWDelisting rows replaced, every constituent row's
-// result fields written.
+// The run's one transaction: every constituent row's result fields written, the analysis's
+// GWDelisting rows replaced.
 Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& rows, const Computed& c)
 {
     Transaction tx(conn);
     if (!tx.started())
         return tx.started();
-    if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)
-        return r.error();
     if (Status s = writeForwardResults(conn, rows, c.results); !s)
         return s;
-    if (Status s = writeGWDelisting(conn, key, rows, c.delisting); !s)
+    if (Status s = replaceGWDelisting(conn, key, rows, c.delisting); !s)
         return s;
     return tx.commit();
 }
@@ -214,7 +211,7 @@ RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
     if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
         return refuse(state, observer, *r, true);
 
-    Result<Computed> computed = calculate(conn, engineRunContext(), *unit, *rows);
+    Result<Computed> computed = calculate(conn, key, engineRunContext(), *unit, *rows);
     if (!computed)
         return fail(state, observer, computed.error(), true);
     if (Status s = store(conn, key, *rows, *computed); !s)
@@ -231,6 +228,12 @@ RunContext& engineRunContext()
 {
     static RunContext context;
     return context;
+}
+
+IndoorAirRuns& engineIndoorAirRuns()
+{
+    static IndoorAirRuns runs;
+    return runs;
 }
 
 RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/program_state.h"
+#include "engine/forward/indoor_air.h"
 #include "engine/forward/run_context.h"
 #include "engine/forward/run_observer.h"
 
@@ -22,3 +23,8 @@ RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer);
 // The engine's run context, one for the program's run: a forward run starts from it and, when
 // it succeeds, leaves its values in it for the result windows and the next run.
 RunContext& engineRunContext();
+
+// The indoor-air model's runs of the last forward run that reached its groundwater steps: the
+// next run takes those whose inputs are the same, bit for bit, instead of running the model
+// again.
+IndoorAirRuns& engineIndoorAirRuns();

@@ -53,13 +53,18 @@ std::optional<double> RunIndoorAirModel(int compartment, double henry, double di
 // computed when asked.
 class IndoorAirRuns {
 public:
+    // Keeps the runs of `inputs`, computing in one batch those not kept already; the runs of
+    // other inputs are dropped.
     void computeAhead(std::span<const IndoorAirInput> inputs);
     IndoorAirRun run(const IndoorAirInput& input) const;
     std::size_t computedAhead() const { return m_runs.size(); }
+    // The runs that the last computeAhead computed rather than kept.
+    std::size_t lastComputed() const { return m_computed; }
 
 private:
     struct Hash {
         std::size_t operator()(const IndoorAirInput& in) const;
     };
     std::unordered_map<IndoorAirInput, IndoorAirRun, Hash> m_runs;
+    std::size_t m_computed = 0;
 };

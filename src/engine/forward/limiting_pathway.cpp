@@ -56,14 +56,19 @@ size_t limitingField(const R& row, size_t side)
     return field;
 }
 
+void setLimiting(size_t field, R& row)
+{
+    row.LMTPTHTO = QString::fromLatin1(kFields[field].label);
+    row.LMTTOTAL = row.*kFields[field].member;
+}
+
 } // namespace
 
 void SetLimitingPathway(const QString& field, ConstituentResults& row)
 {
-    for (const PathwayField& f : kFields) {
-        if (field == QLatin1String(f.name)) {
-            row.LMTPTHTO = QString::fromLatin1(f.label);
-            row.LMTTOTAL = row.*f.member;
+    for (size_t i = 0; i < kFields.size(); ++i) {
+        if (field == QLatin1String(kFields[i].name)) {
+            setLimiting(i, row);
             return;
         }
     }
@@ -77,11 +82,11 @@ void FindLimitingPathway(std::span<ConstituentResults> rows)
         const std::optional<double>& h = row.*kFields[hazard].member;
         const std::optional<double>& r = row.*kFields[risk].member;
         if (positive(h) && positive(r))
-            SetLimitingPathway(QLatin1String(*h < *r ? kFields[hazard].name : kFields[risk].name), row);
+            setLimiting(*h < *r ? hazard : risk, row);
         else if (positive(r))
-            SetLimitingPathway(QLatin1String(kFields[risk].name), row);
+            setLimiting(risk, row);
         else if (positive(h))
-            SetLimitingPathway(QLatin1String(kFields[hazard].name), row);
+            setLimiting(hazard, row);
         else
             row.LMTPTHTO = QStringLiteral("Not Applicable");
     }

@@ -331,6 +331,27 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty
     EXPECT_EQ(gwRows(2), 1);
 }
 
+TEST_F(ForwardRunTest, TheIndoorAirRunsOfTheLastRunAreTakenWhenTheirInputsAreTheSame)
+{
+    addStandardSet();
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    const QueryRows first = results();
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    EXPECT_EQ(engineIndoorAirRuns().lastComputed(), 0u);
+    // The organic's carcinogen and noncarcinogen wells are one: the curves give both the same DAF.
+    EXPECT_EQ(engineIndoorAirRuns().computedAhead(), 1u);
+    EXPECT_EQ(results().rows, first.rows);
+
+    setCocs(QStringLiteral("TCLPCONC = 0.7 WHERE CHEMCAS = '71-43-2'"));
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    EXPECT_EQ(engineIndoorAirRuns().lastComputed(), 1u);
+    EXPECT_NE(results().rows, first.rows);
+    setCocs(QStringLiteral("TCLPCONC = 0.5 WHERE CHEMCAS = '71-43-2'"));
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    EXPECT_EQ(engineIndoorAirRuns().lastComputed(), 1u) << "only the last run's are kept";
+    EXPECT_EQ(results().rows, first.rows);
+}
+
 TEST_F(ForwardRunTest, ExposureConstantsAreReadAtEveryRun)
 {
     addStandardSet();

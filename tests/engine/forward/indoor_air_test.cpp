@@ -90,8 +90,14 @@ TEST(IndoorAir, BatchedRunsEqualSingleRuns)
 
     IndoorAirRuns runs;
     runs.computeAhead(inputs);
+    EXPECT_EQ(runs.lastComputed(), inputs.size());
     runs.computeAhead(inputs);
+    EXPECT_EQ(runs.lastComputed(), 0u) << "every run kept";
     EXPECT_EQ(runs.computedAhead(), inputs.size());
+    EXPECT_EQ(runs.run(inputs[5]).house, batch[5].house);
+    runs.computeAhead(std::span(inputs).subspan(4, 3));
+    EXPECT_EQ(runs.lastComputed(), 0u);
+    EXPECT_EQ(runs.computedAhead(), 3u) << "the runs of other inputs dropped";
     EXPECT_EQ(runs.run(inputs[5]).house, batch[5].house);
     const IndoorAirInput other{0.01, 0.00001, 0.08, 1};
     EXPECT_EQ(runs.run(other).shower, runIndoorAir(0.01, 0.00001, 0.08, 1).shower) << "computed when asked";

@@ -1,21 +1,10 @@
 #include "engine/delisting/delisting_levels.h"
+#include "engine/forward/engine_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr double kExposedFraction = 0.00410958904109589;   // 1.5 / 365 as stored
-const QString kLeadCas = QStringLiteral("7439-92-1");
-
-double single(double x)
-{
-    return double(float(x));
-}
-
-double capAt(double x, double cap)
-{
-    return x > cap ? cap : x;
-}
 
 // The columns of one branch.
 struct AirColumns {
@@ -50,14 +39,14 @@ void landfillVolatiles(std::optional<double>& column, bool IsCarc, double Qp, co
         column = 0.0;
         return;
     }
-    const double Csat = single(chem.VAPORP * chem.MW / single(double(c.T) * c.RGAS));
+    const double Csat = roundSingle(chem.VAPORP * chem.MW / roundSingle(double(c.T) * c.RGAS));
     const double porosity = std::pow(0.4, 10.0 / 3.0);
     const double acres = ctx.run.gUnitAreaAcres;
     const double level =
         IsCarc ? (0.4 * 0.4 * Qp * 0.1524 * 1000000) /
-                     (chem.DIFFA * 1000 * porosity * kExposedFraction * acres * 4047 * Csat)
+                     (chem.DIFFA * 1000 * porosity * kActiveAreaShare * acres * 4047 * Csat)
                : (0.4 * 0.4 * Qp * 0.1524) /
-                     (chem.DIFFA * 1000 * 0.0001 * 0.000001 * porosity * kExposedFraction * acres * 4047 * Csat);
+                     (chem.DIFFA * 1000 * 0.0001 * 0.000001 * porosity * kActiveAreaShare * acres * 4047 * Csat);
     column = StoredSingle(level).value_or(0.0);
 }
 
@@ -71,14 +60,14 @@ void impoundmentVolatiles(std::optional<double>& column, bool IsCarc, double Qp,
         return;
     }
     const RunContext& r = ctx.run;
-    const double U10 = single(5.44 / std::pow(0.7, 0.15));
-    const double kl = single(2.611E-07 * U10 * U10 * std::pow(chem.DIFFW / double(8.5E-06f), 2.0 / 3.0));
-    const double Sc = single(c.MUAIR / (double(c.RHOAIR) * chem.DIFFA));
-    const double de = single(std::pow(double(r.gUnitAreaM2) * 4 / 3.142, 0.5));
-    const double kg = single(std::pow(de, -0.11) * (std::pow(U10, 0.78) * 0.00482 * std::pow(Sc, -0.67)));
-    const double H = single(chem.HENRY / (double(c.T) * c.RGAS));
-    const double Kol = single(1 / (1 / (kg * H) + 1 / kl));
-    const double t = single(std::log(0.01) * r.gWasteVolM3 / (-Kol * r.gUnitAreaM2 * 86400));
+    const double U10 = roundSingle(5.44 / std::pow(0.7, 0.15));
+    const double kl = roundSingle(2.611E-07 * U10 * U10 * std::pow(chem.DIFFW / double(8.5E-06f), 2.0 / 3.0));
+    const double Sc = roundSingle(c.MUAIR / (double(c.RHOAIR) * chem.DIFFA));
+    const double de = roundSingle(std::pow(double(r.gUnitAreaM2) * 4 / 3.142, 0.5));
+    const double kg = roundSingle(std::pow(de, -0.11) * (std::pow(U10, 0.78) * 0.00482 * std::pow(Sc, -0.67)));
+    const double H = roundSingle(chem.HENRY / (double(c.T) * c.RGAS));
+    const double Kol = roundSingle(1 / (1 / (kg * H) + 1 / kl));
+    const double t = roundSingle(std::log(0.01) * r.gWasteVolM3 / (-Kol * r.gUnitAreaM2 * 86400));
     const double residence = double(r.gWasteVolM3) * 360 / ctx.gFlowRateDL;
     const double Frem = std::exp(-Kol * r.gUnitAreaAcres * 4046.8 * residence * 86400 / r.gWasteVolM3);
     const double D = IsCarc ? double(r.gWasteVolM3) * 1000 * Frem : Frem;
@@ -86,7 +75,7 @@ void impoundmentVolatiles(std::optional<double>& column, bool IsCarc, double Qp,
         column = 0.0;
         return;
     }
-    const double level = single(Qp * t * 86400) / D;
+    const double level = roundSingle(Qp * t * 86400) / D;
     column = std::isfinite(level) ? level : 0.0;
 }
 
@@ -119,7 +108,7 @@ void unitModels(AirColumns col, bool IsCarc, bool IsLandfill, double Cair, doubl
 DustEmissions AirDustEmissions(const DelistingContext& ctx, const ExposureConstants& c)
 {
     const RunContext& r = ctx.run;
-    const double Ax = double(r.gUnitAreaM2) * kExposedFraction;
+    const double Ax = double(r.gUnitAreaM2) * kActiveAreaShare;
     const double Ew = std::pow(4.0 / 5.445, 3) * (1 - double(c.V)) * 0.036 * c.F_X * Ax;
     const double Er = std::pow(c.W / 4.0, 0.5) *
                       (std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (c.KP10 * 1.7) * (c.SPEED / 48.0)) *
@@ -128,7 +117,8 @@ DustEmissions AirDustEmissions(const DelistingContext& ctx, const ExposureConsta
                        (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1.0 / 3.0)) * (c.KPL10 * 0.0009) * 1000 *
                        r.gWasteVolYd3 * 1.289) /
                       (8760 * ctx.ACTVLIFE);
-    return {float(capAt(single(Ew), 10)), float(capAt(single(Er), 10)), float(capAt(single(Eu), 10))};
+    return {float(std::min(roundSingle(Ew), 10.0)), float(std::min(roundSingle(Er), 10.0)),
+            float(std::min(roundSingle(Eu), 10.0))};
 }
 
 void CalcAirDelistLevels(const DelistChemical& chem, bool IsCarc, bool IsLandfill, const DelistingContext& ctx,
@@ -140,9 +130,9 @@ void CalcAirDelistLevels(const DelistChemical& chem, bool IsCarc, bool IsLandfil
             col.INHP = col.INHV = col.SI = col.Cair = col.Qp = col.Qp10 = 0.0;
             return;
         }
-        const double numerator = single(double(ctx.run.RISKFACT) * 365 * c.ATCARC);
-        const double Cair = single(numerator / (single(double(c.gInhFactorAdj) * 350) * chem.CSFI));
-        const double Qp = single(ctx.gDispSigma * Cair * 4.0 * ctx.gDispXSum / 0.30449999999999994);
+        const double numerator = roundSingle(double(ctx.run.RISKFACT) * 365 * c.ATCARC);
+        const double Cair = roundSingle(numerator / (roundSingle(double(c.gInhFactorAdj) * 350) * chem.CSFI));
+        const double Qp = roundSingle(ctx.gDispSigma * Cair * 4.0 * ctx.gDispXSum / 0.30449999999999994);
         unitModels(col, true, IsLandfill, Cair, Qp, chem, ctx, c);
         return;
     }
@@ -151,7 +141,7 @@ void CalcAirDelistLevels(const DelistChemical& chem, bool IsCarc, bool IsLandfil
     if (chem.ORDI == 0) {
         if (chem.CHEMCAS == kLeadCas) {
             // A fixed air concentration of 0.0002, dispersed with the wind term U and the factor F.
-            const double Qp = single(ctx.gDispSigma * 0.0002 * c.U * ctx.gDispXSum / (c.F * 2.03));
+            const double Qp = roundSingle(ctx.gDispSigma * 0.0002 * c.U * ctx.gDispXSum / (c.F * 2.03));
             const std::optional<double> qp = StoredSingle(Qp);
             col.Cair = 0.0002;
             if (qp) {
@@ -165,8 +155,8 @@ void CalcAirDelistLevels(const DelistChemical& chem, bool IsCarc, bool IsLandfil
         col.INHP = col.INHV = col.SI = col.Cair = col.Qp = col.Qp10 = 0.0;
         return;
     }
-    const double Cair = single(double(ctx.run.HQFACT) * chem.ORDI * single(double(c.CRAIR) / c.BWADULT) * 72 * 30 *
+    const double Cair = roundSingle(double(ctx.run.HQFACT) * chem.ORDI * roundSingle(double(c.CRAIR) / c.BWADULT) * 72 * 30 *
                                365 / 210000);
-    const double Qp = single(ctx.gDispSigma * Cair * 4.0 * ctx.gDispXSum / double(0.3045f));
+    const double Qp = roundSingle(ctx.gDispSigma * Cair * 4.0 * ctx.gDispXSum / double(0.3045f));
     unitModels(col, false, IsLandfill, Cair, Qp, chem, ctx, c);
 }

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kExposedFraction = 0.00410958904109589;   // 1.5 / 365 as stored
-
 // Rounds `x` into `member`, or names the value that single precision cannot hold.
 Status setSingle(float& member, double x, const char* name)
 {
@@ -33,7 +31,7 @@ Result<DelistingContext> SetDelistingContext(const WasteUnit& unit, const Exposu
     ctx.ACTVLIFE = unit.ACTVLIFE.value_or(0);
     ctx.gWmuTypeDL = unit.WMUTYPE;
 
-    const double side = std::sqrt(double(r.gUnitAreaM2) * kExposedFraction);
+    const double side = std::sqrt(double(r.gUnitAreaM2) * kActiveAreaShare);
     const double s = std::sin(std::atan(0.05));
     const Status steps[] = {
         setSingle(ctx.gFlowRateDL, unit.FLOWRATE.value_or(0), "gFlowRateDL"),
@@ -43,7 +41,7 @@ Result<DelistingContext> SetDelistingContext(const WasteUnit& unit, const Exposu
         setSingle(ctx.gDispSigma, double(c.A) * std::pow(double(ctx.gDispX), double(c.B)), "gDispSigma"),
         setSingle(ctx.gDispXv, std::pow(side / 2 / 68.26, 1 / 0.919), "gDispXv"),
         setSingle(ctx.gDispXSum, (double(ctx.gDispXv) + ctx.gDispX) * 1000, "gDispXSum"),
-        setSingle(ctx.gExposedAreaM2DL, double(r.gUnitAreaAcres) * kExposedFraction * 4047, "gExposedAreaM2DL"),
+        setSingle(ctx.gExposedAreaM2DL, double(r.gUnitAreaAcres) * kActiveAreaShare * 4047, "gExposedAreaM2DL"),
         setSingle(ctx.gLSFactor,
                   std::pow(std::sqrt(double(r.gUnitAreaAcres) * 43560.174) / 145.2, 0.5) *
                       (65.41 * s * s + 4.56 * s + 0.065),

@@ -1,15 +1,9 @@
 #include "engine/delisting/delisting_levels.h"
+#include "engine/forward/engine_numbers.h"
 
 #include <cmath>
 
 namespace {
-
-const QString kLeadCas = QStringLiteral("7439-92-1");
-
-double single(double x)
-{
-    return double(float(x));
-}
 
 struct ReceptorLevel {
     std::optional<double>& Cg;
@@ -50,8 +44,8 @@ void CalcGWDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisting
             out.GWCHILDCgsr = out.GWCHILDsr = out.GWINHCgsr = out.GWINHsr = 0.0;
             return;
         }
-        const double a = single(double(risk) * 365 * c.ATCARC);
-        const double b = single(double(c.IFWADJ) * c.EF);
+        const double a = roundSingle(double(risk) * 365 * c.ATCARC);
+        const double b = roundSingle(double(c.IFWADJ) * c.EF);
         const std::optional<double> Cg = StoredSingle(a / (chem.CSFO * b));
         if (Cg) {
             out.GWINGsr = double(InterpLeachateConc(curves, ctx.gDafScaleDL, scratch, chem.CHEMCAS, ctx.gWmuTypeDL,
@@ -67,7 +61,7 @@ void CalcGWDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisting
 
     if (chem.ORDO == 0) {
         if (chem.CHEMCAS == kLeadCas) {
-            out.GWINGsh = single(double(daf.gH_WVDAF) * 0.015);
+            out.GWINGsh = roundSingle(double(daf.gH_WVDAF) * 0.015);
             return;
         }
         out.GWADULTsh = out.GWCHILDsh = out.GWINGsh = 0.0;
@@ -94,20 +88,20 @@ void CalcGWDermalDelistLevels(const DelistChemical& chem, bool IsCarc, const Del
         out.GWMaxADULTsh = out.GWMaxCHILDsh = out.GWMaxADULTsr = out.GWMaxCHILDsr = 0.0;
         return;
     }
-    const double Kp = single(chem.K);
-    const double B = single(chem.B);
-    const double tau = single(chem.TAU);
+    const double Kp = roundSingle(chem.K);
+    const double B = roundSingle(chem.B);
+    const double tau = roundSingle(chem.TAU);
     const double risk = ctx.run.RISKFACT;
     const double hq = ctx.run.HQFACT;
 
     double daAdult = 0;
     double daChild = 0;
     if (IsCarc) {
-        daAdult = single(c.BWADULT * risk * 365 * c.ATCARC) / (chem.CSFO * single(double(c.EF) * c.ED) * 20000);
-        daChild = single(c.BWCHILD * risk * 365 * c.ATCARC) / (chem.CSFO * single(double(c.EDCHILD) * c.EF) * 7900);
+        daAdult = roundSingle(c.BWADULT * risk * 365 * c.ATCARC) / (chem.CSFO * roundSingle(double(c.EF) * c.ED) * 20000);
+        daChild = roundSingle(c.BWCHILD * risk * 365 * c.ATCARC) / (chem.CSFO * roundSingle(double(c.EDCHILD) * c.EF) * 7900);
     } else {
-        daAdult = hq * chem.ORDO * single(c.ATNON * 365.0 * c.BWADULT) / single(double(c.EF) * c.ED * 20000);
-        daChild = hq * chem.ORDO * single(c.ATCHILD * 365.0 * c.BWCHILD) / single(double(c.EDCHILD) * c.EF * 7900);
+        daAdult = hq * chem.ORDO * roundSingle(c.ATNON * 365.0 * c.BWADULT) / roundSingle(double(c.EF) * c.ED * 20000);
+        daChild = hq * chem.ORDO * roundSingle(c.ATCHILD * 365.0 * c.BWCHILD) / roundSingle(double(c.EDCHILD) * c.EF * 7900);
     }
 
     const double tAdult = c.TADULT;
@@ -118,9 +112,9 @@ void CalcGWDermalDelistLevels(const DelistChemical& chem, bool IsCarc, const Del
         cgChild = 1000 * daChild / (2 * Kp * std::sqrt(6 * tau * double(c.TCHILD) / 3.142));
     } else if (chem.ORGANIC != 0) {
         // Long exposure: one factor, formed with the adult's time, for adult and child.
-        const double lag = IsCarc ? single(2 * tau * (1 + 3 * B + 9 * B * B) / (1 + B))
-                                  : single(2 * tau * (1 + 3 * B + 3 * B * B) / ((1 + B) * (1 + B)));
-        const double F = single(Kp * (tAdult / (1 + B) + lag));
+        const double lag = IsCarc ? roundSingle(2 * tau * (1 + 3 * B + 9 * B * B) / (1 + B))
+                                  : roundSingle(2 * tau * (1 + 3 * B + 3 * B * B) / ((1 + B) * (1 + B)));
+        const double F = roundSingle(Kp * (tAdult / (1 + B) + lag));
         cgAdult = 1000 * daAdult / F;
         cgChild = 1000 * daChild / F;
     } else {

@@ -1,21 +1,10 @@
 #include "engine/delisting/delisting_levels.h"
+#include "engine/forward/engine_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr double kExposedFraction = 0.00410958904109589;   // 1.5 / 365 as stored
-const QString kLeadCas = QStringLiteral("7439-92-1");
-
-double single(double x)
-{
-    return double(float(x));
-}
-
-double capAt(double x, double cap)
-{
-    return x > cap ? cap : x;
-}
 
 // Stores the level for the soil concentration Cs and air concentration Ca, or 0 in the three
 // columns when a value is not finite.
@@ -23,7 +12,7 @@ void writeSoil(std::optional<double>& level, std::optional<double>& air, std::op
                double Ca, const DelistingContext& ctx, const ExposureConstants& c)
 {
     const DustEmissions e = SoilDustEmissions(ctx, c);
-    const double E = capAt(double(e.Ew) + e.Er + e.Eu, 30);
+    const double E = std::min(double(e.Ew) + e.Er + e.Eu, 30.0);
     const std::optional<double> l =
         StoredSingle((ctx.gDispSigma * Ca * c.U * ctx.gDispXSum * 1000) / (E * 2.03 * c.F / 3600));
     const std::optional<double> a = StoredSingle(Ca);
@@ -42,11 +31,12 @@ DustEmissions SoilDustEmissions(const DelistingContext& ctx, const ExposureConst
     const double Ew = 2 * 0.036 * (1 - double(c.V)) * std::pow(4 / 5.445, 3) * c.F_X * ctx.gExposedAreaM2DL;
     const double Er = 1.7 * c.KP30 * (c.S / 12.0) * (c.SPEED / 48.0) * std::pow(c.WEIGHT / 2.7, 0.7) *
                       std::pow(c.W / 4.0, 0.5) * ((365 - double(c.PRECIP)) / 365) *
-                      (ctx.VKT * std::sqrt(double(r.gUnitAreaM2) * kExposedFraction) / 1000) * (1000.0 / 24);
+                      (ctx.VKT * std::sqrt(double(r.gUnitAreaM2) * kActiveAreaShare) / 1000) * (1000.0 / 24);
     const double Eu = (0.0009 * c.KPL30 * (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5) /
                        (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1.0 / 3.0))) *
                       1000 * r.gWasteVolYd3 * 1.289 / (ctx.ACTVLIFE * 8760);
-    return {float(capAt(single(Ew), 30)), float(capAt(single(Er), 30)), float(capAt(single(Eu), 30))};
+    return {float(std::min(roundSingle(Ew), 30.0)), float(std::min(roundSingle(Er), 30.0)),
+            float(std::min(roundSingle(Eu), 30.0))};
 }
 
 void CalcSoilDelistLevels(const DelistChemical& chem, bool IsCarc, const DelistingContext& ctx,

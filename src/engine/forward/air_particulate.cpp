@@ -1,13 +1,11 @@
 #include "engine/forward/air_particulate.h"
 
+#include "engine/forward/engine_numbers.h"
 #include "engine/forward/air_volatile.h"
 
 #include <cmath>
 
 namespace {
-
-const QLatin1String kLead("7439-92-1");
-constexpr double kActiveAreaShare = 0.00410958904109589;   // the area worked in one day
 
 // The waste concentration whose particulate emission gives the allowable air concentration
 // `allowAirConc` at the receptor, with the back-calculation's dispersion and PM10 terms.
@@ -125,7 +123,7 @@ Status CalcAirPartLevels(RunContext& ctx, const ExposureConstants& c, const Cons
 Status CalcAirPartLevelsLead(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
                              ConstituentResults& out)
 {
-    if (in.CHEMCAS != kLead)
+    if (in.CHEMCAS != kLeadCas)
         return {};
     StepCheck step(in);
     ctx.gWindEmis10 = step.single(WindEmission10(ctx, c), "AIRINHPsr");

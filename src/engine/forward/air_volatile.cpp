@@ -1,12 +1,11 @@
 #include "engine/forward/air_volatile.h"
 
+#include "engine/forward/engine_numbers.h"
 #include "engine/forward/air_particulate.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double kActiveAreaShare = 0.00410958904109589;
 
 // The total waste concentration whose vapour flux through the cover gives the allowable air
 // concentration `allowAirConc`, with the back-calculation's dispersion terms.

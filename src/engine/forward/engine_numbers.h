@@ -19,3 +19,16 @@ inline std::optional<float> ToSingle(double x)
         return std::nullopt;
     return float(x);
 }
+
+// `x` rounded to single precision and kept as a double.
+inline double roundSingle(double x)
+{
+    return double(float(x));
+}
+
+// Lead, whose allowable levels are fixed rather than computed.
+inline const QString kLeadCas = QStringLiteral("7439-92-1");
+
+// The share of a landfill's area that is worked (uncovered) at a time, 1.5 / 365, as the
+// formulas hold it.
+constexpr double kActiveAreaShare = 0.00410958904109589;

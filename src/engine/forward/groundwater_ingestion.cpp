@@ -1,9 +1,9 @@
 #include "engine/forward/groundwater_ingestion.h"
 
+#include "engine/forward/engine_numbers.h"
 #include "engine/forward/groundwater_lookups.h"
 
 namespace {
-const QString kLead = QStringLiteral("7439-92-1");
 constexpr double kLeadWellConc = 0.015;
 } // namespace
 
@@ -30,7 +30,7 @@ void CalcGWIngLevels(const RunContext& ctx, const ExposureConstants& k, const Da
         out.GWMaxINGsr = 0;
     }
 
-    if (in.CHEMCAS == kLead) {
+    if (in.CHEMCAS == kLeadCas) {
         out.GWMaxINGsr = kLeadWellConc;
         out.GWINGsr = gwLeachateConc(ctx, dafs, in, in.CARCNON, float(kLeadWellConc));
     }

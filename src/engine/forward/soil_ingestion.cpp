@@ -1,11 +1,11 @@
 #include "engine/forward/soil_ingestion.h"
 
+#include "engine/forward/engine_numbers.h"
 #include "engine/forward/air_particulate.h"
 #include "engine/forward/nongw_values.h"
 
 namespace {
 
-const QLatin1String kLead("7439-92-1");
 constexpr double kSecondsPerYear = 31536000;   // 365 days
 
 // The total waste concentration whose PM30 dust, settled for a year, gives the allowable soil
@@ -57,7 +57,7 @@ Status CalcSoilIngLevels(RunContext& ctx, const ExposureConstants& c, const Cons
                  ATCHILD = c.ATCHILD, IFSADJ = c.IFSADJ;
 
     CalcPm30Emissions(ctx, c, step, "SOILINGsh");
-    if (in.CHEMCAS == kLead) {
+    if (in.CHEMCAS == kLeadCas) {
         // A fixed allowable soil concentration of 100, over a year of 365.2422 days.
         const float rate = step.single(100 / 31556925.975, "SOILINGsh");
         step.write(out.SOILINGsh, soilLevel(ctx, c, rate, step, "SOILINGsh"), "SOILINGsh");

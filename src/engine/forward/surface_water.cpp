@@ -1,5 +1,6 @@
 #include "engine/forward/surface_water.h"
 
+#include "engine/forward/engine_numbers.h"
 #include "engine/forward/nongw_values.h"
 
 #include <cmath>
@@ -37,7 +38,7 @@ Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const Constit
     ctx.gSedDeliveryRatio = step.single(std::pow(double(c.d), -0.22) * 0.77, "AMBCONC");
     ctx.gUnitSoilLoss = step.single(double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * 907.185 * ctx.gSedDeliveryRatio,
                                     "AMBCONC");
-    ctx.gSedimentLoad = step.single(double(ctx.gUnitSoilLoss) * acres * 0.00410958904109589, "AMBCONC");
+    ctx.gSedimentLoad = step.single(double(ctx.gUnitSoilLoss) * acres * kActiveAreaShare, "AMBCONC");
     // 3.4E+11 as the single-precision constant it always was.
     ctx.gSwFactor1 = step.single(double(ctx.gSedimentLoad) / 3300000000.0, "AMBCONC");
     ctx.gSwFactor2 = step.single(double(ctx.gSedimentLoad) / 340000014336.0, "AMBCONC");

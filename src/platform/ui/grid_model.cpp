@@ -1,24 +1,12 @@
 #include "platform/ui/grid_model.h"
 
+#include "platform/db/variant_number.h"
 #include "platform/text/number_format.h"
 #include "platform/ui/geometry.h"
 
 #include <QBrush>
 
 namespace {
-
-bool holdsNumber(const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool isTextEditor(CellEditor editor)
 {
@@ -200,7 +188,7 @@ void GridModel::styleRow(Row& row) const
 {
     GridRowStyle styling(row.cells);
     for (int c = 0; c < row.cells.size() && c < m_columns.size(); ++c)
-        if (m_columns[c].scientific && holdsNumber(row.cells[c].value))
+        if (m_columns[c].scientific && variantNumber(row.cells[c].value))
             styling.m_text[c] = formatScientific(row.cells[c].value.toDouble());
     if (m_styler)
         m_styler(styling);

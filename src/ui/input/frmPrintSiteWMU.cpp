@@ -1,6 +1,7 @@
 #include "ui/input/frmPrintSiteWMU.h"
 
 #include "data/program_state.h"
+#include "platform/db/variant_number.h"
 #include "platform/text/number_format.h"
 #include "platform/ui/message_box.h"
 #include "ui/input/table_window.h"
@@ -11,25 +12,13 @@ namespace {
 
 const QString kUnderLine = QStringLiteral("UnderLine");
 
-bool isNumeric(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // A stored value as text; a number in its general text form.
 QString shown(const QVariant& v)
 {
     if (!v.isValid() || v.isNull())
         return {};
-    return isNumeric(v) ? generalText(v.toDouble()) : v.toString();
+    const std::optional<double> n = variantNumber(v);
+    return n ? generalText(*n) : v.toString();
 }
 
 QString scientific(const QVariant& v)

@@ -27,8 +27,6 @@ const QString kConfirmDeleteText = QStringLiteral(
 const QString kSelectEntireRowText = QStringLiteral("You must highlight the entire row before deleting the chemical.");
 const QString kInvalidInputText = QStringLiteral(
     "You have entered an invalid character into this input field.  Please ensure that you have entered only numbers.");
-const QString kCloseAnalysisText =
-    QStringLiteral("Closing this screen will close this analysis.  Do you still want to continue?");
 
 // Design-time geometry, in twips.
 constexpr int kMargin = 120;
@@ -253,20 +251,7 @@ void frmSiteCOCs::layoutControls()
 
 bool frmSiteCOCs::queryUnload()
 {
-    ProgramState& state = programState();
-    if (!state.gAnalysisFormsOpen || state.gClosingAnalysis)
-        return true;
-    if (MsgBox(kCloseAnalysisText, vbYesNo, QStringLiteral("Close Analysis")) != vbYes)
-        return false;
-    state.gAnalysisFormsOpen = false;
-    if (frmMain* main = frmMain::instance()) {
-        if (main->cmdSave->isEnabled()
-            && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes"))
-                   == vbYes)
-            main->SaveCurAnalysis();
-        main->CloseCurAnalysis();
-    }
-    return true;
+    return frmMain::inputWindowQueryUnload();
 }
 
 // ---- Chemical lists ---------------------------------------------------------------------

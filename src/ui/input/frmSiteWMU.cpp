@@ -543,22 +543,7 @@ void frmSiteWMU::cmdNext_Click()
 
 bool frmSiteWMU::queryUnload()
 {
-    ProgramState& st = programState();
-    if (!st.gAnalysisFormsOpen || st.gClosingAnalysis)
-        return true;
-    if (MsgBox(QStringLiteral("Closing this screen will close this analysis.  Do you still want to continue?"), vbYesNo,
-               QStringLiteral("Close Analysis"))
-        != vbYes)
-        return false;
-    st.gAnalysisFormsOpen = false;
-    if (frmMain* main = frmMain::instance()) {
-        if (main->cmdSave->isEnabled()
-            && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes"))
-                   == vbYes)
-            main->SaveCurAnalysis();
-        main->CloseCurAnalysis();
-    }
-    return true;
+    return frmMain::inputWindowQueryUnload();
 }
 
 // ---- Loading ----------------------------------------------------------------------------

@@ -154,6 +154,26 @@ frmMain* frmMain::instance()
     return g_instance;
 }
 
+bool frmMain::inputWindowQueryUnload()
+{
+    ProgramState& state = programState();
+    if (!state.gAnalysisFormsOpen || state.gClosingAnalysis)
+        return true;
+    if (MsgBox(QStringLiteral("Closing this screen will close this analysis.  Do you still want to continue?"), vbYesNo,
+               QStringLiteral("Close Analysis"))
+        != vbYes)
+        return false;
+    state.gAnalysisFormsOpen = false;
+    if (frmMain* main = instance()) {
+        if (main->cmdSave->isEnabled()
+            && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes"))
+                   == vbYes)
+            main->SaveCurAnalysis();
+        main->CloseCurAnalysis();
+    }
+    return true;
+}
+
 void frmMain::buildPane()
 {
     Picture1 = new QWidget(this);

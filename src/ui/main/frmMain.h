@@ -42,6 +42,10 @@ public:
     // Saves and closes the open analysis, as the input windows' close questions ask.
     void SaveCurAnalysis();
     void CloseCurAnalysis();
+    // An input window's close request: unless the main window is closing the analysis itself,
+    // asks whether to close the analysis (and whether to save it) and closes it. False when the
+    // user keeps the window open.
+    static bool inputWindowQueryUnload();
 
     // The analysis tree as the importers and Update Analyses use it: adds one analysis's nine
     // nodes at the end (false when its key is listed already) and rebuilds the whole tree from

@@ -2,6 +2,7 @@
 // one to four DAF rows each), against the floor: inserting the same 5,000 DelistCOCS rows of
 // all columns with one prepared statement in one transaction.
 
+#include "bench_support.h"
 #include "core/temp_database.h"
 
 #include "engine/delisting/delisting_run.h"
@@ -91,18 +92,6 @@ void BM_InsertFloor(benchmark::State& st)
 BENCHMARK(BM_DelistingRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(11);
 BENCHMARK(BM_InsertFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(11);
 
-class Collect : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                medianSeconds[r.run_name.function_name] = r.GetAdjustedRealTime() / 1e3;
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medianSeconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -132,10 +121,10 @@ int main(int argc, char** argv)
     args.insert(args.begin() + 1, interleave);
     int count = int(args.size());
     benchmark::Initialize(&count, args.data());
-    Collect reporter;
+    TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double run = reporter.medianSeconds["BM_DelistingRun"];
-    const double floor = reporter.medianSeconds["BM_InsertFloor"];
+    const double run = reporter.time("BM_DelistingRun") / 1e3;
+    const double floor = reporter.time("BM_InsertFloor") / 1e3;
     std::printf("\n%zu DelistCOCS rows from %d chemicals: median run %.3f s, floor (insert of all columns) %.3f s, "
                 "ratio %.2f (target: at most 2)\n",
                 g_rows.size(), kChemicals, run, floor, floor > 0 ? run / floor : 0.0);

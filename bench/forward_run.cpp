@@ -4,6 +4,7 @@
 // the indoor-air runs of the run before; the run after new TCLP concentrations computes them
 // all.
 
+#include "bench_support.h"
 #include "core/temp_database.h"
 
 #include "engine/forward/forward_run.h"
@@ -123,18 +124,6 @@ BENCHMARK(BM_RunRiskAnalysisNewConcentrations)
     ->Repetitions(11);
 BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(11);
 
-class Collect : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            if (r.aggregate_name == "median")
-                milliseconds[r.run_name.function_name] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -145,11 +134,11 @@ int main(int argc, char** argv)
     fill(db);
 
     benchmark::Initialize(&argc, argv);
-    Collect reporter;
+    TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double run = reporter.milliseconds["BM_RunRiskAnalysis"];
-    const double fresh = reporter.milliseconds["BM_RunRiskAnalysisNewConcentrations"];
-    const double floor = reporter.milliseconds["BM_WriteFloor"];
+    const double run = reporter.time("BM_RunRiskAnalysis");
+    const double fresh = reporter.time("BM_RunRiskAnalysisNewConcentrations");
+    const double floor = reporter.time("BM_WriteFloor");
     std::printf("\n%d constituents: forward run %.2f ms, floor (one prepared UPDATE per row) %.2f ms, ratio %.2f "
                 "(target: at most 2)\n",
                 kConstituents, run, floor, floor > 0 ? run / floor : 0.0);

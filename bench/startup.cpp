@@ -1,6 +1,7 @@
 // Start-up on a database holding 10,000 analyses: opening the database and filling the tree
 // of analyses, against a bare SELECT * FROM SITEINFO over the same rows.
 
+#include "bench_support.h"
 #include "core/temp_database.h"
 
 #include "app/startup.h"
@@ -73,17 +74,6 @@ void BM_BareSelect(benchmark::State& st)
 BENCHMARK(BM_StartupAndTree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 BENCHMARK(BM_BareSelect)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
-class Collect : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            seconds[r.benchmark_name()] = r.GetAdjustedRealTime() / 1e3;
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -100,10 +90,10 @@ int main(int argc, char** argv)
     fill(db);
 
     benchmark::Initialize(&argc, argv);
-    Collect reporter;
+    TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double startup = reporter.seconds["BM_StartupAndTree/iterations:10/real_time"];
-    const double select = reporter.seconds["BM_BareSelect/iterations:10/real_time"];
+    const double startup = reporter.time("BM_StartupAndTree") / 1e3;
+    const double select = reporter.time("BM_BareSelect") / 1e3;
     std::printf("\n%d analyses: start-up with tree %.3f s, bare SELECT * FROM SITEINFO %.3f s, ratio %.1f (target: start-up under 0.5 s)\n",
                 kAnalyses, startup, select, select > 0 ? startup / select : 0.0);
     return 0;

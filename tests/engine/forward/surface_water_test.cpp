@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-// Tolerances: the Part's six-digit values relative 5e-6; independently computed values relative
+// Tolerances: six-digit reference values relative 5e-6; independently computed values relative
 // 1e-6; a level fed forward against its target relative 1e-5.
 
 namespace {
@@ -108,9 +108,25 @@ TEST(SurfaceWater, FishUptakeFactorByLogKow)
     in.BAF = 0;
     EXPECT_EQ(FishUptakeFactor(in, true), std::nullopt);
 
-    // Without a factor the fish fields are 0 and the drinking-water fields are computed.
+    // LOGKOW exactly 4 with both factors: FISHINGsh takes BAF, the other three fish fields BCF.
     const ExposureConstants c = nongwConstants();
     RunContext ctx = landfillRun();
+    ConstituentInputs atFour = pcb();
+    atFour.LOGKOW = 4;
+    ConstituentInputs bafOnly = atFour, bcfOnly = atFour;
+    bafOnly.BCF = 0;
+    bcfOnly.BAF = 0;
+    const ConstituentResults both = forwardAndBack(ctx, c, atFour);
+    const ConstituentResults withBaf = forwardAndBack(ctx, c, bafOnly);
+    const ConstituentResults withBcf = forwardAndBack(ctx, c, bcfOnly);
+    EXPECT_EQ(both.FISHINGsh, withBaf.FISHINGsh);
+    EXPECT_NE(both.FISHINGsh, withBcf.FISHINGsh);
+    for (auto field : {&ConstituentResults::FISHINGh, &ConstituentResults::FISHINGr, &ConstituentResults::FISHINGsr}) {
+        EXPECT_EQ(both.*field, withBcf.*field);
+        EXPECT_NE(both.*field, withBaf.*field);
+    }
+
+    // Without a factor the fish fields are 0 and the drinking-water fields are computed.
     in = benzene();
     in.BCF = 0;
     const ConstituentResults out = forwardAndBack(ctx, c, in);

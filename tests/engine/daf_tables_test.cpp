@@ -70,6 +70,21 @@ TEST_F(DafTablesTest, OneRow)
     EXPECT_EQ(leachate(0.25f).daf, 20);
 }
 
+TEST_F(DafTablesTest, OneRowTakesItsDafAsStoredLongerCurvesInSinglePrecision)
+{
+    const double scale = 1.6233703;
+    addRow(7, 12.3);
+    EXPECT_EQ(well(5, scale).daf, 12.3);
+    EXPECT_EQ(well(5, scale).value, float(5 / double(float(scale * 12.3))));
+    EXPECT_EQ(leachate(0.25f, scale).daf, 12.3);
+    EXPECT_EQ(leachate(0.25f, scale).value, float(double(float(scale * 12.3)) * 0.25f));
+
+    addRow(10, 40);
+    EXPECT_EQ(well(5, scale).daf, double(12.3f));
+    EXPECT_EQ(well(5, scale).value, float(5 / double(float(double(12.3f) * scale))));
+    EXPECT_EQ(leachate(0.01f, scale).daf, double(12.3f));
+}
+
 TEST_F(DafTablesTest, BetweenTwoRowsTheWellConcentrationsAreInterpolated)
 {
     addRow(1, 10);

@@ -94,9 +94,10 @@ void curvesOf(std::span<const RowFields> rows, int concColumn, int carcColumn, i
     non.clear();
     carc.reserve(rows.size());
     non.reserve(rows.size());
+    auto dafOf = [](const Field& f) { return f.rank == 1 ? std::optional<double>(f.number) : std::nullopt; };
     for (const RowFields* r : ordered) {
-        carc.push_back({(*r)[concColumn - 1].single, (*r)[carcColumn - 1].single});
-        non.push_back({(*r)[concColumn - 1].single, (*r)[nonColumn - 1].single});
+        carc.push_back({(*r)[concColumn - 1].single, dafOf((*r)[carcColumn - 1])});
+        non.push_back({(*r)[concColumn - 1].single, dafOf((*r)[nonColumn - 1])});
     }
 }
 
@@ -122,12 +123,13 @@ struct Row {
 
 std::optional<Row> readRow(const DafPoint& p, double scale)
 {
-    if (!p.conc || !p.daf)
+    const std::optional<float> D = p.daf ? ToSingle(*p.daf) : std::nullopt;
+    if (!p.conc || !D)
         return std::nullopt;
-    const std::optional<float> E = ToSingle(double(*p.daf) * scale);
+    const std::optional<float> E = ToSingle(double(*D) * scale);
     if (!E || *E == 0)
         return std::nullopt;
-    return Row{*p.conc, *p.daf, *E, double(*p.conc) / double(*E)};
+    return Row{*p.conc, *D, *E, double(*p.conc) / double(*E)};
 }
 
 std::optional<double> divide(double a, double b)

@@ -17,10 +17,12 @@
 // A run reads the curves of its chemicals once, with DafCurves::load, and then makes every
 // lookup from memory.
 
-// One row of a curve. nullopt: the field is NULL or cannot be read as a single-precision number.
+// One row of a curve: the concentration in single precision, the DAF as stored (a curve of one
+// row uses it so; longer curves round it to single). nullopt: the field is NULL or not a number,
+// or the concentration lies beyond single precision.
 struct DafPoint {
     std::optional<float> conc;
-    std::optional<float> daf;
+    std::optional<double> daf;
 };
 
 class DafCurves {

@@ -519,6 +519,8 @@ bool frmSiteWMU::checkNumericInputs()
 
 void frmSiteWMU::cmdNext_Click()
 {
+    if (!checkNumericInputs())
+        return;
     if (txtVolume->text().isEmpty()) {
         MsgBox(kNeedVolumeText, vbCritical, QStringLiteral("Necessary Data"));
         txtVolume->setFocus();

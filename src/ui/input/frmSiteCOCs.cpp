@@ -339,6 +339,7 @@ void frmSiteCOCs::searched(int row, int column, const QString& typed, int listRo
 
 void frmSiteCOCs::chosen(int row, int column, int listRow)
 {
+    // The chemical the user picks is the one written, even after a typed name that no chemical starts.
     m_search = {row, column, listRow, false, QString()};
     closeUp(row, column);
 }

@@ -519,6 +519,8 @@ bool frmSiteWMU::checkNumericInputs()
 
 void frmSiteWMU::cmdNext_Click()
 {
+    if (!checkNumericInputs())
+        return;
     if (txtVolume->text().isEmpty()) {
         MsgBox(kNeedVolumeText, vbCritical, QStringLiteral("Necessary Data"));
         txtVolume->setFocus();
@@ -641,14 +643,16 @@ Status frmSiteWMU::loadUnitRow(Recordset& unit)
     (landfill ? optLandfill : optSurfaceImpoundment)->setChecked(true);
     showUnitPicture(landfill);
 
-    const Result<double> life = requiredNumber(unit, "ACTVLIFE");
-    if (!life)
-        return life.error();
-    (*life > 1 ? optMultiBatch : optSingleBatch)->setChecked(true);
+    // An active life without a value is no multiple-year batch; showing it fails further on.
+    const QVariant storedLife = unit.value(QStringLiteral("ACTVLIFE"));
+    (!storedLife.isNull() && storedLife.toDouble() > 1 ? optMultiBatch : optSingleBatch)->setChecked(true);
     const Result<double> volumeUnit = requiredNumber(unit, "WVOLUNIT");
     if (!volumeUnit)
         return volumeUnit.error();
     cmbVolumeUnits->setCurrentIndex(int(*volumeUnit));
+    const Result<double> life = requiredNumber(unit, "ACTVLIFE");
+    if (!life)
+        return life.error();
     txtActiveLife->setText(generalText(*life));
     const Result<double> volume = requiredNumber(unit, "WASTEVOL");
     if (!volume)

@@ -181,8 +181,19 @@ TEST_F(SiteWindowEdits, ToStepsFourAndFiveChecksTheRequiredInputs)
     ASSERT_TRUE(messages.done());
     EXPECT_EQ(messages.shown()[0].style, vbCritical);
 
-    const QByteArray before = db.checksum();
+    // A number box that fails its check stops the button before the required inputs are looked at.
     type(w.txtFileName, "Renamed");
+    w.txtVolume->setText("");
+    w.cmbHQValue->setEditText("1 0");
+    messages.expect("Invalid Input", vbOK, kInvalidInput);
+    w.cmdNext_Click();
+    ASSERT_TRUE(messages.done());
+    EXPECT_EQ(focused(), w.cmbHQValue);
+    EXPECT_TRUE(w.frame()->isVisible());
+
+    const QByteArray before = db.checksum();
+    w.cmbHQValue->setEditText("1.0");
+    w.txtVolume->setText("10");
     w.cmdNext_Click();
     EXPECT_FALSE(w.frame()->isVisible());
     EXPECT_TRUE(Forms::isLoaded("frmSiteWMU"));

@@ -179,6 +179,7 @@ TEST_F(SiteWindowTest, StoredValuesChooseOptionsAndDefaults)
 TEST_F(SiteWindowTest, AWasteUnitRowWithoutANeededNumberStopsTheLoad)
 {
     db.insertAnalysis(1, "No volume", {{"CITY", "Gary"}}, {{"WASTEVOL", QVariant()}, {"ACTVLIFE", 20.0}});
+    db.insertAnalysis(2, "No active life", {}, {{"ACTVLIFE", QVariant()}, {"WVOLUNIT", 2}});
     main().rebuildTree().ok();
     // Without the constituent window, which sets the flag on its own load.
     registerFormLoader("frmSiteCOCs", {});
@@ -193,6 +194,16 @@ TEST_F(SiteWindowTest, AWasteUnitRowWithoutANeededNumberStopsTheLoad)
     EXPECT_EQ(site().txtActiveLife->text(), "20");
     EXPECT_EQ(site().txtVolume->text(), "");
     EXPECT_NE(site().windowStateCode(), FormWindow::vbMaximized);
+
+    // Without an active life: One Year Batch and the volume unit are shown before the load stops.
+    main().cmdClose_Click();
+    messages.expect("Unable to Save", vbOK);
+    openAnalysis(2);
+    ASSERT_TRUE(messages.done());
+    EXPECT_TRUE(messages.shown()[1].text.contains("ACTVLIFE"));
+    EXPECT_TRUE(site().optSingleBatch->isChecked());
+    EXPECT_EQ(site().cmbVolumeUnits->currentText(), "m³");
+    EXPECT_EQ(site().txtActiveLife->text(), "1");
 }
 
 TEST_F(SiteWindowTest, BatchOptionsRememberTheActiveLife)

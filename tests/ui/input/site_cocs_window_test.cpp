@@ -184,6 +184,16 @@ TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHold)
     QTest::keyClick(window().grdSiteCOCs->cellEditor(), Qt::Key_Return);
     EXPECT_EQ(grid().cell(0, kColChemName).text, "benzo(a)pyrene");
     EXPECT_EQ(grid().cell(1, kColChemName).text, "Lead");
+
+    // A chemical picked from the list after a name that none starts is the chemical picked.
+    type(4, kColChemName, "Xylene");
+    GridDropDown* list = window().drdChemName;
+    const QModelIndex mercury = list->list().index(list->findPrefix("Mercury"), 0);
+    list->scrollTo(mercury);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(mercury).center());
+    EXPECT_EQ(grid().cell(4, kColChemName).text, "Mercury");
+    EXPECT_EQ(grid().cell(4, kColChemCas).text, "7439-97-6");
+    EXPECT_EQ(grid().cell(4, kColDafSi).text, "TCLP dependent");
 }
 
 TEST_F(SiteCocsTest, NonNumericCellsAreRefusedAndTheStoredValueIsKept)

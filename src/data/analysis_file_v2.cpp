@@ -168,8 +168,9 @@ bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, Analysi
 {
     if (path.isEmpty())
         return false;
+    // Key 0: no analysis open and none highlighted, a failure of the export itself.
     Result<QByteArray> bytes = v2FileBytes(conn, siteKey);
-    if (!bytes && bytes.error().number == kErrNotSaved) {
+    if (!bytes && bytes.error().number == kErrNotSaved && siteKey != 0) {
         ui.generalError(bytes.error(), QStringLiteral("Unable to Export"));
         return false;
     }

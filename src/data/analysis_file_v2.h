@@ -25,7 +25,8 @@ Result<QByteArray> encodeV2File(const AnalysisRows& rows);
 Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey);
 
 // Writes the stored analysis `siteKey` to `path` (nothing for an empty path) and reports a
-// failure to the user; true when the file was written.
+// failure to the user ("Unable to Export" for an analysis not yet saved, else "Export Error";
+// key 0 means no analysis was chosen); true when the file was written.
 bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui);
 
 // Adds the analysis of the file at `path` under a new key, asking for a title when its name is

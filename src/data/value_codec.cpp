@@ -208,7 +208,7 @@ Result<QVariant> fileValueToColumn(const ColumnDef& column, const FileValue& v)
     case ColumnKind::Single:
     case ColumnKind::Int16:
     case ColumnKind::Int32:
-        if (v.type != ValueType::Bool && !isNumberType(v.type))
+        if (v.type != ValueType::Bool && v.type != ValueType::Date && !isNumberType(v.type))
             return refused(column, v.type);
         plain = v.type == ValueType::Single ? QVariant(double(v.value.toFloat())) : v.value;
         break;

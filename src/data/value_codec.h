@@ -54,10 +54,10 @@ private:
 };
 
 // What a value read from a file stores in a column: Empty and Null give NULL; number
-// columns take any number type (and a yes/no value as -1 or 0); yes/no columns take a
-// yes/no value or any number (non-zero is true); text columns take text, a date as
-// " Mmm-dd-yyyy " and a number in its general text form. Anything else fails, and so does
-// a value the column cannot hold (too long, out of range, not finite).
+// columns take any number type (a yes/no value as -1 or 0, a date as its day number); yes/no
+// columns take a yes/no value, a date or any number (non-zero is true); text columns take
+// text, a date as " Mmm-dd-yyyy " and a number in its general text form. Anything else fails,
+// and so does a value the column cannot hold (too long, out of range, not finite).
 Result<QVariant> fileValueToColumn(const ColumnDef& column, const FileValue& value);
 
 // Appends the tagged value of a stored value with the type of its column: text 8, double 5,

@@ -367,6 +367,11 @@ TEST_F(V2File, ExportFailuresAreReportedAndLeaveNoFile)
     EXPECT_EQ(ui.shown[0].text, "The analysis has not been saved.");
     EXPECT_FALSE(QFile::exists(dir.filePath("unsaved.tvn")));
 
+    FakePrompts noneChosen;
+    EXPECT_FALSE(ExportV2File(db.conn(), 0, dir.filePath("none.tvn"), noneChosen));
+    EXPECT_EQ(noneChosen.titles(), QStringList{"Export Error"});
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.tvn")));
+
     db.insertAnalysis(2, QString::fromUtf8("\xE4\xB8\xAD"));
     FakePrompts foreign;
     EXPECT_FALSE(ExportV2File(db.conn(), 2, dir.filePath("foreign.tvn"), foreign));

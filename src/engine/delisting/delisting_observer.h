@@ -12,16 +12,12 @@ inline constexpr int kDelistingAnswerOk = 1;
 inline const QString kDelistingRefusalTitle = QStringLiteral("Insufficient Data");
 inline const QString kDelistingFailureTitle = QStringLiteral("Unable to Save");
 
-// The windows a run unloads (in this order) and the delisting windows it shows.
+// The windows a run unloads, in this order.
 inline const char* const kDelistingUnloadedWindows[] = {
     "frmCusCOC", "frmChngChems", "frmLimitResults", "frmTCLPResultsHQ", "frmTCLPResultsRisk",
     "frmTCLPResultsScreen", "frmTotalResultsHQ", "frmTotalResultsRisk", "frmTotalResultsScreen", "frmAggResults",
     "frmTCSSResults", "frmExceedResults", "frmSoilPathwayDelisting", "frmGWCarc", "frmGWNonCarc", "frmSurfaceCarc",
     "frmSurfaceWaterNonCarc", "frmAirCarc", "frmAirNonCarc"};
-inline const char* const kDelistingWindows[] = {"frmSoilPathwayDelisting", "frmAirNonCarc", "frmAirCarc",
-                                                "frmSurfaceWaterNonCarc", "frmSurfaceCarc", "frmGWNonCarc",
-                                                "frmGWCarc"};
-inline constexpr int kDelistingCascadeTwips = 300;
 
 // What a delisting-level run shows the user. The run calls these in the order listed for its
 // three endings; the window layer implements them, tools and tests take the defaults, which
@@ -56,8 +52,9 @@ public:
     // under kDelistingFailureTitle.
     virtual void failure(const Error& error) { (void)error; }
     // The rows are stored: the site and constituent windows minimised, then the seven
-    // delisting windows shown in kDelistingWindows order, each kDelistingCascadeTwips further
-    // right and down, from 0.
+    // delisting windows shown (soil, air noncarcinogens, air carcinogens, surface water
+    // noncarcinogens, surface water carcinogens, groundwater noncarcinogens, groundwater
+    // carcinogens), each 300 twips further right and down, from 0.
     virtual void finished() {}
     // The arrow pointer on frmMain, frmSiteWMU and frmSiteCOCs, in that order.
     virtual void arrowPointers() {}

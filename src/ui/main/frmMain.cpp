@@ -660,6 +660,9 @@ void frmMain::MDIForm_Unload()
             CancelRecordsetUpdate(*rs);
             CloseRecordset(*rs);
         }
+        // A never-saved analysis leaves nothing behind that a later analysis of its key would find.
+        if (Result<bool> dropped = discardIfNeverSaved(m_state.gCurSiteKey); !dropped)
+            showGeneralError(dropped.error(), kUnableToSave);
         CloseRecordset(m_state.gRsGwDelisting);
         for (const QString& name : kDelistingUnloadOrder)
             Forms::unload(name);
@@ -818,6 +821,18 @@ void frmMain::openAnalysis(const QString& rootKey, OpenRoute route)
     setWindowTitle(kTitle + QStringLiteral(" [") + m_state.gCurFileName + QLatin1Char(']'));
 }
 
+Result<bool> frmMain::discardIfNeverSaved(qint32 siteKey)
+{
+    Result<bool> stored = analysisIsStored(*m_state.gConn, siteKey);
+    if (!stored)
+        return stored.error();
+    if (*stored)
+        return false;
+    if (Status s = discardUnsavedAnalysis(*m_state.gConn, siteKey); !s)
+        return s.error();
+    return true;
+}
+
 void frmMain::cmdClose_Click()
 {
     closeAnalysis();
@@ -837,18 +852,13 @@ bool frmMain::closeAnalysis()
             CancelRecordsetUpdate(*rs);
             CloseRecordset(*rs);
         }
-        Result<bool> stored = analysisIsStored(*m_state.gConn, key);
-        if (!stored) {
-            showGeneralError(stored.error(), kUnableToSave);
+        Result<bool> dropped = discardIfNeverSaved(key);
+        if (!dropped) {
+            showGeneralError(dropped.error(), kUnableToSave);
             return false;
         }
-        if (!*stored) {
-            if (Status s = discardUnsavedAnalysis(*m_state.gConn, key); !s) {
-                showGeneralError(s.error(), kUnableToSave);
-                return false;
-            }
+        if (*dropped)
             trvAnalysis->removeNode(rootNodeKey(key));
-        }
     }
     m_state.gCurSiteKey = 0;
     for (const QString& name : kForwardResultWindows)

@@ -159,6 +159,8 @@ private:
 
     // Close of the open analysis; false when it stopped at a failure (already reported).
     bool closeAnalysis();
+    // Drops what a never-saved analysis stored under its key; true when it was never saved.
+    Result<bool> discardIfNeverSaved(qint32 siteKey);
     void openAnalysis(const QString& rootKey, OpenRoute route);
     void failOpening(const Error& error);
     Status openSharedRecordsets(qint32 siteKey);

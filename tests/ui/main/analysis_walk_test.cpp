@@ -350,6 +350,30 @@ TEST_F(MainWindowTest, ClosingTheMainWindowWithoutEditsAsksNothing)
     EXPECT_FALSE(state().gConn);
 }
 
+TEST_F(MainWindowTest, ExitDropsWhatANeverSavedAnalysisStoredSoTheNextNewStartsEmpty)
+{
+    db.insertAnalysis(1, "One");
+    db.insert("SITECOCS", {{"SITEKEY", 1}, {"CHEMCAS", "7440-38-2"}});
+    frmMain& w = start();
+    w.cmdNew_Click();
+    ASSERT_EQ(state().gCurSiteKey, 2);
+    // The constituent window saved rows of the never-saved analysis on its own.
+    fakeConstituents().casNumbers = {"50-00-0"};
+    ASSERT_TRUE(dynamic_cast<ConstituentInputWindow*>(Forms::find("frmSiteCOCs"))->storeConstituentRows().ok());
+    db.insert("GWDelisting", {{"SITEKEY", 2}, {"ChemCas", "50-00-0"}});
+    db.insert("DelistCOCS", {{"SITEKEY", 2}});
+
+    w.mnuExit_Click();
+    EXPECT_FALSE(state().gConn);
+    auto conn = Connection::open(db.path());
+    ASSERT_TRUE(conn.ok());
+    for (const char* table : {"SITECOCS", "GWDelisting", "DelistCOCS"})
+        EXPECT_EQ((*conn)->scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE SITEKEY = 2").arg(table))->toInt(), 0)
+            << table;
+    EXPECT_EQ((*conn)->scalar("SELECT COUNT(*) FROM SITECOCS WHERE SITEKEY = 1")->toInt(), 1)
+        << "stored analyses keep their rows";
+}
+
 TEST_F(MainWindowTest, OpenThroughTheListShowsOnlyTheConstituentWindow)
 {
     db.insertAnalysis(1, "One");

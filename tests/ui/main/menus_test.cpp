@@ -143,27 +143,56 @@ TEST_F(MainWindowTest, PaneTooltipsAndInstructionTexts)
     frmMain& w = start();
     EXPECT_EQ(w.Label1->text(), "Available Analyses");
     EXPECT_EQ(w.Label2->text(), "Analysis Operations");
-    EXPECT_EQ(w.cmdUpdateAnalyses->text(), "Update Analyses");
-    EXPECT_EQ(w.cmdImport->toolTip(), "Click this button to Import an existing TOVI v.1.0 or v.2.0 analysis.");
-    EXPECT_EQ(w.cmdNew->toolTip(), "Click this button to create a new TOVI analysis");
-    EXPECT_EQ(w.trvAnalysis->toolTip(), "Double-click any analysis in this box to open it for editing/running.  You "
-                                        "also use this list in conjunction with the command buttons below.");
     EXPECT_TRUE(w.rtfInstructions->toPlainText().isEmpty());
 
-    QTest::mouseMove(w.cmdImport);
-    EXPECT_EQ(w.rtfInstructions->toPlainText(),
-              "Click this button to Import existing v.1.0 or v.2.0 TOVI analyses.  Once imported, use the Open "
-              "button.");
+    struct Control {
+        QWidget* widget;
+        const char* caption;
+        const char* tooltip;
+        const char* instruction;
+    };
+    const Control controls[] = {
+        {w.cmdNew, "New Analysis", "Click this button to create a new TOVI analysis",
+         "Click this button to begin a New analysis."},
+        {w.cmdOpen, "Open Analysis", "Click this button to Open the analysis highlighted above.",
+         "Make sure that one of the analyses above is highlighted and then click this button to Open the analysis."},
+        {w.cmdSave, "Save Analysis", "Click this button to save the current TOVI analysis.",
+         "Click this button anytime it is enable to save changes to the current analysis."},
+        {w.cmdClose, "Close Analysis", "Click this button to Close the open analysis.",
+         "Closes the currently open analysis."},
+        {w.cmdCopy, "Copy Analysis", "Click this button to make a copy of the analysis highlighted above.",
+         "Highlight the analysis in the box above and then click this button to make another copy."},
+        {w.cmdDelete, "Delete Analysis", "Click this button to Delete the analysis highlighted above.",
+         "Highlight the analysis in the box above and then click this button to permanently delete it from the "
+         "database."},
+        {w.cmdImport, "Import Analysis", "Click this button to Import an existing TOVI v.1.0 or v.2.0 analysis.",
+         "Click this button to Import existing v.1.0 or v.2.0 TOVI analyses.  Once imported, use the Open button."},
+        {w.cmdExport, "Export Analysis",
+         "Click this button to Export an existing TOVI analysis so that it can be sent to another TOVI user.",
+         "Click this button to Export the currently open or highlighted analysis as a v.2.0 analysis."},
+        {w.cmdUpdateAnalyses, "Update Analyses",
+         "Create copies of all the analyses with the most current chemical properties.",
+         "Create copies of all the analyses with the most current chemical properties."},
+        {w.trvAnalysis->viewport(), "",
+         "Double-click any analysis in this box to open it for editing/running.  You also use this list in "
+         "conjunction with the command buttons below.",
+         "Double click an analysis or any sub-heading of an analysis to open it for editing and/or running."},
+    };
+    for (const Control& c : controls) {
+        if (auto* button = qobject_cast<QPushButton*>(c.widget)) {
+            EXPECT_EQ(button->text(), c.caption);
+        }
+        QWidget* tipped = c.widget == w.trvAnalysis->viewport() ? w.trvAnalysis : c.widget;
+        EXPECT_EQ(tipped->toolTip(), c.tooltip) << c.caption;
+        QTest::mouseMove(c.widget);
+        EXPECT_EQ(w.rtfInstructions->toPlainText(), c.instruction) << c.caption;
+    }
+
     QTest::mouseMove(w.cmdOpen);
-    EXPECT_EQ(w.rtfInstructions->toPlainText(), "Make sure that one of the analyses above is highlighted and then "
-                                                "click this button to Open the analysis.");
     QTest::mouseMove(w.mdiArea);
     EXPECT_EQ(w.rtfInstructions->toPlainText(), "Make sure that one of the analyses above is highlighted and then "
                                                 "click this button to Open the analysis.")
         << "the background keeps the last text";
-    QTest::mouseMove(w.trvAnalysis->viewport());
-    EXPECT_EQ(w.rtfInstructions->toPlainText(),
-              "Double click an analysis or any sub-heading of an analysis to open it for editing and/or running.");
 }
 
 TEST_F(MainWindowTest, RunModelAndRunAnalysisBothStartTheRunAlsoWithNoAnalysisOpen)

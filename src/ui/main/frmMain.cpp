@@ -686,16 +686,6 @@ bool frmMain::addAnalysisGroup(const AnalysisTreeGroup& nodes)
     return true;
 }
 
-Status frmMain::rebuildTree()
-{
-    Result<Recordset> sites = openTableRecordset(*m_state.gConn, siteInfoTable());
-    if (!sites)
-        return sites.error();
-    trvAnalysis->clearNodes();
-    fillTree(*sites);
-    return {};
-}
-
 QString frmMain::highlightedRootKey() const
 {
     const QList<QTreeWidgetItem*> selected = trvAnalysis->selectedItems();

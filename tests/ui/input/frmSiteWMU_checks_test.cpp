@@ -20,7 +20,7 @@ protected:
     {
         SiteWindowTest::SetUp();
         db.insertAnalysis(1, "Stored", {{"USERNAME", "J. Doe"}}, {{"WASTEVOL", 1000.0}, {"ACTVLIFE", 10.0}});
-        ASSERT_TRUE(main().rebuildTree().ok());
+        listStoredAnalyses();
         openAnalysis(1);
         activateSite();
         setSaved();

@@ -96,7 +96,7 @@ TEST_F(SiteWindowTest, StoredAnalysisFillsEveryControl)
                        {"WSTECODE", "F006"}},
                       {{"WMUTYPE", "SI"}, {"WASTEVOL", 1500.5}, {"WVOLUNIT", 2}, {"ACTVLIFE", 30.0},
                        {"RISKFACT", 1e-5}, {"HQFACT", 1.0}, {"FLOWRATE", double(float(12.3))}});
-    main().rebuildTree().ok();
+    listStoredAnalyses();
     openAnalysis(3);
     frmSiteWMU& w = site();
     EXPECT_EQ(w.txtFileName->text(), "Plating sludge");
@@ -144,7 +144,7 @@ TEST_F(SiteWindowTest, StoredValuesChooseOptionsAndDefaults)
     };
     for (int i = 0; i < 3; ++i)
         db.insertAnalysis(i + 1, QStringLiteral("Case %1").arg(i), cases[i].site, cases[i].unit);
-    main().rebuildTree().ok();
+    listStoredAnalyses();
 
     openAnalysis(1);
     EXPECT_EQ(site().txtDelistDate->text(), QDate::currentDate().toString("MMM-dd-yyyy"))
@@ -180,7 +180,7 @@ TEST_F(SiteWindowTest, AWasteUnitRowWithoutANeededNumberStopsTheLoad)
 {
     db.insertAnalysis(1, "No volume", {{"CITY", "Gary"}}, {{"WASTEVOL", QVariant()}, {"ACTVLIFE", 20.0}});
     db.insertAnalysis(2, "No active life", {}, {{"ACTVLIFE", QVariant()}, {"WVOLUNIT", 2}});
-    main().rebuildTree().ok();
+    listStoredAnalyses();
     // Without the constituent window, which sets the flag on its own load.
     registerFormLoader("frmSiteCOCs", {});
     messages.expect("Unable to Save", vbOK);
@@ -227,7 +227,7 @@ TEST_F(SiteWindowTest, MultipleYearBatchFallsBackOnTheStoredActiveLife)
 {
     db.insertAnalysis(1, "Stored 1", {}, {{"ACTVLIFE", 1.0}});
     db.insertAnalysis(2, "Stored 40", {}, {{"ACTVLIFE", 40.0}});
-    main().rebuildTree().ok();
+    listStoredAnalyses();
     openAnalysis(1);
     site().optMultiBatch->click();
     EXPECT_EQ(site().txtActiveLife->text(), "50");
@@ -264,7 +264,7 @@ TEST_F(SiteWindowTest, Screenshot)
                        {"WSTEDESC", "Wastewater treatment sludge"}, {"WSTECODE", "F006"},
                        {"COMMENTS", "Sampled in four rounds."}},
                       {{"WASTEVOL", 2000.0}, {"ACTVLIFE", 20.0}});
-    main().rebuildTree().ok();
+    listStoredAnalyses();
     openAnalysis(1);
     frmSiteWMU& w = site();
     w.setWindowStateCode(FormWindow::vbNormal);

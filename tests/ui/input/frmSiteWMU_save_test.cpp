@@ -185,7 +185,7 @@ TEST_F(SiteWindowSave, UpdateInformationRefusesIncompleteInput)
 TEST_F(SiteWindowSave, ATakenNameIsRefusedAndACorrectedOneStored)
 {
     db.insertAnalysis(1, "Taken", {{"CITY", "Gary"}});
-    ASSERT_TRUE(main().rebuildTree().ok());
+    listStoredAnalyses();
     newAnalysis();
     const qint32 key = state().gCurSiteKey;
     type(site().txtFileName, "TAKEN");
@@ -255,7 +255,7 @@ TEST_F(SiteWindowSave, CancelChangesPutsTheStoredValuesBack)
                       {{"CITY", "Gary"}, {"STATE", ""}, {"KORRGION", 0}, {"DLSTDATE", "someday"},
                        {"COMMENTS", "{\\rtf1 Old\\par}"}},
                       {{"WMUTYPE", "LF"}, {"RISKFACT", 1e-4}, {"FLOWRATE", QVariant()}, {"WVOLUNIT", 1}});
-    ASSERT_TRUE(main().rebuildTree().ok());
+    listStoredAnalyses();
     openAnalysis(1);
     frmSiteWMU& w = site();
     type(w.txtCity, "Hammond");
@@ -383,7 +383,7 @@ TEST_F(CalculateDelistingLevels, StoresTheInputsThenRunsWithTheProgressBar)
 {
     installRun();
     db.insertAnalysis(1, "Stored", {{"CITY", "Gary"}}, {{"WASTEVOL", 1000.0}});
-    ASSERT_TRUE(main().rebuildTree().ok());
+    listStoredAnalyses();
     openAnalysis(1);
     main().SetToolbarState("Open");
     const QString caption = main().windowTitle();
@@ -442,7 +442,7 @@ TEST_F(CalculateDelistingLevels, AFailedSaveStartsNoRun)
 {
     installRun();
     db.insertAnalysis(1, "Taken");
-    ASSERT_TRUE(main().rebuildTree().ok());
+    listStoredAnalyses();
     newAnalysis();
     frmSiteWMU& w = site();
     type(w.txtVolume, "100");

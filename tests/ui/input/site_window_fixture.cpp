@@ -1,6 +1,7 @@
 #include "site_window_fixture.h"
 
 #include "app/startup.h"
+#include "data/analysis_tables.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/settings.h"
 #include "ui/input/site_window_services.h"
@@ -135,3 +136,12 @@ void SiteWindowTest::setConstituentsEdited(bool edited)
 }
 
 #include "site_window_fixture.moc"
+
+void SiteWindowTest::listStoredAnalyses()
+{
+    Result<Recordset> sites = Recordset::openTable(db.conn(), QStringLiteral("SITEINFO"));
+    ASSERT_TRUE(sites.ok());
+    main().trvAnalysis->clearNodes();
+    for (sites->moveFirst(); !sites->eof(); sites->moveNext())
+        ASSERT_TRUE(main().addAnalysisGroup(analysisTreeNodes(*sites)));
+}

@@ -19,6 +19,8 @@ protected:
     void TearDown() override;
 
     frmMain& main() { return *m_main; }
+    // Lists in the main window's tree the analyses stored after it started.
+    void listStoredAnalyses();
     frmSiteWMU& site();
     bool siteLoaded() const;
     ProgramState& state() { return db.state; }

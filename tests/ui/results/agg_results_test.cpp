@@ -190,28 +190,12 @@ TEST_F(AggResults, PrintsAndExportsTheTableAsShown)
 {
     seedLandfill();
     const QString pdf = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots/agg_results.pdf");
-    QDir().mkpath(QFileInfo(pdf).absolutePath());
-    QFile::remove(pdf);
-    ScriptedPrintDialogs dialogs(pdf);
-    dialogs.answer(true, true);
-    {
-        PrintCommand command;
-        Forms::get<frmAggResults>()->PrintTable(true);
-    }
-    const QStringList pages = pdfPageTexts(pdf);
+    const QStringList pages = printToPdf(Forms::get<frmAggResults>(), pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const char* text : {"Aggregate Risk and Hazard Quotient Results", "Results for Analysis: Landfill Site",
                              "Benzene", "Mercury", "All Waste Constituents Including Non-detect Risk", "2.14E-05"})
         EXPECT_TRUE(pages[0].contains(text)) << text;
     EXPECT_TRUE(pdfTextInsidePages(pdf));
 
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOVI_SOURCE_DIR "/data/template3.html"), htmlTemplatePath()));
-    const QString out = QDir(m_db.folder()).filePath("aggregates");
-    ScriptedFileDialogs files;
-    files.answer(out, 1).answer(out, 2);
-    Forms::get<frmAggResults>()->ExportToTable();
-    Forms::get<frmAggResults>()->ExportToTable();
-    const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/results/expected/");
-    EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + "agg_results.html"));
-    EXPECT_EQ(fileBytes(out + ".txt"), fileBytes(expected + "agg_results.txt"));
+    expectExportsMatch(Forms::get<frmAggResults>(), "agg_results");
 }

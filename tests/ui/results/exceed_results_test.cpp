@@ -206,28 +206,12 @@ TEST_F(ExceedResults, PrintsAndExportsTheTableAsShown)
 {
     seedLandfill();
     const QString pdf = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots/exceed_results.pdf");
-    QDir().mkpath(QFileInfo(pdf).absolutePath());
-    QFile::remove(pdf);
-    ScriptedPrintDialogs dialogs(pdf);
-    dialogs.answer(true, true);
-    {
-        PrintCommand command;
-        Forms::get<frmExceedResults>()->PrintTable(true);
-    }
-    const QStringList pages = pdfPageTexts(pdf);
+    const QStringList pages = printToPdf(Forms::get<frmExceedResults>(), pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const char* text : {"Pathways Exceeding the Delisting Limits", "Results for Analysis: Landfill Site",
                              "Benzene", "Cadmium", "Air Particulate Inhalation", "Limiting TCLP Pathway"})
         EXPECT_TRUE(pages[0].contains(text)) << text;
     EXPECT_TRUE(pdfTextInsidePages(pdf));
 
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOVI_SOURCE_DIR "/data/template3.html"), htmlTemplatePath()));
-    const QString out = QDir(m_db.folder()).filePath("exceedances");
-    ScriptedFileDialogs files;
-    files.answer(out, 1).answer(out, 2);
-    Forms::get<frmExceedResults>()->ExportToTable();
-    Forms::get<frmExceedResults>()->ExportToTable();
-    const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/results/expected/");
-    EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + "exceed_results.html"));
-    EXPECT_EQ(fileBytes(out + ".txt"), fileBytes(expected + "exceed_results.txt"));
+    expectExportsMatch(Forms::get<frmExceedResults>(), "exceed_results");
 }

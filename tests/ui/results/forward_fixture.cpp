@@ -1,9 +1,14 @@
 #include "forward_fixture.h"
 
 #include "platform/ui/forms.h"
+#include "platform/ui/grid_print.h"
+#include "ui/input/table_window.h"
+#include "ui/scripted_print.h"
+#include "ui/scripted_services.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QStringList>
@@ -86,4 +91,32 @@ void ResultWindowTest::saveScreenshot(FormWindow* window, const QString& name)
     const QImage shot = window->frame()->grab().toImage();
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+}
+
+QStringList ResultWindowTest::printToPdf(ResultGridWindow* window, const QString& pdf)
+{
+    QDir().mkpath(QFileInfo(pdf).absolutePath());
+    QFile::remove(pdf);
+    ScriptedPrintDialogs dialogs(pdf);
+    dialogs.answer(true, true);
+    {
+        PrintCommand command;
+        window->PrintTable(true);
+    }
+    return pdfPageTexts(pdf);
+}
+
+void ResultWindowTest::expectExportsMatch(ResultGridWindow* window, const QString& expectedName, const QString& area)
+{
+    if (!QFile::exists(htmlTemplatePath())) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TOVI_SOURCE_DIR "/data/template3.html"), htmlTemplatePath()));
+    }
+    const QString out = QDir(m_db.folder()).filePath(expectedName);
+    ScriptedFileDialogs files;
+    files.answer(out, 1).answer(out, 2);
+    window->ExportToTable();
+    window->ExportToTable();
+    const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/%1/expected/%2").arg(area, expectedName);
+    EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + ".html"));
+    EXPECT_EQ(fileBytes(out + ".txt"), fileBytes(expected + ".txt"));
 }

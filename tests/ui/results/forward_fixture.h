@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/temp_database.h"
+#include "ui/results/result_grid_window.h"
 #include "platform/ui/forms.h"
 
 #include <QMdiArea>
@@ -48,6 +49,13 @@ protected:
     // Shows the window wide enough for its whole table and saves a picture of it as
     // screenshots/<name>.png in the build folder.
     void saveScreenshot(FormWindow* window, const QString& name);
+    // Prints the window as one print command into the PDF file `pdf` (the dialogs answered
+    // with OK) and gives the text of each printed page.
+    static QStringList printToPdf(ResultGridWindow* window, const QString& pdf);
+    // Exports the window as HTML and then as text and compares the files with
+    // tests/ui/<area>/expected/<expectedName>.html and .txt.
+    void expectExportsMatch(ResultGridWindow* window, const QString& expectedName,
+                            const QString& area = QStringLiteral("results"));
 
     TempDatabase m_db;
     ScopedProgramState m_scope;

@@ -175,25 +175,11 @@ TEST_F(GroundwaterResults, PrintsAndExportsTheTable)
 {
     seedFourConstituents();
     const QString pdf = QDir(m_db.folder()).filePath("gw.pdf");
-    ScriptedPrintDialogs dialogs(pdf);
-    dialogs.answer(true, true);
-    {
-        PrintCommand command;
-        Forms::get<frmTCLPResultsRisk>()->PrintTable(true);
-    }
-    const QStringList pages = pdfPageTexts(pdf);
+    const QStringList pages = printToPdf(Forms::get<frmTCLPResultsRisk>(), pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const char* text : {"Groundwater Pathway Risk", "Results for Analysis: Test Site", "Benzene", "Arsenic",
                              "Zinc", "Toluene", "All Waste Constituents", "Dilution Attenuation Factor (DAF)"})
         EXPECT_TRUE(pages[0].contains(text)) << text;
 
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOVI_SOURCE_DIR "/data/template3.html"), htmlTemplatePath()));
-    const QString out = QDir(m_db.folder()).filePath("gw_hq");
-    ScriptedFileDialogs files;
-    files.answer(out, 1).answer(out, 2);
-    Forms::get<frmTCLPResultsHQ>()->ExportToTable();
-    Forms::get<frmTCLPResultsHQ>()->ExportToTable();
-    const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/results/expected/");
-    EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + "groundwater_hq.html"));
-    EXPECT_EQ(fileBytes(out + ".txt"), fileBytes(expected + "groundwater_hq.txt"));
+    expectExportsMatch(Forms::get<frmTCLPResultsHQ>(), "groundwater_hq");
 }

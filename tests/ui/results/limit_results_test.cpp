@@ -165,28 +165,12 @@ TEST_F(LimitResults, PrintsAndExportsTheTableAsShown)
 {
     seedLandfill();
     const QString pdf = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots/limit_results.pdf");
-    QDir().mkpath(QFileInfo(pdf).absolutePath());
-    QFile::remove(pdf);
-    ScriptedPrintDialogs dialogs(pdf);
-    dialogs.answer(true, true);
-    {
-        PrintCommand command;
-        Forms::get<frmLimitResults>()->PrintTable(true);
-    }
-    const QStringList pages = pdfPageTexts(pdf);
+    const QStringList pages = printToPdf(Forms::get<frmLimitResults>(), pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const char* text : {"Limiting Pathways", "Results for Analysis: Landfill Site", "Benzene", "Xylenes",
                              "Not Applicable", "GW Dermal-Child", "CAS Number", "1.23E-01"})
         EXPECT_TRUE(pages[0].contains(text)) << text;
     EXPECT_TRUE(pdfTextInsidePages(pdf));
 
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOVI_SOURCE_DIR "/data/template3.html"), htmlTemplatePath()));
-    const QString out = QDir(m_db.folder()).filePath("limits");
-    ScriptedFileDialogs files;
-    files.answer(out, 1).answer(out, 2);
-    Forms::get<frmLimitResults>()->ExportToTable();
-    Forms::get<frmLimitResults>()->ExportToTable();
-    const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/results/expected/");
-    EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + "limit_results.html"));
-    EXPECT_EQ(fileBytes(out + ".txt"), fileBytes(expected + "limit_results.txt"));
+    expectExportsMatch(Forms::get<frmLimitResults>(), "limit_results");
 }

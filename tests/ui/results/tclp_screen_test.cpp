@@ -134,13 +134,7 @@ TEST_F(TclpScreen, PrintsAndExportsTheTable)
     seedLandfill();
     frmTCLPResultsScreen* window = Forms::get<frmTCLPResultsScreen>();
     const QString pdf = screenshotPath("frmTCLPResultsScreen.pdf");
-    ScriptedPrintDialogs dialogs(pdf);
-    dialogs.answer(true, true);
-    {
-        PrintCommand command;
-        window->PrintTable(true);
-    }
-    const QStringList pages = pdfPageTexts(pdf);
+    const QStringList pages = printToPdf(window, pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const char* text : {"Maximum Allowable TCLP Concentrations - Groundwater Exposure Pathways",
                              "Results for Analysis: Landfill Site", "HQ Factor = 1.00E+00", "Ethylbenzene", "Benzene",
@@ -148,15 +142,7 @@ TEST_F(TclpScreen, PrintsAndExportsTheTable)
         EXPECT_TRUE(pages[0].contains(text)) << text;
     EXPECT_TRUE(pdfTextInsidePages(pdf));
 
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOVI_SOURCE_DIR "/data/template3.html"), htmlTemplatePath()));
-    const QString out = QDir(m_db.folder()).filePath("tclp_screen");
-    ScriptedFileDialogs files;
-    files.answer(out, 1).answer(out, 2);
-    window->ExportToTable();
-    window->ExportToTable();
-    const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/results/expected/");
-    EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + "tclp_screen.html"));
-    EXPECT_EQ(fileBytes(out + ".txt"), fileBytes(expected + "tclp_screen.txt"));
+    expectExportsMatch(window, "tclp_screen");
 
     EXPECT_TRUE(saveWindowShot(window, "frmTCLPResultsScreen_rows", 20000, 5000));
 }

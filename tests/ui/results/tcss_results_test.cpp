@@ -159,13 +159,7 @@ TEST_F(TcssResults, PrintsAndExportsTheTable)
     seedLandfill();
     frmTCSSResults* window = Forms::get<frmTCSSResults>();
     const QString pdf = screenshotPath("frmTCSSResults.pdf");
-    ScriptedPrintDialogs dialogs(pdf);
-    dialogs.answer(true, true);
-    {
-        PrintCommand command;
-        window->PrintTable(true);
-    }
-    const QStringList pages = pdfPageTexts(pdf);
+    const QStringList pages = printToPdf(window, pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const char* text : {"Toxicity Characteristic, Soil Saturation, and Ecological Values",
                              "Results for Analysis: Landfill Site", "Ecological Screen", "Benzene", "Lead", "Chromium",
@@ -174,15 +168,7 @@ TEST_F(TcssResults, PrintsAndExportsTheTable)
     EXPECT_FALSE(pages[0].contains("Mercury"));
     EXPECT_TRUE(pdfTextInsidePages(pdf));
 
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOVI_SOURCE_DIR "/data/template3.html"), htmlTemplatePath()));
-    const QString out = QDir(m_db.folder()).filePath("tcss");
-    ScriptedFileDialogs files;
-    files.answer(out, 1).answer(out, 2);
-    window->ExportToTable();
-    window->ExportToTable();
-    const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/results/expected/");
-    EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + "tcss_results.html"));
-    EXPECT_EQ(fileBytes(out + ".txt"), fileBytes(expected + "tcss_results.txt"));
+    expectExportsMatch(window, "tcss_results");
 
     EXPECT_TRUE(saveWindowShot(window, "frmTCSSResults_rows", 21000, 4500));
 }

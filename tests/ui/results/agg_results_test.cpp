@@ -55,7 +55,6 @@ protected:
         openAnalysis(m_db, 1);
     }
 
-    static const GridModel& gridOf(ResultGridWindow* window) { return window->grid()->grid(); }
 };
 
 } // namespace

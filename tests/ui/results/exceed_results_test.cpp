@@ -86,7 +86,6 @@ protected:
         storeGwDelisting(m_db, 2, "7440-38-2", {{"GWDL", 0.05}, {"GWLimitingPathway", "MCL"}});
     }
 
-    static const GridModel& gridOf(ResultGridWindow* window) { return window->grid()->grid(); }
 };
 
 } // namespace

@@ -44,6 +44,7 @@ protected:
     ResultWindowTest();
     ~ResultWindowTest() override;
 
+    static const GridModel& gridOf(ResultGridWindow* window) { return window->grid()->grid(); }
     // The content of a file, empty when it cannot be read.
     static QByteArray fileBytes(const QString& path);
     // Shows the window wide enough for its whole table and saves a picture of it as

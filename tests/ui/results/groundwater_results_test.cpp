@@ -54,7 +54,6 @@ protected:
                              {"DAFSI_NON", siNon > 0 ? siNon : lfNon}, {"DAFSI_CARC", siNon > 0 ? siNon : lfNon}});
     }
 
-    static const GridModel& gridOf(ResultGridWindow* window) { return window->grid()->grid(); }
 };
 
 } // namespace

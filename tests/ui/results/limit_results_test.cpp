@@ -49,7 +49,6 @@ protected:
         storeGwDelisting(m_db, 2, "71-43-2", {{"GWDL", 0.25}, {"GWLimitingPathway", "GW Inhalation"}});
     }
 
-    static const GridModel& gridOf(ResultGridWindow* window) { return window->grid()->grid(); }
 };
 
 } // namespace

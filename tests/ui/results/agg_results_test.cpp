@@ -54,7 +54,6 @@ protected:
               {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1e-6, 0.0});
         openAnalysis(m_db, 1);
     }
-
 };
 
 } // namespace

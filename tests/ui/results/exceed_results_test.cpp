@@ -85,7 +85,6 @@ protected:
         storeResults(m_db, 2, "7440-38-2", limits({}));
         storeGwDelisting(m_db, 2, "7440-38-2", {{"GWDL", 0.05}, {"GWLimitingPathway", "MCL"}});
     }
-
 };
 
 } // namespace

@@ -53,7 +53,6 @@ protected:
                              {"DAFLF_CARC", lfCarc > 0 ? lfCarc : lfNon}, {"SIconc", 1.0},
                              {"DAFSI_NON", siNon > 0 ? siNon : lfNon}, {"DAFSI_CARC", siNon > 0 ? siNon : lfNon}});
     }
-
 };
 
 } // namespace

@@ -48,7 +48,6 @@ protected:
         storeResults(m_db, 2, "7440-38-2", {{"LMTPTHTO", "Not Applicable"}});
         storeGwDelisting(m_db, 2, "71-43-2", {{"GWDL", 0.25}, {"GWLimitingPathway", "GW Inhalation"}});
     }
-
 };
 
 } // namespace

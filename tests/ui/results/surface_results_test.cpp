@@ -41,7 +41,6 @@ protected:
                       {"SWINGh", 0.0}, {"AIRINHPh", 0.0}, {"FISHINGh", 0.0}, {"SOILINGh", 0.0}, {"AIRINHVh", 0.0}});
         openAnalysis(m_db, 1);
     }
-
 };
 
 } // namespace

@@ -122,9 +122,9 @@ void CalcGWInhLevels(const RunContext& ctx, const ExposureConstants& k, const Da
 
     if (in.CSFI != 0) {
         const float Qr = float(double(k.ATCARC) * ctx.RISKFACT * 365 / (in.CSFI * k.EF * k.EV * k.gInhFactorAdj));
-        float Tr = k.ETbathroom * quotient(ctx.gBathAirCarc);
-        Tr += k.ETshower * quotient(ctx.gShowerAirCarc);
-        Tr += k.ETHouse * quotient(ctx.gHouseAirCarc);
+        const float Tr = float(double(k.ETbathroom) * quotient(ctx.gBathAirCarc) +
+                               double(k.ETshower) * quotient(ctx.gShowerAirCarc) +
+                               double(k.ETHouse) * quotient(ctx.gHouseAirCarc));
         if (Tr != 0) {
             const double well = double(Qr) / Tr;
             out.GWMaxINHsr = well;

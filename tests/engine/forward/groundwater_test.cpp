@@ -268,6 +268,14 @@ TEST_F(GroundwaterTest, InhalationUsesTheModelAtBothWellConcentrations)
     }();
     EXPECT_TRUE(RelNear(*out.GWINHh, hq, 1e-6));
 
+    // The risk-side allowable well concentration: single quotients, their weighted sum rounded
+    // to single once.
+    const float Qr = float(double(k.ATCARC) * ctx.RISKFACT * 365 / (in.CSFI * k.EF * k.EV * k.gInhFactorAdj));
+    const float Tr = float(double(k.ETbathroom) * float(double(ctx.gBathAirCarc) / Cc) +
+                           double(k.ETshower) * float(double(ctx.gShowerAirCarc) / Cc) +
+                           double(k.ETHouse) * float(double(ctx.gHouseAirCarc) / Cc));
+    EXPECT_EQ(*out.GWMaxINHsr, double(Qr) / Tr);
+
     QVariantMap longer = testConstantsRow();
     longer.insert(QStringLiteral("ETHouse"), 24.0);
     db.conn().exec(QStringLiteral("DELETE FROM CONSTNTS")).value();

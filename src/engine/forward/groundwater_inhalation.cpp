@@ -84,7 +84,7 @@ void CalcGWInhRisk(RunContext& ctx, const ExposureConstants& k, const DafCurves&
         const float hqShower = hq(non.shower, k.ETshower);
         const float hqBath = hq(non.bathroom, k.ETbathroom);
         const float hqHouse = hq(non.house, k.ETHouse);
-        out.GWINHh = hqBath + hqShower + hqHouse;
+        out.GWINHh = float(double(hqBath) + hqShower + hqHouse);
         out.SHWRRATEh = leachate ? ratio(non.shower, Cn) : 0;
         out.BATHRATEh = leachate ? ratio(non.bathroom, Cn) : 0;
         out.HSERATEh = leachate ? ratio(non.house, Cn) : 0;
@@ -100,7 +100,7 @@ void CalcGWInhRisk(RunContext& ctx, const ExposureConstants& k, const DafCurves&
         const float rShower = risk(carc.shower, k.ETshower);
         const float rBath = risk(carc.bathroom, k.ETbathroom);
         const float rHouse = risk(carc.house, k.ETHouse);
-        out.GWINHr = rBath + rShower + rHouse;
+        out.GWINHr = float(double(rBath) + rShower + rHouse);
         out.SHWRRATEr = leachate ? ratio(carc.shower, Cc) : 0;
         out.BATHRATEr = leachate ? ratio(carc.bathroom, Cc) : 0;
         out.HSERATEr = leachate ? ratio(carc.house, Cc) : 0;

@@ -260,13 +260,10 @@ TEST_F(GroundwaterTest, InhalationUsesTheModelAtBothWellConcentrations)
     // The hazard quotient sums the three compartments, each with its own exposure time; the
     // ratios do not depend on the exposure times.
     const double den = in.ORDI * 70 * 30 * 365 * (20.0 / 70);
-    const double hq = [&] {
-        float sum = float(20.0 * ctx.gBathAirNon * 350 * 30 * 0.5 / den);
-        sum += float(20.0 * ctx.gShowerAirNon * 350 * 30 * double(0.2f) / den);
-        sum += float(20.0 * ctx.gHouseAirNon * 350 * 30 * 16 / den);
-        return sum;
-    }();
-    EXPECT_TRUE(RelNear(*out.GWINHh, hq, 1e-6));
+    const float hq = float(double(float(20.0 * ctx.gBathAirNon * 350 * 30 * 0.5 / den)) +
+                           float(20.0 * ctx.gShowerAirNon * 350 * 30 * double(0.2f) / den) +
+                           float(20.0 * ctx.gHouseAirNon * 350 * 30 * 16 / den));
+    EXPECT_EQ(*out.GWINHh, hq);
 
     // The risk-side allowable well concentration: single quotients, their weighted sum rounded
     // to single once.

@@ -36,6 +36,8 @@ std::optional<QVector<GridCell>> frmLimitResults::recordRow(const ResultRecord& 
     const bool nonDetect = record.flag(QStringLiteral("DLTCLP")) || dlTotal;
     const QString totalPathway = record.text(QStringLiteral("LMTPTHTO"));
     const bool applicable = totalPathway != QLatin1String("Not Applicable");
+    // A row without a total pathway (never run) shows its limit, but no pathway to mark.
+    const bool hasPathway = record.value(QStringLiteral("LMTPTHTO")).isValid();
 
     QVector<GridCell> cells = {GridCell::fromText(record.text(QStringLiteral("CHEMNAME"))),
                                GridCell::fromText(record.text(QStringLiteral("CHEMCAS"))),
@@ -46,7 +48,7 @@ std::optional<QVector<GridCell>> frmLimitResults::recordRow(const ResultRecord& 
                                GridCell::fromText(totalPathway)};
     for (int c = 0; c < 4; ++c)
         cells[c].nonDetect = nonDetect;
-    cells[4].nonDetect = cells[5].nonDetect = dlTotal && applicable;
+    cells[4].nonDetect = cells[5].nonDetect = dlTotal && hasPathway && applicable;
     return cells;
 }
 

@@ -159,6 +159,15 @@ TEST_F(LimitResults, AFailedLoadKeepsTheRowsReadSoFarWithoutWidening)
     EXPECT_TRUE(messages.shown()[0].text.contains("LMTTOTAL"));
 }
 
+TEST_F(LimitResults, ATotalNonDetectWithoutATotalPathwayLeavesTheTotalColumnsUnmarked)
+{
+    seedLandfill();
+    ASSERT_TRUE(m_db.conn().exec("UPDATE SITECOCS SET DLTOTAL = 1 WHERE CHEMCAS = '1330-20-7'").ok());
+    const GridModel& grid = gridOf(Forms::get<frmLimitResults>());
+    EXPECT_EQ(styleRow(grid, 4), QStringList({D, D, D, D, "", ""}));
+    EXPECT_FALSE(grid.index(4, 5).data(NonDetectRole).toBool());
+}
+
 TEST_F(LimitResults, PrintsAndExportsTheTableAsShown)
 {
     seedLandfill();

@@ -184,8 +184,10 @@ void frmSiteCOCs::formLoad()
     m_loading = true;
     const Status loaded = loadWindow();
     m_loading = false;
-    if (!loaded)
+    if (!loaded) {
+        m_loadFailure = loaded.error();
         showGeneralError(loaded.error(), kUnableToSave);
+    }
 }
 
 Status frmSiteCOCs::loadWindow()
@@ -417,6 +419,10 @@ bool frmSiteCOCs::checkConstituentRows()
     // The save shows the window in every outcome; the window's own load leaves that to its caller.
     if (!m_loading)
         showForm();
+    if (m_loadFailure) {
+        showGeneralError(*m_loadFailure, kUnableToSave);
+        return false;
+    }
     if (!grdSiteCOCs->commitPendingEdit())
         return false;
     if (hasDuplicateRows(grdSiteCOCs->grid())) {

@@ -12,6 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <optional>
+
 // The constituent window (steps 4 and 5): the analysis's constituents in a grid, chemicals chosen
 // from the chemical table or the user's own chemicals, their concentrations and detection
 // limits, saved as the analysis's SITECOCS rows; the forward run starts from here.
@@ -91,4 +93,6 @@ private:
     bool m_refresh = false;
     bool m_loading = false;
     bool m_warning = false;   // an "Invalid Input" message is up
+    // Why the load stopped: the grid then lacks the stored rows, so it never replaces them.
+    std::optional<Error> m_loadFailure;
 };

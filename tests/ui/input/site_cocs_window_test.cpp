@@ -400,11 +400,18 @@ TEST_F(SiteCocsTest, ALoadThatCannotReadTheChemicalTableStopsBeforeItsSave)
     ASSERT_TRUE(db.conn().exec("ALTER TABLE COCS RENAME TO COCS_gone").ok());
     const QByteArray before = db.checksum();
     messages.expect("Unable to Save");
-    load();
+    frmSiteCOCs& w = load();
     EXPECT_EQ(grid().dataRowCount(), 0);
     EXPECT_EQ(db.checksum(), before);
     EXPECT_FALSE(db.state.gAnalysisFormsOpen);
     EXPECT_EQ(grid().headerData(0, Qt::Horizontal).toString(), "");
+
+    // The empty grid never replaces the stored rows: a later save tells why again.
+    messages.expect("Unable to Save");
+    w.cmdUpdateSiteCOCs->click();
+    EXPECT_EQ(db.checksum(), before);
+    EXPECT_EQ(storedCount(1), 2);
+    EXPECT_EQ(messages.shown().size(), 2);
 }
 
 TEST_F(SiteCocsTest, ResizeKeepsTheButtonsAtTheBottomAndTheGridAboveTheLowerHeading)

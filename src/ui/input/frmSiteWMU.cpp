@@ -505,6 +505,10 @@ void frmSiteWMU::returnFocus(QWidget* box)
 
 bool frmSiteWMU::checkNumericInputs()
 {
+    if (m_loadFailure) {
+        showGeneralError(*m_loadFailure, QStringLiteral("Unable to Save"));
+        return false;
+    }
     for (QWidget* box : std::initializer_list<QWidget*>{txtVolume, txtFlowRate, txtActiveLife, cmbRiskValue, cmbHQValue}) {
         if (passesNumberCheck(box))
             continue;
@@ -553,6 +557,7 @@ bool frmSiteWMU::queryUnload()
 void frmSiteWMU::formLoad()
 {
     if (Status s = loadInputs(); !s) {
+        m_loadFailure = s.error();
         showGeneralError(s.error(), QStringLiteral("Unable to Save"));
         return;
     }

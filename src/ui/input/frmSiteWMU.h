@@ -16,6 +16,7 @@
 #include <QTextEdit>
 
 #include <array>
+#include <optional>
 
 class Recordset;
 
@@ -126,4 +127,7 @@ private:
 
     float m_activeLife = 0;      // the remembered active life
     bool m_checking = false;     // a check's message or focus return is under way
+    // Why the load stopped: the boxes after that point do not show the stored row, so they are
+    // never saved over it.
+    std::optional<Error> m_loadFailure;
 };

@@ -195,12 +195,20 @@ TEST_F(SiteWindowTest, AWasteUnitRowWithoutANeededNumberStopsTheLoad)
     EXPECT_EQ(site().txtVolume->text(), "");
     EXPECT_NE(site().windowStateCode(), FormWindow::vbMaximized);
 
+    // The boxes the load did not reach never replace the stored row: a save tells why again.
+    const QByteArray stored = db.checksum();
+    messages.expect("Unable to Save", vbOK);
+    main().cmdSave_Click();
+    ASSERT_TRUE(messages.done());
+    EXPECT_TRUE(messages.shown()[1].text.contains("WASTEVOL"));
+    EXPECT_EQ(db.checksum(), stored);
+
     // Without an active life: One Year Batch and the volume unit are shown before the load stops.
     main().cmdClose_Click();
     messages.expect("Unable to Save", vbOK);
     openAnalysis(2);
     ASSERT_TRUE(messages.done());
-    EXPECT_TRUE(messages.shown()[1].text.contains("ACTVLIFE"));
+    EXPECT_TRUE(messages.shown()[2].text.contains("ACTVLIFE"));
     EXPECT_TRUE(site().optSingleBatch->isChecked());
     EXPECT_EQ(site().cmbVolumeUnits->currentText(), "m³");
     EXPECT_EQ(site().txtActiveLife->text(), "1");

@@ -820,4 +820,66 @@ TEST_F(WholeProgram, ClosingTheMainWindowAndRefusingTheSaveKeepsTheStoredAnalysi
     EXPECT_EQ(field("SITEINFO", "CITY", key), "Springfield");
 }
 
+
+// Constituents saved in a never-saved analysis are not the analysis saved: Save stays on, and
+// closing asks; a save that cannot be done (no name yet) keeps the analysis open with its rows.
+TEST_F(WholeProgram, ANeverSavedAnalysisStaysUnsavedAfterItsConstituentSaveAndItsCloseAsks)
+{
+    click(main().cmdNew);
+    const qint32 key = db.state.gCurSiteKey;
+    choose(main().mnuShowSiteCOCs);
+    chooseChemical(0, kConstituents[0]);
+    click(cocs()->cmdUpdateSiteCOCs);
+    EXPECT_EQ(column("SITECOCS", "CHEMNAME", key).size(), 1);
+    EXPECT_TRUE(main().cmdSave->isEnabled());
+    EXPECT_FALSE(main().cmdCopy->isEnabled());
+
+    messages.expect("Close Analysis", vbYes).expect("Save Changes", vbYes).expect("Need Site ID");
+    cocs()->frame()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(messages.done());
+    EXPECT_EQ(db.state.gCurSiteKey, key);
+    EXPECT_TRUE(db.state.gAnalysisFormsOpen);
+    ASSERT_NE(cocs(), nullptr);
+    EXPECT_EQ(column("SITECOCS", "CHEMNAME", key).size(), 1);
+
+    // Refusing the save drops the never-saved analysis, as its close always did.
+    messages.expect("Close Analysis", vbYes).expect("Save Changes", vbNo);
+    cocs()->frame()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(db.state.gCurSiteKey, 0);
+    EXPECT_TRUE(column("SITECOCS", "CHEMNAME", key).isEmpty());
+}
+
+// A save asked for at a close question that fails keeps the analysis, or the program, open.
+TEST_F(WholeProgram, AFailedSaveAtACloseQuestionClosesNothing)
+{
+    createAnalysis();
+    click(main().cmdClose);
+    click(main().cmdNew);
+    AnalysisInputs in;   // the stored analysis's name again
+    in.city = QStringLiteral("Shelbyville");
+    fillAnalysisWindow(in);
+    ASSERT_TRUE(main().cmdSave->isEnabled());
+    const qint32 key = db.state.gCurSiteKey;
+
+    messages.expect("Close Analysis", vbYes).expect("Save Changes", vbYes).expect("Unable to Save");
+    site()->frame()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(messages.done());
+    EXPECT_EQ(db.state.gCurSiteKey, key);
+    ASSERT_NE(site(), nullptr);
+    EXPECT_EQ(site()->txtCity->text(), "Shelbyville");
+
+    messages.expect("Save Changes", vbYes).expect("Unable to Save");
+    EXPECT_FALSE(main().close());
+    ASSERT_TRUE(messages.done());
+    EXPECT_NE(db.state.gConn, nullptr);
+    EXPECT_EQ(db.state.gCurSiteKey, key);
+
+    messages.expect("Save Changes", vbNo);
+    EXPECT_TRUE(main().close());
+    EXPECT_EQ(db.state.gConn, nullptr);
+}
+
 } // namespace

@@ -45,9 +45,12 @@ QWidget* childOf(QWidget* form, const char* name)
     return form ? form->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
 }
 
-// The analysis information window holds edits that its own save has not stored.
-bool siteWindowEdited()
+// The analysis information window holds edits that its own save has not stored, or the
+// analysis has never been saved (its site row is still pending): closing would then drop it.
+bool siteInputsUnsaved()
 {
+    if (programState().gRsSiteInfo.editMode() == Recordset::EditMode::AddNew)
+        return true;
     const QWidget* update = childOf(Forms::find(QStringLiteral("frmSiteWMU")), "cmdUpdateSiteInfo");
     return update && update->isEnabled();
 }
@@ -399,8 +402,8 @@ void frmSiteCOCs::markSaved()
     frmMain* main = frmMain::instance();
     if (!main)
         return;
-    // Unsaved edits of the analysis information window keep the main window's Save on.
-    if (!siteWindowEdited()) {
+    // Unsaved site inputs keep the main window's Save on.
+    if (!siteInputsUnsaved()) {
         main->cmdSave->setEnabled(false);
         main->toolbarButton(3)->setEnabled(false);
         main->cmdCopy->setEnabled(true);

@@ -165,10 +165,14 @@ bool frmMain::inputWindowQueryUnload()
         return false;
     state.gAnalysisFormsOpen = false;
     if (frmMain* main = instance()) {
+        // A save asked for and failed (already reported) keeps the analysis open to be mended.
         if (main->cmdSave->isEnabled()
             && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes"))
-                   == vbYes)
-            main->SaveCurAnalysis();
+                   == vbYes
+            && !main->SaveCurAnalysis()) {
+            state.gAnalysisFormsOpen = true;
+            return false;
+        }
         main->CloseCurAnalysis();
     }
     return true;
@@ -632,9 +636,12 @@ void frmMain::fillTree(Recordset& siteInfo)
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {
-        m_unloaded = true;
         Forms::unload(QStringLiteral("frmPassword"));
-        MDIForm_QueryUnload();
+        if (!MDIForm_QueryUnload()) {
+            event->ignore();
+            return;
+        }
+        m_unloaded = true;
         MDIForm_Unload();
     }
     event->accept();
@@ -645,12 +652,14 @@ void frmMain::mnuExit_Click()
     close();
 }
 
-void frmMain::MDIForm_QueryUnload()
+bool frmMain::MDIForm_QueryUnload()
 {
     if (cmdSave->isEnabled()
-        && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes")) == vbYes)
-        SaveCurAnalysis();
+        && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes")) == vbYes
+        && !SaveCurAnalysis())
+        return false;
     m_state.gAnalysisFormsOpen = false;
+    return true;
 }
 
 void frmMain::MDIForm_Unload()
@@ -870,12 +879,17 @@ void frmMain::mnuOpen_Click()
 
 // ---- Save -------------------------------------------------------------------------------
 
-void frmMain::SaveCurAnalysis()
+bool frmMain::SaveCurAnalysis()
 {
-    cmdSave_Click();
+    return saveOpenAnalysis();
 }
 
 void frmMain::cmdSave_Click()
+{
+    saveOpenAnalysis();
+}
+
+bool frmMain::saveOpenAnalysis()
 {
     auto* site = inputWindow<SiteInputWindow>("frmSiteWMU");
     auto* cocs = inputWindow<ConstituentInputWindow>("frmSiteCOCs");
@@ -884,10 +898,10 @@ void frmMain::cmdSave_Click()
         inputs = site->siteInputs();
         if (inputs->fileName.isEmpty()) {
             MsgBox(kNeedSiteIdText, vbExclamation, QStringLiteral("Need Site ID"));
-            return;
+            return false;
         }
         if (!site->checkNumericInputs())
-            return;
+            return false;
     }
     const bool storeConstituents = cocs && cocs->checkConstituentRows();
 
@@ -915,7 +929,7 @@ void frmMain::cmdSave_Click()
     if (!saved) {
         reopenAfterFailedSave(siteAdding, unitAdding);
         showGeneralError(saved.error(), kUnableToSave);
-        return;
+        return false;
     }
 
     if (inputs) {
@@ -928,6 +942,7 @@ void frmMain::cmdSave_Click()
     if (!cocs || storeConstituents)
         SetToolbarState(QStringLiteral("Save"));
     setWindowTitle(kSavedTitle + QStringLiteral(" [") + m_state.gCurFileName + QLatin1Char(']'));
+    return !cocs || storeConstituents;
 }
 
 void frmMain::reopenAfterFailedSave(bool siteAdding, bool unitAdding)

@@ -39,8 +39,9 @@ public:
     // The toolbar button at a 1-based position, separators counted (6, 9, 12, 17 and 19).
     QAction* toolbarButton(int position) const;
 
-    // Saves and closes the open analysis, as the input windows' close questions ask.
-    void SaveCurAnalysis();
+    // Saves and closes the open analysis, as the input windows' close questions ask. The save
+    // is true when everything the input windows hold was stored.
+    bool SaveCurAnalysis();
     void CloseCurAnalysis();
     // An input window's close request: unless the main window is closing the analysis itself,
     // asks whether to close the analysis (and whether to save it) and closes it. False when the
@@ -152,7 +153,10 @@ private:
     void fillTree(Recordset& siteInfo);
     void fillWindowMenu();
 
-    void MDIForm_QueryUnload();
+    // False when the user asked for a save that failed: the program then stays open.
+    bool MDIForm_QueryUnload();
+    // Save: true when everything the input windows hold was stored; a failure is reported.
+    bool saveOpenAnalysis();
     void MDIForm_Unload();
 
     // Close of the open analysis; false when it stopped at a failure (already reported).

@@ -19,25 +19,6 @@ QPushButton* button(QWidget* parent, const char* name)
     return b;
 }
 
-// The close question both input windows ask when the user closes them.
-bool askToCloseAnalysis()
-{
-    ProgramState& st = programState();
-    if (!st.gAnalysisFormsOpen || st.gClosingAnalysis)
-        return true;
-    if (MsgBox(QStringLiteral("Closing this screen will close this analysis.  Do you still want to continue?"), vbYesNo,
-               QStringLiteral("Close Analysis"))
-        != vbYes)
-        return false;
-    st.gAnalysisFormsOpen = false;
-    frmMain* main = frmMain::instance();
-    if (main->cmdSave->isEnabled()
-        && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes")) == vbYes)
-        main->SaveCurAnalysis();
-    main->CloseCurAnalysis();
-    return true;
-}
-
 class frmSiteWMU : public FormWindow, public SiteInputWindow {
     Q_OBJECT
 public:
@@ -68,7 +49,7 @@ protected:
         st.gAnalysisFormsOpen = true;
         ++fakeSite().loads;
     }
-    bool queryUnload() override { return askToCloseAnalysis(); }
+    bool queryUnload() override { return frmMain::inputWindowQueryUnload(); }
 };
 
 class frmSiteCOCs : public FormWindow, public ConstituentInputWindow {
@@ -132,7 +113,7 @@ protected:
         programState().gAnalysisFormsOpen = true;
         ++fakeConstituents().loads;
     }
-    bool queryUnload() override { return askToCloseAnalysis(); }
+    bool queryUnload() override { return frmMain::inputWindowQueryUnload(); }
 
 private:
     // The saved state on the main window: Save off and Copy on unless the analysis information

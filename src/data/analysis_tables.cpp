@@ -9,14 +9,23 @@ const std::array<const char*, 8> kDetailFields = {"PETID", "FACID1", "FACID2", "
                                                   "STATE", "ANALDATE", "DLSTDATE", "USERNAME"};
 } // namespace
 
-Result<qint32> newSiteKey(Connection& conn)
+Result<qint64> largestSiteKey(Connection& conn)
 {
-    Result<QVariant> max = conn.scalar(QStringLiteral("SELECT MAX(SITEKEY) FROM SITEINFO"));
+    Result<QVariant> max = conn.scalar(QStringLiteral(
+        "SELECT MAX(k) FROM (SELECT MAX(SITEKEY) AS k FROM SITEINFO UNION ALL SELECT MAX(SITEKEY) FROM WMUINFO "
+        "UNION ALL SELECT MAX(SITEKEY) FROM SITECOCS UNION ALL SELECT MAX(SITEKEY) FROM GWDelisting "
+        "UNION ALL SELECT MAX(SITEKEY) FROM DelistCOCS)"));
     if (!max)
         return max.error();
-    if (!max->isValid())
-        return 1;
-    const qint64 next = max->toLongLong() + 1;
+    return max->isValid() ? max->toLongLong() : 0;
+}
+
+Result<qint32> newSiteKey(Connection& conn)
+{
+    Result<qint64> largest = largestSiteKey(conn);
+    if (!largest)
+        return largest.error();
+    const qint64 next = *largest + 1;
     if (next > std::numeric_limits<qint32>::max())
         return Error{kErrConversion, QStringLiteral("No analysis key is left.")};
     return qint32(next);

@@ -9,7 +9,11 @@
 #include <array>
 #include <functional>
 
-// The key a new analysis gets: the largest stored key plus one, or 1 in an empty table.
+// The largest key in use in any table keyed by analysis (0 when none is): rows that an
+// interrupted session left under a key that has no SITEINFO row count too, so a new key never
+// takes them over.
+Result<qint64> largestSiteKey(Connection& conn);
+// The key a new analysis gets: the largest key in use plus one.
 Result<qint32> newSiteKey(Connection& conn);
 
 // One node of the analysis tree: an analysis shows as a bold root node and eight detail nodes.

@@ -1,5 +1,6 @@
 #include "data/update_analyses.h"
 
+#include "data/analysis_tables.h"
 #include "data/program_state.h"
 #include "platform/db/transaction.h"
 
@@ -55,10 +56,9 @@ Result<std::vector<AnalysisTreeGroup>> copyAll(Connection& conn)
     Transaction tx(conn);
     if (!tx.started())
         return tx.started().error();
-    Result<QVariant> max = conn.scalar(QStringLiteral("SELECT MAX(SITEKEY) FROM SITEINFO"));
-    if (!max)
-        return max.error();
-    const qint64 offset = max->isValid() ? max->toLongLong() : 0;
+    Result<qint64> offset = largestSiteKey(conn);
+    if (!offset)
+        return offset.error();
 
     // The chemical table's first row of each CAS number, compared exactly.
     Result<QueryRows> chemicals = conn.select(selectSql(cocsTable(), QStringLiteral("ORDER BY rowid")));
@@ -71,17 +71,17 @@ Result<std::vector<AnalysisTreeGroup>> copyAll(Connection& conn)
             byCas.insert(row[chemicalCas].toString(), &row);
 
     const int fileName = columnOf(siteInfoTable(), QStringLiteral("FILENAME"));
-    Status s = copyRows(conn, siteInfoTable(), offset, [fileName](TableRow& row) {
+    Status s = copyRows(conn, siteInfoTable(), *offset, [fileName](TableRow& row) {
         row[fileName] = row[fileName].toString() + QStringLiteral("_U");
     });
     if (s)
-        s = copyRows(conn, wmuInfoTable(), offset, [](TableRow&) {});
+        s = copyRows(conn, wmuInfoTable(), *offset, [](TableRow&) {});
     if (s) {
         const TableDef& cocs = siteCocsTable();
         const int cas = columnOf(cocs, QStringLiteral("CHEMCAS"));
         QStringList copied = chemicalPropertyFields();
         copied << QStringLiteral("LOGKOW");
-        s = copyRows(conn, cocs, offset, [&](TableRow& row) {
+        s = copyRows(conn, cocs, *offset, [&](TableRow& row) {
             const TableRow* chemical = byCas.value(row[cas].toString());
             if (!chemical || !row[cas].isValid())
                 return;

@@ -13,6 +13,11 @@ TEST(AnalysisKeys, NewKeyIsLargestPlusOne)
     EXPECT_EQ(*newSiteKey(db.conn()), 1);
     db.insertAnalysis(7, QStringLiteral("Seven"));
     EXPECT_EQ(*newSiteKey(db.conn()), 8) << "keys 1 to 6 missing make no difference";
+    // Rows an interrupted session left under a never-saved key are never taken over.
+    db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 8}, {"CHEMCAS", "71-43-2"}});
+    EXPECT_EQ(*newSiteKey(db.conn()), 9);
+    db.insert(QStringLiteral("DelistCOCS"), {{"SITEKEY", 11}});
+    EXPECT_EQ(*newSiteKey(db.conn()), 12);
     EXPECT_EQ(siteKeyOfRootNode(QStringLiteral("KEY12")), 12);
     EXPECT_EQ(siteKeyOfRootNode(QStringLiteral("KEY12a")), 0);
     EXPECT_EQ(rootNodeKey(12), QStringLiteral("KEY12"));

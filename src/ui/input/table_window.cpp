@@ -6,6 +6,7 @@
 #include "platform/ui/table_export.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString exportTargetName(const QString& chosen, bool html)
 {
@@ -28,6 +29,12 @@ void ExportGridToTable(const GridModel& grid, const QString& title)
         return;
     const bool html = dialog.FilterIndex == 1;
     const QString target = exportTargetName(dialog.FileName, html);
+    // Written over, the template would carry this table into every later export.
+    const QString templatePath = QFileInfo(htmlTemplatePath()).canonicalFilePath();
+    if (!templatePath.isEmpty() && QFileInfo(target).canonicalFilePath() == templatePath) {
+        MsgBox(kExportErrorText, vbInformation, kExportErrorTitle);
+        return;
+    }
     Status written;
     if (html) {
         const Result<QString> templateText = readHtmlTemplate(htmlTemplatePath());

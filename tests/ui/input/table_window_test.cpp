@@ -112,6 +112,21 @@ TEST_F(TableWindowExport, AMissingTemplateOrAnUnwritableFileIsReportedAndLeavesN
     EXPECT_EQ(messages.shown()[0].style, vbInformation);
 }
 
+TEST_F(TableWindowExport, TheProgramsTemplateIsNeverWrittenOver)
+{
+    installTemplate();
+    const QByteArray before = contents(htmlTemplatePath());
+    ScriptedMessages messages;
+    messages.expect("Export Error").expect("Export Error");
+    ScriptedFileDialogs dialogs;
+    const QString chosen = QFileInfo(htmlTemplatePath()).absolutePath() + QStringLiteral("/template3");
+    dialogs.answer(chosen, 1).answer(htmlTemplatePath(), 1);
+    ExportGridToTable(m_grid, "T");
+    ExportGridToTable(m_grid, "T");
+    EXPECT_TRUE(messages.done());
+    EXPECT_EQ(contents(htmlTemplatePath()), before);
+}
+
 TEST_F(TableWindowExport, TheFooterNamesTheOpenAnalysis)
 {
     m_db.insertAnalysis(3, "Plant 7 Sludge");

@@ -202,23 +202,18 @@ DelistingOutcome fail(DelistingObserver& observer, const Error& error)
     return DelistingOutcome::Failed;
 }
 
-bool positive(const std::optional<double>& v)
-{
-    return v && *v > 0;
-}
-
 // The message of the first check that the waste unit fails, in the run's order (waste volume
 // with its unit, active life, HQ factor, risk factor); empty when it passes them all.
 QString DelistingCheckMessage(const WasteUnit& unit)
 {
     const bool knownUnit = unit.WVOLUNIT && (*unit.WVOLUNIT == 0 || *unit.WVOLUNIT == 1 || *unit.WVOLUNIT == 2);
-    if (!positive(unit.WASTEVOL) || !knownUnit)
+    if (!PositiveUnitValue(unit.WASTEVOL) || !knownUnit)
         return QStringLiteral("There is a zero value for the waste volume.");
-    if (!positive(unit.ACTVLIFE))
+    if (!PositiveUnitValue(unit.ACTVLIFE))
         return QStringLiteral("There is a zero value for the active life.");
-    if (!positive(unit.HQFACT))
+    if (!PositiveUnitValue(unit.HQFACT))
         return QStringLiteral("There is a zero value for the HQ Factor.  Please use the dropdown list to choose an HQ Factor.");
-    if (!positive(unit.RISKFACT))
+    if (!PositiveUnitValue(unit.RISKFACT))
         return QStringLiteral(
             "There is a zero value for the Risk Factor.  Please use the dropdown list to choose an Risk Factor.");
     return {};

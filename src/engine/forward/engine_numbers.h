@@ -20,6 +20,14 @@ inline std::optional<float> ToSingle(double x)
     return float(x);
 }
 
+// A waste-unit value the run checks before it starts (volume, active life, targets): present
+// and above 0 once rounded to single precision, as the run holds it, so a value too small for
+// single precision counts as zero.
+inline bool PositiveUnitValue(const std::optional<double>& v)
+{
+    return v && float(*v) > 0;
+}
+
 // `x` rounded to single precision and kept as a double.
 inline double roundSingle(double x)
 {

@@ -4,6 +4,7 @@
 #include "data/schema.h"
 #include "engine/forward/constituent_rows.h"
 #include "engine/forward/constituent_steps.h"
+#include "engine/forward/engine_numbers.h"
 #include "engine/forward/gw_delisting.h"
 #include "engine/forward/limiting_pathway.h"
 #include "platform/db/transaction.h"
@@ -20,23 +21,18 @@ struct Refusal {
     int style;
 };
 
-bool passes(const std::optional<double>& v)
-{
-    return v && *v > 0;
-}
-
 std::optional<Refusal> checkUnit(const WasteUnit& u)
 {
     const bool knownUnit = u.WVOLUNIT && (*u.WVOLUNIT == 0 || *u.WVOLUNIT == 1 || *u.WVOLUNIT == 2);
-    if (!passes(u.WASTEVOL) || !knownUnit)
+    if (!PositiveUnitValue(u.WASTEVOL) || !knownUnit)
         return Refusal{QStringLiteral("There is a zero value for the waste volume."), kRunMsgExclamation};
-    if (!passes(u.ACTVLIFE))
+    if (!PositiveUnitValue(u.ACTVLIFE))
         return Refusal{QStringLiteral("There is a zero value for the active life."), kRunMsgExclamation};
-    if (!passes(u.HQFACT))
+    if (!PositiveUnitValue(u.HQFACT))
         return Refusal{QStringLiteral("There is a zero value for the HQ Factor.  Please use the dropdown list to "
                                       "choose an HQ Factor."),
                        kRunMsgExclamation};
-    if (!passes(u.RISKFACT))
+    if (!PositiveUnitValue(u.RISKFACT))
         return Refusal{QStringLiteral("There is a zero value for the Risk Factor.  Please use the dropdown list to "
                                       "choose an Risk Factor."),
                        kRunMsgExclamation};

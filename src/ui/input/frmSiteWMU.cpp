@@ -836,8 +836,9 @@ void frmSiteWMU::Command1_Click()
     if (!checkNumericInputs())
         return;
     if (optSurfaceImpoundment->isChecked()) {
+        // The flow rate is stored in single precision: a value too small for it is zero.
         const std::optional<double> flowRate = toNumberStrict(txtFlowRate->text());
-        if (flowRate && *flowRate <= 0) {
+        if (flowRate && float(*flowRate) <= 0) {
             txtFlowRate->setFocus();
             return;
         }

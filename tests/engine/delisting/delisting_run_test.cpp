@@ -189,6 +189,8 @@ TEST_F(DelistingRun, ChecksRefuseTheRunWithTheFirstFailingMessage)
          "There is a zero value for the HQ Factor.  Please use the dropdown list to choose an HQ Factor."},
         {{{"RISKFACT", -1e-5}},
          "There is a zero value for the Risk Factor.  Please use the dropdown list to choose an Risk Factor."},
+        {{{"HQFACT", 1e-300}},
+         "There is a zero value for the HQ Factor.  Please use the dropdown list to choose an HQ Factor."},
     };
     addChemical(QStringLiteral("Acetone"), {{"CHEMCAS", "67-64-1"}, {"CARCNON", "Noncarcinogen"}, {"ORDO", 0.9}});
     ASSERT_EQ(run(), DelistingOutcome::Stored);

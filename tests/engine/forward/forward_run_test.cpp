@@ -162,6 +162,9 @@ TEST_F(ForwardRunTest, TheUnitRowIsCheckedInOrder)
         {{{"HQFACT", -1}}, hq},
         {{{"HQFACT", QVariant()}}, hq},
         {{{"RISKFACT", 0}}, risk},
+        // Too small for single precision, as the run holds it: zero.
+        {{{"RISKFACT", 1e-300}}, risk},
+        {{{"WASTEVOL", 1e-50}}, volume},
     };
     for (const auto& c : cases) {
         db.conn().exec(QStringLiteral("DELETE FROM WMUINFO")).value();

@@ -422,7 +422,7 @@ TEST_F(CalculateDelistingLevels, AnImpoundmentNeedsAPositiveFlowRate)
     type(w.txtVolume, "100");
     w.optSurfaceImpoundment->click();
     const QByteArray before = db.checksum();
-    for (const char* rate : {"0", "-3"}) {
+    for (const char* rate : {"0", "1e-50", "-3"}) {
         type(w.txtFlowRate, rate);
         w.txtCity->setFocus();
         w.Command1_Click();

@@ -69,6 +69,12 @@ Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32
             const std::optional<double> number = FieldNumber(v);
             if (!number)
                 return fieldError(in, QString::fromLatin1(kNumbers[i].name), QStringLiteral("is not a number"));
+            // The concentrations enter the DAF lookups in single precision, where a larger one
+            // would make every lookup fail and its pathways come out 0.
+            const bool concentration = kNumbers[i].member == &In::TCLPCONC || kNumbers[i].member == &In::TOTCONC;
+            if (concentration && !ToSingle(*number))
+                return fieldError(in, QString::fromLatin1(kNumbers[i].name),
+                                  QStringLiteral("is too large for single precision"));
             in.*kNumbers[i].member = *number;
         }
         result.push_back(std::move(row));

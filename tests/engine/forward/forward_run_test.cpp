@@ -334,6 +334,20 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty
     EXPECT_EQ(gwRows(2), 1);
 }
 
+TEST_F(ForwardRunTest, AConcentrationTooLargeForSinglePrecisionFailsTheRunBeforeItStarts)
+{
+    addStandardSet();
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    const QueryRows before = results();
+    setCocs(QStringLiteral("TCLPCONC = 1e39 WHERE CHEMCAS = '7440-39-3'"));
+    recorder.events.clear();
+    EXPECT_EQ(run(), RunOutcome::Failed);
+    EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("failure Unable to Save")}));
+    EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("TCLPCONC of the constituent Barium (7440-39-3)")))
+        << qPrintable(recorder.failureText);
+    EXPECT_EQ(results().rows, before.rows);
+}
+
 TEST_F(ForwardRunTest, TheIndoorAirRunsOfTheLastRunAreTakenWhenTheirInputsAreTheSame)
 {
     addStandardSet();

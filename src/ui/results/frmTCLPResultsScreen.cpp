@@ -1,5 +1,7 @@
 #include "ui/results/frmTCLPResultsScreen.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int kDelistingLevelColumn = 5;
@@ -59,6 +61,11 @@ std::optional<QVector<GridCell>> frmTCLPResultsScreen::recordRow(const ResultRec
     const std::optional<double> scale = record.single(QStringLiteral("DAF_SF"));
     const std::optional<double> adjusted =
         daf && scale ? std::optional<double>(float(*scale * *daf)) : std::nullopt;
+    if (adjusted && !std::isfinite(*adjusted)) {
+        record.fail(Error{kErrCalculation, QStringLiteral("The scaled DAF of %1 is too large for single precision.")
+                                               .arg(record.text(QStringLiteral("CHEMCAS")))});
+        return std::nullopt;
+    }
     const GridCell level = name.nonDetect ? GridCell::fromText(kDetectionLimitMark)
                                           : GridCell::fromNumber(record.single(QStringLiteral("GWDL")));
     if (!name.nonDetect)

@@ -129,6 +129,19 @@ TEST_F(TclpScreen, TheDelistingLevelColumnIsNarrowWithoutADetectedRow)
     EXPECT_EQ(empty.columnWidthTwips(5), 300);
 }
 
+TEST_F(TclpScreen, AScaledDafBeyondSinglePrecisionFailsTheLoadInsteadOfShowingInfinity)
+{
+    seedLandfill();
+    ASSERT_TRUE(m_db.conn().exec("UPDATE GWDelisting SET DAF_SF = 3e38 WHERE ChemCas = '7440-38-2'").ok());
+    ScriptedMessages messages;
+    messages.expect("Unable to Save");
+    const GridModel& grid = gridOf(Forms::get<frmTCLPResultsScreen>());
+    ASSERT_TRUE(messages.done());
+    EXPECT_TRUE(messages.shown()[0].text.contains("7440-38-2"));
+    for (int r = 0; r < grid.rowCount(); ++r)
+        EXPECT_FALSE(grid.index(r, 4).data().toString().contains("nf")) << r;
+}
+
 TEST_F(TclpScreen, PrintsAndExportsTheTable)
 {
     seedLandfill();

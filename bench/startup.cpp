@@ -82,8 +82,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir settings;
     setSettingsFolder(settings.path());
-    SaveSetting("TOVI", "Admin", "ShowChanges", "No");
-    SaveSetting("TOVI", "Admin", "Disclosure", "1");
+    if (!SaveSetting("TOVI", "Admin", "ShowChanges", "No") || !SaveSetting("TOVI", "Admin", "Disclosure", "1"))
+        return 1;
 
     TempDatabase db;
     g_db = &db;

@@ -5,6 +5,7 @@
 #include "ui/input/frmSiteWMU.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/file_commands.h"
+#include "ui/main/frmTOVIchanges.h"
 #include "ui/main/main_window_services.h"
 #include "ui/main/run_commands.h"
 #include "ui/delisting/delisting_run_command.h"
@@ -44,6 +45,7 @@ void installProgramWiring()
     services.importV2File = ImportV2FileCommand;
     services.exportV2File = ExportV2FileCommand;
     services.updateAnalyses = UpdateAnalysesCommand;
+    services.showChangesNotice = showChangesNoticeDialog;
     siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
 
     registerWindows<frmSiteWMU, frmSiteCOCs>();

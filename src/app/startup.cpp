@@ -5,6 +5,9 @@
 #include "data/schema.h"
 #include "platform/ui/message_box.h"
 #include "ui/main/frmMain.h"
+#include "ui/main/program_icon.h"
+
+#include <QApplication>
 
 namespace {
 
@@ -39,6 +42,7 @@ frmMain* Main(ProgramState& state)
         MsgBox(kCantOpenText, vbInformation, QStringLiteral("Can't Open Database"));
         return nullptr;
     }
+    QApplication::setWindowIcon(programIcon());
     auto* window = new frmMain(state);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->MDIForm_Load();

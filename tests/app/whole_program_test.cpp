@@ -9,7 +9,7 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
-#include "platform/ui/settings.h"
+#include "ui/quiet_settings.h"
 #include "ui/command_state.h"
 #include "ui/grid_readback.h"
 #include "ui/input/constituent_grid.h"
@@ -128,11 +128,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_settings.isValid());
-        setSettingsFolder(m_settings.path());
-        SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("ShowChanges"),
-                    QStringLiteral("No"));
-        SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("Disclosure"),
-                    QStringLiteral("0"));
+        ASSERT_TRUE(useQuietSettings(m_settings.path()));
 
         db.insert(QStringLiteral("CONSTNTS"), constantsRow());
         for (const QVariantMap& row : {kBenzene, kBarium, kLead})

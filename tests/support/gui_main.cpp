@@ -1,4 +1,8 @@
+#include "ui/quiet_settings.h"
+
 #include <QApplication>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -6,5 +10,9 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // Settings of this test program's own, never the developer's.
+    QTemporaryDir settings;
+    if (!settings.isValid() || !useQuietSettings(settings.path()))
+        return 1;
     return RUN_ALL_TESTS();
 }

@@ -71,3 +71,8 @@ int SetFormTopmost(QWidget* window, bool topmost)
         window->show();
     return topmost ? 1 : 0;
 }
+
+void placeTwips(QWidget* widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
+}

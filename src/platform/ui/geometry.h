@@ -33,3 +33,6 @@ private:
 
 // Keeps a window above all others (or not); returns 1 when asked to keep it on top, else 0.
 int SetFormTopmost(QWidget* window, bool topmost);
+
+// Places a control inside its window, in twips.
+void placeTwips(QWidget* widget, double left, double top, double width, double height);

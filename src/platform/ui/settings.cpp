@@ -1,25 +1,42 @@
 #include "platform/ui/settings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
+
 QSettings store(const QString& app)
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app);
 }
+
+Error storeError(const QSettings& s)
+{
+    return Error{kErrFile, QStringLiteral("The settings file %1 could not be read or written.").arg(s.fileName())};
+}
+
 } // namespace
 
 QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
 {
     QSettings s = store(app);
-    return s.value(section + QLatin1Char('/') + key, defaultValue).toString();
+    const QVariant value = s.value(section + QLatin1Char('/') + key);
+    if (s.status() != QSettings::NoError || value.typeId() != QMetaType::QString)
+        return defaultValue;
+    return value.toString();
 }
 
-void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value)
+Status SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     QSettings s = store(app);
+    const QFileInfo file(s.fileName());
+    if (s.status() != QSettings::NoError || (file.exists() && (!file.isFile() || !file.isReadable())))
+        return storeError(s);
     s.setValue(section + QLatin1Char('/') + key, value);
     s.sync();
+    if (s.status() != QSettings::NoError)
+        return storeError(s);
+    return {};
 }
 
 void setSettingsFolder(const QString& folder)

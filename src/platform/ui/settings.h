@@ -1,12 +1,16 @@
 #pragma once
 
+#include "platform/db/result.h"
+
 #include <QString>
 
-// The per-user settings: string values by application, section and key; a value never
-// stored reads as `defaultValue`.
+// The per-user settings: string values by application, section and key. A value never stored,
+// a store that cannot be read and a value that is not a single string read as `defaultValue`.
 QString GetSetting(const QString& app, const QString& section, const QString& key,
                    const QString& defaultValue = QString());
-void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value);
+// Stores a value. Fails, leaving the store as it was, when the store cannot be read (its other
+// values would be lost) or cannot be written.
+Status SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value);
 
 // Keeps the settings files in `folder` from now on (tests use a temporary folder).
 void setSettingsFolder(const QString& folder);

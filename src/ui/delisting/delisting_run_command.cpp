@@ -7,6 +7,7 @@
 #include "platform/ui/message_box.h"
 #include "ui/delisting/delisting_windows.h"
 #include "ui/main/frmMain.h"
+#include "ui/main/frmTOVIDisclosure.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -26,6 +27,8 @@ void setRunPointer(int pointer)
 class WindowDelistingObserver : public DelistingObserver {
 public:
     explicit WindowDelistingObserver(QProgressBar& bar) : m_bar(&bar) {}
+
+    void disclosureGate() override { showDisclosureBeforeRun(); }
 
     void resetResultForms() override
     {

@@ -10,7 +10,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
-#include "platform/ui/settings.h"
+#include "ui/main/admin_settings.h"
 #include "ui/main/analysis_save.h"
 #include "ui/main/frmOpenAnalyses.h"
 #include "ui/main/input_windows.h"
@@ -31,8 +31,6 @@
 
 namespace {
 
-const QString kApp = QStringLiteral("TOVI");
-const QString kSection = QStringLiteral("Admin");
 const QString kTitle = QStringLiteral("TOVI v.3.0.%1 - RCRA Subtitle D Quarvel Program").arg(TOVI_REVISION);
 const QString kSavedTitle = QStringLiteral("TOVI v.3.1.%1 - RCRA Subtitle D Quarvel Program").arg(TOVI_REVISION);
 const QString kUnableToSave = QStringLiteral("Unable to Save");
@@ -377,19 +375,19 @@ void frmMain::buildMenus()
     menuItem(mnuDocuments, "mnuAppB", "WEXT Appendix &B");
 
     mnuHelp = menuOf(bar, "mnuHelp", "&Help");
-    menuItem(mnuHelp, "mnuHelpFile", "TOVI v.3.1 &Help");
+    QAction* mnuHelpFile = menuItem(mnuHelp, "mnuHelpFile", "TOVI v.3.1 &Help");
     menuSeparator(mnuHelp, "mnuSpace4");
-    menuItem(mnuHelp, "mnuTOVIChanges", "TOVI &Changes");
+    QAction* mnuTOVIChanges = menuItem(mnuHelp, "mnuTOVIChanges", "TOVI &Changes");
     menuSeparator(mnuHelp, "mnuSpace5");
     mnuTOVIinfo = mnuHelp->addMenu(QStringLiteral("TOVI &Information"));
     mnuTOVIinfo->setObjectName(QStringLiteral("mnuTOVIinfo"));
     mnuTOVIinfo->menuAction()->setObjectName(QStringLiteral("mnuTOVIinfo"));
-    menuItem(mnuTOVIinfo, "mnuAcknowledgements", "&Acknowledgements");
-    menuItem(mnuTOVIinfo, "mnuObjective", "&Objective");
-    menuItem(mnuTOVIinfo, "mnuMission", "&Mission");
-    menuItem(mnuTOVIinfo, "mnuProc", "&Procedure && Results");
+    mnuAcknowledgements = menuItem(mnuTOVIinfo, "mnuAcknowledgements", "&Acknowledgements");
+    mnuObjective = menuItem(mnuTOVIinfo, "mnuObjective", "&Objective");
+    mnuMission = menuItem(mnuTOVIinfo, "mnuMission", "&Mission");
+    mnuProc = menuItem(mnuTOVIinfo, "mnuProc", "&Procedure && Results");
     menuSeparator(mnuHelp, "mnuSpace");
-    menuItem(mnuHelp, "mnuAbout", "About &TOVI v.3.1");
+    mnuAbout = menuItem(mnuHelp, "mnuAbout", "About &TOVI v.3.1");
     mnuDisclosure = menuItem(mnuHelp, "mnuDisclosure", "&Show Disclosure");
     mnuDisclosure->setCheckable(true);
 
@@ -397,11 +395,10 @@ void frmMain::buildMenus()
     mnuFontLegend->setObjectName(QStringLiteral("mnuFontLegend"));
 
     // Commands of windows that this program does not have yet.
-    for (QAction* a : {mnuPrint, mnuEditCOCDAF, mnuShowCOCs, mnuFontLegend})
+    for (QAction* a : {mnuPrint, mnuEditCOCDAF, mnuShowCOCs, mnuHelpFile, mnuTOVIChanges})
         a->setEnabled(false);
-    for (QMenu* m : {mnuDocuments, mnuHelp, mnuTOVIinfo})
-        for (QAction* a : m->actions())
-            a->setEnabled(false);
+    for (QAction* a : mnuDocuments->actions())
+        a->setEnabled(false);
 
     connect(mnuNew, &QAction::triggered, this, &frmMain::cmdNew_Click);
     connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
@@ -419,6 +416,7 @@ void frmMain::buildMenus()
     connect(mnuDelistingLevel, &QAction::triggered, this, &frmMain::mnuDelistingLevel_Click);
     connect(mnuRunAnalysis, &QAction::triggered, this, &frmMain::mnuRunAnalysis_Click);
     connect(mnuCloseResults, &QAction::triggered, this, &frmMain::mnuCloseResults_Click);
+    connectInformationItems();
 }
 
 void frmMain::fillWindowMenu()
@@ -602,16 +600,24 @@ void frmMain::Toolbar1_ButtonClick(const QString& key)
 void frmMain::MDIForm_Load()
 {
     const MainWindowServices& services = mainWindowServices();
-    if (GetSetting(kApp, kSection, QStringLiteral("ShowChanges")).isEmpty() && services.showChangesNotice) {
+    // The load goes on past a setting it cannot store and reports the first such failure.
+    std::optional<Error> settingFailure;
+    auto store = [&settingFailure](const QString& key, const QString& value) {
+        if (Status s = saveAdminSetting(key, value); !s && !settingFailure)
+            settingFailure = s.error();
+    };
+    if (changesNoticeWanted() && services.showChangesNotice) {
         const ChangesNoticeAnswer answer = services.showChangesNotice();
         if (answer.viewChanges && services.showChangesDocument)
             services.showChangesDocument();
         if (answer.dontShowAgain)
-            SaveSetting(kApp, kSection, QStringLiteral("ShowChanges"), QStringLiteral("No"));
+            store(QStringLiteral("ShowChanges"), QStringLiteral("No"));
     }
-    if (GetSetting(kApp, kSection, QStringLiteral("Change")).isEmpty() && services.scramblePassword)
-        SaveSetting(kApp, kSection, QStringLiteral("Change"), services.scramblePassword(QStringLiteral("mizo4")));
-    mnuDisclosure->setChecked(GetSetting(kApp, kSection, QStringLiteral("Disclosure")) != QLatin1String("0"));
+    if (adminSetting(QStringLiteral("Change")).isEmpty() && services.scramblePassword)
+        store(QStringLiteral("Change"), services.scramblePassword(QStringLiteral("mizo4")));
+    mnuDisclosure->setChecked(disclosureWanted());
+    if (settingFailure)
+        reportSettingFailure(*settingFailure);
 
     show();
     fillTree(m_state.gRsSiteInfo);

@@ -82,6 +82,14 @@ public:
     void mnuResults_Click();
     void mnuDelistingLevel_Click();
     void mnuCloseResults_Click();
+    // The information windows and the disclosure toggle.
+    void mnuAcknowledgements_Click();
+    void mnuObjective_Click();
+    void mnuMission_Click();
+    void mnuProc_Click();
+    void mnuAbout_Click();
+    void mnuDisclosure_Click();
+    void mnuFontLegend_Click();
 
     // Left pane.
     QWidget* Picture1 = nullptr;
@@ -132,6 +140,11 @@ public:
     QMenu* mnuDocuments = nullptr;
     QMenu* mnuHelp = nullptr;
     QMenu* mnuTOVIinfo = nullptr;
+    QAction* mnuAcknowledgements = nullptr;
+    QAction* mnuObjective = nullptr;
+    QAction* mnuMission = nullptr;
+    QAction* mnuProc = nullptr;
+    QAction* mnuAbout = nullptr;
     QAction* mnuDisclosure = nullptr;
     QAction* mnuFontLegend = nullptr;
 
@@ -152,6 +165,7 @@ private:
     void addInstruction(QWidget* control, const QString& text);
     void fillTree(Recordset& siteInfo);
     void fillWindowMenu();
+    void connectInformationItems();
 
     // False when the user asked for a save that failed: the program then stays open.
     bool MDIForm_QueryUnload();

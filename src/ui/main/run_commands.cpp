@@ -6,6 +6,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/main/frmMain.h"
+#include "ui/main/frmTOVIDisclosure.h"
 #include "ui/results/result_windows.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,8 @@ void setRunPointer(int pointer)
 
 class WindowRunObserver : public RunObserver {
 public:
+    void disclosureGate() override { showDisclosureBeforeRun(); }
+
     void runStarts() override
     {
         setRunPointer(vbHourglass);

@@ -21,8 +21,8 @@ TEST(Settings, StringsRoundTripThroughAFreshStore)
     setSettingsFolder(dir.path());
     EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), QString()) << "never stored reads as empty";
     const QString scrambled = QString::fromUtf8("\xc3\xa9\xc2\x81z;=");
-    SaveSetting("TOVI", "Admin", "Change", scrambled);
-    SaveSetting("TOVI", "Admin", "Disclosure", "0");
+    ASSERT_TRUE(SaveSetting("TOVI", "Admin", "Change", scrambled));
+    ASSERT_TRUE(SaveSetting("TOVI", "Admin", "Disclosure", "0"));
     QSettings fresh(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI");
     EXPECT_EQ(fresh.value("Admin/Change").toString(), scrambled);
     EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), QStringLiteral("0"));

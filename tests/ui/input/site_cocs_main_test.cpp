@@ -2,7 +2,7 @@
 
 #include "app/startup.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/settings.h"
+#include "ui/quiet_settings.h"
 #include "ui/input/constituent_grid.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/main_window_services.h"
@@ -38,7 +38,7 @@ protected:
     {
         SiteCocsTest::SetUp();
         ASSERT_TRUE(m_settings.isValid());
-        setSettingsFolder(m_settings.path());
+        ASSERT_TRUE(useQuietSettings(m_settings.path()));
         mainWindowServices() = {};
         registerFormLoader("frmSiteCOCs", [] { return Forms::get<frmSiteCOCs>(); });
         registerFormLoader("frmSiteWMU", [] { return Forms::get<frmSiteWMU>(); });

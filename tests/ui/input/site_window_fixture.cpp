@@ -3,7 +3,7 @@
 #include "app/startup.h"
 #include "data/analysis_tables.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/settings.h"
+#include "ui/quiet_settings.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/main_window_services.h"
 #include "ui/user_input.h"
@@ -40,7 +40,7 @@ protected:
 void SiteWindowTest::SetUp()
 {
     ASSERT_TRUE(settingsFolder.isValid());
-    setSettingsFolder(settingsFolder.path());
+    ASSERT_TRUE(useQuietSettings(settingsFolder.path()));
     mainWindowServices() = {};
     siteWindowServices() = {};
     registerFormLoader(QStringLiteral("frmSiteWMU"), [] { return Forms::get<frmSiteWMU>(); });

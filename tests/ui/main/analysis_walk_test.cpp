@@ -56,9 +56,9 @@ TEST_F(MainWindowTest, FirstStartOnAnEmptyDatabase)
 
 TEST_F(MainWindowTest, SecondStartKeepsTheStoredSettings)
 {
-    SaveSetting("TOVI", "Admin", "ShowChanges", "No");
-    SaveSetting("TOVI", "Admin", "Change", "mine");
-    SaveSetting("TOVI", "Admin", "Disclosure", "0");
+    ASSERT_TRUE(SaveSetting("TOVI", "Admin", "ShowChanges", "No"));
+    ASSERT_TRUE(SaveSetting("TOVI", "Admin", "Change", "mine"));
+    ASSERT_TRUE(SaveSetting("TOVI", "Admin", "Disclosure", "0"));
     bool noticeShown = false;
     mainWindowServices().showChangesNotice = [&] {
         noticeShown = true;

@@ -1,0 +1,46 @@
+#include "ui/main/admin_settings.h"
+
+#include "platform/ui/message_box.h"
+#include "platform/ui/settings.h"
+#include "ui/main/frmMain.h"
+
+namespace {
+const QString kApp = QStringLiteral("TOVI");
+const QString kSection = QStringLiteral("Admin");
+} // namespace
+
+QString adminSetting(const QString& key)
+{
+    return GetSetting(kApp, kSection, key);
+}
+
+Status saveAdminSetting(const QString& key, const QString& value)
+{
+    return SaveSetting(kApp, kSection, key, value);
+}
+
+void reportSettingFailure(const Error& error)
+{
+    showGeneralError(error, QStringLiteral("Unable to Save"));
+}
+
+bool disclosureWanted()
+{
+    return adminSetting(QStringLiteral("Disclosure")) != QLatin1String("0");
+}
+
+void setDisclosureWanted(bool wanted)
+{
+    if (Status s = saveAdminSetting(QStringLiteral("Disclosure"), wanted ? QStringLiteral("1") : QStringLiteral("0"));
+        !s) {
+        reportSettingFailure(s.error());
+        return;
+    }
+    if (frmMain* main = frmMain::instance())
+        main->mnuDisclosure->setChecked(wanted);
+}
+
+bool changesNoticeWanted()
+{
+    return adminSetting(QStringLiteral("ShowChanges")) != QLatin1String("No");
+}

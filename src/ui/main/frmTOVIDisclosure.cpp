@@ -1,0 +1,45 @@
+#include "ui/main/frmTOVIDisclosure.h"
+
+#include "platform/ui/geometry.h"
+#include "ui/main/admin_settings.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/info_texts.h"
+
+frmTOVIDisclosure::frmTOVIDisclosure(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmTOVIDisclosure"));
+    setWindowTitle(QStringLiteral("TOVI Disclosure"));
+    setModal(true);
+    setFixedSize(twipsToPx(7560), twipsToPx(5040));
+
+    rtbTOVIDisclosure = new QTextBrowser(this);
+    rtbTOVIDisclosure->setObjectName(QStringLiteral("rtbTOVIDisclosure"));
+    // The heading is bold in the text itself.
+    rtbTOVIDisclosure->setHtml(infoText(InfoText::Disclosure));
+    placeTwips(rtbTOVIDisclosure, 120, 120, 7320, 3960);
+
+    Check1 = new QCheckBox(QStringLiteral("Click here to turn off the Disclosure Statement"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    placeTwips(Check1, 120, 4260, 5100, 375);
+
+    Command1 = new QPushButton(QStringLiteral("Done"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    placeTwips(Command1, 6000, 4230, 1440, 435);
+
+    connect(Command1, &QPushButton::clicked, this, &frmTOVIDisclosure::Command1_Click);
+}
+
+void frmTOVIDisclosure::Command1_Click()
+{
+    setDisclosureWanted(!Check1->isChecked());
+    accept();
+}
+
+void showDisclosureBeforeRun()
+{
+    if (!disclosureWanted())
+        return;
+    frmTOVIDisclosure disclosure(frmMain::instance());
+    disclosure.exec();
+}

@@ -7,6 +7,8 @@
 #include "platform/ui/settings.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,6 +28,36 @@ TEST(Settings, StringsRoundTripThroughAFreshStore)
     QSettings fresh(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI");
     EXPECT_EQ(fresh.value("Admin/Change").toString(), scrambled);
     EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), QStringLiteral("0"));
+}
+
+TEST(Settings, AStoreThatCannotBeReadReadsAsEmptyAndRefusesWritesThatWouldLoseIt)
+{
+    QTemporaryDir dir;
+    setSettingsFolder(dir.path());
+    ASSERT_TRUE(SaveSetting("TOVI", "Admin", "Disclosure", "0"));
+    {
+        QSettings raw(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI");
+        raw.setValue("Admin/ShowChanges", QStringList({"No", "Yes"}));
+    }
+    EXPECT_EQ(GetSetting("TOVI", "Admin", "ShowChanges"), QString()) << "a value that is no single string";
+    EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), "0");
+
+    const QString file = QSettings(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI").fileName();
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file));
+    EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure", "default"), "default");
+    const Status s = SaveSetting("TOVI", "Admin", "Disclosure", "1");
+    ASSERT_FALSE(s);
+    EXPECT_EQ(s.error().number, kErrFile);
+    EXPECT_TRUE(s.error().description.contains(file));
+}
+
+TEST(Settings, EveryGuiTestProgramStartsWithQuietSettingsOfItsOwn)
+{
+    EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), "0");
+    EXPECT_EQ(GetSetting("TOVI", "Admin", "ShowChanges"), "No");
+    const QString file = QSettings(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI").fileName();
+    EXPECT_FALSE(file.startsWith(QDir::homePath())) << qPrintable(file);
 }
 
 TEST(CommonDialog, FiltersKeepStateAndCancelGivesNoName)

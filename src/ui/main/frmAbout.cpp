@@ -32,7 +32,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    setFixedSize(twipsToPx(7080), twipsToPx(4920));
+    setFixedSize(twipsToPx(7080), twipsToPx(4500));
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -59,13 +59,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
                        "used by the modeler.  While this model has been designed based on accepted KOR equations and "
                        "assumptions, care should be exercised to ensure that these assumptions hold true for the "
                        "modeler's specific site characteristics."),
-        240, 2220, 6600, 1500);
-    Line1[1] = etchedLine(this, 3840);
+        240, 2220, 6600, 1260);
+    Line1[1] = etchedLine(this, 3540);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    placeTwips(cmdOK, 5640, 4080, 1320, 435);
+    placeTwips(cmdOK, 5640, 3780, 1320, 435);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     // The window's load.

@@ -27,7 +27,7 @@ frmLegend::frmLegend(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmLegend"));
     setWindowTitle(QStringLiteral("Results Color Legend"));
     setModal(true);
-    setFixedSize(twipsToPx(5400), twipsToPx(2760));
+    setFixedSize(twipsToPx(6120), twipsToPx(2760));
 
     for (int i = 0; i < 4; ++i) {
         const Row& row = kRows[i];
@@ -45,7 +45,7 @@ frmLegend::frmLegend(QWidget* parent) : QDialog(parent)
         placeTwips(key, 240, top, 1080, 360);
         auto* explanation = new QLabel(QString::fromLatin1(row.explanation), this);
         explanation->setObjectName(QStringLiteral("Label2"));
-        placeTwips(explanation, 1380, top, 3840, 360);
+        placeTwips(explanation, 1380, top, 4560, 360);
         Label1[size_t(i)] = key;
         Label2[size_t(i)] = explanation;
     }
@@ -53,6 +53,6 @@ frmLegend::frmLegend(QWidget* parent) : QDialog(parent)
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    placeTwips(Command1, 2100, 2040, 1200, 420);
+    placeTwips(Command1, 2460, 2040, 1200, 420);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }

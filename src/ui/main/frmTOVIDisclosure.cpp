@@ -10,22 +10,22 @@ frmTOVIDisclosure::frmTOVIDisclosure(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmTOVIDisclosure"));
     setWindowTitle(QStringLiteral("TOVI Disclosure"));
     setModal(true);
-    setFixedSize(twipsToPx(7560), twipsToPx(5040));
+    setFixedSize(twipsToPx(7560), twipsToPx(4560));
 
     rtbTOVIDisclosure = new QTextBrowser(this);
     rtbTOVIDisclosure->setObjectName(QStringLiteral("rtbTOVIDisclosure"));
     // The heading is bold in the text itself.
     rtbTOVIDisclosure->setHtml(infoText(InfoText::Disclosure));
-    placeTwips(rtbTOVIDisclosure, 120, 120, 7320, 3960);
+    placeTwips(rtbTOVIDisclosure, 120, 120, 7320, 3600);
 
     Check1 = new QCheckBox(QStringLiteral("Click here to turn off the Disclosure Statement"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    placeTwips(Check1, 120, 4260, 5100, 375);
+    placeTwips(Check1, 120, 3870, 5100, 375);
 
     Command1 = new QPushButton(QStringLiteral("Done"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    placeTwips(Command1, 6000, 4230, 1440, 435);
+    placeTwips(Command1, 6000, 3840, 1440, 435);
 
     connect(Command1, &QPushButton::clicked, this, &frmTOVIDisclosure::Command1_Click);
 }

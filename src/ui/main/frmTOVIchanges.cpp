@@ -9,7 +9,7 @@ frmTOVIchanges::frmTOVIchanges(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmTOVIchanges"));
     setWindowTitle(QStringLiteral("Changes in TOVI"));
     setModal(true);
-    setFixedSize(twipsToPx(8520), twipsToPx(6600));
+    setFixedSize(twipsToPx(8520), twipsToPx(6240));
 
     RichTextBox3 = new QTextBrowser(this);
     RichTextBox3->setObjectName(QStringLiteral("RichTextBox3"));

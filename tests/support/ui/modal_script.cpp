@@ -1,10 +1,8 @@
 #include "ui/modal_script.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -47,14 +45,4 @@ ModalScript& ModalScript::expect(const QString& dialogName, Step step)
 void closeWithCloseBox(QDialog* dialog)
 {
     dialog->close();
-}
-
-ModalScript::Step clickButton(const char* buttonName)
-{
-    return [name = QString::fromLatin1(buttonName)](QDialog* dialog) {
-        if (auto* button = dialog->findChild<QAbstractButton*>(name))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            ADD_FAILURE() << "no button " << qPrintable(name);
-    };
 }

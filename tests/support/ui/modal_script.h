@@ -27,6 +27,5 @@ private:
     int m_ran = 0;
 };
 
-// Steps that close a dialog: with its close box, or by clicking the named button.
+// A step that closes the dialog with its close box.
 void closeWithCloseBox(QDialog* dialog);
-ModalScript::Step clickButton(const char* buttonName);

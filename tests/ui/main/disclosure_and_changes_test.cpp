@@ -199,42 +199,18 @@ TEST_F(MainWindowTest, ADisclosureChoiceThatCannotBeStoredIsReportedAndChangesNo
     EXPECT_TRUE(w.mnuDisclosure->isChecked());
 }
 
-TEST_F(MainWindowTest, TheChangesNoticeHandsBackItsAnswerAndItsCheckBox)
+TEST(ChangesNotice, ShowsTheChangesWithItsCheckBoxAndTwoButtons)
 {
-    start();
-    {
-        frmTOVIchanges notice;
-        EXPECT_EQ(notice.windowTitle(), "Changes in TOVI");
-        EXPECT_TRUE(notice.isModal());
-        EXPECT_EQ(notice.chkShowChanges->text(), "Don't show this dialog again");
-        EXPECT_FALSE(notice.chkShowChanges->isChecked());
-        EXPECT_EQ(notice.cmdYes->text(), "Yes, View Document");
-        EXPECT_EQ(notice.cmdNo->text(), "No, Go to Program");
-        EXPECT_FALSE(notice.ViewChanges);
-        EXPECT_EQ(notice.RichTextBox3->document()->blockCount(), 12);
-        EXPECT_TRUE(notice.RichTextBox3->isReadOnly());
-    }
-    struct Case {
-        ModalScript::Step close;
-        bool tick;
-        bool viewChanges;
-    };
-    const Case cases[] = {
-        {clickButton("cmdYes"), false, true},
-        {clickButton("cmdNo"), true, false},
-        {clickButton("cmdYes"), true, true},
-        {closeWithCloseBox, false, false},
-    };
-    for (const Case& c : cases) {
-        ModalScript dialogs;
-        dialogs.expect("frmTOVIchanges", [&c](QDialog* dialog) {
-            static_cast<frmTOVIchanges*>(dialog)->chkShowChanges->setChecked(c.tick);
-            c.close(dialog);
-        });
-        const ChangesNoticeAnswer answer = showChangesNoticeDialog();
-        EXPECT_EQ(answer.viewChanges, c.viewChanges);
-        EXPECT_EQ(answer.dontShowAgain, c.tick);
-    }
+    frmTOVIchanges notice;
+    EXPECT_EQ(notice.windowTitle(), "Changes in TOVI");
+    EXPECT_TRUE(notice.isModal());
+    EXPECT_EQ(notice.chkShowChanges->text(), "Don't show this dialog again");
+    EXPECT_FALSE(notice.chkShowChanges->isChecked());
+    EXPECT_EQ(notice.cmdYes->text(), "Yes, View Document");
+    EXPECT_EQ(notice.cmdNo->text(), "No, Go to Program");
+    EXPECT_FALSE(notice.ViewChanges);
+    EXPECT_EQ(notice.RichTextBox3->document()->blockCount(), 12);
+    EXPECT_TRUE(notice.RichTextBox3->isReadOnly());
 }
 
 // Start-up with the real notice. Each row: the stored "ShowChanges" (none: never stored), how

@@ -143,44 +143,15 @@ TEST_F(MainWindowTest, EachInformationItemOpensItsPageAndAnOpenWindowOnlyComesTo
     EXPECT_EQ(w.mdiArea->activeSubWindow(), info->frame());
 }
 
-TEST_F(MainWindowTest, TheInformationTextFillsTheWindowBelowTheButtonRow)
+TEST(InformationTexts, TheDisclosureHasItsHeadingLineAndTheChangesTheirTwelveParagraphs)
 {
-    frmMain& w = start();
-    w.mnuObjective->trigger();
-    frmAcknow* info = infoWindow();
-    for (const QSize size : {QSize(700, 500), QSize(900, 640)}) {
-        info->frame()->resize(size);
-        const QRect text = info->rtfAcknowledge->geometry();
-        EXPECT_GT(text.top(), info->cmdClose->geometry().bottom());
-        EXPECT_EQ(text.left(), info->cmdPrev->x());
-        EXPECT_NEAR(info->width() - text.right(), text.left(), 2);
-        EXPECT_NEAR(info->height() - text.bottom(), text.left(), 2);
-    }
-}
-
-TEST(InformationTexts, ThePagesTheDisclosureAndTheChangesHaveTheirShape)
-{
-    QStringList pages;
-    for (InfoText t : {InfoText::Acknowledgements, InfoText::Objective, InfoText::Mission, InfoText::Procedure}) {
-        QTextDocument doc;
-        doc.setHtml(infoText(t));
-        pages << doc.toPlainText();
-        EXPECT_GT(pages.back().size(), 500);
-    }
-    EXPECT_EQ(pages.removeDuplicates(), 0);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_LT(pages[i].size(), pages[3].size()) << "the procedure is the longest page";
-
-    QTextDocument changes;
-    changes.setHtml(infoText(InfoText::Changes));
-    EXPECT_EQ(changes.blockCount(), 12) << "twelve paragraphs";
-    EXPECT_NEAR(changes.toPlainText().size(), 6050, 400);
-
     QTextDocument disclosure;
     disclosure.setHtml(infoText(InfoText::Disclosure));
     ASSERT_EQ(disclosure.blockCount(), 2);
     EXPECT_EQ(disclosure.firstBlock().text().size(), 46);
-    EXPECT_NEAR(disclosure.lastBlock().text().size(), 1040, 60);
+    QTextDocument changes;
+    changes.setHtml(infoText(InfoText::Changes));
+    EXPECT_EQ(changes.blockCount(), 12);
 }
 
 TEST_F(MainWindowTest, TheFontLegendShowsTheFourColouredKeys)

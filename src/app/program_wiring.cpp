@@ -4,6 +4,7 @@
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
 #include "ui/input/site_window_services.h"
+#include "ui/main/documents.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/frmTOVIchanges.h"
 #include "ui/main/main_window_services.h"
@@ -46,6 +47,7 @@ void installProgramWiring()
     services.exportV2File = ExportV2FileCommand;
     services.updateAnalyses = UpdateAnalysesCommand;
     services.showChangesNotice = showChangesNoticeDialog;
+    services.showChangesDocument = ShowChangesDocument;
     siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
 
     registerWindows<frmSiteWMU, frmSiteCOCs>();

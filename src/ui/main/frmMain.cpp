@@ -7,25 +7,34 @@
 #include "data/recordset_helpers.h"
 #include "data/schema.h"
 #include "platform/db/transaction.h"
+#include "platform/ui/cursor_file.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/main/admin_settings.h"
 #include "ui/main/analysis_save.h"
+#include "ui/main/documents.h"
+#include "ui/main/frmHelp.h"
+#include "ui/main/frmViewDocuments.h"
 #include "ui/main/frmOpenAnalyses.h"
 #include "ui/main/input_windows.h"
 #include "ui/main/main_window_services.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -180,6 +189,11 @@ void frmMain::buildPane()
 {
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    // Moving onto the pane or the window's background ends the hand pointer of a document label.
+    Picture1->setMouseTracking(true);
+    Picture1->installEventFilter(this);
+    mdiArea->viewport()->setMouseTracking(true);
+    mdiArea->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(Picture1);
 
     Label1 = new QLabel(QStringLiteral("Available Analyses"), Picture1);
@@ -260,6 +274,7 @@ void frmMain::buildPane()
     layout->addWidget(trvAnalysis, 1);
     layout->addWidget(Label2);
     layout->addLayout(buttons);
+    buildDocumentLabels(layout);
     layout->addWidget(rtfInstructions);
 
     auto* pane = new QDockWidget(this);
@@ -283,6 +298,10 @@ void frmMain::addInstruction(QWidget* control, const QString& text)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (documentLabelEvent(watched, event))
+        return true;
+    if (event->type() == QEvent::MouseMove && (watched == Picture1 || watched == mdiArea->viewport()))
+        unsetCursor();
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         const auto it = m_instructions.constFind(watched);
         if (it != m_instructions.constEnd() && rtfInstructions->toPlainText() != *it)
@@ -375,9 +394,9 @@ void frmMain::buildMenus()
     menuItem(mnuDocuments, "mnuAppB", "WEXT Appendix &B");
 
     mnuHelp = menuOf(bar, "mnuHelp", "&Help");
-    QAction* mnuHelpFile = menuItem(mnuHelp, "mnuHelpFile", "TOVI v.3.1 &Help");
+    menuItem(mnuHelp, "mnuHelpFile", "TOVI v.3.1 &Help");
     menuSeparator(mnuHelp, "mnuSpace4");
-    QAction* mnuTOVIChanges = menuItem(mnuHelp, "mnuTOVIChanges", "TOVI &Changes");
+    menuItem(mnuHelp, "mnuTOVIChanges", "TOVI &Changes");
     menuSeparator(mnuHelp, "mnuSpace5");
     mnuTOVIinfo = mnuHelp->addMenu(QStringLiteral("TOVI &Information"));
     mnuTOVIinfo->setObjectName(QStringLiteral("mnuTOVIinfo"));
@@ -395,10 +414,9 @@ void frmMain::buildMenus()
     mnuFontLegend->setObjectName(QStringLiteral("mnuFontLegend"));
 
     // Commands of windows that this program does not have yet.
-    for (QAction* a : {mnuPrint, mnuEditCOCDAF, mnuShowCOCs, mnuHelpFile, mnuTOVIChanges})
+    for (QAction* a : {mnuPrint, mnuEditCOCDAF, mnuShowCOCs})
         a->setEnabled(false);
-    for (QAction* a : mnuDocuments->actions())
-        a->setEnabled(false);
+    connectDocumentCommands();
 
     connect(mnuNew, &QAction::triggered, this, &frmMain::cmdNew_Click);
     connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
@@ -488,8 +506,8 @@ void frmMain::buildToolbar()
         m_toolbar.push_back(action);
     }
     toolbarButton(1)->setCheckable(true);
-    // Print, the chemical table and Help open windows that this program does not have yet.
-    for (int p : {4, 15, 20})
+    // Print and the chemical table open windows that this program does not have yet.
+    for (int p : {4, 15})
         toolbarButton(p)->setEnabled(false);
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* action) { Toolbar1_ButtonClick(action->data().toString()); });
@@ -593,6 +611,8 @@ void frmMain::Toolbar1_ButtonClick(const QString& key)
         mnuResults_Click();
     else if (key == QLatin1String("Run Model"))
         mnuRunAnalysis_Click();
+    else if (key == QLatin1String("Help"))
+        mnuHelpFile_Click();
 }
 
 // ---- Load and closing -------------------------------------------------------------------
@@ -682,8 +702,10 @@ void frmMain::MDIForm_Unload()
         for (const QString& name : kDelistingUnloadOrder)
             Forms::unload(name);
     }
-    // The other child windows close now, while the connection is still open.
+    // The other child windows close now, while the connection is still open, and so does the
+    // help window beside the main window.
     mdiArea->closeAllSubWindows();
+    Forms::unload<frmHelp>();
     m_state.gConn.reset();
 }
 
@@ -1150,4 +1172,146 @@ void frmMain::mnuCloseResults_Click()
     for (int i = 0; i < kForwardResultWindows.size(); ++i)
         if (closeSurface || i < kFirstSurfaceWindow || i > kLastSurfaceWindow)
             Forms::unload(kForwardResultWindows[i]);
+}
+
+// ---- Documents and help -----------------------------------------------------------------
+
+void frmMain::buildDocumentLabels(QVBoxLayout* layout)
+{
+    Label3 = new QLabel(QStringLiteral("Guidance Documents"), Picture1);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    layout->addWidget(Label3);
+
+    auto linkLabel = [this](const QString& name, const QString& caption) {
+        auto* label = new QLabel(caption, Picture1);
+        label->setObjectName(name);
+        QFont font = label->font();
+        font.setUnderline(true);
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colorFromBgr(0xFF0000));
+        label->setPalette(palette);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        return label;
+    };
+    const QStringList captions = {"Chapter 1 of WEXT", "Chapter 2 of WEXT",  "Chapter 3 of WEXT",
+                                  "Chapter 4 of WEXT", "Chapter 5 of WEXT",  "Chapter 6 of WEXT",
+                                  "Appendix A of WEXT", "Appendix B of WEXT", "1", "2", "3", "4", "5"};
+    for (int i = 0; i < int(lblWEXT.size()); ++i)
+        lblWEXT[size_t(i)] = linkLabel(QStringLiteral("lblWEXT%1").arg(i), captions[i]);
+    lblUM = linkLabel(QStringLiteral("lblUM"), QStringLiteral("TOVI v.3.0  User's Guide"));
+
+    auto* grid = new QGridLayout();
+    for (int i = 0; i < 6; ++i)
+        grid->addWidget(lblWEXT[size_t(i)], i / 3, i % 3);
+    auto* appendixA = new QHBoxLayout();
+    appendixA->addWidget(lblWEXT[6]);
+    for (size_t i = 8; i <= 12; ++i)
+        appendixA->addWidget(lblWEXT[i]);
+    appendixA->addStretch(1);
+    grid->addLayout(appendixA, 2, 0, 1, 2);
+    grid->addWidget(lblWEXT[7], 2, 2);
+    grid->addWidget(lblUM, 3, 0, 1, 3);
+    layout->addLayout(grid);
+}
+
+void frmMain::connectDocumentCommands()
+{
+    for (const DocumentRow& row : documentRows()) {
+        auto* item = menuBar()->findChild<QAction*>(QString::fromLatin1(row.menuItem));
+        if (item == nullptr)
+            continue;
+        if (&row == documentRow(QStringLiteral("TOVIchanges.pdf")))
+            connect(item, &QAction::triggered, this, &frmMain::mnuTOVIChanges_Click);
+        else
+            connect(item, &QAction::triggered, this, [&row] { OpenDocument(row); });
+    }
+    connect(menuBar()->findChild<QAction*>(QStringLiteral("mnuHelpFile")), &QAction::triggered, this,
+            &frmMain::mnuHelpFile_Click);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName(QStringLiteral("shortcutF1"));
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &frmMain::mnuHelpFile_Click);
+}
+
+bool frmMain::documentLabelEvent(QObject* watched, QEvent* event)
+{
+    const auto it = std::find(lblWEXT.begin(), lblWEXT.end(), watched);
+    const int index = it == lblWEXT.end() ? -1 : int(it - lblWEXT.begin());
+    if (index < 0 && watched != lblUM)
+        return false;
+    if (event->type() == QEvent::MouseMove) {
+        if (index >= 0)
+            lblWEXT_MouseMove(index);
+        else
+            lblUM_MouseMove();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint()))
+            return false;
+        if (index >= 0)
+            lblWEXT_Click(index);
+        else
+            lblUM_Click();
+        return true;
+    }
+    return false;
+}
+
+void frmMain::lblWEXT_Click(int index)
+{
+    Forms::unload<frmViewDocuments>();
+    if (index == 6) {
+        MsgBox(QStringLiteral("Please click on one of the Appendix A numbers to the right."), vbOKOnly,
+               QStringLiteral("Select Appendix Number"));
+        return;
+    }
+    for (const DocumentRow& row : documentRows()) {
+        if (index >= 0 && row.labelIndex == index) {
+            OpenDocument(row);
+            return;
+        }
+    }
+}
+
+void frmMain::lblUM_Click()
+{
+    OpenDocument(*documentRow(QStringLiteral("uguide.pdf")));
+}
+
+void frmMain::lblWEXT_MouseMove(int)
+{
+    showHandPointer();
+}
+
+void frmMain::lblUM_MouseMove()
+{
+    showHandPointer();
+}
+
+void frmMain::showHandPointer()
+{
+    if (m_state.gHandCursorFailed)
+        return;
+    Result<QCursor> hand = loadCursorFile(QDir(m_state.programFolder).filePath(QStringLiteral("cursors/h_point.cur")));
+    if (!hand) {
+        m_state.gHandCursorFailed = true;
+        showGeneralError(hand.error(), kUnableToSave);
+        return;
+    }
+    setCursor(*hand);
+}
+
+void frmMain::mnuTOVIChanges_Click()
+{
+    ShowChangesDocument();
+}
+
+void frmMain::mnuHelpFile_Click()
+{
+    if (Status shown = ShowHelp(); !shown)
+        showGeneralError(shown.error(), kUnableToSave);
 }

@@ -15,9 +15,11 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include <array>
 #include <vector>
 
 struct ProgramState;
+class QVBoxLayout;
 
 // The main window: the tree of stored analyses, the analysis commands as buttons, menu items
 // and toolbar buttons, and the area that holds every child window.
@@ -90,6 +92,13 @@ public:
     void mnuAbout_Click();
     void mnuDisclosure_Click();
     void mnuFontLegend_Click();
+    // Documents and help.
+    void lblWEXT_Click(int index);
+    void lblUM_Click();
+    void lblWEXT_MouseMove(int index);
+    void lblUM_MouseMove();
+    void mnuTOVIChanges_Click();
+    void mnuHelpFile_Click();
 
     // Left pane.
     QWidget* Picture1 = nullptr;
@@ -105,6 +114,9 @@ public:
     QPushButton* cmdImport = nullptr;
     QPushButton* cmdExport = nullptr;
     QPushButton* cmdUpdateAnalyses = nullptr;
+    QLabel* Label3 = nullptr;
+    std::array<QLabel*, 13> lblWEXT{};
+    QLabel* lblUM = nullptr;
     QTextEdit* rtfInstructions = nullptr;
     QLineEdit* txtCurSiteKey = nullptr;
     QMdiArea* mdiArea = nullptr;
@@ -163,6 +175,12 @@ private:
     void buildToolbar();
     void buildCommandStates();
     void addInstruction(QWidget* control, const QString& text);
+    void buildDocumentLabels(QVBoxLayout* layout);
+    void connectDocumentCommands();
+    // The hand pointer over a document label, read from its file at every move.
+    void showHandPointer();
+    // A mouse event on a document label; true when it was handled.
+    bool documentLabelEvent(QObject* watched, QEvent* event);
     void fillTree(Recordset& siteInfo);
     void fillWindowMenu();
     void connectInformationItems();

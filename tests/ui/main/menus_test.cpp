@@ -89,13 +89,14 @@ TEST_F(MainWindowTest, CommandsOfWindowsNotYetInTheProgramStayDisabled)
 
     EXPECT_FALSE(w.mnuAdmin->menuAction()->isEnabled()) << "the Administration menu cannot be opened";
     EXPECT_EQ(disabledItemsOf(w.mnuAdmin).size(), 3);
-    EXPECT_EQ(disabledItemsOf(w.mnuDocuments).size(), 13);
-    EXPECT_EQ(disabledItemsOf(w.mnuHelp), QStringList({"mnuHelpFile", "mnuTOVIChanges"}));
+    EXPECT_TRUE(disabledItemsOf(w.mnuDocuments).isEmpty());
+    EXPECT_TRUE(disabledItemsOf(w.mnuHelp).isEmpty());
     EXPECT_EQ(disabledItemsOf(w.mnuFile), QStringList({"mnuSave", "mnuPrint", "mnuImport"}));
     EXPECT_EQ(disabledItemsOf(w.mnuEdit), QStringList({"mnuCopy", "mnuDelete", "mnuEditCOCDAF"}));
     EXPECT_EQ(disabledItemsOf(w.mnuAnalysis), QStringList({"mnuShowCOCs"}));
-    for (int p : {4, 15, 20})
+    for (int p : {4, 15})
         EXPECT_FALSE(w.toolbarButton(p)->isEnabled()) << p;
+    EXPECT_TRUE(w.toolbarButton(20)->isEnabled());
     EXPECT_TRUE(w.mnuOpen->isEnabled());
     EXPECT_TRUE(w.mnuExportTable->isEnabled());
     EXPECT_TRUE(w.mnuDelistingLevel->isEnabled());

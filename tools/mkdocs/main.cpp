@@ -1,0 +1,97 @@
+// Writes the program's documents into the build folder: the user's guide and the changes
+// document (Documents/), the help pages (Help/) and the hand pointer (cursors/). The guide's
+// pictures are the program's own windows, drawn offscreen on an example analysis.
+
+#include "hand_cursor.h"
+#include "help_pages.h"
+#include "pdf_book.h"
+#include "window_pictures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+Result<QString> readText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return Error{kErrFile, QStringLiteral("Cannot read ") + path};
+    return QString::fromUtf8(f.readAll());
+}
+
+Status writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
+        return Error{kErrFile, QStringLiteral("Cannot write ") + path};
+    return {};
+}
+
+Status makeDocuments(const QString& sources, const QString& database, const QString& out)
+{
+    const QDir outDir(out);
+    for (const char* folder : {"Documents", "Help", "cursors"})
+        if (!outDir.mkpath(QString::fromLatin1(folder)))
+            return Error{kErrFile, QStringLiteral("Cannot create ") + outDir.filePath(QString::fromLatin1(folder))};
+
+    const QImage hand = handPointerPicture();
+    if (Status s = writeBytes(outDir.filePath(QStringLiteral("cursors/h_point.cur")),
+                              cursorFileBytes(hand, handPointerHotSpot()));
+        !s)
+        return s;
+
+    Result<QString> changes = readText(QDir(sources).filePath(QStringLiteral("TOVIchanges.md")));
+    if (!changes)
+        return changes.error();
+    const QString changesPdf = outDir.filePath(QStringLiteral("Documents/TOVIchanges.pdf"));
+    if (Status s = writeBook({QString(), QString(), *changes}, {}, changesPdf); !s)
+        return s;
+
+    // The example runs in a program folder of its own, with the documents the viewer shows.
+    QTemporaryDir example;
+    const QDir exampleDir(example.path());
+    if (!example.isValid() || !exampleDir.mkpath(QStringLiteral("ChemDB")) || !exampleDir.mkpath(QStringLiteral("Documents"))
+        || !QFile::copy(database, exampleDir.filePath(QStringLiteral("ChemDB/TOVIv3.0.db")))
+        || !QFile::copy(changesPdf, exampleDir.filePath(QStringLiteral("Documents/TOVIchanges.pdf"))))
+        return Error{kErrFile, QStringLiteral("Cannot set up the example's program folder.")};
+    QFile::setPermissions(exampleDir.filePath(QStringLiteral("ChemDB/TOVIv3.0.db")),
+                          QFile::ReadOwner | QFile::WriteOwner);
+    Result<QHash<QString, QImage>> pictures = renderWindowPictures(example.path());
+    if (!pictures)
+        return pictures.error();
+
+    Result<QString> guide = readText(QDir(sources).filePath(QStringLiteral("uguide.md")));
+    if (!guide)
+        return guide.error();
+    if (Status s = writeBook({QStringLiteral("TOVI v.3.0 User's Guide"),
+                              QStringLiteral("Delisting risk assessment for wastes in landfills and surface impoundments"),
+                              *guide},
+                             *pictures, outDir.filePath(QStringLiteral("Documents/uguide.pdf")));
+        !s)
+        return s;
+    return writeHelpPages(*guide, *pictures, outDir.filePath(QStringLiteral("Help")));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: mkdocs SOURCE_FOLDER DATABASE_FILE OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const Status made = makeDocuments(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
+                                      QString::fromLocal8Bit(argv[3]));
+    if (!made) {
+        std::fprintf(stderr, "mkdocs: %s\n", qPrintable(made.error().description));
+        return 1;
+    }
+    return 0;
+}

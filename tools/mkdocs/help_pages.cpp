@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int kPictureWidth = 760;
+
 Status writeText(const QString& path, const QString& text)
 {
     QFile f(path);
@@ -24,6 +26,12 @@ Status writeHelpPages(const QString& guideMarkdown, const QHash<QString, QImage>
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("images")))
         return Error{kErrFile, QStringLiteral("Cannot create ") + dir.filePath(QStringLiteral("images"))};
+    // The pages show the pictures at the size they are stored, made smaller smoothly beforehand.
+    QHash<QString, QImage> shown;
+    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
+        shown.insert(it.key(), it.value().width() > kPictureWidth
+                                   ? it.value().scaledToWidth(kPictureWidth, Qt::SmoothTransformation)
+                                   : it.value());
     const QStringList chapters = splitChapters(guideMarkdown);
     QString index = QStringLiteral(
         "<html><head><meta charset=\"utf-8\"><title>TOVI Help</title></head><body>\n"
@@ -33,7 +41,8 @@ Status writeHelpPages(const QString& guideMarkdown, const QHash<QString, QImage>
     for (int i = 0; i < chapters.size(); ++i) {
         QTextDocument doc;
         doc.setMarkdown(chapters[i], QTextDocument::MarkdownDialectGitHub);
-        if (Result<std::vector<QTextBlock>> fitted = fitPictures(doc, pictures, 720, 560); !fitted)
+        if (Result<std::vector<QTextBlock>> fitted = fitPictures(doc, shown, 1, kPictureWidth, 10 * kPictureWidth);
+            !fitted)
             return fitted.error();
         const QString title = doc.begin().text();
         doc.setMetaInformation(QTextDocument::DocumentTitle, title);
@@ -51,7 +60,7 @@ Status writeHelpPages(const QString& guideMarkdown, const QHash<QString, QImage>
         index += QStringLiteral("</li>\n");
         for (const QString& name : pictureNames(chapters[i])) {
             const QString file = dir.filePath(QStringLiteral("images/") + name + QStringLiteral(".png"));
-            if (!pictures.contains(name) || !pictures.value(name).save(file))
+            if (!shown.contains(name) || !shown.value(name).save(file))
                 return Error{kErrFile, QStringLiteral("Cannot write the picture ") + file};
         }
     }

@@ -50,7 +50,8 @@ void setPageBreak(const QTextBlock& block)
 // Places every picture of the book, centred, and starts a page with each section that holds one.
 Status placePictures(QTextDocument& doc, const QHash<QString, QImage>& pictures)
 {
-    Result<std::vector<QTextBlock>> placed = fitPictures(doc, pictures, kTextWidth, kPictureMaxHeight);
+    // A window's pixels are drawn at 72 % of their size, or smaller to fit.
+    Result<std::vector<QTextBlock>> placed = fitPictures(doc, pictures, 0.72, kTextWidth, kPictureMaxHeight);
     if (!placed)
         return placed.error();
     for (const QTextBlock& b : *placed) {
@@ -76,6 +77,14 @@ int pageOf(QTextDocument& doc, const QTextBlock& block)
     return int(doc.documentLayout()->blockBoundingRect(block).top() / kPageHeight) + 1;
 }
 
+QTextCharFormat textFormat(qreal points, QFont::Weight weight)
+{
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    f.setFontWeight(weight);
+    return f;
+}
+
 // The title page and the contents, placed before the first chapter: gives the contents table,
 // one row for each of `entries` headings.
 QTextTable* insertFrontMatter(QTextDocument& doc, const BookSource& source, int entries)
@@ -88,24 +97,19 @@ QTextTable* insertFrontMatter(QTextDocument& doc, const BookSource& source, int 
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     centred.setTopMargin(260);
-    QTextCharFormat titleFormat;
-    titleFormat.setFontPointSize(26);
-    titleFormat.setFontWeight(QFont::Bold);
+    const QTextCharFormat titleFormat = textFormat(26, QFont::Bold);
     c.setBlockFormat(centred);
     c.setBlockCharFormat(titleFormat);
     c.insertText(source.title, titleFormat);
     centred.setTopMargin(18);
-    QTextCharFormat subtitleFormat;
-    subtitleFormat.setFontPointSize(14);
+    const QTextCharFormat subtitleFormat = textFormat(14, QFont::Normal);
     c.insertBlock(centred, subtitleFormat);
     c.insertText(source.subtitle, subtitleFormat);
 
     QTextBlockFormat contentsHeading;
     contentsHeading.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     contentsHeading.setBottomMargin(12);
-    QTextCharFormat headingFormat;
-    headingFormat.setFontPointSize(18);
-    headingFormat.setFontWeight(QFont::Bold);
+    const QTextCharFormat headingFormat = textFormat(18, QFont::Bold);
     c.insertBlock(contentsHeading, headingFormat);
     c.insertText(QStringLiteral("Contents"), headingFormat);
 
@@ -180,8 +184,8 @@ void styleBody(QTextDocument& doc)
 
 } // namespace
 
-Result<std::vector<QTextBlock>> fitPictures(QTextDocument& doc, const QHash<QString, QImage>& pictures, qreal maxWidth,
-                                            qreal maxHeight)
+Result<std::vector<QTextBlock>> fitPictures(QTextDocument& doc, const QHash<QString, QImage>& pictures, qreal scale,
+                                            qreal maxWidth, qreal maxHeight)
 {
     static const QRegularExpression file(QStringLiteral(R"(^images/(\w+)\.png$)"));
     std::vector<QTextBlock> blocks;
@@ -197,8 +201,7 @@ Result<std::vector<QTextBlock>> fitPictures(QTextDocument& doc, const QHash<QStr
             if (picture.isNull())
                 return Error{kErrFormat, QStringLiteral("No picture for ") + image.name()};
             doc.addResource(QTextDocument::ImageResource, QUrl(image.name()), picture);
-            // A window's pixels are drawn at 72 % of their size, or smaller to fit.
-            qreal width = std::min<qreal>(maxWidth, picture.width() * 0.72);
+            qreal width = std::min<qreal>(maxWidth, picture.width() * scale);
             qreal height = width * picture.height() / picture.width();
             if (height > maxHeight) {
                 width *= maxHeight / height;

@@ -26,10 +26,11 @@ struct BookSource {
 // written.
 Status writeBook(const BookSource& source, const QHash<QString, QImage>& pictures, const QString& pdfPath);
 
-// Gives every picture of the document its image and a size of at most the given width and
-// height; fails on a picture not among `pictures`. The blocks that hold a picture, in order.
-Result<std::vector<QTextBlock>> fitPictures(QTextDocument& doc, const QHash<QString, QImage>& pictures, qreal maxWidth,
-                                            qreal maxHeight);
+// Gives every picture of the document its image and its size times `scale`, made smaller to fit
+// the given width and height; fails on a picture not among `pictures`. The blocks that hold a
+// picture, in order.
+Result<std::vector<QTextBlock>> fitPictures(QTextDocument& doc, const QHash<QString, QImage>& pictures, qreal scale,
+                                            qreal maxWidth, qreal maxHeight);
 
 // The chapters of a Markdown text: each begins at a level-1 heading (outside code blocks).
 QStringList splitChapters(const QString& markdown);

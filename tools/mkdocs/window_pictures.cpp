@@ -159,14 +159,14 @@ Result<QHash<QString, QImage>> renderWindowPictures(const QString& programFolder
     pictures.insert(QStringLiteral("frmMain"), main->grab().toImage());
 
     main->cmdOpen_Click();
-    pictures.insert(QStringLiteral("frmSiteWMU"), frameOf(QStringLiteral("frmSiteWMU"), 1060, 700));
+    pictures.insert(QStringLiteral("frmSiteWMU"), frameOf(QStringLiteral("frmSiteWMU"), 900, 690));
     pictures.insert(QStringLiteral("frmSiteCOCs"), frameOf(QStringLiteral("frmSiteCOCs"), 1060, 520));
 
     main->mnuRunAnalysis_Click();
     for (const char* name : {"frmLimitResults", "frmTCLPResultsHQ", "frmTCLPResultsRisk", "frmTCLPResultsScreen",
                              "frmTotalResultsHQ", "frmTotalResultsRisk", "frmTotalResultsScreen", "frmAggResults",
                              "frmTCSSResults", "frmExceedResults"})
-        pictures.insert(QString::fromLatin1(name), frameOf(QString::fromLatin1(name), 1060, 420));
+        pictures.insert(QString::fromLatin1(name), frameOf(QString::fromLatin1(name), 1060, 330));
 
     if (auto* site = dynamic_cast<frmSiteWMU*>(loadForm(QStringLiteral("frmSiteWMU"))))
         site->Command1_Click();

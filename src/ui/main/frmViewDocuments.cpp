@@ -11,7 +11,15 @@ frmViewDocuments::frmViewDocuments() : WEXTPDF(new PdfViewer(this))
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(WEXTPDF);
     setWindowTitle(initialCaption());
-    resize(900, 640);
+}
+
+void frmViewDocuments::formLoad()
+{
+    // A page of text wide enough to read, within the main window's area.
+    QSize size(900, 720);
+    if (QMdiArea* area = Forms::mdiArea())
+        size = size.boundedTo(area->viewport()->size());
+    frame()->resize(size);
 }
 
 QString frmViewDocuments::initialCaption()

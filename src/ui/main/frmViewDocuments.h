@@ -16,6 +16,7 @@ public:
     PdfViewer* WEXTPDF;
 
 protected:
+    void formLoad() override;
     // Gives the keyboard focus back to the main window's tree of analyses.
     void formUnload() override;
 };

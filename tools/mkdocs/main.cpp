@@ -32,7 +32,7 @@ Status writeBytes(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-Status makeDocuments(const QString& sources, const QString& database, const QString& out)
+Status makeDocuments(const QString& guideFile, const QString& changesFile, const QString& database, const QString& out)
 {
     const QDir outDir(out);
     for (const char* folder : {"Documents", "Help", "cursors"})
@@ -45,11 +45,14 @@ Status makeDocuments(const QString& sources, const QString& database, const QStr
         !s)
         return s;
 
-    Result<QString> changes = readText(QDir(sources).filePath(QStringLiteral("TOVIchanges.md")));
+    // The changes document is the text of the changes notice under its own heading.
+    Result<QString> changes = readText(changesFile);
     if (!changes)
         return changes.error();
     const QString changesPdf = outDir.filePath(QStringLiteral("Documents/TOVIchanges.pdf"));
-    if (Status s = writeBook({QString(), QString(), *changes}, {}, changesPdf); !s)
+    if (Status s = writeBook({QString(), QString(), QString(), QStringLiteral("<h1>Changes to TOVI</h1>") + *changes},
+                             {}, changesPdf);
+        !s)
         return s;
 
     // The example runs in a program folder of its own, with the documents the viewer shows.
@@ -65,12 +68,12 @@ Status makeDocuments(const QString& sources, const QString& database, const QStr
     if (!pictures)
         return pictures.error();
 
-    Result<QString> guide = readText(QDir(sources).filePath(QStringLiteral("uguide.md")));
+    Result<QString> guide = readText(guideFile);
     if (!guide)
         return guide.error();
     if (Status s = writeBook({QStringLiteral("TOVI v.3.0 User's Guide"),
                               QStringLiteral("Delisting risk assessment for wastes in landfills and surface impoundments"),
-                              *guide},
+                              *guide, QString()},
                              *pictures, outDir.filePath(QStringLiteral("Documents/uguide.pdf")));
         !s)
         return s;
@@ -83,12 +86,12 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: mkdocs SOURCE_FOLDER DATABASE_FILE OUTPUT_FOLDER\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: mkdocs GUIDE_MARKDOWN CHANGES_HTML DATABASE_FILE OUTPUT_FOLDER\n");
         return 2;
     }
     const Status made = makeDocuments(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
-                                      QString::fromLocal8Bit(argv[3]));
+                                      QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
     if (!made) {
         std::fprintf(stderr, "mkdocs: %s\n", qPrintable(made.error().description));
         return 1;

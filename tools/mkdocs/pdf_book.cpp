@@ -227,7 +227,10 @@ Status writeBook(const BookSource& source, const QHash<QString, QImage>& picture
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(10.5);
     doc.setDefaultFont(font);
-    doc.setMarkdown(source.markdown, QTextDocument::MarkdownDialectGitHub);
+    if (source.html.isEmpty())
+        doc.setMarkdown(source.markdown, QTextDocument::MarkdownDialectGitHub);
+    else
+        doc.setHtml(source.html);
     doc.setPageSize(QSizeF(kPageWidth, kPageHeight));
     QTextFrameFormat frame = doc.rootFrame()->frameFormat();
     frame.setLeftMargin(kMargin);

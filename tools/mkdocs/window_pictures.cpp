@@ -136,8 +136,12 @@ QImage frameOf(const QString& name, int width, int height)
 Result<QHash<QString, QImage>> renderWindowPictures(const QString& programFolder)
 {
     setSettingsFolder(QDir(programFolder).filePath(QStringLiteral("settings")));
+    // No changes notice at start-up and no disclosure before the runs.
     for (const auto& [key, value] : {std::pair{"ShowChanges", "No"}, std::pair{"Disclosure", "0"}})
-        SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QString::fromLatin1(key), QString::fromLatin1(value));
+        if (Status s = SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QString::fromLatin1(key),
+                                   QString::fromLatin1(value));
+            !s)
+            return s.error();
     RecordedMessages messages;
     setMessageService(&messages);
 

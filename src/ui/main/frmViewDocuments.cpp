@@ -15,11 +15,12 @@ frmViewDocuments::frmViewDocuments() : WEXTPDF(new PdfViewer(this))
 
 void frmViewDocuments::formLoad()
 {
-    // A page of text wide enough to read, within the main window's area.
+    // A page of text wide enough to read, within the main window's area once that is shown (the
+    // changes document opens before the main window shows).
     QSize size(900, 720);
-    if (QMdiArea* area = Forms::mdiArea())
+    if (QMdiArea* area = Forms::mdiArea(); area && area->isVisible())
         size = size.boundedTo(area->viewport()->size());
-    frame()->resize(size);
+    frame()->setGeometry(QRect(QPoint(0, 0), size));
 }
 
 QString frmViewDocuments::initialCaption()

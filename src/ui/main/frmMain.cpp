@@ -15,8 +15,8 @@
 #include "ui/main/analysis_save.h"
 #include "ui/main/documents.h"
 #include "ui/main/frmHelp.h"
-#include "ui/main/frmViewDocuments.h"
 #include "ui/main/frmOpenAnalyses.h"
+#include "ui/main/frmViewDocuments.h"
 #include "ui/main/input_windows.h"
 #include "ui/main/main_window_services.h"
 

@@ -1,6 +1,7 @@
 #include "app/program_wiring.h"
 
 #include "platform/ui/forms.h"
+#include "ui/input/frmPrintSiteWMU.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
 #include "ui/input/site_window_services.h"
@@ -20,6 +21,7 @@
 #include "ui/results/frmAggResults.h"
 #include "ui/results/frmExceedResults.h"
 #include "ui/results/frmLimitResults.h"
+#include "ui/results/frmPrint.h"
 #include "ui/results/frmTCLPResultsHQ.h"
 #include "ui/results/frmTCLPResultsRisk.h"
 #include "ui/results/frmTCLPResultsScreen.h"
@@ -48,9 +50,10 @@ void installProgramWiring()
     services.updateAnalyses = UpdateAnalysesCommand;
     services.showChangesNotice = showChangesNoticeDialog;
     services.showChangesDocument = ShowChangesDocument;
+    services.showPrintWindow = showPrintWindow;
     siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
 
-    registerWindows<frmSiteWMU, frmSiteCOCs>();
+    registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU>();
 
     registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
                     frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();

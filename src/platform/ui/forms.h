@@ -34,6 +34,9 @@ public:
     // Closes the window through its closing handlers; false when a handler kept it open.
     bool unload();
 
+    // Whether the window's load failed; the window has reported the failure itself.
+    virtual bool loadFailed() const { return false; }
+
 protected:
     // Runs once right after the window is created and registered (the window's load).
     virtual void formLoad() {}

@@ -36,18 +36,24 @@ PrintDialogService& service()
 
 struct PrintJob {
     std::unique_ptr<QPainter> painter;
-    bool stopped = false;   // cancelled or failed: nothing more prints in this command
+    // Once cancelled or failed, nothing more prints in this command.
+    PrintJobState state = PrintJobState::Printing;
     bool hasPage = false;
+
+    bool stopped() const { return state != PrintJobState::Printing; }
 };
 
 PrintJob g_job;
 int g_commands = 0;
 
-void endJob()
+// Ends the job's output and gives how the job ended.
+PrintJobState endJob()
 {
-    if (g_job.painter && g_job.painter->isActive())
-        g_job.painter->end();
+    PrintJobState state = g_job.state;
+    if (g_job.painter && g_job.painter->isActive() && !g_job.painter->end())
+        state = PrintJobState::Failed;
     g_job = PrintJob{};
+    return state;
 }
 
 bool startJob(bool dialogs)
@@ -55,13 +61,13 @@ bool startJob(bool dialogs)
     endJob();
     QPrinter& printer = programPrinter();
     if (dialogs && (!service().pageSetup(printer) || !service().print(printer))) {
-        g_job.stopped = true;
+        g_job.state = PrintJobState::Cancelled;
         return false;
     }
     printer.setFullPage(true);
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&printer)) {
-        g_job.stopped = true;
+        g_job.state = PrintJobState::Failed;
         return false;
     }
     g_job.painter = std::move(painter);
@@ -273,13 +279,25 @@ PrintCommand::~PrintCommand()
         endJob();
 }
 
+PrintJobState PrintCommand::state() const
+{
+    return g_job.state;
+}
+
+PrintJobState PrintCommand::finish()
+{
+    return endJob();
+}
+
 bool printGrid(const GridModel& grid, const GridPrintSetup& setup, bool firstPrint)
 {
-    const bool noJobYet = !g_job.painter && !g_job.stopped;
-    const bool started = firstPrint || noJobYet ? startJob(firstPrint) : !g_job.stopped;
+    const bool noJobYet = !g_job.painter && !g_job.stopped();
+    const bool started = firstPrint || noJobYet ? startJob(firstPrint) : !g_job.stopped();
     if (started) {
         GridPages(*g_job.painter, programPrinter(), grid, setup).print(g_job.hasPage);
         g_job.hasPage = true;
+        if (programPrinter().printerState() == QPrinter::Error)
+            g_job.state = PrintJobState::Failed;
     }
     if (g_commands == 0)
         endJob();

@@ -33,12 +33,19 @@ struct GridPrintSetup {
     double marginLeftRight = 0.25;   // inches
 };
 
+// How the job of the current print command stands: printing (or not started yet), cancelled in
+// its dialogs, or failed because the printer or its output file could not be written.
+enum class PrintJobState { Printing, Cancelled, Failed };
+
 // One print command, such as the print window's Print: every grid printed while it lives goes
 // into one print job, which ends when the last command goes away.
 class PrintCommand {
 public:
     PrintCommand();
     ~PrintCommand();
+    PrintJobState state() const;
+    // Ends the job now, so that its output is complete, and gives how it ended.
+    PrintJobState finish();
     PrintCommand(const PrintCommand&) = delete;
     PrintCommand& operator=(const PrintCommand&) = delete;
 };

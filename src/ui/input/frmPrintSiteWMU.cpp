@@ -58,8 +58,10 @@ void frmPrintSiteWMU::formLoad()
             if (row.text(c).contains(QLatin1Char(':')))
                 row.setStyle(c, kUnderLine);
     });
-    if (Status s = addRows(); !s)
+    if (Status s = addRows(); !s) {
+        m_loadFailed = true;
         showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+    }
     grid.setColumnWidthTwips(0, grid.columnWidthTwips(0) - 1000);
 }
 

@@ -13,6 +13,7 @@ public:
 
     // Prints the list, the first table of a print command with the dialogs.
     Q_INVOKABLE void PrintTable(bool FirstPrint);
+    bool loadFailed() const override { return m_loadFailed; }
 
     DataGrid* grdSiteWMUProps;
 
@@ -21,4 +22,6 @@ protected:
 
 private:
     Status addRows();
+
+    bool m_loadFailed = false;
 };

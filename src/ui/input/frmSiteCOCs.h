@@ -32,6 +32,7 @@ public:
     void ResetCOCs();
     Q_INVOKABLE void PrintTable(bool FirstPrint);
     Q_INVOKABLE void ExportToTable();
+    bool loadFailed() const override { return m_loadFailure.has_value(); }
 
     void cmdUpdateSiteCOCs_Click();
     void cmdDelete_Click();

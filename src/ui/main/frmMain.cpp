@@ -414,7 +414,7 @@ void frmMain::buildMenus()
     mnuFontLegend->setObjectName(QStringLiteral("mnuFontLegend"));
 
     // Commands of windows that this program does not have yet.
-    for (QAction* a : {mnuPrint, mnuEditCOCDAF, mnuShowCOCs})
+    for (QAction* a : {mnuEditCOCDAF, mnuShowCOCs})
         a->setEnabled(false);
     connectDocumentCommands();
 
@@ -422,6 +422,7 @@ void frmMain::buildMenus()
     connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
     connect(mnuClose, &QAction::triggered, this, &frmMain::cmdClose_Click);
     connect(mnuSave, &QAction::triggered, this, &frmMain::cmdSave_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(mnuExportTable, &QAction::triggered, this, &frmMain::mnuExportTable_Click);
     connect(mnuImport, &QAction::triggered, this, &frmMain::cmdImport_Click);
     connect(mnuExport, &QAction::triggered, this, &frmMain::cmdExport_Click);
@@ -506,9 +507,8 @@ void frmMain::buildToolbar()
         m_toolbar.push_back(action);
     }
     toolbarButton(1)->setCheckable(true);
-    // Print and the chemical table open windows that this program does not have yet.
-    for (int p : {4, 15})
-        toolbarButton(p)->setEnabled(false);
+    // The chemical table opens a window that this program does not have yet.
+    toolbarButton(15)->setEnabled(false);
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* action) { Toolbar1_ButtonClick(action->data().toString()); });
 }
@@ -593,6 +593,8 @@ void frmMain::Toolbar1_ButtonClick(const QString& key)
         cmdOpen_Click();
     else if (key == QLatin1String("Save Analysis"))
         cmdSave_Click();
+    else if (key == QLatin1String("Print Table"))
+        mnuPrint_Click();
     else if (key == QLatin1String("Export Table"))
         mnuExportTable_Click();
     else if (key == QLatin1String("Import Analysis"))
@@ -1059,6 +1061,14 @@ void frmMain::cmdUpdateAnalyses_Click()
 }
 
 // ---- Menu commands ----------------------------------------------------------------------
+
+void frmMain::mnuPrint_Click()
+{
+    if (m_state.gCurSiteKey <= 0)
+        return;
+    if (const auto& show = mainWindowServices().showPrintWindow)
+        show(this);
+}
 
 void frmMain::mnuExportTable_Click()
 {

@@ -77,6 +77,7 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
     void mnuOpen_Click();
     void mnuExit_Click();
+    void mnuPrint_Click();
     void mnuExportTable_Click();
     void mnuRunAnalysis_Click();
     void mnuSiteInfo_Click();

@@ -5,6 +5,7 @@
 #include <functional>
 
 class FormWindow;
+class QWidget;
 
 // The answer of the changes notice shown at start-up.
 struct ChangesNoticeAnswer {
@@ -23,6 +24,7 @@ struct MainWindowServices {
     std::function<QString(const QString& password)> scramblePassword;   // ScramblePassword
     std::function<ChangesNoticeAnswer()> showChangesNotice; // frmTOVIchanges, modal
     std::function<void()> showChangesDocument;              // frmViewDocuments with TOVIchanges.pdf
+    std::function<void(QWidget* parent)> showPrintWindow;   // frmPrint, modal
 };
 
 MainWindowServices& mainWindowServices();

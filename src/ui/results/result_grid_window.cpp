@@ -197,8 +197,10 @@ void ResultGridWindow::formLoad()
     for (const GridStyle& s : cellStyles())
         g.addStyle(s);
     g.setRowStyler([this](GridRowStyle& row) { styleRow(row); });
-    if (Status s = loadRows(); !s)
+    if (Status s = loadRows(); !s) {
+        m_loadFailed = true;
         showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+    }
 }
 
 Status ResultGridWindow::loadRows()

@@ -83,6 +83,7 @@ public:
     Q_INVOKABLE void PrintTable(bool FirstPrint);
     // Asks for a file and writes the grid to it.
     Q_INVOKABLE void ExportToTable();
+    bool loadFailed() const override { return m_loadFailed; }
 
 protected:
     ResultGridWindow(const QString& caption, const QString& gridName);
@@ -110,4 +111,5 @@ private:
     Status loadRows();
 
     DataGrid* m_grid;
+    bool m_loadFailed = false;
 };

@@ -91,11 +91,10 @@ TEST_F(MainWindowTest, CommandsOfWindowsNotYetInTheProgramStayDisabled)
     EXPECT_EQ(disabledItemsOf(w.mnuAdmin).size(), 3);
     EXPECT_TRUE(disabledItemsOf(w.mnuDocuments).isEmpty());
     EXPECT_TRUE(disabledItemsOf(w.mnuHelp).isEmpty());
-    EXPECT_EQ(disabledItemsOf(w.mnuFile), QStringList({"mnuSave", "mnuPrint", "mnuImport"}));
+    EXPECT_EQ(disabledItemsOf(w.mnuFile), QStringList({"mnuSave", "mnuImport"}));
     EXPECT_EQ(disabledItemsOf(w.mnuEdit), QStringList({"mnuCopy", "mnuDelete", "mnuEditCOCDAF"}));
     EXPECT_EQ(disabledItemsOf(w.mnuAnalysis), QStringList({"mnuShowCOCs"}));
-    for (int p : {4, 15})
-        EXPECT_FALSE(w.toolbarButton(p)->isEnabled()) << p;
+    EXPECT_FALSE(w.toolbarButton(15)->isEnabled());
     EXPECT_TRUE(w.toolbarButton(20)->isEnabled());
     EXPECT_TRUE(w.mnuOpen->isEnabled());
     EXPECT_TRUE(w.mnuExportTable->isEnabled());
@@ -210,6 +209,24 @@ TEST_F(MainWindowTest, RunModelAndRunAnalysisBothStartTheRunAlsoWithNoAnalysisOp
     w.mnuRunAnalysis->trigger();
     w.toolbarButton(18)->trigger();
     EXPECT_EQ(runs, 4);
+}
+
+TEST_F(MainWindowTest, PrintShowsThePrintWindowOnlyWithAnAnalysisOpen)
+{
+    db.insertAnalysis(1, "One");
+    frmMain& w = start();
+    QList<QWidget*> shownOver;
+    mainWindowServices().showPrintWindow = [&](QWidget* parent) { shownOver << parent; };
+    ASSERT_TRUE(w.mnuPrint->isEnabled() && w.toolbarButton(4)->isEnabled());
+    w.mnuPrint->trigger();
+    w.toolbarButton(4)->trigger();
+    EXPECT_TRUE(shownOver.isEmpty()) << "no analysis open: nothing, without a message";
+
+    clickNode("KEY1");
+    w.cmdOpen_Click();
+    w.mnuPrint->trigger();
+    w.toolbarButton(4)->trigger();
+    EXPECT_EQ(shownOver, QList<QWidget*>({&w, &w}));
 }
 
 TEST_F(MainWindowTest, ExportToTableNeedsATableWindowInFront)

@@ -1,0 +1,179 @@
+#include "ui/results/frmPrint.h"
+
+#include "platform/ui/forms.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/grid_print.h"
+#include "platform/ui/message_box.h"
+#include "ui/main/main_window_services.h"
+
+#include <QPointer>
+
+#include <utility>
+
+namespace {
+
+// The whole chemical table, which select-all leaves as it is.
+constexpr int kChemicalTableItem = 2;
+
+const QString kPrintErrorText =
+    QStringLiteral("An error occurred while printing: the printer or its output file could not be written.");
+const QString kPrintErrorTitle = QStringLiteral("Print Error");
+
+void placeTwips(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
+}
+
+} // namespace
+
+const QVector<PrintItem>& printItems()
+{
+    static const QVector<PrintItem> items = {
+        {QStringLiteral("Project Information and Control Settings (Steps 1 - 3)"), QStringLiteral("frmPrintSiteWMU")},
+        {QStringLiteral("Select Chemicals of Concern to be Modeled (Steps 4 & 5)"), QStringLiteral("frmSiteCOCs")},
+        {QStringLiteral("List of Chemicals of Concern (Read Only)"), QStringLiteral("frmCOCs")},
+        {QStringLiteral("List of COCs with Altered Chemical Properties"), QStringLiteral("frmChngChems")},
+        {QStringLiteral("Limiting Pathways"), QStringLiteral("frmLimitResults")},
+        {QStringLiteral("Groundwater Pathway Hazard Quotient"), QStringLiteral("frmTCLPResultsHQ")},
+        {QStringLiteral("Groundwater Pathway Risk"), QStringLiteral("frmTCLPResultsRisk")},
+        {QStringLiteral("Maximum Allowable TCLP Concentrations - Groundwater Exposure Pathways"),
+         QStringLiteral("frmTCLPResultsScreen")},
+        {QStringLiteral("Surface Pathway Hazard Quotient"), QStringLiteral("frmTotalResultsHQ")},
+        {QStringLiteral("Surface Pathway Risk"), QStringLiteral("frmTotalResultsRisk")},
+        {QStringLiteral("Maximum Allowable Total Concentrations - Surface Exposure Pathways"),
+         QStringLiteral("frmTotalResultsScreen")},
+        {QStringLiteral("Aggregate Risk and Hazard Quotient Results"), QStringLiteral("frmAggResults")},
+        {QStringLiteral("Toxicity Characteristic, Soil Saturation, and Ecological Values"),
+         QStringLiteral("frmTCSSResults")},
+        {QStringLiteral("Pathways Exceeding the Delisting Limits"), QStringLiteral("frmExceedResults")},
+        {QStringLiteral("Groundwater Exposure Pathways Delisting Level Analysis - Carcinogenic Chemicals"),
+         QStringLiteral("frmGWCarc")},
+        {QStringLiteral("Groundwater Exposure Pathways Delisting Level Analysis - Nonarcinogenic Chemicals"),
+         QStringLiteral("frmGWNonCarc")},
+        {QStringLiteral("Surface Water Exposur Pathways Delisting Level - Carcinogenic Chemicals"),
+         QStringLiteral("frmSurfaceCarc")},
+        {QStringLiteral("Surface Water Exposur Pathways Delisting Level - Nonarcinogenic Chemicals"),
+         QStringLiteral("frmSurfaceWaterNonCarc")},
+        {QStringLiteral("Air Exposure Pathways Delisting Level - Carcinogenic Chemicals"), QStringLiteral("frmAirCarc")},
+        {QStringLiteral("Air Exposure Pathways Delisting Level - Noncarcinogenic Chemicals"),
+         QStringLiteral("frmAirNonCarc")},
+        {QStringLiteral("Soil Exposure Pathway Delisting Level"), QStringLiteral("frmSoilPathwayDelisting")},
+        {QStringLiteral("Customer Chemical Properties"), QStringLiteral("frmCusCOC")},
+    };
+    return items;
+}
+
+frmPrint::frmPrint(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(QStringLiteral("Print"));
+    setModal(true);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+
+    lstPrint = new QListWidget(this);
+    lstPrint->setObjectName(QStringLiteral("lstPrint"));
+    chkSelectAll = new QCheckBox(QStringLiteral("Click here to select all of the above print items"), this);
+    chkSelectAll->setObjectName(QStringLiteral("chkSelectAll"));
+    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    Label1 = new QLabel(QStringLiteral("Note the Select Chemicals of Concern box must be checked manually because it "
+                                       "is such a large print table"),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+
+    placeTwips(lstPrint, 120, 120, 5775, 3179);
+    placeTwips(chkSelectAll, 120, 3405, 3900, 375);
+    placeTwips(cmdPrint, 4080, 3405, 855, 375);
+    placeTwips(cmdCancel, 5040, 3405, 855, 375);
+    placeTwips(Label1, 120, 3870, 5775, 435);
+    setFixedSize(twipsToPx(6015), twipsToPx(4425));
+
+    for (const PrintItem& item : printItems()) {
+        auto* entry = new QListWidgetItem(item.caption, lstPrint);
+        entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
+        entry->setCheckState(Qt::Unchecked);
+    }
+
+    connect(chkSelectAll, &QCheckBox::clicked, this, &frmPrint::chkSelectAll_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPrint::cmdPrint_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPrint::cmdCancel_Click);
+}
+
+void frmPrint::chkSelectAll_Click()
+{
+    const bool all = chkSelectAll->isChecked();
+    for (int i = 0; i < lstPrint->count(); ++i)
+        if (!all || i != kChemicalTableItem)
+            lstPrint->item(i)->setCheckState(all ? Qt::Checked : Qt::Unchecked);
+}
+
+void frmPrint::cmdPrint_Click()
+{
+    hide();
+    // Every ticked table's window first, loaded hidden where it was not loaded, so that a
+    // failed load stops the job before anything prints. A table whose window this program
+    // does not have prints nothing.
+    QVector<QPointer<FormWindow>> windows;
+    QStringList loadedHere;
+    bool loadFailed = false;
+    for (int i = 0; i < lstPrint->count() && !loadFailed; ++i) {
+        if (lstPrint->item(i)->checkState() != Qt::Checked)
+            continue;
+        const QString& name = printItems()[i].window;
+        const bool wasLoaded = Forms::isLoaded(name);
+        FormWindow* window = loadForm(name);
+        if (!window)
+            continue;
+        if (!wasLoaded)
+            loadedHere << name;
+        loadFailed = !wasLoaded && window->loadFailed();
+        if (window->metaObject()->indexOfMethod("PrintTable(bool)") >= 0)
+            windows << window;
+    }
+
+    PrintJobState state = PrintJobState::Printing;
+    if (!loadFailed && !windows.isEmpty()) {
+        PrintCommand command;
+        bool first = true;
+        for (const QPointer<FormWindow>& window : windows) {
+            if (!window)
+                continue;
+            QMetaObject::invokeMethod(window, "PrintTable", Qt::DirectConnection,
+                                      Q_ARG(bool, std::exchange(first, false)));
+            if (command.state() != PrintJobState::Printing)
+                break;
+        }
+        state = command.finish();
+    }
+    if (state == PrintJobState::Failed)
+        MsgBox(kPrintErrorText, vbInformation, kPrintErrorTitle);
+    // A job that did not print keeps none of the windows it loaded.
+    if (loadFailed || state != PrintJobState::Printing)
+        for (const QString& name : loadedHere)
+            Forms::unload(name);
+    unloadAfterPrint();
+}
+
+void frmPrint::cmdCancel_Click()
+{
+    Forms::unload(QStringLiteral("frmCOCs"));
+    reject();
+}
+
+void frmPrint::unloadAfterPrint()
+{
+    Forms::unload(QStringLiteral("frmPrintSiteWMU"));
+    Forms::unload(QStringLiteral("frmCOCs"));
+    accept();
+}
+
+void showPrintWindow(QWidget* parent)
+{
+    frmPrint dialog(parent);
+    dialog.exec();
+}

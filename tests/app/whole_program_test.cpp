@@ -20,16 +20,20 @@
 #include "ui/main/frmTitle.h"
 #include "ui/main/main_window_services.h"
 #include "ui/printers.h"
+#include "ui/results/frmPrint.h"
+#include "ui/scripted_print.h"
 #include "ui/scripted_services.h"
 #include "ui/title_script.h"
 #include "ui/user_input.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -636,6 +640,54 @@ TEST_F(WholeProgram, CalculateDelistingLevelsFillsOneRowPerChemicalAndShowsTheSe
     EXPECT_FALSE(w.ProgressBar1->isVisible());
     EXPECT_EQ(treeGroup(key), tree);
     EXPECT_EQ(commandState(main()), commands);
+}
+
+// ---- Printing ----------------------------------------------------------------------------
+
+TEST_F(WholeProgram, PrintingEveryTableOfARunAnalysisMakesOnePdfWithTheHeadingsInListOrder)
+{
+    createAnalysis();
+    choose(main().mnuRunAnalysis);
+    choose(main().mnuSiteInfo);
+    click(site()->Command1);
+    choose(main().mnuCloseResults);
+
+    const QString pdf = QDir(db.folder()).filePath("analysis.pdf");
+    ScriptedPrintDialogs dialogs(pdf);
+    dialogs.answer(true, true);
+    QTimer::singleShot(0, [] {
+        auto* w = qobject_cast<frmPrint*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w->chkSelectAll, Qt::LeftButton);
+        w->lstPrint->item(2)->setCheckState(Qt::Checked);
+        const QString shots = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots");
+        EXPECT_TRUE(QDir().mkpath(shots) && w->grab().save(QDir(shots).filePath("print_window.png")));
+        QTest::mouseClick(w->cmdPrint, Qt::LeftButton);
+    });
+    QMdiSubWindow* front = main().mdiArea->activeSubWindow();
+    choose(main().mnuPrint);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(main().mdiArea->activeSubWindow(), front) << "the windows closed after printing change no window in front";
+    EXPECT_EQ(dialogs.dialogsShown(), 2);
+
+    // Every table this program has, each heading the first text of its pages, in list order.
+    QStringList headings = {"Site and WMU Information"};
+    for (int i = 1; i < printItems().size(); ++i) {
+        const QString& name = printItems()[i].window;
+        const bool loaded = Forms::isLoaded(name);
+        if (FormWindow* w = loadForm(name)) {
+            headings << w->windowTitle();
+            EXPECT_TRUE(loaded || name == "frmCOCs") << qPrintable(name) << " stays loaded after printing";
+            if (!loaded)
+                w->unload();
+        }
+    }
+    EXPECT_GE(headings.size(), 19);
+    EXPECT_EQ(pdfTableHeadings(pdf, headings), headings);
+    EXPECT_FALSE(Forms::isLoaded("frmPrintSiteWMU"));
+    EXPECT_TRUE(Forms::find("frmLimitResults")->frame()->isHidden()) << "a table loaded to print stays hidden";
+    QFile::remove(QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots/analysis.pdf"));
+    EXPECT_TRUE(QFile::copy(pdf, QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots/analysis.pdf")));
 }
 
 // ---- 4. Close, Open, Copy, Export, Delete, Import, Update Analyses ------------------------

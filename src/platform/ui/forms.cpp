@@ -86,7 +86,14 @@ bool FormWindow::unload()
 {
     if (m_unloaded)
         return true;
-    return frame()->close();
+    // The area would make another window the active one when a hidden window goes.
+    auto* sub = qobject_cast<QMdiSubWindow*>(frame());
+    QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+    const QPointer<QMdiSubWindow> active = area && sub->isHidden() ? area->activeSubWindow() : nullptr;
+    const bool closed = frame()->close();
+    if (active && active != sub && area->activeSubWindow() != active)
+        area->setActiveSubWindow(active);
+    return closed;
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

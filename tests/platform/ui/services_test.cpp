@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -171,6 +172,31 @@ TEST(Forms, MinimisingEndsTheMaximisedDisplaySoNewWindowsStandWhereTheyAreMoved)
     EXPECT_EQ(c->leftTwips(), 330);
     c->setWindowStateCode(FormWindow::vbNormal);
     EXPECT_EQ(c->widthTwips(), 3000) << "the normal state of an active window in the normal state changes nothing";
+    Forms::unload<frmProbe>();
+    Forms::unload<frmProbeTwo>();
+    Forms::setMdiArea(nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class frmProbeThree : public FormWindow {
+    Q_OBJECT
+};
+
+TEST(Forms, UnloadingAHiddenWindowKeepsTheActiveWindow)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    Forms::setMdiArea(&area);
+    Forms::get<frmProbeTwo>()->showForm();
+    frmProbe* front = Forms::get<frmProbe>();
+    front->showForm();
+    front->setWindowStateCode(FormWindow::vbMaximized);
+    Forms::get<frmProbeThree>();   // loaded hidden
+    EXPECT_TRUE(Forms::unload<frmProbeThree>());
+    EXPECT_EQ(area.activeSubWindow(), front->frame());
     Forms::unload<frmProbe>();
     Forms::unload<frmProbeTwo>();
     Forms::setMdiArea(nullptr);

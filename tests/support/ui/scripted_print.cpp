@@ -59,6 +59,20 @@ QStringList pdfPageTexts(const QString& path)
     return pages;
 }
 
+QStringList pdfTableHeadings(const QString& path, const QStringList& headings)
+{
+    QStringList seen;
+    for (const QString& page : pdfPageTexts(path)) {
+        QString heading;
+        for (const QString& h : headings)
+            if (page.startsWith(h) && h.size() > heading.size())
+                heading = h;
+        if (seen.isEmpty() || seen.back() != heading)
+            seen << heading;
+    }
+    return seen;
+}
+
 bool pdfTextInsidePages(const QString& path)
 {
     QPdfDocument document;

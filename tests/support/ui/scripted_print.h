@@ -33,5 +33,8 @@ private:
 
 // The text of every page of a PDF file, page by page; empty when the file cannot be read.
 QStringList pdfPageTexts(const QString& path);
+// The headings of the printed tables in page order: for each page the longest of `headings`
+// that its text begins with (empty when none), once for a run of pages with the same heading.
+QStringList pdfTableHeadings(const QString& path, const QStringList& headings);
 // Whether the text of every page lies inside the page.
 bool pdfTextInsidePages(const QString& path);

@@ -137,21 +137,7 @@ protected:
         return names;
     }
 
-    // The heading of each printed table, in the order of the pages: the heading that a page's
-    // text begins with, once per table.
-    QStringList printedHeadings(const QStringList& headings) const
-    {
-        QStringList seen;
-        for (const QString& page : pdfPageTexts(pdf())) {
-            QString heading;
-            for (const QString& h : headings)
-                if (page.startsWith(h) && h.size() > heading.size())
-                    heading = h;
-            if (seen.isEmpty() || seen.back() != heading)
-                seen << heading;
-        }
-        return seen;
-    }
+    QStringList printedHeadings(const QStringList& headings) const { return pdfTableHeadings(pdf(), headings); }
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the file-reader fuzz targets with clang (libraries instrumented too) and runs the three
-# side by side for TIME_SECONDS each, then prints executions and crashes per target.
+# side by side for TIME_SECONDS each, then prints executions and crashes per target. Inputs may
+# grow to 4 MB, past the most rows each reader accepts.
 # Usage: fuzz/run.sh TIME_SECONDS
 set -euo pipefail
 seconds=${1:?usage: fuzz/run.sh TIME_SECONDS}
@@ -17,7 +18,7 @@ cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 
 for t in "${targets[@]}"; do
     mkdir -p "$build/fuzz-corpus/$t" "$build/fuzz-crashes/$t"
-    "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
+    "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 -max_len=4194304 \
         -artifact_prefix="$build/fuzz-crashes/$t/" "$build/fuzz-corpus/$t" "$top/fuzz/seeds/$t" \
         >"$build/fuzz-$t.log" 2>&1 &
 done

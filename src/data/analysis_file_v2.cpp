@@ -7,7 +7,6 @@
 
 #include <QSaveFile>
 
-
 namespace {
 
 constexpr qsizetype kHeaderSize = 11;

@@ -309,6 +309,9 @@ TEST_F(V2File, ReadsNoFurtherThanTheLargestAnalysis)
                                            + nullRow.repeated(kMaxConstituents + 1));
     ASSERT_FALSE(more.ok());
     EXPECT_TRUE(more.error().description.contains("more constituents")) << qPrintable(more.error().description);
+    AnalysisRows tooMany;
+    tooMany.constituents.assign(size_t(kMaxConstituents) + 1, emptyRow(siteCocsTable()));
+    EXPECT_FALSE(encodeV2File(tooMany).ok()) << "no file is written that the reader refuses";
 }
 
 TEST_F(V2File, ReaderAcceptsWhatOtherWritersMayUse)

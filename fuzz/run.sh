@@ -16,10 +16,27 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 
+# Seeds at the readers' limits (the most rows, and one more), made here rather than kept in the tree.
+large="$build/fuzz-seeds-large"
+mkdir -p "${targets[@]/#/$large/}"
+v2_seed() {   # empty site values, a landfill, $1 rows of empty values
+    printf 'Version 2.0'; head -c 30 /dev/zero; printf '\x08\x00\x02\x00LF'; head -c 14 /dev/zero
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x00' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)))"
+    head -c $((64 * $1)) /dev/zero
+}
+v1_seed() {   # $1 constituent records
+    printf 'Pet,Addr,Suite,User,1,none\r\n0.1,1E-5,5000,20,0\r\n%d\r\n' "$1"; printf 'x,0,0,71432,1,1\r\n%.0s' $(seq "$1")
+}
+for rows in 32767 32768; do
+    v2_seed $rows >"$large/v2_reader/rows-$rows"
+    v1_seed $rows >"$large/v1_reader/rows-$rows"
+    head -c $((56 * rows)) /dev/zero >"$large/tvx_reader/rows-$rows"
+done
+
 for t in "${targets[@]}"; do
     mkdir -p "$build/fuzz-corpus/$t" "$build/fuzz-crashes/$t"
     "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 -max_len=4194304 \
-        -artifact_prefix="$build/fuzz-crashes/$t/" "$build/fuzz-corpus/$t" "$top/fuzz/seeds/$t" \
+        -artifact_prefix="$build/fuzz-crashes/$t/" "$build/fuzz-corpus/$t" "$top/fuzz/seeds/$t" "$large/$t" \
         >"$build/fuzz-$t.log" 2>&1 &
 done
 wait

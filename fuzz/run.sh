@@ -44,8 +44,9 @@ status=0
 
 for t in "${targets[@]}"; do
     runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$build/fuzz-$t.log" | awk '{print $2}' | tail -1)
-    crashes=$(find "$build/fuzz-crashes/$t" -type f | wc -l)
-    echo "$t: ${runs:-?} executions, $crashes crashes (log: $build/fuzz-$t.log)"
+    crashes=$(find "$build/fuzz-crashes/$t" -type f ! -name 'slow-unit-*' | wc -l)
+    slow=$(find "$build/fuzz-crashes/$t" -type f -name 'slow-unit-*' | wc -l)
+    echo "$t: ${runs:-?} executions, $crashes crashes, $slow slow inputs (log: $build/fuzz-$t.log)"
     [ "$crashes" -eq 0 ] || status=1
 done
 exit $status

@@ -11,7 +11,5 @@ int main(int argc, char** argv)
     ProgramState& state = programState();
     state.programFolder = QCoreApplication::applicationDirPath();
     installProgramWiring();
-    if (!Main(state))
-        return 1;
-    return QApplication::exec();
+    return runProgram(state);
 }

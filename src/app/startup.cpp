@@ -9,6 +9,8 @@
 
 #include <QApplication>
 
+#include <QApplication>
+
 namespace {
 
 const QString kCantOpenText = QStringLiteral(
@@ -17,11 +19,10 @@ const QString kCantOpenText = QStringLiteral(
 
 Status openDatabase(ProgramState& state)
 {
-    Result<std::unique_ptr<Connection>> conn = Connection::open(state.databasePath());
+    Result<std::unique_ptr<Connection>> conn =
+        Connection::open(state.databasePath(), Connection::Mode::ReadWrite, verifySchema);
     if (!conn)
         return conn.error();
-    if (Status s = verifySchema(**conn); !s)
-        return s;
     state.gConn = std::move(*conn);
     Result<Recordset> sites = openTableRecordset(*state.gConn, siteInfoTable());
     if (!sites)
@@ -50,4 +51,11 @@ frmMain* Main(ProgramState& state)
     CloseRecordset(state.gRsWmuInfo);
     CloseRecordset(state.gRsSiteCocs);
     return window;
+}
+
+int runProgram(ProgramState& state)
+{
+    if (!Main(state))
+        return 1;
+    return QApplication::exec();
 }

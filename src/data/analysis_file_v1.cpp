@@ -1,6 +1,7 @@
 #include "data/analysis_file_v1.h"
 
 #include "data/analysis_file_v2.h"
+#include "data/file_bytes.h"
 #include "data/program_state.h"
 #include "data/state_list.h"
 #include "platform/text/dates.h"
@@ -9,7 +10,6 @@
 #include "platform/text/windows1252.h"
 
 #include <QDate>
-#include <QFile>
 #include <QHash>
 
 #include <array>
@@ -48,50 +48,51 @@ QString emptyText()
     return QStringLiteral("");
 }
 
-bool isBlank(QChar c)
+bool isBlank(char c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+    return c == ' ' || c == '\t';
 }
 
-bool isLineEnd(QChar c)
+bool isLineEnd(char c)
 {
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    return c == '\r' || c == '\n';
 }
 
-bool isSeparator(QChar c)
+bool isSeparator(char c)
 {
-    return c == QLatin1Char(',') || isLineEnd(c);
+    return c == ',' || isLineEnd(c);
 }
 
 // Items separated by commas or line ends (CRLF, LF or CR), then whole lines. A quoted item
-// runs to the next double quote, and anything after it up to the separator is dropped.
+// runs to the next double quote, and anything after it up to the separator is dropped. Reads
+// the file's bytes in place; only the items are turned into text.
 class ItemReader {
 public:
-    explicit ItemReader(QString text) : m_text(std::move(text)) {}
+    explicit ItemReader(QByteArrayView bytes) : m_bytes(bytes) {}
 
     Result<Item> next()
     {
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+        while (m_pos < m_bytes.size() && isBlank(m_bytes[m_pos]))
             ++m_pos;
-        if (m_pos >= m_text.size())
+        if (m_pos >= m_bytes.size())
             return formatError(QStringLiteral("The file ends before its last item."));
         Item item;
-        if (m_text[m_pos] == QLatin1Char('"')) {
-            const qsizetype end = m_text.indexOf(QLatin1Char('"'), m_pos + 1);
+        if (m_bytes[m_pos] == '"') {
+            const qsizetype end = m_bytes.indexOf('"', m_pos + 1);
             if (end < 0)
                 return formatError(QStringLiteral("The file ends inside a quoted item."));
-            item.text = m_text.mid(m_pos + 1, end - m_pos - 1);
+            item.text = fromWindows1252(m_bytes.sliced(m_pos + 1, end - m_pos - 1));
             m_pos = end + 1;
-            while (m_pos < m_text.size() && !isSeparator(m_text[m_pos]))
+            while (m_pos < m_bytes.size() && !isSeparator(m_bytes[m_pos]))
                 ++m_pos;
         } else {
             const qsizetype start = m_pos;
-            while (m_pos < m_text.size() && !isSeparator(m_text[m_pos]))
+            while (m_pos < m_bytes.size() && !isSeparator(m_bytes[m_pos]))
                 ++m_pos;
             qsizetype end = m_pos;
-            while (end > start && isBlank(m_text[end - 1]))
+            while (end > start && isBlank(m_bytes[end - 1]))
                 --end;
-            item.text = m_text.mid(start, end - start);
+            item.text = fromWindows1252(m_bytes.sliced(start, end - start));
             if (std::optional<double> n = toNumberStrict(item.text))
                 item.number = n;
             else if (item.text.size() > 2 && item.text.startsWith(QLatin1Char('#')) && item.text.endsWith(QLatin1Char('#')))
@@ -101,24 +102,29 @@ public:
         return item;
     }
 
-    // The rest of the file as lines.
-    QStringList remainingLines()
+    // The notes: every line after the first line "NOTE", except further "NOTE" lines, joined.
+    QString notes()
     {
-        QStringList lines;
-        while (m_pos < m_text.size()) {
+        QString notes = emptyText();
+        bool started = false;
+        while (m_pos < m_bytes.size()) {
             const qsizetype start = m_pos;
-            while (m_pos < m_text.size() && !isLineEnd(m_text[m_pos]))
+            while (m_pos < m_bytes.size() && !isLineEnd(m_bytes[m_pos]))
                 ++m_pos;
-            lines << m_text.mid(start, m_pos - start);
+            const QByteArrayView line = m_bytes.sliced(start, m_pos - start);
+            if (line == "NOTE")
+                started = true;
+            else if (started)
+                notes += fromWindows1252(line);
             skipLineEnd();
         }
-        return lines;
+        return notes;
     }
 
 private:
     void skipSeparator()
     {
-        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(','))
+        if (m_pos < m_bytes.size() && m_bytes[m_pos] == ',')
             ++m_pos;
         else
             skipLineEnd();
@@ -126,16 +132,16 @@ private:
 
     void skipLineEnd()
     {
-        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\r')) {
+        if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\r') {
             ++m_pos;
-            if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n'))
+            if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
                 ++m_pos;
-        } else if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n')) {
+        } else if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n') {
             ++m_pos;
         }
     }
 
-    QString m_text;
+    QByteArrayView m_bytes;
     qsizetype m_pos = 0;
 };
 
@@ -408,20 +414,6 @@ Status readUserDefined(ItemReader& in, TableRow& row)
     return {};
 }
 
-// The notes: every line after the first line "NOTE", except further "NOTE" lines, joined.
-QString notesOf(const QStringList& lines)
-{
-    QString notes = emptyText();
-    bool started = false;
-    for (const QString& line : lines) {
-        if (line == QLatin1String("NOTE"))
-            started = true;
-        else if (started)
-            notes += line;
-    }
-    return notes;
-}
-
 } // namespace
 
 Result<QVariant> FormatCasNumber(const QVariant& value)
@@ -460,7 +452,7 @@ Result<QVariant> FormatCasNumber(const QVariant& value)
 
 Result<V1Analysis> readV1File(QByteArrayView bytes, const ChemicalLookup& lookup)
 {
-    ItemReader in(fromWindows1252(bytes.toByteArray()));
+    ItemReader in(bytes);
     V1Analysis out;
     if (Status s = SiteReader(in, out.rows.site).read(); !s)
         return s.error();
@@ -474,7 +466,7 @@ Result<V1Analysis> readV1File(QByteArrayView bytes, const ChemicalLookup& lookup
     if (!count)
         return formatError(QStringLiteral("The file holds no number of constituents."));
     const double rounded = roundHalfEven(*count);
-    if (!(rounded >= 0 && rounded <= std::numeric_limits<qint32>::max()))
+    if (!(rounded >= 0 && rounded <= kMaxConstituents))
         return formatError(QStringLiteral("The file holds a number of constituents out of range."));
 
     bool userDefinedDue = false;
@@ -491,7 +483,7 @@ Result<V1Analysis> readV1File(QByteArrayView bytes, const ChemicalLookup& lookup
                     return s.error();
     }
 
-    out.rows.site[columnOf(siteInfoTable(), QStringLiteral("COMMENTS"))] = notesOf(in.remainingLines());
+    out.rows.site[columnOf(siteInfoTable(), QStringLiteral("COMMENTS"))] = in.notes();
 
     if (Status s = convertRow(siteInfoTable(), out.rows.site); !s)
         return s.error();
@@ -536,18 +528,19 @@ std::optional<AnalysisTreeGroup> ImportV1File(Connection& conn, const QString& p
         return std::nullopt;
     };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const Result<QByteArray> header = readFileBytes(path, qint64(sizeof kV2Header) - 1, LongerFile::ReadFirstBytes);
+    if (!header)
         return importError();
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (hasV2Header(bytes))
+    if (hasV2Header(*header))
         return ImportV2File(conn, path, ui);
+    const Result<QByteArray> bytes = readFileBytes(path, kLargestV1FileBytes, LongerFile::Refuse);
+    if (!bytes)
+        return importError();
 
     Result<ChemicalLookup> lookup = chemicalTableLookup(conn);
     if (!lookup)
         return importError();
-    Result<V1Analysis> analysis = readV1File(bytes, *lookup);
+    Result<V1Analysis> analysis = readV1File(*bytes, *lookup);
     if (!analysis)
         return importError();
 

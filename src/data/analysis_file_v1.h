@@ -23,7 +23,13 @@ struct V1Analysis {
     QStringList chemicalsNotFound;    // CAS numbers of the "Chemical Not Found" messages, in order
 };
 
-// Reads and checks a whole version 1.0 file, every value converted to its column.
+// The longest version 1.0 file the importer reads: room for kMaxConstituents constituents, each
+// with a chemical record of its own, names of 255 characters and every number at full precision
+// (about 1,300 bytes a constituent), and long notes.
+inline constexpr qint64 kLargestV1FileBytes = 64 * 1024 * 1024;
+
+// Reads and checks a whole version 1.0 file, every value converted to its column; a file of
+// more than kMaxConstituents constituents is refused.
 Result<V1Analysis> readV1File(QByteArrayView bytes, const ChemicalLookup& lookup);
 
 // The lookup over the chemical table of `conn`, read once.

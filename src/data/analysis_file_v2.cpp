@@ -1,13 +1,11 @@
 #include "data/analysis_file_v2.h"
 
 #include "data/analysis_file_v1.h"
+#include "data/file_bytes.h"
 #include "data/program_state.h"
 #include "data/value_codec.h"
 
-#include <QFile>
 #include <QSaveFile>
-
-#include <limits>
 
 namespace {
 
@@ -64,6 +62,25 @@ bool hasV2Header(QByteArrayView bytes)
     return bytes.size() >= kHeaderSize && bytes.first(kHeaderSize) == QByteArrayView(kV2Header, kHeaderSize);
 }
 
+qint64 largestV2FileBytes()
+{
+    const auto rowBytes = [](const TableDef& table, const std::vector<int>& columns) {
+        qint64 sum = 0;
+        for (int c : columns)
+            sum += largestValueBytes(table.columns[size_t(c)]);
+        return sum;
+    };
+    const auto fromSecond = [](const TableDef& table) {
+        std::vector<int> columns;
+        for (int c = 1; c < int(table.columns.size()); ++c)
+            columns.push_back(c);
+        return columns;
+    };
+    return kHeaderSize + rowBytes(siteInfoTable(), fromSecond(siteInfoTable()))
+           + rowBytes(wmuInfoTable(), fromSecond(wmuInfoTable())) + 4
+           + kMaxConstituents * rowBytes(siteCocsTable(), fileConstituentColumns());
+}
+
 Result<AnalysisRows> readV2File(QByteArrayView bytes)
 {
     if (!hasV2Header(bytes))
@@ -97,6 +114,8 @@ Result<AnalysisRows> readV2File(QByteArrayView bytes)
         return count.error();
     if (*count < 0)
         return formatError(QStringLiteral("The file holds a negative number of constituents."));
+    if (*count > kMaxConstituents)
+        return formatError(QStringLiteral("The file holds more constituents than an analysis file carries."));
     if (qint64(*count) * kValuesPerConstituent * kSmallestValue > in.remaining())
         return formatError(QStringLiteral("The file ends before its last constituent."));
 
@@ -129,7 +148,7 @@ Result<QByteArray> encodeV2File(const AnalysisRows& rows)
     for (int c = 1; c < int(wmuInfoTable().columns.size()); ++c)
         if (Status s = append(wmuInfoTable(), rows.unit, c); !s)
             return s.error();
-    if (rows.constituents.size() > size_t(std::numeric_limits<qint32>::max()))
+    if (rows.constituents.size() > size_t(kMaxConstituents))
         return Error{kErrConversion, QStringLiteral("The analysis has too many constituents for the file.")};
     appendInt32(out, qint32(rows.constituents.size()));
     static const std::vector<int> fileColumns = fileConstituentColumns();
@@ -194,13 +213,11 @@ std::optional<AnalysisTreeGroup> ImportV2File(Connection& conn, const QString& p
         return std::nullopt;
     };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const Result<QByteArray> bytes = readFileBytes(path, largestV2FileBytes(), LongerFile::ReadFirstBytes);
+    if (!bytes)
         return importError();
-    const QByteArray bytes = file.readAll();
-    file.close();
 
-    if (!hasV2Header(bytes)) {
+    if (!hasV2Header(*bytes)) {
         const int answer = ui.message(
             QStringLiteral("This is not a valid TOVI v.2.0 file.  Would you like to try to import it as a TOVI v.1.0 file?"),
             prompt::YesNo, QStringLiteral("Invalid File Format"));
@@ -209,7 +226,7 @@ std::optional<AnalysisTreeGroup> ImportV2File(Connection& conn, const QString& p
         return std::nullopt;
     }
 
-    Result<AnalysisRows> rows = readV2File(bytes);
+    Result<AnalysisRows> rows = readV2File(*bytes);
     if (!rows)
         return importError();
 

@@ -12,12 +12,18 @@ inline constexpr char kV2Header[] = "Version 2.0";
 
 bool hasV2Header(QByteArrayView bytes);
 
+// The longest a version 2.0 file of an analysis can be: kMaxConstituents rows, every value at
+// its longest. The reader reads no further; later bytes are ignored as any after the last row.
+qint64 largestV2FileBytes();
+
 // Reads and checks a whole version 2.0 file: the site, unit and constituent rows, every value
-// converted to its column (the constituents' result fields 0), or the reason it is refused.
-// Bytes after the last constituent row are ignored.
+// converted to its column (the constituents' result fields 0), or the reason it is refused (a
+// file of more than kMaxConstituents rows among them). Bytes after the last constituent row
+// are ignored.
 Result<AnalysisRows> readV2File(QByteArrayView bytes);
 
-// The version 2.0 file of an analysis's rows; fails on a value the file cannot carry.
+// The version 2.0 file of an analysis's rows; fails on a value the file cannot carry and on
+// more than kMaxConstituents rows.
 Result<QByteArray> encodeV2File(const AnalysisRows& rows);
 
 // The version 2.0 file of a stored analysis. Fails with kErrNotSaved when the key has no

@@ -15,6 +15,10 @@ TableRow emptyRow(const TableDef& table);
 // The position of a column the program knows to exist.
 int columnOf(const TableDef& table, const QString& name);
 
+// The most constituent rows an analysis file carries: the count that the analysis files of
+// earlier versions of the program could hold.
+inline constexpr qint32 kMaxConstituents = 32767;
+
 // An analysis read from a file or copied, before it has a key.
 struct AnalysisRows {
     TableRow site = emptyRow(siteInfoTable());

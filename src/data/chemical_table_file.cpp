@@ -1,5 +1,6 @@
 #include "data/chemical_table_file.h"
 
+#include "data/file_bytes.h"
 #include "data/value_codec.h"
 
 namespace {
@@ -20,12 +21,30 @@ bool fits(const ColumnDef& column, ValueType type)
 
 } // namespace
 
+qint64 largestChemicalTableFileBytes()
+{
+    qint64 row = 0;
+    for (const ColumnDef& c : cocsTable().columns)
+        row += largestValueBytes(c);
+    return kMaxChemicals * row;
+}
+
+Result<std::vector<TableRow>> readChemicalTableFileAt(const QString& path)
+{
+    const Result<QByteArray> bytes = readFileBytes(path, largestChemicalTableFileBytes(), LongerFile::Refuse);
+    if (!bytes)
+        return bytes.error();
+    return readChemicalTableFile(*bytes);
+}
+
 Result<std::vector<TableRow>> readChemicalTableFile(QByteArrayView bytes)
 {
     const TableDef& table = cocsTable();
     ValueReader in(bytes);
     std::vector<TableRow> rows;
     while (!in.atEnd()) {
+        if (qsizetype(rows.size()) == kMaxChemicals)
+            return formatError(QStringLiteral("The file holds more than %1 chemicals.").arg(kMaxChemicals));
         TableRow row = emptyRow(table);
         for (size_t c = 0; c < table.columns.size(); ++c) {
             Result<FileValue> v = in.read();

@@ -5,6 +5,8 @@
 #include "platform/text/number_format.h"
 #include "platform/text/number_parse.h"
 
+#include <QHash>
+
 #include <cmath>
 #include <limits>
 
@@ -186,15 +188,22 @@ const QStringList kIndexes = {
     "CREATE INDEX GWDelisting_SITEKEY ON GWDelisting (SITEKEY, ChemCas)",
     "CREATE INDEX DelistCOCS_SITEKEY ON DelistCOCS (SITEKEY)"};
 
-const QString kViewSql = QStringLiteral(
-    "CREATE VIEW SITECOCSQuery AS "
-    "SELECT s.*, s.rowid AS COCROWID, "
-    "g.GWDL, g.GWMaxAConcen, g.GWDAF, g.DAF_SF, g.GWLimitingPathway, g.GWIngetion, "
-    "g.GWInhalation, g.GWAdultDermalAbsorption, g.GWChildDermalAbsorption, "
-    "CAST(NULL AS TEXT) AS LMTPTHTC "
-    "FROM SITECOCS s "
-    "LEFT JOIN GWDelisting g ON g.rowid = (SELECT MIN(g2.rowid) FROM GWDelisting g2 "
-    "WHERE g2.SITEKEY = s.SITEKEY AND g2.ChemCas = s.CHEMCAS)");
+// The GWDelisting columns the view joins to those of SITECOCS, in its order.
+const QStringList kViewJoinedColumns = {
+    "GWDL", "GWMaxAConcen", "GWDAF", "DAF_SF", "GWLimitingPathway", "GWIngetion", "GWInhalation",
+    "GWAdultDermalAbsorption", "GWChildDermalAbsorption"};
+
+struct StoredColumns {
+    QStringList names;
+    QStringList types;
+};
+
+const QString kViewSql =
+    QStringLiteral("CREATE VIEW SITECOCSQuery AS SELECT s.*, s.rowid AS COCROWID, g.")
+    + kViewJoinedColumns.join(QStringLiteral(", g."))
+    + QStringLiteral(", CAST(NULL AS TEXT) AS LMTPTHTC FROM SITECOCS s "
+                     "LEFT JOIN GWDelisting g ON g.rowid = (SELECT MIN(g2.rowid) FROM GWDelisting g2 "
+                     "WHERE g2.SITEKEY = s.SITEKEY AND g2.ChemCas = s.CHEMCAS)");
 
 Error conversionError(const ColumnDef& c, const QString& why)
 {
@@ -280,20 +289,44 @@ Status createSchema(Connection& conn)
 
 Status verifySchema(Connection& conn)
 {
-    Result<QueryRows> rows = conn.select(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table','view')"));
+    Result<QueryRows> rows = conn.select(QStringLiteral(
+        "SELECT m.name, c.name, c.type FROM sqlite_master m JOIN pragma_table_info(m.name) c "
+        "WHERE m.type IN ('table','view') ORDER BY m.name, c.cid"));
     if (!rows)
         return rows.error();
-    QStringList present;
-    for (const auto& r : rows->rows)
-        present << r.front().toString().toUpper();
-    QStringList wanted;
-    for (const TableDef* t : allTables())
-        wanted << t->name;
-    wanted << kSiteCocsQuery;
-    for (const QString& name : wanted)
-        if (!present.contains(name.toUpper()))
+    QHash<QString, StoredColumns> present;   // by upper-case table name
+    for (const auto& r : rows->rows) {
+        StoredColumns& columns = present[r[0].toString().toUpper()];
+        columns.names << r[1].toString().toUpper();
+        columns.types << r[2].toString().toUpper();
+    }
+
+    // The view's column types are SQLite's own choice; its names are compared.
+    const auto check = [&present](const QString& name, const StoredColumns& wanted) -> Status {
+        const auto it = present.constFind(name.toUpper());
+        if (it == present.constEnd())
             return Error{kErrSchema, QStringLiteral("The database has no table %1.").arg(name)};
-    return {};
+        if (it->names != wanted.names || (!wanted.types.isEmpty() && it->types != wanted.types))
+            return Error{kErrSchema, QStringLiteral("The columns of %1 are not the program's.").arg(name)};
+        return {};
+    };
+    for (const TableDef* t : allTables()) {
+        StoredColumns wanted;
+        for (const ColumnDef& c : t->columns) {
+            wanted.names << c.name.toUpper();
+            wanted.types << sqlType(c).section(QLatin1Char(' '), 0, 0);
+        }
+        if (Status s = check(t->name, wanted); !s)
+            return s;
+    }
+    StoredColumns view;
+    for (const ColumnDef& c : siteCocsTable().columns)
+        view.names << c.name.toUpper();
+    view.names << QStringLiteral("COCROWID");
+    for (const QString& c : kViewJoinedColumns)
+        view.names << c.toUpper();
+    view.names << QStringLiteral("LMTPTHTC");
+    return check(kSiteCocsQuery, view);
 }
 
 Result<QVariant> convertToColumn(const ColumnDef& c, const QVariant& value)

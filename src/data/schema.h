@@ -52,7 +52,8 @@ const QStringList& exposureConstantFields();
 
 // Creates every table, index and view in an empty database, in one transaction.
 Status createSchema(Connection& conn);
-// Fails when a table or view of the schema is missing.
+// Fails when a table or view of the schema is missing, or a table's columns (names, order and
+// types) or the view's column names differ from the program's. Reads only.
 Status verifySchema(Connection& conn);
 
 // The value a column stores for `value`, or a failure when it cannot hold it: text too long,

@@ -160,7 +160,7 @@ Result<FileValue> ValueReader::read()
         const quint16 length = little<quint16>(d);
         if (!take(length, &d))
             return ended;
-        v.value = fromWindows1252(QByteArray(d, length));
+        v.value = fromWindows1252(QByteArrayView(d, length));
         return v;
     }
     case ValueType::Bool:
@@ -175,6 +175,19 @@ Result<FileValue> ValueReader::read()
         return v;
     }
     return formatError(QStringLiteral("The file holds a value of the unknown type %1.").arg(code));
+}
+
+qsizetype largestValueBytes(const ColumnDef& column)
+{
+    constexpr qsizetype kNumber = 2 + 8;
+    switch (column.kind) {
+    case ColumnKind::Text:
+        return qMax(kNumber, 2 + 2 + qsizetype(column.width));
+    case ColumnKind::Memo:
+        return 2 + 2 + std::numeric_limits<quint16>::max();
+    default:
+        return kNumber;
+    }
 }
 
 Result<QVariant> fileValueToColumn(const ColumnDef& column, const FileValue& v)

@@ -53,6 +53,10 @@ private:
     qsizetype m_pos;
 };
 
+// The most bytes a tagged value that `column` accepts can take: its type code and a double, or
+// its type code, length and the column's width of text.
+qsizetype largestValueBytes(const ColumnDef& column);
+
 // What a value read from a file stores in a column: Empty and Null give NULL; number
 // columns take any number type (a yes/no value as -1 or 0, a date as its day number); yes/no
 // columns take a yes/no value, a date or any number (non-zero is true); text columns take

@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "ui/main/frmMain.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -65,6 +66,86 @@ TEST(StartUp, RefusesAMissingReadOnlyOrDamagedDatabase)
         expectRefused(state);
     }
 }
+
+QByteArray fileBytesHash(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5);
+}
+
+struct RefusedFile {
+    const char* name;
+    const char* damage;   // statements run on a database of the program's schema
+    bool foreign;         // a database of another program instead; neither: a 0-byte file
+    const char* journal;
+};
+
+void PrintTo(const RefusedFile& file, std::ostream* os)
+{
+    *os << file.name;
+}
+
+class RefusedStartUp : public ::testing::TestWithParam<RefusedFile> {};
+
+// A refused file keeps every byte, and the program ends with status 1 after its one message.
+TEST_P(RefusedStartUp, LeavesTheFileAsItWasAndEndsWithStatusOne)
+{
+    const RefusedFile& p = GetParam();
+    TempDatabase db;
+    if (p.foreign) {
+        db.state.gConn.reset();
+        ASSERT_TRUE(QFile::remove(db.path()));
+        QFile(db.path()).open(QIODevice::WriteOnly);
+        auto other = Connection::open(db.path());
+        ASSERT_TRUE(other.ok());
+        ASSERT_TRUE((*other)->exec(QStringLiteral("CREATE TABLE NOTES (TEXT TEXT)")).ok());
+        db.state.gConn = std::move(*other);
+    }
+    if (p.damage) {
+        for (const QString& sql : QString::fromLatin1(p.damage).split(QStringLiteral("; ")))
+            ASSERT_TRUE(db.conn().exec(sql).ok()) << qPrintable(sql);
+    }
+    if (p.journal) {
+        const QString mode = QString::fromLatin1(p.journal);
+        ASSERT_EQ(db.conn().scalar(QStringLiteral("PRAGMA journal_mode=%1").arg(mode)).value().toString().toUpper(), mode);
+    }
+    db.state.gConn.reset();
+    if (!p.damage && !p.foreign) {
+        QFile f(db.path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }
+    const qint64 size = QFileInfo(db.path()).size();
+    const QByteArray before = fileBytesHash(db.path());
+
+    ProgramState state;
+    state.programFolder = db.folder();
+    ScriptedMessages msgs;
+    msgs.expect(QStringLiteral("Can't Open Database"), vbOK, kCantOpen);
+    EXPECT_EQ(runProgram(state), 1);
+    EXPECT_EQ(msgs.shown().size(), 1u);
+    EXPECT_EQ(QFileInfo(db.path()).size(), size);
+    EXPECT_EQ(fileBytesHash(db.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DamagedDatabases, RefusedStartUp,
+    ::testing::Values(RefusedFile{"Empty", nullptr, false, nullptr},
+                      RefusedFile{"ForeignRollbackJournal", nullptr, true, "DELETE"},
+                      RefusedFile{"ForeignWal", nullptr, true, "WAL"},
+                      RefusedFile{"TableMissingRollbackJournal", "DROP TABLE DBCHANGE", false, "DELETE"},
+                      RefusedFile{"TableMissingWal", "DROP TABLE DBCHANGE", false, "WAL"},
+                      RefusedFile{"ColumnMissingRollbackJournal", "ALTER TABLE COCS DROP COLUMN KSW", false, "DELETE"},
+                      RefusedFile{"ColumnMissingWal", "ALTER TABLE COCS DROP COLUMN KSW", false, "WAL"},
+                      RefusedFile{"ColumnOfAnotherTypeRollbackJournal",
+                                  "ALTER TABLE WMUINFO RENAME COLUMN FLWRUNIT TO OLD; "
+                                  "ALTER TABLE WMUINFO ADD COLUMN FLWRUNIT TEXT; "
+                                  "ALTER TABLE WMUINFO DROP COLUMN OLD",
+                                  false, "DELETE"},
+                      RefusedFile{"ViewColumnMissingRollbackJournal",
+                                  "DROP VIEW SITECOCSQuery; CREATE VIEW SITECOCSQuery AS SELECT * FROM SITECOCS",
+                                  false, "DELETE"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
 {

@@ -301,6 +301,31 @@ TEST_F(V1File, DamagedFilesAreRefusedAndWriteNothing)
     EXPECT_EQ(db.count("SITEINFO"), 1);
 }
 
+TEST_F(V1File, FilesBeyondTheLargestAnalysisAreRefusedUnread)
+{
+    const QString huge = dir.filePath("huge.tvn");
+    writeSparseFile(huge, sample(), kTwoGigabytes);
+    FakePrompts ui;
+    const ReadCost cost = measureRead([&] { EXPECT_FALSE(ImportV1File(db.conn(), huge, ui).has_value()); });
+    EXPECT_EQ(ui.titles(), QStringList{"Import Error"});
+    EXPECT_TRUE(ui.asked.empty()) << "refused before the title is asked";
+    EXPECT_LT(cost.milliseconds, 2000);
+    EXPECT_LT(cost.peakGrowthKb, 16 * 1024);
+    EXPECT_EQ(db.count("SITEINFO"), 0);
+
+    QByteArray records;
+    for (int i = 0; i < kMaxConstituents; ++i)
+        records += "x,0,0,7439976,1,1\r\n";
+    const QByteArray count = QByteArray::number(kMaxConstituents);
+    EXPECT_EQ(readV1File(withConstituents(count + "\r\n" + records), noChemicals).value().rows.constituents.size(),
+              size_t(kMaxConstituents));
+    Result<V1Analysis> more =
+        readV1File(withConstituents(QByteArray::number(kMaxConstituents + 1) + "\r\n" + records + records.left(19)),
+                   noChemicals);
+    ASSERT_FALSE(more.ok());
+    EXPECT_TRUE(more.error().description.contains("out of range")) << qPrintable(more.error().description);
+}
+
 TEST_F(V1File, NotesNeedANoteLine)
 {
     const V1Analysis a = readV1File(withConstituents("0\r\nfirst\r\nsecond\r\n"), noChemicals).value();

@@ -250,7 +250,7 @@ TEST_F(V2File, DamagedFilesAreRefusedAndWriteNothing)
     negative.replace(countAt, 4, QByteArray("\xFF\xFF\xFF\xFF", 4));
     damaged.push_back({"negative count", negative, "negative"});
     QByteArray huge = good;
-    huge.replace(countAt, 4, QByteArray("\xFF\xFF\xFF\x7F", 4));
+    huge.replace(countAt, 4, QByteArray("\xFF\x7F\x00\x00", 4));
     damaged.push_back({"count beyond the bytes", huge, "ends"});
     QByteArray unknown = good;
     unknown[11] = 9;
@@ -278,6 +278,40 @@ TEST_F(V2File, DamagedFilesAreRefusedAndWriteNothing)
     }
     EXPECT_EQ(db.checksum(), before);
     EXPECT_EQ(db.count("SITEINFO"), 1);
+}
+
+TEST_F(V2File, ReadsNoFurtherThanTheLargestAnalysis)
+{
+    FakePrompts ui;
+    const QString huge = dir.filePath("huge.tvn");
+    writeSparseFile(huge, goldenUnit(goldenSite("Abc")).count(30'000'000).bytes, kTwoGigabytes);
+    const ReadCost refused = measureRead([&] { EXPECT_FALSE(ImportV2File(db.conn(), huge, ui).has_value()); });
+    EXPECT_EQ(ui.titles(), QStringList{"Import Error"});
+    EXPECT_LT(refused.milliseconds, 5000);
+    EXPECT_LT(refused.peakGrowthKb, 2 * largestV2FileBytes() / 1024);
+
+    // Bytes after the last row are ignored, however many there are.
+    const QString trailing = dir.filePath("trailing.tvn");
+    writeSparseFile(trailing, golden(), kTwoGigabytes);
+    FakePrompts accepted;
+    const ReadCost cost = measureRead([&] { EXPECT_TRUE(ImportV2File(db.conn(), trailing, accepted).has_value()); });
+    EXPECT_TRUE(accepted.shown.empty());
+    EXPECT_LT(cost.milliseconds, 5000);
+    EXPECT_EQ(db.count("SITECOCS"), 2);
+
+    // The most rows a file carries, each as short as a row can be, and one row more.
+    const QByteArray nullRow = FileBytes().null().bytes.repeated(32);
+    EXPECT_EQ(readV2File(goldenUnit(goldenSite("Most")).count(kMaxConstituents).bytes + nullRow.repeated(kMaxConstituents))
+                  .value()
+                  .constituents.size(),
+              size_t(kMaxConstituents));
+    Result<AnalysisRows> more = readV2File(goldenUnit(goldenSite("More")).count(kMaxConstituents + 1).bytes
+                                           + nullRow.repeated(kMaxConstituents + 1));
+    ASSERT_FALSE(more.ok());
+    EXPECT_TRUE(more.error().description.contains("more constituents")) << qPrintable(more.error().description);
+    AnalysisRows tooMany;
+    tooMany.constituents.assign(size_t(kMaxConstituents) + 1, emptyRow(siteCocsTable()));
+    EXPECT_FALSE(encodeV2File(tooMany).ok()) << "no file is written that the reader refuses";
 }
 
 TEST_F(V2File, ReaderAcceptsWhatOtherWritersMayUse)

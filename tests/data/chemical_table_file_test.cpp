@@ -1,6 +1,10 @@
 #include "data/chemical_table_file.h"
 #include "file_test_support.h"
 
+#include <QTemporaryDir>
+
+#include <optional>
+
 namespace {
 
 // One COCS row of a chemical-table file: name, CAS, the 25 properties (CARCNON text), LOGKOW.
@@ -87,4 +91,30 @@ TEST(ChemicalTableFile, RefusesDamagedFiles)
         EXPECT_EQ(rows.error().number, kErrFormat) << what;
         EXPECT_TRUE(rows.error().description.contains(reason)) << what << ": " << qPrintable(rows.error().description);
     }
+}
+
+TEST(ChemicalTableFile, HoldsAtMostTheLargestTableAndRefusesLongerFilesUnread)
+{
+    QTemporaryDir dir;
+    const QString two = dir.filePath("two.tvx");
+    writeFile(two, chemical(chemical({}, "Benzene", "71-43-2"), "Toluene", "108-88-3").bytes);
+    EXPECT_EQ(readChemicalTableFileAt(two).value().size(), 2u);
+
+    const QString huge = dir.filePath("huge.tvx");
+    writeSparseFile(huge, chemical({}, "Benzene", "71-43-2").bytes, kTwoGigabytes);
+    std::optional<Result<std::vector<TableRow>>> refused;
+    const ReadCost cost = measureRead([&] { refused = readChemicalTableFileAt(huge); });
+    ASSERT_FALSE(refused->ok());
+    EXPECT_EQ(refused->error().number, kErrFormat);
+    EXPECT_TRUE(refused->error().description.contains("longer than")) << qPrintable(refused->error().description);
+    EXPECT_LT(cost.milliseconds, 2000);
+    EXPECT_LT(cost.peakGrowthKb, 16 * 1024);
+
+    // The shortest rows: 28 empty values each.
+    const QByteArray emptyRow = QByteArray(2 * qsizetype(cocsTable().columns.size()), '\0');
+    const QByteArray most = emptyRow.repeated(kMaxChemicals);
+    EXPECT_EQ(readChemicalTableFile(most).value().size(), size_t(kMaxChemicals));
+    Result<std::vector<TableRow>> more = readChemicalTableFile(most + emptyRow);
+    ASSERT_FALSE(more.ok());
+    EXPECT_TRUE(more.error().description.contains("more than 32767 chemicals")) << qPrintable(more.error().description);
 }

@@ -3,11 +3,14 @@
 #include "data/analysis_file_prompts.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 #include <cstring>
 #include <deque>
@@ -42,6 +45,36 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// A file of `size` bytes that begins with `head`; the rest is a hole that takes no disk space.
+inline void writeSparseFile(const QString& path, const QByteArray& head, qint64 size)
+{
+    writeFile(path, head);
+    QFile f(path);
+    ASSERT_TRUE(f.resize(size));
+}
+
+inline constexpr qint64 kTwoGigabytes = qint64(2) << 30;
+
+// The time a reader takes and how far it raises the process's peak memory.
+struct ReadCost {
+    qint64 milliseconds;
+    qint64 peakGrowthKb;
+};
+
+template <class Read>
+ReadCost measureRead(Read&& read)
+{
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer timer;
+    timer.start();
+    read();
+    const qint64 ms = timer.elapsed();
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    return {ms, qint64(after.ru_maxrss - before.ru_maxrss)};
 }
 
 inline QByteArray readFile(const QString& path)

@@ -139,7 +139,8 @@ Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& ro
     return tx.commit();
 }
 
-// A run that does not store its results still empties the analysis's GWDelisting rows.
+// Step one of a run, in a transaction of its own: a run that stops later leaves the analysis's
+// GWDelisting rows empty, and a database another program keeps locked is waited for once.
 Status emptyGwDelisting(Connection& conn, qint32 key)
 {
     Transaction tx(conn);
@@ -159,25 +160,18 @@ void reopenGwDelisting(ProgramState& state)
         state.gRsGwDelisting = std::move(*rs);
 }
 
-// Ends a run that failed: nothing of it is stored, the analysis's GWDelisting rows are emptied.
-RunOutcome fail(ProgramState& state, RunObserver& observer, const Error& error, bool started)
+// Ends a run that failed: nothing of it is stored.
+RunOutcome fail(RunObserver& observer, const Error& error, bool started)
 {
-    (void)emptyGwDelisting(*state.gConn, state.gCurSiteKey);
     if (started)
         observer.runEnds();
     observer.failure(error, kRunFailedTitle);
     return RunOutcome::Failed;
 }
 
-// Ends a run that a check refused, with the analysis's GWDelisting rows emptied.
-RunOutcome refuse(ProgramState& state, RunObserver& observer, const Refusal& refusal, bool started)
+// Ends a run that a check refused.
+RunOutcome refuse(RunObserver& observer, const Refusal& refusal, bool started)
 {
-    if (Status s = emptyGwDelisting(*state.gConn, state.gCurSiteKey); !s) {
-        if (started)
-            observer.runEnds();
-        observer.failure(s.error(), kRunFailedTitle);
-        return RunOutcome::Failed;
-    }
     observer.message(refusal.text, refusal.style, kInsufficientDataTitle);
     if (started)
         observer.runEnds();
@@ -189,11 +183,13 @@ RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
 {
     Connection& conn = *state.gConn;
     const qint32 key = state.gCurSiteKey;
+    if (Status s = emptyGwDelisting(conn, key); !s)
+        return fail(observer, s.error(), false);
     Result<std::vector<ConstituentRow>> rows = readConstituentRows(conn, key);
     if (!rows)
-        return fail(state, observer, rows.error(), false);
+        return fail(observer, rows.error(), false);
     if (rows->empty())
-        return refuse(state, observer,
+        return refuse(observer,
                       {QStringLiteral("Please select at least one COC before running the program."),
                        kRunMsgInformation},
                       false);
@@ -201,17 +197,17 @@ RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
     observer.runStarts();
     Result<WasteUnit> unit = LoadWasteUnit(conn, key);
     if (!unit)
-        return fail(state, observer, unit.error(), true);
+        return fail(observer, unit.error(), true);
     if (std::optional<Refusal> r = checkUnit(*unit))
-        return refuse(state, observer, *r, true);
+        return refuse(observer, *r, true);
     if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
-        return refuse(state, observer, *r, true);
+        return refuse(observer, *r, true);
 
     Result<Computed> computed = calculate(conn, key, engineRunContext(), *unit, *rows);
     if (!computed)
-        return fail(state, observer, computed.error(), true);
+        return fail(observer, computed.error(), true);
     if (Status s = store(conn, key, *rows, *computed); !s)
-        return fail(state, observer, s.error(), true);
+        return fail(observer, s.error(), true);
     engineRunContext() = computed->ctx;
     observer.showResults();
     observer.runEnds();

@@ -14,10 +14,12 @@ enum class RunOutcome {
 
 // The forward run of the open analysis (gCurSiteKey, on gConn): checks the stored constituent
 // and waste unit rows, computes every constituent's pathways, the limiting pathway and the
-// groundwater delisting rows, and stores them in one transaction that replaces the analysis's
-// GWDelisting rows. A run that a check refuses or that fails stores nothing of it and empties
-// the analysis's GWDelisting rows, before its message. No transaction is open while the
-// observer is called. gRsGwDelisting is left open on the analysis's GWDelisting rows.
+// groundwater delisting rows, and stores them in one transaction. It first empties the
+// analysis's GWDelisting rows in a transaction of their own, so a run that a check refuses or
+// that fails later stores nothing of it and leaves them empty; when even that fails (another
+// program holds the database), the run stops at once with its message and nothing changed. No
+// transaction is open while the observer is called. gRsGwDelisting is left open on the
+// analysis's GWDelisting rows.
 RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer);
 
 // The engine's run context, one for the program's run: a forward run starts from it and, when

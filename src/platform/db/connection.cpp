@@ -117,7 +117,7 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(m_name);
 }
 
-Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode mode)
+Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode mode, const Check& check)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -147,18 +147,20 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
     }
     std::unique_ptr<Connection> conn(new Connection(name, info.absoluteFilePath(), mode, db));
 
-    // These touch the file, so a file that is not a database, or a lock that cannot be had,
-    // fails here rather than at the first user action.
+    // Reading first: a file that is not a database, or one the caller refuses, fails here and is
+    // left as it was; the journal mode is switched only on a file that is kept.
+    if (auto r = conn->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")); !r)
+        return r.error();
+    if (check)
+        if (Status s = check(*conn); !s)
+            return s.error();
     if (mode == Mode::ReadWrite) {
-        Result<QVariant> journal = conn->scalar(QStringLiteral("PRAGMA journal_mode=WAL"));
-        if (!journal)
-            return journal.error();
         if (auto b = conn->exec(QStringLiteral("BEGIN IMMEDIATE")); !b)
             return b.error();
         if (auto r = conn->exec(QStringLiteral("ROLLBACK")); !r)
             return r.error();
-    } else if (auto r = conn->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")); !r) {
-        return r.error();
+        if (Result<QVariant> journal = conn->scalar(QStringLiteral("PRAGMA journal_mode=WAL")); !journal)
+            return journal.error();
     }
     return conn;
 }

@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,9 +42,13 @@ class Connection {
 public:
     enum class Mode { ReadWrite, ReadOnly };
 
+    // Reads only; runs before anything is written to the file, so a file it refuses stays as it was.
+    using Check = std::function<Status(Connection&)>;
+
     // Refuses a missing file, a file that is not a regular file, a read/write open of a file or
-    // folder that is not writable, and a file that is not a database.
-    static Result<std::unique_ptr<Connection>> open(const QString& path, Mode mode = Mode::ReadWrite);
+    // folder that is not writable, a file that is not a database, and a file that `check` refuses.
+    static Result<std::unique_ptr<Connection>> open(const QString& path, Mode mode = Mode::ReadWrite,
+                                                    const Check& check = {});
 
     ~Connection();
     Connection(const Connection&) = delete;

@@ -42,7 +42,7 @@ QByteArray toWindows1252(const QString& text, bool* ok)
     return bytes;
 }
 
-QString fromWindows1252(const QByteArray& bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());

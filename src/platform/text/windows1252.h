@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -11,6 +12,6 @@
 // The bytes of a text; *ok is false (and the result empty) when a character has no byte.
 QByteArray toWindows1252(const QString& text, bool* ok);
 
-QString fromWindows1252(const QByteArray& bytes);
+QString fromWindows1252(QByteArrayView bytes);
 
 std::optional<unsigned char> windows1252Byte(QChar c);

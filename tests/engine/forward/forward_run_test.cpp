@@ -3,6 +3,8 @@
 #include "forward_fixture.h"
 #include "../relative_near.h"
 
+#include <QElapsedTimer>
+
 // Stored results are compared with what the pathway functions return for the same inputs,
 // exactly; progress values exactly as single-precision numbers.
 
@@ -332,6 +334,51 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty
     EXPECT_EQ(results().rows, before.rows);
     EXPECT_EQ(gwRows(1), 0);
     EXPECT_EQ(gwRows(2), 1);
+}
+
+// Another program takes the database's write lock: once the run has emptied the analysis's
+// GWDelisting rows, and once before it starts. Each run waits for the lock once, then fails with
+// its message; the stored results stay those of the earlier run.
+TEST_F(ForwardRunTest, AWriteLockOfAnotherProgramIsWaitedForOnceAndChangesNothingElse)
+{
+    addStandardSet();
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    const QueryRows before = results();
+    db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
+    std::unique_ptr<Connection> other = std::move(Connection::open(db.path()).value());
+
+    class LockingRecorder : public Recorder {
+    public:
+        explicit LockingRecorder(Connection& other) : m_other(other) {}
+        void runStarts() override
+        {
+            Recorder::runStarts();
+            m_other.exec(QStringLiteral("BEGIN IMMEDIATE")).value();
+        }
+
+    private:
+        Connection& m_other;
+    };
+    LockingRecorder locking(*other);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(RunRiskAnalysis(db.state, locking), RunOutcome::Failed);
+    EXPECT_LT(waited.elapsed(), 8000) << "one busy wait of 5 s, not two";
+    EXPECT_EQ(locking.events.last(), QStringLiteral("failure Unable to Save"));
+    other->exec(QStringLiteral("ROLLBACK")).value();
+    EXPECT_EQ(results().rows, before.rows);
+    EXPECT_EQ(gwRows(1), 0);
+
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    const QueryRows second = results();
+    other->exec(QStringLiteral("BEGIN IMMEDIATE")).value();
+    waited.restart();
+    EXPECT_EQ(run(), RunOutcome::Failed);
+    EXPECT_LT(waited.elapsed(), 8000);
+    EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("failure Unable to Save")}));
+    other->exec(QStringLiteral("ROLLBACK")).value();
+    EXPECT_EQ(results().rows, second.rows);
+    EXPECT_EQ(gwRows(1), 3) << "rows that could not be emptied stay with the results they belong to";
 }
 
 TEST_F(ForwardRunTest, AConcentrationTooLargeForSinglePrecisionFailsTheRunBeforeItStarts)

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,7 +53,17 @@ QStringList CommonDialog::qtFilters(const QString& filter)
         for (const QString& p : QStringList(patterns))
             if (!patterns.contains(p.toLower()))
                 patterns << p.toLower();
-        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' ')));
+        // A description that ends in its own patterns, "Text (*.txt)", shows them once.
+        QString description = parts[i];
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (open >= 0 && description.endsWith(QLatin1Char(')'))) {
+            const QStringList shown = description.mid(open + 1, description.size() - open - 2)
+                                          .split(QRegularExpression(QStringLiteral("[ ;]")), Qt::SkipEmptyParts);
+            if (!shown.isEmpty()
+                && std::all_of(shown.begin(), shown.end(), [&](const QString& p) { return patterns.contains(p); }))
+                description = description.left(open).trimmed();
+        }
+        out << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
     }
     return out;
 }

@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kPadding = 6;
@@ -171,17 +172,20 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
     {
         m_refused = false;
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
-            m_refused = !model->setData(index, line->text(), Qt::EditRole);
-        else if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->currentIndex() >= 0)
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            const QString text = line->text();
+            m_refused = !model->setData(index, text, Qt::EditRole);
+            m_grid->keepRefusedCell(index, m_refused ? std::optional<QString>(text) : std::nullopt);
+        } else if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->currentIndex() >= 0) {
             m_refused = !model->setData(index, combo->currentText(), Qt::EditRole);
+        }
     }
 
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override
     {
         QStyledItemDelegate::updateEditorGeometry(editor, option, index);
-        m_grid->showDropDown(index.column(), option.rect);
+        m_grid->placeDropDown(index.column(), option.rect);
     }
 
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override
@@ -196,6 +200,8 @@ protected:
         auto* editor = qobject_cast<QWidget*>(object);
         if (editor && editor == m_editor && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
+            if (m_grid->moveInDropDown(m_index, key))
+                return true;
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 const QPersistentModelIndex index = m_index;
                 emit commitData(editor);
@@ -324,6 +330,7 @@ bool DataGrid::commitPendingEdit()
 
 void DataGrid::cancelPendingEdit()
 {
+    m_refusedCell = QPersistentModelIndex();
     if (QWidget* editor = cellEditor())
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     m_model.cancelPendingRow();
@@ -359,6 +366,12 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
         emit currentCellChanged(current.row(), current.column());
 }
 
+void DataGrid::placeDropDown(int column, const QRect& cellRect)
+{
+    if (GridDropDown* list = m_dropDowns.value(column); list && list->isVisible())
+        showDropDown(column, cellRect);
+}
+
 void DataGrid::showDropDown(int column, const QRect& cellRect)
 {
     GridDropDown* list = m_dropDowns.value(column);
@@ -380,14 +393,18 @@ void DataGrid::showDropDown(int column, const QRect& cellRect)
     const int y = below.y() + height <= this->height() || above.y() < height ? below.y() : above.y() - height;
     const int x = qBound(0, below.x(), qMax(0, this->width() - width));
     list->setGeometry(x, y, width, height);
+    // A press on the list leaves the focus in the cell's editor, so the choice reaches the cell.
+    list->setFocusProxy(cellEditor());
     list->show();
     list->raise();
 }
 
 void DataGrid::hideDropDowns()
 {
-    for (GridDropDown* list : std::as_const(m_dropDowns))
+    for (GridDropDown* list : std::as_const(m_dropDowns)) {
+        list->setFocusProxy(nullptr);
         list->hide();
+    }
 }
 
 void DataGrid::dropDownTyped(const QModelIndex& index, const QString& typed)
@@ -395,7 +412,62 @@ void DataGrid::dropDownTyped(const QModelIndex& index, const QString& typed)
     GridDropDown* list = m_dropDowns.value(index.column());
     if (!list || !index.isValid())
         return;
+    showDropDown(index.column(), visualRect(index));
     emit dropDownSearched(index.row(), index.column(), typed, list->position(typed));
+}
+
+bool DataGrid::moveInDropDown(const QModelIndex& index, int key)
+{
+    GridDropDown* list = m_dropDowns.value(index.column());
+    if (!list || !list->isVisible() || !index.isValid() || list->listRowCount() == 0)
+        return false;
+    const int page = qMax(1, list->viewport()->height() / qMax(1, list->verticalHeader()->defaultSectionSize()) - 1);
+    int step = 0;
+    switch (key) {
+    case Qt::Key_Up: step = -1; break;
+    case Qt::Key_Down: step = 1; break;
+    case Qt::Key_PageUp: step = -page; break;
+    case Qt::Key_PageDown: step = page; break;
+    default: return false;
+    }
+    const int current = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
+    const int row = qBound(0, current + step, list->listRowCount() - 1);
+    list->setCurrentIndex(list->list().index(row, list->searchColumn()));
+    list->scrollTo(list->currentIndex());
+    emit dropDownMoved(index.row(), index.column(), row);
+    return true;
+}
+
+void DataGrid::keepRefusedCell(const QModelIndex& index, const std::optional<QString>& refusedText)
+{
+    if (!refusedText) {
+        if (m_refusedCell == index)
+            m_refusedCell = QPersistentModelIndex();
+        return;
+    }
+    // The check refused the text and has said why: whatever took the user out of the cell (a
+    // key, a click, the message itself), the cell stays current with the text as typed.
+    const bool queued = m_refusedCell.isValid();
+    m_refusedCell = index;
+    m_refusedText = *refusedText;
+    if (!queued)
+        QMetaObject::invokeMethod(this, &DataGrid::reopenRefusedCell, Qt::QueuedConnection);
+}
+
+void DataGrid::reopenRefusedCell()
+{
+    const QPersistentModelIndex cell = std::exchange(m_refusedCell, QPersistentModelIndex());
+    if (!cell.isValid())
+        return;
+    if (currentIndex() != cell)
+        setCurrentIndex(cell);
+    if (state() != QAbstractItemView::EditingState)
+        edit(cell);
+    auto* line = qobject_cast<QLineEdit*>(cellEditor());
+    if (!line || m_delegate->m_index != cell)
+        return;
+    line->setText(m_refusedText);
+    line->setFocus(Qt::OtherFocusReason);
 }
 
 void DataGrid::dropDownClicked(int column, int listRow)

@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include <optional>
+
 class GridDropDown;
 class GridCellDelegate;
 
@@ -73,6 +75,8 @@ signals:
     void dropDownSearched(int row, int column, const QString& typed, int listRow);
     // A list row chosen with the mouse; its value is already in the cell.
     void dropDownChosen(int row, int column, int listRow);
+    // The list's highlight moved to another row with the arrow or page keys.
+    void dropDownMoved(int row, int column, int listRow);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -84,8 +88,15 @@ private:
     bool commitEditor();
     // The list in the grid's font, its rows as high as the grid's.
     void fitDropDown(GridDropDown* list) const;
+    // Opens the column's list under the cell; placeDropDown moves it only when it is open.
     void showDropDown(int column, const QRect& cellRect);
+    void placeDropDown(int column, const QRect& cellRect);
     void hideDropDowns();
+    // The arrow and page keys move through an open list; false when the key is not for it.
+    bool moveInDropDown(const QModelIndex& index, int key);
+    // After the cell check refused an editor's text (none: it took it).
+    void keepRefusedCell(const QModelIndex& index, const std::optional<QString>& refusedText);
+    void reopenRefusedCell();
     void dropDownTyped(const QModelIndex& index, const QString& typed);
     void dropDownClicked(int column, int listRow);
 
@@ -93,4 +104,6 @@ private:
     GroupHeaderView* m_header;
     GridCellDelegate* m_delegate;
     QHash<int, GridDropDown*> m_dropDowns;
+    QPersistentModelIndex m_refusedCell;
+    QString m_refusedText;
 };

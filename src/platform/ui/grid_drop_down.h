@@ -4,10 +4,11 @@
 
 #include <QTableView>
 
-// A list that drops down under a grid cell while the cell is edited (attached to a column with
-// DataGrid::setColumnDropDown). It shows the rows of its own grid model; typing in the cell
-// positions it on the first row, in list order, whose searched column starts with the typed
-// text, and a click on a row chooses it. It never takes the focus from the cell.
+// A list that drops down under a grid cell when the user types in it (attached to a column with
+// DataGrid::setColumnDropDown) and closes when the cell is left. It shows the rows of its own
+// grid model; typing positions it on the first row, in list order, whose searched column starts
+// with the typed text, the arrow and page keys move through it, and a click on a row chooses
+// it. It never takes the focus from the cell.
 class GridDropDown : public QTableView {
     Q_OBJECT
 public:

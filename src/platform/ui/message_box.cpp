@@ -1,16 +1,44 @@
 #include "platform/ui/message_box.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
 
+// A box whose question guards typed input: with Yes and No and no Cancel it has no neutral
+// answer, so Escape and the close button leave it open until a button is chosen.
+class QuestionBox : public QMessageBox {
+public:
+    QuestionBox(QWidget* parent, bool dismissable) : QMessageBox(parent), m_dismissable(dismissable) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!m_dismissable && event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!m_dismissable) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_dismissable;
+};
+
 class DialogMessageService : public MessageService {
 public:
     int show(const QString& text, int style, const QString& title) override
     {
-        QMessageBox box(QApplication::activeWindow());
+        QuestionBox box(QApplication::activeWindow(), (style & 0x7) != vbYesNo);
         box.setWindowTitle(title);
         box.setText(text);
         switch (style & 0x70) {

@@ -64,6 +64,32 @@ QString rowKey(const GridModel& grid, int row)
     return grid.cell(row, kColChemName).text + QLatin1Char('\t') + grid.cell(row, kColChemCas).text;
 }
 
+// The analysis's stored constituent rows, in stored order, each field as a save would write it.
+Result<std::vector<QVariantList>> storedInputRows(Connection& conn, qint32 siteKey, const QStringList& fields)
+{
+    QStringList quoted;
+    for (const QString& f : fields)
+        quoted << QLatin1Char('"') + f + QLatin1Char('"');
+    Result<QueryRows> read = conn.select(
+        QStringLiteral("SELECT %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid").arg(quoted.join(QStringLiteral(", "))),
+        {siteKey});
+    if (!read)
+        return read.error();
+    const TableDef& table = siteCocsTable();
+    std::vector<QVariantList> rows;
+    for (const QVector<QVariant>& stored : read->rows) {
+        QVariantList values;
+        for (int i = 0; i < fields.size(); ++i) {
+            Result<QVariant> converted = convertToColumn(*table.column(fields[i]), stored.value(i));
+            if (!converted)
+                return converted.error();
+            values << *converted;
+        }
+        rows.push_back(std::move(values));
+    }
+    return rows;
+}
+
 QString comparisonText(const GridModel& grid, int row)
 {
     QString text = grid.cell(row, kColChemCas).text;
@@ -309,16 +335,7 @@ Status storeConstituentRows(Connection& conn, qint32 siteKey, const GridModel& g
     for (int i = 0; i < written.size(); ++i)
         marks << QStringLiteral("?");
 
-    Transaction tx(conn);
-    if (!tx.started())
-        return tx.started();
-    for (const char* sql : {"DELETE FROM SITECOCS WHERE SITEKEY = ?", "DELETE FROM GWDelisting WHERE SITEKEY = ?"})
-        if (Result<int> r = conn.exec(QString::fromLatin1(sql), {siteKey}); !r)
-            return r.error();
-    Result<Statement> insert = conn.prepare(QStringLiteral("INSERT INTO SITECOCS (%1) VALUES (%2)")
-                                                .arg(written.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-    if (!insert)
-        return insert.error();
+    std::vector<QVariantList> rows;
     for (int row = 0; row < grid.dataRowCount(); ++row) {
         if (!isStorableRow(grid, row))
             continue;
@@ -338,8 +355,27 @@ Status storeConstituentRows(Connection& conn, qint32 siteKey, const GridModel& g
                 return converted.error();
             values << *converted;
         }
+        rows.push_back(std::move(values));
+    }
+
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    // Rows written back as they are stored keep the results of the last run.
+    Result<std::vector<QVariantList>> stored = storedInputRows(conn, siteKey, written);
+    if (!stored)
+        return stored.error();
+    if (*stored == rows)
+        return tx.commit();
+    for (const char* sql : {"DELETE FROM SITECOCS WHERE SITEKEY = ?", "DELETE FROM GWDelisting WHERE SITEKEY = ?"})
+        if (Result<int> r = conn.exec(QString::fromLatin1(sql), {siteKey}); !r)
+            return r.error();
+    Result<Statement> insert = conn.prepare(QStringLiteral("INSERT INTO SITECOCS (%1) VALUES (%2)")
+                                                .arg(written.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    if (!insert)
+        return insert.error();
+    for (const QVariantList& values : rows)
         if (Status s = insert->exec(values); !s)
             return s;
-    }
     return tx.commit();
 }

@@ -81,4 +81,5 @@ bool hasDuplicateRows(const GridModel& grid);
 bool isStorableRow(const GridModel& grid, int row);
 // Replaces the constituent rows of the analysis and its groundwater delisting rows by the
 // storable rows of the grid, in grid order, in one transaction (a savepoint inside an open one).
+// When the stored rows already hold exactly these inputs, nothing changes: the results stay.
 Status storeConstituentRows(Connection& conn, qint32 siteKey, const GridModel& grid);

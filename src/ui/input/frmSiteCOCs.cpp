@@ -166,6 +166,7 @@ frmSiteCOCs::frmSiteCOCs()
     connect(grdSiteCOCs, &DataGrid::currentCellChanged, this, &frmSiteCOCs::currentCellChanged);
     connect(grdSiteCOCs, &DataGrid::dropDownSearched, this, &frmSiteCOCs::searched);
     connect(grdSiteCOCs, &DataGrid::dropDownChosen, this, &frmSiteCOCs::chosen);
+    connect(grdSiteCOCs, &DataGrid::dropDownMoved, this, &frmSiteCOCs::highlighted);
     connect(grdSiteCOCs, &DataGrid::enterPressed, this, &frmSiteCOCs::enterPressed);
     // Coming back from another window rebuilds the chemical lists, which may have changed there.
     if (QMdiArea* area = Forms::mdiArea())
@@ -342,10 +343,15 @@ void frmSiteCOCs::searched(int row, int column, const QString& typed, int listRo
     }
 }
 
-void frmSiteCOCs::chosen(int row, int column, int listRow)
+void frmSiteCOCs::highlighted(int row, int column, int listRow)
 {
     // The chemical the user picks is the one written, even after a typed name that no chemical starts.
     m_search = {row, column, listRow, false, QString()};
+}
+
+void frmSiteCOCs::chosen(int row, int column, int listRow)
+{
+    highlighted(row, column, listRow);
     closeUp(row, column);
 }
 

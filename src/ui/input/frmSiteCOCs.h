@@ -80,6 +80,7 @@ private:
 
     void currentCellChanged(int row, int column);
     void searched(int row, int column, const QString& typed, int listRow);
+    void highlighted(int row, int column, int listRow);
     void chosen(int row, int column, int listRow);
     void enterPressed(int row, int column);
     void closeUp(int row, int column);

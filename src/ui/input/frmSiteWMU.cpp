@@ -231,6 +231,8 @@ void frmSiteWMU::buildStep1()
     label(this, QStringLiteral("User Comments:"), kLabelLeft, top + 30, 2900);
     rtfComments = named(new QTextEdit(this), "rtfComments");
     rtfComments->setAcceptRichText(false);
+    // Tab moves on to the next control, as in every other box of the window.
+    rtfComments->setTabChangesFocus(true);
     place(rtfComments, kBoxLeft, top, kBoxWidth, 780);
 }
 

@@ -26,15 +26,18 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -131,11 +134,13 @@ struct frmMain::CommandRow {
 frmMain::frmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {
     setObjectName(QStringLiteral("frmMain"));
-    resize(1100, 760);
     g_instance = this;
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // A child window that reaches beyond the area is scrolled to, not cut off.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     Forms::setMdiArea(mdiArea);
     setMainFileDialog(&cdbOpen);
@@ -144,6 +149,32 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_
     buildMenus();
     buildToolbar();
     buildCommandStates();
+    buildWindowKeys();
+    resize(defaultSize());
+}
+
+QSize frmMain::defaultSize() const
+{
+    // The pane beside a whole analysis information window, within the screen's free area less
+    // what a window manager adds around the window.
+    constexpr QSize kWanted(1240, 740);
+    constexpr QSize kDecoration(16, 48);
+    const QScreen* display = screen();
+    return display ? kWanted.boundedTo(display->availableGeometry().size() - kDecoration) : kWanted;
+}
+
+void frmMain::buildWindowKeys()
+{
+    const auto key = [this](const QKeySequence& keys, const std::function<void()>& run) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, run);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_F4), [this] {
+        if (QMdiSubWindow* active = mdiArea->activeSubWindow())
+            active->close();
+    });
+    key(QKeySequence(Qt::CTRL | Qt::Key_F6), [this] { mdiArea->activateNextSubWindow(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { mdiArea->activateNextSubWindow(); });
+    key(QKeySequence(Qt::ALT | Qt::Key_F4), [this] { close(); });
 }
 
 frmMain::~frmMain()
@@ -172,11 +203,7 @@ bool frmMain::inputWindowQueryUnload()
         return false;
     state.gAnalysisFormsOpen = false;
     if (frmMain* main = instance()) {
-        // A save asked for and failed (already reported) keeps the analysis open to be mended.
-        if (main->cmdSave->isEnabled()
-            && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes"))
-                   == vbYes
-            && !main->SaveCurAnalysis()) {
+        if (!main->saveBeforeDiscarding()) {
             state.gAnalysisFormsOpen = true;
             return false;
         }
@@ -203,6 +230,11 @@ void frmMain::buildPane()
     trvAnalysis->setToolTip(QStringLiteral("Double-click any analysis in this box to open it for editing/running.  "
                                            "You also use this list in conjunction with the command buttons below."));
     connect(trvAnalysis, &QTreeWidget::itemClicked, this, [this] { trvAnalysis_NodeClick(); });
+    // The highlight moved with the keyboard (arrow keys, a typed letter) counts as a click.
+    connect(trvAnalysis, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (current && current->isSelected() && trvAnalysis->hasFocus())
+            trvAnalysis_NodeClick();
+    });
     connect(trvAnalysis, &QTreeWidget::itemDoubleClicked, this, [this] { cmdOpen_Click(); });
     addInstruction(trvAnalysis, QStringLiteral("Double click an analysis or any sub-heading of an analysis to open it "
                                                "for editing and/or running."));
@@ -302,6 +334,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         return true;
     if (event->type() == QEvent::MouseMove && (watched == Picture1 || watched == mdiArea->viewport()))
         unsetCursor();
+    // Enter on a highlighted analysis opens it, as a double click does.
+    if (watched == trvAnalysis && event->type() == QEvent::KeyPress && !trvAnalysis->selectedItems().isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdOpen_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         const auto it = m_instructions.constFind(watched);
         if (it != m_instructions.constEnd() && rtfInstructions->toPlainText() != *it)
@@ -451,7 +491,8 @@ void frmMain::fillWindowMenu()
             mnuWindow->addSeparator();
             separated = true;
         }
-        QAction* entry = mnuWindow->addAction(sub->windowTitle());
+        // A caption is shown letter for letter: its "&" is no access key.
+        QAction* entry = mnuWindow->addAction(QString(sub->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")));
         entry->setCheckable(true);
         entry->setChecked(sub == mdiArea->activeSubWindow());
         connect(entry, &QAction::triggered, this, [this, sub] { mdiArea->setActiveSubWindow(sub); });
@@ -682,12 +723,19 @@ void frmMain::mnuExit_Click()
 
 bool frmMain::MDIForm_QueryUnload()
 {
-    if (cmdSave->isEnabled()
-        && MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes")) == vbYes
-        && !SaveCurAnalysis())
+    if (!saveBeforeDiscarding())
         return false;
     m_state.gAnalysisFormsOpen = false;
     return true;
+}
+
+bool frmMain::saveBeforeDiscarding()
+{
+    // A save asked for and failed (already reported) keeps the analysis open to be mended.
+    return !cmdSave->isEnabled()
+           || MsgBox(QStringLiteral("Do you want to save your changes?"), vbYesNo, QStringLiteral("Save Changes"))
+                  != vbYes
+           || SaveCurAnalysis();
 }
 
 void frmMain::MDIForm_Unload()
@@ -781,7 +829,7 @@ void frmMain::failOpening(const Error& error)
 
 void frmMain::cmdNew_Click()
 {
-    if (!closeAnalysis())
+    if (!saveBeforeDiscarding() || !closeAnalysis())
         return;
     Result<qint32> key = newSiteKey(*m_state.gConn);
     if (!key) {
@@ -810,7 +858,7 @@ void frmMain::cmdOpen_Click()
     PointerGuard pointer({this});
     // Taken before Close, which removes the group of a never-saved analysis.
     const QString rootKey = highlightedRootKey();
-    if (!closeAnalysis())
+    if (!saveBeforeDiscarding() || !closeAnalysis())
         return;
     openAnalysis(rootKey, OpenRoute::MainWindow);
 }
@@ -864,12 +912,13 @@ Result<bool> frmMain::discardIfNeverSaved(qint32 siteKey)
 
 void frmMain::cmdClose_Click()
 {
-    closeAnalysis();
+    if (saveBeforeDiscarding())
+        closeAnalysis();
 }
 
 void frmMain::CloseCurAnalysis()
 {
-    cmdClose_Click();
+    closeAnalysis();
 }
 
 bool frmMain::closeAnalysis()
@@ -1022,6 +1071,9 @@ void frmMain::cmdDelete_Click()
         return;
     }
     trvAnalysis->removeNode(rootNodeKey(key));
+    // Every command that needs a highlighted analysis is off, so nothing stays highlighted.
+    trvAnalysis->setCurrentItem(nullptr);
+    trvAnalysis->clearSelection();
     SetToolbarState(QStringLiteral("Delete"));
     m_state.gCurSiteKey = 0;
 }

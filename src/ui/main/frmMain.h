@@ -175,6 +175,10 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildCommandStates();
+    // Ctrl+F4 closes the active child window, Ctrl+F6 and Ctrl+Tab move to the next one, Alt+F4
+    // closes the main window.
+    void buildWindowKeys();
+    QSize defaultSize() const;
     void addInstruction(QWidget* control, const QString& text);
     void buildDocumentLabels(QVBoxLayout* layout);
     void connectDocumentCommands();
@@ -188,6 +192,9 @@ private:
 
     // False when the user asked for a save that failed: the program then stays open.
     bool MDIForm_QueryUnload();
+    // Before unsaved input is discarded, asks whether to save it. False when the user asked for a
+    // save that failed: the analysis then stays open.
+    bool saveBeforeDiscarding();
     // Save: true when everything the input windows hold was stored; a failure is reported.
     bool saveOpenAnalysis();
     void MDIForm_Unload();

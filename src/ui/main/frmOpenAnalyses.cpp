@@ -79,7 +79,7 @@ void frmOpenAnalyses::OpenSelected()
     PointerGuard pointer({&m_main});
     const QList<QListWidgetItem*> chosen = lstAnalyses->selectedItems();
     const QString rootKey = chosen.isEmpty() ? QString() : chosen.front()->data(kRootKeyRole).toString();
-    if (!m_main.closeAnalysis())
+    if (!m_main.saveBeforeDiscarding() || !m_main.closeAnalysis())
         return;
     m_main.openAnalysis(rootKey, frmMain::OpenRoute::List);
 }

@@ -63,8 +63,11 @@ TEST(Settings, EveryGuiTestProgramStartsWithQuietSettingsOfItsOwn)
 
 TEST(CommonDialog, FiltersKeepStateAndCancelGivesNoName)
 {
-    EXPECT_EQ(CommonDialog::qtFilters("TOVI Export (*.TVN)|*.TVN|All Files (*.*)|*.*"),
-              (QStringList{"TOVI Export (*.TVN) (*.TVN *.tvn)", "All Files (*.*) (*.*)"}));
+    // A pattern the description already shows is not shown twice; one it does not show is added.
+    EXPECT_EQ(CommonDialog::qtFilters("TOVI Export (*.TVN)|*.TVN|All Files (*.*)|*.*|Table (*.html)|*.html|"
+                                      "Notes (see below)|*.txt|Plain|*.TXT"),
+              (QStringList{"TOVI Export (*.TVN *.tvn)", "All Files (*.*)", "Table (*.html)",
+                           "Notes (see below) (*.txt)", "Plain (*.TXT *.txt)"}));
 
     ScriptedFileDialogs files;
     files.answer("/tmp/x/a.TVN", 2).answer(QString());

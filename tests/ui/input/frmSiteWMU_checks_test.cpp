@@ -74,6 +74,20 @@ TEST_F(SiteWindowEdits, EveryEditMarksTheInputsAsChanged)
     }
 }
 
+TEST_F(SiteWindowEdits, TabAndShiftTabLeaveTheCommentBoxWithoutTypingIntoIt)
+{
+    frmSiteWMU& w = site();
+    type(w.rtfComments, "Two lines of comment");
+    setSaved();
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        w.rtfComments->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(w.rtfComments, Qt::Key_Tab, modifiers);
+        EXPECT_EQ(w.rtfComments->toPlainText(), "Two lines of comment");
+        EXPECT_NE(w.focusWidget(), w.rtfComments);
+    }
+    EXPECT_EQ(marks(), kSaved);
+}
+
 TEST_F(SiteWindowEdits, TheUserNameLeavesTheToolbarAlone)
 {
     type(site().txtUserName, "A. N. Other");
@@ -236,8 +250,11 @@ TEST_F(SiteWindowEdits, ClosingChangedInputsOffersToSaveThem)
     EXPECT_EQ(field("SITEINFO", "CITY", 1).toString(), "Gary");
     ASSERT_TRUE(messages.done());
 
+    // The main window's Close asks the same question once, without the window's own.
     openAnalysis(1);
     type(site().txtCity, "Whiting");
+    messages.expect("Save Changes", vbNo);
     main().cmdClose_Click();
-    EXPECT_FALSE(siteLoaded()) << "the main window's Close asks nothing";
+    EXPECT_FALSE(siteLoaded());
+    EXPECT_EQ(field("SITEINFO", "CITY", 1).toString(), "Gary");
 }

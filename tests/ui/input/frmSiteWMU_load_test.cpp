@@ -240,6 +240,7 @@ TEST_F(SiteWindowTest, MultipleYearBatchFallsBackOnTheStoredActiveLife)
     site().optMultiBatch->click();
     EXPECT_EQ(site().txtActiveLife->text(), "50");
 
+    messages.expect("Save Changes", vbNo);
     main().cmdClose_Click();
     openAnalysis(2);
     site().optSingleBatch->click();

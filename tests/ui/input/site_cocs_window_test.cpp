@@ -76,6 +76,31 @@ TEST_F(SiteCocsTest, LoadShowsTheStoredRowsAndSavesThemWithoutTheirResults)
     EXPECT_EQ(db.state.gRsSiteCocs.recordCount(), 2);
 }
 
+TEST_F(SiteCocsTest, OpeningAgainKeepsTheLastRunsResultsUntilAnInputChanges)
+{
+    load();
+    unload();
+    // A run after the first load's save: results in the rows and the groundwater delisting rows.
+    ASSERT_TRUE(db.conn().exec("UPDATE SITECOCS SET GWINGr = 3e-6, LMTPTHTO = 'Groundwater' WHERE SITEKEY = 1").ok());
+    db.insert("GWDelisting", {{"SITEKEY", 1}, {"ChemCas", "7439-92-1"}, {"GWDL", 0.3}});
+    const QByteArray run = db.checksum();
+
+    openAnalysis(1);
+    frmSiteCOCs& w = load();
+    EXPECT_EQ(db.checksum(), run) << "the load's save changed nothing";
+    EXPECT_EQ(stored(1, "GWINGr").toDouble(), 3e-6);
+    EXPECT_TRUE(savedState(w));
+
+    // A changed concentration: the results of the whole analysis go, as before.
+    type(1, kColTotConc, "4e-7");
+    enter();
+    w.cmdUpdateSiteCOCs->click();
+    EXPECT_EQ(stored(1, "TOTCONC").toDouble(), 4e-7);
+    EXPECT_FALSE(stored(0, "GWINGr").isValid());
+    EXPECT_FALSE(stored(1, "LMTPTHTO").isValid());
+    EXPECT_EQ(db.conn().scalar("SELECT count(*) FROM GWDelisting WHERE SITEKEY = 1")->toInt(), 0);
+}
+
 TEST_F(SiteCocsTest, ThreeChemicalsChosenByNameByCasAndFromTheOwnChemicalsAreStoredExactly)
 {
     frmSiteCOCs& w = load();

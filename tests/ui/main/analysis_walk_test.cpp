@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 const QString kClosedCaption = QStringLiteral("TOVI v.3.0.35 - RCRA Subtitle D Quarvel Program");
@@ -237,23 +239,81 @@ TEST_F(MainWindowTest, OpenWithNothingHighlightedClosesTheOpenAnalysisAndReports
     EXPECT_EQ(commandState(w), noAnalysisOpenState());
 }
 
-TEST_F(MainWindowTest, CloseDiscardsUnsavedEditsWithoutAsking)
-{
-    const QVariantMap site = {{"PETID", "P1"}};
-    db.insertAnalysis(1, "One", site);
-    frmMain& w = start();
-    clickNode("KEY1");
-    w.cmdOpen_Click();
-    fakeSite().inputs = inputsNamed("Renamed");
-    editSiteWindow();
-    const QByteArray before = db.checksum();
+// New, Open and Close from the main window, and Open through the File menu's list, ask before
+// they discard unsaved input: Yes saves, No discards, a failed save keeps the analysis open.
+struct DiscardingCommand {
+    const char* name;
+    std::function<void(frmMain&)> run;
+    qint32 keyAfter;   // the analysis open after it; 0 none, -1 a new one
+};
 
-    w.cmdClose_Click();   // ScriptedMessages absent: any question would need a real dialog
-    EXPECT_EQ(db.checksum(), before);
-    EXPECT_EQ(state().gCurSiteKey, 0);
-    EXPECT_EQ(w.trvAnalysis->node("KEY1")->text(0), "One");
-    EXPECT_EQ(commandState(w), noAnalysisOpenState());
+void PrintTo(const DiscardingCommand& command, std::ostream* out)
+{
+    *out << command.name;
 }
+
+class AskingBeforeDiscarding : public MainWindowTest, public ::testing::WithParamInterface<DiscardingCommand> {};
+
+TEST_P(AskingBeforeDiscarding, YesSavesNoDiscardsAndAFailedSaveKeepsTheAnalysis)
+{
+    db.insertAnalysis(1, "One", {{"PETID", "P1"}});
+    db.insertAnalysis(2, "Two");
+    frmMain& w = start();
+    const qint32 expectedKey = GetParam().keyAfter < 0 ? 3 : GetParam().keyAfter;
+    auto openAndEdit = [&](const QString& name) {
+        clickNode("KEY1");
+        w.cmdOpen_Click();
+        fakeSite().inputs = inputsNamed(name);
+        editSiteWindow();
+        clickNode("KEY2");
+    };
+
+    openAndEdit("Kept");
+    fakeSite().numbersPass = false;   // the save refuses: nothing is discarded
+    {
+        ScriptedMessages msgs;
+        msgs.expect("Save Changes", vbYes, "Do you want to save your changes?").expect("Invalid Input");
+        GetParam().run(w);
+    }
+    EXPECT_EQ(state().gCurSiteKey, 1);
+    EXPECT_TRUE(w.cmdSave->isEnabled());
+    fakeSite().numbersPass = true;
+
+    {
+        ScriptedMessages msgs;
+        msgs.expect("Save Changes", vbYes);
+        GetParam().run(w);
+    }
+    EXPECT_EQ(field("SITEINFO", "FILENAME", 1), "Kept");
+    EXPECT_EQ(state().gCurSiteKey, expectedKey);
+
+    w.cmdClose_Click();
+    openAndEdit("Dropped");
+    const QByteArray before = db.checksum();
+    {
+        ScriptedMessages msgs;
+        msgs.expect("Save Changes", vbNo);
+        GetParam().run(w);
+    }
+    EXPECT_EQ(db.checksum(), before);
+    EXPECT_EQ(state().gCurSiteKey, expectedKey);
+    // Nothing unsaved, nothing asked (no script: a question would fail the test).
+    GetParam().run(w);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, AskingBeforeDiscarding,
+    ::testing::Values(DiscardingCommand{"New", [](frmMain& w) { w.cmdNew_Click(); }, -1},
+                      DiscardingCommand{"Open", [](frmMain& w) { w.cmdOpen_Click(); }, 2},
+                      DiscardingCommand{"Close", [](frmMain& w) { w.cmdClose_Click(); }, 0},
+                      DiscardingCommand{"OpenFromTheList",
+                                        [](frmMain& w) {
+                                            frmOpenAnalyses dialog(w);
+                                            dialog.lstAnalyses->setCurrentRow(1);
+                                            dialog.cmdOpen->click();
+                                        },
+                                        2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ClosingAnInputWindowWithUnsavedEditsAsksAndSaves)
 {

@@ -1,0 +1,98 @@
+// The main window with the keyboard, and its size on a 1280 x 800 screen.
+
+#include "real_program.h"
+
+#include "platform/ui/forms.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+TEST_F(RealProgram, TheTreeWorksFromTheKeyboard)
+{
+    KeyedTree& tree = *main().trvAnalysis;
+    tree.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(waitForFocus(&tree));
+    EXPECT_FALSE(main().cmdOpen->isEnabled()) << "the focus alone highlights nothing";
+
+    // The arrow keys and a typed letter move the highlight as a click does.
+    pressKey(Qt::Key_Down);
+    ASSERT_TRUE(tree.currentItem() && tree.currentItem()->isSelected());
+    for (QWidget* command : {main().cmdOpen, main().cmdCopy, main().cmdDelete, main().cmdExport})
+        EXPECT_TRUE(command->isEnabled()) << qPrintable(command->objectName());
+    typeKeys(QStringLiteral("F"));
+    EXPECT_EQ(KeyedTree::keyOf(tree.currentItem()), "KEY2");
+
+    // Enter opens the highlighted analysis, as a double click does.
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(db.state.gCurSiteKey, 2);
+    ASSERT_TRUE(cocs());
+
+    // After Delete nothing looks chosen while every command that needs it is off.
+    QTest::mouseClick(main().cmdClose, Qt::LeftButton);
+    tree.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(waitForFocus(&tree));
+    pressKey(Qt::Key_Home);
+    messages->expect(QStringLiteral("Confirm Delete"), vbYes);
+    QTest::mouseClick(main().cmdDelete, Qt::LeftButton);
+    EXPECT_EQ(tree.node(QStringLiteral("KEY1")), nullptr);
+    EXPECT_TRUE(tree.selectedItems().isEmpty());
+    EXPECT_FALSE(main().cmdOpen->isEnabled());
+}
+
+TEST_F(RealProgram, ChildWindowsCloseAndTakeTurnsFromTheKeyboard)
+{
+    openByDoubleClick(QStringLiteral("KEY1"));
+    QMdiArea& area = *main().mdiArea;
+    ASSERT_EQ(area.activeSubWindow(), cocs()->frame());
+    DataGrid& grid = *cocs()->grdSiteCOCs;
+    click(grid.viewport(), grid.visualRect(grid.grid().index(0, 2)).center());
+    ASSERT_TRUE(waitForFocus(&grid));
+
+    pressKey(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(area.activeSubWindow(), site()->frame());
+    pressKey(Qt::Key_F6, Qt::ControlModifier);
+    EXPECT_EQ(area.activeSubWindow(), cocs()->frame());
+
+    // Ctrl+F4 is the close button: the window's own question comes, and No keeps it.
+    messages->expect(QStringLiteral("Close Analysis"), vbNo);
+    pressKey(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(cocs() && cocs()->isVisible());
+    messages->expect(QStringLiteral("Close Analysis"), vbYes);
+    pressKey(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_EQ(db.state.gCurSiteKey, 0);
+    EXPECT_EQ(cocs(), nullptr);
+
+    pressKey(Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(main().isVisible());
+}
+
+TEST_F(RealProgram, OnA1280By800ScreenTheAnalysisWindowShowsWholeAndChildrenOutsideScrollIntoView)
+{
+    const QRect free = main().screen()->availableGeometry();
+    ASSERT_EQ(main().screen()->size(), QSize(1280, 800));
+    EXPECT_TRUE(free.contains(main().frameGeometry())) << "never larger than the screen";
+
+    openByDoubleClick(QStringLiteral("KEY1"));
+    QTest::mouseClick(cocs()->cmdBack, Qt::LeftButton);
+    ASSERT_TRUE(site()->isVisible());
+    ASSERT_EQ(site()->windowStateCode(), FormWindow::vbMaximized);
+    QWidget& area = *main().mdiArea->viewport();
+    for (const QWidget* control : site()->findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->parentWidget() != site())
+            continue;
+        const QRect shown(control->mapTo(&area, QPoint(0, 0)), control->size());
+        EXPECT_TRUE(area.rect().contains(shown)) << qPrintable(control->objectName()) << " is cut off";
+    }
+
+    // A child window placed beyond the area's right edge gives the area a scroll bar.
+    site()->setWindowStateCode(FormWindow::vbNormal);
+    site()->frame()->move(area.width() - 100, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main().mdiArea->horizontalScrollBar()->isVisible(); }));
+}
+
+} // namespace

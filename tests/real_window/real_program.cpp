@@ -1,0 +1,140 @@
+#include "real_program.h"
+
+#include "app/program_wiring.h"
+#include "app/startup.h"
+#include "core/constants_fixture.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/settings.h"
+#include "ui/input/site_window_services.h"
+#include "ui/main/main_window_services.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+QVariantMap chemical(const QString& name, const QString& cas, int organic, double daf)
+{
+    return {{"CHEMNAME", name}, {"CHEMCAS", cas}, {"ORGANIC", organic}, {"DAFLF", daf}, {"DAFSI", daf},
+            {"MCL", daf / 1000}, {"MW", 92.14}, {"CARCNON", "Carcinogen"}};
+}
+
+} // namespace
+
+void RealProgram::SetUp()
+{
+    ASSERT_TRUE(m_settings.isValid());
+    setSettingsFolder(m_settings.path());
+    SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("ShowChanges"), QStringLiteral("No"));
+    SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("Disclosure"), QStringLiteral("0"));
+    db.insert(QStringLiteral("CONSTNTS"), constantsRow());
+    for (const QVariantMap& row :
+         {chemical("Toluene", "108-88-3", 1, 2.5), chemical("Benzene", "71-43-2", 1, 5.5),
+          chemical("Tetrachloroethylene", "127-18-4", 1, 4), chemical("Mercury", "7439-97-6", 0, 11),
+          chemical("Trichloroethylene", "79-01-6", 1, 3)})
+        db.insert(QStringLiteral("COCS"), row);
+    db.insertAnalysis(1, QStringLiteral("Mill Creek"));
+    db.insertAnalysis(2, QStringLiteral("Foundry sand"));
+    QVariantMap benzene = chemical("Benzene", "71-43-2", 1, 5.5);
+    benzene.insert({{"SITEKEY", 1}, {"TCLPCONC", 0.5}, {"TOTCONC", 12.0}, {"DLTCLP", false}, {"DLTOTAL", false}});
+    db.insert(QStringLiteral("SITECOCS"), benzene);
+
+    mainWindowServices() = {};
+    siteWindowServices() = {};
+    installProgramWiring();
+    m_main = Main(db.state);
+    ASSERT_TRUE(m_main);
+    m_main->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
+}
+
+void RealProgram::TearDown()
+{
+    db.state.gClosingAnalysis = true;
+    delete m_main.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    db.state.gClosingAnalysis = false;
+    mainWindowServices() = {};
+    siteWindowServices() = {};
+}
+
+frmSiteWMU* RealProgram::site()
+{
+    return static_cast<frmSiteWMU*>(Forms::find(QStringLiteral("frmSiteWMU")));
+}
+
+frmSiteCOCs* RealProgram::cocs()
+{
+    return static_cast<frmSiteCOCs*>(Forms::find(QStringLiteral("frmSiteCOCs")));
+}
+
+void RealProgram::openByDoubleClick(const QString& rootKey)
+{
+    KeyedTree& tree = *main().trvAnalysis;
+    const QPoint at = tree.visualItemRect(tree.node(rootKey)).center();
+    click(tree.viewport(), at);
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+    ASSERT_TRUE(QTest::qWaitFor([] { return cocs() && cocs()->isVisible(); }));
+}
+
+bool RealProgram::waitForFocus(const QWidget* widget)
+{
+    return widget && QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; });
+}
+
+void RealProgram::typeKeys(const QString& text)
+{
+    for (const QChar c : text) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << "nothing holds the focus";
+        QTest::keyClicks(focus, QString(c));
+    }
+}
+
+void RealProgram::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    // With no control focused the key goes to the active window itself.
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(focus, nullptr) << "no window is active";
+    QTest::keyClick(focus, key, modifiers);
+}
+
+void RealProgram::click(QWidget* widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+
+QVariant RealProgram::storedValue(const QString& sql)
+{
+    Result<std::unique_ptr<Connection>> conn = Connection::open(db.path(), Connection::Mode::ReadOnly);
+    EXPECT_TRUE(conn.ok());
+    if (!conn)
+        return {};
+    Result<QVariant> value = (*conn)->scalar(sql);
+    EXPECT_TRUE(value.ok());
+    return value.ok() ? *value : QVariant();
+}
+
+BoxAnswer::BoxAnswer(std::function<void(QMessageBox&)> answer) : m_answer(std::move(answer))
+{
+    m_poll.setInterval(10);
+    QObject::connect(&m_poll, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        if (!m_text.isEmpty()) {
+            m_later << box->text();
+            QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+            return;
+        }
+        m_text = box->text();
+        m_answer(*box);
+    });
+    m_poll.start();
+}
+
+BoxAnswer::~BoxAnswer()
+{
+    EXPECT_TRUE(m_later.isEmpty()) << "unexpected messages: " << qPrintable(m_later.join(QStringLiteral(" | ")));
+}

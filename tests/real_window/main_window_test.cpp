@@ -93,6 +93,14 @@ TEST_F(RealProgram, OnA1280By800ScreenTheAnalysisWindowShowsWholeAndChildrenOuts
     site()->setWindowStateCode(FormWindow::vbNormal);
     site()->frame()->move(area.width() - 100, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return main().mdiArea->horizontalScrollBar()->isVisible(); }));
+
+    // In a smaller main window the maximised window keeps its size and the area scrolls to it.
+    site()->frame()->move(0, 0);
+    site()->setWindowStateCode(FormWindow::vbMaximized);
+    main().resize(900, 560);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return main().mdiArea->horizontalScrollBar()->isVisible() && main().mdiArea->verticalScrollBar()->isVisible();
+    }));
 }
 
 } // namespace

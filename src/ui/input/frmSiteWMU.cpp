@@ -164,6 +164,9 @@ frmSiteWMU::frmSiteWMU()
     buildStep2();
     buildStep3();
     connectEditTracking();
+    // Maximised in a smaller area, the window keeps its controls whole and the area scrolls.
+    const QRect controls = childrenRect();
+    setMinimumSize(controls.right() + controls.left(), controls.bottom() + controls.left());
 }
 
 void frmSiteWMU::buildStep1()

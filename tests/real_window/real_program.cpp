@@ -25,8 +25,10 @@ void RealProgram::SetUp()
 {
     ASSERT_TRUE(m_settings.isValid());
     setSettingsFolder(m_settings.path());
-    SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("ShowChanges"), QStringLiteral("No"));
-    SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("Disclosure"), QStringLiteral("0"));
+    for (const auto& [key, value] : {std::pair{"ShowChanges", "No"}, std::pair{"Disclosure", "0"}})
+        ASSERT_TRUE(SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QString::fromLatin1(key),
+                                QString::fromLatin1(value))
+                        .ok());
     db.insert(QStringLiteral("CONSTNTS"), constantsRow());
     for (const QVariantMap& row :
          {chemical("Toluene", "108-88-3", 1, 2.5), chemical("Benzene", "71-43-2", 1, 5.5),

@@ -10,6 +10,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "ui/quiet_settings.h"
+#include "ui/whole_program.h"
 #include "ui/command_state.h"
 #include "ui/grid_readback.h"
 #include "ui/input/constituent_grid.h"
@@ -141,26 +142,12 @@ protected:
         addDafCurve(db, QStringLiteral("7440-39-3"), 12);
         addDafCurve(db, QStringLiteral("7439-92-1"), 30);
 
-        mainWindowServices() = {};
-        siteWindowServices() = {};
-        installProgramWiring();
-        m_main = Main(db.state);
+        m_main = startWholeProgram(db.state);
         ASSERT_TRUE(m_main);
-        m_main->setAttribute(Qt::WA_DeleteOnClose, false);
         m_main->resize(1400, 950);
-        m_main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
     }
 
-    void TearDown() override
-    {
-        db.state.gClosingAnalysis = true;
-        delete m_main.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        db.state.gClosingAnalysis = false;
-        mainWindowServices() = {};
-        siteWindowServices() = {};
-    }
+    void TearDown() override { endWholeProgram(m_main, db.state); }
 
     frmMain& main() { return *m_main; }
     frmSiteWMU* site() { return static_cast<frmSiteWMU*>(Forms::find(QStringLiteral("frmSiteWMU"))); }

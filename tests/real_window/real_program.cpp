@@ -1,12 +1,9 @@
 #include "real_program.h"
 
-#include "app/program_wiring.h"
-#include "app/startup.h"
 #include "core/constants_fixture.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/settings.h"
-#include "ui/input/site_window_services.h"
-#include "ui/main/main_window_services.h"
+#include "ui/quiet_settings.h"
+#include "ui/whole_program.h"
 
 #include <QApplication>
 #include <QTest>
@@ -24,11 +21,7 @@ QVariantMap chemical(const QString& name, const QString& cas, int organic, doubl
 void RealProgram::SetUp()
 {
     ASSERT_TRUE(m_settings.isValid());
-    setSettingsFolder(m_settings.path());
-    for (const auto& [key, value] : {std::pair{"ShowChanges", "No"}, std::pair{"Disclosure", "0"}})
-        ASSERT_TRUE(SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QString::fromLatin1(key),
-                                QString::fromLatin1(value))
-                        .ok());
+    ASSERT_TRUE(useQuietSettings(m_settings.path()));
     db.insert(QStringLiteral("CONSTNTS"), constantsRow());
     for (const QVariantMap& row :
          {chemical("Toluene", "108-88-3", 1, 2.5), chemical("Benzene", "71-43-2", 1, 5.5),
@@ -41,24 +34,13 @@ void RealProgram::SetUp()
     benzene.insert({{"SITEKEY", 1}, {"TCLPCONC", 0.5}, {"TOTCONC", 12.0}, {"DLTCLP", false}, {"DLTOTAL", false}});
     db.insert(QStringLiteral("SITECOCS"), benzene);
 
-    mainWindowServices() = {};
-    siteWindowServices() = {};
-    installProgramWiring();
-    m_main = Main(db.state);
-    ASSERT_TRUE(m_main);
-    m_main->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
+    m_main = startWholeProgram(db.state);
+    ASSERT_TRUE(m_main && m_main->isActiveWindow());
 }
 
 void RealProgram::TearDown()
 {
-    db.state.gClosingAnalysis = true;
-    delete m_main.data();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    db.state.gClosingAnalysis = false;
-    mainWindowServices() = {};
-    siteWindowServices() = {};
+    endWholeProgram(m_main, db.state);
 }
 
 frmSiteWMU* RealProgram::site()

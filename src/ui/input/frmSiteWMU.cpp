@@ -164,9 +164,6 @@ frmSiteWMU::frmSiteWMU()
     buildStep2();
     buildStep3();
     connectEditTracking();
-    // Maximised in a smaller area, the window keeps its controls whole and the area scrolls.
-    const QRect controls = childrenRect();
-    setMinimumSize(controls.right() + controls.left(), controls.bottom() + controls.left());
 }
 
 void frmSiteWMU::buildStep1()

@@ -94,12 +94,30 @@ QVariant columnValue(sqlite3_stmt* stmt, int column)
 
 } // namespace
 
-int QueryRows::columnIndex(const QString& name) const
+int indexOfName(const QStringList& names, const QHash<QString, int>& exact, const QString& name)
 {
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+    if (const auto it = exact.constFind(name); it != exact.constEnd())
+        return *it;
+    for (int i = 0; i < names.size(); ++i)
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
+}
+
+QHash<QString, int> exactNameIndex(const QStringList& names)
+{
+    // Only a name's first place counts, as for the search without the index.
+    QHash<QString, int> exact;
+    exact.reserve(names.size());
+    for (int i = 0; i < names.size(); ++i)
+        if (indexOfName(names, exact, names[i]) == i)
+            exact.insert(names[i], i);
+    return exact;
+}
+
+int QueryRows::columnIndex(const QString& name) const
+{
+    return indexOfName(columns, m_exact, name);
 }
 
 Status Statement::exec(const QVariantList& params)
@@ -231,6 +249,7 @@ Result<QueryRows> Connection::fetch(sqlite3_stmt* stmt, const QVariantList& para
     out.columns.reserve(n);
     for (int i = 0; i < n; ++i)
         out.columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    out.m_exact = exactNameIndex(out.columns);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         QVector<QVariant> row(n);

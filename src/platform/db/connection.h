@@ -20,7 +20,16 @@ struct QueryRows {
     std::vector<QVector<QVariant>> rows;
 
     int columnIndex(const QString& name) const;   // case-insensitive; -1 when absent
+
+private:
+    friend class Connection;
+    QHash<QString, int> m_exact;   // the columns by their names as the query gives them
 };
+
+// The index of `name` in `names` ignoring letter case, trying `exact` first; -1 when absent.
+int indexOfName(const QStringList& names, const QHash<QString, int>& exact, const QString& name);
+// The first place of each name, by the name as written, for indexOfName.
+QHash<QString, int> exactNameIndex(const QStringList& names);
 
 class Connection;
 

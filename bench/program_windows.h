@@ -24,8 +24,10 @@ public:
     ProgramWindows()
     {
         setSettingsFolder(m_settings.path());
-        SaveSetting("TOVI", "Admin", "ShowChanges", "No");
-        SaveSetting("TOVI", "Admin", "Disclosure", "0");
+        if (!SaveSetting("TOVI", "Admin", "ShowChanges", "No") || !SaveSetting("TOVI", "Admin", "Disclosure", "0")) {
+            std::fprintf(stderr, "the settings could not be written\n");
+            std::exit(1);
+        }
         fillTwoHundredConstituents(db);
         installProgramWiring();
         main = Main(db.state);

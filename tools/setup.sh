@@ -2,7 +2,7 @@
 # Shared by run.sh and test.sh: install missing Debian packages, configure and build.
 set -euo pipefail
 
-TOVI_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-pdf-dev qt6-svg-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
+TOVI_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-pdf-dev qt6-svg-dev libsqlite3-dev sqlite3
                libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb openbox)
 
 tovi_install_packages() {

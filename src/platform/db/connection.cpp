@@ -1,10 +1,9 @@
 #include "platform/db/connection.h"
 
 #include <QFileInfo>
-#include <QSqlError>
-#include <QSqlRecord>
 
-#include <atomic>
+#include <sqlite3.h>
+
 #include <unistd.h>
 
 namespace {
@@ -20,16 +19,37 @@ bool isWritable(const QFileInfo& info)
     return info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
 }
 
-// SQLite binds only a few types natively; everything else is normalised here.
-QVariant bindable(const QVariant& v)
+Error fileError(const QString& path, const QString& what)
+{
+    return Error{kErrDatabaseFile, QStringLiteral("The database file %1 %2.").arg(path, what)};
+}
+
+// A null text or byte array binds as NULL, as an invalid value does.
+bool isNullValue(const QVariant& v)
 {
     if (!v.isValid() || v.isNull())
-        return QVariant();
+        return true;
     switch (v.typeId()) {
+    case QMetaType::QString:
+        return static_cast<const QString*>(v.constData())->isNull();
+    case QMetaType::QByteArray:
+        return static_cast<const QByteArray*>(v.constData())->isNull();
+    default:
+        return false;
+    }
+}
+
+int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v)
+{
+    if (isNullValue(v))
+        return sqlite3_bind_null(stmt, index);
+    switch (v.typeId()) {
+    case QMetaType::Double:
+        return sqlite3_bind_double(stmt, index, *static_cast<const double*>(v.constData()));
     case QMetaType::Float:
-        return QVariant(double(v.toFloat()));
+        return sqlite3_bind_double(stmt, index, double(v.toFloat()));
     case QMetaType::Bool:
-        return QVariant(qlonglong(v.toBool() ? 1 : 0));
+        return sqlite3_bind_int64(stmt, index, v.toBool() ? 1 : 0);
     case QMetaType::Short:
     case QMetaType::UShort:
     case QMetaType::Int:
@@ -37,84 +57,88 @@ QVariant bindable(const QVariant& v)
     case QMetaType::Long:
     case QMetaType::ULong:
     case QMetaType::LongLong:
-        return QVariant(v.toLongLong());
+        return sqlite3_bind_int64(stmt, index, v.toLongLong());
+    case QMetaType::QByteArray: {
+        const QByteArray* bytes = static_cast<const QByteArray*>(v.constData());
+        return sqlite3_bind_blob(stmt, index, bytes->constData(), int(bytes->size()), SQLITE_TRANSIENT);
+    }
+    case QMetaType::QString: {
+        const QString* text = static_cast<const QString*>(v.constData());
+        return sqlite3_bind_text16(stmt, index, text->utf16(), int(text->size() * 2), SQLITE_TRANSIENT);
+    }
+    default: {
+        const QString text = v.toString();
+        return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+    }
+    }
+}
+
+QVariant columnValue(sqlite3_stmt* stmt, int column)
+{
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                                          sqlite3_column_bytes(stmt, column)));
+    case SQLITE_BLOB: {
+        const void* data = sqlite3_column_blob(stmt, column);
+        return QVariant(QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt, column)));
+    }
     default:
-        return v;
+        return QVariant();
     }
-}
-
-void bindAll(QSqlQuery& q, const QVariantList& params)
-{
-    for (int i = 0; i < params.size(); ++i)
-        q.bindValue(i, bindable(params[i]));
-}
-
-QueryRows fetchAll(QSqlQuery& q)
-{
-    QueryRows out;
-    const QSqlRecord rec = q.record();
-    const int n = rec.count();
-    for (int i = 0; i < n; ++i)
-        out.columns << rec.fieldName(i);
-    while (q.next()) {
-        QVector<QVariant> row(n);
-        for (int i = 0; i < n; ++i)
-            if (!q.isNull(i))
-                row[i] = q.value(i);
-        out.rows.push_back(std::move(row));
-    }
-    return out;
-}
-
-Error fileError(const QString& path, const QString& what)
-{
-    return Error{kErrDatabaseFile, QStringLiteral("The database file %1 %2.").arg(path, what)};
 }
 
 } // namespace
 
-int QueryRows::columnIndex(const QString& name) const
+int indexOfName(const QStringList& names, const QHash<QString, int>& exact, const QString& name)
 {
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+    if (const auto it = exact.constFind(name); it != exact.constEnd())
+        return *it;
+    for (int i = 0; i < names.size(); ++i)
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
-Status Statement::run(const QVariantList& params)
+QHash<QString, int> exactNameIndex(const QStringList& names)
 {
-    bindAll(*m_query, params);
-    if (!m_query->exec())
-        return Connection::errorOf(*m_query, QStringLiteral("A statement failed"));
-    return {};
+    // Only a name's first place counts, as for the search without the index.
+    QHash<QString, int> exact;
+    exact.reserve(names.size());
+    for (int i = 0; i < names.size(); ++i)
+        if (indexOfName(names, exact, names[i]) == i)
+            exact.insert(names[i], i);
+    return exact;
+}
+
+int QueryRows::columnIndex(const QString& name) const
+{
+    return indexOfName(columns, m_exact, name);
 }
 
 Status Statement::exec(const QVariantList& params)
 {
-    Status s = run(params);
-    m_query->finish();
-    return s;
+    return m_conn->run(m_stmt, params, "A statement failed");
 }
 
 Result<QueryRows> Statement::select(const QVariantList& params)
 {
-    if (Status s = run(params); !s)
-        return s.error();
-    QueryRows rows = fetchAll(*m_query);
-    m_query->finish();
-    return rows;
+    return m_conn->fetch(m_stmt, params, "A query failed");
 }
 
-Connection::Connection(QString name, QString path, Mode mode, QSqlDatabase db)
-    : m_name(std::move(name)), m_path(std::move(path)), m_mode(mode), m_db(std::move(db))
+Connection::Connection(sqlite3* db, QString path, Mode mode) : m_db(db), m_path(std::move(path)), m_mode(mode)
 {
 }
 
 Connection::~Connection()
 {
-    m_db.close();
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_name);
+    for (sqlite3_stmt* stmt : std::as_const(m_statements))
+        sqlite3_finalize(stmt);
+    sqlite3_close(m_db);
 }
 
 Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode mode, const Check& check)
@@ -131,21 +155,19 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
             return fileError(path, QStringLiteral("lies in a folder that is not writable"));
     }
 
-    static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("tovi-%1").arg(++counter);
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(info.absoluteFilePath());
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
-    if (mode == Mode::ReadOnly)
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(options);
-    if (!db.open()) {
-        const QSqlError e = db.lastError();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-        return Error{e.nativeErrorCode().toInt(), e.text()};
+    // Never SQLITE_OPEN_CREATE: a file that went missing since the check is not made anew.
+    const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(info.absoluteFilePath().toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        Error e{db ? sqlite3_extended_errcode(db) : rc,
+                QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
+        sqlite3_close(db);
+        return e;
     }
-    std::unique_ptr<Connection> conn(new Connection(name, info.absoluteFilePath(), mode, db));
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 5000);
+    std::unique_ptr<Connection> conn(new Connection(db, info.absoluteFilePath(), mode));
 
     // Reading first: a file that is not a database, or one the caller refuses, fails here and is
     // left as it was; the journal mode is switched only on a file that is kept.
@@ -165,47 +187,101 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
     return conn;
 }
 
-QSqlQuery Connection::newQuery() const
+Error Connection::error(int code, const char* what) const
 {
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    return q;
+    return Error{code == SQLITE_OK ? int(kErrRecordset) : code,
+                 QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromUtf8(sqlite3_errmsg(m_db)))};
 }
 
-Error Connection::errorOf(const QSqlQuery& query, const QString& what)
+Result<sqlite3_stmt*> Connection::statement(const QString& sql)
 {
-    const QSqlError e = query.lastError();
-    bool ok = false;
-    int code = e.nativeErrorCode().toInt(&ok);
-    if (!ok || code == 0)
-        code = kErrRecordset;
-    QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    return Error{code, QStringLiteral("%1: %2").arg(what, text)};
+    if (sqlite3_stmt* cached = m_statements.value(sql))
+        return cached;
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, &tail);
+    if (rc != SQLITE_OK)
+        return error(sqlite3_extended_errcode(m_db), "A statement could not be prepared");
+    if (!stmt)
+        return Error{kErrRecordset, QStringLiteral("A statement could not be prepared: it is empty.")};
+    if (!QByteArray(tail).trimmed().isEmpty()) {
+        sqlite3_finalize(stmt);
+        return Error{kErrRecordset, QStringLiteral("A statement could not be prepared: it holds more than one.")};
+    }
+    m_statements.insert(sql, stmt);
+    return stmt;
+}
+
+Status Connection::bind(sqlite3_stmt* stmt, const QVariantList& params)
+{
+    if (sqlite3_bind_parameter_count(stmt) != params.size())
+        return Error{kErrRecordset,
+                     QStringLiteral("A statement has %1 parameters, %2 values were given.")
+                         .arg(sqlite3_bind_parameter_count(stmt))
+                         .arg(params.size())};
+    for (int i = 0; i < params.size(); ++i)
+        if (const int rc = bindValue(stmt, i + 1, params[i]); rc != SQLITE_OK)
+            return error(rc, "A value could not be bound");
+    return {};
+}
+
+Status Connection::run(sqlite3_stmt* stmt, const QVariantList& params, const char* what)
+{
+    Status bound = bind(stmt, params);
+    int rc = SQLITE_DONE;
+    if (bound)
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+    const Status result = !bound ? bound : rc == SQLITE_DONE ? Status() : Status(error(rc, what));
+    sqlite3_reset(stmt);
+    return result;
+}
+
+Result<QueryRows> Connection::fetch(sqlite3_stmt* stmt, const QVariantList& params, const char* what)
+{
+    if (Status s = bind(stmt, params); !s) {
+        sqlite3_reset(stmt);
+        return s.error();
+    }
+    QueryRows out;
+    const int n = sqlite3_column_count(stmt);
+    out.columns.reserve(n);
+    for (int i = 0; i < n; ++i)
+        out.columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    out.m_exact = exactNameIndex(out.columns);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        QVector<QVariant> row(n);
+        for (int i = 0; i < n; ++i)
+            row[i] = columnValue(stmt, i);
+        out.rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
+        Error e = error(rc, what);
+        sqlite3_reset(stmt);
+        return e;
+    }
+    sqlite3_reset(stmt);
+    return out;
 }
 
 Result<int> Connection::exec(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery q = newQuery();
-    if (!q.prepare(sql))
-        return errorOf(q, QStringLiteral("A statement could not be prepared"));
-    bindAll(q, params);
-    if (!q.exec())
-        return errorOf(q, QStringLiteral("A statement failed"));
-    return q.numRowsAffected();
+    Result<sqlite3_stmt*> stmt = statement(sql);
+    if (!stmt)
+        return stmt.error();
+    if (Status s = run(*stmt, params, "A statement failed"); !s)
+        return s.error();
+    return sqlite3_changes(m_db);
 }
 
 Result<QueryRows> Connection::select(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery q = newQuery();
-    if (!q.prepare(sql))
-        return errorOf(q, QStringLiteral("A query could not be prepared"));
-    bindAll(q, params);
-    if (!q.exec())
-        return errorOf(q, QStringLiteral("A query failed"));
-    QueryRows rows = fetchAll(q);
-    if (q.lastError().isValid())
-        return errorOf(q, QStringLiteral("A query failed"));
-    return rows;
+    Result<sqlite3_stmt*> stmt = statement(sql);
+    if (!stmt)
+        return stmt.error();
+    return fetch(*stmt, params, "A query failed");
 }
 
 Result<QVariant> Connection::scalar(const QString& sql, const QVariantList& params)
@@ -220,19 +296,18 @@ Result<QVariant> Connection::scalar(const QString& sql, const QVariantList& para
 
 Result<Statement> Connection::prepare(const QString& sql)
 {
-    auto q = std::make_unique<QSqlQuery>(newQuery());
-    if (!q->prepare(sql))
-        return errorOf(*q, QStringLiteral("A statement could not be prepared"));
-    return Statement(std::move(q));
+    Result<sqlite3_stmt*> stmt = statement(sql);
+    if (!stmt)
+        return stmt.error();
+    return Statement(*this, *stmt);
 }
 
 Result<qint64> Connection::insert(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery q = newQuery();
-    if (!q.prepare(sql))
-        return errorOf(q, QStringLiteral("A statement could not be prepared"));
-    bindAll(q, params);
-    if (!q.exec())
-        return errorOf(q, QStringLiteral("A row could not be added"));
-    return q.lastInsertId().toLongLong();
+    Result<sqlite3_stmt*> stmt = statement(sql);
+    if (!stmt)
+        return stmt.error();
+    if (Status s = run(*stmt, params, "A row could not be added"); !s)
+        return s.error();
+    return qint64(sqlite3_last_insert_rowid(m_db));
 }

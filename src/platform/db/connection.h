@@ -2,8 +2,7 @@
 
 #include "platform/db/result.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
@@ -12,32 +11,46 @@
 #include <memory>
 #include <vector>
 
+struct sqlite3;
+struct sqlite3_stmt;
+
 // Every row of a query, fetched completely. A NULL value is an invalid QVariant.
 struct QueryRows {
     QStringList columns;
     std::vector<QVector<QVariant>> rows;
 
     int columnIndex(const QString& name) const;   // case-insensitive; -1 when absent
+
+private:
+    friend class Connection;
+    QHash<QString, int> m_exact;   // the columns by their names as the query gives them
 };
+
+// The index of `name` in `names` ignoring letter case, trying `exact` first; -1 when absent.
+int indexOfName(const QStringList& names, const QHash<QString, int>& exact, const QString& name);
+// The first place of each name, by the name as written, for indexOfName.
+QHash<QString, int> exactNameIndex(const QStringList& names);
 
 class Connection;
 
-// A statement prepared once and run many times with new parameters.
+// A statement prepared once and run many times with new parameters. It belongs to its
+// connection's cache and must not outlive the connection.
 class Statement {
 public:
     Status exec(const QVariantList& params);
     Result<QueryRows> select(const QVariantList& params);
-    int rowsAffected() const { return m_query->numRowsAffected(); }
 
 private:
     friend class Connection;
-    explicit Statement(std::unique_ptr<QSqlQuery> query) : m_query(std::move(query)) {}
-    Status run(const QVariantList& params);
+    Statement(Connection& conn, sqlite3_stmt* stmt) : m_conn(&conn), m_stmt(stmt) {}
 
-    std::unique_ptr<QSqlQuery> m_query;
+    Connection* m_conn;
+    sqlite3_stmt* m_stmt;
 };
 
-// One connection to the program's SQLite file.
+// One connection to the program's SQLite file. Statements are prepared once per SQL text and
+// kept until the connection closes; every run binds all its parameters and ends with the
+// statement reset, so no statement stays open after a call.
 class Connection {
 public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -65,18 +78,21 @@ public:
 
     bool inTransaction() const { return m_depth > 0; }
 
-    // The error of a failed statement, with SQLite's extended result code as its number.
-    static Error errorOf(const QSqlQuery& query, const QString& what);
-
 private:
+    friend class Statement;
     friend class Transaction;
-    Connection(QString name, QString path, Mode mode, QSqlDatabase db);
-    QSqlQuery newQuery() const;
+    Connection(sqlite3* db, QString path, Mode mode);
 
-    QString m_name;
+    Result<sqlite3_stmt*> statement(const QString& sql);
+    Status bind(sqlite3_stmt* stmt, const QVariantList& params);
+    Status run(sqlite3_stmt* stmt, const QVariantList& params, const char* what);
+    Result<QueryRows> fetch(sqlite3_stmt* stmt, const QVariantList& params, const char* what);
+    Error error(int code, const char* what) const;
+
+    sqlite3* m_db;
     QString m_path;
     Mode m_mode;
-    QSqlDatabase m_db;
+    QHash<QString, sqlite3_stmt*> m_statements;
     int m_depth = 0;   // open transactions: the outermost is BEGIN, inner ones are savepoints
 };
 

@@ -24,6 +24,7 @@ Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, c
     rs.m_open = true;
     rs.m_table = table;
     rs.m_fields = rows->columns.mid(1);
+    rs.m_exactFields = exactNameIndex(rs.m_fields);
     rs.m_rows.reserve(rows->rows.size());
     for (auto& r : rows->rows) {
         Row row;
@@ -43,6 +44,7 @@ Result<Recordset> Recordset::openQuery(Connection& conn, const QString& sql, con
     rs.m_conn = &conn;
     rs.m_open = true;
     rs.m_fields = rows->columns;
+    rs.m_exactFields = exactNameIndex(rs.m_fields);
     rs.m_rows.reserve(rows->rows.size());
     for (auto& r : rows->rows)
         rs.m_rows.push_back(Row{0, std::move(r)});
@@ -56,16 +58,14 @@ void Recordset::close()
     m_conn = nullptr;
     m_table.clear();
     m_fields.clear();
+    m_exactFields.clear();
     m_rows.clear();
     m_pos = 0;
 }
 
 int Recordset::fieldIndex(const QString& name) const
 {
-    for (int i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    return indexOfName(m_fields, m_exactFields, name);
 }
 
 QVariant Recordset::value(int index) const

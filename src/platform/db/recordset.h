@@ -75,6 +75,7 @@ private:
     bool m_open = false;
     QString m_table;   // empty: read-only
     QStringList m_fields;
+    QHash<QString, int> m_exactFields;
     std::vector<Row> m_rows;
     int m_pos = 0;
 

@@ -43,9 +43,21 @@ const GridModel* GroupHeaderView::gridModel() const
 
 int GroupHeaderView::wrappedHeight(const QString& text, int width) const
 {
+    const QPair<QString, int> key(text, width);
+    if (const auto it = m_wrappedHeights.constFind(key); it != m_wrappedHeights.constEnd())
+        return *it;
     const QRect bound = fontMetrics().boundingRect(QRect(0, 0, qMax(1, width - kPadding), 100000), kTextFlags,
                                                    captionText(text));
-    return qMax(bound.height(), fontMetrics().height()) + kPadding;
+    const int height = qMax(bound.height(), fontMetrics().height()) + kPadding;
+    m_wrappedHeights.insert(key, height);
+    return height;
+}
+
+void GroupHeaderView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_wrappedHeights.clear();
+    QHeaderView::changeEvent(event);
 }
 
 int GroupHeaderView::groupBandHeight() const

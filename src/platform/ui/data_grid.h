@@ -23,6 +23,7 @@ public:
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     const GridModel* gridModel() const;
@@ -30,6 +31,10 @@ private:
     int captionBandHeight() const;
     int wrappedHeight(const QString& text, int width) const;
     void paintCell(QPainter* painter, const QRect& rect, const QString& text) const;
+
+    // Heights of wrapped captions by text and width, in the current font: every resized column
+    // asks for the heights of all captions again.
+    mutable QHash<QPair<QString, int>, int> m_wrappedHeights;
 };
 
 // The grid of every table window: a view on its own GridModel, column widths in twips. Read-only

@@ -14,21 +14,56 @@ KeyedTree::KeyedTree(QWidget* parent) : QTreeWidget(parent)
 
 QTreeWidgetItem* KeyedTree::addNode(const QString& relativeKey, const QString& key, const QString& text)
 {
-    if (m_byKey.contains(key))
-        return nullptr;
-    QTreeWidgetItem* item = nullptr;
-    if (relativeKey.isEmpty()) {
-        item = new QTreeWidgetItem(this);
-    } else {
-        QTreeWidgetItem* parent = node(relativeKey);
-        if (!parent)
-            return nullptr;
-        item = new QTreeWidgetItem(parent);
+    return addNodes({Node{relativeKey, key, text}}) ? node(key) : nullptr;
+}
+
+bool KeyedTree::addNodes(const std::vector<Node>& nodes)
+{
+    // The items are built and linked apart from the tree, so that the tree's model sees one
+    // insertion per parent that is already in it rather than one per node and property.
+    QList<QTreeWidgetItem*> roots;
+    std::vector<std::pair<QTreeWidgetItem*, QTreeWidgetItem*>> underExisting;
+    size_t done = 0;
+    auto discard = [&] {
+        for (size_t i = 0; i < done; ++i)
+            m_byKey.remove(nodes[i].key);
+        qDeleteAll(roots);
+        for (const auto& [parent, item] : underExisting)
+            delete item;
+        return false;
+    };
+    m_byKey.reserve(m_byKey.size() + qsizetype(nodes.size()));
+    for (const Node& n : nodes) {
+        if (m_byKey.contains(n.key))
+            return discard();
+        QTreeWidgetItem* parent = nullptr;
+        QTreeWidgetItem* existing = nullptr;
+        if (!n.relativeKey.isEmpty()) {
+            parent = node(n.relativeKey);
+            if (parent && parent->treeWidget()) {
+                existing = parent;
+                parent = nullptr;
+            }
+            if (!parent && !existing)
+                return discard();
+        }
+        auto* item = new QTreeWidgetItem(QStringList(n.text));
+        item->setData(0, kKeyRole, n.key);
+        if (n.bold)
+            setBold(item, true);
+        if (parent)
+            parent->addChild(item);
+        else if (existing)
+            underExisting.emplace_back(existing, item);
+        else
+            roots << item;
+        m_byKey.insert(n.key, item);
+        ++done;
     }
-    item->setText(0, text);
-    item->setData(0, kKeyRole, key);
-    m_byKey.insert(key, item);
-    return item;
+    for (const auto& [parent, item] : underExisting)
+        parent->addChild(item);
+    addTopLevelItems(roots);
+    return true;
 }
 
 QTreeWidgetItem* KeyedTree::node(const QString& key) const

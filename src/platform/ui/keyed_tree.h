@@ -4,6 +4,7 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <vector>
 
 // A tree whose nodes carry unique text keys, reached by key or by 1-based position in
 // display order (a node, then its children).
@@ -12,9 +13,19 @@ class KeyedTree : public QTreeWidget {
 public:
     explicit KeyedTree(QWidget* parent = nullptr);
 
+    struct Node {
+        QString relativeKey;
+        QString key;
+        QString text;
+        bool bold = false;
+    };
+
     // Adds a node at the end of the top level (empty relative key) or as the last child of the
     // node with `relativeKey`. Returns nullptr when the key is taken or the relative is absent.
     QTreeWidgetItem* addNode(const QString& relativeKey, const QString& key, const QString& text);
+    // Adds the nodes as addNode would one after another, in one insertion into the tree; adds
+    // none and returns false when a key is taken or a relative is absent.
+    bool addNodes(const std::vector<Node>& nodes);
     QTreeWidgetItem* node(const QString& key) const;
     static QString keyOf(const QTreeWidgetItem* item);
     // Removes the node and its children.

@@ -43,6 +43,12 @@
 
 namespace {
 
+void appendTreeNodes(std::vector<KeyedTree::Node>& nodes, const AnalysisTreeGroup& group)
+{
+    for (const AnalysisTreeNode& n : group)
+        nodes.push_back({n.parentKey, n.key, n.text, n.bold});
+}
+
 const QString kTitle = QStringLiteral("TOVI v.3.0.%1 - RCRA Subtitle D Quarvel Program").arg(TOVI_REVISION);
 const QString kSavedTitle = QStringLiteral("TOVI v.3.1.%1 - RCRA Subtitle D Quarvel Program").arg(TOVI_REVISION);
 const QString kUnableToSave = QStringLiteral("Unable to Save");
@@ -696,10 +702,11 @@ void frmMain::fillTree(Recordset& siteInfo)
 {
     if (siteInfo.recordCount() <= 0)
         return;
-    trvAnalysis->setUpdatesEnabled(false);
+    std::vector<KeyedTree::Node> nodes;
+    nodes.reserve(size_t(siteInfo.recordCount()) * std::tuple_size_v<AnalysisTreeGroup>);
     for (siteInfo.moveFirst(); !siteInfo.eof(); siteInfo.moveNext())
-        addAnalysisGroup(analysisTreeNodes(siteInfo));
-    trvAnalysis->setUpdatesEnabled(true);
+        appendTreeNodes(nodes, analysisTreeNodes(siteInfo));
+    trvAnalysis->addNodes(nodes);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -761,16 +768,11 @@ void frmMain::MDIForm_Unload()
 
 // ---- The analysis tree ------------------------------------------------------------------
 
-bool frmMain::addAnalysisGroup(const AnalysisTreeGroup& nodes)
+bool frmMain::addAnalysisGroup(const AnalysisTreeGroup& group)
 {
-    for (const AnalysisTreeNode& n : nodes) {
-        QTreeWidgetItem* item = trvAnalysis->addNode(n.parentKey, n.key, n.text);
-        if (!item)
-            return false;
-        if (n.bold)
-            KeyedTree::setBold(item, true);
-    }
-    return true;
+    std::vector<KeyedTree::Node> nodes;
+    appendTreeNodes(nodes, group);
+    return trvAnalysis->addNodes(nodes);
 }
 
 QString frmMain::highlightedRootKey() const

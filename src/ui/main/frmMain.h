@@ -52,7 +52,7 @@ public:
 
     // The analysis tree as the importers and Update Analyses use it: adds one analysis's nine
     // nodes at the end (false when its key is listed already).
-    bool addAnalysisGroup(const AnalysisTreeGroup& nodes);
+    bool addAnalysisGroup(const AnalysisTreeGroup& group);
     // The key of the highlighted analysis (a detail node gives its root's); 0 when none.
     qint32 highlightedSiteKey() const;
     // The 1-based tree position of the open analysis's root node; 0 when none is open.

@@ -78,6 +78,41 @@ TEST_F(DbTest, DuplicateIsTheUniqueConstraintCodeAndNullsRoundTrip)
     EXPECT_EQ(rows->rows[0][2].toString(), QStringLiteral("real")) << "a float is bound as a number";
 }
 
+TEST_F(DbTest, StatementsAreReusedWithEveryParameterBoundAnew)
+{
+    const QString sql = QStringLiteral("SELECT K FROM T WHERE NAME = ? OR K = ? ORDER BY K");
+    for (const auto& [params, expected] : std::vector<std::pair<QVariantList, QVariantList>>{
+             {{QStringLiteral("n1"), 3}, {1LL, 3LL}},
+             {{QString(), 2}, {2LL}},          // a null text binds NULL, which matches nothing
+             {{QStringLiteral("N3"), QVariant()}, {3LL}},
+         }) {
+        auto rows = conn->select(sql, params);
+        ASSERT_TRUE(rows.ok()) << qPrintable(rows.error().description);
+        QVariantList keys;
+        for (const auto& r : rows->rows)
+            keys << r[0];
+        EXPECT_EQ(keys, expected);
+    }
+    EXPECT_FALSE(conn->select(sql, {1}).ok()) << "too few values";
+    EXPECT_FALSE(conn->select(sql, {1, 2, 3}).ok()) << "too many values";
+    EXPECT_FALSE(conn->exec(QStringLiteral("DELETE FROM T; DELETE FROM T")).ok()) << "one statement at a time";
+    EXPECT_EQ(count(), 3);
+
+    auto insert = conn->prepare(QStringLiteral("INSERT INTO T VALUES (?,?,?)"));
+    ASSERT_TRUE(insert.ok());
+    ASSERT_TRUE(insert->exec({8, QStringLiteral("n8"), true}).ok());
+    EXPECT_EQ(insert->exec({9, QStringLiteral("N8"), 0}).error().number, kSqliteConstraintUnique);
+    ASSERT_TRUE(insert->exec({9, QStringLiteral("n9"), QByteArray("x")}).ok()) << "the failed run left it usable";
+    EXPECT_EQ(conn->scalar(QStringLiteral("SELECT V FROM T WHERE K = 8"))->toDouble(), 1.0) << "true binds as 1";
+    EXPECT_EQ(conn->scalar(QStringLiteral("SELECT V FROM T WHERE K = 9"))->toByteArray(), QByteArray("x"));
+
+    auto names = conn->select(QStringLiteral("SELECT K AS a, NAME AS A, V AS b FROM T WHERE K = 1"));
+    ASSERT_TRUE(names.ok());
+    EXPECT_EQ(names->columnIndex(QStringLiteral("A")), 0) << "the first column of a name, in any letter case";
+    EXPECT_EQ(names->columnIndex(QStringLiteral("B")), 2);
+    EXPECT_EQ(names->columnIndex(QStringLiteral("c")), -1);
+}
+
 TEST_F(DbTest, RecordsetSnapshotEditsByRowid)
 {
     auto rs = Recordset::openTable(*conn, QStringLiteral("T"), QStringLiteral("K >= ?"), {2});

@@ -227,6 +227,31 @@ TEST(KeyedTree, KeysPositionsAndRemoval)
     EXPECT_NE(tree.addNode({}, "KEY1", "One again"), nullptr);
 }
 
+TEST(KeyedTree, NodesAddedTogetherOrNotAtAll)
+{
+    KeyedTree tree;
+    ASSERT_NE(tree.addNode({}, "KEY1", "One"), nullptr);
+    ASSERT_TRUE(tree.addNodes({{{}, "KEY2", "Two", true}, {"KEY2", "KEY2a", "a"}, {"KEY1", "KEY1a", "b"},
+                               {"KEY2a", "KEY2x", "deep"}, {{}, "KEY3", "Three"}}));
+    EXPECT_EQ(tree.nodeCount(), 6);
+    EXPECT_EQ(tree.positionOf("KEY1a"), 2) << "a child of a node already in the tree";
+    EXPECT_EQ(tree.positionOf("KEY2x"), 5);
+    EXPECT_EQ(tree.positionOf("KEY3"), 6);
+    EXPECT_TRUE(KeyedTree::isBold(tree.node("KEY2")));
+    EXPECT_EQ(tree.node("KEY2x")->parent(), tree.node("KEY2a"));
+
+    for (const std::vector<KeyedTree::Node>& refused :
+         {std::vector<KeyedTree::Node>{{{}, "KEY4", "Four"}, {"KEY4", "KEY4a", "a"}, {"KEY4", "KEY2", "taken"}},
+          std::vector<KeyedTree::Node>{{{}, "KEY4", "Four"}, {"KEY1", "KEY1b", "b"}, {"KEY9", "KEY9a", "orphan"}},
+          std::vector<KeyedTree::Node>{{{}, "KEY4", "Four"}, {{}, "KEY4", "twice"}}}) {
+        EXPECT_FALSE(tree.addNodes(refused));
+        EXPECT_EQ(tree.nodeCount(), 6) << "nothing of a refused group stays";
+        EXPECT_EQ(tree.node("KEY4"), nullptr);
+        EXPECT_EQ(tree.topLevelItemCount(), 3);
+        EXPECT_EQ(tree.node("KEY1")->childCount(), 1);
+    }
+}
+
 TEST(Geometry, TwipsColoursPointers)
 {
     EXPECT_EQ(colorFromBgr(33023), QColor(255, 128, 0));

@@ -54,6 +54,10 @@ const QStringList kCaptions = {
     "Surface Water Partition Coefficient (Kdsw) (L/kg)",
 };
 
+// The grid's default column width: the CAS column, narrowed to half of it, still shows a whole
+// CAS number.
+constexpr int kDefaultWidthTwips = 2160;
+
 // The columns narrowed after widening, each by its share of the widened width.
 const std::pair<int, double> kNarrowed[] = {{1, 0.667}, {18, 0.333}, {20, 0.6}, {23, 0.5}};
 
@@ -117,7 +121,7 @@ void frmCOCs::SetupGrid()
     for (int c = 0; c < kCaptions.size() && c < g.columnCount(); ++c)
         g.setColumnCaption(c, kCaptions[c]);
     for (int c = 0; c < g.columnCount(); ++c) {
-        const int w = g.columnWidthTwips(c);
+        const int w = kDefaultWidthTwips;
         g.setColumnWidthTwips(c, qRound(w + 0.5 * w));
         if (c > 1)
             g.setColumnFormat(c, true, true);

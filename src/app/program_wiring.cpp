@@ -1,6 +1,7 @@
 #include "app/program_wiring.h"
 
 #include "platform/ui/forms.h"
+#include "ui/chemdb/frmCOCs.h"
 #include "ui/input/frmPrintSiteWMU.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
@@ -53,7 +54,7 @@ void installProgramWiring()
     services.showPrintWindow = showPrintWindow;
     siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
 
-    registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU>();
+    registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU, frmCOCs>();
 
     registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
                     frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();

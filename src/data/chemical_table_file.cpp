@@ -65,3 +65,16 @@ Result<std::vector<TableRow>> readChemicalTableFile(QByteArrayView bytes)
         return formatError(QStringLiteral("The file holds no chemicals."));
     return rows;
 }
+
+Result<QByteArray> writeChemicalTableFile(const std::vector<TableRow>& rows)
+{
+    if (qsizetype(rows.size()) > kMaxChemicals)
+        return Error{kErrConversion, QStringLiteral("The table holds more than %1 chemicals.").arg(kMaxChemicals)};
+    const TableDef& table = cocsTable();
+    QByteArray out;
+    for (const TableRow& row : rows)
+        for (size_t c = 0; c < table.columns.size(); ++c)
+            if (Status s = appendColumnValue(out, table.columns[c], row.value(qsizetype(c))); !s)
+                return s.error();
+    return out;
+}

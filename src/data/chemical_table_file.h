@@ -2,6 +2,7 @@
 
 #include "data/analysis_rows.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 #include <vector>
@@ -18,3 +19,8 @@ qint64 largestChemicalTableFileBytes();
 Result<std::vector<TableRow>> readChemicalTableFile(QByteArrayView bytes);
 // The same for the file at `path`; a file longer than the longest is refused before it is read.
 Result<std::vector<TableRow>> readChemicalTableFileAt(const QString& path);
+
+// The chemical-table file of the rows, in the order given: one tagged value per COCS column,
+// text 8, numbers 5, NULL 1. Fails on a value the file cannot carry and on more rows than a
+// file carries.
+Result<QByteArray> writeChemicalTableFile(const std::vector<TableRow>& rows);

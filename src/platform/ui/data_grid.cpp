@@ -334,10 +334,7 @@ bool DataGrid::commitEditor()
 
 bool DataGrid::commitPendingEdit()
 {
-    if (!commitEditor())
-        return false;
-    m_model.commitPendingRow();
-    return true;
+    return commitEditor() && m_model.commitPendingRow();
 }
 
 void DataGrid::cancelPendingEdit()
@@ -372,8 +369,16 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
-    if (current.row() != previous.row())
-        m_model.commitPendingRow();
+    if (current.row() != previous.row() && !m_returning) {
+        const int pending = m_model.pendingRow();
+        if (!m_model.commitPendingRow()) {
+            // The row stays in edit, and the user on it.
+            m_returning = true;
+            setCurrentIndex(m_model.index(pending, qMax(0, previous.column())));
+            m_returning = false;
+            return;
+        }
+    }
     if (current.isValid())
         emit currentCellChanged(current.row(), current.column());
 }

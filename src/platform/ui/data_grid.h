@@ -63,7 +63,7 @@ public:
     // The open editor of a cell; nullptr when none is open.
     QWidget* cellEditor() const;
     // Commits the open editor and the current row's pending edit; false when the check refused
-    // the editor's text, which then stays open.
+    // the editor's text, which then stays open, or the row stays in edit.
     bool commitPendingEdit();
     // Discards the open editor and the current row's pending edit.
     void cancelPendingEdit();
@@ -111,4 +111,5 @@ private:
     QHash<int, GridDropDown*> m_dropDowns;
     QPersistentModelIndex m_refusedCell;
     QString m_refusedText;
+    bool m_returning = false;   // moving back to a row that stays in edit
 };

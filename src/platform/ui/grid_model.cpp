@@ -60,7 +60,7 @@ void GridModel::setColumns(const QVector<GridColumn>& columns)
     m_columns = columns;
     m_groups.clear();
     m_rows.clear();
-    commitPendingRow();
+    forgetPendingRow();
     endResetModel();
     emit layoutColumnsChanged();
 }
@@ -162,6 +162,16 @@ void GridModel::setRowLoader(RowLoader loader)
     m_rowLoader = std::move(loader);
 }
 
+void GridModel::setRowWriter(RowWriter writer)
+{
+    m_rowWriter = std::move(writer);
+}
+
+void GridModel::setAllowUpdate(bool allow)
+{
+    m_allowUpdate = allow;
+}
+
 void GridModel::setAllowAddNew(bool allow)
 {
     if (allow == m_allowAddNew)
@@ -202,7 +212,7 @@ void GridModel::addRow(QVector<GridCell> cells)
     Row row{std::move(cells), {}, {}};
     loadRow(row);
     styleRow(row);
-    const int at = rowCount();
+    const int at = dataRowCount();
     beginInsertRows({}, at, at);
     m_rows.push_back(std::move(row));
     endInsertRows();
@@ -220,7 +230,7 @@ void GridModel::clearRows()
 {
     beginResetModel();
     m_rows.clear();
-    commitPendingRow();
+    forgetPendingRow();
     endResetModel();
 }
 
@@ -230,7 +240,8 @@ bool GridModel::beginRowEdit(int row)
         return false;
     if (row == m_pendingRow)
         return true;
-    commitPendingRow();
+    if (!commitPendingRow())
+        return false;
     if (row == dataRowCount()) {
         // The row of a new entry becomes a row; a new empty one follows it.
         Row added{QVector<GridCell>(m_columns.size()), {}, {}};
@@ -273,17 +284,44 @@ void GridModel::removeRow(int row)
     beginRemoveRows({}, row, row);
     m_rows.erase(m_rows.begin() + row);
     if (row == m_pendingRow)
-        commitPendingRow();
+        forgetPendingRow();
     else if (row < m_pendingRow)
         --m_pendingRow;
     endRemoveRows();
 }
 
-void GridModel::commitPendingRow()
+void GridModel::forgetPendingRow()
 {
     m_pendingRow = -1;
     m_pendingAdded = false;
     m_pendingCells.clear();
+}
+
+bool GridModel::commitPendingRow()
+{
+    if (m_pendingRow < 0)
+        return true;
+    if (!m_rowWriter) {
+        forgetPendingRow();
+        return true;
+    }
+    // A question of the writer may bring events that commit again: the first decision holds.
+    if (m_committing)
+        return false;
+    m_committing = true;
+    const RowDecision decision = m_rowWriter(m_pendingRow);
+    m_committing = false;
+    switch (decision) {
+    case RowDecision::Write:
+        forgetPendingRow();
+        return true;
+    case RowDecision::Discard:
+        cancelPendingRow();
+        return true;
+    case RowDecision::Stay:
+        break;
+    }
+    return false;
 }
 
 void GridModel::cancelPendingRow()
@@ -292,12 +330,14 @@ void GridModel::cancelPendingRow()
     if (row < 0)
         return;
     if (m_pendingAdded) {
+        // Ended first: removing the row can move the view's current row, which commits.
+        forgetPendingRow();
         removeRow(row);
         return;
     }
     Row& r = m_rows[size_t(row)];
     r.cells = m_pendingCells;
-    commitPendingRow();
+    forgetPendingRow();
     styleRow(r);
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
@@ -359,6 +399,8 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
     if (!index.isValid() || index.column() >= columnCount())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!m_allowUpdate && index.row() < dataRowCount())
+        return f;
     const CellEditor editor = m_columns[index.column()].editor;
     if (isTextEditor(editor))
         f |= Qt::ItemIsEditable;
@@ -375,6 +417,8 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     const int c = index.column();
     const CellEditor editor = m_columns[c].editor;
     const bool newEntry = r == dataRowCount();
+    if (!m_allowUpdate && !newEntry)
+        return false;
     GridCell cell;
     if (role == Qt::CheckStateRole && editor == CellEditor::CheckBox) {
         const bool on = value.toInt() == Qt::Checked;

@@ -89,6 +89,12 @@ using CommitCheck = std::function<std::optional<GridCell>(int row, int column, c
 // Runs whenever a row is added or its cells change, before the row styling: may fill its cells.
 using RowLoader = std::function<void(QVector<GridCell>& cells)>;
 
+// What becomes of a row with pending edits when it is committed (the user leaves it, or code
+// commits it): written, kept in edit with the user staying on it, or discarded as it was.
+enum class RowDecision { Write, Stay, Discard };
+// Decides on the pending row, writing it when it decides Write.
+using RowWriter = std::function<RowDecision(int row)>;
+
 // Roles beside the display text, font and colour.
 enum GridRole : int {
     RawValueRole = Qt::UserRole + 1,   // the value behind the cell
@@ -103,7 +109,7 @@ enum GridRole : int {
 // Columns with an editor make the grid editable. The user's edits of a row stay pending until
 // the row is committed (the view commits it when the current row changes) or cancelled, which
 // restores the row as it was. With add-new on, an empty last row takes a new entry: editing it
-// adds a row.
+// adds a row. A row writer, when set, decides each commit.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -139,6 +145,10 @@ public:
     void setColumnFormat(int column, bool scientific, bool centred);
     void setCommitCheck(CommitCheck check);
     void setRowLoader(RowLoader loader);
+    void setRowWriter(RowWriter writer);
+    // Whether the user may change the rows that hold cells (on at first); the row for a new
+    // entry follows add-new alone.
+    void setAllowUpdate(bool allow);
     void setAllowAddNew(bool allow);
     bool allowAddNew() const { return m_allowAddNew; }
     // The rows that hold cells, without the empty row for a new entry.
@@ -149,7 +159,12 @@ public:
     void setCells(int row, const std::vector<std::pair<int, GridCell>>& cells);
     void removeRow(int row);
     int pendingRow() const { return m_pendingRow; }   // -1 when no row has pending edits
-    void commitPendingRow();
+    bool pendingRowAdded() const { return m_pendingAdded; }   // the pending row is a new entry
+    // The pending row's cells as they were before its edit (empty for a new entry).
+    const QVector<GridCell>& pendingRowBefore() const { return m_pendingCells; }
+    // Hands the pending row to the row writer: true when it was written or discarded (or there
+    // was none), false when it stays in edit.
+    bool commitPendingRow();
     void cancelPendingRow();
 
     const GridCell& cell(int row, int column) const { return m_rows[row].cells[column]; }
@@ -186,6 +201,8 @@ private:
     // started; false when there is no such row.
     bool beginRowEdit(int row);
     void rowChanged(int row);
+    // Ends the pending edit, keeping the cells as they are.
+    void forgetPendingRow();
 
     QVector<GridColumn> m_columns;
     QVector<GridGroup> m_groups;
@@ -196,6 +213,9 @@ private:
     std::vector<Row> m_rows;
     CommitCheck m_commitCheck;
     RowLoader m_rowLoader;
+    RowWriter m_rowWriter;
+    bool m_allowUpdate = true;
+    bool m_committing = false;                // the row writer is deciding
     bool m_allowAddNew = false;
     int m_pendingRow = -1;
     bool m_pendingAdded = false;              // the pending row was added by the edit

@@ -459,9 +459,8 @@ void frmMain::buildMenus()
     mnuFontLegend = bar->addAction(QStringLiteral("&Font Legend"));
     mnuFontLegend->setObjectName(QStringLiteral("mnuFontLegend"));
 
-    // Commands of windows that this program does not have yet.
-    for (QAction* a : {mnuEditCOCDAF, mnuShowCOCs})
-        a->setEnabled(false);
+    // The command of a window that this program does not have yet.
+    mnuEditCOCDAF->setEnabled(false);
     connectDocumentCommands();
 
     connect(mnuNew, &QAction::triggered, this, &frmMain::cmdNew_Click);
@@ -477,6 +476,7 @@ void frmMain::buildMenus()
     connect(mnuDelete, &QAction::triggered, this, &frmMain::cmdDelete_Click);
     connect(mnuSiteInfo, &QAction::triggered, this, &frmMain::mnuSiteInfo_Click);
     connect(mnuShowSiteCOCs, &QAction::triggered, this, &frmMain::mnuShowSiteCOCs_Click);
+    connect(mnuShowCOCs, &QAction::triggered, this, &frmMain::mnuShowCOCs_Click);
     connect(mnuResults, &QAction::triggered, this, &frmMain::mnuResults_Click);
     connect(mnuDelistingLevel, &QAction::triggered, this, &frmMain::mnuDelistingLevel_Click);
     connect(mnuRunAnalysis, &QAction::triggered, this, &frmMain::mnuRunAnalysis_Click);
@@ -554,8 +554,6 @@ void frmMain::buildToolbar()
         m_toolbar.push_back(action);
     }
     toolbarButton(1)->setCheckable(true);
-    // The chemical table opens a window that this program does not have yet.
-    toolbarButton(15)->setEnabled(false);
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* action) { Toolbar1_ButtonClick(action->data().toString()); });
 }
@@ -656,6 +654,8 @@ void frmMain::Toolbar1_ButtonClick(const QString& key)
         mnuSiteInfo_Click();
     else if (key == QLatin1String("Site COCs"))
         mnuShowSiteCOCs_Click();
+    else if (key == QLatin1String("COCs"))
+        mnuShowCOCs_Click();
     else if (key == QLatin1String("Show Results"))
         mnuResults_Click();
     else if (key == QLatin1String("Run Model"))
@@ -1158,6 +1158,14 @@ void frmMain::mnuSiteInfo_Click()
 void frmMain::mnuShowSiteCOCs_Click()
 {
     showInputWindow(QStringLiteral("frmSiteCOCs"));
+}
+
+void frmMain::mnuShowCOCs_Click()
+{
+    if (FormWindow* window = loadForm(QStringLiteral("frmCOCs"))) {
+        window->showForm();
+        window->setWindowStateCode(FormWindow::vbMaximized);
+    }
 }
 
 // ---- Result windows ---------------------------------------------------------------------

@@ -82,6 +82,7 @@ public:
     void mnuRunAnalysis_Click();
     void mnuSiteInfo_Click();
     void mnuShowSiteCOCs_Click();
+    void mnuShowCOCs_Click();
     void mnuResults_Click();
     void mnuDelistingLevel_Click();
     void mnuCloseResults_Click();

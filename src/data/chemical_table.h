@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/analysis_rows.h"
+
+#include <QString>
+
+#include <vector>
+
+// Every row of COCS in stored order.
+Result<std::vector<TableRow>> readChemicalTable(Connection& conn);
+
+// The image of COCS that the administrator's edits are later compared with: every row in
+// name order (ties in stored order), read once into memory.
+Result<std::vector<TableRow>> snapshotChemicalTable(Connection& conn);
+
+// Writes every row of COCS, in stored order, as a chemical-table file. The file appears only
+// when it is complete; a failure leaves no file behind.
+Status exportChemicalTable(Connection& conn, const QString& path);
+
+// Reads and checks the whole chemical-table file first, then, in one transaction, deletes every
+// row of COCS and inserts the file's rows in file order. A refused file or a failed write
+// leaves COCS exactly as it was.
+Status replaceChemicalTable(Connection& conn, const QString& path);
+
+// Fails when a row of the chemical table `table` other than `rowid` holds the CAS number
+// (letter case ignored); rowid 0 stands for a row not yet stored.
+Status checkCasIsUnique(Connection& conn, const TableDef& table, const QVariant& cas, qint64 rowid);

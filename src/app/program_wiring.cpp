@@ -1,7 +1,10 @@
 #include "app/program_wiring.h"
 
+#include "data/admin_password.h"
 #include "platform/ui/forms.h"
 #include "ui/chemdb/frmCOCs.h"
+#include "ui/chemdb/frmChngDBProps.h"
+#include "ui/chemdb/frmPassword.h"
 #include "ui/input/frmPrintSiteWMU.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
@@ -52,9 +55,12 @@ void installProgramWiring()
     services.showChangesNotice = showChangesNoticeDialog;
     services.showChangesDocument = ShowChangesDocument;
     services.showPrintWindow = showPrintWindow;
+    services.scramblePassword = [](const QString& password) { return ScramblePassword(password).value_or(QString()); };
+    services.showChangeLog = ShowChangeLog;
     siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
 
     registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU, frmCOCs>();
+    registerWindows<frmPassword, frmChngDBProps>();
 
     registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
                     frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();

@@ -420,13 +420,16 @@ void frmMain::buildMenus()
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
 
     mnuAdmin = menuOf(bar, "mnuAdmin", "&Administration");
-    menuItem(mnuAdmin, "mnuUpdateDB", "&Import Latest Database");
+    QAction* mnuUpdateDB = menuItem(mnuAdmin, "mnuUpdateDB", "&Import Latest Database");
     menuSeparator(mnuAdmin, "mnuSpace7");
-    menuItem(mnuAdmin, "mnuEditDB", "&Edit COC Database");
-    menuItem(mnuAdmin, "mnuViewChanges", "&View Changes to COCs");
+    QAction* mnuEditDB = menuItem(mnuAdmin, "mnuEditDB", "&Edit COC Database");
+    QAction* mnuViewChanges = menuItem(mnuAdmin, "mnuViewChanges", "&View Changes to COCs");
     for (QAction* a : mnuAdmin->actions())
         a->setEnabled(false);
     mnuAdmin->menuAction()->setEnabled(false);
+    connect(mnuUpdateDB, &QAction::triggered, this, &frmMain::mnuUpdateDB_Click);
+    connect(mnuEditDB, &QAction::triggered, this, &frmMain::mnuEditDB_Click);
+    connect(mnuViewChanges, &QAction::triggered, this, &frmMain::mnuViewChanges_Click);
 
     mnuDocuments = menuOf(bar, "mnuDocuments", "&Documents");
     menuItem(mnuDocuments, "mnuUM", "&User's Manual");
@@ -726,6 +729,27 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::mnuExit_Click()
 {
     close();
+}
+
+// ---- Administration -----------------------------------------------------------------------
+
+void frmMain::mnuUpdateDB_Click()
+{
+    if (mainWindowServices().replaceChemicalTable)
+        mainWindowServices().replaceChemicalTable();
+}
+
+void frmMain::mnuEditDB_Click()
+{
+    for (const QString& name : {QStringLiteral("frmCOCs"), QStringLiteral("frmPassword")})
+        if (FormWindow* form = loadForm(name))
+            form->showForm();
+}
+
+void frmMain::mnuViewChanges_Click()
+{
+    if (mainWindowServices().showChangeLog)
+        mainWindowServices().showChangeLog();
 }
 
 bool frmMain::MDIForm_QueryUnload()

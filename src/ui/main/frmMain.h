@@ -101,6 +101,11 @@ public:
     void lblUM_MouseMove();
     void mnuTOVIChanges_Click();
     void mnuHelpFile_Click();
+    // The Administration menu's commands: Import Latest Database, Edit COC Database, View
+    // Changes to COCs.
+    void mnuUpdateDB_Click();
+    void mnuEditDB_Click();
+    void mnuViewChanges_Click();
 
     // Left pane.
     QWidget* Picture1 = nullptr;

@@ -22,6 +22,8 @@ struct MainWindowServices {
     std::function<void(const QString& path)> exportV2File;  // ExportV2File
     std::function<void()> updateAnalyses;                   // UpdateAnalyses
     std::function<QString(const QString& password)> scramblePassword;   // ScramblePassword
+    std::function<void()> replaceChemicalTable;             // the chemical table from a file
+    std::function<void()> showChangeLog;                    // the change log of the chemical table
     std::function<ChangesNoticeAnswer()> showChangesNotice; // frmTOVIchanges, modal
     std::function<void()> showChangesDocument;              // frmViewDocuments with TOVIchanges.pdf
     std::function<void(QWidget* parent)> showPrintWindow;   // frmPrint, modal

@@ -1,0 +1,121 @@
+#include "admin_fixture.h"
+
+#include <QDate>
+
+namespace {
+
+qint64 logRows(TempDatabase& db, const QString& where = QStringLiteral("1"))
+{
+    Result<QVariant> n = db.conn().scalar(QStringLiteral("SELECT COUNT(*) FROM DBCHANGE WHERE ") + where);
+    EXPECT_TRUE(n.ok());
+    return n.ok() ? n->toLongLong() : -1;
+}
+
+const QString kUnableToSave = QStringLiteral("Unable to Save");
+
+} // namespace
+
+TEST_F(AdminTest, SummaryReportsEveryChangedValueAndLogsItOnYes)
+{
+    openAdministration();
+    logOn("mizo4");
+    setField("71-43-2", "MCL", 0.006);                      // an edited number
+    setField("71-43-2", "HENRY", QVariant());               // a value cleared
+    setField("108-88-3", "BCF", 10.7);                      // an empty value filled
+    setField("7440-38-2", "CARCNON", "Noncarcinogen");      // an edited text
+    setField("7440-38-2", "CHEMNAME", "Arsenic (total)");
+    db.insert("COCS", {{"CHEMNAME", "Added"}, {"CHEMCAS", "1330-20-7"}, {"MCL", 10.0}});
+    closeAdministration(vbYes);
+
+    const QStringList expected = {
+        "Arsenic\t7440-38-2\t\tCHEMNAME\t\tArsenic\tArsenic (total)",
+        "Arsenic\t7440-38-2\tCarcinogenic or Noncarcinogenic\tCARCNON\t---\tCarcinogen\tNoncarcinogen",
+        "Benzene\t71-43-2\tMaximum Concentration Level\tMCL\tmg/L\t0.005\t0.006",
+    };
+    EXPECT_EQ(reportLines(), expected);
+    ASSERT_NE(report(), nullptr);
+    EXPECT_TRUE(report()->frame()->isVisible());
+    EXPECT_EQ(report()->windowTitle(), QStringLiteral("Summary of COC Parameter Changes"));
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    EXPECT_EQ(logRows(db, QStringLiteral("CHNGDATE = '%1'").arg(today)), 3);
+    EXPECT_EQ(logRows(db, "PROP = 'CHEMNAME' AND CHEMNAME = 'Arsenic' AND NEWVAL = 'Arsenic (total)'"), 1);
+}
+
+TEST_F(AdminTest, SummaryAnsweredNoReportsButLogsNothing)
+{
+    openAdministration();
+    setField("108-88-3", "ORDO", 0.2);
+    closeAdministration(vbNo);
+    EXPECT_EQ(reportLines(), QStringList({"Toluene\t108-88-3\tOral Reference Dose\tORDO\tmg/kg-day\t0.08\t0.2"}));
+    EXPECT_EQ(logRows(db), 0);
+}
+
+TEST_F(AdminTest, UnchangedTableAfterTheLogViewUnloadsTheReport)
+{
+    db.insert("DBCHANGE", {{"CHNGDATE", "2021-05-06"}, {"CHEMNAME", "Lead"}, {"CHEMCAS", "7439-92-1"},
+                           {"PROP", "MCL"}, {"OLDVAL", "0.015"}, {"NEWVAL", "0.02"}});
+    frmPassword& w = openAdministration();
+    click(w.Command1);
+    EXPECT_EQ(reportLines().size(), 1);
+    closeAdministration(vbYes);
+    EXPECT_EQ(report(), nullptr);
+    EXPECT_EQ(logRows(db), 1);
+}
+
+TEST_F(AdminTest, LogViewListsTwoSessionsInStoredOrderAndAddsThemAgain)
+{
+    main().mnuViewChanges_Click();
+    EXPECT_EQ(report(), nullptr) << "an empty log shows nothing";
+
+    openAdministration();
+    setField("71-43-2", "MCL", 0.006);
+    closeAdministration(vbYes);
+    openAdministration();
+    setField("108-88-3", "MCL", 2.0);
+    setField("71-43-2", "MCL", 0.007);
+    closeAdministration(vbYes);
+    report()->unload();
+
+    const QStringList sessions = {
+        "Benzene\t71-43-2\tMaximum Concentration Level\tMCL\tmg/L\t0.005\t0.006",
+        "Benzene\t71-43-2\tMaximum Concentration Level\tMCL\tmg/L\t0.006\t0.007",
+        "Toluene\t108-88-3\tMaximum Concentration Level\tMCL\tmg/L\t1\t2",
+    };
+    main().mnuViewChanges_Click();
+    EXPECT_EQ(reportLines(), sessions);
+    main().mnuViewChanges_Click();
+    EXPECT_EQ(reportLines(), sessions + sessions);
+}
+
+TEST_F(AdminTest, FailedLogWritesAreReportedAndLeaveTheLogAsItWas)
+{
+    openAdministration();
+    setField("7440-38-2", "MCL", 0.02);
+    setField("7440-38-2", "TC", 6.0);
+    ASSERT_TRUE(db.conn().exec("CREATE TRIGGER refuse BEFORE INSERT ON DBCHANGE WHEN NEW.PROP = 'TC' "
+                               "BEGIN SELECT RAISE(ABORT, 'refused'); END").ok());
+    messages.expect("Save Summary of Changes", vbYes).expect(kUnableToSave);
+    admin()->close();
+    EXPECT_EQ(logRows(db), 0);
+    EXPECT_EQ(reportLines().size(), 2) << "the report is shown whatever the answer";
+
+    ASSERT_TRUE(db.conn().exec("DROP TABLE DBCHANGE").ok());
+    messages.expect(kUnableToSave);
+    main().mnuViewChanges_Click();
+    EXPECT_TRUE(messages.shown().back().text.startsWith("The program experienced the following error: "));
+}
+
+TEST_F(AdminTest, ClosingTheMainWindowEndsAdministrationWithItsSummary)
+{
+    openAdministration();
+    logOn("mizo4");
+    setField("7440-38-2", "TC", 6.0);
+    messages.expect("Save Summary of Changes", vbYes);
+    main().close();
+    EXPECT_EQ(admin(), nullptr);
+    EXPECT_EQ(db.state.gConn, nullptr);
+    Result<std::unique_ptr<Connection>> reopened = Connection::open(db.path());
+    ASSERT_TRUE(reopened.ok());
+    EXPECT_EQ((*reopened)->scalar("SELECT COUNT(*) FROM DBCHANGE WHERE PROP = 'TC' AND NEWVAL = '6'")->toInt(), 1)
+        << "the summary was written while the database was still open";
+}

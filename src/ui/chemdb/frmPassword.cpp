@@ -31,6 +31,7 @@ QLineEdit* passwordBox(QWidget* parent, const char* name)
     auto* box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setEchoMode(QLineEdit::Password);
+    box->setMinimumWidth(twipsToPx(2700));
     return box;
 }
 
@@ -100,7 +101,6 @@ frmPassword::frmPassword()
     grid->addWidget(chkOnTop, 14, 0, 1, 2);
     grid->addWidget(cmdExitAdmin, 15, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(360);
     for (QWidget* w : administratorControls())
         w->setVisible(false);
 

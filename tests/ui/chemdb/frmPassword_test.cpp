@@ -134,10 +134,10 @@ TEST_F(AdminTest, RefusedPasswordChangesEmptyTheBoxesAndKeepTheStoredPassword)
 TEST_F(AdminTest, AlwaysOnTopFollowsItsBox)
 {
     frmPassword& w = openAdministration();
-    click(w.chkOnTop);
+    QTest::keyClick(w.chkOnTop, Qt::Key_Space);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(w.isVisible());
-    click(w.chkOnTop);
+    QTest::keyClick(w.chkOnTop, Qt::Key_Space);
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
     closeAdministration(vbNo);
 }

@@ -19,29 +19,6 @@ TableRow chemical(const QString& name, const QVariant& cas, const QVariantMap& p
 
 } // namespace
 
-TEST(ChemicalChangeLog, ComparesEachEditedRowWithItsImage)
-{
-    const std::vector<TableRow> before = {
-        chemical("Arsenic", "7440-38-2", {{"MCL", 0.01}, {"CARCNON", "Carcinogen"}, {"TC", 5.0}}),
-        chemical("Benzene", "71-43-2", {{"MCL", 0.005}, {"HENRY", 0.00555}, {"SOL", 1750.0}}),
-        chemical("Toluene", "108-88-3", {{"MCL", 1.0}, {"ORDO", 0.08}}),
-    };
-    const std::vector<TableRow> after = {
-        chemical("Arsenic (total)", "7440-38-2", {{"MCL", 1e-5}, {"CARCNON", "carcinogen"}, {"TC", 5.0}}),
-        chemical("Benzene", "71-43-2", {{"HENRY", 0.006}, {"SOL", 1750.0}}),   // MCL cleared
-        chemical("Toluene", "108-88-3", {{"MCL", 1.0}, {"ORDO", 0.08}, {"BCF", 10.7}}),   // BCF filled
-        chemical("Xylene", "1330-20-7", {{"MCL", 10.0}}),                                  // added
-    };
-    const std::vector<ChemicalChange> expected = {
-        {"Arsenic", "7440-38-2", "CHEMNAME", "Arsenic", "Arsenic (total)"},
-        {"Arsenic", "7440-38-2", "MCL", "0.01", "1E-05"},
-        {"Arsenic", "7440-38-2", "CARCNON", "Carcinogen", "carcinogen"},
-        {"Benzene", "71-43-2", "HENRY", "0.00555", "0.006"},
-    };
-    EXPECT_EQ(compareChemicalTables(before, after), expected);
-    EXPECT_TRUE(compareChemicalTables(before, before).empty());
-}
-
 TEST(ChemicalChangeLog, FindsTheImageByExactCasNumber)
 {
     const std::vector<TableRow> before = {chemical("Lead", "7439-92-1", {{"MCL", 0.015}}),

@@ -95,13 +95,6 @@ QString AdminTest::stored(const QString& key)
     return GetSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), key);
 }
 
-QVariant AdminTest::field(const QString& cas, const QString& column)
-{
-    Result<QVariant> v = db.conn().scalar(QStringLiteral("SELECT %1 FROM COCS WHERE CHEMCAS = ?").arg(column), {cas});
-    EXPECT_TRUE(v.ok());
-    return v.ok() ? *v : QVariant();
-}
-
 void AdminTest::setField(const QString& cas, const QString& column, const QVariant& value)
 {
     ASSERT_TRUE(db.conn().exec(QStringLiteral("UPDATE COCS SET %1 = ? WHERE CHEMCAS = ?").arg(column), {value, cas}).ok());

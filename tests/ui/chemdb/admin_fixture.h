@@ -32,7 +32,6 @@ protected:
     void closeAdministration(int answer);
 
     static QString stored(const QString& key);
-    QVariant field(const QString& cas, const QString& column);
     void setField(const QString& cas, const QString& column, const QVariant& value);
 
     QTemporaryDir settingsFolder;

@@ -169,7 +169,8 @@ void frmPassword::cmdChangePW_Click()
 {
     const QString newPassword = txtNewPW1->text();
     if (txtOldPW->text() == m_password && newPassword == txtNewPW2->text() && isStorablePassword(newPassword)) {
-        SaveSetting(kApp, kSection, kPasswordKey, *ScramblePassword(newPassword));
+        if (Status s = SaveSetting(kApp, kSection, kPasswordKey, *ScramblePassword(newPassword)); !s)
+            showGeneralError(s.error(), kUnableToSave);
         return;
     }
     MsgBox(QStringLiteral("Either you have entered the incorrect Old Password or the New Password is not the same in "

@@ -14,7 +14,7 @@ void AdminTest::SetUp()
 {
     ASSERT_TRUE(settingsFolder.isValid());
     setSettingsFolder(settingsFolder.path());
-    SaveSetting(QStringLiteral("TOVI"), QStringLiteral("Admin"), QStringLiteral("ShowChanges"), QStringLiteral("No"));
+    ASSERT_TRUE(SaveSetting("TOVI", "Admin", "ShowChanges", "No").ok());
     db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Benzene"}, {"CHEMCAS", "71-43-2"}, {"MCL", 0.005},
                                        {"HENRY", 0.00555}, {"CARCNON", "Carcinogen"}, {"LOGKOW", 2.13}});
     db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Arsenic"}, {"CHEMCAS", "7440-38-2"}, {"MCL", 0.01},

@@ -2,6 +2,7 @@
 
 #include "data/admin_password.h"
 #include "platform/ui/forms.h"
+#include "ui/chemdb/chemical_table_commands.h"
 #include "ui/chemdb/frmCOCs.h"
 #include "ui/chemdb/frmChngDBProps.h"
 #include "ui/chemdb/frmPassword.h"
@@ -57,6 +58,7 @@ void installProgramWiring()
     services.showPrintWindow = showPrintWindow;
     services.scramblePassword = [](const QString& password) { return ScramblePassword(password).value_or(QString()); };
     services.showChangeLog = ShowChangeLog;
+    services.replaceChemicalTable = ReplaceChemicalTableCommand;
     siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
 
     registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU, frmCOCs>();

@@ -41,14 +41,6 @@ const TableRow* findByCas(const std::vector<TableRow>& rows, const QVariant& cas
 
 } // namespace
 
-Result<std::vector<TableRow>> readChemicalTableByName(Connection& conn)
-{
-    Result<QueryRows> rows = conn.select(selectSql(cocsTable(), QStringLiteral("ORDER BY CHEMNAME, rowid")));
-    if (!rows)
-        return rows.error();
-    return std::move(rows->rows);
-}
-
 std::vector<ChemicalChange> compareChemicalTables(const std::vector<TableRow>& before,
                                                   const std::vector<TableRow>& after)
 {

@@ -19,9 +19,6 @@ struct ChemicalChange {
     bool operator==(const ChemicalChange&) const = default;
 };
 
-// The chemical table, every column, in name order (ties in stored order).
-Result<std::vector<TableRow>> readChemicalTableByName(Connection& conn);
-
 // The changed values between an image of the chemical table and the table as it now stands.
 // For each row of `after`, in order: the first row of `before` with the same CAS number (letter
 // case counts; a row that `before` lacks is passed over), and each column, in column order, whose

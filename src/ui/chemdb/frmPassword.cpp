@@ -2,10 +2,13 @@
 
 #include "data/admin_password.h"
 #include "data/chemical_change_log.h"
+#include "data/chemical_table.h"
 #include "data/program_state.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/settings.h"
+#include "ui/chemdb/chemical_table_commands.h"
+#include "ui/chemdb/frmCOCs.h"
 #include "ui/chemdb/frmChngDBProps.h"
 
 #include <QDate>
@@ -18,6 +21,12 @@ const QString kApp = QStringLiteral("TOVI");
 const QString kSection = QStringLiteral("Admin");
 const QString kPasswordKey = QStringLiteral("Change");
 const QString kUnableToSave = QStringLiteral("Unable to Save");
+
+// The chemical table window while it is loaded.
+frmCOCs* loadedChemicalTable()
+{
+    return qobject_cast<frmCOCs*>(Forms::find(QStringLiteral("frmCOCs")));
+}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text)
 {
@@ -122,7 +131,7 @@ std::vector<QWidget*> frmPassword::administratorControls() const
 void frmPassword::formLoad()
 {
     SetFormTopmost(this, chkOnTop->isChecked());
-    Result<std::vector<TableRow>> image = readChemicalTableByName(*programState().gConn);
+    Result<std::vector<TableRow>> image = snapshotChemicalTable(*programState().gConn);
     if (image)
         m_beforeImage = std::move(*image);
     else
@@ -163,6 +172,9 @@ void frmPassword::cmdLogOn_Click()
     }
     for (QWidget* w : administratorControls())
         w->setVisible(true);
+    frmCOCs* table = Forms::get<frmCOCs>();
+    table->showForm();
+    table->setAdministratorMode(true);
 }
 
 void frmPassword::cmdChangePW_Click()
@@ -183,12 +195,13 @@ void frmPassword::cmdChangePW_Click()
 
 void frmPassword::cmdDelCOC_Click()
 {
-    MsgBox(QStringLiteral("Are you sure you want to delete the selected record?  You will not be able to undo this "
-                          "delete action."),
-           vbYesNo, QStringLiteral("Confirm Delete"));
+    Forms::get<frmCOCs>()->DeleteSelectedRecords();
 }
 
-void frmPassword::cmdExport_Click() {}
+void frmPassword::cmdExport_Click()
+{
+    ExportChemicalTableCommand();
+}
 
 void frmPassword::Command1_Click()
 {
@@ -202,25 +215,36 @@ void frmPassword::chkOnTop_Click()
 
 void frmPassword::cmdExitAdmin_Click()
 {
+    if (frmCOCs* table = loadedChemicalTable())
+        table->hideForm();
     unload();
 }
 
 void frmPassword::formUnload()
 {
     SaveChangeSummary();
+    if (frmCOCs* table = loadedChemicalTable()) {
+        table->setAdministratorMode(false);
+        table->unload();
+    }
 }
 
 void frmPassword::SaveChangeSummary()
 {
     if (!m_beforeImage)
         return;
+    // The row being edited is stored first, or dropped when its CAS check refuses it.
+    if (frmCOCs* table = loadedChemicalTable()) {
+        table->hideForm();
+        table->commitPendingEdit(true);
+    }
     const QDate today = QDate::currentDate();
     const bool keep = MsgBox(QStringLiteral("Do you want to save a summary of the changes?  A report will be generated "
                                             "for viewing no matter which option you choose."),
                              vbYesNo, QStringLiteral("Save Summary of Changes"))
         == vbYes;
     Connection& conn = *programState().gConn;
-    Result<std::vector<TableRow>> edited = readChemicalTableByName(conn);
+    Result<std::vector<TableRow>> edited = snapshotChemicalTable(conn);
     if (!edited) {
         showGeneralError(edited.error(), kUnableToSave);
         return;

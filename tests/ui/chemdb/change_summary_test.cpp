@@ -1,6 +1,10 @@
 #include "admin_fixture.h"
 
+#include "platform/ui/forms.h"
+#include "ui/chemdb/frmCOCs.h"
+
 #include <QDate>
+#include <QLineEdit>
 
 namespace {
 
@@ -115,4 +119,35 @@ TEST_F(AdminTest, ClosingTheMainWindowEndsAdministrationWithItsSummary)
     ASSERT_TRUE(reopened.ok());
     EXPECT_EQ((*reopened)->scalar("SELECT COUNT(*) FROM DBCHANGE WHERE PROP = 'TC' AND NEWVAL = '6'")->toInt(), 1)
         << "the summary was written while the database was still open";
+}
+
+TEST_F(AdminTest, LogOnEditsTheTableWindowWhoseEditsAndDeletionsTheSummaryFinds)
+{
+    frmPassword& w = openAdministration();
+    auto* table = static_cast<frmCOCs*>(Forms::find("frmCOCs"));
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(table->administratorMode());
+    logOn("mizo4");
+    EXPECT_EQ(table->windowTitle(), QStringLiteral("TOVI v.3.1 - List of Chemicals (Administrator Edit Mode)"));
+    EXPECT_TRUE(table->administratorMode());
+
+    DataGrid& grid = *table->grdCOCs;
+    grid.selectRow(2);   // Toluene
+    messages.expect("Confirm Delete", vbNo);
+    click(w.cmdDelCOC);
+    messages.expect("Confirm Delete", vbYes);
+    click(w.cmdDelCOC);
+    EXPECT_EQ(db.count("COCS"), 2);
+
+    grid.setCurrentCell(1, 2);   // Benzene's MCL, left in edit
+    grid.editCurrentCell();
+    auto* editor = qobject_cast<QLineEdit*>(grid.cellEditor());
+    ASSERT_NE(editor, nullptr);
+    editor->setText("0.004");
+    closeAdministration(vbYes);
+    EXPECT_EQ(reportLines(), QStringList({"Benzene\t71-43-2\tMaximum Concentration Level\tMCL\tmg/L\t0.005\t0.004"}));
+    EXPECT_EQ(Forms::find("frmCOCs"), nullptr);
+
+    main().mnuShowCOCs_Click();
+    EXPECT_EQ(Forms::find("frmCOCs")->windowTitle(), QStringLiteral("Chemical Properties Database (Read Only)"));
 }

@@ -11,12 +11,12 @@ namespace {
 
 const QString kExportFilter = QStringLiteral("TOVI Database Export (*.TVX)|*.TVX");
 
-} // namespace
-
-QString chemicalTableExportName(const QString& chosen)
+QString exportName(const QString& chosen)
 {
     return chosen.toLower().contains(QLatin1String(".tvx")) ? chosen : chosen + QStringLiteral(".tvx");
 }
+
+} // namespace
 
 void ExportChemicalTableCommand()
 {
@@ -25,7 +25,7 @@ void ExportChemicalTableCommand()
     dialog.ShowSave();
     if (dialog.FileName.isEmpty())
         return;
-    if (!exportChemicalTable(*programState().gConn, chemicalTableExportName(dialog.FileName)))
+    if (!exportChemicalTable(*programState().gConn, exportName(dialog.FileName)))
         MsgBox(kExportErrorText, vbInformation, kExportErrorTitle);
 }
 

@@ -1,7 +1,6 @@
 #include "admin_fixture.h"
 
 #include "data/chemical_table.h"
-#include "ui/chemdb/chemical_table_commands.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,16 +29,6 @@ QByteArray readFile(const QString& path)
 }
 
 } // namespace
-
-TEST(ChemicalTableExportName, AppendsTheExtensionUnlessTheNameHoldsIt)
-{
-    const std::pair<QString, QString> cases[] = {
-        {"/x/dist", "/x/dist.tvx"},      {"/x/dist.TVX", "/x/dist.TVX"}, {"/x/dist.Tvx", "/x/dist.Tvx"},
-        {"/x/a.tvx.old", "/x/a.tvx.old"}, {"/x/dist.tv", "/x/dist.tv.tvx"},
-    };
-    for (const auto& [chosen, written] : cases)
-        EXPECT_EQ(chemicalTableExportName(chosen), written) << qPrintable(chosen);
-}
 
 TEST_F(AdminTest, ExportThenReplaceGivesTheSameTable)
 {

@@ -38,7 +38,7 @@ TEST_F(AdminTest, ExportThenReplaceGivesTheSameTable)
     logOn("mizo4");
     files.answer(dir.filePath("dist"));
     click(w.cmdExport);
-    EXPECT_TRUE(files.requests().back().filters[0].startsWith("TOVI Database Export (*.TVX)"));
+    EXPECT_TRUE(files.requests().back().filters[0].contains("*.TVX"));
     ASSERT_TRUE(QFileInfo(dir.filePath("dist.tvx")).size() > 0);
     closeAdministration(vbNo);
 

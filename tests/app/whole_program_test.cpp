@@ -461,10 +461,18 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     EXPECT_EQ(column("GWDelisting", "ChemCas", key), cas);
     EXPECT_EQ(column("GWDelisting", "GWLimitingPathway", key).size(), 3);
 
-    // The input windows are minimised; the ten windows stand in the run's cascade after the two
-    // places of frmCusCOC and frmChngChems, the last one in front.
+    // The input windows are minimised; the own chemicals at 0 and the altered properties at 330
+    // (both empty here) lead the run's cascade, the ten result windows follow, the last in front.
     EXPECT_EQ(site()->windowStateCode(), FormWindow::vbMinimized);
     EXPECT_EQ(cocs()->windowStateCode(), FormWindow::vbMinimized);
+    for (const auto& [name, place] : {std::pair{"frmCusCOC", 0}, std::pair{"frmChngChems", 330}}) {
+        FormWindow* w = Forms::find(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->frame()->isVisible());
+        EXPECT_NEAR(w->leftTwips(), place, 15);
+        EXPECT_NEAR(w->topTwips(), place, 15);
+        EXPECT_EQ(firstColumnOf(*w), QStringList());
+    }
     const QStringList names = {"Benzene", "Barium", "Lead"};
     const QStringList withTotals = names + QStringList{"All Waste Constituents"};
     const std::vector<QStringList> firstColumns = {

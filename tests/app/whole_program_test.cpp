@@ -549,11 +549,14 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
     EXPECT_NEAR(Forms::find("frmLimitResults")->leftTwips(), 660, 15);
     EXPECT_EQ(mousePointer(&main()), vbArrow);
 
-    // Show/Retile Results, with the analysis window maximised in front: frmChngChems, which this
-    // program does not have, keeps its place at 0; the windows stand in their cascade, in the
-    // size they open with.
+    // Show/Retile Results, with the analysis window maximised in front: the altered properties at
+    // 0, the ten after it in their cascade, in the size they open with; the own chemicals stay.
     choose(main().mnuSiteInfo);
+    Forms::find("frmCusCOC")->moveTwips(1000, 2000);
     choose(main().mnuResults);
+    EXPECT_EQ(Forms::find("frmChngChems")->windowStateCode(), FormWindow::vbNormal);
+    EXPECT_EQ(Forms::find("frmChngChems")->leftTwips(), 0);
+    EXPECT_NEAR(Forms::find("frmCusCOC")->leftTwips(), 1000, 15);
     for (int i = 0; i < kForwardWindows.size(); ++i) {
         SCOPED_TRACE(qPrintable(kForwardWindows[i]));
         FormWindow* r = Forms::find(kForwardWindows[i]);
@@ -574,10 +577,11 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
         EXPECT_NEAR(r->leftTwips(), 300 * i, 15);
         EXPECT_EQ(firstColumnOf(*r), QStringList());
     }
-    // Close Results Screens of a landfill closes all ten.
+    // Close Results Screens of a landfill closes all eleven, not the own chemicals.
     choose(main().mnuCloseResults);
-    for (const QString& name : kForwardWindows)
+    for (const QString& name : kForwardWindows + QStringList{"frmChngChems"})
         EXPECT_EQ(Forms::find(name), nullptr) << qPrintable(name);
+    EXPECT_NE(Forms::find("frmCusCOC"), nullptr);
 
     // Back to steps 1 to 3; the window's close box closes the analysis after its question.
     choose(main().mnuShowSiteCOCs);

@@ -600,6 +600,44 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
     EXPECT_EQ(commandState(main()), noAnalysisOpenState());
 }
 
+// ---- 2a. The user's own chemical and DAF curve -------------------------------------------
+
+TEST_F(WholeProgram, AnOwnChemicalAndCurveAreChosenRunAndListed)
+{
+    QVariantMap own = kBarium;
+    own["CHEMNAME"] = "Widgetane";
+    own["CHEMCAS"] = "999-01-1";
+    db.insert("Cus_COCS", own);
+    // Entered with falling concentrations: the lookups read a curve in concentration order.
+    for (double conc : {1000.0, 1.0, 0.001})
+        db.insert("Cus_DAFs", {{"CAS Num", "999-01-1"}, {"LFconc", conc}, {"DAFLF_CARC", 37}, {"DAFLF_NON", 37},
+                               {"SIconc", conc}, {"DAFSI_CARC", 37}, {"DAFSI_NON", 37}});
+
+    click(main().cmdNew);
+    fillAnalysisWindow({});
+    choose(main().mnuShowSiteCOCs);
+    cocs()->cmbDataSource->setCurrentIndex(1);
+    emit cocs()->cmbDataSource->activated(1);
+    chooseChemical(0, {"Widg", false, "Widgetane", "999-01-1", "2", "40", false, false});
+    click(main().cmdSave);
+    choose(main().mnuRunAnalysis);
+
+    const FormWindow& list = *Forms::find("frmCusCOC");
+    EXPECT_EQ(gridRow(*list.findChild<DataGrid*>("SSOleDBGrid1"), 0).mid(0, 3),
+              QStringList({"Widgetane", "999-01-1", "2.00E+00"}));
+    EXPECT_EQ(list.findChild<DataGrid*>("SSOleDBGrid2")->grid().dataRowCount(), 3);
+    const QStringList screen = rowOf(*Forms::find("frmTCLPResultsScreen"), 0);
+    EXPECT_EQ(screen.value(0), "Widgetane");
+    EXPECT_EQ(screen.value(3), "3.70E+01") << "the delisting level's DAF comes from the own curve";
+    EXPECT_EQ(firstColumnOf(*Forms::find("frmChngChems")), QStringList()) << "not in the chemical table";
+
+    // The list has no export of its own.
+    main().mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(list.frame()));
+    messages.expect("Unable to Export");
+    choose(main().mnuExportTable);
+    EXPECT_TRUE(messages.done());
+}
+
 // ---- 3. The delisting-level run -----------------------------------------------------------
 
 TEST_F(WholeProgram, CalculateDelistingLevelsFillsOneRowPerChemicalAndShowsTheSevenWindows)

@@ -77,8 +77,10 @@ frmCusCOC::frmCusCOC()
 void frmCusCOC::formLoad()
 {
     resizeTwips(9255, 6780);
-    if (Status s = loadRows(); !s)
+    if (Status s = loadRows(); !s) {
+        m_loadFailed = true;
         showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+    }
 }
 
 Status frmCusCOC::loadRows()

@@ -18,6 +18,7 @@ public:
 
     // Prints the chemical list, then the DAF list, as one print command.
     Q_INVOKABLE void PrintTable(bool FirstPrint);
+    bool loadFailed() const override { return m_loadFailed; }
 
 protected:
     void formLoad() override;
@@ -27,4 +28,6 @@ private:
     Status loadRows();
     Status loadChemicals(Connection& conn);
     Status loadDafs(Connection& conn);
+
+    bool m_loadFailed = false;
 };

@@ -2,21 +2,12 @@
 
 #include "data/property_codes.h"
 #include "data/schema.h"
+#include "platform/text/ascii_case.h"
 #include "ui/chemdb/stored_values.h"
 
 namespace {
 
 const QString kLogKow = QStringLiteral("LOGKOW");
-
-// The key under which SQLite's NOCASE collation finds a CAS number: ASCII letters folded.
-QString casKey(const QString& cas)
-{
-    QString key = cas;
-    for (QChar& c : key)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return key;
-}
 
 } // namespace
 
@@ -64,7 +55,7 @@ Status frmChngChems::prepareLoad(Connection& conn)
         m_properties.push_back({field, rows->columnIndex(field)});
     const int cas = rows->columnIndex(QStringLiteral("CHEMCAS"));
     for (const QVector<QVariant>& row : rows->rows) {
-        const QString key = casKey(row.value(cas).toString());
+        const QString key = foldAsciiCase(row.value(cas).toString());
         if (!m_chemicals.contains(key))
             m_chemicals.insert(key, row);
     }
@@ -75,7 +66,7 @@ QVector<QVector<GridCell>> frmChngChems::recordRows(const ResultRecord& record)
 {
     QVector<QVector<GridCell>> lines;
     const QVariant cas = record.value(QStringLiteral("CHEMCAS"));
-    const auto chemical = m_chemicals.constFind(casKey(cas.toString()));
+    const auto chemical = m_chemicals.constFind(foldAsciiCase(cas.toString()));
     if (cas.isNull() || chemical == m_chemicals.constEnd())
         return lines;
     for (const auto& [field, index] : m_properties) {

@@ -15,6 +15,8 @@
 #include "ui/main/frmTOVIchanges.h"
 #include "ui/main/main_window_services.h"
 #include "ui/main/run_commands.h"
+#include "ui/chemdb/frmChngChems.h"
+#include "ui/chemdb/frmCusCOC.h"
 #include "ui/delisting/delisting_run_command.h"
 #include "ui/delisting/frmAirCarc.h"
 #include "ui/delisting/frmAirNonCarc.h"
@@ -64,6 +66,7 @@ void installProgramWiring()
     registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU, frmCOCs>();
     registerWindows<frmPassword, frmChngDBProps>();
 
+    registerWindows<frmCusCOC, frmChngChems>();
     registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
                     frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();
     registerWindows<frmSoilPathwayDelisting, frmAirNonCarc, frmAirCarc, frmSurfaceWaterNonCarc, frmSurfaceCarc,

@@ -461,10 +461,18 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     EXPECT_EQ(column("GWDelisting", "ChemCas", key), cas);
     EXPECT_EQ(column("GWDelisting", "GWLimitingPathway", key).size(), 3);
 
-    // The input windows are minimised; the ten windows stand in the run's cascade after the two
-    // places of frmCusCOC and frmChngChems, the last one in front.
+    // The input windows are minimised; the own chemicals at 0 and the altered properties at 330
+    // (both empty here) lead the run's cascade, the ten result windows follow, the last in front.
     EXPECT_EQ(site()->windowStateCode(), FormWindow::vbMinimized);
     EXPECT_EQ(cocs()->windowStateCode(), FormWindow::vbMinimized);
+    for (const auto& [name, place] : {std::pair{"frmCusCOC", 0}, std::pair{"frmChngChems", 330}}) {
+        FormWindow* w = Forms::find(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->frame()->isVisible());
+        EXPECT_NEAR(w->leftTwips(), place, 15);
+        EXPECT_NEAR(w->topTwips(), place, 15);
+        EXPECT_EQ(firstColumnOf(*w), QStringList());
+    }
     const QStringList names = {"Benzene", "Barium", "Lead"};
     const QStringList withTotals = names + QStringList{"All Waste Constituents"};
     const std::vector<QStringList> firstColumns = {
@@ -541,11 +549,14 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
     EXPECT_NEAR(Forms::find("frmLimitResults")->leftTwips(), 660, 15);
     EXPECT_EQ(mousePointer(&main()), vbArrow);
 
-    // Show/Retile Results, with the analysis window maximised in front: frmChngChems, which this
-    // program does not have, keeps its place at 0; the windows stand in their cascade, in the
-    // size they open with.
+    // Show/Retile Results, with the analysis window maximised in front: the altered properties at
+    // 0, the ten after it in their cascade, in the size they open with; the own chemicals stay.
     choose(main().mnuSiteInfo);
+    Forms::find("frmCusCOC")->moveTwips(1000, 2000);
     choose(main().mnuResults);
+    EXPECT_EQ(Forms::find("frmChngChems")->windowStateCode(), FormWindow::vbNormal);
+    EXPECT_EQ(Forms::find("frmChngChems")->leftTwips(), 0);
+    EXPECT_NEAR(Forms::find("frmCusCOC")->leftTwips(), 1000, 15);
     for (int i = 0; i < kForwardWindows.size(); ++i) {
         SCOPED_TRACE(qPrintable(kForwardWindows[i]));
         FormWindow* r = Forms::find(kForwardWindows[i]);
@@ -566,10 +577,11 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
         EXPECT_NEAR(r->leftTwips(), 300 * i, 15);
         EXPECT_EQ(firstColumnOf(*r), QStringList());
     }
-    // Close Results Screens of a landfill closes all ten.
+    // Close Results Screens of a landfill closes all eleven, not the own chemicals.
     choose(main().mnuCloseResults);
-    for (const QString& name : kForwardWindows)
+    for (const QString& name : kForwardWindows + QStringList{"frmChngChems"})
         EXPECT_EQ(Forms::find(name), nullptr) << qPrintable(name);
+    EXPECT_NE(Forms::find("frmCusCOC"), nullptr);
 
     // Back to steps 1 to 3; the window's close box closes the analysis after its question.
     choose(main().mnuShowSiteCOCs);
@@ -586,6 +598,44 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
     EXPECT_EQ(cocs(), nullptr);
     EXPECT_EQ(treeGroup(1).value(0), in.name);
     EXPECT_EQ(commandState(main()), noAnalysisOpenState());
+}
+
+// ---- 2a. The user's own chemical and DAF curve -------------------------------------------
+
+TEST_F(WholeProgram, AnOwnChemicalAndCurveAreChosenRunAndListed)
+{
+    QVariantMap own = kBarium;
+    own["CHEMNAME"] = "Widgetane";
+    own["CHEMCAS"] = "999-01-1";
+    db.insert("Cus_COCS", own);
+    // Entered with falling concentrations: the lookups read a curve in concentration order.
+    for (double conc : {1000.0, 1.0, 0.001})
+        db.insert("Cus_DAFs", {{"CAS Num", "999-01-1"}, {"LFconc", conc}, {"DAFLF_CARC", 37}, {"DAFLF_NON", 37},
+                               {"SIconc", conc}, {"DAFSI_CARC", 37}, {"DAFSI_NON", 37}});
+
+    click(main().cmdNew);
+    fillAnalysisWindow({});
+    choose(main().mnuShowSiteCOCs);
+    cocs()->cmbDataSource->setCurrentIndex(1);
+    emit cocs()->cmbDataSource->activated(1);
+    chooseChemical(0, {"Widg", false, "Widgetane", "999-01-1", "2", "40", false, false});
+    click(main().cmdSave);
+    choose(main().mnuRunAnalysis);
+
+    const FormWindow& list = *Forms::find("frmCusCOC");
+    EXPECT_EQ(gridRow(*list.findChild<DataGrid*>("SSOleDBGrid1"), 0).mid(0, 3),
+              QStringList({"Widgetane", "999-01-1", "2.00E+00"}));
+    EXPECT_EQ(list.findChild<DataGrid*>("SSOleDBGrid2")->grid().dataRowCount(), 3);
+    const QStringList screen = rowOf(*Forms::find("frmTCLPResultsScreen"), 0);
+    EXPECT_EQ(screen.value(0), "Widgetane");
+    EXPECT_EQ(screen.value(3), "3.70E+01") << "the delisting level's DAF comes from the own curve";
+    EXPECT_EQ(firstColumnOf(*Forms::find("frmChngChems")), QStringList()) << "not in the chemical table";
+
+    // The list has no export of its own.
+    main().mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(list.frame()));
+    messages.expect("Unable to Export");
+    choose(main().mnuExportTable);
+    EXPECT_TRUE(messages.done());
 }
 
 // ---- 3. The delisting-level run -----------------------------------------------------------

@@ -187,6 +187,18 @@ Status ResultGridWindow::prepareLoad(Connection&)
     return {};
 }
 
+std::optional<QVector<GridCell>> ResultGridWindow::recordRow(const ResultRecord&)
+{
+    return std::nullopt;
+}
+
+QVector<QVector<GridCell>> ResultGridWindow::recordRows(const ResultRecord& record)
+{
+    if (std::optional<QVector<GridCell>> row = recordRow(record))
+        return {std::move(*row)};
+    return {};
+}
+
 void ResultGridWindow::finishLoad(GridModel&) {}
 
 void ResultGridWindow::formLoad()
@@ -217,11 +229,11 @@ Status ResultGridWindow::loadRows()
     GridModel& g = m_grid->grid();
     std::optional<Error> failure;
     for (int i = 0; i < int(records->rows.size()); ++i) {
-        std::optional<QVector<GridCell>> cells = recordRow(ResultRecord(*records, i, failure));
+        QVector<QVector<GridCell>> rows = recordRows(ResultRecord(*records, i, failure));
         if (failure)
             return *failure;
-        if (cells)
-            g.addRow(std::move(*cells));
+        for (QVector<GridCell>& cells : rows)
+            g.addRow(std::move(cells));
     }
     finishLoad(g);
     return {};

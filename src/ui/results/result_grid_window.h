@@ -101,7 +101,9 @@ protected:
     // Reads what the rows need besides the records.
     virtual Status prepareLoad(Connection& conn);
     // The grid row of one record; none for a record that the window does not list.
-    virtual std::optional<QVector<GridCell>> recordRow(const ResultRecord& record) = 0;
+    virtual std::optional<QVector<GridCell>> recordRow(const ResultRecord& record);
+    // The grid rows of one record: by default its one row, if any.
+    virtual QVector<QVector<GridCell>> recordRows(const ResultRecord& record);
     // Runs after the last record: the totals row and width changes.
     virtual void finishLoad(GridModel& grid);
 

@@ -1,5 +1,8 @@
 #include "ui/results/result_windows.h"
 
+#include "ui/chemdb/frmChngChems.h"
+#include "ui/chemdb/frmCusCOC.h"
+
 #include "ui/results/frmAggResults.h"
 #include "ui/results/frmExceedResults.h"
 #include "ui/results/frmLimitResults.h"
@@ -13,10 +16,9 @@
 
 void showForwardResultWindows()
 {
-    // A run shows frmCusCOC, frmChngChems, frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk,
-    // frmTCLPResultsScreen, frmTotalResultsHQ, frmTotalResultsRisk, frmTotalResultsScreen,
-    // frmAggResults, frmTCSSResults and frmExceedResults, in this order, at 0, 330, 660 and so on.
     FormWindow* (*const windows[])() = {
+        [] { return static_cast<FormWindow*>(Forms::get<frmCusCOC>()); },
+        [] { return static_cast<FormWindow*>(Forms::get<frmChngChems>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmLimitResults>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsHQ>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmTCLPResultsRisk>()); },
@@ -28,8 +30,7 @@ void showForwardResultWindows()
         [] { return static_cast<FormWindow*>(Forms::get<frmTCSSResults>()); },
         [] { return static_cast<FormWindow*>(Forms::get<frmExceedResults>()); },
     };
-    // frmCusCOC and frmChngChems, which this program does not have, keep their places at 0 and 330.
-    int offset = 2 * 330;
+    int offset = 0;
     for (FormWindow* (*get)() : windows) {
         FormWindow* window = get();
         window->showForm();

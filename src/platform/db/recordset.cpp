@@ -8,15 +8,9 @@ QString quoted(const QString& name)
 } // namespace
 
 Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, const QString& where,
-                                       const QVariantList& params, const QString& orderBy,
-                                       const QStringList& columns)
+                                       const QVariantList& params, const QString& orderBy)
 {
-    QStringList selected;
-    for (const QString& c : columns)
-        selected << quoted(c);
-    QString sql = QStringLiteral("SELECT rowid, %1 FROM ")
-                      .arg(selected.isEmpty() ? QStringLiteral("*") : selected.join(QLatin1Char(',')))
-                  + quoted(table);
+    QString sql = QStringLiteral("SELECT rowid, * FROM ") + quoted(table);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     if (!orderBy.isEmpty())

@@ -19,12 +19,10 @@ public:
     Recordset(Recordset&&) noexcept = default;
     Recordset& operator=(Recordset&&) noexcept = default;
 
-    // The rows of one table that match `where` (SQL with ? parameters), in `orderBy` order, with
-    // the given columns (all when none are given).
+    // The rows of one table that match `where` (SQL with ? parameters), in `orderBy` order.
     static Result<Recordset> openTable(Connection& conn, const QString& table, const QString& where = {},
                                        const QVariantList& params = {},
-                                       const QString& orderBy = QStringLiteral("rowid"),
-                                       const QStringList& columns = {});
+                                       const QString& orderBy = QStringLiteral("rowid"));
     // The rows of any query; read-only.
     static Result<Recordset> openQuery(Connection& conn, const QString& sql, const QVariantList& params = {});
 

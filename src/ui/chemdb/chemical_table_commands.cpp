@@ -5,7 +5,7 @@
 #include "platform/ui/main_file_dialog.h"
 #include "platform/ui/message_box.h"
 #include "ui/chemdb/frmCOCs.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 
 namespace {
 

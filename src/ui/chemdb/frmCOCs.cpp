@@ -4,7 +4,7 @@
 #include "data/program_state.h"
 #include "data/schema.h"
 #include "platform/ui/message_box.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 
 #include <QApplication>
 #include <QClipboard>

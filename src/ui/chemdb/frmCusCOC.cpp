@@ -6,7 +6,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/chemdb/stored_values.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 
 #include <QResizeEvent>
 

@@ -8,7 +8,7 @@
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
 #include "ui/input/constituent_grid.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/main_window_services.h"
 

@@ -4,7 +4,7 @@
 #include "platform/text/number_format.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 
 #include <QVBoxLayout>
 

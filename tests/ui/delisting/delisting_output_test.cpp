@@ -12,7 +12,7 @@
 #include "ui/delisting/frmSurfaceWaterNonCarc.h"
 #include "ui/delisting/frmSurfacewaterPathwayDelisting.h"
 #include "ui/grid_readback.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 #include "ui/scripted_print.h"
 #include "ui/scripted_services.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/ui/forms.h"
 #include "platform/ui/grid_print.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 #include "ui/scripted_print.h"
 #include "ui/scripted_services.h"
 

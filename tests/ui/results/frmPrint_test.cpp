@@ -6,7 +6,7 @@
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
 #include "ui/input/site_window_services.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 #include "ui/main/main_window_services.h"
 #include "ui/printers.h"
 #include "ui/results/frmPrint.h"

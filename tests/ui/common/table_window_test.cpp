@@ -1,5 +1,5 @@
 #include "core/temp_database.h"
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 #include "ui/scripted_services.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/input/table_window.h"
+#include "ui/common/table_window.h"
 
 #include "data/program_state.h"
 #include "platform/ui/main_file_dialog.h"

@@ -4,12 +4,14 @@
 #include "bench_support.h"
 #include "program_windows.h"
 
+#include "ui/common/window_names.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 ProgramWindows* g_program = nullptr;
-const QStringList kInputWindows = {"frmSiteWMU", "frmSiteCOCs"};
+const QStringList kInputWindowNames(kInputWindows.begin(), kInputWindows.end());
 
 void BM_OpenAnalysis(benchmark::State& st)
 {
@@ -21,7 +23,7 @@ void BM_OpenAnalysis(benchmark::State& st)
         st.ResumeTiming();
         g_program->watchPaints();
         g_program->openAnalysis();
-        g_program->waitUntilPainted(kInputWindows);
+        g_program->waitUntilPainted(kInputWindowNames);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "program_windows.h"
 
 #include "engine/forward/forward_run.h"
+#include "ui/common/window_names.h"
 #include "ui/results/result_windows.h"
 
 #include <benchmark/benchmark.h>
@@ -14,10 +15,7 @@
 namespace {
 
 ProgramWindows* g_program = nullptr;
-const QStringList kResultWindows = {"frmLimitResults",       "frmTCLPResultsHQ",  "frmTCLPResultsRisk",
-                                    "frmTCLPResultsScreen",  "frmTotalResultsHQ", "frmTotalResultsRisk",
-                                    "frmTotalResultsScreen", "frmAggResults",     "frmTCSSResults",
-                                    "frmExceedResults"};
+const QStringList kResultWindows(kForwardResultTables.begin(), kForwardResultTables.end());
 
 void closeResultWindows()
 {

@@ -7,6 +7,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/settings.h"
+#include "ui/common/window_names.h"
 #include "ui/input/frmSiteWMU.h"
 #include "ui/main/documents.h"
 #include "ui/main/frmMain.h"
@@ -98,7 +99,7 @@ Status storeExampleAnalysis(const QString& databasePath)
 // first page stands in the window.
 QImage viewerFrame(int width, int height)
 {
-    auto* viewer = dynamic_cast<frmViewDocuments*>(Forms::find(QStringLiteral("frmViewDocuments")));
+    auto* viewer = dynamic_cast<frmViewDocuments*>(Forms::find(windowName::frmViewDocuments));
     if (viewer == nullptr)
         return QImage();
     viewer->showForm();
@@ -160,26 +161,23 @@ Result<QHash<QString, QImage>> renderWindowPictures(const QString& programFolder
     main->trvAnalysis->setCurrentItem(main->trvAnalysis->topLevelItem(0));
     main->trvAnalysis_NodeClick();
     QCoreApplication::processEvents();
-    pictures.insert(QStringLiteral("frmMain"), main->grab().toImage());
+    pictures.insert(windowName::frmMain, main->grab().toImage());
 
     main->cmdOpen_Click();
-    pictures.insert(QStringLiteral("frmSiteWMU"), frameOf(QStringLiteral("frmSiteWMU"), 900, 690));
-    pictures.insert(QStringLiteral("frmSiteCOCs"), frameOf(QStringLiteral("frmSiteCOCs"), 1060, 520));
+    pictures.insert(windowName::frmSiteWMU, frameOf(windowName::frmSiteWMU, 900, 690));
+    pictures.insert(windowName::frmSiteCOCs, frameOf(windowName::frmSiteCOCs, 1060, 520));
 
     main->mnuRunAnalysis_Click();
-    for (const char* name : {"frmLimitResults", "frmTCLPResultsHQ", "frmTCLPResultsRisk", "frmTCLPResultsScreen",
-                             "frmTotalResultsHQ", "frmTotalResultsRisk", "frmTotalResultsScreen", "frmAggResults",
-                             "frmTCSSResults", "frmExceedResults"})
-        pictures.insert(QString::fromLatin1(name), frameOf(QString::fromLatin1(name), 1060, 330));
+    for (QLatin1StringView name : kForwardResultTables)
+        pictures.insert(name, frameOf(name, 1060, 330));
 
-    if (auto* site = dynamic_cast<frmSiteWMU*>(loadForm(QStringLiteral("frmSiteWMU"))))
+    if (auto* site = dynamic_cast<frmSiteWMU*>(loadForm(windowName::frmSiteWMU)))
         site->Command1_Click();
-    for (const char* name : {"frmSoilPathwayDelisting", "frmAirNonCarc", "frmAirCarc", "frmSurfaceWaterNonCarc",
-                             "frmSurfaceCarc", "frmGWNonCarc", "frmGWCarc"})
-        pictures.insert(QString::fromLatin1(name), frameOf(QString::fromLatin1(name), 1060, 420));
+    for (QLatin1StringView name : kDelistingResultWindows)
+        pictures.insert(name, frameOf(name, 1060, 420));
 
     ShowChangesDocument();
-    pictures.insert(QStringLiteral("frmViewDocuments"), viewerFrame(900, 620));
+    pictures.insert(windowName::frmViewDocuments, viewerFrame(900, 620));
 
     main->close();
     delete main.data();

@@ -10,14 +10,6 @@ inline constexpr int kDelistingRefusalStyle = 48;
 inline constexpr int kDelistingAnswerOk = 1;
 
 inline const QString kDelistingRefusalTitle = QStringLiteral("Insufficient Data");
-inline const QString kDelistingFailureTitle = QStringLiteral("Unable to Save");
-
-// The windows a run unloads, in this order.
-inline const char* const kDelistingUnloadedWindows[] = {
-    "frmCusCOC", "frmChngChems", "frmLimitResults", "frmTCLPResultsHQ", "frmTCLPResultsRisk",
-    "frmTCLPResultsScreen", "frmTotalResultsHQ", "frmTotalResultsRisk", "frmTotalResultsScreen", "frmAggResults",
-    "frmTCSSResults", "frmExceedResults", "frmSoilPathwayDelisting", "frmGWCarc", "frmGWNonCarc", "frmSurfaceCarc",
-    "frmSurfaceWaterNonCarc", "frmAirCarc", "frmAirNonCarc"};
 
 // What a delisting-level run shows the user. The run calls these in the order listed for its
 // three endings; the window layer implements them, tools and tests take the defaults, which
@@ -33,9 +25,8 @@ public:
 
     // The disclosure window, modal, when the user's "Disclosure" setting is "1" or empty.
     virtual void disclosureGate() {}
-    // The hourglass on frmMain, frmSiteWMU and frmSiteCOCs; then the user's own chemicals, the
-    // altered-properties list, the forward result windows and the seven delisting windows
-    // unloaded, in that order.
+    // The hourglass on frmMain, frmSiteWMU and frmSiteCOCs; then the result windows of an
+    // earlier run unloaded (the window layer knows which).
     virtual void resetResultForms() {}
     // A check refused the run: shows `text` under `title` with the message-box `style` and
     // returns the answer.
@@ -48,8 +39,7 @@ public:
     virtual void progressStart(int maximum) { (void)maximum; }
     virtual void progressValue(int value) { (void)value; }
     virtual void progressHide() {}
-    // The run failed after its checks and stored nothing; shown as the general error text
-    // under kDelistingFailureTitle.
+    // The run failed after its checks and stored nothing; shown as the general error text.
     virtual void failure(const Error& error) { (void)error; }
     // The rows are stored: the site and constituent windows minimised, then the seven
     // delisting windows shown (soil, air noncarcinogens, air carcinogens, surface water

@@ -25,10 +25,8 @@ public:
 
     // Show frmTOVIDisclosure modally when the setting "Disclosure" is "1" or empty, and wait.
     virtual void disclosureGate() {}
-    // Hourglass (11) on frmMain, frmSiteWMU and frmSiteCOCs, in this order; then minimise and
-    // unload frmChngChems, frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk,
-    // frmTCLPResultsScreen, frmTotalResultsHQ, frmTotalResultsRisk, frmTotalResultsScreen,
-    // frmAggResults, frmTCSSResults, frmExceedResults and frmCusCOC, in this order.
+    // Hourglass (11) on frmMain, frmSiteWMU and frmSiteCOCs, in this order; then the result
+    // windows of an earlier run minimised and unloaded (the window layer knows which).
     virtual void runStarts() {}
     // A constituent row passed its checks: the new value of frmSiteCOCs.ProgressBar1 (0 to 100).
     virtual void progress(float /*value*/) {}

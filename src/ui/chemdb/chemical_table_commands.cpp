@@ -5,6 +5,7 @@
 #include "platform/ui/main_file_dialog.h"
 #include "platform/ui/message_box.h"
 #include "ui/chemdb/frmCOCs.h"
+#include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
 
 namespace {
@@ -37,5 +38,5 @@ void ReplaceChemicalTableCommand()
     if (dialog.FileName.isEmpty())
         return;
     if (Status s = ReplaceChemicalTableFromFile(dialog.FileName); !s)
-        showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+        showGeneralError(s.error(), kUnableToSaveTitle);
 }

@@ -4,7 +4,9 @@
 #include "data/program_state.h"
 #include "data/schema.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
+#include "ui/common/window_names.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -89,7 +91,7 @@ frmCOCs::frmCOCs() : grdCOCs(new DataGrid(this)), Data1(new GridBinding(grdCOCs)
     Data1->setRowCheck([](Connection& conn, const QVector<QVariant>& values, qint64 rowid) {
         return checkCasIsUnique(conn, cocsTable(), values.value(kCasColumn), rowid);
     });
-    Data1->setFailureReport([](const Error& error) { showGeneralError(error, QStringLiteral("Unable to Save")); });
+    Data1->setFailureReport([](const Error& error) { showGeneralError(error, kUnableToSaveTitle); });
     connect(Data1, &GridBinding::rowsOutdated, this, &frmCOCs::Refresh);
 }
 
@@ -155,7 +157,7 @@ bool frmCOCs::commitPendingEdit(bool closing)
 
 void frmCOCs::DeleteSelectedRecords()
 {
-    if (MsgBox(kConfirmDeleteText, vbYesNo, QStringLiteral("Confirm Delete")) != vbYes)
+    if (MsgBox(kConfirmDeleteText, vbYesNo, kConfirmDeleteTitle) != vbYes)
         return;
     Data1->deleteRows(grdCOCs->selectedWholeRows());
 }
@@ -209,7 +211,7 @@ Status ReplaceChemicalTableFromFile(const QString& path)
 {
     if (Status s = replaceChemicalTable(*programState().gConn, path); !s)
         return s;
-    if (auto* window = qobject_cast<frmCOCs*>(Forms::find(QStringLiteral("frmCOCs"))))
+    if (auto* window = qobject_cast<frmCOCs*>(Forms::find(windowName::frmCOCs)))
         window->Refresh();
     return {};
 }

@@ -4,6 +4,7 @@
 #include "data/property_codes.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
 
 #include <QVBoxLayout>
@@ -60,7 +61,7 @@ void ShowChangeLog()
 {
     Result<std::vector<ChemicalChange>> log = readChangeLog(*programState().gConn);
     if (!log) {
-        showGeneralError(log.error(), QStringLiteral("Unable to Save"));
+        showGeneralError(log.error(), kUnableToSaveTitle);
         return;
     }
     for (const ChemicalChange& change : *log)

@@ -6,6 +6,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/chemdb/stored_values.h"
+#include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
 
 #include <QResizeEvent>
@@ -79,7 +80,7 @@ void frmCusCOC::formLoad()
     resizeTwips(9255, 6780);
     if (Status s = loadRows(); !s) {
         m_loadFailed = true;
-        showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+        showGeneralError(s.error(), kUnableToSaveTitle);
     }
 }
 

@@ -10,6 +10,8 @@
 #include "ui/chemdb/chemical_table_commands.h"
 #include "ui/chemdb/frmCOCs.h"
 #include "ui/chemdb/frmChngDBProps.h"
+#include "ui/common/message_texts.h"
+#include "ui/common/window_names.h"
 
 #include <QDate>
 #include <QGridLayout>
@@ -20,12 +22,11 @@ namespace {
 const QString kApp = QStringLiteral("TOVI");
 const QString kSection = QStringLiteral("Admin");
 const QString kPasswordKey = QStringLiteral("Change");
-const QString kUnableToSave = QStringLiteral("Unable to Save");
 
 // The chemical table window while it is loaded.
 frmCOCs* loadedChemicalTable()
 {
-    return qobject_cast<frmCOCs*>(Forms::find(QStringLiteral("frmCOCs")));
+    return qobject_cast<frmCOCs*>(Forms::find(windowName::frmCOCs));
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text)
@@ -135,7 +136,7 @@ void frmPassword::formLoad()
     if (image)
         m_beforeImage = std::move(*image);
     else
-        showGeneralError(image.error(), kUnableToSave);
+        showGeneralError(image.error(), kUnableToSaveTitle);
 }
 
 bool frmPassword::event(QEvent* event)
@@ -182,7 +183,7 @@ void frmPassword::cmdChangePW_Click()
     const QString newPassword = txtNewPW1->text();
     if (txtOldPW->text() == m_password && newPassword == txtNewPW2->text() && isStorablePassword(newPassword)) {
         if (Status s = SaveSetting(kApp, kSection, kPasswordKey, *ScramblePassword(newPassword)); !s)
-            showGeneralError(s.error(), kUnableToSave);
+            showGeneralError(s.error(), kUnableToSaveTitle);
         return;
     }
     MsgBox(QStringLiteral("Either you have entered the incorrect Old Password or the New Password is not the same in "
@@ -246,13 +247,13 @@ void frmPassword::SaveChangeSummary()
     Connection& conn = *programState().gConn;
     Result<std::vector<TableRow>> edited = snapshotChemicalTable(conn);
     if (!edited) {
-        showGeneralError(edited.error(), kUnableToSave);
+        showGeneralError(edited.error(), kUnableToSaveTitle);
         return;
     }
     const std::vector<ChemicalChange> changes = compareChemicalTables(*m_beforeImage, *edited);
     if (keep && !changes.empty())
         if (Status s = appendChangeLog(conn, today, changes); !s)
-            showGeneralError(s.error(), kUnableToSave);
+            showGeneralError(s.error(), kUnableToSaveTitle);
     for (const ChemicalChange& change : changes)
         frmChngDBProps::addChangeLine(change);
     if (changes.empty())

@@ -4,6 +4,7 @@
 #include "platform/ui/main_file_dialog.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/table_export.h"
+#include "ui/common/message_texts.h"
 
 #include <QDir>
 #include <QFileInfo>

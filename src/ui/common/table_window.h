@@ -9,8 +9,6 @@
 
 inline const QString kTableExportFilter =
     QStringLiteral("Table Export (*.html)|*.html|MS Excel Tab Delimited Text File (*.txt)|*.txt");
-inline const QString kExportErrorText = QStringLiteral("An error occurred while performing the export.  Please try again.");
-inline const QString kExportErrorTitle = QStringLiteral("Export Error");
 
 // The file an export writes: for HTML the chosen name, with ".html" appended unless it holds
 // ".htm" anywhere; for text the same with ".txt". Both tests are case-sensitive.

@@ -5,6 +5,8 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
+#include "ui/common/window_names.h"
 #include "ui/delisting/delisting_windows.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmTOVIDisclosure.h"
@@ -15,12 +17,14 @@
 
 namespace {
 
-const QStringList kInputWindows = {QStringLiteral("frmSiteWMU"), QStringLiteral("frmSiteCOCs")};
+// What a run unloads before it starts, in this order.
+constexpr auto kUnloadedWindows =
+    joinedWindowNames(WindowNames<1>{windowName::frmCusCOC}, kForwardResultWindows, kDelistingUnloadOrder);
 
 void setRunPointer(int pointer)
 {
     setMousePointer(frmMain::instance(), pointer);
-    for (const QString& name : kInputWindows)
+    for (QLatin1StringView name : kInputWindows)
         setMousePointer(Forms::find(name), pointer);
 }
 
@@ -33,8 +37,8 @@ public:
     void resetResultForms() override
     {
         setRunPointer(vbHourglass);
-        for (const char* name : kDelistingUnloadedWindows)
-            Forms::unload(QString::fromLatin1(name));
+        for (QLatin1StringView name : kUnloadedWindows)
+            Forms::unload(name);
     }
 
     int message(const QString& text, int style, const QString& title) override { return MsgBox(text, style, title); }
@@ -63,11 +67,11 @@ public:
             m_bar->setVisible(false);
     }
 
-    void failure(const Error& error) override { showGeneralError(error, kDelistingFailureTitle); }
+    void failure(const Error& error) override { showGeneralError(error, kUnableToSaveTitle); }
 
     void finished() override
     {
-        for (const QString& name : kInputWindows)
+        for (QLatin1StringView name : kInputWindows)
             if (FormWindow* w = Forms::find(name))
                 w->setWindowStateCode(FormWindow::vbMinimized);
         showDelistingResultWindows();

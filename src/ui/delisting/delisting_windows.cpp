@@ -1,6 +1,7 @@
 #include "ui/delisting/delisting_windows.h"
 
 #include "platform/ui/forms.h"
+#include "ui/common/window_names.h"
 #include "ui/delisting/frmAirCarc.h"
 #include "ui/delisting/frmAirNonCarc.h"
 #include "ui/delisting/frmGWCarc.h"
@@ -31,15 +32,7 @@ const std::array<FormWindow* (*)(), 7> kLoaders = {
 
 const QStringList& delistingResultWindowNames()
 {
-    static const QStringList names = {
-        QString::fromLatin1(frmSoilPathwayDelisting::staticMetaObject.className()),
-        QString::fromLatin1(frmAirNonCarc::staticMetaObject.className()),
-        QString::fromLatin1(frmAirCarc::staticMetaObject.className()),
-        QString::fromLatin1(frmSurfaceWaterNonCarc::staticMetaObject.className()),
-        QString::fromLatin1(frmSurfaceCarc::staticMetaObject.className()),
-        QString::fromLatin1(frmGWNonCarc::staticMetaObject.className()),
-        QString::fromLatin1(frmGWCarc::staticMetaObject.className()),
-    };
+    static const QStringList names(kDelistingResultWindows.begin(), kDelistingResultWindows.end());
     return names;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/db/variant_number.h"
 #include "platform/text/number_format.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
 
 #include <QVBoxLayout>
@@ -60,7 +61,7 @@ void frmPrintSiteWMU::formLoad()
     });
     if (Status s = addRows(); !s) {
         m_loadFailed = true;
-        showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+        showGeneralError(s.error(), kUnableToSaveTitle);
     }
     grid.setColumnWidthTwips(0, grid.columnWidthTwips(0) - 1000);
 }

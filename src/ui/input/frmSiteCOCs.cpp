@@ -7,8 +7,10 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
-#include "ui/input/constituent_grid.h"
+#include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
+#include "ui/common/window_names.h"
+#include "ui/input/constituent_grid.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/main_window_services.h"
 
@@ -18,15 +20,12 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Select Chemicals of Concern to be Modeled (Steps 4 & 5)");
-const QString kUnableToSave = QStringLiteral("Unable to Save");
 const QString kDuplicateText = QStringLiteral(
     "This record already exists.  Please ensure that all COCs have at least one unique field.  You won't be "
     "allowed to Update the Site COCs until each chemical is unique.");
 const QString kConfirmDeleteText = QStringLiteral(
     "Are you sure you want to delete the selected record?  Once deleted, you cannot recover this record.");
 const QString kSelectEntireRowText = QStringLiteral("You must highlight the entire row before deleting the chemical.");
-const QString kInvalidInputText = QStringLiteral(
-    "You have entered an invalid character into this input field.  Please ensure that you have entered only numbers.");
 
 // Design-time geometry, in twips.
 constexpr int kMargin = 120;
@@ -51,7 +50,7 @@ bool siteInputsUnsaved()
 {
     if (programState().gRsSiteInfo.editMode() == Recordset::EditMode::AddNew)
         return true;
-    const QWidget* update = childOf(Forms::find(QStringLiteral("frmSiteWMU")), "cmdUpdateSiteInfo");
+    const QWidget* update = childOf(Forms::find(windowName::frmSiteWMU), "cmdUpdateSiteInfo");
     return update && update->isEnabled();
 }
 
@@ -190,7 +189,7 @@ void frmSiteCOCs::formLoad()
     m_loading = false;
     if (!loaded) {
         m_loadFailure = loaded.error();
-        showGeneralError(loaded.error(), kUnableToSave);
+        showGeneralError(loaded.error(), kUnableToSaveTitle);
     }
 }
 
@@ -307,7 +306,7 @@ void frmSiteCOCs::fillList(GridDropDown& list)
 void frmSiteCOCs::reportListFailure(const Status& status)
 {
     if (!status)
-        showGeneralError(status.error(), kUnableToSave);
+        showGeneralError(status.error(), kUnableToSaveTitle);
 }
 
 // ---- The grid ---------------------------------------------------------------------------
@@ -317,7 +316,7 @@ std::optional<GridCell> frmSiteCOCs::checkTypedCell(int column, const QString& t
     std::optional<GridCell> cell = typedCell(column, text);
     if (!cell && !m_warning) {
         m_warning = true;
-        MsgBox(kInvalidInputText, vbCritical, QStringLiteral("Invalid Input"));
+        MsgBox(kInvalidInputText, vbCritical, kInvalidInputTitle);
         m_warning = false;
     }
     return cell;
@@ -429,7 +428,7 @@ bool frmSiteCOCs::checkConstituentRows()
     if (!m_loading)
         showForm();
     if (m_loadFailure) {
-        showGeneralError(*m_loadFailure, kUnableToSave);
+        showGeneralError(*m_loadFailure, kUnableToSaveTitle);
         return false;
     }
     if (!grdSiteCOCs->commitPendingEdit())
@@ -490,7 +489,7 @@ void frmSiteCOCs::UpdateRemoteCOCs()
         // Rolled back: the shared rows are read again as they are stored. The save's failure is
         // the one to report.
         static_cast<void>(reopenConstituents());
-        showGeneralError(saved.error(), kUnableToSave);
+        showGeneralError(saved.error(), kUnableToSaveTitle);
         return;
     }
     constituentRowsSaved();
@@ -503,7 +502,7 @@ void frmSiteCOCs::cmdUpdateSiteCOCs_Click()
 
 void frmSiteCOCs::cmdDelete_Click()
 {
-    if (MsgBox(kConfirmDeleteText, vbYesNo, QStringLiteral("Confirm Delete")) != vbYes)
+    if (MsgBox(kConfirmDeleteText, vbYesNo, kConfirmDeleteTitle) != vbYes)
         return;
     const QList<int> rows = grdSiteCOCs->selectedWholeRows();
     if (rows.isEmpty())
@@ -521,7 +520,7 @@ void frmSiteCOCs::cmdCancel_Click()
 void frmSiteCOCs::cmdBack_Click()
 {
     hideForm();
-    FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"));
+    FormWindow* site = Forms::find(windowName::frmSiteWMU);
     if (!site)
         return;
     if (QWidget* next = childOf(site, "cmdNext"))

@@ -10,6 +10,8 @@
 #include "platform/text/rtf_text.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
+#include "ui/common/window_names.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/analysis_save.h"
 #include "ui/main/frmMain.h"
@@ -29,12 +31,6 @@ constexpr double kMinHeight = 9570;
 
 const QString kCaption = QStringLiteral("Analysis Information and Control Settings (Steps 1 - 3)");
 const QString kMainCaption = QStringLiteral("TOVI v.3.0 - RCRA Subtitle D Quarvel Program");
-const QString kNeedSiteIdText = QStringLiteral(
-    "Please enter a unique File Name before updating the database.  This name will be used to reference the "
-    "analysis.");
-const QString kInvalidInputText = QStringLiteral(
-    "You have entered an invalid character into this input field.  Please ensure that you have entered only "
-    "numbers.");
 const QString kDateErrorText = QStringLiteral(
     "TOVI cannot interpret the date that you input.  Please input the date in an acceptable date format.");
 const QString kNeedVolumeText = QStringLiteral("Please enter a waste volume before proceeding to Steps 4 and 5.");
@@ -147,7 +143,7 @@ QVariant& valueOf(FieldValues& values, const QString& field)
 
 bool constituentWindowUnsaved()
 {
-    FormWindow* cocs = Forms::find(QStringLiteral("frmSiteCOCs"));
+    FormWindow* cocs = Forms::find(windowName::frmSiteCOCs);
     auto* save = cocs ? cocs->findChild<QWidget*>(QStringLiteral("cmdUpdateSiteCOCs")) : nullptr;
     return save && save->isEnabled();
 }
@@ -463,7 +459,7 @@ void frmSiteWMU::leaveBox(QWidget* box)
     if (passesNumberCheck(box))
         return;
     m_checking = true;
-    MsgBox(kInvalidInputText, vbCritical, QStringLiteral("Invalid Input"));
+    MsgBox(kInvalidInputText, vbCritical, kInvalidInputTitle);
     m_checking = false;
     returnFocus(box);
 }
@@ -508,14 +504,14 @@ void frmSiteWMU::returnFocus(QWidget* box)
 bool frmSiteWMU::checkNumericInputs()
 {
     if (m_loadFailure) {
-        showGeneralError(*m_loadFailure, QStringLiteral("Unable to Save"));
+        showGeneralError(*m_loadFailure, kUnableToSaveTitle);
         return false;
     }
     for (QWidget* box : std::initializer_list<QWidget*>{txtVolume, txtFlowRate, txtActiveLife, cmbRiskValue, cmbHQValue}) {
         if (passesNumberCheck(box))
             continue;
         m_checking = true;
-        MsgBox(kInvalidInputText, vbCritical, QStringLiteral("Invalid Input"));
+        MsgBox(kInvalidInputText, vbCritical, kInvalidInputTitle);
         box->setFocus(Qt::OtherFocusReason);
         m_checking = false;
         return false;
@@ -538,12 +534,12 @@ void frmSiteWMU::cmdNext_Click()
         return;
     }
     if (txtFileName->text().isEmpty()) {
-        MsgBox(kNeedSiteIdText, vbExclamation, QStringLiteral("Need Site ID"));
+        MsgBox(kNeedSiteIdText, vbExclamation, kNeedSiteIdTitle);
         txtFileName->setFocus();
         return;
     }
     hideForm();
-    if (FormWindow* cocs = loadForm(QStringLiteral("frmSiteCOCs"))) {
+    if (FormWindow* cocs = loadForm(windowName::frmSiteCOCs)) {
         cocs->showForm();
         cocs->setWindowStateCode(vbMaximized);
     }
@@ -560,7 +556,7 @@ void frmSiteWMU::formLoad()
 {
     if (Status s = loadInputs(); !s) {
         m_loadFailure = s.error();
-        showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+        showGeneralError(s.error(), kUnableToSaveTitle);
         return;
     }
     programState().gAnalysisFormsOpen = true;
@@ -750,7 +746,7 @@ bool frmSiteWMU::storeSteps1To3()
 void frmSiteWMU::cmdUpdateSiteInfo_Click()
 {
     if (txtFileName->text().isEmpty()) {
-        MsgBox(kNeedSiteIdText, vbExclamation, QStringLiteral("Need Site ID"));
+        MsgBox(kNeedSiteIdText, vbExclamation, kNeedSiteIdTitle);
         return;
     }
     if (!checkNumericInputs() || !storeSteps1To3())
@@ -832,7 +828,7 @@ void frmSiteWMU::showNewUnitDefaults()
 void frmSiteWMU::Command1_Click()
 {
     if (txtFileName->text().isEmpty()) {
-        MsgBox(kNeedSiteIdText, vbExclamation, QStringLiteral("Need Site ID"));
+        MsgBox(kNeedSiteIdText, vbExclamation, kNeedSiteIdTitle);
         return;
     }
     if (!checkNumericInputs())

@@ -2,6 +2,7 @@
 
 #include "platform/ui/message_box.h"
 #include "platform/ui/settings.h"
+#include "ui/common/message_texts.h"
 #include "ui/main/frmMain.h"
 
 namespace {
@@ -21,7 +22,7 @@ Status saveAdminSetting(const QString& key, const QString& value)
 
 void reportSettingFailure(const Error& error)
 {
-    showGeneralError(error, QStringLiteral("Unable to Save"));
+    showGeneralError(error, kUnableToSaveTitle);
 }
 
 bool disclosureWanted()

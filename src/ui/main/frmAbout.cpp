@@ -1,6 +1,7 @@
 #include "ui/main/frmAbout.h"
 
 #include "platform/ui/geometry.h"
+#include "ui/common/window_names.h"
 #include "ui/main/program_icon.h"
 
 namespace {
@@ -30,7 +31,7 @@ QFrame* etchedLine(QWidget* parent, double top)
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(windowName::frmAbout);
     setModal(true);
     setFixedSize(twipsToPx(7080), twipsToPx(4500));
 

@@ -1,6 +1,7 @@
 #include "ui/main/frmLegend.h"
 
 #include "platform/ui/geometry.h"
+#include "ui/common/window_names.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ constexpr double kRowHeight = 420;
 
 frmLegend::frmLegend(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmLegend"));
+    setObjectName(windowName::frmLegend);
     setWindowTitle(QStringLiteral("Results Color Legend"));
     setModal(true);
     setFixedSize(twipsToPx(6120), twipsToPx(2760));

@@ -11,6 +11,8 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
+#include "ui/common/window_names.h"
 #include "ui/main/admin_settings.h"
 #include "ui/main/analysis_save.h"
 #include "ui/main/documents.h"
@@ -51,11 +53,7 @@ void appendTreeNodes(std::vector<KeyedTree::Node>& nodes, const AnalysisTreeGrou
 
 const QString kTitle = QStringLiteral("TOVI v.3.0.%1 - RCRA Subtitle D Quarvel Program").arg(TOVI_REVISION);
 const QString kSavedTitle = QStringLiteral("TOVI v.3.1.%1 - RCRA Subtitle D Quarvel Program").arg(TOVI_REVISION);
-const QString kUnableToSave = QStringLiteral("Unable to Save");
 
-const QString kNeedSiteIdText = QStringLiteral(
-    "Please enter a unique File Name before updating the database.  This name will be used to reference the "
-    "analysis.");
 const QString kConfirmDeleteText =
     QStringLiteral("Are you sure you want to delete the selected analysis?  You won't be able to undo this action.");
 const QString kCannotExportText = QStringLiteral(
@@ -64,20 +62,10 @@ const QString kCannotExportText = QStringLiteral(
 const QString kImportFilter = QStringLiteral("TOVI v.1.0 (*.TVN)|*.TVN|TOVI v.2.0 (*.TVN)|*.TVN|All Files (*.*)|*.*");
 const QString kExportFilter = QStringLiteral("TOVI Export (*.TVN)|*.TVN");
 
-// The forward result windows in the order Show/Retile Results handles them; 6 to 8 show the
-// surface pathways.
-const QStringList kForwardResultWindows = {
-    "frmChngChems",      "frmLimitResults",     "frmTCLPResultsHQ", "frmTCLPResultsRisk",
-    "frmTCLPResultsScreen", "frmTotalResultsHQ", "frmTotalResultsRisk", "frmTotalResultsScreen",
-    "frmAggResults",     "frmTCSSResults",      "frmExceedResults"};
-constexpr int kFirstSurfaceWindow = 5;
-constexpr int kLastSurfaceWindow = 7;
-const QStringList kDelistingResultWindows = {"frmSoilPathwayDelisting", "frmAirNonCarc",  "frmAirCarc",
-                                             "frmSurfaceWaterNonCarc",  "frmSurfaceCarc", "frmGWNonCarc",
-                                             "frmGWCarc"};
-const QStringList kDelistingUnloadOrder = {"frmSoilPathwayDelisting", "frmGWCarc",  "frmGWNonCarc",
-                                           "frmSurfaceCarc",          "frmSurfaceWaterNonCarc",
-                                           "frmAirCarc",              "frmAirNonCarc"};
+// Close Results keeps the surface pathway windows of a surface impoundment: positions 6 to 8 of
+// kForwardResultWindows.
+constexpr size_t kFirstSurfaceWindow = 5;
+constexpr size_t kLastSurfaceWindow = 7;
 constexpr double kForwardCascade = 330;
 constexpr double kDelistingCascade = 300;
 
@@ -100,9 +88,9 @@ void setChildEnabled(QWidget* form, const char* name, bool enabled)
 }
 
 template <class T>
-T* inputWindow(const char* name)
+T* inputWindow(QLatin1StringView name)
 {
-    return dynamic_cast<T*>(Forms::find(QString::fromLatin1(name)));
+    return dynamic_cast<T*>(Forms::find(name));
 }
 
 // The first line of a text file, up to its first line break; empty when it cannot be read.
@@ -139,7 +127,7 @@ struct frmMain::CommandRow {
 
 frmMain::frmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(windowName::frmMain);
     g_instance = this;
 
     mdiArea = new QMdiArea(this);
@@ -609,7 +597,7 @@ void frmMain::SetToolbarState(const QString& action)
             setEnabledOf(control, set == CommandSet::On);
     }
     if (column == &CommandRow::save) {
-        if (FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"))) {
+        if (FormWindow* site = Forms::find(windowName::frmSiteWMU)) {
             setChildEnabled(site, "cmdUpdateSiteInfo", false);
             setChildEnabled(site, "cmdCancel", false);
             setChildEnabled(site, "cmdNext", true);
@@ -715,7 +703,7 @@ void frmMain::fillTree(Recordset& siteInfo)
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {
-        Forms::unload(QStringLiteral("frmPassword"));
+        Forms::unload(windowName::frmPassword);
         if (!MDIForm_QueryUnload()) {
             event->ignore();
             return;
@@ -741,7 +729,7 @@ void frmMain::mnuUpdateDB_Click()
 
 void frmMain::mnuEditDB_Click()
 {
-    for (const QString& name : {QStringLiteral("frmCOCs"), QStringLiteral("frmPassword")})
+    for (QLatin1StringView name : {windowName::frmCOCs, windowName::frmPassword})
         if (FormWindow* form = loadForm(name))
             form->showForm();
 }
@@ -778,9 +766,9 @@ void frmMain::MDIForm_Unload()
         }
         // A never-saved analysis leaves nothing behind that a later analysis of its key would find.
         if (Result<bool> dropped = discardIfNeverSaved(m_state.gCurSiteKey); !dropped)
-            showGeneralError(dropped.error(), kUnableToSave);
+            showGeneralError(dropped.error(), kUnableToSaveTitle);
         CloseRecordset(m_state.gRsGwDelisting);
-        for (const QString& name : kDelistingUnloadOrder)
+        for (QLatin1StringView name : kDelistingUnloadOrder)
             Forms::unload(name);
     }
     // The other child windows close now, while the connection is still open, and so does the
@@ -849,7 +837,7 @@ Status frmMain::openSharedRecordsets(qint32 siteKey)
 
 void frmMain::failOpening(const Error& error)
 {
-    showGeneralError(error, kUnableToSave);
+    showGeneralError(error, kUnableToSaveTitle);
     closeAnalysis();
 }
 
@@ -868,8 +856,8 @@ void frmMain::cmdNew_Click()
         failOpening(s.error());
         return;
     }
-    loadForm(QStringLiteral("frmSiteCOCs"));
-    if (FormWindow* site = loadForm(QStringLiteral("frmSiteWMU"))) {
+    loadForm(windowName::frmSiteCOCs);
+    if (FormWindow* site = loadForm(windowName::frmSiteWMU)) {
         site->showForm();
         setChildEnabled(site, "cmdCancel", false);
         setChildEnabled(site, "cmdUpdateSiteInfo", false);
@@ -904,7 +892,7 @@ void frmMain::openAnalysis(const QString& rootKey, OpenRoute route)
         failOpening(s.error());
         return;
     }
-    if (FormWindow* site = loadForm(QStringLiteral("frmSiteWMU"))) {
+    if (FormWindow* site = loadForm(windowName::frmSiteWMU)) {
         site->showForm();
         setChildEnabled(site, "cmdUpdateSiteInfo", false);
         setChildEnabled(site, "cmdCancel", false);
@@ -913,7 +901,7 @@ void frmMain::openAnalysis(const QString& rootKey, OpenRoute route)
             site->hideForm();
     }
     SetToolbarState(QStringLiteral("Open"));
-    if (FormWindow* cocs = loadForm(QStringLiteral("frmSiteCOCs"))) {
+    if (FormWindow* cocs = loadForm(windowName::frmSiteCOCs)) {
         cocs->showForm();
         if (route == OpenRoute::List) {
             setChildEnabled(cocs, "cmdUpdateSiteCOCs", false);
@@ -958,18 +946,18 @@ bool frmMain::closeAnalysis()
         }
         Result<bool> dropped = discardIfNeverSaved(key);
         if (!dropped) {
-            showGeneralError(dropped.error(), kUnableToSave);
+            showGeneralError(dropped.error(), kUnableToSaveTitle);
             return false;
         }
         if (*dropped)
             trvAnalysis->removeNode(rootNodeKey(key));
     }
     m_state.gCurSiteKey = 0;
-    for (const QString& name : kForwardResultWindows)
+    for (QLatin1StringView name : kForwardResultWindows)
         Forms::unload(name);
     m_state.gClosingAnalysis = true;
-    for (const char* name : {"frmSiteWMU", "frmSiteCOCs", "frmCusCOC"})
-        Forms::unload(QString::fromLatin1(name));
+    for (QLatin1StringView name : {windowName::frmSiteWMU, windowName::frmSiteCOCs, windowName::frmCusCOC})
+        Forms::unload(name);
     m_state.gClosingAnalysis = false;
     SetToolbarState(QStringLiteral("Close"));
     setWindowTitle(kTitle);
@@ -996,13 +984,13 @@ void frmMain::cmdSave_Click()
 
 bool frmMain::saveOpenAnalysis()
 {
-    auto* site = inputWindow<SiteInputWindow>("frmSiteWMU");
-    auto* cocs = inputWindow<ConstituentInputWindow>("frmSiteCOCs");
+    auto* site = inputWindow<SiteInputWindow>(windowName::frmSiteWMU);
+    auto* cocs = inputWindow<ConstituentInputWindow>(windowName::frmSiteCOCs);
     std::optional<SiteWindowInputs> inputs;
     if (site) {
         inputs = site->siteInputs();
         if (inputs->fileName.isEmpty()) {
-            MsgBox(kNeedSiteIdText, vbExclamation, QStringLiteral("Need Site ID"));
+            MsgBox(kNeedSiteIdText, vbExclamation, kNeedSiteIdTitle);
             return false;
         }
         if (!site->checkNumericInputs())
@@ -1033,13 +1021,13 @@ bool frmMain::saveOpenAnalysis()
     }();
     if (!saved) {
         reopenAfterFailedSave(siteAdding, unitAdding);
-        showGeneralError(saved.error(), kUnableToSave);
+        showGeneralError(saved.error(), kUnableToSaveTitle);
         return false;
     }
 
     if (inputs) {
         m_state.gCurFileName = m_state.gRsSiteInfo.value(QStringLiteral("FILENAME")).toString();
-        setChildEnabled(Forms::find(QStringLiteral("frmSiteWMU")), "cmdUpdateSiteInfo", false);
+        setChildEnabled(Forms::find(windowName::frmSiteWMU), "cmdUpdateSiteInfo", false);
         rewriteOpenAnalysisNodes();
     }
     if (storeConstituents)
@@ -1085,15 +1073,15 @@ void frmMain::cmdDelete_Click()
     // Offered only while no analysis is open; the open analysis is never deleted under its windows.
     if (m_state.gCurSiteKey > 0)
         return;
-    if (MsgBox(kConfirmDeleteText, vbYesNo, QStringLiteral("Confirm Delete")) != vbYes)
+    if (MsgBox(kConfirmDeleteText, vbYesNo, kConfirmDeleteTitle) != vbYes)
         return;
     const qint32 key = highlightedSiteKey();
     if (key == 0) {
-        showGeneralError(kNothingHighlighted, kUnableToSave);
+        showGeneralError(kNothingHighlighted, kUnableToSaveTitle);
         return;
     }
     if (Status s = deleteAnalysis(*m_state.gConn, key); !s) {
-        showGeneralError(s.error(), kUnableToSave);
+        showGeneralError(s.error(), kUnableToSaveTitle);
         return;
     }
     trvAnalysis->removeNode(rootNodeKey(key));
@@ -1176,17 +1164,17 @@ void frmMain::showInputWindow(const QString& name)
 
 void frmMain::mnuSiteInfo_Click()
 {
-    showInputWindow(QStringLiteral("frmSiteWMU"));
+    showInputWindow(windowName::frmSiteWMU);
 }
 
 void frmMain::mnuShowSiteCOCs_Click()
 {
-    showInputWindow(QStringLiteral("frmSiteCOCs"));
+    showInputWindow(windowName::frmSiteCOCs);
 }
 
 void frmMain::mnuShowCOCs_Click()
 {
-    if (FormWindow* window = loadForm(QStringLiteral("frmCOCs"))) {
+    if (FormWindow* window = loadForm(windowName::frmCOCs)) {
         window->showForm();
         window->setWindowStateCode(FormWindow::vbMaximized);
     }
@@ -1201,7 +1189,7 @@ void frmMain::mnuResults_Click()
     Result<int> rows = storedConstituentCount(*m_state.gConn, m_state.gCurSiteKey);
     if (!rows || *rows <= 0)
         return;
-    for (const QString& name : kForwardResultWindows) {
+    for (QLatin1StringView name : kForwardResultWindows) {
         if (FormWindow* w = Forms::find(name)) {
             w->setWindowStateCode(FormWindow::vbMinimized);
             w->unload();
@@ -1215,7 +1203,7 @@ void frmMain::mnuResults_Click()
     float left = 0;
     float top = 0;
     bool first = true;
-    for (int i = 0; i < kForwardResultWindows.size(); ++i) {
+    for (size_t i = 0; i < kForwardResultWindows.size(); ++i) {
         FormWindow* w = loadForm(kForwardResultWindows[i]);
         if (w)
             w->showForm();
@@ -1240,13 +1228,13 @@ void frmMain::mnuDelistingLevel_Click()
 {
     if (m_state.gCurSiteKey <= 0)
         return;
-    for (const QString& name : kDelistingResultWindows)
+    for (QLatin1StringView name : kDelistingResultWindows)
         Forms::unload(name);
     // The first window takes the normal state as in Show/Retile Results: a maximised display of
     // the area would otherwise maximise each window in turn and leave the cascade undone.
     double offset = 0;
     bool first = true;
-    for (const QString& name : kDelistingResultWindows) {
+    for (QLatin1StringView name : kDelistingResultWindows) {
         if (FormWindow* w = loadForm(name)) {
             w->showForm();
             if (std::exchange(first, false))
@@ -1265,7 +1253,7 @@ void frmMain::mnuCloseResults_Click()
     const Recordset& unit = m_state.gRsWmuInfo;
     const bool closeSurface =
         unit.recordCount() == 0 || unit.value(QStringLiteral("WMUTYPE")).toString() == QLatin1String("LF");
-    for (int i = 0; i < kForwardResultWindows.size(); ++i)
+    for (size_t i = 0; i < kForwardResultWindows.size(); ++i)
         if (closeSurface || i < kFirstSurfaceWindow || i > kLastSurfaceWindow)
             Forms::unload(kForwardResultWindows[i]);
 }
@@ -1395,7 +1383,7 @@ void frmMain::showHandPointer()
     Result<QCursor> hand = loadCursorFile(QDir(m_state.programFolder).filePath(QStringLiteral("cursors/h_point.cur")));
     if (!hand) {
         m_state.gHandCursorFailed = true;
-        showGeneralError(hand.error(), kUnableToSave);
+        showGeneralError(hand.error(), kUnableToSaveTitle);
         return;
     }
     setCursor(*hand);
@@ -1409,5 +1397,5 @@ void frmMain::mnuTOVIChanges_Click()
 void frmMain::mnuHelpFile_Click()
 {
     if (Status shown = ShowHelp(); !shown)
-        showGeneralError(shown.error(), kUnableToSave);
+        showGeneralError(shown.error(), kUnableToSaveTitle);
 }

@@ -1,6 +1,7 @@
 #include "ui/main/frmOpenAnalyses.h"
 
 #include "platform/ui/geometry.h"
+#include "ui/common/window_names.h"
 #include "ui/main/frmMain.h"
 
 #include <QHBoxLayout>
@@ -15,7 +16,7 @@ constexpr int kGroupSize = 9;
 
 frmOpenAnalyses::frmOpenAnalyses(frmMain& main) : QDialog(&main), m_main(main)
 {
-    setObjectName(QStringLiteral("frmOpenAnalyses"));
+    setObjectName(windowName::frmOpenAnalyses);
     setWindowTitle(QStringLiteral("Open Analysis"));
     setModal(true);
 

@@ -1,13 +1,14 @@
 #include "ui/main/frmTOVIDisclosure.h"
 
 #include "platform/ui/geometry.h"
+#include "ui/common/window_names.h"
 #include "ui/main/admin_settings.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/info_texts.h"
 
 frmTOVIDisclosure::frmTOVIDisclosure(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmTOVIDisclosure"));
+    setObjectName(windowName::frmTOVIDisclosure);
     setWindowTitle(QStringLiteral("TOVI Disclosure"));
     setModal(true);
     setFixedSize(twipsToPx(7560), twipsToPx(4560));

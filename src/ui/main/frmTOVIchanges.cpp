@@ -1,12 +1,13 @@
 #include "ui/main/frmTOVIchanges.h"
 
 #include "platform/ui/geometry.h"
+#include "ui/common/window_names.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/info_texts.h"
 
 frmTOVIchanges::frmTOVIchanges(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmTOVIchanges"));
+    setObjectName(windowName::frmTOVIchanges);
     setWindowTitle(QStringLiteral("Changes in TOVI"));
     setModal(true);
     setFixedSize(twipsToPx(8520), twipsToPx(6240));

@@ -2,6 +2,7 @@
 
 #include "data/schema.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/window_names.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@ static_assert(int(prompt::OK) == vbOK && int(prompt::Yes) == vbYes && int(prompt
 
 frmTitle::frmTitle()
 {
-    setObjectName(QStringLiteral("frmTitle"));
+    setObjectName(windowName::frmTitle);
     setWindowTitle(QStringLiteral("Title for Imported v.1.0 Analysis"));
     setModal(true);
 

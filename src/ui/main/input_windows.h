@@ -5,7 +5,7 @@
 #include <QString>
 
 // What the main window needs of the two input windows of the open analysis. Each is a
-// FormWindow loaded by name ("frmSiteWMU", "frmSiteCOCs"; see registerFormLoader) that also
+// FormWindow loaded by name (frmSiteWMU, frmSiteCOCs; see registerFormLoader) that also
 // implements the interface below. Their buttons are reached by control name: frmSiteWMU's
 // cmdUpdateSiteInfo, cmdCancel and cmdNext, frmSiteCOCs' cmdUpdateSiteCOCs and cmdCancel.
 //

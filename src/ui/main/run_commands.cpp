@@ -5,6 +5,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/window_names.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmTOVIDisclosure.h"
 #include "ui/results/result_windows.h"
@@ -16,19 +17,13 @@
 
 namespace {
 
-const QStringList kInputWindows = {QStringLiteral("frmSiteWMU"), QStringLiteral("frmSiteCOCs")};
-const QStringList kForwardWindows = {
-    QStringLiteral("frmChngChems"),         QStringLiteral("frmLimitResults"),
-    QStringLiteral("frmTCLPResultsHQ"),     QStringLiteral("frmTCLPResultsRisk"),
-    QStringLiteral("frmTCLPResultsScreen"), QStringLiteral("frmTotalResultsHQ"),
-    QStringLiteral("frmTotalResultsRisk"),  QStringLiteral("frmTotalResultsScreen"),
-    QStringLiteral("frmAggResults"),        QStringLiteral("frmTCSSResults"),
-    QStringLiteral("frmExceedResults"),     QStringLiteral("frmCusCOC")};
+// What a run unloads before it starts, in this order.
+constexpr auto kForwardWindows = joinedWindowNames(kForwardResultWindows, WindowNames<1>{windowName::frmCusCOC});
 
 void setRunPointer(int pointer)
 {
     setMousePointer(frmMain::instance(), pointer);
-    for (const QString& name : kInputWindows)
+    for (QLatin1StringView name : kInputWindows)
         setMousePointer(Forms::find(name), pointer);
 }
 
@@ -39,7 +34,7 @@ public:
     void runStarts() override
     {
         setRunPointer(vbHourglass);
-        for (const QString& name : kForwardWindows) {
+        for (QLatin1StringView name : kForwardWindows) {
             if (FormWindow* w = Forms::find(name)) {
                 w->setWindowStateCode(FormWindow::vbMinimized);
                 w->unload();
@@ -49,7 +44,7 @@ public:
 
     void progress(float value) override
     {
-        FormWindow* cocs = Forms::find(QStringLiteral("frmSiteCOCs"));
+        FormWindow* cocs = Forms::find(windowName::frmSiteCOCs);
         if (auto* bar = cocs ? cocs->findChild<QProgressBar*>(QStringLiteral("ProgressBar1")) : nullptr) {
             bar->setValue(int(std::lround(value)));
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -60,7 +55,7 @@ public:
 
     void showResults() override
     {
-        for (const QString& name : kInputWindows)
+        for (QLatin1StringView name : kInputWindows)
             if (FormWindow* w = Forms::find(name))
                 w->setWindowStateCode(FormWindow::vbMinimized);
         showForwardResultWindows();

@@ -4,6 +4,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/window_names.h"
 #include "ui/main/main_window_services.h"
 
 #include <QPointer>
@@ -29,43 +30,43 @@ void placeTwips(QWidget* control, int left, int top, int width, int height)
 const QVector<PrintItem>& printItems()
 {
     static const QVector<PrintItem> items = {
-        {QStringLiteral("Project Information and Control Settings (Steps 1 - 3)"), QStringLiteral("frmPrintSiteWMU")},
-        {QStringLiteral("Select Chemicals of Concern to be Modeled (Steps 4 & 5)"), QStringLiteral("frmSiteCOCs")},
-        {QStringLiteral("List of Chemicals of Concern (Read Only)"), QStringLiteral("frmCOCs")},
-        {QStringLiteral("List of COCs with Altered Chemical Properties"), QStringLiteral("frmChngChems")},
-        {QStringLiteral("Limiting Pathways"), QStringLiteral("frmLimitResults")},
-        {QStringLiteral("Groundwater Pathway Hazard Quotient"), QStringLiteral("frmTCLPResultsHQ")},
-        {QStringLiteral("Groundwater Pathway Risk"), QStringLiteral("frmTCLPResultsRisk")},
+        {QStringLiteral("Project Information and Control Settings (Steps 1 - 3)"), windowName::frmPrintSiteWMU},
+        {QStringLiteral("Select Chemicals of Concern to be Modeled (Steps 4 & 5)"), windowName::frmSiteCOCs},
+        {QStringLiteral("List of Chemicals of Concern (Read Only)"), windowName::frmCOCs},
+        {QStringLiteral("List of COCs with Altered Chemical Properties"), windowName::frmChngChems},
+        {QStringLiteral("Limiting Pathways"), windowName::frmLimitResults},
+        {QStringLiteral("Groundwater Pathway Hazard Quotient"), windowName::frmTCLPResultsHQ},
+        {QStringLiteral("Groundwater Pathway Risk"), windowName::frmTCLPResultsRisk},
         {QStringLiteral("Maximum Allowable TCLP Concentrations - Groundwater Exposure Pathways"),
-         QStringLiteral("frmTCLPResultsScreen")},
-        {QStringLiteral("Surface Pathway Hazard Quotient"), QStringLiteral("frmTotalResultsHQ")},
-        {QStringLiteral("Surface Pathway Risk"), QStringLiteral("frmTotalResultsRisk")},
+         windowName::frmTCLPResultsScreen},
+        {QStringLiteral("Surface Pathway Hazard Quotient"), windowName::frmTotalResultsHQ},
+        {QStringLiteral("Surface Pathway Risk"), windowName::frmTotalResultsRisk},
         {QStringLiteral("Maximum Allowable Total Concentrations - Surface Exposure Pathways"),
-         QStringLiteral("frmTotalResultsScreen")},
-        {QStringLiteral("Aggregate Risk and Hazard Quotient Results"), QStringLiteral("frmAggResults")},
+         windowName::frmTotalResultsScreen},
+        {QStringLiteral("Aggregate Risk and Hazard Quotient Results"), windowName::frmAggResults},
         {QStringLiteral("Toxicity Characteristic, Soil Saturation, and Ecological Values"),
-         QStringLiteral("frmTCSSResults")},
-        {QStringLiteral("Pathways Exceeding the Delisting Limits"), QStringLiteral("frmExceedResults")},
+         windowName::frmTCSSResults},
+        {QStringLiteral("Pathways Exceeding the Delisting Limits"), windowName::frmExceedResults},
         {QStringLiteral("Groundwater Exposure Pathways Delisting Level Analysis - Carcinogenic Chemicals"),
-         QStringLiteral("frmGWCarc")},
+         windowName::frmGWCarc},
         {QStringLiteral("Groundwater Exposure Pathways Delisting Level Analysis - Nonarcinogenic Chemicals"),
-         QStringLiteral("frmGWNonCarc")},
+         windowName::frmGWNonCarc},
         {QStringLiteral("Surface Water Exposur Pathways Delisting Level - Carcinogenic Chemicals"),
-         QStringLiteral("frmSurfaceCarc")},
+         windowName::frmSurfaceCarc},
         {QStringLiteral("Surface Water Exposur Pathways Delisting Level - Nonarcinogenic Chemicals"),
-         QStringLiteral("frmSurfaceWaterNonCarc")},
-        {QStringLiteral("Air Exposure Pathways Delisting Level - Carcinogenic Chemicals"), QStringLiteral("frmAirCarc")},
+         windowName::frmSurfaceWaterNonCarc},
+        {QStringLiteral("Air Exposure Pathways Delisting Level - Carcinogenic Chemicals"), windowName::frmAirCarc},
         {QStringLiteral("Air Exposure Pathways Delisting Level - Noncarcinogenic Chemicals"),
-         QStringLiteral("frmAirNonCarc")},
-        {QStringLiteral("Soil Exposure Pathway Delisting Level"), QStringLiteral("frmSoilPathwayDelisting")},
-        {QStringLiteral("Customer Chemical Properties"), QStringLiteral("frmCusCOC")},
+         windowName::frmAirNonCarc},
+        {QStringLiteral("Soil Exposure Pathway Delisting Level"), windowName::frmSoilPathwayDelisting},
+        {QStringLiteral("Customer Chemical Properties"), windowName::frmCusCOC},
     };
     return items;
 }
 
 frmPrint::frmPrint(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmPrint"));
+    setObjectName(windowName::frmPrint);
     setWindowTitle(QStringLiteral("Print"));
     setModal(true);
     QFont font(QStringLiteral("Arial"));
@@ -161,14 +162,14 @@ void frmPrint::cmdPrint_Click()
 
 void frmPrint::cmdCancel_Click()
 {
-    Forms::unload(QStringLiteral("frmCOCs"));
+    Forms::unload(windowName::frmCOCs);
     reject();
 }
 
 void frmPrint::unloadAfterPrint()
 {
-    Forms::unload(QStringLiteral("frmPrintSiteWMU"));
-    Forms::unload(QStringLiteral("frmCOCs"));
+    Forms::unload(windowName::frmPrintSiteWMU);
+    Forms::unload(windowName::frmCOCs);
     accept();
 }
 

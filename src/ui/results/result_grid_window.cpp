@@ -4,6 +4,7 @@
 #include "platform/text/number_format.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
 
 #include <QVBoxLayout>
@@ -211,7 +212,7 @@ void ResultGridWindow::formLoad()
     g.setRowStyler([this](GridRowStyle& row) { styleRow(row); });
     if (Status s = loadRows(); !s) {
         m_loadFailed = true;
-        showGeneralError(s.error(), QStringLiteral("Unable to Save"));
+        showGeneralError(s.error(), kUnableToSaveTitle);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/db/variant_number.h"
 #include "platform/text/number_format.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/message_texts.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void ScreenResultsWindow::formLoad()
         setupScreenColumns(grid()->grid());
         // Without an open analysis there is nothing to report.
         if (programState().gCurSiteKey != 0)
-            showGeneralError(caption.error(), QStringLiteral("Unable to Save"));
+            showGeneralError(caption.error(), kUnableToSaveTitle);
         return;
     }
     m_chemNameCaption = *caption;

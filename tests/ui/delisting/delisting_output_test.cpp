@@ -1,6 +1,7 @@
 #include "delisting_fixture.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
+#include "ui/common/table_window.h"
 #include "ui/delisting/delisting_windows.h"
 #include "ui/delisting/frmAirCarc.h"
 #include "ui/delisting/frmAirExposureDelisting.h"
@@ -12,7 +13,6 @@
 #include "ui/delisting/frmSurfaceWaterNonCarc.h"
 #include "ui/delisting/frmSurfacewaterPathwayDelisting.h"
 #include "ui/grid_readback.h"
-#include "ui/common/table_window.h"
 #include "ui/scripted_print.h"
 #include "ui/scripted_services.h"
 

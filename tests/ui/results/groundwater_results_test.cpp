@@ -1,6 +1,6 @@
 #include "forward_fixture.h"
-#include "ui/grid_readback.h"
 #include "ui/common/table_window.h"
+#include "ui/grid_readback.h"
 #include "ui/results/frmTCLPResultsHQ.h"
 #include "ui/results/frmTCLPResultsRisk.h"
 #include "ui/scripted_print.h"

@@ -1,6 +1,6 @@
 #include "forward_fixture.h"
-#include "ui/grid_readback.h"
 #include "ui/common/table_window.h"
+#include "ui/grid_readback.h"
 #include "ui/results/frmLimitResults.h"
 #include "ui/scripted_print.h"
 #include "ui/scripted_services.h"

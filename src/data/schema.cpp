@@ -392,9 +392,9 @@ Result<QVariant> convertToColumn(const ColumnDef& c, const QVariant& value)
 }
 
 Result<Recordset> openTableRecordset(Connection& conn, const TableDef& table, const QString& where,
-                                     const QVariantList& params, const QString& orderBy)
+                                     const QVariantList& params, const QString& orderBy, const QStringList& columns)
 {
-    Result<Recordset> rs = Recordset::openTable(conn, table.name, where, params, orderBy);
+    Result<Recordset> rs = Recordset::openTable(conn, table.name, where, params, orderBy, columns);
     if (!rs)
         return rs;
     rs->setConverter([&table](const QString& column, const QVariant& value) -> Result<QVariant> {

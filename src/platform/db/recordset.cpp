@@ -8,9 +8,15 @@ QString quoted(const QString& name)
 } // namespace
 
 Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, const QString& where,
-                                       const QVariantList& params, const QString& orderBy)
+                                       const QVariantList& params, const QString& orderBy,
+                                       const QStringList& columns)
 {
-    QString sql = QStringLiteral("SELECT rowid, * FROM ") + quoted(table);
+    QStringList selected;
+    for (const QString& c : columns)
+        selected << quoted(c);
+    QString sql = QStringLiteral("SELECT rowid, %1 FROM ")
+                      .arg(selected.isEmpty() ? QStringLiteral("*") : selected.join(QLatin1Char(',')))
+                  + quoted(table);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     if (!orderBy.isEmpty())

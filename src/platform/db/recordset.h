@@ -19,10 +19,12 @@ public:
     Recordset(Recordset&&) noexcept = default;
     Recordset& operator=(Recordset&&) noexcept = default;
 
-    // The rows of one table that match `where` (SQL with ? parameters), in `orderBy` order.
+    // The rows of one table that match `where` (SQL with ? parameters), in `orderBy` order, with
+    // the given columns (all when none are given).
     static Result<Recordset> openTable(Connection& conn, const QString& table, const QString& where = {},
                                        const QVariantList& params = {},
-                                       const QString& orderBy = QStringLiteral("rowid"));
+                                       const QString& orderBy = QStringLiteral("rowid"),
+                                       const QStringList& columns = {});
     // The rows of any query; read-only.
     static Result<Recordset> openQuery(Connection& conn, const QString& sql, const QVariantList& params = {});
 

@@ -16,6 +16,7 @@
 #include "ui/main/main_window_services.h"
 #include "ui/main/run_commands.h"
 #include "ui/chemdb/frmChngChems.h"
+#include "ui/chemdb/frmCusCOSAndDAF.h"
 #include "ui/chemdb/frmCusCOC.h"
 #include "ui/delisting/delisting_run_command.h"
 #include "ui/delisting/frmAirCarc.h"
@@ -66,7 +67,7 @@ void installProgramWiring()
     registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU, frmCOCs>();
     registerWindows<frmPassword, frmChngDBProps>();
 
-    registerWindows<frmCusCOC, frmChngChems>();
+    registerWindows<frmCusCOC, frmChngChems, frmCusCOSAndDAF>();
     registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
                     frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();
     registerWindows<frmSoilPathwayDelisting, frmAirNonCarc, frmAirCarc, frmSurfaceWaterNonCarc, frmSurfaceCarc,

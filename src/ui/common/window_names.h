@@ -29,6 +29,7 @@ inline constexpr QLatin1StringView frmCOCs{"frmCOCs"};
 inline constexpr QLatin1StringView frmPassword{"frmPassword"};
 inline constexpr QLatin1StringView frmCusCOC{"frmCusCOC"};
 inline constexpr QLatin1StringView frmChngChems{"frmChngChems"};
+inline constexpr QLatin1StringView frmCusCOSAndDAF{"frmCusCOSAndDAF"};
 
 inline constexpr QLatin1StringView frmLimitResults{"frmLimitResults"};
 inline constexpr QLatin1StringView frmTCLPResultsHQ{"frmTCLPResultsHQ"};

@@ -450,8 +450,6 @@ void frmMain::buildMenus()
     mnuFontLegend = bar->addAction(QStringLiteral("&Font Legend"));
     mnuFontLegend->setObjectName(QStringLiteral("mnuFontLegend"));
 
-    // The command of a window that this program does not have yet.
-    mnuEditCOCDAF->setEnabled(false);
     connectDocumentCommands();
 
     connect(mnuNew, &QAction::triggered, this, &frmMain::cmdNew_Click);
@@ -468,6 +466,7 @@ void frmMain::buildMenus()
     connect(mnuSiteInfo, &QAction::triggered, this, &frmMain::mnuSiteInfo_Click);
     connect(mnuShowSiteCOCs, &QAction::triggered, this, &frmMain::mnuShowSiteCOCs_Click);
     connect(mnuShowCOCs, &QAction::triggered, this, &frmMain::mnuShowCOCs_Click);
+    connect(mnuEditCOCDAF, &QAction::triggered, this, &frmMain::mnuEditCOCDAF_Click);
     connect(mnuResults, &QAction::triggered, this, &frmMain::mnuResults_Click);
     connect(mnuDelistingLevel, &QAction::triggered, this, &frmMain::mnuDelistingLevel_Click);
     connect(mnuRunAnalysis, &QAction::triggered, this, &frmMain::mnuRunAnalysis_Click);
@@ -1177,6 +1176,14 @@ void frmMain::mnuShowCOCs_Click()
     if (FormWindow* window = loadForm(windowName::frmCOCs)) {
         window->showForm();
         window->setWindowStateCode(FormWindow::vbMaximized);
+    }
+}
+
+void frmMain::mnuEditCOCDAF_Click()
+{
+    if (FormWindow* window = loadForm(windowName::frmCusCOSAndDAF)) {
+        window->setWindowStateCode(FormWindow::vbMaximized);
+        window->showForm();
     }
 }
 

@@ -83,6 +83,7 @@ public:
     void mnuSiteInfo_Click();
     void mnuShowSiteCOCs_Click();
     void mnuShowCOCs_Click();
+    void mnuEditCOCDAF_Click();
     void mnuResults_Click();
     void mnuDelistingLevel_Click();
     void mnuCloseResults_Click();

@@ -1,6 +1,7 @@
 #include "ui/chemdb/frmCOCs.h"
 #include "ui/chemdb/frmChngChems.h"
 #include "ui/chemdb/frmCusCOC.h"
+#include "ui/chemdb/frmCusCOSAndDAF.h"
 #include "ui/chemdb/frmPassword.h"
 #include "ui/common/window_names.h"
 #include "ui/delisting/frmAirCarc.h"
@@ -56,6 +57,7 @@ TEST(WindowNames, EachNameIsTheClassNameOfItsWindow)
     {windowName::frmPassword, &frmPassword::staticMetaObject},
     {windowName::frmCusCOC, &frmCusCOC::staticMetaObject},
     {windowName::frmChngChems, &frmChngChems::staticMetaObject},
+    {windowName::frmCusCOSAndDAF, &frmCusCOSAndDAF::staticMetaObject},
     {windowName::frmLimitResults, &frmLimitResults::staticMetaObject},
     {windowName::frmTCLPResultsHQ, &frmTCLPResultsHQ::staticMetaObject},
     {windowName::frmTCLPResultsRisk, &frmTCLPResultsRisk::staticMetaObject},

@@ -1,0 +1,218 @@
+#include "ui/chemdb/frmCusCOSAndDAF.h"
+
+#include "data/program_state.h"
+#include "data/schema.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/message_box.h"
+#include "ui/chemdb/chemical_grid.h"
+#include "ui/common/message_texts.h"
+#include "ui/common/table_window.h"
+
+#include <QKeyEvent>
+#include <QResizeEvent>
+
+#include <cmath>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Customer Constituents");
+const QString kDafsCaption = QStringLiteral("DAFs");
+
+constexpr int kChemicalCasColumn = 1;
+constexpr int kDafCasColumn = 0;
+// MCL to SOILSAT: 0 when left empty in a new chemical.
+constexpr int kFirstZeroColumn = 2;
+constexpr int kLastZeroColumn = 8;
+constexpr int kDafColumnWidth = 1500;
+
+// The DAF rows without their identifier, which the database assigns.
+const QStringList kDafFields = {"CAS Num", "LFconc", "DAFLF_CARC", "DAFLF_NON", "SIconc", "DAFSI_CARC", "DAFSI_NON"};
+const QStringList kDafCaptions = {"CAS Number", "LFconc", "DAFLF_CARC", "DAFLF_NON", "SIconc", "DAFSI_CARC",
+                                  "DAFSI_NON"};
+
+Result<Recordset> openChemicals(Connection& conn)
+{
+    return openTableRecordset(conn, cusCocsTable(), {}, {}, QStringLiteral("CHEMNAME, rowid"));
+}
+
+Result<Recordset> openDafs(Connection& conn)
+{
+    return openTableRecordset(conn, cusDafsTable(), {}, {}, QStringLiteral("\"CAS Num\", rowid"), kDafFields);
+}
+
+void setupDafColumns(GridModel& g)
+{
+    for (int c = 0; c < g.columnCount(); ++c) {
+        g.setColumnCaption(c, kDafCaptions.value(c));
+        g.setColumnWidthTwips(c, kDafColumnWidth);
+        if (c > 1)
+            g.setColumnFormat(c, true, true);
+    }
+}
+
+DataGrid* makeGrid(QWidget* parent, const QString& name)
+{
+    auto* grid = new DataGrid(parent);
+    grid->setObjectName(name);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    grid->setGridFont(font);
+    return grid;
+}
+
+QLabel* makeCaptionBar(QWidget* parent, const QString& text)
+{
+    auto* bar = new QLabel(text, parent);
+    bar->setAlignment(Qt::AlignCenter);
+    bar->setAutoFillBackground(true);
+    bar->setBackgroundRole(QPalette::Mid);
+    return bar;
+}
+
+// A grid with its caption bar at the top of the rectangle given in twips.
+void placeWithCaption(QLabel* caption, DataGrid* grid, double left, double top, double width, double height)
+{
+    const double bar = pxToTwips(caption->sizeHint().height());
+    placeTwips(caption, left, top, width, bar);
+    placeTwips(grid, left, top + bar, width, std::max(0.0, height - bar));
+}
+
+} // namespace
+
+frmCusCOSAndDAF::frmCusCOSAndDAF()
+    : SSDBGrid1(makeGrid(this, QStringLiteral("SSDBGrid1"))),
+      SSDBGrid2(makeGrid(this, QStringLiteral("SSDBGrid2"))),
+      Data1(new GridBinding(SSDBGrid1)),
+      Data2(new GridBinding(SSDBGrid2)),
+      m_chemicalsCaption(makeCaptionBar(this, QStringLiteral("Constituents"))),
+      m_dafsCaption(makeCaptionBar(this, kDafsCaption))
+{
+    setWindowTitle(kCaption);
+    Data1->setObjectName(QStringLiteral("Data1"));
+    Data2->setObjectName(QStringLiteral("Data2"));
+    for (DataGrid* grid : {SSDBGrid1, SSDBGrid2})
+        grid->installEventFilter(this);
+    Data1->setBeforeUpdate([this](int row) { return SSDBGrid1_BeforeUpdate(row); });
+    Data2->setBeforeUpdate([this](int row) { return askForCasNumber(SSDBGrid2->grid(), row, kDafCasColumn); });
+    for (GridBinding* binding : {Data1, Data2})
+        binding->setFailureReport([](const Error& error) { showGeneralError(error, kUnableToSaveTitle); });
+    connect(Data1, &GridBinding::rowsOutdated, this, &frmCusCOSAndDAF::rereadChemicals);
+    connect(Data2, &GridBinding::rowsOutdated, this, &frmCusCOSAndDAF::rereadDafs);
+}
+
+frmCusCOSAndDAF::~frmCusCOSAndDAF() = default;
+
+void frmCusCOSAndDAF::formLoad()
+{
+    // A failure stops the load with its own description; the window keeps what was done.
+    const auto stop = [](const Error& error) { MsgBox(error.description, vbOKOnly, QString()); };
+    Result<std::unique_ptr<Connection>> conn = Connection::open(programState().databasePath());
+    if (!conn)
+        return stop(conn.error());
+    m_conn = std::move(*conn);
+    Result<Recordset> chemicals = openChemicals(*m_conn);
+    if (!chemicals)
+        return stop(chemicals.error());
+    Result<Recordset> dafs = openDafs(*m_conn);
+    if (!dafs)
+        return stop(dafs.error());
+    bindChemicals(std::move(*chemicals));
+    bindDafs(std::move(*dafs));
+    resizeTwips(9255, 6780);
+    SetupGrids();
+}
+
+void frmCusCOSAndDAF::bindChemicals(Recordset rows)
+{
+    const QVector<bool> numbers = numberFields(cusCocsTable(), rows);
+    Data1->bind(*m_conn, std::move(rows), numbers);
+    Data1->setEditPermissions(true, true, true);
+}
+
+void frmCusCOSAndDAF::bindDafs(Recordset rows)
+{
+    const QVector<bool> numbers = numberFields(cusDafsTable(), rows);
+    Data2->bind(*m_conn, std::move(rows), numbers);
+    Data2->setEditPermissions(true, true, true);
+}
+
+void frmCusCOSAndDAF::SetupGrids()
+{
+    setupChemicalColumns(SSDBGrid1->grid());
+    setupDafColumns(SSDBGrid2->grid());
+}
+
+void frmCusCOSAndDAF::rereadChemicals()
+{
+    Data1->unbind();
+    if (Result<Recordset> rows = openChemicals(*m_conn)) {
+        bindChemicals(std::move(*rows));
+        setupChemicalColumns(SSDBGrid1->grid());
+    }
+}
+
+void frmCusCOSAndDAF::rereadDafs()
+{
+    Data2->unbind();
+    if (Result<Recordset> rows = openDafs(*m_conn)) {
+        bindDafs(std::move(*rows));
+        setupDafColumns(SSDBGrid2->grid());
+    }
+}
+
+void frmCusCOSAndDAF::formUnload()
+{
+    Data1->commitPendingEdit(true);
+    Data2->commitPendingEdit(true);
+}
+
+RowDecision frmCusCOSAndDAF::SSDBGrid1_BeforeUpdate(int row)
+{
+    GridModel& g = SSDBGrid1->grid();
+    if (g.pendingRowAdded()) {
+        std::vector<std::pair<int, GridCell>> zeros;
+        for (int c = kFirstZeroColumn; c <= kLastZeroColumn; ++c)
+            if (g.cell(row, c).text.isEmpty())
+                zeros.emplace_back(c, GridCell{QStringLiteral("0"), 0.0, false});
+        g.setCells(row, zeros);
+    }
+    return askForCasNumber(g, row, kChemicalCasColumn);
+}
+
+void frmCusCOSAndDAF::resizeEvent(QResizeEvent* event)
+{
+    FormWindow::resizeEvent(event);
+    const double w = std::round(pxToTwips(width()) - 100);
+    const double h = std::round(pxToTwips(height()) / 2 - 300);
+    // Too small a window keeps the grids where they were.
+    if (w < 0 || h < 0)
+        return;
+    placeWithCaption(m_chemicalsCaption, SSDBGrid1, 0, 100, w, h);
+    placeWithCaption(m_dafsCaption, SSDBGrid2, 0, h + 200, w, h);
+}
+
+bool frmCusCOSAndDAF::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* grid = qobject_cast<DataGrid*>(watched);
+    if (grid && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete
+        && !grid->selectedWholeRows().isEmpty()) {
+        deleteSelectedRows(*grid, grid == SSDBGrid1 ? *Data1 : *Data2);
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void frmCusCOSAndDAF::PrintTable(bool FirstPrint)
+{
+    PrintCommand command;
+    const GridModel& chemicals = SSDBGrid1->grid();
+    printGrid(chemicals, tablePrintSetup(chemicals, windowTitle(), QStringLiteral("Customer Chemical Property")),
+              FirstPrint);
+    const GridModel& dafs = SSDBGrid2->grid();
+    printGrid(dafs, tablePrintSetup(dafs, kDafsCaption, QStringLiteral("Customer DAFs")), false);
+}
+
+void frmCusCOSAndDAF::ExportToTable()
+{
+    ExportGridToTable(SSDBGrid1->grid(), windowTitle());
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/db/connection.h"
+#include "platform/ui/data_grid.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/grid_binding.h"
+
+#include <QLabel>
+
+#include <memory>
+
+// The user's own chemicals (Cus_COCS) above the user's own DAF rows (Cus_DAFs), both edited in
+// place through a connection of the window's own: a changed or new row is written when the
+// user leaves it, and rows selected whole are deleted with the Delete key.
+class frmCusCOSAndDAF : public FormWindow {
+    Q_OBJECT
+public:
+    frmCusCOSAndDAF();
+    ~frmCusCOSAndDAF() override;
+
+    DataGrid* SSDBGrid1;   // the chemicals, caption bar "Constituents"
+    DataGrid* SSDBGrid2;   // the DAF rows, caption bar "DAFs"
+    GridBinding* Data1;
+    GridBinding* Data2;
+
+    // Prints the chemicals, then the DAF rows, as one print command.
+    Q_INVOKABLE void PrintTable(bool FirstPrint);
+    // Asks for a file and writes the chemicals to it.
+    Q_INVOKABLE void ExportToTable();
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void bindChemicals(Recordset rows);
+    void bindDafs(Recordset rows);
+    void SetupGrids();
+    // Reads a table again after a failed write left the grid's rows unlike the stored ones.
+    void rereadChemicals();
+    void rereadDafs();
+    RowDecision SSDBGrid1_BeforeUpdate(int row);
+
+    QLabel* m_chemicalsCaption;
+    QLabel* m_dafsCaption;
+    std::unique_ptr<Connection> m_conn;
+};

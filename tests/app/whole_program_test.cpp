@@ -13,6 +13,7 @@
 #include "ui/whole_program.h"
 #include "ui/command_state.h"
 #include "ui/grid_readback.h"
+#include "ui/chemdb/frmCusCOSAndDAF.h"
 #include "ui/input/constituent_grid.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
@@ -602,16 +603,26 @@ TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAnd
 
 // ---- 2a. The user's own chemical and DAF curve -------------------------------------------
 
-TEST_F(WholeProgram, AnOwnChemicalAndCurveAreChosenRunAndListed)
+TEST_F(WholeProgram, AnOwnChemicalAndCurveEnteredInTheEditorAreChosenRunAndListed)
 {
+    choose(main().mnuEditCOCDAF);
+    const auto& editor = *static_cast<frmCusCOSAndDAF*>(Forms::find("frmCusCOSAndDAF"));
     QVariantMap own = kBarium;
     own["CHEMNAME"] = "Widgetane";
     own["CHEMCAS"] = "999-01-1";
-    db.insert("Cus_COCS", own);
+    for (auto it = own.begin(); it != own.end(); ++it)
+        typeInCell(*editor.SSDBGrid1, 0, cusCocsTable().columnIndex(it.key()), it.value().toString());
+    editor.SSDBGrid1->setCurrentCell(1, 0);
     // Entered with falling concentrations: the lookups read a curve in concentration order.
-    for (double conc : {1000.0, 1.0, 0.001})
-        db.insert("Cus_DAFs", {{"CAS Num", "999-01-1"}, {"LFconc", conc}, {"DAFLF_CARC", 37}, {"DAFLF_NON", 37},
-                               {"SIconc", conc}, {"DAFSI_CARC", 37}, {"DAFSI_NON", 37}});
+    const QStringList dafs = {"1000", "1", "0.001"};
+    for (int r = 0; r < dafs.size(); ++r) {
+        const QStringList typed = {"999-01-1", dafs[r], "37", "37", dafs[r], "37", "37"};
+        for (int c = 0; c < typed.size(); ++c)
+            typeInCell(*editor.SSDBGrid2, r, c, typed[c]);
+        editor.SSDBGrid2->setCurrentCell(r + 1, 0);
+    }
+    EXPECT_EQ(db.count("Cus_COCS"), 1);
+    EXPECT_EQ(db.count("Cus_DAFs"), 3);
 
     click(main().cmdNew);
     fillAnalysisWindow({});
@@ -629,7 +640,9 @@ TEST_F(WholeProgram, AnOwnChemicalAndCurveAreChosenRunAndListed)
     const QStringList screen = rowOf(*Forms::find("frmTCLPResultsScreen"), 0);
     EXPECT_EQ(screen.value(0), "Widgetane");
     EXPECT_EQ(screen.value(3), "3.70E+01") << "the delisting level's DAF comes from the own curve";
+    EXPECT_GT(field("SITECOCS", "GWINGh", db.state.gCurSiteKey).toDouble(), 0) << "a well concentration from it";
     EXPECT_EQ(firstColumnOf(*Forms::find("frmChngChems")), QStringList()) << "not in the chemical table";
+    EXPECT_EQ(Forms::find("frmCusCOSAndDAF"), &editor) << "the run leaves the editor open";
 
     // The list has no export of its own.
     main().mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(list.frame()));

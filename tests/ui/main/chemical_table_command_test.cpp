@@ -1,9 +1,10 @@
-// The menu item Chemical Properties Database and toolbar button 15.
+// The menu items Chemical Properties Database (and toolbar button 15) and Customer COCs and DAF.
 
 #include "main_window_fixture.h"
 
 #include "platform/ui/forms.h"
 #include "ui/chemdb/frmCOCs.h"
+#include "ui/chemdb/frmCusCOSAndDAF.h"
 #include "ui/main/main_window_services.h"
 
 TEST_F(MainWindowTest, TheChemicalTableOpensMaximisedInFrontWithOrWithoutAnAnalysis)
@@ -29,4 +30,25 @@ TEST_F(MainWindowTest, TheChemicalTableOpensMaximisedInFrontWithOrWithoutAnAnaly
     EXPECT_EQ(w.mdiArea->activeSubWindow(), cocs->frame());
     EXPECT_EQ(cocs->windowStateCode(), FormWindow::vbMaximized);
     registerFormLoader("frmCOCs", {});
+}
+
+TEST_F(MainWindowTest, TheOwnChemicalsEditorOpensMaximisedAndOutlivesTheAnalysis)
+{
+    registerFormLoader("frmCusCOSAndDAF", [] { return Forms::get<frmCusCOSAndDAF>(); });
+    db.insertAnalysis(1, "One");
+    frmMain& w = start();
+
+    ASSERT_TRUE(w.mnuEditCOCDAF->isEnabled());
+    w.mnuEditCOCDAF->trigger();
+    FormWindow* editor = Forms::find("frmCusCOSAndDAF");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->frame()->isVisible());
+    EXPECT_EQ(editor->windowStateCode(), FormWindow::vbMaximized);
+
+    clickNode("KEY1");
+    w.cmdOpen_Click();
+    w.mnuCloseResults_Click();
+    w.cmdClose_Click();
+    EXPECT_EQ(Forms::find("frmCusCOSAndDAF"), editor);
+    registerFormLoader("frmCusCOSAndDAF", {});
 }

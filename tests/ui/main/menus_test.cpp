@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, CommandsOfWindowsNotYetInTheProgramStayDisabled)
     EXPECT_TRUE(disabledItemsOf(w.mnuDocuments).isEmpty());
     EXPECT_TRUE(disabledItemsOf(w.mnuHelp).isEmpty());
     EXPECT_EQ(disabledItemsOf(w.mnuFile), QStringList({"mnuSave", "mnuImport"}));
-    EXPECT_EQ(disabledItemsOf(w.mnuEdit), QStringList({"mnuCopy", "mnuDelete", "mnuEditCOCDAF"}));
+    EXPECT_EQ(disabledItemsOf(w.mnuEdit), QStringList({"mnuCopy", "mnuDelete"}));
     EXPECT_EQ(disabledItemsOf(w.mnuAnalysis), QStringList());
     for (int p : {4, 15, 20})
         EXPECT_TRUE(w.toolbarButton(p)->isEnabled()) << p;

@@ -376,6 +376,10 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
             m_returning = true;
             setCurrentIndex(m_model.index(pending, qMax(0, previous.column())));
             m_returning = false;
+            // The key or click that moved away selects its cell after this; the cell in edit keeps the selection.
+            QMetaObject::invokeMethod(
+                this, [this] { selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect); },
+                Qt::QueuedConnection);
             return;
         }
     }

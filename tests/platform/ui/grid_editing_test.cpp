@@ -284,6 +284,19 @@ TEST_F(DataGridEditing, MovingToAnotherRowCommitsThePendingRow)
     EXPECT_EQ(view.grid().cell(0, 1).text, "5");
 }
 
+TEST_F(DataGridEditing, ARowThatStaysInEditKeepsTheUserAndTheSelectionOnIt)
+{
+    view.grid().setRowWriter([](int) { return RowDecision::Stay; });
+    QLineEdit* editor = openLineEditor(1, 1);
+    ASSERT_NE(editor, nullptr);
+    editor->setText("5");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.currentIndex(), view.grid().index(1, 1));
+    EXPECT_EQ(view.selectionModel()->selectedIndexes(), QModelIndexList({view.grid().index(1, 1)}));
+}
+
 TEST_F(DataGridEditing, TheComboEditorOffersTheColumnsItems)
 {
     view.setCurrentCell(0, 3);

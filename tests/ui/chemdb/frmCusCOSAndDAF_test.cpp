@@ -239,6 +239,19 @@ TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedAndTheRowStaysInEdi
     EXPECT_EQ(w.SSDBGrid2->grid().columns()[0].caption, "CAS Number");
 }
 
+TEST_F(OwnChemicalsEditor, ClosingTheWindowWritesTheRowInEditOrDropsItWhenItCannotStay)
+{
+    frmCusCOSAndDAF& w = open();
+    typeInCell(*w.SSDBGrid1, 0, 0, "Widgetane");
+    typeInCell(*w.SSDBGrid1, 0, 1, "999-01-1");
+    typeInCell(*w.SSDBGrid2, 0, 1, "10");
+    messages.expect(kInsufficientData, vbYes);
+    EXPECT_TRUE(Forms::unload<frmCusCOSAndDAF>());
+    EXPECT_EQ(db.count("Cus_COCS"), 1);
+    EXPECT_EQ(db.count("Cus_DAFs"), 0);
+    EXPECT_TRUE(messages.done());
+}
+
 TEST_F(OwnChemicalsEditor, PrintsBothGridsAsOneJobAndExportsTheChemicalsOnly)
 {
     db.insert("Cus_COCS", {{"CHEMNAME", "Widgetane"}, {"CHEMCAS", "999-01-1"}, {"MCL", 5e-4}});

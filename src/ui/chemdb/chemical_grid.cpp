@@ -52,6 +52,16 @@ const std::pair<int, double> kNarrowed[] = {{1, 0.667}, {18, 0.333}, {20, 0.6}, 
 
 } // namespace
 
+DataGrid* makeChemicalGrid(QWidget* parent, const QString& name)
+{
+    auto* grid = new DataGrid(parent);
+    grid->setObjectName(name);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    grid->setGridFont(font);
+    return grid;
+}
+
 QVector<bool> numberFields(const TableDef& table, const Recordset& rows)
 {
     QVector<bool> numbers;

@@ -7,6 +7,9 @@
 // What the grids that edit chemicals share: the chemical table's and the user's own chemicals'
 // columns, and the questions asked before a row is written or rows are deleted.
 
+// A grid of the chemical windows, in their font.
+DataGrid* makeChemicalGrid(QWidget* parent, const QString& name);
+
 // Which fields of a record set on `table` hold numbers.
 QVector<bool> numberFields(const TableDef& table, const Recordset& rows);
 

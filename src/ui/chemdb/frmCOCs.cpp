@@ -23,14 +23,11 @@ constexpr int kCasColumn = 1;
 
 } // namespace
 
-frmCOCs::frmCOCs() : grdCOCs(new DataGrid(this)), Data1(new GridBinding(grdCOCs))
+frmCOCs::frmCOCs()
+    : grdCOCs(makeChemicalGrid(this, QStringLiteral("grdCOCs"))), Data1(new GridBinding(grdCOCs))
 {
     setWindowTitle(kReadOnlyCaption);
-    grdCOCs->setObjectName(QStringLiteral("grdCOCs"));
     Data1->setObjectName(QStringLiteral("Data1"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    grdCOCs->setGridFont(font);
     grdCOCs->setSelectionBehavior(QAbstractItemView::SelectItems);
     grdCOCs->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);

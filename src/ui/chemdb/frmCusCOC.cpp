@@ -5,6 +5,7 @@
 #include "platform/db/connection.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
+#include "ui/chemdb/chemical_grid.h"
 #include "ui/chemdb/stored_values.h"
 #include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
@@ -30,16 +31,6 @@ const QStringList kChemicalCaptions = {
 
 const QStringList kDafFields = {"CAS Num", "LFconc", "DAFLF_CARC", "DAFLF_NON", "SIconc", "DAFSI_CARC", "DAFSI_NON"};
 
-DataGrid* makeList(QWidget* parent, const QString& name)
-{
-    auto* grid = new DataGrid(parent);
-    grid->setObjectName(name);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    grid->setGridFont(font);
-    return grid;
-}
-
 // The positions of `fields` in the query's columns.
 QVector<int> fieldPositions(const QueryRows& rows, const QStringList& fields)
 {
@@ -52,8 +43,8 @@ QVector<int> fieldPositions(const QueryRows& rows, const QStringList& fields)
 } // namespace
 
 frmCusCOC::frmCusCOC()
-    : SSOleDBGrid1(makeList(this, QStringLiteral("SSOleDBGrid1"))),
-      SSOleDBGrid2(makeList(this, QStringLiteral("SSOleDBGrid2")))
+    : SSOleDBGrid1(makeChemicalGrid(this, QStringLiteral("SSOleDBGrid1"))),
+      SSOleDBGrid2(makeChemicalGrid(this, QStringLiteral("SSOleDBGrid2")))
 {
     setWindowTitle(kCaption);
 

@@ -50,16 +50,6 @@ void setupDafColumns(GridModel& g)
     }
 }
 
-DataGrid* makeGrid(QWidget* parent, const QString& name)
-{
-    auto* grid = new DataGrid(parent);
-    grid->setObjectName(name);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    grid->setGridFont(font);
-    return grid;
-}
-
 QLabel* makeCaptionBar(QWidget* parent, const QString& text)
 {
     auto* bar = new QLabel(text, parent);
@@ -80,8 +70,8 @@ void placeWithCaption(QLabel* caption, DataGrid* grid, double left, double top, 
 } // namespace
 
 frmCusCOSAndDAF::frmCusCOSAndDAF()
-    : SSDBGrid1(makeGrid(this, QStringLiteral("SSDBGrid1"))),
-      SSDBGrid2(makeGrid(this, QStringLiteral("SSDBGrid2"))),
+    : SSDBGrid1(makeChemicalGrid(this, QStringLiteral("SSDBGrid1"))),
+      SSDBGrid2(makeChemicalGrid(this, QStringLiteral("SSDBGrid2"))),
       Data1(new GridBinding(SSDBGrid1)),
       Data2(new GridBinding(SSDBGrid2)),
       m_chemicalsCaption(makeCaptionBar(this, QStringLiteral("Constituents"))),

@@ -38,6 +38,14 @@ protected:
         return *w;
     }
 
+    // The window on one own chemical and one DAF row, both of CAS number 999-01-1.
+    frmCusCOSAndDAF& openOnOneRowEach()
+    {
+        db.insert("Cus_COCS", {{"CHEMNAME", "Widgetane"}, {"CHEMCAS", "999-01-1"}});
+        db.insert("Cus_DAFs", {{"CAS Num", "999-01-1"}, {"LFconc", 1}});
+        return open();
+    }
+
     static void leaveRow(DataGrid& grid, int to) { grid.setCurrentCell(to, 0); }
     static void clearCell(DataGrid& grid, int row, int column)
     {
@@ -168,9 +176,7 @@ TEST_F(OwnChemicalsEditor, DafRowsAreAddedChangedAndDeletedWithTheDatabasesIdent
 
 TEST_F(OwnChemicalsEditor, AnEmptyCasNumberAsksInBothGridsYesKeepsTheRowAndNoDropsIt)
 {
-    db.insert("Cus_COCS", {{"CHEMNAME", "Widgetane"}, {"CHEMCAS", "999-01-1"}});
-    db.insert("Cus_DAFs", {{"CAS Num", "999-01-1"}, {"LFconc", 1}});
-    frmCusCOSAndDAF& w = open();
+    frmCusCOSAndDAF& w = openOnOneRowEach();
     const QByteArray before = db.checksum();
     const struct {
         DataGrid* grid;
@@ -202,9 +208,7 @@ TEST_F(OwnChemicalsEditor, AnEmptyCasNumberAsksInBothGridsYesKeepsTheRowAndNoDro
 
 TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedAndTheRowStaysInEdit)
 {
-    db.insert("Cus_COCS", {{"CHEMNAME", "Widgetane"}, {"CHEMCAS", "999-01-1"}});
-    db.insert("Cus_DAFs", {{"CAS Num", "999-01-1"}, {"LFconc", 1}});
-    frmCusCOSAndDAF& w = open();
+    frmCusCOSAndDAF& w = openOnOneRowEach();
     const QByteArray before = db.checksum();
     const struct {
         DataGrid* grid;

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

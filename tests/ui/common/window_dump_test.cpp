@@ -1,5 +1,6 @@
 #include "core/constants_fixture.h"
 #include "core/temp_database.h"
+#include "core/tool_run.h"
 #include "engine/delisting/delisting_run.h"
 #include "engine/forward/forward_run.h"
 #include "platform/ui/forms.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,22 +18,9 @@
 
 namespace {
 
-struct Dump {
-    int exitCode = -1;
-    QByteArray output;
-    QString errors;
-};
-
-Dump windowDump(const QStringList& args)
+ToolRun windowDump(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(TOVI_BINARY_DIR "/tools/window_dump/window_dump"), args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    Dump d;
-    d.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    d.output = p.readAllStandardOutput();
-    d.errors = QString::fromUtf8(p.readAllStandardError());
-    return d;
+    return runTool(QStringLiteral("window_dump"), args);
 }
 
 class WindowDump : public ::testing::Test {
@@ -71,7 +58,7 @@ TEST_F(WindowDump, WritesEveryResultWindowOfBothRuns)
                               std::vector(kDelistingResultWindows.begin(), kDelistingResultWindows.end())}) {
         for (QLatin1StringView name : names) {
             SCOPED_TRACE(name.data());
-            const Dump d = windowDump({name, m_db.path(), QStringLiteral("3")});
+            const ToolRun d = windowDump({name, m_db.path(), QStringLiteral("3")});
             ASSERT_EQ(d.exitCode, 0) << qPrintable(d.errors);
             EXPECT_TRUE(d.output.contains('\t'));
         }
@@ -80,7 +67,7 @@ TEST_F(WindowDump, WritesEveryResultWindowOfBothRuns)
 
 TEST_F(WindowDump, WritesWhatTheWindowsOwnTextExportWrites)
 {
-    const Dump d = windowDump({windowName::frmTCLPResultsRisk, m_db.path(), QStringLiteral("3")});
+    const ToolRun d = windowDump({windowName::frmTCLPResultsRisk, m_db.path(), QStringLiteral("3")});
     ASSERT_EQ(d.exitCode, 0) << qPrintable(d.errors);
 
     m_db.state.gRsSiteInfo =
@@ -104,7 +91,7 @@ TEST_F(WindowDump, WritesWhatTheWindowsOwnTextExportWrites)
 
 TEST_F(WindowDump, AnUnknownNameListsTheWindowsAndFails)
 {
-    const Dump d = windowDump({QStringLiteral("frmTCLPResultRisk"), m_db.path(), QStringLiteral("3")});
+    const ToolRun d = windowDump({QStringLiteral("frmTCLPResultRisk"), m_db.path(), QStringLiteral("3")});
     EXPECT_EQ(d.exitCode, 1);
     EXPECT_TRUE(d.output.isEmpty());
     for (QLatin1StringView name : {windowName::frmLimitResults, windowName::frmChngChems, windowName::frmTCLPResultsRisk,

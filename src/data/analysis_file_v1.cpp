@@ -1,8 +1,6 @@
 #include "data/analysis_file_v1.h"
 
-#include "data/analysis_file_v2.h"
 #include "data/file_bytes.h"
-#include "data/program_state.h"
 #include "data/state_list.h"
 #include "platform/text/dates.h"
 #include "platform/text/number_format.h"
@@ -515,24 +513,18 @@ Result<ChemicalLookup> chemicalTableLookup(Connection& conn)
     });
 }
 
-std::optional<AnalysisTreeGroup> ImportV1File(Connection& conn, const QString& path, AnalysisFilePrompts& ui)
+void reportV1ImportError(AnalysisFilePrompts& ui)
 {
-    if (path.isEmpty())
-        return std::nullopt;
-    // Import is offered only while no analysis is open.
-    if (programState().gCurSiteKey != 0)
-        return std::nullopt;
+    ui.message(kImportErrorText, prompt::Information, QStringLiteral("Import Error"));
+}
 
+std::optional<AnalysisTreeGroup> importV1Analysis(Connection& conn, const QString& path, AnalysisFilePrompts& ui)
+{
     const auto importError = [&ui] {
-        ui.message(kImportErrorText, prompt::Information, QStringLiteral("Import Error"));
+        reportV1ImportError(ui);
         return std::nullopt;
     };
 
-    const Result<QByteArray> header = readFileBytes(path, qint64(sizeof kV2Header) - 1, LongerFile::ReadFirstBytes);
-    if (!header)
-        return importError();
-    if (hasV2Header(*header))
-        return ImportV2File(conn, path, ui);
     const Result<QByteArray> bytes = readFileBytes(path, kLargestV1FileBytes, LongerFile::Refuse);
     if (!bytes)
         return importError();

@@ -36,6 +36,9 @@ Result<V1Analysis> readV1File(QByteArrayView bytes, const ChemicalLookup& lookup
 Result<ChemicalLookup> chemicalTableLookup(Connection& conn);
 
 // Adds the analysis of the version 1.0 file at `path` under a new key and a title the user
-// types; hands a version 2.0 file to ImportV2File. Needs no analysis to be open. The tree
-// nodes of the stored analysis, to be added by the caller; nothing when nothing was stored.
-std::optional<AnalysisTreeGroup> ImportV1File(Connection& conn, const QString& path, AnalysisFilePrompts& ui);
+// types, reporting any failure as the version 1.0 import error. The tree nodes of the stored
+// analysis; nothing when nothing was stored.
+std::optional<AnalysisTreeGroup> importV1Analysis(Connection& conn, const QString& path, AnalysisFilePrompts& ui);
+
+// The version 1.0 import error message.
+void reportV1ImportError(AnalysisFilePrompts& ui);

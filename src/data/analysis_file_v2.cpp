@@ -1,8 +1,6 @@
 #include "data/analysis_file_v2.h"
 
-#include "data/analysis_file_v1.h"
 #include "data/file_bytes.h"
-#include "data/program_state.h"
 #include "data/value_codec.h"
 
 #include <QSaveFile>
@@ -202,29 +200,21 @@ bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, Analysi
     return false;
 }
 
-std::optional<AnalysisTreeGroup> ImportV2File(Connection& conn, const QString& path, AnalysisFilePrompts& ui)
+void reportV2ImportError(AnalysisFilePrompts& ui)
 {
-    // Import is offered only while no analysis is open.
-    if (programState().gCurSiteKey != 0)
-        return std::nullopt;
+    ui.message(kImportErrorText, prompt::Critical, QStringLiteral("Import Error"));
+}
 
+std::optional<AnalysisTreeGroup> importV2Analysis(Connection& conn, const QString& path, AnalysisFilePrompts& ui)
+{
     const auto importError = [&ui] {
-        ui.message(kImportErrorText, prompt::Critical, QStringLiteral("Import Error"));
+        reportV2ImportError(ui);
         return std::nullopt;
     };
 
     const Result<QByteArray> bytes = readFileBytes(path, largestV2FileBytes(), LongerFile::ReadFirstBytes);
     if (!bytes)
         return importError();
-
-    if (!hasV2Header(*bytes)) {
-        const int answer = ui.message(
-            QStringLiteral("This is not a valid TOVI v.2.0 file.  Would you like to try to import it as a TOVI v.1.0 file?"),
-            prompt::YesNo, QStringLiteral("Invalid File Format"));
-        if (answer == prompt::Yes)
-            return ImportV1File(conn, path, ui);
-        return std::nullopt;
-    }
 
     Result<AnalysisRows> rows = readV2File(*bytes);
     if (!rows)

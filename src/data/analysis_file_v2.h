@@ -35,8 +35,11 @@ Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey);
 // key 0 means no analysis was chosen); true when the file was written.
 bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui);
 
-// Adds the analysis of the file at `path` under a new key, asking for a title when its name is
-// taken, and hands a file of another kind to the version 1.0 importer when the user agrees.
-// Needs no analysis to be open. The tree nodes of the stored analysis, to be added by the
-// caller; nothing when nothing was stored.
-std::optional<AnalysisTreeGroup> ImportV2File(Connection& conn, const QString& path, AnalysisFilePrompts& ui);
+// Adds the analysis of the version 2.0 file at `path` under a new key, asking for a title when
+// its name is taken, and reports any failure as the version 2.0 import error (a file without
+// the header among them). The tree nodes of the stored analysis; nothing when nothing was
+// stored.
+std::optional<AnalysisTreeGroup> importV2Analysis(Connection& conn, const QString& path, AnalysisFilePrompts& ui);
+
+// The version 2.0 import error message.
+void reportV2ImportError(AnalysisFilePrompts& ui);

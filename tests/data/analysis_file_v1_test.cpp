@@ -1,4 +1,5 @@
 #include "data/analysis_file_v1.h"
+#include "data/analysis_file_import.h"
 #include "file_test_support.h"
 
 #include "core/temp_database.h"

@@ -1,6 +1,6 @@
 #include "ui/main/file_commands.h"
 
-#include "data/analysis_file_v1.h"
+#include "data/analysis_file_import.h"
 #include "data/analysis_file_v2.h"
 #include "data/program_state.h"
 #include "data/update_analyses.h"

@@ -1,6 +1,6 @@
 #include "forward_fixture.h"
 
-#include <QProcess>
+#include "core/tool_run.h"
 
 // engine_dump, run as the program it is on a temporary database.
 
@@ -14,14 +14,8 @@ struct Dump {
 
 Dump engineDump(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(TOVI_BINARY_DIR "/tools/engine_dump/engine_dump"), args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    Dump d;
-    d.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    d.lines = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
-    d.errors = QString::fromUtf8(p.readAllStandardError());
-    return d;
+    const ToolRun run = runTool(QStringLiteral("engine_dump"), args);
+    return {run.exitCode, QString::fromUtf8(run.output).split(u'\n'), run.errors};
 }
 
 class EngineDumpTest : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include "ui/main/frmTitle.h"
 
 #include "core/temp_database.h"
-#include "data/analysis_file_v1.h"
+#include "data/analysis_file_import.h"
 #include "data/analysis_file_v2.h"
 #include "ui/printers.h"
 #include "ui/scripted_services.h"

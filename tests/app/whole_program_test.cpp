@@ -396,7 +396,7 @@ TEST_F(WholeProgram, NewAnalysisTypedAndChosenIsSavedWithItsTreeGroupAndCommandS
     EXPECT_EQ(gridRow(grid, 2)[kColDafLf], "TCLP dependent");
     EXPECT_EQ(commandState(main()),
               with(analysisOpenState(),
-                   {{"cmdSave", true}, {"tb3", true}, {"mnuRunAnalysis", false}, {"tb18", false}}));
+                   {{"cmdSave", true}, {"tbSaveAnalysis", true}, {"mnuRunAnalysis", false}, {"tbRunModel", false}}));
 
     click(main().cmdSave);
     const qint32 key = db.state.gCurSiteKey;
@@ -407,7 +407,7 @@ TEST_F(WholeProgram, NewAnalysisTypedAndChosenIsSavedWithItsTreeGroupAndCommandS
                                            "Performed by: " + in.userName}));
     EXPECT_TRUE(KeyedTree::isBold(main().trvAnalysis->node("KEY1")));
     // The "Save" column over the edited state; the constituent window's save gives its saved state.
-    EXPECT_EQ(commandState(main()), with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}}));
+    EXPECT_EQ(commandState(main()), with(analysisOpenState(), {{"cmdCopy", true}, {"tbCopyAnalysis", true}}));
     EXPECT_FALSE(w.cmdUpdateSiteInfo->isEnabled());
     EXPECT_FALSE(w.cmdCancel->isEnabled());
     EXPECT_TRUE(w.cmdNext->isEnabled());

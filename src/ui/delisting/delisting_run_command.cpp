@@ -8,7 +8,7 @@
 #include "ui/common/message_texts.h"
 #include "ui/common/window_names.h"
 #include "ui/delisting/delisting_windows.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/analysis_host.h"
 #include "ui/main/frmTOVIDisclosure.h"
 
 #include <QCoreApplication>
@@ -23,7 +23,8 @@ constexpr auto kUnloadedWindows =
 
 void setRunPointer(int pointer)
 {
-    setMousePointer(frmMain::instance(), pointer);
+    if (AnalysisHost* host = analysisHost())
+        host->setMousePointer(pointer);
     for (QLatin1StringView name : kInputWindows)
         setMousePointer(Forms::find(name), pointer);
 }

@@ -1,6 +1,5 @@
 #include "ui/input/constituent_grid.h"
 
-#include "platform/db/transaction.h"
 #include "platform/text/number_format.h"
 #include "platform/text/number_parse.h"
 
@@ -62,32 +61,6 @@ QString comparedText(const GridCell& cell, int column)
 QString rowKey(const GridModel& grid, int row)
 {
     return grid.cell(row, kColChemName).text + QLatin1Char('\t') + grid.cell(row, kColChemCas).text;
-}
-
-// The analysis's stored constituent rows, in stored order, each field as a save would write it.
-Result<std::vector<QVariantList>> storedInputRows(Connection& conn, qint32 siteKey, const QStringList& fields)
-{
-    QStringList quoted;
-    for (const QString& f : fields)
-        quoted << QLatin1Char('"') + f + QLatin1Char('"');
-    Result<QueryRows> read = conn.select(
-        QStringLiteral("SELECT %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid").arg(quoted.join(QStringLiteral(", "))),
-        {siteKey});
-    if (!read)
-        return read.error();
-    const TableDef& table = siteCocsTable();
-    std::vector<QVariantList> rows;
-    for (const QVector<QVariant>& stored : read->rows) {
-        QVariantList values;
-        for (int i = 0; i < fields.size(); ++i) {
-            Result<QVariant> converted = convertToColumn(*table.column(fields[i]), stored.value(i));
-            if (!converted)
-                return converted.error();
-            values << *converted;
-        }
-        rows.push_back(std::move(values));
-    }
-    return rows;
 }
 
 QString comparisonText(const GridModel& grid, int row)
@@ -323,59 +296,26 @@ bool isStorableRow(const GridModel& grid, int row)
     return !grid.cell(row, kColChemName).text.isEmpty() && !grid.cell(row, kColChemCas).text.isEmpty();
 }
 
-Status storeConstituentRows(Connection& conn, qint32 siteKey, const GridModel& grid)
+ConstituentRows constituentRowsOf(const GridModel& grid)
 {
-    const TableDef& table = siteCocsTable();
     const QStringList& fields = constituentGridFields();
-    // Fields in the order the save writes them: the key, CAS number and name, then the rest.
-    QStringList written = {QStringLiteral("SITEKEY"), fields[kColChemCas], fields[kColChemName]};
+    // Fields in the order the save writes them: CAS number and name, then the rest.
+    ConstituentRows rows;
+    rows.fields = {fields[kColChemCas], fields[kColChemName]};
     for (int c = kColTclpConc; c < kConstituentColumns; ++c)
-        written << fields[c];
-    QStringList marks;
-    for (int i = 0; i < written.size(); ++i)
-        marks << QStringLiteral("?");
-
-    std::vector<QVariantList> rows;
+        rows.fields << fields[c];
     for (int row = 0; row < grid.dataRowCount(); ++row) {
         if (!isStorableRow(grid, row))
             continue;
         QVariantList values;
-        for (const QString& field : written) {
-            QVariant value;
-            if (field == QLatin1String("SITEKEY")) {
-                value = siteKey;
-            } else {
-                const int c = int(fields.indexOf(field));
-                const GridCell& cell = grid.cell(row, c);
-                value = isFlagColumn(c) ? QVariant(flagOf(cell)) : isTextColumn(c) ? QVariant(cell.text)
-                                                                                     : QVariant(numberOf(cell));
-            }
-            Result<QVariant> converted = convertToColumn(*table.column(field), value);
-            if (!converted)
-                return converted.error();
-            values << *converted;
+        for (const QString& field : rows.fields) {
+            const int c = int(fields.indexOf(field));
+            const GridCell& cell = grid.cell(row, c);
+            values << (isFlagColumn(c)   ? QVariant(flagOf(cell))
+                       : isTextColumn(c) ? QVariant(cell.text)
+                                         : QVariant(numberOf(cell)));
         }
-        rows.push_back(std::move(values));
+        rows.rows.push_back(std::move(values));
     }
-
-    Transaction tx(conn);
-    if (!tx.started())
-        return tx.started();
-    // Rows written back as they are stored keep the results of the last run.
-    Result<std::vector<QVariantList>> stored = storedInputRows(conn, siteKey, written);
-    if (!stored)
-        return stored.error();
-    if (*stored == rows)
-        return tx.commit();
-    for (const char* sql : {"DELETE FROM SITECOCS WHERE SITEKEY = ?", "DELETE FROM GWDelisting WHERE SITEKEY = ?"})
-        if (Result<int> r = conn.exec(QString::fromLatin1(sql), {siteKey}); !r)
-            return r.error();
-    Result<Statement> insert = conn.prepare(QStringLiteral("INSERT INTO SITECOCS (%1) VALUES (%2)")
-                                                .arg(written.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-    if (!insert)
-        return insert.error();
-    for (const QVariantList& values : rows)
-        if (Status s = insert->exec(values); !s)
-            return s;
-    return tx.commit();
+    return rows;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/analysis_inputs.h"
 #include "data/schema.h"
 #include "platform/db/connection.h"
 #include "platform/ui/grid_model.h"
@@ -79,7 +80,5 @@ std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name
 bool hasDuplicateRows(const GridModel& grid);
 // Whether a save stores the row: it has a name and a CAS number.
 bool isStorableRow(const GridModel& grid, int row);
-// Replaces the constituent rows of the analysis and its groundwater delisting rows by the
-// storable rows of the grid, in grid order, in one transaction (a savepoint inside an open one).
-// When the stored rows already hold exactly these inputs, nothing changes: the results stay.
-Status storeConstituentRows(Connection& conn, qint32 siteKey, const GridModel& grid);
+// The storable rows of the grid, in grid order, as a save writes them.
+ConstituentRows constituentRowsOf(const GridModel& grid);

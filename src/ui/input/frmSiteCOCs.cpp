@@ -1,9 +1,7 @@
 #include "ui/input/frmSiteCOCs.h"
 
 #include "data/program_state.h"
-#include "data/recordset_helpers.h"
 #include "data/schema.h"
-#include "platform/db/transaction.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
@@ -11,7 +9,7 @@
 #include "ui/common/table_window.h"
 #include "ui/common/window_names.h"
 #include "ui/input/constituent_grid.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/analysis_host.h"
 #include "ui/main/main_window_services.h"
 
 #include <QMdiArea>
@@ -52,14 +50,6 @@ bool siteInputsUnsaved()
         return true;
     const QWidget* update = childOf(Forms::find(windowName::frmSiteWMU), "cmdUpdateSiteInfo");
     return update && update->isEnabled();
-}
-
-void setMainCommand(QObject* command, bool enabled)
-{
-    if (auto* action = qobject_cast<QAction*>(command))
-        action->setEnabled(enabled);
-    else if (auto* widget = qobject_cast<QWidget*>(command))
-        widget->setEnabled(enabled);
 }
 
 // The y of a horizontal line: the middle of its frame.
@@ -204,10 +194,8 @@ Status frmSiteCOCs::loadWindow()
     ProgramState& state = programState();
     Recordset& rows = state.gRsSiteCocs;
     if (rows.recordCount() > 0) {
-        if (frmMain* main = frmMain::instance()) {
-            main->toolbarButton(18)->setEnabled(true);
-            main->mnuRunAnalysis->setEnabled(true);
-        }
+        if (AnalysisHost* host = analysisHost())
+            host->setRunEnabled(true);
         for (rows.moveFirst(); !rows.eof(); rows.moveNext())
             grdSiteCOCs->grid().addRow(storedConstituentRow(rows));
     }
@@ -240,8 +228,8 @@ void frmSiteCOCs::resizeEvent(QResizeEvent* event)
 
 void frmSiteCOCs::layoutControls()
 {
-    if (frmMain* main = frmMain::instance(); main && frame() != this && windowStateCode() == vbNormal)
-        moveTwips(pxToTwips(main->Picture1->x()), pxToTwips(main->Picture1->y()));
+    if (AnalysisHost* host = analysisHost(); host && frame() != this && windowStateCode() == vbNormal)
+        moveTwips(pxToTwips(host->paneOrigin().x()), pxToTwips(host->paneOrigin().y()));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdCancel, cmdUpdateSiteCOCs, cmdBack, cmbDataSource, cmdRunTOVI,
                                                       cmdDelete})
         w->move(w->x(), height() - w->height());
@@ -256,7 +244,8 @@ void frmSiteCOCs::layoutControls()
 
 bool frmSiteCOCs::queryUnload()
 {
-    return frmMain::inputWindowQueryUnload();
+    AnalysisHost* host = analysisHost();
+    return !host || host->askToCloseAnalysis();
 }
 
 // ---- Chemical lists ---------------------------------------------------------------------
@@ -388,12 +377,9 @@ void frmSiteCOCs::markEdited()
     cmdBack->setEnabled(false);
     ProgressBar1->setValue(0);
     ProgressBar1->setEnabled(false);
-    if (frmMain* main = frmMain::instance()) {
-        for (QObject* c : {static_cast<QObject*>(main->cmdSave), static_cast<QObject*>(main->toolbarButton(3))})
-            setMainCommand(c, true);
-        for (QObject* c : {static_cast<QObject*>(main->cmdCopy), static_cast<QObject*>(main->toolbarButton(10)),
-                           static_cast<QObject*>(main->toolbarButton(18)), static_cast<QObject*>(main->mnuRunAnalysis)})
-            setMainCommand(c, false);
+    if (AnalysisHost* host = analysisHost()) {
+        host->markEdited(CommandReach::ButtonsAndToolbar);
+        host->setRunEnabled(false);
     }
 }
 
@@ -404,20 +390,14 @@ void frmSiteCOCs::markSaved()
     cmdRunTOVI->setEnabled(true);
     cmdBack->setEnabled(true);
     ProgressBar1->setEnabled(true);
-    frmMain* main = frmMain::instance();
-    if (!main)
+    AnalysisHost* host = analysisHost();
+    if (!host)
         return;
     // Unsaved site inputs keep the main window's Save on.
-    if (!siteInputsUnsaved()) {
-        main->cmdSave->setEnabled(false);
-        main->toolbarButton(3)->setEnabled(false);
-        main->cmdCopy->setEnabled(true);
-        main->toolbarButton(10)->setEnabled(true);
-    }
-    if (grdSiteCOCs->grid().dataRowCount() > 0) {
-        main->toolbarButton(18)->setEnabled(true);
-        main->mnuRunAnalysis->setEnabled(true);
-    }
+    if (!siteInputsUnsaved())
+        host->markSaved(CommandReach::ButtonsAndToolbar);
+    if (grdSiteCOCs->grid().dataRowCount() > 0)
+        host->setRunEnabled(true);
 }
 
 // ---- Save, Delete, Cancel, Back, Run ----------------------------------------------------
@@ -441,24 +421,9 @@ bool frmSiteCOCs::checkConstituentRows()
     return true;
 }
 
-Status frmSiteCOCs::storeConstituentRows()
+Result<ConstituentRows> frmSiteCOCs::constituentRows() const
 {
-    ProgramState& state = programState();
-    if (Status s = ::storeConstituentRows(*state.gConn, state.gCurSiteKey, grdSiteCOCs->grid()); !s)
-        return s;
-    return reopenConstituents();
-}
-
-Status frmSiteCOCs::reopenConstituents()
-{
-    ProgramState& state = programState();
-    CloseRecordset(state.gRsSiteCocs);
-    Result<Recordset> rows =
-        openTableRecordset(*state.gConn, siteCocsTable(), QStringLiteral("SITEKEY = ?"), {state.gCurSiteKey});
-    if (!rows)
-        return rows.error();
-    state.gRsSiteCocs = std::move(*rows);
-    return {};
+    return constituentRowsOf(grdSiteCOCs->grid());
 }
 
 void frmSiteCOCs::constituentRowsSaved()
@@ -476,19 +441,8 @@ void frmSiteCOCs::UpdateRemoteCOCs()
 {
     if (!checkConstituentRows())
         return;
-    Connection& conn = *programState().gConn;
-    const Status saved = [&]() -> Status {
-        Transaction tx(conn);
-        if (!tx.started())
-            return tx.started();
-        if (Status s = storeConstituentRows(); !s)
-            return s;
-        return tx.commit();
-    }();
-    if (!saved) {
-        // Rolled back: the shared rows are read again as they are stored. The save's failure is
-        // the one to report.
-        static_cast<void>(reopenConstituents());
+    if (Status saved = saveAnalysisInputs(programState(), {.constituents = constituentRowsOf(grdSiteCOCs->grid())});
+        !saved) {
         showGeneralError(saved.error(), kUnableToSaveTitle);
         return;
     }

@@ -23,7 +23,7 @@ public:
     frmSiteCOCs();
 
     bool checkConstituentRows() override;
-    Status storeConstituentRows() override;
+    Result<ConstituentRows> constituentRows() const override;
     void constituentRowsSaved() override;
 
     // Saves the grid as the open analysis's constituent rows, as "Update Site COCs" does.
@@ -88,7 +88,6 @@ private:
 
     void markEdited();
     void markSaved();
-    Status reopenConstituents();
 
     QueryRows m_chemicals;
     Search m_search;

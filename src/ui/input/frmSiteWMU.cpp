@@ -1,9 +1,9 @@
 #include "ui/input/frmSiteWMU.h"
 
+#include "data/analysis_inputs.h"
 #include "data/program_state.h"
 #include "data/schema.h"
 #include "data/state_list.h"
-#include "platform/db/transaction.h"
 #include "platform/text/dates.h"
 #include "platform/text/number_format.h"
 #include "platform/text/number_parse.h"
@@ -13,8 +13,8 @@
 #include "ui/common/message_texts.h"
 #include "ui/common/window_names.h"
 #include "ui/input/site_window_services.h"
+#include "ui/main/analysis_host.h"
 #include "ui/main/analysis_save.h"
-#include "ui/main/frmMain.h"
 #include "ui/main/main_window_services.h"
 
 #include <QApplication>
@@ -364,15 +364,8 @@ void frmSiteWMU::markChanged(bool toolbarToo)
     cmdUpdateSiteInfo->setEnabled(true);
     cmdCancel->setEnabled(true);
     cmdNext->setEnabled(false);
-    frmMain* main = frmMain::instance();
-    if (!main)
-        return;
-    main->cmdSave->setEnabled(true);
-    if (toolbarToo)
-        main->toolbarButton(3)->setEnabled(true);
-    main->cmdCopy->setEnabled(false);
-    if (toolbarToo)
-        main->toolbarButton(10)->setEnabled(false);
+    if (AnalysisHost* host = analysisHost())
+        host->markEdited(toolbarToo ? CommandReach::ButtonsAndToolbar : CommandReach::Buttons);
 }
 
 void frmSiteWMU::activeLifeChanged()
@@ -547,7 +540,8 @@ void frmSiteWMU::cmdNext_Click()
 
 bool frmSiteWMU::queryUnload()
 {
-    return frmMain::inputWindowQueryUnload();
+    AnalysisHost* host = analysisHost();
+    return !host || host->askToCloseAnalysis();
 }
 
 // ---- Loading ----------------------------------------------------------------------------
@@ -589,14 +583,10 @@ Status frmSiteWMU::loadInputs()
     if (site.recordCount() > 0) {
         site.moveFirst();
         showSiteRow(site, true);
-    } else {
-        site.addNew();
     }
+    startPendingAnalysisRows(st);
     Recordset& unit = st.gRsWmuInfo;
-    if (unit.recordCount() > 0)
-        return loadUnitRow(unit);
-    unit.addNew();
-    return {};
+    return unit.recordCount() > 0 ? loadUnitRow(unit) : Status{};
 }
 
 void frmSiteWMU::selectState(const QVariant& code)
@@ -705,8 +695,6 @@ bool frmSiteWMU::storeSteps1To3()
 {
     ProgramState& st = programState();
     const SiteWindowInputs in = siteInputs();
-    const bool siteAdding = st.gRsSiteInfo.editMode() == Recordset::EditMode::AddNew;
-    const bool unitAdding = st.gRsWmuInfo.editMode() == Recordset::EditMode::AddNew;
     const Status saved = [&]() -> Status {
         const std::optional<double> volume = toNumberStrict(in.volume);
         if (!volume)
@@ -717,25 +705,12 @@ bool frmSiteWMU::storeSteps1To3()
         FieldValues unitRow = unitRowValues(st.gCurSiteKey, in);
         valueOf(unitRow, QStringLiteral("WASTEVOL")) = *volume;
         valueOf(unitRow, QStringLiteral("FLOWRATE")) = float(*flowRate);
-
-        Transaction tx(*st.gConn);
-        if (!tx.started())
-            return tx.started();
-        for (const auto& [rs, values] : {std::pair{&st.gRsSiteInfo, siteRowValues(st.gCurSiteKey, in)},
-                                         std::pair{&st.gRsWmuInfo, unitRow}}) {
-            for (const auto& [field, value] : values)
-                rs->setValue(field, value);
-            if (Status s = rs->update(); !s)
-                return s;
-        }
-        return tx.commit();
+        return saveAnalysisInputs(st, {.site = siteRowValues(st.gCurSiteKey, in), .unit = unitRow});
     }();
     if (saved) {
         st.gCurFileName = st.gRsSiteInfo.value(QStringLiteral("FILENAME")).toString();
         return true;
     }
-    if (frmMain* main = frmMain::instance())
-        main->reopenAfterFailedSave(siteAdding, unitAdding);
     if (saved.error().number == kSqliteConstraintUnique)
         MsgBox(kAnalysisExistsText, vbInformation, QStringLiteral("Analysis Exists"));
     else
@@ -754,16 +729,14 @@ void frmSiteWMU::cmdUpdateSiteInfo_Click()
     cmdUpdateSiteInfo->setEnabled(false);
     cmdCancel->setEnabled(false);
     cmdNext->setEnabled(true);
-    frmMain* main = frmMain::instance();
-    if (!main)
+    AnalysisHost* host = analysisHost();
+    if (!host)
         return;
     // Unsaved constituent edits keep the analysis marked as changed.
-    if (!constituentWindowUnsaved()) {
-        main->cmdCopy->setEnabled(true);
-        main->cmdSave->setEnabled(false);
-    }
-    main->rewriteOpenAnalysisNodes();
-    main->setWindowTitle(kMainCaption + QStringLiteral(" [") + programState().gCurFileName + QLatin1Char(']'));
+    if (!constituentWindowUnsaved())
+        host->markSaved(CommandReach::Buttons);
+    host->rewriteOpenAnalysisNodes();
+    host->setCaption(kMainCaption + QStringLiteral(" [") + programState().gCurFileName + QLatin1Char(']'));
 }
 
 void frmSiteWMU::cmdCancel_Click()
@@ -785,8 +758,8 @@ void frmSiteWMU::cmdCancel_Click()
     cmdUpdateSiteInfo->setEnabled(false);
     cmdCancel->setEnabled(false);
     cmdNext->setEnabled(true);
-    if (frmMain* main = frmMain::instance())
-        main->cmdCopy->setEnabled(true);
+    if (AnalysisHost* host = analysisHost())
+        host->markEditsCancelled();
 }
 
 void frmSiteWMU::showNewSiteDefaults()

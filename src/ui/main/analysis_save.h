@@ -1,14 +1,7 @@
 #pragma once
 
+#include "data/analysis_inputs.h"
 #include "ui/main/input_windows.h"
-
-#include <QVariant>
-
-#include <utility>
-#include <vector>
-
-// Field values in the order the main window's Save writes them.
-using FieldValues = std::vector<std::pair<QString, QVariant>>;
 
 // The SITEINFO row of the analysis from the analysis information window's controls.
 FieldValues siteRowValues(qint32 siteKey, const SiteWindowInputs& inputs);

@@ -16,13 +16,35 @@
 #include <QToolBar>
 
 #include <array>
-#include <vector>
+#include <memory>
 
 struct ProgramState;
+class AnalysisSession;
 class QVBoxLayout;
 
+// The toolbar's buttons, by their keys.
+enum class ToolbarButton {
+    NewAnalysis,
+    OpenAnalysis,
+    SaveAnalysis,
+    PrintTable,
+    ExportTable,
+    ImportAnalysis,
+    ExportAnalysis,
+    CopyAnalysis,
+    DeleteAnalysis,
+    SiteInformation,
+    SiteCOCs,
+    COCs,
+    ShowResults,
+    RunModel,
+    Help,
+};
+inline constexpr int kToolbarButtons = int(ToolbarButton::Help) + 1;
+
 // The main window: the tree of stored analyses, the analysis commands as buttons, menu items
-// and toolbar buttons, and the area that holds every child window.
+// and toolbar buttons, and the area that holds every child window. The open analysis itself is
+// the session's business; the window builds the controls and passes their commands on.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,20 +57,12 @@ public:
     // The window's load: runs once, while the SITEINFO record set holds every stored analysis.
     void MDIForm_Load();
 
+    AnalysisSession& session() { return *m_session; }
+
     // Sets the enabled state of the commands for an action: "Open", "New", "Close", "Save" or
     // "Delete"; any other text changes nothing.
     void SetToolbarState(const QString& action);
-    // The toolbar button at a 1-based position, separators counted (6, 9, 12, 17 and 19).
-    QAction* toolbarButton(int position) const;
-
-    // Saves and closes the open analysis, as the input windows' close questions ask. The save
-    // is true when everything the input windows hold was stored.
-    bool SaveCurAnalysis();
-    void CloseCurAnalysis();
-    // An input window's close request: unless the main window is closing the analysis itself,
-    // asks whether to close the analysis (and whether to save it) and closes it. False when the
-    // user keeps the window open.
-    static bool inputWindowQueryUnload();
+    QAction* toolbarButton(ToolbarButton button) const { return m_toolbar[size_t(button)]; }
 
     // The analysis tree as the importers and Update Analyses use it: adds one analysis's nine
     // nodes at the end (false when its key is listed already).
@@ -57,11 +71,6 @@ public:
     qint32 highlightedSiteKey() const;
     // The 1-based tree position of the open analysis's root node; 0 when none is open.
     int curNodeIndex() const;
-    // Rewrites the nine node texts of the open analysis from the current row of gRsSiteInfo.
-    void rewriteOpenAnalysisNodes();
-    // After a save of the site and unit rows was rolled back: reads the open analysis's rows
-    // again and starts the pending new rows of a never-saved analysis again.
-    void reopenAfterFailedSave(bool siteAdding, bool unitAdding);
 
     // Command handlers, run by their buttons, menu items and toolbar buttons.
     void cmdNew_Click();
@@ -175,13 +184,10 @@ protected:
 private:
     // Shows an input window of the open analysis maximised.
     void showInputWindow(const QString& name);
-    friend class frmOpenAnalyses;
-    enum class OpenRoute { MainWindow, List };
 
     void buildPane();
     void buildMenus();
     void buildToolbar();
-    void buildCommandStates();
     // Ctrl+F4 closes the active child window, Ctrl+F6 and Ctrl+Tab move to the next one, Alt+F4
     // closes the main window.
     void buildWindowKeys();
@@ -193,33 +199,16 @@ private:
     void showHandPointer();
     // A mouse event on a document label; true when it was handled.
     bool documentLabelEvent(QObject* watched, QEvent* event);
-    void fillTree(Recordset& siteInfo);
     void fillWindowMenu();
     void connectInformationItems();
 
     // False when the user asked for a save that failed: the program then stays open.
     bool MDIForm_QueryUnload();
-    // Before unsaved input is discarded, asks whether to save it. False when the user asked for a
-    // save that failed: the analysis then stays open.
-    bool saveBeforeDiscarding();
-    // Save: true when everything the input windows hold was stored; a failure is reported.
-    bool saveOpenAnalysis();
     void MDIForm_Unload();
 
-    // Close of the open analysis; false when it stopped at a failure (already reported).
-    bool closeAnalysis();
-    // Drops what a never-saved analysis stored under its key; true when it was never saved.
-    Result<bool> discardIfNeverSaved(qint32 siteKey);
-    void openAnalysis(const QString& rootKey, OpenRoute route);
-    void failOpening(const Error& error);
-    Status openSharedRecordsets(qint32 siteKey);
-    QString highlightedRootKey() const;
-
     ProgramState& m_state;
-    std::vector<QAction*> m_toolbar;
+    std::array<QAction*, kToolbarButtons> m_toolbar{};
     QHash<QObject*, QString> m_instructions;
-
-    struct CommandRow;
-    std::vector<CommandRow> m_commandRows;
+    std::unique_ptr<AnalysisSession> m_session;
     bool m_unloaded = false;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/ui/geometry.h"
 #include "ui/common/window_names.h"
+#include "ui/main/analysis_session.h"
 #include "ui/main/frmMain.h"
 
 #include <QHBoxLayout>
@@ -80,7 +81,5 @@ void frmOpenAnalyses::OpenSelected()
     PointerGuard pointer({&m_main});
     const QList<QListWidgetItem*> chosen = lstAnalyses->selectedItems();
     const QString rootKey = chosen.isEmpty() ? QString() : chosen.front()->data(kRootKeyRole).toString();
-    if (!m_main.saveBeforeDiscarding() || !m_main.closeAnalysis())
-        return;
-    m_main.openAnalysis(rootKey, frmMain::OpenRoute::List);
+    m_main.session().openFromList(rootKey);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/analysis_inputs.h"
 #include "platform/db/result.h"
 
 #include <QString>
@@ -54,8 +55,8 @@ public:
     virtual bool checkNumericInputs() = 0;
 };
 
-// frmSiteCOCs, the constituent window. The main window's Save checks the grid before it opens
-// its transaction and stores the rows inside it, so that no message waits while rows are written.
+// frmSiteCOCs, the constituent window. The main window's Save checks the grid and takes its rows
+// before it stores them, so that no message waits while rows are written.
 class ConstituentInputWindow {
 public:
     virtual ~ConstituentInputWindow() = default;
@@ -65,11 +66,9 @@ public:
     // its edited state (the main window's Save on, Copy and the run commands off) and returns
     // false.
     virtual bool checkConstituentRows() = 0;
-    // Stores the grid as the SITECOCS rows of gCurSiteKey, and deletes the key's GWDelisting
-    // rows, on gConn inside the caller's open transaction (a nested transaction is a savepoint)
-    // and leaves gRsSiteCocs open on the key. Shows nothing and keeps its window state: on
-    // failure the caller rolls back, reports the error and reopens the shared record sets.
-    virtual Status storeConstituentRows() = 0;
+    // The grid's rows as the save stores them in place of the SITECOCS rows of gCurSiteKey (and
+    // of its GWDelisting rows). Shows nothing and keeps the window's state.
+    virtual Result<ConstituentRows> constituentRows() const = 0;
     // The caller has committed the stored rows: the window takes its saved state (the main
     // window's Save and toolbar button 3 off, Copy and toolbar button 10 on, unless the analysis
     // information window holds unsaved edits; Run Analysis and toolbar button 18 on when rows

@@ -6,7 +6,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/window_names.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/analysis_host.h"
 #include "ui/main/frmTOVIDisclosure.h"
 #include "ui/results/result_windows.h"
 
@@ -22,7 +22,8 @@ constexpr auto kForwardWindows = joinedWindowNames(kForwardResultWindows, Window
 
 void setRunPointer(int pointer)
 {
-    setMousePointer(frmMain::instance(), pointer);
+    if (AnalysisHost* host = analysisHost())
+        host->setMousePointer(pointer);
     for (QLatin1StringView name : kInputWindows)
         setMousePointer(Forms::find(name), pointer);
 }

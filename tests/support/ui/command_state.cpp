@@ -2,6 +2,17 @@
 
 #include "ui/main/frmMain.h"
 
+const std::vector<std::pair<std::string, ToolbarButton>>& switchedToolbarButtons()
+{
+    using enum ToolbarButton;
+    static const std::vector<std::pair<std::string, ToolbarButton>> buttons = {
+        {"tbNewAnalysis", NewAnalysis},     {"tbOpenAnalysis", OpenAnalysis},     {"tbSaveAnalysis", SaveAnalysis},
+        {"tbExportTable", ExportTable},     {"tbImportAnalysis", ImportAnalysis}, {"tbExportAnalysis", ExportAnalysis},
+        {"tbCopyAnalysis", CopyAnalysis},   {"tbDeleteAnalysis", DeleteAnalysis}, {"tbSiteInformation", SiteInformation},
+        {"tbSiteCOCs", SiteCOCs},           {"tbShowResults", ShowResults},       {"tbRunModel", RunModel}};
+    return buttons;
+}
+
 CommandState commandState(frmMain& w)
 {
     // The buttons of the left pane: the input windows have buttons of the same names.
@@ -12,39 +23,39 @@ CommandState commandState(frmMain& w)
     for (const char* name : {"mnuNew", "mnuSave", "mnuClose", "mnuImport", "mnuExport", "mnuCopy", "mnuDelete",
                              "mnuSiteInfo", "mnuShowSiteCOCs", "mnuResults", "mnuRunAnalysis"})
         s[name] = w.findChild<QAction*>(QString::fromLatin1(name))->isEnabled();
-    for (int p : {1, 2, 3, 5, 7, 8, 10, 11, 13, 14, 16, 18})
-        s["tb" + std::to_string(p)] = w.toolbarButton(p)->isEnabled();
+    for (const auto& [name, button] : switchedToolbarButtons())
+        s[name] = w.toolbarButton(button)->isEnabled();
     return s;
 }
 
 CommandState noAnalysisOpenState()
 {
     CommandState s = {
-        {"cmdNew", true},        {"mnuNew", true},         {"tb1", true},
-        {"cmdImport", true},     {"mnuImport", true},      {"tb7", true},        {"cmdUpdateAnalyses", true},
-        {"cmdOpen", false},      {"tb2", false},           {"cmdSave", false},   {"mnuSave", false},
-        {"tb3", false},          {"cmdClose", false},      {"mnuClose", false},  {"cmdCopy", false},
-        {"mnuCopy", false},      {"tb10", false},          {"cmdDelete", false}, {"mnuDelete", false},
-        {"tb11", false},         {"cmdExport", false},     {"mnuExport", false}, {"tb8", false},
+        {"cmdNew", true},        {"mnuNew", true},         {"tbNewAnalysis", true},
+        {"cmdImport", true},     {"mnuImport", true},      {"tbImportAnalysis", true},        {"cmdUpdateAnalyses", true},
+        {"cmdOpen", false},      {"tbOpenAnalysis", false},           {"cmdSave", false},   {"mnuSave", false},
+        {"tbSaveAnalysis", false},          {"cmdClose", false},      {"mnuClose", false},  {"cmdCopy", false},
+        {"mnuCopy", false},      {"tbCopyAnalysis", false},          {"cmdDelete", false}, {"mnuDelete", false},
+        {"tbDeleteAnalysis", false},         {"cmdExport", false},     {"mnuExport", false}, {"tbExportAnalysis", false},
         {"mnuSiteInfo", false},  {"mnuShowSiteCOCs", false}, {"mnuResults", false}, {"mnuRunAnalysis", false},
-        {"tb5", false},          {"tb13", false},          {"tb14", false},      {"tb16", false},
-        {"tb18", false}};
+        {"tbExportTable", false},          {"tbSiteInformation", false},          {"tbSiteCOCs", false},      {"tbShowResults", false},
+        {"tbRunModel", false}};
     return s;
 }
 
 CommandState analysisOpenState()
 {
     return with(noAnalysisOpenState(),
-                {{"cmdImport", false}, {"mnuImport", false}, {"tb7", false}, {"cmdUpdateAnalyses", false},
-                 {"cmdOpen", true}, {"tb2", true}, {"cmdClose", true}, {"mnuClose", true}, {"cmdExport", true},
-                 {"mnuExport", true}, {"tb8", true}, {"mnuSiteInfo", true}, {"mnuShowSiteCOCs", true},
-                 {"mnuResults", true}, {"mnuRunAnalysis", true}, {"tb5", true}, {"tb13", true}, {"tb14", true},
-                 {"tb16", true}, {"tb18", true}});
+                {{"cmdImport", false}, {"mnuImport", false}, {"tbImportAnalysis", false}, {"cmdUpdateAnalyses", false},
+                 {"cmdOpen", true}, {"tbOpenAnalysis", true}, {"cmdClose", true}, {"mnuClose", true}, {"cmdExport", true},
+                 {"mnuExport", true}, {"tbExportAnalysis", true}, {"mnuSiteInfo", true}, {"mnuShowSiteCOCs", true},
+                 {"mnuResults", true}, {"mnuRunAnalysis", true}, {"tbExportTable", true}, {"tbSiteInformation", true}, {"tbSiteCOCs", true},
+                 {"tbShowResults", true}, {"tbRunModel", true}});
 }
 
 CommandState analysisOpenedState()
 {
-    return with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}});
+    return with(analysisOpenState(), {{"cmdCopy", true}, {"tbCopyAnalysis", true}});
 }
 
 CommandState with(CommandState state, const CommandState& changes)

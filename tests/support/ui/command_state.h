@@ -1,13 +1,17 @@
 #pragma once
 
+#include "ui/main/frmMain.h"
+
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
-class frmMain;
-
-// The enabled state of the main window's switched commands, by control name ("tb3" is toolbar
-// button 3).
+// The enabled state of the main window's switched commands, by control name ("tbSaveAnalysis" is
+// the toolbar's Save Analysis button).
 using CommandState = std::map<std::string, bool>;
+// The toolbar buttons that the command state holds, by their names there.
+const std::vector<std::pair<std::string, ToolbarButton>>& switchedToolbarButtons();
 CommandState commandState(frmMain& window);
 // The state right after the load, Close or Delete: only New and Import (with Update Analyses).
 CommandState noAnalysisOpenState();

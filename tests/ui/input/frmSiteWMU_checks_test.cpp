@@ -33,9 +33,9 @@ protected:
         site().cmdCancel->setEnabled(false);
         site().cmdNext->setEnabled(true);
         main().cmdSave->setEnabled(false);
-        main().toolbarButton(3)->setEnabled(false);
+        main().toolbarButton(ToolbarButton::SaveAnalysis)->setEnabled(false);
         main().cmdCopy->setEnabled(true);
-        main().toolbarButton(10)->setEnabled(true);
+        main().toolbarButton(ToolbarButton::CopyAnalysis)->setEnabled(true);
     }
 
     // The seven commands that an edit switches, in the order of the marking.
@@ -43,8 +43,8 @@ protected:
     {
         frmSiteWMU& w = site();
         return {w.cmdUpdateSiteInfo->isEnabled(), w.cmdCancel->isEnabled(), w.cmdNext->isEnabled(),
-                main().cmdSave->isEnabled(),      main().toolbarButton(3)->isEnabled(),
-                main().cmdCopy->isEnabled(),      main().toolbarButton(10)->isEnabled()};
+                main().cmdSave->isEnabled(),      main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled(),
+                main().cmdCopy->isEnabled(),      main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled()};
     }
     const std::vector<bool> kSaved = {false, false, true, false, false, true, true};
     const std::vector<bool> kMarked = {true, true, false, true, true, false, false};

@@ -106,7 +106,7 @@ TEST_F(SiteWindowSave, EveryFieldIsStoredAndComesBack)
     EXPECT_TRUE(w.cmdNext->isEnabled());
     EXPECT_FALSE(main().cmdSave->isEnabled());
     EXPECT_TRUE(main().cmdCopy->isEnabled());
-    EXPECT_TRUE(main().toolbarButton(3)->isEnabled()) << "the toolbar is not touched";
+    EXPECT_TRUE(main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled()) << "the toolbar is not touched";
     EXPECT_EQ(state().gCurFileName, "Plating sludge");
     w.setWindowStateCode(FormWindow::vbNormal);   // a maximised child shows its caption in the main window's
     EXPECT_EQ(main().windowTitle(), "TOVI v.3.0 - RCRA Subtitle D Quarvel Program [Plating sludge]");

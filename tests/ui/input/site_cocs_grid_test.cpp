@@ -144,7 +144,7 @@ TEST_F(SiteCocsTest, StoringReplacesTheAnalysisRowsAndItsDelistingRowsAndDropsRo
     ASSERT_FALSE(isStorableRow(grid, 1));
     ASSERT_FALSE(isStorableRow(grid, 2));
 
-    ASSERT_TRUE(storeConstituentRows(db.conn(), 1, grid).ok());
+    ASSERT_TRUE(storeConstituentRows(db.conn(), 1, constituentRowsOf(grid)).ok());
     EXPECT_EQ(storedCount(1), 2);
     EXPECT_EQ(storedCount(2), 1);
     EXPECT_EQ(record(db.conn(), "CHEMNAME, CHEMCAS, TCLPCONC, DLTCLP, TOTCONC, DLTOTAL, DAFLF, DAFSI, CARCNON", 0),
@@ -161,7 +161,7 @@ TEST_F(SiteCocsTest, AStoreThatFailsLeavesTheStoredRowsAsTheyWere)
     GridModel grid;
     fill(grid, {"Benzene\t71-43-2\t1", QString(300, QLatin1Char('x')) + "\t1-2-3\t1"});
     const QByteArray before = db.checksum();
-    EXPECT_FALSE(storeConstituentRows(db.conn(), 1, grid).ok());
+    EXPECT_FALSE(storeConstituentRows(db.conn(), 1, constituentRowsOf(grid)).ok());
     EXPECT_EQ(db.checksum(), before);
 }
 
@@ -177,7 +177,7 @@ TEST_F(SiteCocsTest, FlagTextsAreTrueOnlyForMinusOneAndTrue)
         cells[kColDlTclp] = GridCell::fromText(text);
         grid.addRow(cells);
     }
-    ASSERT_TRUE(storeConstituentRows(db.conn(), 1, grid).ok());
+    ASSERT_TRUE(storeConstituentRows(db.conn(), 1, constituentRowsOf(grid)).ok());
     QVariantList flags;
     for (int i = 0; i < texts.size(); ++i)
         flags << stored(i, "DLTCLP");

@@ -81,12 +81,12 @@ protected:
         QTest::keyClick(editor, Qt::Key_Return);
     }
 
-    bool saveOn() { return main().cmdSave->isEnabled() && main().toolbarButton(3)->isEnabled(); }
-    bool saveOff() { return !main().cmdSave->isEnabled() && !main().toolbarButton(3)->isEnabled(); }
-    bool copyOn() { return main().cmdCopy->isEnabled() && main().toolbarButton(10)->isEnabled(); }
-    bool copyOff() { return !main().cmdCopy->isEnabled() && !main().toolbarButton(10)->isEnabled(); }
-    bool runOn() { return main().mnuRunAnalysis->isEnabled() && main().toolbarButton(18)->isEnabled(); }
-    bool runOff() { return !main().mnuRunAnalysis->isEnabled() && !main().toolbarButton(18)->isEnabled(); }
+    bool saveOn() { return main().cmdSave->isEnabled() && main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled(); }
+    bool saveOff() { return !main().cmdSave->isEnabled() && !main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled(); }
+    bool copyOn() { return main().cmdCopy->isEnabled() && main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled(); }
+    bool copyOff() { return !main().cmdCopy->isEnabled() && !main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled(); }
+    bool runOn() { return main().mnuRunAnalysis->isEnabled() && main().toolbarButton(ToolbarButton::RunModel)->isEnabled(); }
+    bool runOff() { return !main().mnuRunAnalysis->isEnabled() && !main().toolbarButton(ToolbarButton::RunModel)->isEnabled(); }
 
     frmSiteCOCs* cocs = nullptr;
     frmSiteWMU* site = nullptr;

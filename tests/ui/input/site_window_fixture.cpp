@@ -25,7 +25,7 @@ public:
         save->setEnabled(false);
     }
     bool checkConstituentRows() override { return true; }
-    Status storeConstituentRows() override { return {}; }
+    Result<ConstituentRows> constituentRows() const override { return ConstituentRows{}; }
     void constituentRowsSaved() override
     {
         findChild<QWidget*>(QStringLiteral("cmdUpdateSiteCOCs"))->setEnabled(false);

@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_EQ(state().gCurFileName, "Plating sludge");
     EXPECT_EQ(fakeConstituents().savedCalls, 1);
     // The "Save" column, and the constituent window's saved state for the toolbar's Save and Copy.
-    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdCopy", true}, {"tb10", true}}));
+    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdCopy", true}, {"tbCopyAnalysis", true}}));
     EXPECT_FALSE(site->findChild<QWidget*>("cmdUpdateSiteInfo")->isEnabled());
     EXPECT_FALSE(site->findChild<QWidget*>("cmdCancel")->isEnabled());
     EXPECT_TRUE(site->findChild<QWidget*>("cmdNext")->isEnabled());
@@ -157,10 +157,10 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_EQ(w.windowTitle(), kClosedCaption);
 
     clickNode("KEY1d");   // the City node opens its analysis
-    EXPECT_EQ(commandState(w), with(noAnalysisOpenState(), {{"cmdOpen", true}, {"tb2", true}, {"cmdDelete", true},
-                                                            {"mnuDelete", true}, {"tb11", true}, {"cmdExport", true},
-                                                            {"mnuExport", true}, {"tb8", true}, {"cmdCopy", true},
-                                                            {"mnuCopy", true}, {"tb10", true}}));
+    EXPECT_EQ(commandState(w), with(noAnalysisOpenState(), {{"cmdOpen", true}, {"tbOpenAnalysis", true}, {"cmdDelete", true},
+                                                            {"mnuDelete", true}, {"tbDeleteAnalysis", true}, {"cmdExport", true},
+                                                            {"mnuExport", true}, {"tbExportAnalysis", true}, {"cmdCopy", true},
+                                                            {"mnuCopy", true}, {"tbCopyAnalysis", true}}));
     w.cmdOpen_Click();
     EXPECT_EQ(state().gCurSiteKey, 1);
     EXPECT_EQ(state().gRsSiteInfo.recordCount(), 1);
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, DoubleClickOpensAndNewReusesTheKeyOfANeverSavedAnalysis)
     EXPECT_EQ(state().gCurSiteKey, 8) << "the largest stored key plus one";
     fakeConstituents().casNumbers = {"50-00-0"};
     // The constituent window saved rows of the never-saved analysis on its own.
-    ASSERT_TRUE(dynamic_cast<ConstituentInputWindow*>(Forms::find("frmSiteCOCs"))->storeConstituentRows().ok());
+    ASSERT_TRUE(saveAnalysisInputs(state(), {.constituents = fakeConstituentRows()}).ok());
     db.insert("GWDelisting", {{"SITEKEY", 8}, {"ChemCas", "50-00-0"}});
     EXPECT_EQ(db.count("SITECOCS"), 1);
 
@@ -419,7 +419,7 @@ TEST_F(MainWindowTest, ExitDropsWhatANeverSavedAnalysisStoredSoTheNextNewStartsE
     ASSERT_EQ(state().gCurSiteKey, 2);
     // The constituent window saved rows of the never-saved analysis on its own.
     fakeConstituents().casNumbers = {"50-00-0"};
-    ASSERT_TRUE(dynamic_cast<ConstituentInputWindow*>(Forms::find("frmSiteCOCs"))->storeConstituentRows().ok());
+    ASSERT_TRUE(saveAnalysisInputs(state(), {.constituents = fakeConstituentRows()}).ok());
     db.insert("GWDelisting", {{"SITEKEY", 2}, {"ChemCas", "50-00-0"}});
     db.insert("DelistCOCS", {{"SITEKEY", 2}});
 
@@ -522,7 +522,7 @@ TEST_F(MainWindowTest, CopyTwiceGivesTheNextFreeNames)
     w.cmdCopy_Click();
     w.cmdCopy_Click();
     clickNode("KEY1");
-    w.toolbarButton(10)->trigger();
+    w.toolbarButton(ToolbarButton::CopyAnalysis)->trigger();
 
     ASSERT_EQ(w.trvAnalysis->nodeCount(), 36);
     EXPECT_EQ(w.trvAnalysis->nodeAt(10)->text(0), "Copy of Sludge");
@@ -580,7 +580,7 @@ TEST_F(MainWindowTest, DeleteAsksFirstAndRemovesEveryRowOfTheAnalysis)
     {
         ScriptedMessages msgs;
         msgs.expect("Confirm Delete", vbYes);
-        w.toolbarButton(11)->trigger();
+        w.toolbarButton(ToolbarButton::DeleteAnalysis)->trigger();
     }
     EXPECT_EQ(w.trvAnalysis->nodeCount(), 9);
     EXPECT_EQ(w.trvAnalysis->nodeAt(1)->text(0), "One");
@@ -598,7 +598,7 @@ TEST_F(MainWindowTest, TheOpenAnalysisCannotBeDeleted)
     w.cmdOpen_Click();
     EXPECT_FALSE(w.cmdDelete->isEnabled());
     EXPECT_FALSE(w.mnuDelete->isEnabled());
-    EXPECT_FALSE(w.toolbarButton(11)->isEnabled());
+    EXPECT_FALSE(w.toolbarButton(ToolbarButton::DeleteAnalysis)->isEnabled());
     clickNode("KEY1a");
     EXPECT_FALSE(w.cmdDelete->isEnabled()) << "a click while it is open keeps Delete off";
 

@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, TheChemicalTableOpensMaximisedInFrontWithOrWithoutAnAnaly
     clickNode("KEY1");
     w.cmdOpen_Click();
     ASSERT_NE(w.mdiArea->activeSubWindow(), cocs->frame());
-    w.toolbarButton(15)->trigger();
+    w.toolbarButton(ToolbarButton::COCs)->trigger();
     EXPECT_EQ(Forms::find("frmCOCs"), cocs) << "one window";
     EXPECT_EQ(w.mdiArea->activeSubWindow(), cocs->frame());
     EXPECT_EQ(cocs->windowStateCode(), FormWindow::vbMaximized);

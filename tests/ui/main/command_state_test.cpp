@@ -7,11 +7,13 @@ namespace {
 // Every control on, so that "unchanged" shows.
 void switchAllOn(frmMain& w)
 {
+    for (const auto& [name, button] : switchedToolbarButtons())
+        w.toolbarButton(button)->setEnabled(true);
     for (const auto& entry : commandState(w)) {
         const std::string& name = entry.first;
         if (name.rfind("tb", 0) == 0)
-            w.toolbarButton(std::stoi(name.substr(2)))->setEnabled(true);
-        else if (QAction* a = w.findChild<QAction*>(QString::fromStdString(name)))
+            continue;
+        if (QAction* a = w.findChild<QAction*>(QString::fromStdString(name)))
             a->setEnabled(true);
         else
             w.findChild<QWidget*>(QString::fromStdString(name))->setEnabled(true);
@@ -76,15 +78,15 @@ TEST_F(MainWindowTest, EditsEnableSaveAndWithdrawCopyUntilSaved)
     EXPECT_FALSE(w.cmdSave->isEnabled()) << "Save waits for the first edit";
 
     editConstituentWindow();
-    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdSave", true}, {"tb3", true}, {"mnuRunAnalysis", false},
-                                                          {"tb18", false}}));
+    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdSave", true}, {"tbSaveAnalysis", true}, {"mnuRunAnalysis", false},
+                                                          {"tbRunModel", false}}));
     fakeSite().inputs = inputsNamed("One");
-    w.toolbarButton(3)->trigger();
+    w.toolbarButton(ToolbarButton::SaveAnalysis)->trigger();
     EXPECT_FALSE(w.cmdSave->isEnabled());
     EXPECT_TRUE(w.cmdCopy->isEnabled());
     // The "Save" state leaves the toolbar alone; the constituent window's saved state sets it.
-    EXPECT_FALSE(w.toolbarButton(3)->isEnabled());
-    EXPECT_TRUE(w.toolbarButton(10)->isEnabled());
+    EXPECT_FALSE(w.toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled());
+    EXPECT_TRUE(w.toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled());
     EXPECT_FALSE(w.mnuSave->isEnabled());
     EXPECT_FALSE(w.mnuCopy->isEnabled());
 }

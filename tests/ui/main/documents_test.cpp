@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, F1TheHelpItemAndTheHelpButtonOpenTheHelpPages)
         return true;
     };
     EXPECT_TRUE(opens([&] { QTest::keyClick(&w, Qt::Key_F1); })) << "F1";
-    EXPECT_TRUE(opens([&] { w.toolbarButton(20)->trigger(); })) << "toolbar button 20";
+    EXPECT_TRUE(opens([&] { w.toolbarButton(ToolbarButton::Help)->trigger(); })) << "toolbar button 20";
     EXPECT_TRUE(opens([&] { w.menuBar()->findChild<QAction*>("mnuHelpFile")->trigger(); })) << "the Help item";
 
     // Every page the contents links to is there, with its pictures.
@@ -265,7 +265,7 @@ TEST_F(MainWindowTest, MissingHelpPagesGiveTheGeneralMessage)
     ScriptedMessages messages;
     messages.expect("Unable to Save").expect("Unable to Save");
     QTest::keyClick(&w, Qt::Key_F1);
-    w.toolbarButton(20)->trigger();
+    w.toolbarButton(ToolbarButton::Help)->trigger();
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[1].text, "The program experienced the following error: File not found: " +
                                             QDir(db.folder()).filePath("Help/index.html") + "\r\nError Number: " +

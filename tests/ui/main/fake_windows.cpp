@@ -2,10 +2,9 @@
 
 #include "data/program_state.h"
 #include "data/schema.h"
-#include "platform/db/transaction.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/analysis_host.h"
 #include "ui/main/main_window_services.h"
 
 #include <QPushButton>
@@ -49,7 +48,7 @@ protected:
         st.gAnalysisFormsOpen = true;
         ++fakeSite().loads;
     }
-    bool queryUnload() override { return frmMain::inputWindowQueryUnload(); }
+    bool queryUnload() override { return !analysisHost() || analysisHost()->askToCloseAnalysis(); }
 };
 
 class frmSiteCOCs : public FormWindow, public ConstituentInputWindow {
@@ -73,31 +72,11 @@ public:
         editConstituentWindow();
         return false;
     }
-    Status storeConstituentRows() override
+    Result<ConstituentRows> constituentRows() const override
     {
-        ProgramState& st = programState();
-        Connection& conn = *st.gConn;
-        Transaction tx(conn);
-        if (!tx.started())
-            return tx.started();
-        for (const char* sql : {"DELETE FROM SITECOCS WHERE SITEKEY = ?", "DELETE FROM GWDelisting WHERE SITEKEY = ?"})
-            if (Result<int> r = conn.exec(QString::fromLatin1(sql), {st.gCurSiteKey}); !r)
-                return r.error();
-        for (const QString& cas : fakeConstituents().casNumbers)
-            if (Result<int> r = conn.exec(QStringLiteral("INSERT INTO SITECOCS (SITEKEY, CHEMCAS, CHEMNAME) VALUES (?, ?, ?)"),
-                                          {st.gCurSiteKey, cas, QStringLiteral("Chemical ") + cas});
-                !r)
-                return r.error();
         if (fakeConstituents().storeFailure)
             return *fakeConstituents().storeFailure;
-        if (Status s = tx.commit(); !s)
-            return s;
-        Result<Recordset> rows =
-            openTableRecordset(conn, siteCocsTable(), QStringLiteral("SITEKEY = ?"), {st.gCurSiteKey});
-        if (!rows)
-            return rows.error();
-        st.gRsSiteCocs = std::move(*rows);
-        return {};
+        return fakeConstituentRows();
     }
     void constituentRowsSaved() override
     {
@@ -113,7 +92,7 @@ protected:
         programState().gAnalysisFormsOpen = true;
         ++fakeConstituents().loads;
     }
-    bool queryUnload() override { return frmMain::inputWindowQueryUnload(); }
+    bool queryUnload() override { return !analysisHost() || analysisHost()->askToCloseAnalysis(); }
 
 private:
     // The saved state on the main window: Save off and Copy on unless the analysis information
@@ -122,18 +101,11 @@ private:
     {
         for (const char* name : {"cmdUpdateSiteCOCs", "cmdCancel"})
             findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(false);
-        frmMain* main = frmMain::instance();
         FormWindow* site = Forms::find(QStringLiteral("frmSiteWMU"));
-        if (!site || !site->findChild<QWidget*>(QStringLiteral("cmdUpdateSiteInfo"))->isEnabled()) {
-            main->cmdSave->setEnabled(false);
-            main->toolbarButton(3)->setEnabled(false);
-            main->cmdCopy->setEnabled(true);
-            main->toolbarButton(10)->setEnabled(true);
-        }
-        if (programState().gRsSiteCocs.recordCount() > 0) {
-            main->mnuRunAnalysis->setEnabled(true);
-            main->toolbarButton(18)->setEnabled(true);
-        }
+        if (!site || !site->findChild<QWidget*>(QStringLiteral("cmdUpdateSiteInfo"))->isEnabled())
+            analysisHost()->markSaved(CommandReach::ButtonsAndToolbar);
+        if (programState().gRsSiteCocs.recordCount() > 0)
+            analysisHost()->setRunEnabled(true);
     }
 };
 
@@ -193,15 +165,9 @@ void add()
 
 void markMainWindowEdited(bool constituents)
 {
-    frmMain* main = frmMain::instance();
-    main->cmdSave->setEnabled(true);
-    main->toolbarButton(3)->setEnabled(true);
-    main->cmdCopy->setEnabled(false);
-    main->toolbarButton(10)->setEnabled(false);
-    if (constituents) {
-        main->mnuRunAnalysis->setEnabled(false);
-        main->toolbarButton(18)->setEnabled(false);
-    }
+    analysisHost()->markEdited(CommandReach::ButtonsAndToolbar);
+    if (constituents)
+        analysisHost()->setRunEnabled(false);
 }
 
 } // namespace
@@ -210,6 +176,14 @@ FakeSiteWindow& fakeSite()
 {
     static FakeSiteWindow state;
     return state;
+}
+
+ConstituentRows fakeConstituentRows()
+{
+    ConstituentRows rows{{QStringLiteral("CHEMCAS"), QStringLiteral("CHEMNAME")}, {}};
+    for (const QString& cas : fakeConstituents().casNumbers)
+        rows.rows.push_back({cas, QStringLiteral("Chemical ") + cas});
+    return rows;
 }
 
 FakeConstituentWindow& fakeConstituents()

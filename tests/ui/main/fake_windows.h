@@ -25,6 +25,8 @@ struct FakeConstituentWindow {
 
 FakeSiteWindow& fakeSite();
 FakeConstituentWindow& fakeConstituents();
+// The fake grid's rows as the constituent window's save stores them.
+ConstituentRows fakeConstituentRows();
 // What the result windows and the administrator window did, in order: "load:<name>",
 // "export:<name>", "unload:frmPassword …".
 QStringList& resultWindowLog();

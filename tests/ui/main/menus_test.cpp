@@ -95,8 +95,8 @@ TEST_F(MainWindowTest, CommandsOfWindowsNotYetInTheProgramStayDisabled)
     EXPECT_EQ(disabledItemsOf(w.mnuFile), QStringList({"mnuSave", "mnuImport"}));
     EXPECT_EQ(disabledItemsOf(w.mnuEdit), QStringList({"mnuCopy", "mnuDelete"}));
     EXPECT_EQ(disabledItemsOf(w.mnuAnalysis), QStringList());
-    for (int p : {4, 15, 20})
-        EXPECT_TRUE(w.toolbarButton(p)->isEnabled()) << p;
+    for (ToolbarButton b : {ToolbarButton::PrintTable, ToolbarButton::COCs, ToolbarButton::Help})
+        EXPECT_TRUE(w.toolbarButton(b)->isEnabled()) << int(b);
     EXPECT_TRUE(w.mnuOpen->isEnabled());
     EXPECT_TRUE(w.mnuExportTable->isEnabled());
     EXPECT_TRUE(w.mnuDelistingLevel->isEnabled());
@@ -107,10 +107,8 @@ TEST_F(MainWindowTest, ToolbarKeysTooltipsAndSeparators)
 {
     frmMain& w = start();
     QStringList buttons;
-    for (int p = 1; p <= 20; ++p) {
-        QAction* b = w.toolbarButton(p);
+    for (const QAction* b : w.Toolbar1->actions())
         buttons << (b->isSeparator() ? QStringLiteral("-") : b->data().toString() + QLatin1Char('|') + b->toolTip());
-    }
     EXPECT_EQ(buttons, QStringList({"New Analysis|Begin a new analysis",
                                     "Open Analysis|Open an analysis",
                                     "Save Analysis|Save the currently open analysis",
@@ -131,9 +129,15 @@ TEST_F(MainWindowTest, ToolbarKeysTooltipsAndSeparators)
                                     "Run Model|Run TOVI for the current analysis",
                                     "-",
                                     "Help|TOVI v.3.0 Help"}));
-    EXPECT_TRUE(w.toolbarButton(1)->isCheckable());
-    EXPECT_FALSE(w.toolbarButton(2)->isCheckable());
-    EXPECT_EQ(w.toolbarButton(21), nullptr);
+    EXPECT_TRUE(w.toolbarButton(ToolbarButton::NewAnalysis)->isCheckable());
+    EXPECT_FALSE(w.toolbarButton(ToolbarButton::OpenAnalysis)->isCheckable());
+    // Each named button is the toolbar's button of that key, in toolbar order.
+    QStringList named;
+    for (int i = 0; i < kToolbarButtons; ++i)
+        named << w.toolbarButton(ToolbarButton(i))->data().toString() + QLatin1Char('|')
+                     + w.toolbarButton(ToolbarButton(i))->toolTip();
+    buttons.removeAll(QStringLiteral("-"));
+    EXPECT_EQ(named, buttons);
 }
 
 TEST_F(MainWindowTest, PaneTooltipsAndInstructionTexts)
@@ -208,7 +212,7 @@ TEST_F(MainWindowTest, RunModelAndRunAnalysisBothStartTheRunAlsoWithNoAnalysisOp
     clickNode("KEY1");
     w.cmdOpen_Click();
     w.mnuRunAnalysis->trigger();
-    w.toolbarButton(18)->trigger();
+    w.toolbarButton(ToolbarButton::RunModel)->trigger();
     EXPECT_EQ(runs, 4);
 }
 
@@ -218,15 +222,15 @@ TEST_F(MainWindowTest, PrintShowsThePrintWindowOnlyWithAnAnalysisOpen)
     frmMain& w = start();
     QList<QWidget*> shownOver;
     mainWindowServices().showPrintWindow = [&](QWidget* parent) { shownOver << parent; };
-    ASSERT_TRUE(w.mnuPrint->isEnabled() && w.toolbarButton(4)->isEnabled());
+    ASSERT_TRUE(w.mnuPrint->isEnabled() && w.toolbarButton(ToolbarButton::PrintTable)->isEnabled());
     w.mnuPrint->trigger();
-    w.toolbarButton(4)->trigger();
+    w.toolbarButton(ToolbarButton::PrintTable)->trigger();
     EXPECT_TRUE(shownOver.isEmpty()) << "no analysis open: nothing, without a message";
 
     clickNode("KEY1");
     w.cmdOpen_Click();
     w.mnuPrint->trigger();
-    w.toolbarButton(4)->trigger();
+    w.toolbarButton(ToolbarButton::PrintTable)->trigger();
     EXPECT_EQ(shownOver, QList<QWidget*>({&w, &w}));
 }
 
@@ -249,7 +253,7 @@ TEST_F(MainWindowTest, ExportToTableNeedsATableWindowInFront)
     {
         ScriptedMessages msgs;
         msgs.expect("Unable to Export", vbOK, text);
-        w.toolbarButton(5)->trigger();
+        w.toolbarButton(ToolbarButton::ExportTable)->trigger();
     }
     w.mnuResults_Click();
     resultWindowLog().clear();

@@ -11,12 +11,11 @@
 // cmdUpdateSiteInfo, cmdCancel and cmdNext, frmSiteCOCs' cmdUpdateSiteCOCs and cmdCancel.
 //
 // On load each window reads the shared record sets that the main window has just opened on
-// gCurSiteKey and sets gAnalysisFormsOpen; frmSiteWMU starts a pending new row (addNew) in
-// gRsSiteInfo and gRsWmuInfo when they hold none; frmSiteCOCs ends its load with its save and
-// so in its saved state (Save and toolbar button 3 off, Copy and toolbar button 10 on, Run
-// Analysis and toolbar button 18 on when it holds rows). Their close question is skipped while
-// gClosingAnalysis is true or gAnalysisFormsOpen is false; otherwise it ends in
-// frmMain::SaveCurAnalysis and frmMain::CloseCurAnalysis.
+// gCurSiteKey and sets gAnalysisFormsOpen; frmSiteWMU starts the pending new rows of a
+// never-saved analysis (startPendingAnalysisRows); frmSiteCOCs ends its load with its save and
+// so in its saved state (Save and Copy as the host's markSaved sets them, the run commands on
+// when it holds rows). Both reach the main window only through its AnalysisHost; their close
+// question is the host's askToCloseAnalysis.
 
 // The controls of frmSiteWMU as the main window's Save reads them.
 struct SiteWindowInputs {
@@ -70,8 +69,7 @@ public:
     // of its GWDelisting rows). Shows nothing and keeps the window's state.
     virtual Result<ConstituentRows> constituentRows() const = 0;
     // The caller has committed the stored rows: the window takes its saved state (the main
-    // window's Save and toolbar button 3 off, Copy and toolbar button 10 on, unless the analysis
-    // information window holds unsaved edits; Run Analysis and toolbar button 18 on when rows
-    // are stored).
+    // window's Save off and Copy on, with their toolbar buttons, unless the analysis information
+    // window holds unsaved edits; Run Analysis and its toolbar button on when rows are stored).
     virtual void constituentRowsSaved() = 0;
 };

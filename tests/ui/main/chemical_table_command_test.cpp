@@ -1,4 +1,4 @@
-// The menu items Chemical Properties Database (and toolbar button 15) and Customer COCs and DAF.
+// The menu items Chemical Properties Database (and the toolbar's COCs button) and Customer COCs and DAF.
 
 #include "main_window_fixture.h"
 

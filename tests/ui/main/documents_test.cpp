@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, F1TheHelpItemAndTheHelpButtonOpenTheHelpPages)
         return true;
     };
     EXPECT_TRUE(opens([&] { QTest::keyClick(&w, Qt::Key_F1); })) << "F1";
-    EXPECT_TRUE(opens([&] { w.toolbarButton(ToolbarButton::Help)->trigger(); })) << "toolbar button 20";
+    EXPECT_TRUE(opens([&] { w.toolbarButton(ToolbarButton::Help)->trigger(); })) << "the toolbar's Help button";
     EXPECT_TRUE(opens([&] { w.menuBar()->findChild<QAction*>("mnuHelpFile")->trigger(); })) << "the Help item";
 
     // Every page the contents links to is there, with its pictures.

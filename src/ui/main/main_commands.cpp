@@ -103,21 +103,21 @@ void MainCommands::nodeClicked(bool noneOpen)
 
 void MainCommands::markEdited(CommandReach reach)
 {
-    m_window.cmdSave->setEnabled(true);
-    m_window.cmdCopy->setEnabled(false);
-    if (reach == CommandReach::ButtonsAndToolbar) {
-        m_window.toolbarButton(ToolbarButton::SaveAnalysis)->setEnabled(true);
-        m_window.toolbarButton(ToolbarButton::CopyAnalysis)->setEnabled(false);
-    }
+    setEdited(true, reach);
 }
 
 void MainCommands::markSaved(CommandReach reach)
 {
-    m_window.cmdSave->setEnabled(false);
-    m_window.cmdCopy->setEnabled(true);
+    setEdited(false, reach);
+}
+
+void MainCommands::setEdited(bool edited, CommandReach reach)
+{
+    m_window.cmdSave->setEnabled(edited);
+    m_window.cmdCopy->setEnabled(!edited);
     if (reach == CommandReach::ButtonsAndToolbar) {
-        m_window.toolbarButton(ToolbarButton::SaveAnalysis)->setEnabled(false);
-        m_window.toolbarButton(ToolbarButton::CopyAnalysis)->setEnabled(true);
+        m_window.toolbarButton(ToolbarButton::SaveAnalysis)->setEnabled(edited);
+        m_window.toolbarButton(ToolbarButton::CopyAnalysis)->setEnabled(!edited);
     }
 }
 

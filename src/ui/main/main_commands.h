@@ -30,6 +30,8 @@ public:
 
 private:
     struct Row;
+    // Save on and Copy off while the analysis holds edits, else the other way round.
+    void setEdited(bool edited, CommandReach reach);
     frmMain& m_window;
     std::vector<Row> m_rows;
 };

@@ -1,0 +1,17 @@
+# Fails when a window outside the main window's folder (and the program's start-up) includes the
+# main window's header, or when the window layer writes to the database itself: its writes
+# belong to the data layer.
+file(GLOB_RECURSE ui_sources "${SRC}/ui/*.cpp" "${SRC}/ui/*.h")
+foreach(f IN LISTS ui_sources)
+    if(NOT f MATCHES "/ui/main/")
+        file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*\"ui/main/frmMain\\.h\"")
+        if(hits)
+            message(FATAL_ERROR "${f} includes the main window's header")
+        endif()
+    endif()
+    file(STRINGS "${f}" hits REGEX "INSERT[ \t]+INTO|DELETE[ \t]+FROM|UPDATE[ \t]+[A-Za-z_]+[ \t]+SET|addNew\\(|Transaction[ \t]+[a-z]")
+    if(hits)
+        message(FATAL_ERROR "${f} writes to the database: ${hits}")
+    endif()
+endforeach()
+message(STATUS "the window layer neither includes the main window's header nor writes to the database")

@@ -5,6 +5,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/settings.h"
+#include "ui/main/analysis_session.h"
 #include "ui/main/frmOpenAnalyses.h"
 #include "ui/main/main_window_services.h"
 #include "ui/scripted_services.h"
@@ -606,4 +607,12 @@ TEST_F(MainWindowTest, TheOpenAnalysisCannotBeDeleted)
     EXPECT_EQ(db.count("SITEINFO"), 1);
     EXPECT_EQ(state().gCurSiteKey, 1);
     EXPECT_TRUE(Forms::isLoaded("frmSiteWMU"));
+}
+
+TEST_F(MainWindowTest, TheInputWindowsReachTheMainWindowOnlyWhileItLives)
+{
+    frmMain& w = start();
+    EXPECT_EQ(analysisHost(), &w.session());
+    delete &w;
+    EXPECT_EQ(analysisHost(), nullptr) << "no host outlives its window";
 }

@@ -92,7 +92,64 @@ QVariant columnValue(sqlite3_stmt* stmt, int column)
     }
 }
 
+QStringList columnNames(sqlite3_stmt* stmt)
+{
+    QStringList names;
+    const int n = sqlite3_column_count(stmt);
+    names.reserve(n);
+    for (int i = 0; i < n; ++i)
+        names << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    return names;
+}
+
 } // namespace
+
+int RowReader::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+
+bool RowReader::isNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+std::optional<double> RowReader::number(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_INTEGER:
+        return double(sqlite3_column_int64(m_stmt, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_stmt, column);
+    default:
+        return std::nullopt;
+    }
+}
+
+qint64 RowReader::integer(int column) const
+{
+    if (sqlite3_column_type(m_stmt, column) == SQLITE_INTEGER)
+        return sqlite3_column_int64(m_stmt, column);
+    return value(column).toLongLong();
+}
+
+QString RowReader::text(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_NULL:
+        return QString();
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column)),
+                                 sqlite3_column_bytes(m_stmt, column));
+    default:
+        return value(column).toString();
+    }
+}
+
+QVariant RowReader::value(int column) const
+{
+    return columnValue(m_stmt, column);
+}
 
 int indexOfName(const QStringList& names, const QHash<QString, int>& exact, const QString& name)
 {
@@ -123,6 +180,11 @@ int QueryRows::columnIndex(const QString& name) const
 Status Statement::exec(const QVariantList& params)
 {
     return m_conn->run(m_stmt, params, "A statement failed");
+}
+
+Status Statement::exec(std::span<const BindValue> params)
+{
+    return m_conn->step(m_stmt, m_conn->bind(m_stmt, params), "A statement failed");
 }
 
 Result<QueryRows> Statement::select(const QVariantList& params)
@@ -226,9 +288,44 @@ Status Connection::bind(sqlite3_stmt* stmt, const QVariantList& params)
     return {};
 }
 
+Status Connection::bind(sqlite3_stmt* stmt, std::span<const BindValue> params)
+{
+    if (sqlite3_bind_parameter_count(stmt) != int(params.size()))
+        return Error{kErrRecordset,
+                     QStringLiteral("A statement has %1 parameters, %2 values were given.")
+                         .arg(sqlite3_bind_parameter_count(stmt))
+                         .arg(params.size())};
+    for (size_t i = 0; i < params.size(); ++i) {
+        const BindValue& v = params[i];
+        const int index = int(i) + 1;
+        int rc = SQLITE_OK;
+        switch (v.m_kind) {
+        case BindValue::Kind::Null:
+            rc = sqlite3_bind_null(stmt, index);
+            break;
+        case BindValue::Kind::Integer:
+            rc = sqlite3_bind_int64(stmt, index, v.m_integer);
+            break;
+        case BindValue::Kind::Number:
+            rc = sqlite3_bind_double(stmt, index, v.m_number);
+            break;
+        case BindValue::Kind::Text:
+            rc = sqlite3_bind_text16(stmt, index, v.m_text->utf16(), int(v.m_text->size() * 2), SQLITE_TRANSIENT);
+            break;
+        }
+        if (rc != SQLITE_OK)
+            return error(rc, "A value could not be bound");
+    }
+    return {};
+}
+
 Status Connection::run(sqlite3_stmt* stmt, const QVariantList& params, const char* what)
 {
-    Status bound = bind(stmt, params);
+    return step(stmt, bind(stmt, params), what);
+}
+
+Status Connection::step(sqlite3_stmt* stmt, Status bound, const char* what)
+{
     int rc = SQLITE_DONE;
     if (bound)
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -246,9 +343,7 @@ Result<QueryRows> Connection::fetch(sqlite3_stmt* stmt, const QVariantList& para
     }
     QueryRows out;
     const int n = sqlite3_column_count(stmt);
-    out.columns.reserve(n);
-    for (int i = 0; i < n; ++i)
-        out.columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    out.columns = columnNames(stmt);
     out.m_exact = exactNameIndex(out.columns);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -282,6 +377,30 @@ Result<QueryRows> Connection::select(const QString& sql, const QVariantList& par
     if (!stmt)
         return stmt.error();
     return fetch(*stmt, params, "A query failed");
+}
+
+Status Connection::forEachRow(const QString& sql, const QVariantList& params, const RowHandler& row,
+                              QStringList* columns)
+{
+    Result<sqlite3_stmt*> stmt = statement(sql);
+    if (!stmt)
+        return stmt.error();
+    if (Status s = bind(*stmt, params); !s) {
+        sqlite3_reset(*stmt);
+        return s;
+    }
+    if (columns)
+        *columns = columnNames(*stmt);
+    const RowReader reader(*stmt);
+    int rc;
+    while ((rc = sqlite3_step(*stmt)) == SQLITE_ROW)
+        if (Status s = row(reader); !s) {
+            sqlite3_reset(*stmt);
+            return s;
+        }
+    const Status result = rc == SQLITE_DONE ? Status() : Status(error(rc, "A query failed"));
+    sqlite3_reset(*stmt);
+    return result;
 }
 
 Result<QVariant> Connection::scalar(const QString& sql, const QVariantList& params)

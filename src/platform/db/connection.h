@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 struct sqlite3;
@@ -33,11 +35,61 @@ QHash<QString, int> exactNameIndex(const QStringList& names);
 
 class Connection;
 
+// The row of a query that is being read, its values taken straight from SQLite without a copy
+// of the row. Valid only inside the call it is handed to.
+class RowReader {
+public:
+    int columnCount() const;
+    bool isNull(int column) const;
+    // The number of an INTEGER or REAL value; nullopt for NULL, text and bytes.
+    std::optional<double> number(int column) const;
+    qint64 integer(int column) const;   // 0 for NULL
+    QString text(int column) const;     // null for NULL; a number as value(column) writes it
+    QVariant value(int column) const;   // the value as select() gives it
+
+private:
+    friend class Connection;
+    explicit RowReader(sqlite3_stmt* stmt) : m_stmt(stmt) {}
+    sqlite3_stmt* m_stmt;
+};
+
+// Called for each row of a query in turn; a failure stops the reading and is returned.
+using RowHandler = std::function<Status(const RowReader&)>;
+
+// A value to bind held without a QVariant, for statements run once per row of many: NULL, an
+// integer, a number or a text (a null text binds as NULL). The text stays the caller's and must
+// live until the statement has run.
+class BindValue {
+public:
+    BindValue() = default;
+    BindValue(double number) : m_kind(Kind::Number), m_number(number) {}
+    BindValue(qint64 integer) : m_kind(Kind::Integer), m_integer(integer) {}
+    BindValue(qint32 integer) : m_kind(Kind::Integer), m_integer(integer) {}
+    BindValue(const QString& text) : m_kind(text.isNull() ? Kind::Null : Kind::Text), m_text(&text) {}
+    BindValue(QString&&) = delete;   // the text would be gone before the statement runs
+    BindValue(const std::optional<double>& number) : BindValue()
+    {
+        if (number)
+            *this = BindValue(*number);
+    }
+
+private:
+    friend class Connection;
+    enum class Kind { Null, Integer, Number, Text };
+    Kind m_kind = Kind::Null;
+    union {
+        double m_number = 0;
+        qint64 m_integer;
+        const QString* m_text;
+    };
+};
+
 // A statement prepared once and run many times with new parameters. It belongs to its
 // connection's cache and must not outlive the connection.
 class Statement {
 public:
     Status exec(const QVariantList& params);
+    Status exec(std::span<const BindValue> params);
     Result<QueryRows> select(const QVariantList& params);
 
 private:
@@ -72,6 +124,10 @@ public:
 
     Result<int> exec(const QString& sql, const QVariantList& params = {});   // rows affected
     Result<QueryRows> select(const QString& sql, const QVariantList& params = {});
+    // Hands each row to `row` as it is read, for reading without holding the rows; `row` must not
+    // use this connection. `columns`, when given, receives the column names first.
+    Status forEachRow(const QString& sql, const QVariantList& params, const RowHandler& row,
+                      QStringList* columns = nullptr);
     Result<QVariant> scalar(const QString& sql, const QVariantList& params = {});
     Result<Statement> prepare(const QString& sql);
     Result<qint64> insert(const QString& sql, const QVariantList& params);   // the new rowid
@@ -85,6 +141,8 @@ private:
 
     Result<sqlite3_stmt*> statement(const QString& sql);
     Status bind(sqlite3_stmt* stmt, const QVariantList& params);
+    Status bind(sqlite3_stmt* stmt, std::span<const BindValue> params);
+    Status step(sqlite3_stmt* stmt, Status bound, const char* what);
     Status run(sqlite3_stmt* stmt, const QVariantList& params, const char* what);
     Result<QueryRows> fetch(sqlite3_stmt* stmt, const QVariantList& params, const char* what);
     Error error(int code, const char* what) const;

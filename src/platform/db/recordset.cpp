@@ -21,23 +21,25 @@ Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, c
         sql += QStringLiteral(" WHERE ") + where;
     if (!orderBy.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + orderBy;
-    Result<QueryRows> rows = conn.select(sql, params);
-    if (!rows)
-        return rows.error();
-
     Recordset rs;
+    QStringList names;
+    const Status read = conn.forEachRow(sql, params, [&rs](const RowReader& r) -> Status {
+        const int n = r.columnCount();
+        Row row;
+        row.rowid = r.integer(0);
+        row.values.resize(n - 1);
+        for (int i = 1; i < n; ++i)
+            row.values[i - 1] = r.value(i);
+        rs.m_rows.push_back(std::move(row));
+        return {};
+    }, &names);
+    if (!read)
+        return read.error();
     rs.m_conn = &conn;
     rs.m_open = true;
     rs.m_table = table;
-    rs.m_fields = rows->columns.mid(1);
+    rs.m_fields = names.mid(1);
     rs.m_exactFields = exactNameIndex(rs.m_fields);
-    rs.m_rows.reserve(rows->rows.size());
-    for (auto& r : rows->rows) {
-        Row row;
-        row.rowid = r.front().toLongLong();
-        row.values = r.mid(1);
-        rs.m_rows.push_back(std::move(row));
-    }
     return rs;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/db/recordset.h"
 #include "platform/db/transaction.h"
+#include "platform/db/variant_number.h"
 
 #include <QDir>
 #include <QFile>
@@ -214,6 +215,125 @@ TEST_F(DbTest, TransactionsRollBackUnlessCommittedAndNest)
     ASSERT_TRUE(other.ok());
     EXPECT_EQ((*other)->scalar(QStringLiteral("SELECT count(*) FROM T"))->toLongLong(), 2)
         << "a second connection sees the committed state";
+}
+
+// Rows read in place give what select() gives, value by value; a handler's failure stops the
+// reading and leaves the statement ready for the next call.
+TEST_F(DbTest, RowsReadInPlaceMatchTheFetchedRows)
+{
+    ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {4, QVariant(), QStringLiteral("2.5x")}).ok());
+    ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {5, 7, QByteArray("b")}).ok());
+    const QString sql = QStringLiteral("SELECT K, NAME, V FROM T WHERE K >= ? ORDER BY K");
+    const QueryRows fetched = conn->select(sql, {1}).value();
+
+    struct Seen {
+        QVariantList values;
+        std::vector<std::optional<double>> numbers;
+        QStringList texts;
+        std::vector<bool> nulls;
+        qint64 key = 0;
+    };
+    std::vector<Seen> seen;
+    QStringList columns;
+    ASSERT_TRUE(conn->forEachRow(sql, {1}, [&seen](const RowReader& r) -> Status {
+        Seen s;
+        for (int i = 0; i < r.columnCount(); ++i) {
+            s.values << r.value(i);
+            s.numbers.push_back(r.number(i));
+            s.texts << r.text(i);
+            s.nulls.push_back(r.isNull(i));
+        }
+        s.key = r.integer(0);
+        seen.push_back(s);
+        return {};
+    }, &columns).ok());
+    EXPECT_EQ(columns, fetched.columns);
+    ASSERT_EQ(seen.size(), fetched.rows.size());
+    for (size_t row = 0; row < seen.size(); ++row) {
+        EXPECT_EQ(seen[row].key, fetched.rows[row][0].toLongLong());
+        for (int i = 0; i < 3; ++i) {
+            const QVariant& v = fetched.rows[row][i];
+            EXPECT_EQ(seen[row].values[i], v);
+            EXPECT_EQ(seen[row].values[i].typeId(), v.typeId());
+            EXPECT_EQ(seen[row].nulls[size_t(i)], !v.isValid());
+            EXPECT_EQ(seen[row].texts[i], v.toString()) << "row " << row << " column " << i;
+            EXPECT_EQ(seen[row].texts[i].isNull(), !v.isValid());
+            EXPECT_EQ(seen[row].numbers[size_t(i)], variantNumber(v));
+        }
+    }
+    EXPECT_EQ(seen[3].numbers[2], std::nullopt) << "text is no number, even when it starts like one";
+    EXPECT_EQ(seen[0].texts[2], QStringLiteral("1.5")) << "a number reads as the text of its value";
+
+    int calls = 0;
+    const Status stopped = conn->forEachRow(sql, {1}, [&calls](const RowReader&) -> Status {
+        return ++calls == 2 ? Status(Error{kErrFormat, QStringLiteral("stop")}) : Status();
+    });
+    ASSERT_FALSE(stopped.ok());
+    EXPECT_EQ(stopped.error().number, kErrFormat);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(conn->select(sql, {3})->rows.size(), 3u) << "the statement was reset and binds anew";
+    EXPECT_FALSE(conn->forEachRow(sql, {}, [](const RowReader&) { return Status(); }).ok()) << "too few values";
+    QStringList none;
+    ASSERT_TRUE(conn->forEachRow(sql, {99}, [](const RowReader&) { return Status(); }, &none).ok());
+    EXPECT_EQ(none, fetched.columns) << "the names come without any row";
+}
+
+// Typed values bind as their QVariant counterparts do.
+TEST_F(DbTest, TypedValuesBindAsTheirVariants)
+{
+    auto insert = conn->prepare(QStringLiteral("INSERT INTO T VALUES (?,?,?)"));
+    ASSERT_TRUE(insert.ok());
+    const QString name = QStringLiteral("n8");
+    const QString nullText;
+    const std::optional<double> none;
+    const std::vector<std::vector<BindValue>> rows = {
+        {qint32(8), name, std::optional<double>(0.25)},
+        {qint64(1) << 40, nullText, none},
+        {qint32(10), name, 3.0},
+    };
+    ASSERT_TRUE(insert->exec(std::span<const BindValue>(rows[0])).ok());
+    ASSERT_TRUE(insert->exec(std::span<const BindValue>(rows[1])).ok());
+    EXPECT_EQ(insert->exec(std::span<const BindValue>(rows[2])).error().number, kSqliteConstraintUnique);
+    const std::vector<BindValue> tooFew = {qint32(11)};
+    EXPECT_FALSE(insert->exec(std::span<const BindValue>(tooFew)).ok());
+
+    const QueryRows stored =
+        conn->select(QStringLiteral("SELECT K, typeof(K), NAME, typeof(NAME), V, typeof(V) FROM T WHERE K > 3 ORDER BY K"))
+            .value();
+    ASSERT_EQ(stored.rows.size(), 2u);
+    EXPECT_EQ(stored.rows[0], (QVector<QVariant>{8LL, QStringLiteral("integer"), name, QStringLiteral("text"), 0.25,
+                                                 QStringLiteral("real")}));
+    EXPECT_EQ(stored.rows[1], (QVector<QVariant>{1LL << 40, QStringLiteral("integer"), QVariant(), QStringLiteral("null"),
+                                                 QVariant(), QStringLiteral("null")}))
+        << "a null text and an empty number bind as NULL";
+}
+
+// A commit that does not wait for the disk leaves the connection's own setting as it was, and
+// its work is there like any other's.
+TEST_F(DbTest, ACommitWithTheNextKeepsTheConnectionsSetting)
+{
+    const QVariant setting = conn->scalar(QStringLiteral("PRAGMA synchronous")).value();
+    {
+        Transaction tx(*conn, Transaction::Flush::WithNextCommit);
+        ASSERT_TRUE(tx.started().ok());
+        ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T WHERE K = 1")).ok());
+        {
+            Transaction inner(*conn, Transaction::Flush::WithNextCommit);
+            ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T WHERE K = 2")).ok());
+        }
+        ASSERT_TRUE(tx.commit().ok());
+    }
+    EXPECT_EQ(conn->scalar(QStringLiteral("PRAGMA synchronous")).value(), setting);
+    EXPECT_EQ(count(), 2);
+    {
+        Transaction tx(*conn, Transaction::Flush::WithNextCommit);
+        ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T")).ok());
+    }
+    EXPECT_EQ(conn->scalar(QStringLiteral("PRAGMA synchronous")).value(), setting) << "after a roll-back too";
+    EXPECT_EQ(count(), 2);
+    auto other = Connection::open(path);
+    ASSERT_TRUE(other.ok());
+    EXPECT_EQ((*other)->scalar(QStringLiteral("SELECT count(*) FROM T"))->toLongLong(), 2);
 }
 
 } // namespace

@@ -60,15 +60,16 @@ Result<DelistingContext> SetDelistingContext(const WasteUnit& unit, const Exposu
 Result<DelistDafMaxima> DelistDafMaxima::load(Connection& conn, const QString& wmuType)
 {
     const bool landfill = wmuType == QLatin1String("LF");
-    Result<QueryRows> rows = conn.select(
-        landfill ? QStringLiteral("SELECT [CAS Num], MAX([DAFLF_CARC]), MAX([DAFLF_NON]) FROM DAFs GROUP BY [CAS Num]")
-                 : QStringLiteral("SELECT [CAS Num], MAX([DAFSI_CARC]), MAX([DAFSI_NON]) FROM DAFs GROUP BY [CAS Num]"));
-    if (!rows)
-        return rows.error();
     DelistDafMaxima maxima;
-    maxima.m_largest.reserve(qsizetype(rows->rows.size()));
-    for (const QVector<QVariant>& row : rows->rows)
-        maxima.m_largest.insert(foldAsciiCase(row[0].toString()), {row[1], row[2]});
+    const Status read = conn.forEachRow(
+        landfill ? QStringLiteral("SELECT [CAS Num], MAX([DAFLF_CARC]), MAX([DAFLF_NON]) FROM DAFs GROUP BY [CAS Num]")
+                 : QStringLiteral("SELECT [CAS Num], MAX([DAFSI_CARC]), MAX([DAFSI_NON]) FROM DAFs GROUP BY [CAS Num]"),
+        {}, [&maxima](const RowReader& row) -> Status {
+            maxima.m_largest.insert(foldAsciiCase(row.text(0)), {row.value(1), row.value(2)});
+            return {};
+        });
+    if (!read)
+        return read.error();
     return maxima;
 }
 

@@ -22,11 +22,20 @@ const std::pair<const char*, double C::*> kNumbers[] = {
 // Leading columns of the chemicals query, before the numbers.
 enum Leading { kRowid, kChemName, kChemCas, kCarcnon, kFirstNumber };
 
+// One COCS row as the run reads it: the properties the levels read, or the first of them that
+// is text rather than a number.
+struct CocsRow {
+    qint64 rowid = 0;
+    QString CHEMNAME;
+    DelistChemical chem;
+    const char* notANumber = nullptr;
+};
+
 // Everything the run reads before it writes.
 struct RunInputs {
     ExposureConstants constants;
     DelistingContext ctx;
-    QueryRows chemicals;   // COCS: rowid, CHEMNAME, CHEMCAS, CARCNON and kNumbers, in CHEMNAME order
+    std::vector<CocsRow> chemicals;   // in CHEMNAME order
     DafCurves curves;
     DelistDafMaxima maxima;
 };
@@ -38,6 +47,31 @@ QString chemicalsSql()
         numbers << QLatin1String(name);
     return QStringLiteral("SELECT rowid, CHEMNAME, CHEMCAS, CARCNON, %1 FROM COCS ORDER BY CHEMNAME, rowid")
         .arg(numbers.join(QStringLiteral(", ")));
+}
+
+QString chemicalText(const CocsRow& cocs)
+{
+    return QStringLiteral("%1 (%2)").arg(cocs.CHEMNAME, cocs.chem.CHEMCAS);
+}
+
+// The properties the levels read; a NULL number reads as 0, text that is no number is noted.
+CocsRow chemicalOf(const RowReader& cocs)
+{
+    CocsRow row;
+    row.rowid = cocs.integer(kRowid);
+    row.CHEMNAME = cocs.text(kChemName);
+    DelistChemical& chem = row.chem;
+    chem.CHEMCAS = cocs.text(kChemCas);
+    chem.CHEMCASIsNull = cocs.isNull(kChemCas);
+    chem.CARCNON = cocs.text(kCarcnon);
+    for (size_t i = 0; i < std::size(kNumbers); ++i) {
+        const int column = kFirstNumber + int(i);
+        const std::optional<double> number = cocs.number(column);
+        if (!number && !cocs.isNull(column) && !row.notANumber)
+            row.notANumber = kNumbers[i].first;
+        chem.*kNumbers[i].second = number.value_or(0);
+    }
+    return row;
 }
 
 Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
@@ -52,16 +86,15 @@ Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
         return ctx.error();
     in.ctx = std::move(*ctx);
 
-    Result<QueryRows> chemicals = conn.select(chemicalsSql());
-    if (!chemicals)
-        return chemicals.error();
-    in.chemicals = std::move(*chemicals);
-
     QStringList cas;
-    cas.reserve(qsizetype(in.chemicals.rows.size()));
-    for (const QVector<QVariant>& row : in.chemicals.rows)
-        if (row[kChemCas].isValid())
-            cas << row[kChemCas].toString();
+    const Status read = conn.forEachRow(chemicalsSql(), {}, [&in, &cas](const RowReader& row) -> Status {
+        in.chemicals.push_back(chemicalOf(row));
+        if (!in.chemicals.back().chem.CHEMCASIsNull)
+            cas << in.chemicals.back().chem.CHEMCAS;
+        return {};
+    });
+    if (!read)
+        return read.error();
     Result<DafCurves> curves = DafCurves::load(conn, cas);
     if (!curves)
         return curves.error();
@@ -73,29 +106,6 @@ Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
     return in;
 }
 
-QString chemicalText(const QVector<QVariant>& cocs)
-{
-    return QStringLiteral("%1 (%2)").arg(cocs[kChemName].toString(), cocs[kChemCas].toString());
-}
-
-// The properties the levels read; a NULL number reads as 0, text that is no number fails.
-Result<DelistChemical> chemicalOf(const QVector<QVariant>& cocs)
-{
-    DelistChemical chem;
-    chem.CHEMCAS = cocs[kChemCas].toString();
-    chem.CHEMCASIsNull = !cocs[kChemCas].isValid();
-    chem.CARCNON = cocs[kCarcnon].toString();
-    for (size_t i = 0; i < std::size(kNumbers); ++i) {
-        const QVariant& v = cocs[kFirstNumber + int(i)];
-        const std::optional<double> number = FieldNumber(v);
-        if (v.isValid() && !number)
-            return Error{kErrConversion, QStringLiteral("The chemical %1 has a %2 that is not a number.")
-                                             .arg(chemicalText(cocs), QLatin1String(kNumbers[i].first))};
-        chem.*kNumbers[i].second = number.value_or(0);
-    }
-    return chem;
-}
-
 // Adds the DelistCOCS rows: the input columns copied from the chemical's COCS row (MCL … KSW
 // as stored), the fixed concentrations and flags, and the result columns that the levels
 // wrote; LOGKOW and the other result columns stay NULL. A row binds only the results it has,
@@ -104,17 +114,17 @@ class RowWriter {
 public:
     RowWriter(Connection& conn, qint32 siteKey) : m_conn(conn), m_fixed{siteKey, 1.0, 1, 1.0, 1} {}
 
-    Status add(const QVariant& cocsRowid, const DelistResults& results)
+    Status add(qint64 cocsRowid, const DelistResults& results)
     {
         const std::array<DelistResultColumn, 52>& columns = delistResultColumns();
         quint64 written = 0;
-        m_params = m_fixed;
+        m_params.assign(m_fixed.begin(), m_fixed.end());
         for (size_t r = 0; r < columns.size(); ++r)
             if (const std::optional<double>& v = results.*columns[r].member) {
                 written |= quint64(1) << r;
-                m_params << *v;
+                m_params.emplace_back(*v);
             }
-        m_params << cocsRowid;
+        m_params.emplace_back(cocsRowid);
 
         auto it = m_statements.find(written);
         if (it == m_statements.end()) {
@@ -123,7 +133,7 @@ public:
                 return prepared.error();
             it = m_statements.emplace(written, std::move(*prepared)).first;
         }
-        return it->second.exec(m_params);
+        return it->second.exec(std::span<const BindValue>(m_params));
     }
 
 private:
@@ -149,8 +159,8 @@ private:
     }
 
     Connection& m_conn;
-    const QVariantList m_fixed;   // SITEKEY, TCLPCONC, DLTCLP, TOTCONC, DLTOTAL
-    QVariantList m_params;
+    const std::array<BindValue, 5> m_fixed;   // SITEKEY, TCLPCONC, DLTCLP, TOTCONC, DLTOTAL
+    std::vector<BindValue> m_params;
     std::unordered_map<quint64, Statement> m_statements;
 };
 
@@ -164,19 +174,16 @@ Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, Delisting
         return r.error();
 
     // The rows to add: every chemical but the excluded one.
-    const std::vector<QVector<QVariant>>& cocs = in.chemicals.rows;
-    std::vector<const QVector<QVariant>*> rows;
-    std::vector<DelistChemical> chemicals;
+    const std::vector<CocsRow>& cocs = in.chemicals;
+    std::vector<const CocsRow*> rows;
     rows.reserve(cocs.size());
-    chemicals.reserve(cocs.size());
     observer.progressStart(int(cocs.size()));
     for (size_t i = 0; i < cocs.size(); ++i) {
-        if (!(cocs[i][kChemCas].isValid() && cocs[i][kChemCas].toString() == kExcludedCas)) {
-            Result<DelistChemical> chem = chemicalOf(cocs[i]);
-            if (!chem)
-                return chem.error();
+        if (cocs[i].chem.CHEMCASIsNull || cocs[i].chem.CHEMCAS != kExcludedCas) {
+            if (cocs[i].notANumber)
+                return Error{kErrConversion, QStringLiteral("The chemical %1 has a %2 that is not a number.")
+                                                 .arg(chemicalText(cocs[i]), QLatin1String(cocs[i].notANumber))};
             rows.push_back(&cocs[i]);
-            chemicals.push_back(std::move(*chem));
         }
         observer.progressValue(int(i) + 1);
     }
@@ -185,8 +192,8 @@ Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, Delisting
     observer.progressStart(int(rows.size()));
     for (size_t i = 0; i < rows.size(); ++i) {
         DelistResults results;
-        CalcChemicalDelistLevels(chemicals[i], in.ctx, in.constants, in.maxima, in.curves, results);
-        if (Status s = writer.add((*rows[i])[kRowid], results); !s)
+        CalcChemicalDelistLevels(rows[i]->chem, in.ctx, in.constants, in.maxima, in.curves, results);
+        if (Status s = writer.add(rows[i]->rowid, results); !s)
             return Error{s.error().number, QStringLiteral("The delisting levels of the chemical %1 could not be stored: %2")
                                                .arg(chemicalText(*rows[i]), s.error().description)};
         observer.progressValue(int(i) + 1);

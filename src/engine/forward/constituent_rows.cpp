@@ -46,27 +46,22 @@ Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32
         return QStringLiteral("SELECT %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid").arg(columns.join(u','));
     }();
     constexpr int kFirstNumber = 4;
-    Result<QueryRows> rows = conn.select(sql, {siteKey});
-    if (!rows)
-        return rows.error();
-
     std::vector<ConstituentRow> result;
-    result.reserve(rows->rows.size());
-    for (const QVector<QVariant>& r : rows->rows) {
+    const Status read = conn.forEachRow(sql, {siteKey}, [&result](const RowReader& r) -> Status {
         ConstituentRow row;
-        row.rowid = r[0].toLongLong();
+        row.rowid = r.integer(0);
         In& in = row.in;
-        in.CHEMCAS = r[1].toString();
-        in.CHEMNAME = r[2].toString();
-        in.CARCNON = r[3].toString();
+        in.CHEMCAS = r.text(1);
+        in.CHEMNAME = r.text(2);
+        in.CARCNON = r.text(3);
         for (size_t i = 0; i < std::size(kNumbers); ++i) {
-            const QVariant& v = r[int(i) + kFirstNumber];
-            if (!v.isValid()) {
+            const int column = int(i) + kFirstNumber;
+            if (r.isNull(column)) {
                 if (kNumbers[i].member == &In::ECOCHRON)
                     in.ECOCHRONIsNull = true;
                 continue;
             }
-            const std::optional<double> number = FieldNumber(v);
+            const std::optional<double> number = r.number(column);
             if (!number)
                 return fieldError(in, QString::fromLatin1(kNumbers[i].name), QStringLiteral("is not a number"));
             // The concentrations enter the DAF lookups in single precision, where a larger one
@@ -78,7 +73,10 @@ Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32
             in.*kNumbers[i].member = *number;
         }
         result.push_back(std::move(row));
-    }
+        return {};
+    });
+    if (!read)
+        return read.error();
     return result;
 }
 
@@ -111,19 +109,19 @@ Status writeForwardResults(Connection& conn, std::span<const ConstituentRow> row
     if (!update)
         return update.error();
 
-    QVariantList params(qsizetype(columns.size()) + 1);
+    std::vector<BindValue> params(columns.size() + 1);
     for (size_t i = 0; i < rows.size(); ++i) {
         const ConstituentResults& r = results[i];
-        qsizetype p = 0;
+        size_t p = 0;
         for (const Column& c : columns) {
             if (!c.member) {
-                params[p++] = r.LMTPTHTO ? QVariant(*r.LMTPTHTO) : QVariant();
+                params[p++] = r.LMTPTHTO ? BindValue(*r.LMTPTHTO) : BindValue();
                 continue;
             }
             const std::optional<double>& v = r.*c.member;
             if (v && !std::isfinite(*v))
                 return fieldError(rows[i].in, c.name, QStringLiteral("came out as a value that is not a finite number"));
-            params[p++] = v ? QVariant(*v) : QVariant();
+            params[p++] = v;
         }
         params[p] = rows[i].rowid;
         if (Status s = update->exec(params); !s)
@@ -167,7 +165,7 @@ Status replaceGWDelisting(Connection& conn, qint32 siteKey, std::span<const Cons
         insert.emplace(std::move(*s));
     }
 
-    QVariantList params;
+    std::vector<BindValue> params;
     for (size_t i = 0; i < delisting.size(); ++i) {
         const GWDelistingRow& g = delisting[i];
         const std::pair<const char*, double> numbers[] = {
@@ -189,17 +187,17 @@ Status replaceGWDelisting(Connection& conn, qint32 siteKey, std::span<const Cons
                   g.GWInhalation, g.GWAdultDermalAbsorption, g.GWChildDermalAbsorption};
         Statement* statement = nullptr;
         if (i >= keep) {
-            params << g.ChemCas << siteKey;
+            params.insert(params.end(), {g.ChemCas, siteKey});
             statement = &*insert;
         } else if (const QVariant& stored = kept->rows[i][1];
                    stored.isValid() && !g.ChemCas.isNull() && stored.toString() == g.ChemCas) {
-            params << kept->rows[i][0];
+            params.push_back(kept->rows[i][0].toLongLong());
             statement = &*updateNumbers;
         } else {
-            params << g.ChemCas << kept->rows[i][0];
+            params.insert(params.end(), {g.ChemCas, kept->rows[i][0].toLongLong()});
             statement = &*update;
         }
-        if (Status s = statement->exec(params); !s)
+        if (Status s = statement->exec(std::span<const BindValue>(params)); !s)
             return s;
     }
     return {};

@@ -51,12 +51,12 @@ struct Field {
     std::optional<float> single;
 };
 
-Field fieldOf(const QVariant& v)
+Field fieldOf(const RowReader& row, int column)
 {
     Field f;
-    if (!v.isValid())
+    if (row.isNull(column))
         return f;
-    const std::optional<double> number = FieldNumber(v);
+    const std::optional<double> number = row.number(column);
     f.rank = number ? 1 : 2;
     if (number) {
         f.number = *number;
@@ -226,22 +226,22 @@ std::optional<float> leachateConc(const std::vector<DafPoint>& rows, double scal
 Result<DafCurves> DafCurves::load(Connection& conn, const QStringList& casNumbers)
 {
     DafCurves curves;
-    QStringList wanted;
+    QVariantList wanted;
     for (const QString& cas : casNumbers)
         if (curves.addChemical(cas))
             wanted << (cas.isNull() ? QStringLiteral("") : cas);
 
     for (int t = 0; t < 2; ++t) {
         for (qsizetype from = 0; from < wanted.size(); from += kChunk) {
-            const QStringList chunk = wanted.mid(from, kChunk);
+            const QVariantList chunk = wanted.mid(from, kChunk);
             const QString marks = QStringList(chunk.size(), QStringLiteral("?")).join(QLatin1Char(','));
-            Result<QueryRows> rows = conn.select(
-                QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN (%3) ORDER BY [CAS Num], rowid")
-                    .arg(columnsOf(true, true), QLatin1String(kTables[t]), marks),
-                QVariantList(chunk.begin(), chunk.end()));
-            if (!rows)
-                return rows.error();
-            curves.addRows(t, *rows, true, true);
+            if (Status s = curves.readRows(
+                    conn, t,
+                    QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN (%3) ORDER BY [CAS Num], rowid")
+                        .arg(columnsOf(true, true), QLatin1String(kTables[t]), marks),
+                    chunk, true, true);
+                !s)
+                return s.error();
         }
     }
     return curves;
@@ -256,14 +256,14 @@ Result<DafCurves> DafCurves::loadForAnalysis(Connection& conn, qint32 siteKey, c
     for (const QString& cas : casNumbers)
         curves.addChemical(cas);
     for (int t = 0; t < 2; ++t) {
-        Result<QueryRows> rows = conn.select(
-            QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN "
-                           "(SELECT ifnull(CHEMCAS, '') FROM SITECOCS WHERE SITEKEY = ?) ORDER BY [CAS Num], rowid")
-                .arg(columnsOf(landfill, impoundment), QLatin1String(kTables[t])),
-            {siteKey});
-        if (!rows)
-            return rows.error();
-        curves.addRows(t, *rows, landfill, impoundment);
+        if (Status s = curves.readRows(
+                conn, t,
+                QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN "
+                               "(SELECT ifnull(CHEMCAS, '') FROM SITECOCS WHERE SITEKEY = ?) ORDER BY [CAS Num], rowid")
+                    .arg(columnsOf(landfill, impoundment), QLatin1String(kTables[t])),
+                {siteKey}, landfill, impoundment);
+            !s)
+            return s.error();
     }
     return curves;
 }
@@ -276,7 +276,8 @@ bool DafCurves::addChemical(const QString& cas)
     return true;
 }
 
-void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool impoundment)
+Status DafCurves::readRows(Connection& conn, int table, const QString& sql, const QVariantList& params,
+                           bool landfill, bool impoundment)
 {
     std::vector<RowFields> chemical;
     QString key;
@@ -290,8 +291,8 @@ void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool im
             curvesOf(chemical, kSiConc, kSiCarc, kSiNon, c[2], c[3]);
         chemical.clear();
     };
-    for (const QVector<QVariant>& r : rows.rows) {
-        QString rowKey = casKey(r[0].toString());
+    const Status read = conn.forEachRow(sql, params, [&](const RowReader& r) -> Status {
+        QString rowKey = casKey(r.text(0));
         if (rowKey != key) {
             store();
             key = std::move(rowKey);
@@ -299,10 +300,14 @@ void DafCurves::addRows(int table, const QueryRows& rows, bool landfill, bool im
         RowFields fields;
         int column = 1;
         for (int i = landfill ? 0 : 3; i < (impoundment ? 6 : 3); ++i)
-            fields[i] = fieldOf(r[column++]);
+            fields[i] = fieldOf(r, column++);
         chemical.push_back(fields);
-    }
+        return {};
+    });
+    if (!read)
+        return read;
     store();
+    return {};
 }
 
 QHash<QString, DafCurves::Chemical>::const_iterator DafCurves::find(const QString& cas) const

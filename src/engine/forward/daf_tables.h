@@ -62,10 +62,11 @@ private:
     QHash<QString, Chemical>::const_iterator find(const QString& cas) const;
     // Adds a chemical without rows; false when it is there already.
     bool addChemical(const QString& cas);
-    // Adds the curves of one table (0 DAFs, 1 Cus_DAFs) from rows of [CAS Num] and the three
-    // landfill columns, the three impoundment columns or both, ordered by [CAS Num] and then by
-    // rowid.
-    void addRows(int table, const QueryRows& rows, bool landfill, bool impoundment);
+    // Adds the curves of one table (0 DAFs, 1 Cus_DAFs) from the rows of `sql`: [CAS Num] and the
+    // three landfill columns, the three impoundment columns or both, ordered by [CAS Num] and
+    // then by rowid.
+    Status readRows(Connection& conn, int table, const QString& sql, const QVariantList& params, bool landfill,
+                    bool impoundment);
 };
 
 // The receptor-well concentration for the leachate concentration `leachateConc`: the

@@ -140,10 +140,11 @@ Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& ro
 }
 
 // Step one of a run, in a transaction of its own: a run that stops later leaves the analysis's
-// GWDelisting rows empty, and a database another program keeps locked is waited for once.
+// GWDelisting rows empty, and a database another program keeps locked is waited for once. The
+// store's commit makes it lasting; lost before that, the old rows stay with their old results.
 Status emptyGwDelisting(Connection& conn, qint32 key)
 {
-    Transaction tx(conn);
+    Transaction tx(conn, Transaction::Flush::WithNextCommit);
     if (!tx.started())
         return tx.started();
     if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)

@@ -265,4 +265,36 @@ TEST_F(DafTablesTest, LoadsManyChemicalsByBoundCasNumbers)
     EXPECT_FALSE(c.isLoaded(QStringLiteral("77-77-7")));
 }
 
+// A chemical's curves are the same whether few chemicals are read or many: rows without a CAS
+// number belong to none, an empty CAS number matches rows of an empty one.
+TEST_F(DafTablesTest, FewChemicalsOrManyReadTheSameCurves)
+{
+    QStringList many;
+    for (int i = 0; i < 700; ++i)
+        many << QStringLiteral("%1-00-0").arg(i);
+    const QStringList few = {QStringLiteral("abc-1"), QString(), QStringLiteral("5-00-0")};
+    many << few;
+    addRow(1, 9, QStringLiteral("ABC-1"));
+    addRow(3, 12, QStringLiteral("abc-1"));
+    addRow(2, 10, QStringLiteral("Abc-1"));
+    addRow(1, 5, QStringLiteral(""));
+    addRow(1, 6, QStringLiteral("5-00-0"), QStringLiteral("Cus_DAFs"));
+    addRow(QStringLiteral("DAFs"), QString(), {1, 4, 4, 1, 4, 4});
+    addRow(1, 11, QStringLiteral("77-77-7"));
+
+    for (const QStringList& cas : {few, many}) {
+        const DafCurves c = load(cas);
+        const std::vector<DafPoint>& abc = c.curve(QStringLiteral("ABC-1"), kLF, kNon, false);
+        ASSERT_EQ(abc.size(), 3u) << cas.size();
+        EXPECT_EQ(abc[0].daf, 9.0);
+        EXPECT_EQ(abc[1].daf, 10.0) << "ordered by concentration";
+        EXPECT_EQ(abc[2].daf, 12.0);
+        ASSERT_EQ(c.curve(QString(), kLF, kNon, false).size(), 1u) << "the empty CAS number's row, not the NULL one";
+        EXPECT_EQ(c.curve(QString(), kLF, kNon, false)[0].daf, 5.0);
+        EXPECT_TRUE(c.curve(QStringLiteral("5-00-0"), kLF, kNon, false).empty());
+        EXPECT_EQ(c.curve(QStringLiteral("5-00-0"), kLF, kNon, true).size(), 1u);
+        EXPECT_FALSE(c.isLoaded(QStringLiteral("77-77-7")));
+    }
+}
+
 } // namespace

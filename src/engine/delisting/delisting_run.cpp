@@ -5,6 +5,7 @@
 #include "engine/forward/engine_numbers.h"
 #include "platform/db/transaction.h"
 
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -35,7 +36,7 @@ struct CocsRow {
 struct RunInputs {
     ExposureConstants constants;
     DelistingContext ctx;
-    std::vector<CocsRow> chemicals;   // in CHEMNAME order
+    std::deque<CocsRow> chemicals;   // in CHEMNAME order
     DafCurves curves;
     DelistDafMaxima maxima;
 };
@@ -174,7 +175,7 @@ Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, Delisting
         return r.error();
 
     // The rows to add: every chemical but the excluded one.
-    const std::vector<CocsRow>& cocs = in.chemicals;
+    const std::deque<CocsRow>& cocs = in.chemicals;
     std::vector<const CocsRow*> rows;
     rows.reserve(cocs.size());
     observer.progressStart(int(cocs.size()));

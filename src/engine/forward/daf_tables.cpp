@@ -226,12 +226,25 @@ std::optional<float> leachateConc(const std::vector<DafPoint>& rows, double scal
 Result<DafCurves> DafCurves::load(Connection& conn, const QStringList& casNumbers)
 {
     DafCurves curves;
+    curves.m_chemicals.reserve(casNumbers.size());
     QVariantList wanted;
     for (const QString& cas : casNumbers)
         if (curves.addChemical(cas))
             wanted << (cas.isNull() ? QStringLiteral("") : cas);
 
     for (int t = 0; t < 2; ++t) {
+        // Many chemicals: every row once, the rows of other chemicals passed over, costs less
+        // than looking each chemical up.
+        if (wanted.size() > kChunk) {
+            if (Status s = curves.readRows(conn, t,
+                                           QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IS NOT NULL "
+                                                          "ORDER BY [CAS Num], rowid")
+                                               .arg(columnsOf(true, true), QLatin1String(kTables[t])),
+                                           {}, true, true);
+                !s)
+                return s.error();
+            continue;
+        }
         for (qsizetype from = 0; from < wanted.size(); from += kChunk) {
             const QVariantList chunk = wanted.mid(from, kChunk);
             const QString marks = QStringList(chunk.size(), QStringLiteral("?")).join(QLatin1Char(','));
@@ -284,7 +297,12 @@ Status DafCurves::readRows(Connection& conn, int table, const QString& sql, cons
     auto store = [&] {
         if (chemical.empty())
             return;
-        TableCurves& c = m_chemicals[key].tables[table];
+        const auto it = m_chemicals.find(key);
+        if (it == m_chemicals.end()) {
+            chemical.clear();
+            return;
+        }
+        TableCurves& c = it->tables[table];
         if (landfill)
             curvesOf(chemical, kLfConc, kLfCarc, kLfNon, c[0], c[1]);
         if (impoundment)

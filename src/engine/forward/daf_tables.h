@@ -30,8 +30,8 @@ public:
     DafCurves() = default;   // no chemical loaded
 
     // Reads every DAFs and Cus_DAFs row of the given CAS numbers (one query per table and per
-    // 500 chemicals). CAS numbers match as in the database: exact text, ignoring the case of
-    // ASCII letters.
+    // 500 chemicals, or per table for more). CAS numbers match as in the database: exact text,
+    // ignoring the case of ASCII letters.
     static Result<DafCurves> load(Connection& conn, const QStringList& casNumbers);
     // The same for the CAS numbers of an analysis's SITECOCS rows, `casNumbers` (one query per
     // table), with only the columns that the lookups of a run of the unit type `unitType` read:
@@ -64,7 +64,7 @@ private:
     bool addChemical(const QString& cas);
     // Adds the curves of one table (0 DAFs, 1 Cus_DAFs) from the rows of `sql`: [CAS Num] and the
     // three landfill columns, the three impoundment columns or both, ordered by [CAS Num] and
-    // then by rowid.
+    // then by rowid. Rows of chemicals not added are passed over.
     Status readRows(Connection& conn, int table, const QString& sql, const QVariantList& params, bool landfill,
                     bool impoundment);
 };

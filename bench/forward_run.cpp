@@ -10,8 +10,8 @@
 #include "sqlite_floor.h"
 #include "two_hundred_constituents.h"
 
+#include "engine/common/daf_tables.h"
 #include "engine/forward/constituent_rows.h"
-#include "engine/forward/daf_tables.h"
 #include "engine/forward/forward_run.h"
 #include "engine/forward/groundwater_dispatch.h"
 

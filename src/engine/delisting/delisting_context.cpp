@@ -1,6 +1,6 @@
 #include "engine/delisting/delisting_context.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 #include "platform/text/ascii_case.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/delisting/delisting_row.h"
-#include "engine/forward/exposure_constants.h"
-#include "engine/forward/run_context.h"
 
 #include <QHash>
 #include <QString>

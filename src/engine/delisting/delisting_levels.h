@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/common/daf_tables.h"
 #include "engine/delisting/delisting_context.h"
-#include "engine/forward/daf_tables.h"
 
 // The delisting levels of one chemical, pathway by pathway: the largest waste concentration
 // that keeps the receptor within the target risk (carcinogens, "sr" columns) or the target

@@ -1,6 +1,6 @@
 #include "engine/delisting/delisting_row.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 
 #define TOVI_DELIST_COLUMN(f) DelistResultColumn{#f, &DelistResults::f}
 

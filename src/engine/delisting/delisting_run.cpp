@@ -1,8 +1,8 @@
 #include "engine/delisting/delisting_run.h"
 
 #include "data/schema.h"
+#include "engine/common/engine_numbers.h"
 #include "engine/delisting/delisting_levels.h"
-#include "engine/forward/engine_numbers.h"
 #include "platform/db/transaction.h"
 
 #include <deque>

@@ -1,5 +1,6 @@
 #include "engine/delisting/delisting_levels.h"
-#include "engine/forward/engine_numbers.h"
+
+#include "engine/common/engine_numbers.h"
 
 #include <cmath>
 

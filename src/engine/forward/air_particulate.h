@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/exposure_constants.h"
 #include "engine/forward/nongw_values.h"
-#include "engine/forward/run_context.h"
 
 // Inhalation of the dust that wind erosion, vehicle traffic and unloading raise from the
 // active area of a landfill, and the dispersion and emission terms that the other air and

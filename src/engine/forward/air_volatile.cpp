@@ -1,6 +1,6 @@
 #include "engine/forward/air_volatile.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 #include "engine/forward/air_particulate.h"
 
 #include <cmath>

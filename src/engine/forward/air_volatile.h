@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/exposure_constants.h"
 #include "engine/forward/nongw_values.h"
-#include "engine/forward/run_context.h"
 
 // Inhalation of the vapour that diffuses from the waste through the cover of a landfill's
 // active area.

@@ -1,7 +1,7 @@
 #include "engine/forward/constituent_rows.h"
 
 #include "data/schema.h"
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 
 #include <cmath>
 

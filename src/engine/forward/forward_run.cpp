@@ -2,9 +2,9 @@
 
 #include "data/recordset_helpers.h"
 #include "data/schema.h"
+#include "engine/common/engine_numbers.h"
 #include "engine/forward/constituent_rows.h"
 #include "engine/forward/constituent_steps.h"
-#include "engine/forward/engine_numbers.h"
 #include "engine/forward/gw_delisting.h"
 #include "engine/forward/limiting_pathway.h"
 #include "platform/db/transaction.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/program_state.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/indoor_air.h"
-#include "engine/forward/run_context.h"
 #include "engine/forward/run_observer.h"
 
 enum class RunOutcome {

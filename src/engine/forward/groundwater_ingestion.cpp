@@ -1,6 +1,6 @@
 #include "engine/forward/groundwater_ingestion.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 #include "engine/forward/groundwater_lookups.h"
 
 namespace {

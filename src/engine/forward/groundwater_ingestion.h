@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/common/daf_tables.h"
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/daf_tables.h"
-#include "engine/forward/exposure_constants.h"
-#include "engine/forward/run_context.h"
 
 // Drinking groundwater from the receptor well (adult).
 

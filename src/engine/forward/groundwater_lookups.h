@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/common/daf_tables.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/daf_tables.h"
-#include "engine/forward/run_context.h"
 
 // The DAF lookups of the groundwater steps: the run's scaling factor and unit type, the
 // constituent's CAS number, DAFs first. The DAF they hand back is not used.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/common/daf_tables.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/daf_tables.h"
-#include "engine/forward/run_context.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/exposure_constants.h"
-#include "engine/forward/run_context.h"
 
 // The non-groundwater pathways of one constituent row, chosen by the run's unit type and the
 // constituent's CAS number. The constituent loop calls CalcNonGWRisk, then CalcNonGWLevels,

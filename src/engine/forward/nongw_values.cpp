@@ -1,6 +1,6 @@
 #include "engine/forward/nongw_values.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/exposure_constants.h"
-#include "engine/forward/run_context.h"
 
 // Ingestion of soil near a landfill on which one year of the unit's dust (PM30) has settled.
 

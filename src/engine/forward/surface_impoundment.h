@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/exposure_constants.h"
 #include "engine/forward/nongw_values.h"
-#include "engine/forward/run_context.h"
 
 // Inhalation of the constituents that volatilise from the liquid surface of a surface
 // impoundment, the one non-groundwater pathway of an impoundment; the others are 0.

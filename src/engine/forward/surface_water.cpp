@@ -1,6 +1,6 @@
 #include "engine/forward/surface_water.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 #include "engine/forward/nongw_values.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/exposure_constants.h"
-#include "engine/forward/run_context.h"
 
 // Surface water and fish ingestion of a landfill: erosion of the unit's surface carries the
 // waste at its total concentration into a drinking-water body and a fish water body.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/forward/daf_tables.h"
+#include "engine/common/daf_tables.h"
 #include "ui/results/result_grid_window.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "engine/forward/daf_tables.h"
+#include "engine/common/daf_tables.h"
 
 #include "forward_fixture.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/temp_database.h"
+#include "engine/common/daf_tables.h"
+#include "engine/common/exposure_constants.h"
+#include "engine/common/run_context.h"
 #include "engine/forward/constituent.h"
-#include "engine/forward/daf_tables.h"
-#include "engine/forward/exposure_constants.h"
-#include "engine/forward/run_context.h"
 
 #include <gtest/gtest.h>
 

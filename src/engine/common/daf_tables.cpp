@@ -1,6 +1,6 @@
-#include "engine/forward/daf_tables.h"
+#include "engine/common/daf_tables.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 
 #include <algorithm>
 #include <span>

@@ -1,7 +1,7 @@
-#include "engine/forward/run_context.h"
+#include "engine/common/run_context.h"
 
+#include "../relative_near.h"
 #include "core/temp_database.h"
-#include "relative_near.h"
 
 #include <gtest/gtest.h>
 

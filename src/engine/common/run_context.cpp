@@ -1,7 +1,7 @@
-#include "engine/forward/run_context.h"
+#include "engine/common/run_context.h"
 
 #include "data/value_pickers.h"
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "engine/forward/exposure_constants.h"
+#include "engine/common/exposure_constants.h"
 
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 
 #include <array>
 #include <utility>

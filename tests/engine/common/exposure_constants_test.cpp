@@ -1,4 +1,4 @@
-#include "engine/forward/exposure_constants.h"
+#include "engine/common/exposure_constants.h"
 
 #include "core/temp_database.h"
 

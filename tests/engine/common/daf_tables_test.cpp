@@ -1,7 +1,7 @@
-#include "engine/forward/daf_tables.h"
+#include "engine/common/daf_tables.h"
 
+#include "../relative_near.h"
 #include "core/temp_database.h"
-#include "relative_near.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/forward/engine_numbers.h"
+#include "engine/common/engine_numbers.h"
 
 #include "platform/db/variant_number.h"
 

@@ -1,9 +1,8 @@
 #include "engine/forward/air_particulate.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/forward/air_dispersion.h"
 #include "engine/forward/air_volatile.h"
-
-#include <cmath>
 
 namespace {
 
@@ -21,46 +20,6 @@ double particulateLevel(const RunContext& ctx, const ExposureConstants& c, doubl
 }
 
 } // namespace
-
-double ActiveAreaSide(const RunContext& ctx)
-{
-    return std::sqrt(ctx.gUnitAreaM2 * kActiveAreaShare);
-}
-
-void CalcDispersionTerms(double side, const ExposureConstants& c, StepCheck& step, const char* field, float& xv,
-                         float& x, float& xSum, float& sigma)
-{
-    xv = step.single(std::pow(side / 2 / 68.26, 1 / 0.919), field);
-    x = step.single(side / 2000 + 0.3048, field);
-    xSum = step.single((double(x) + xv) * 1000, field);
-    sigma = step.single(std::pow(double(x), double(c.B)) * c.A, field);
-}
-
-double WindEmission10(const RunContext& ctx, const ExposureConstants& c)
-{
-    return std::pow(4 / 5.445, 3) * ((1 - double(c.V)) * 0.036) * c.F_X * ctx.gUnitAreaM2 * kActiveAreaShare;
-}
-
-double TrafficEmission(const RunContext& ctx, const ExposureConstants& c, double kp)
-{
-    return std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (kp * 1.7) * (c.SPEED / 48.0) * std::pow(c.W / 4.0, 0.5) *
-           ((365 - double(c.PRECIP)) / 365) * (c.VKT * ActiveAreaSide(ctx) / 1000) * (1000 / 24.0);
-}
-
-double UnloadRate(const RunContext& ctx, const ExposureConstants& c, double kpl)
-{
-    const double unload = (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5) /
-                          (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1 / 3.0)) * (kpl * 0.0009) * 1000 *
-                          ctx.gWasteVolYd3 * 1.289;
-    return unload / (ctx.ACTVLIFE * 8760);
-}
-
-void CalcPm30Emissions(RunContext& ctx, const ExposureConstants& c, StepCheck& step, const char* field)
-{
-    ctx.gWindEmis30 = step.single(2 * WindEmission10(ctx, c), field);
-    ctx.gTrafficEmis30 = step.single(TrafficEmission(ctx, c, c.KP30), field);
-    ctx.gUnloadRate30 = step.single(UnloadRate(ctx, c, c.KPL30), field);
-}
 
 void CalcAirRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs& in, ConstituentResults& out)
 {

@@ -1,7 +1,7 @@
 #include "engine/forward/air_volatile.h"
 
 #include "engine/common/engine_numbers.h"
-#include "engine/forward/air_particulate.h"
+#include "engine/forward/air_dispersion.h"
 
 #include <cmath>
 

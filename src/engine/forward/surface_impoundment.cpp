@@ -1,6 +1,6 @@
 #include "engine/forward/surface_impoundment.h"
 
-#include "engine/forward/air_particulate.h"
+#include "engine/forward/air_dispersion.h"
 
 #include <cmath>
 

@@ -25,6 +25,7 @@
 namespace {
 
 TempDatabase* g_db = nullptr;
+ForwardRunSession g_session;
 std::unique_ptr<SqliteFloor> g_floor;
 std::vector<SqliteFloor::Row> g_results;     // the result fields of each row, then its rowid
 std::vector<SqliteFloor::Row> g_gwNumbers;   // the numbers of each GWDelisting row, then its rowid
@@ -39,7 +40,7 @@ void BM_RunRiskAnalysis(benchmark::State& st)
     g_db->state.gCurSiteKey = kAnalysisKey;
     RunObserver observer;
     for (auto _ : st) {
-        if (RunRiskAnalysis(g_db->state, observer) != RunOutcome::Completed) {
+        if (RunRiskAnalysis(g_db->state, g_session, observer) != RunOutcome::Completed) {
             st.SkipWithError("the run did not complete");
             break;
         }
@@ -83,14 +84,14 @@ void runAfterNewConcentrations(benchmark::State& st, bool model)
         changeConcentrations();
         if (!model) {
             const ModelInputs m = modelInputs();
-            computeIndoorAirAhead(engineIndoorAirRuns(), engineRunContext(), m.dafs, QStringLiteral("LF"), m.inputs);
+            computeIndoorAirAhead(g_session.indoorAir, g_session.context, m.dafs, QStringLiteral("LF"), m.inputs);
         }
         st.ResumeTiming();
-        if (RunRiskAnalysis(g_db->state, observer) != RunOutcome::Completed) {
+        if (RunRiskAnalysis(g_db->state, g_session, observer) != RunOutcome::Completed) {
             st.SkipWithError("the run did not complete");
             break;
         }
-        if (!model && engineIndoorAirRuns().lastComputed() != 0) {
+        if (!model && g_session.indoorAir.lastComputed() != 0) {
             st.SkipWithError("the run computed indoor-air runs");
             break;
         }
@@ -114,7 +115,7 @@ void BM_IndoorAirModel(benchmark::State& st)
     const ModelInputs m = modelInputs();
     for (auto _ : st) {
         IndoorAirRuns fresh;
-        computeIndoorAirAhead(fresh, engineRunContext(), m.dafs, QStringLiteral("LF"), m.inputs);
+        computeIndoorAirAhead(fresh, g_session.context, m.dafs, QStringLiteral("LF"), m.inputs);
         benchmark::DoNotOptimize(fresh.computedAhead());
     }
 }
@@ -171,7 +172,7 @@ int main(int argc, char** argv)
     // One run stores the values that the floor writes again.
     db.state.gCurSiteKey = kAnalysisKey;
     RunObserver observer;
-    if (RunRiskAnalysis(db.state, observer) != RunOutcome::Completed) {
+    if (RunRiskAnalysis(db.state, g_session, observer) != RunOutcome::Completed) {
         std::fprintf(stderr, "the forward run failed\n");
         return 1;
     }

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/settings.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ public:
     }
     ~ProgramWindows()
     {
-        db.state.gClosingAnalysis = true;
+        uiState().gClosingAnalysis = true;
         delete main;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -7,6 +7,7 @@
 #include "program_windows.h"
 
 #include "engine/forward/forward_run.h"
+#include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/results/result_windows.h"
 
@@ -41,7 +42,7 @@ void BM_EngineRun(benchmark::State& st)
 {
     RunObserver quiet;
     for (auto _ : st)
-        if (RunRiskAnalysis(g_program->db.state, quiet) != RunOutcome::Completed)
+        if (RunRiskAnalysis(g_program->db.state, uiState().forwardRun, quiet) != RunOutcome::Completed)
             st.SkipWithError("the run did not complete");
 }
 

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-// What the whole program shares: the database connection, the open analysis with its record
-// sets, and the flags the windows pass between them. One instance for the program's run.
+// What the whole program shares: the database connection and the open analysis with its record
+// sets. One instance for the program's run.
 struct ProgramState {
     QString programFolder;                  // the folder holding ChemDB/, Documents/, Help/
     std::unique_ptr<Connection> gConn;
@@ -20,11 +20,6 @@ struct ProgramState {
     Recordset gRsSiteCocs;
     Recordset gRsGwDelisting;
     Recordset gRsDelistCocs;
-
-    bool gAnalysisFormsOpen = false;
-    bool gClosingAnalysis = false;
-    qint16 gAcknowPage = 0;
-    bool gHandCursorFailed = false;
 
     QString databasePath() const;           // programFolder/ChemDB/TOVIv3.0.db
 };

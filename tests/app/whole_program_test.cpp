@@ -9,6 +9,7 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
+#include "ui/common/ui_state.h"
 #include "ui/quiet_settings.h"
 #include "ui/whole_program.h"
 #include "ui/command_state.h"
@@ -148,7 +149,7 @@ protected:
         m_main->resize(1400, 950);
     }
 
-    void TearDown() override { endWholeProgram(m_main, db.state); }
+    void TearDown() override { endWholeProgram(m_main); }
 
     frmMain& main() { return *m_main; }
     frmSiteWMU* site() { return static_cast<frmSiteWMU*>(Forms::find(QStringLiteral("frmSiteWMU"))); }
@@ -935,7 +936,7 @@ TEST_F(WholeProgram, ANeverSavedAnalysisStaysUnsavedAfterItsConstituentSaveAndIt
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(messages.done());
     EXPECT_EQ(db.state.gCurSiteKey, key);
-    EXPECT_TRUE(db.state.gAnalysisFormsOpen);
+    EXPECT_TRUE(uiState().gAnalysisFormsOpen);
     ASSERT_NE(cocs(), nullptr);
     EXPECT_EQ(column("SITECOCS", "CHEMNAME", key).size(), 1);
 

@@ -40,7 +40,7 @@ void RealProgram::SetUp()
 
 void RealProgram::TearDown()
 {
-    endWholeProgram(m_main, db.state);
+    endWholeProgram(m_main);
 }
 
 frmSiteWMU* RealProgram::site()

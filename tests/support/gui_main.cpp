@@ -1,3 +1,4 @@
+#include "ui/fresh_ui_state.h"
 #include "ui/quiet_settings.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshUiStatePerTest);
     // Settings of this test program's own, never the developer's.
     QTemporaryDir settings;
     if (!settings.isValid() || !useQuietSettings(settings.path()))

@@ -1,3 +1,5 @@
+#include "ui/fresh_ui_state.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,5 +8,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshUiStatePerTest);
     return RUN_ALL_TESTS();
 }

@@ -30,8 +30,9 @@ int runForwardDump(const QStringList& args)
         return 1;
     const qint32 key = state.gCurSiteKey;
 
+    ForwardRunSession session;
     PrintingObserver observer;
-    switch (RunRiskAnalysis(state, observer)) {
+    switch (RunRiskAnalysis(state, session, observer)) {
     case RunOutcome::Completed:
         break;
     case RunOutcome::Refused:

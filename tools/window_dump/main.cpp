@@ -9,6 +9,7 @@
 #include "platform/ui/common_dialog.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/main/main_window_services.h"
 
@@ -75,7 +76,7 @@ Status openAnalysis(ProgramState& state, qint32 key)
         return Error{kErrRecordset, QStringLiteral("The database holds no analysis %1.").arg(key)};
     state.gCurSiteKey = key;
     state.gCurFileName = state.gRsSiteInfo.value(QStringLiteral("FILENAME")).toString();
-    state.gAnalysisFormsOpen = true;
+    uiState().gAnalysisFormsOpen = true;
     return {};
 }
 

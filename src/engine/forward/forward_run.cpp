@@ -90,8 +90,8 @@ struct Computed {
 // The run's calculations, in the order of the run: waste volume, exposure constants, targets,
 // the constituent loop, the limiting pathway, the groundwater delisting rows. Reads the
 // constants and the DAF curves; writes nothing.
-Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& previous, const WasteUnit& unit,
-                           const std::vector<ConstituentRow>& rows)
+Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& previous, IndoorAirRuns& indoorAir,
+                           const WasteUnit& unit, const std::vector<ConstituentRow>& rows)
 {
     Computed c{previous, {}, {}};
     if (Status s = CalcWasteVolume(c.ctx, unit); !s)
@@ -113,7 +113,7 @@ Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& p
     if (!dafs)
         return dafs.error();
 
-    RowRun run{c.ctx, *constants, *dafs, unit, engineIndoorAirRuns()};
+    RowRun run{c.ctx, *constants, *dafs, unit, indoorAir};
     Result<std::vector<ConstituentResults>> results = RunPathwayCalculations(run, inputs);
     if (!results)
         return results.error();
@@ -180,7 +180,7 @@ RunOutcome refuse(RunObserver& observer, const Refusal& refusal, bool started)
 }
 
 // The run of an open analysis, from reading its rows on.
-RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
+RunOutcome runAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer)
 {
     Connection& conn = *state.gConn;
     const qint32 key = state.gCurSiteKey;
@@ -204,12 +204,12 @@ RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
     if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
         return refuse(observer, *r, true);
 
-    Result<Computed> computed = calculate(conn, key, engineRunContext(), *unit, *rows);
+    Result<Computed> computed = calculate(conn, key, session.context, session.indoorAir, *unit, *rows);
     if (!computed)
         return fail(observer, computed.error(), true);
     if (Status s = store(conn, key, *rows, *computed); !s)
         return fail(observer, s.error(), true);
-    engineRunContext() = computed->ctx;
+    session.context = computed->ctx;
     observer.showResults();
     observer.runEnds();
     return RunOutcome::Completed;
@@ -217,19 +217,7 @@ RunOutcome runAnalysis(ProgramState& state, RunObserver& observer)
 
 } // namespace
 
-RunContext& engineRunContext()
-{
-    static RunContext context;
-    return context;
-}
-
-IndoorAirRuns& engineIndoorAirRuns()
-{
-    static IndoorAirRuns runs;
-    return runs;
-}
-
-RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer)
+RunOutcome RunRiskAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer)
 {
     observer.disclosureGate();
     if (!state.gConn) {
@@ -237,7 +225,7 @@ RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer)
         return RunOutcome::Failed;
     }
     CloseRecordset(state.gRsGwDelisting);
-    const RunOutcome outcome = state.gCurSiteKey > 0 ? runAnalysis(state, observer) : RunOutcome::NotRun;
+    const RunOutcome outcome = state.gCurSiteKey > 0 ? runAnalysis(state, session, observer) : RunOutcome::NotRun;
     reopenGwDelisting(state);
     return outcome;
 }

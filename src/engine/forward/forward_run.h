@@ -12,21 +12,23 @@ enum class RunOutcome {
     Completed,   // the results are stored
 };
 
-// The forward run of the open analysis (gCurSiteKey, on gConn): checks the stored constituent
-// and waste unit rows, computes every constituent's pathways, the limiting pathway and the
+// What a forward run leaves for the next one. Its owner keeps one for the program's run and
+// passes it to every forward run.
+struct ForwardRunSession {
+    // A run starts from it and, when it succeeds, leaves its values in it.
+    RunContext context;
+    // The indoor-air model's runs of the last run that reached its groundwater steps: the next
+    // run takes those whose inputs are the same, bit for bit, instead of running the model again.
+    IndoorAirRuns indoorAir;
+};
+
+// The forward run of the open analysis (gCurSiteKey, on gConn) in `session`: checks the stored
+// constituent and waste unit rows, computes every constituent's pathways, the limiting pathway and the
 // groundwater delisting rows, and stores them in one transaction. It first empties the
 // analysis's GWDelisting rows in a transaction of their own, so a run that a check refuses or
 // that fails later stores nothing of it and leaves them empty; when even that fails (another
 // program holds the database), the run stops at once with its message and nothing changed. No
 // transaction is open while the observer is called. gRsGwDelisting is left open on the
 // analysis's GWDelisting rows.
-RunOutcome RunRiskAnalysis(ProgramState& state, RunObserver& observer);
+RunOutcome RunRiskAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer);
 
-// The engine's run context, one for the program's run: a forward run starts from it and, when
-// it succeeds, leaves its values in it for the result windows and the next run.
-RunContext& engineRunContext();
-
-// The indoor-air model's runs of the last forward run that reached its groundwater steps: the
-// next run takes those whose inputs are the same, bit for bit, instead of running the model
-// again.
-IndoorAirRuns& engineIndoorAirRuns();

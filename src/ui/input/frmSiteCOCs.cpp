@@ -7,6 +7,7 @@
 #include "platform/ui/message_box.h"
 #include "ui/common/message_texts.h"
 #include "ui/common/table_window.h"
+#include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/input/constituent_grid.h"
 #include "ui/main/analysis_host.h"
@@ -201,7 +202,7 @@ Status frmSiteCOCs::loadWindow()
     }
     UpdateRemoteCOCs();
     setWindowStateCode(vbMaximized);
-    state.gAnalysisFormsOpen = true;
+    uiState().gAnalysisFormsOpen = true;
     SetupGrid();
     return {};
 }

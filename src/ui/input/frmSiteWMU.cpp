@@ -11,6 +11,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/message_texts.h"
+#include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/analysis_host.h"
@@ -553,7 +554,7 @@ void frmSiteWMU::formLoad()
         showGeneralError(s.error(), kUnableToSaveTitle);
         return;
     }
-    programState().gAnalysisFormsOpen = true;
+    uiState().gAnalysisFormsOpen = true;
     showForm();
     setWindowStateCode(vbMaximized);
 }

@@ -8,6 +8,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/message_texts.h"
+#include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/main/analysis_save.h"
 #include "ui/main/analysis_tree.h"
@@ -186,10 +187,10 @@ bool AnalysisSession::closeAnalysis()
     m_state.gCurSiteKey = 0;
     for (QLatin1StringView name : kForwardResultWindows)
         Forms::unload(name);
-    m_state.gClosingAnalysis = true;
+    uiState().gClosingAnalysis = true;
     for (QLatin1StringView name : {windowName::frmSiteWMU, windowName::frmSiteCOCs, windowName::frmCusCOC})
         Forms::unload(name);
-    m_state.gClosingAnalysis = false;
+    uiState().gClosingAnalysis = false;
     m_commands.setState(QStringLiteral("Close"));
     m_window.setWindowTitle(kTitle);
     return true;
@@ -210,15 +211,16 @@ void AnalysisSession::endAtExit()
 
 bool AnalysisSession::askToCloseAnalysis()
 {
-    if (!m_state.gAnalysisFormsOpen || m_state.gClosingAnalysis)
+    UiState& ui = uiState();
+    if (!ui.gAnalysisFormsOpen || ui.gClosingAnalysis)
         return true;
     if (MsgBox(QStringLiteral("Closing this screen will close this analysis.  Do you still want to continue?"), vbYesNo,
                QStringLiteral("Close Analysis"))
         != vbYes)
         return false;
-    m_state.gAnalysisFormsOpen = false;
+    ui.gAnalysisFormsOpen = false;
     if (!saveBeforeDiscarding()) {
-        m_state.gAnalysisFormsOpen = true;
+        ui.gAnalysisFormsOpen = true;
         return false;
     }
     closeAnalysis();

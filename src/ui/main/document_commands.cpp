@@ -6,6 +6,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/message_texts.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/documents.h"
 #include "ui/main/frmHelp.h"
 #include "ui/main/frmMain.h"
@@ -139,11 +140,11 @@ void frmMain::lblUM_MouseMove()
 
 void frmMain::showHandPointer()
 {
-    if (m_state.gHandCursorFailed)
+    if (uiState().gHandCursorFailed)
         return;
     Result<QCursor> hand = loadCursorFile(QDir(m_state.programFolder).filePath(QStringLiteral("cursors/h_point.cur")));
     if (!hand) {
-        m_state.gHandCursorFailed = true;
+        uiState().gHandCursorFailed = true;
         showGeneralError(hand.error(), kUnableToSaveTitle);
         return;
     }

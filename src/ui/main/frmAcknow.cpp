@@ -1,7 +1,7 @@
 #include "ui/main/frmAcknow.h"
 
-#include "data/program_state.h"
 #include "platform/ui/geometry.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/info_texts.h"
 
 #include <QCursor>
@@ -62,7 +62,7 @@ void frmAcknow::formLoad()
     m_page = 1;
     for (int i = 0; i < 4; ++i)
         m_pages[size_t(i)] = infoText(kPageTexts[i]);
-    const int page = programState().gAcknowPage;
+    const int page = uiState().gAcknowPage;
     layOutPage(page >= 1 && page <= 4 ? page : 1);
     if (m_page == 4)
         movePointerOnto(cmdPrev);

@@ -5,6 +5,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/main_file_dialog.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/main/admin_settings.h"
 #include "ui/main/analysis_session.h"
@@ -255,7 +256,7 @@ bool frmMain::MDIForm_QueryUnload()
 {
     if (!m_session->saveBeforeDiscarding())
         return false;
-    m_state.gAnalysisFormsOpen = false;
+    uiState().gAnalysisFormsOpen = false;
     return true;
 }
 

@@ -1,7 +1,7 @@
 // The main window's commands that open the information windows and switch the disclosure.
 
-#include "data/program_state.h"
 #include "platform/ui/forms.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/admin_settings.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/frmAcknow.h"
@@ -11,9 +11,9 @@
 namespace {
 
 // An information window already open only comes to the front, at the page it shows.
-void showInformationPage(ProgramState& state, qint16 page)
+void showInformationPage(qint16 page)
 {
-    state.gAcknowPage = page;
+    uiState().gAcknowPage = page;
     Forms::get<frmAcknow>()->showForm();
 }
 
@@ -36,22 +36,22 @@ void frmMain::connectInformationItems()
 
 void frmMain::mnuAcknowledgements_Click()
 {
-    showInformationPage(m_state, 1);
+    showInformationPage(1);
 }
 
 void frmMain::mnuObjective_Click()
 {
-    showInformationPage(m_state, 2);
+    showInformationPage(2);
 }
 
 void frmMain::mnuMission_Click()
 {
-    showInformationPage(m_state, 3);
+    showInformationPage(3);
 }
 
 void frmMain::mnuProc_Click()
 {
-    showInformationPage(m_state, 4);
+    showInformationPage(4);
 }
 
 void frmMain::mnuAbout_Click()

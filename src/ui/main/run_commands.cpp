@@ -5,6 +5,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/main/analysis_host.h"
 #include "ui/main/frmTOVIDisclosure.h"
@@ -72,5 +73,5 @@ public:
 void RunRiskAnalysisCommand()
 {
     WindowRunObserver observer;
-    RunRiskAnalysis(programState(), observer);
+    RunRiskAnalysis(programState(), uiState().forwardRun, observer);
 }

@@ -274,7 +274,7 @@ protected:
     {
         db.state.gCurSiteKey = key;
         RunObserver observer;
-        EXPECT_EQ(RunRiskAnalysis(db.state, observer), RunOutcome::Completed);
+        EXPECT_EQ(RunRiskAnalysis(db.state, session, observer), RunOutcome::Completed);
         return db.conn()
             .select(QStringLiteral("SELECT CHEMCAS, %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid")
                         .arg(forwardResultFields().join(u',')),
@@ -345,6 +345,7 @@ protected:
     }
 
     TempDatabase db;
+    ForwardRunSession session;
 };
 
 TEST_F(EndToEndTest, LandfillResultFieldsAreWrittenOrNullByConstituent)

@@ -99,7 +99,7 @@ protected:
     RunOutcome run()
     {
         recorder = Recorder(&db.conn());
-        const RunOutcome outcome = RunRiskAnalysis(db.state, recorder);
+        const RunOutcome outcome = RunRiskAnalysis(db.state, session, recorder);
         EXPECT_FALSE(recorder.transactionSeen) << "no transaction is open while the run shows something";
         EXPECT_FALSE(db.conn().inTransaction());
         return outcome;
@@ -120,6 +120,7 @@ protected:
     }
 
     TempDatabase db;
+    ForwardRunSession session;
     Recorder recorder;
 };
 
@@ -292,8 +293,8 @@ TEST_F(ForwardRunTest, ARunStoresEveryRowAndItsGWDelistingRow)
     EXPECT_EQ(gwRows(2), 1) << "another analysis's rows stay";
     EXPECT_EQ(db.state.gRsGwDelisting.recordCount(), 3);
 
-    EXPECT_EQ(engineRunContext().gWasteVolYd3, 10000.0f);
-    EXPECT_EQ(engineRunContext().gWmuType, QStringLiteral("LF"));
+    EXPECT_EQ(session.context.gWasteVolYd3, 10000.0f);
+    EXPECT_EQ(session.context.gWmuType, QStringLiteral("LF"));
 }
 
 TEST_F(ForwardRunTest, EarlierResultsDoNotSurviveARun)
@@ -362,7 +363,7 @@ TEST_F(ForwardRunTest, AWriteLockOfAnotherProgramIsWaitedForOnceAndChangesNothin
     LockingRecorder locking(*other);
     QElapsedTimer waited;
     waited.start();
-    EXPECT_EQ(RunRiskAnalysis(db.state, locking), RunOutcome::Failed);
+    EXPECT_EQ(RunRiskAnalysis(db.state, session, locking), RunOutcome::Failed);
     EXPECT_LT(waited.elapsed(), 8000) << "one busy wait of 5 s, not two";
     EXPECT_EQ(locking.events.last(), QStringLiteral("failure Unable to Save"));
     other->exec(QStringLiteral("ROLLBACK")).value();
@@ -401,18 +402,18 @@ TEST_F(ForwardRunTest, TheIndoorAirRunsOfTheLastRunAreTakenWhenTheirInputsAreThe
     ASSERT_EQ(run(), RunOutcome::Completed);
     const QueryRows first = results();
     ASSERT_EQ(run(), RunOutcome::Completed);
-    EXPECT_EQ(engineIndoorAirRuns().lastComputed(), 0u);
+    EXPECT_EQ(session.indoorAir.lastComputed(), 0u);
     // The organic's carcinogen and noncarcinogen wells are one: the curves give both the same DAF.
-    EXPECT_EQ(engineIndoorAirRuns().computedAhead(), 1u);
+    EXPECT_EQ(session.indoorAir.computedAhead(), 1u);
     EXPECT_EQ(results().rows, first.rows);
 
     setCocs(QStringLiteral("TCLPCONC = 0.7 WHERE CHEMCAS = '71-43-2'"));
     ASSERT_EQ(run(), RunOutcome::Completed);
-    EXPECT_EQ(engineIndoorAirRuns().lastComputed(), 1u);
+    EXPECT_EQ(session.indoorAir.lastComputed(), 1u);
     EXPECT_NE(results().rows, first.rows);
     setCocs(QStringLiteral("TCLPCONC = 0.5 WHERE CHEMCAS = '71-43-2'"));
     ASSERT_EQ(run(), RunOutcome::Completed);
-    EXPECT_EQ(engineIndoorAirRuns().lastComputed(), 1u) << "only the last run's are kept";
+    EXPECT_EQ(session.indoorAir.lastComputed(), 1u) << "only the last run's are kept";
     EXPECT_EQ(results().rows, first.rows);
 }
 

@@ -158,7 +158,7 @@ protected:
     {
         db.state.gCurSiteKey = key;
         RunObserver observer;
-        EXPECT_EQ(RunRiskAnalysis(db.state, observer), RunOutcome::Completed);
+        EXPECT_EQ(RunRiskAnalysis(db.state, session, observer), RunOutcome::Completed);
         return {digestOf(db.conn(),
                          QStringLiteral("SELECT %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid")
                              .arg(forwardResultFields().join(u',')),
@@ -167,6 +167,7 @@ protected:
     }
 
     TempDatabase db;
+    ForwardRunSession session;
 };
 
 TEST_F(RunIdentityTest, StoredResultsOfALandfillAndAnImpoundmentRun)

@@ -3,6 +3,7 @@
 #include "app/program_wiring.h"
 #include "app/startup.h"
 #include "data/program_state.h"
+#include "ui/common/ui_state.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/main_window_services.h"
 
@@ -26,12 +27,12 @@ QPointer<frmMain> startWholeProgram(ProgramState& state)
     return main;
 }
 
-void endWholeProgram(QPointer<frmMain>& main, ProgramState& state)
+void endWholeProgram(QPointer<frmMain>& main)
 {
-    state.gClosingAnalysis = true;
+    uiState().gClosingAnalysis = true;
     delete main.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    state.gClosingAnalysis = false;
+    uiState().gClosingAnalysis = false;
     mainWindowServices() = {};
     siteWindowServices() = {};
 }

@@ -10,4 +10,4 @@ struct ProgramState;
 // started, kept when closed, and active. nullptr (a test failure) when it did not start.
 QPointer<frmMain> startWholeProgram(ProgramState& state);
 // Deletes the main window without its closing questions and clears the services.
-void endWholeProgram(QPointer<frmMain>& main, ProgramState& state);
+void endWholeProgram(QPointer<frmMain>& main);

@@ -40,8 +40,9 @@ protected:
             m_db.insert(QStringLiteral("SITECOCS"), row);
         }
         m_db.state.gCurSiteKey = 3;
+        ForwardRunSession session;
         RunObserver forward;
-        EXPECT_EQ(RunRiskAnalysis(m_db.state, forward), RunOutcome::Completed);
+        EXPECT_EQ(RunRiskAnalysis(m_db.state, session, forward), RunOutcome::Completed);
         DelistingObserver delisting;
         EXPECT_EQ(RunDelistingAnalysis(m_db.state, delisting), DelistingOutcome::Stored);
     }

@@ -3,6 +3,7 @@
 #include "site_window_fixture.h"
 
 #include "platform/ui/forms.h"
+#include "ui/common/ui_state.h"
 
 #include <QTest>
 
@@ -231,7 +232,7 @@ TEST_F(SiteWindowEdits, ClosingAsksWhetherToCloseTheAnalysis)
     EXPECT_FALSE(siteLoaded());
     EXPECT_FALSE(Forms::isLoaded("frmSiteCOCs"));
     EXPECT_EQ(state().gCurSiteKey, 0);
-    EXPECT_FALSE(state().gAnalysisFormsOpen);
+    EXPECT_FALSE(uiState().gAnalysisFormsOpen);
     ASSERT_TRUE(messages.done());
 }
 

@@ -5,6 +5,7 @@
 
 #include "data/state_list.h"
 #include "platform/ui/forms.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/main_window_services.h"
 
 #include <QDir>
@@ -53,7 +54,7 @@ TEST_F(SiteWindowTest, NewAnalysisShowsTheDefaultsAndStartsPendingRows)
 
     EXPECT_EQ(state().gRsSiteInfo.editMode(), Recordset::EditMode::AddNew);
     EXPECT_EQ(state().gRsWmuInfo.editMode(), Recordset::EditMode::AddNew);
-    EXPECT_TRUE(state().gAnalysisFormsOpen);
+    EXPECT_TRUE(uiState().gAnalysisFormsOpen);
     // New leaves the window's own save and cancel off, whatever loading marked.
     EXPECT_FALSE(w.cmdUpdateSiteInfo->isEnabled());
     EXPECT_FALSE(w.cmdCancel->isEnabled());
@@ -126,7 +127,7 @@ TEST_F(SiteWindowTest, StoredAnalysisFillsEveryControl)
     EXPECT_EQ(w.cmbRiskValue->currentText(), "1E-05");
     EXPECT_EQ(w.cmbHQValue->currentText(), "1") << "the stored number, not the list's 1.0";
     EXPECT_EQ(state().gRsSiteInfo.editMode(), Recordset::EditMode::None);
-    EXPECT_TRUE(state().gAnalysisFormsOpen);
+    EXPECT_TRUE(uiState().gAnalysisFormsOpen);
 }
 
 TEST_F(SiteWindowTest, StoredValuesChooseOptionsAndDefaults)
@@ -189,7 +190,7 @@ TEST_F(SiteWindowTest, AWasteUnitRowWithoutANeededNumberStopsTheLoad)
     EXPECT_TRUE(messages.shown()[0].text.startsWith("The program experienced the following error: "));
     EXPECT_TRUE(messages.shown()[0].text.contains("WASTEVOL"));
     EXPECT_EQ(messages.shown()[0].style, vbInformation);
-    EXPECT_FALSE(state().gAnalysisFormsOpen);
+    EXPECT_FALSE(uiState().gAnalysisFormsOpen);
     EXPECT_EQ(site().txtCity->text(), "Gary") << "what was filled stays";
     EXPECT_EQ(site().txtActiveLife->text(), "20");
     EXPECT_EQ(site().txtVolume->text(), "");

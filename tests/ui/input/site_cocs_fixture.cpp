@@ -2,6 +2,7 @@
 
 #include "data/recordset_helpers.h"
 #include "platform/ui/forms.h"
+#include "ui/common/ui_state.h"
 #include "ui/user_input.h"
 
 #include <QCoreApplication>
@@ -70,9 +71,9 @@ void SiteCocsTest::unload()
 {
     if (!m_window)
         return;
-    db.state.gClosingAnalysis = true;
+    uiState().gClosingAnalysis = true;
     Forms::unload(QStringLiteral("frmSiteCOCs"));
-    db.state.gClosingAnalysis = false;
+    uiState().gClosingAnalysis = false;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_window = nullptr;
 }

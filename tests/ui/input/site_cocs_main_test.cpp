@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "platform/ui/forms.h"
+#include "ui/common/ui_state.h"
 #include "ui/quiet_settings.h"
 #include "ui/input/constituent_grid.h"
 #include "ui/main/frmMain.h"
@@ -56,10 +57,10 @@ protected:
 
     void TearDown() override
     {
-        db.state.gClosingAnalysis = true;
+        uiState().gClosingAnalysis = true;
         delete m_main;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        db.state.gClosingAnalysis = false;
+        uiState().gClosingAnalysis = false;
         registerFormLoader("frmSiteCOCs", {});
         registerFormLoader("frmSiteWMU", {});
         SiteCocsTest::TearDown();
@@ -149,7 +150,7 @@ TEST_F(SiteCocsMainTest, ClosingTheWindowAsksAndClosesTheAnalysisThroughTheMainW
                     "Closing this screen will close this analysis.  Do you still want to continue?");
     EXPECT_FALSE(cocs->frame()->close());
     EXPECT_TRUE(Forms::isLoaded("frmSiteCOCs"));
-    EXPECT_TRUE(db.state.gAnalysisFormsOpen);
+    EXPECT_TRUE(uiState().gAnalysisFormsOpen);
 
     typeCell(0, kColTotConc, "99");
     messages.expect("Close Analysis", vbYes).expect("Save Changes", vbYes, "Do you want to save your changes?");

@@ -1,5 +1,6 @@
 #include "site_cocs_fixture.h"
 
+#include "ui/common/ui_state.h"
 #include "ui/input/constituent_grid.h"
 #include "platform/ui/geometry.h"
 #include "ui/main/main_window_services.h"
@@ -62,7 +63,7 @@ TEST_F(SiteCocsTest, LoadShowsTheStoredRowsAndSavesThemWithoutTheirResults)
     EXPECT_EQ(w.drdChemName->listRowCount(), 6);
     EXPECT_EQ(w.drdChemName->valueText(1), "benzo(a)pyrene");   // in name order, letter case ignored
     EXPECT_EQ(w.windowStateCode(), FormWindow::vbMaximized);
-    EXPECT_TRUE(db.state.gAnalysisFormsOpen);
+    EXPECT_TRUE(uiState().gAnalysisFormsOpen);
     EXPECT_TRUE(savedState(w));
 
     // The load's save dropped the results and stored the inorganic DAFs as 0.
@@ -406,7 +407,7 @@ TEST_F(SiteCocsTest, StoredNeighboursEqualInEveryColumnShowTheDuplicateMessageOn
     EXPECT_EQ(grid().dataRowCount(), 2);
     EXPECT_EQ(storedCount(2), 2);
     EXPECT_TRUE(editedState(w));
-    EXPECT_TRUE(db.state.gAnalysisFormsOpen);
+    EXPECT_TRUE(uiState().gAnalysisFormsOpen);
 }
 
 TEST_F(SiteCocsTest, AnAnalysisWithoutConstituentsLoadsAnEmptyGridAndItsSaveStoresNothing)
@@ -428,7 +429,7 @@ TEST_F(SiteCocsTest, ALoadThatCannotReadTheChemicalTableStopsBeforeItsSave)
     frmSiteCOCs& w = load();
     EXPECT_EQ(grid().dataRowCount(), 0);
     EXPECT_EQ(db.checksum(), before);
-    EXPECT_FALSE(db.state.gAnalysisFormsOpen);
+    EXPECT_FALSE(uiState().gAnalysisFormsOpen);
     EXPECT_EQ(grid().headerData(0, Qt::Horizontal).toString(), "");
 
     // The empty grid never replaces the stored rows: a later save tells why again.

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "data/analysis_tables.h"
 #include "platform/ui/forms.h"
+#include "ui/common/ui_state.h"
 #include "ui/quiet_settings.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/main_window_services.h"
@@ -32,7 +33,7 @@ public:
     }
 
 protected:
-    void formLoad() override { programState().gAnalysisFormsOpen = true; }
+    void formLoad() override { uiState().gAnalysisFormsOpen = true; }
 };
 
 } // namespace
@@ -55,7 +56,7 @@ void SiteWindowTest::SetUp()
 
 void SiteWindowTest::TearDown()
 {
-    state().gClosingAnalysis = true;
+    uiState().gClosingAnalysis = true;
     delete m_main.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     registerFormLoader(QStringLiteral("frmSiteWMU"), {});

@@ -5,6 +5,7 @@
 
 #include "platform/ui/forms.h"
 #include "platform/ui/settings.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/documents.h"
 #include "ui/main/frmHelp.h"
 #include "ui/main/frmViewDocuments.h"
@@ -211,7 +212,7 @@ TEST_F(MainWindowTest, TheHandPointerOverADocumentLabelAndItsOneFailure)
         EXPECT_TRUE(messages.shown()[0].text.startsWith("The program experienced the following error: "));
         EXPECT_TRUE(messages.shown()[0].text.contains("cursors/h_point.cur"));
     }
-    EXPECT_TRUE(state().gHandCursorFailed);
+    EXPECT_TRUE(uiState().gHandCursorFailed);
     copyBuilt(QStringLiteral("cursors/h_point.cur"), db.folder());
     QTest::mouseMove(w.lblUM);
     QTest::mouseMove(w.lblWEXT[2]);

@@ -4,6 +4,7 @@
 #include "data/schema.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/analysis_host.h"
 #include "ui/main/main_window_services.h"
 
@@ -45,7 +46,7 @@ protected:
             st.gRsSiteInfo.addNew();
         if (st.gCurSiteKey > 0 && st.gRsWmuInfo.recordCount() == 0)
             st.gRsWmuInfo.addNew();
-        st.gAnalysisFormsOpen = true;
+        uiState().gAnalysisFormsOpen = true;
         ++fakeSite().loads;
     }
     bool queryUnload() override { return !analysisHost() || analysisHost()->askToCloseAnalysis(); }
@@ -89,7 +90,7 @@ protected:
     void formLoad() override
     {
         markSaved();
-        programState().gAnalysisFormsOpen = true;
+        uiState().gAnalysisFormsOpen = true;
         ++fakeConstituents().loads;
     }
     bool queryUnload() override { return !analysisHost() || analysisHost()->askToCloseAnalysis(); }

@@ -4,6 +4,7 @@
 
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
+#include "ui/common/ui_state.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/frmAcknow.h"
 #include "ui/main/frmLegend.h"
@@ -126,7 +127,7 @@ TEST_F(MainWindowTest, EachInformationItemOpensItsPageAndAnOpenWindowOnlyComesTo
         ASSERT_NE(info, nullptr);
         QCoreApplication::processEvents();
         expectPage(info, kPages[i]);
-        EXPECT_EQ(state().gAcknowPage, i + 1);
+        EXPECT_EQ(uiState().gAcknowPage, i + 1);
         if (i == 3) {
             EXPECT_EQ(info->pointerTarget(), centreOf(info->cmdPrev)) << "the last page puts the pointer on Previous";
         }

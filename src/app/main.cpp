@@ -1,6 +1,7 @@
 #include "app/program_wiring.h"
 #include "app/startup.h"
 #include "data/program_state.h"
+#include "platform/ui/dialog_services.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("TOVI"));
     ProgramState& state = programState();
     state.programFolder = QCoreApplication::applicationDirPath();
+    installDialogServices();
     installProgramWiring();
     return runProgram(state);
 }

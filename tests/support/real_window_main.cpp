@@ -1,3 +1,4 @@
+#include "platform/ui/dialog_services.h"
 #include "ui/fresh_ui_state.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    installDialogServices();
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshUiStatePerTest);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/common_dialog.h"
 
+#include "platform/ui/service_slot.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,11 +33,16 @@ FileDialogService* g_service = nullptr;
 
 FileDialogService& service()
 {
-    static QtFileDialogService dialogs;
-    return g_service ? *g_service : dialogs;
+    return installedService(g_service, fileDialogService(), "file dialog");
 }
 
 } // namespace
+
+FileDialogService& fileDialogService()
+{
+    static QtFileDialogService dialogs;
+    return dialogs;
+}
 
 FileDialogService* setFileDialogService(FileDialogService* s)
 {

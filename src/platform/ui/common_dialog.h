@@ -23,8 +23,10 @@ public:
     virtual FileDialogAnswer run(const FileDialogRequest& request) = 0;
 };
 
-// Installs a service (nullptr: the real dialog) and returns the one it replaces.
+// Installs a service (nullptr: none) and returns the one it replaces.
 FileDialogService* setFileDialogService(FileDialogService* service);
+// The real file dialog, which the program installs.
+FileDialogService& fileDialogService();
 
 // The program's file dialog. Filter, filter index and folder are kept between uses; a
 // cancelled dialog always leaves FileName empty.

@@ -1,6 +1,7 @@
 #include "platform/ui/grid_print.h"
 
 #include "platform/ui/geometry.h"
+#include "platform/ui/service_slot.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -30,8 +31,7 @@ PrintDialogService* g_service = nullptr;
 
 PrintDialogService& service()
 {
-    static QtPrintDialogService dialogs;
-    return g_service ? *g_service : dialogs;
+    return installedService(g_service, printDialogService(), "print dialog");
 }
 
 struct PrintJob {
@@ -248,6 +248,12 @@ private:
 };
 
 } // namespace
+
+PrintDialogService& printDialogService()
+{
+    static QtPrintDialogService dialogs;
+    return dialogs;
+}
 
 PrintDialogService* setPrintDialogService(PrintDialogService* s)
 {

@@ -15,8 +15,10 @@ public:
     virtual bool print(QPrinter& printer) = 0;
 };
 
-// Installs a service (nullptr: the real dialogs) and returns the one it replaces.
+// Installs a service (nullptr: none) and returns the one it replaces.
 PrintDialogService* setPrintDialogService(PrintDialogService* service);
+// The real page set-up and print dialogs, which the program installs.
+PrintDialogService& printDialogService();
 
 // The program's printer; it keeps the user's choices between print jobs. Landscape at first.
 QPrinter& programPrinter();

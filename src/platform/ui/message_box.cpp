@@ -1,5 +1,7 @@
 #include "platform/ui/message_box.h"
 
+#include "platform/ui/service_slot.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -84,11 +86,16 @@ MessageService* g_service = nullptr;
 
 MessageService& service()
 {
-    static DialogMessageService dialogs;
-    return g_service ? *g_service : dialogs;
+    return installedService(g_service, messageBoxService(), "message box");
 }
 
 } // namespace
+
+MessageService& messageBoxService()
+{
+    static DialogMessageService dialogs;
+    return dialogs;
+}
 
 MessageService* setMessageService(MessageService* s)
 {

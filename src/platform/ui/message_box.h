@@ -19,8 +19,10 @@ public:
     virtual int show(const QString& text, int style, const QString& title) = 0;
 };
 
-// Installs a service (nullptr: the real message box) and returns the one it replaces.
+// Installs a service (nullptr: none) and returns the one it replaces.
 MessageService* setMessageService(MessageService* service);
+// The real message box, which the program installs.
+MessageService& messageBoxService();
 
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QStringLiteral("TOVI"));
 

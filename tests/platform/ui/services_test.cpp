@@ -1,9 +1,12 @@
 #include "ui/scripted_services.h"
 
 #include "platform/ui/common_dialog.h"
+#include "platform/ui/dialog_services.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
+#include "platform/ui/grid_print.h"
 #include "platform/ui/keyed_tree.h"
+#include "platform/ui/message_box.h"
 #include "platform/ui/settings.h"
 
 #include <QApplication>
@@ -97,6 +100,30 @@ protected:
     bool queryUnload() override { return allowClose; }
     void formUnload() override { ++unloads; }
 };
+
+TEST(ServiceSlots, TheProgramInstallsTheRealDialogsAndATestProgramNone)
+{
+    EXPECT_EQ(setMessageService(nullptr), nullptr);
+    EXPECT_EQ(setFileDialogService(nullptr), nullptr);
+    EXPECT_EQ(setPrintDialogService(nullptr), nullptr);
+    installDialogServices();
+    EXPECT_EQ(setMessageService(nullptr), &messageBoxService());
+    EXPECT_EQ(setFileDialogService(nullptr), &fileDialogService());
+    EXPECT_EQ(setPrintDialogService(nullptr), &printDialogService());
+}
+
+// Instead of a real dialog that no test answers, a debug build stops, naming the slot.
+TEST(ServiceSlots, ASlotNeverInstalledStopsADebugBuild)
+{
+#ifdef NDEBUG
+    GTEST_SKIP() << "a release build falls back to the real dialogs";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(MsgBox(QStringLiteral("Never shown")), "The message box service was never installed");
+    EXPECT_DEATH(CommonDialog().ShowOpen(), "The file dialog service was never installed");
+    EXPECT_DEATH(printGrid(GridModel(), GridPrintSetup(), true), "The print dialog service was never installed");
+#endif
+}
 
 TEST(Forms, OneInstancePerWindowUntilUnloaded)
 {

@@ -2,13 +2,11 @@
 
 #include "data/value_pickers.h"
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double kYd3PerM3 = 1.30795;
-constexpr double kFt3PerM3 = 35.3147;
 
 Error unitError(const QString& field, const QString& why)
 {
@@ -93,7 +91,7 @@ Status CalcWasteVolume(RunContext& ctx, const WasteUnit& unit)
     const std::optional<float> acres = ToSingle(std::exp(std::log(double(*yd3)) * 0.676889 - 5.95477));
     if (!annual || !acres)
         return singleError(QStringLiteral("annual waste volume or the unit area"));
-    const std::optional<float> m2 = ToSingle(double(*acres) * 4046.873);
+    const std::optional<float> m2 = ToSingle(double(*acres) * kM2PerAcre);
     if (!m2)
         return singleError(QStringLiteral("unit area"));
 

@@ -1,6 +1,7 @@
 #include "engine/delisting/delisting_context.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 #include "platform/text/ascii_case.h"
 
 #include <cmath>
@@ -41,13 +42,15 @@ Result<DelistingContext> SetDelistingContext(const WasteUnit& unit, const Exposu
         setSingle(ctx.gDispSigma, double(c.A) * std::pow(double(ctx.gDispX), double(c.B)), "gDispSigma"),
         setSingle(ctx.gDispXv, std::pow(side / 2 / 68.26, 1 / 0.919), "gDispXv"),
         setSingle(ctx.gDispXSum, (double(ctx.gDispXv) + ctx.gDispX) * 1000, "gDispXSum"),
+        // 4047 square metres an acre, not kM2PerAcre: the delisting levels keep this formula's rounding.
         setSingle(ctx.gExposedAreaM2DL, double(r.gUnitAreaAcres) * kActiveAreaShare * 4047, "gExposedAreaM2DL"),
         setSingle(ctx.gLSFactor,
-                  std::pow(std::sqrt(double(r.gUnitAreaAcres) * 43560.174) / 145.2, 0.5) *
+                  std::pow(std::sqrt(double(r.gUnitAreaAcres) * kFt2PerAcre) / 145.2, 0.5) *
                       (65.41 * s * s + 4.56 * s + 0.065),
                   "gLSFactor"),
+        // 0.0041, the worked share rounded, not kActiveAreaShare as in the forward soil loss.
         setSingle(ctx.gSoilLossDL,
-                  double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * 907.185 * 0.28 * 0.0041, "gSoilLossDL"),
+                  double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * kKgPerShortTon * 0.28 * 0.0041, "gSoilLossDL"),
     };
     for (const Status& step : steps)
         if (!step)

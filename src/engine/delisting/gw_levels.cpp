@@ -1,6 +1,7 @@
 #include "engine/delisting/delisting_levels.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 
 #include <cmath>
 
@@ -45,7 +46,7 @@ void CalcGWDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisting
             out.GWCHILDCgsr = out.GWCHILDsr = out.GWINHCgsr = out.GWINHsr = 0.0;
             return;
         }
-        const double a = roundSingle(double(risk) * 365 * c.ATCARC);
+        const double a = roundSingle(double(risk) * kDaysPerYear * c.ATCARC);
         const double b = roundSingle(double(c.IFWADJ) * c.EF);
         const std::optional<double> Cg = StoredSingle(a / (chem.CSFO * b));
         if (Cg) {
@@ -68,7 +69,7 @@ void CalcGWDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisting
         out.GWADULTsh = out.GWCHILDsh = out.GWINGsh = 0.0;
         return;
     }
-    const std::optional<double> Cg = StoredSingle(double(hq) * chem.ORDO * 72 * 30 * 365 / 21000);
+    const std::optional<double> Cg = StoredSingle(double(hq) * chem.ORDO * 72 * 30 * kDaysPerYear / 21000);
     if (Cg) {
         out.GWINGsh = double(InterpLeachateConc(curves, ctx.gDafScaleDL, scratch, chem.CHEMCAS, ctx.gWmuTypeDL,
                                                 QStringLiteral("Non"), float(*Cg), false));
@@ -98,11 +99,15 @@ void CalcGWDermalDelistLevels(const DelistChemical& chem, bool IsCarc, const Del
     double daAdult = 0;
     double daChild = 0;
     if (IsCarc) {
-        daAdult = roundSingle(c.BWADULT * risk * 365 * c.ATCARC) / (chem.CSFO * roundSingle(double(c.EF) * c.ED) * 20000);
-        daChild = roundSingle(c.BWCHILD * risk * 365 * c.ATCARC) / (chem.CSFO * roundSingle(double(c.EDCHILD) * c.EF) * 7900);
+        daAdult = roundSingle(c.BWADULT * risk * kDaysPerYear * c.ATCARC) /
+                  (chem.CSFO * roundSingle(double(c.EF) * c.ED) * 20000);
+        daChild = roundSingle(c.BWCHILD * risk * kDaysPerYear * c.ATCARC) /
+                  (chem.CSFO * roundSingle(double(c.EDCHILD) * c.EF) * 7900);
     } else {
-        daAdult = hq * chem.ORDO * roundSingle(c.ATNON * 365.0 * c.BWADULT) / roundSingle(double(c.EF) * c.ED * 20000);
-        daChild = hq * chem.ORDO * roundSingle(c.ATCHILD * 365.0 * c.BWCHILD) / roundSingle(double(c.EDCHILD) * c.EF * 7900);
+        daAdult = hq * chem.ORDO * roundSingle(c.ATNON * double(kDaysPerYear) * c.BWADULT) /
+                  roundSingle(double(c.EF) * c.ED * 20000);
+        daChild = hq * chem.ORDO * roundSingle(c.ATCHILD * double(kDaysPerYear) * c.BWCHILD) /
+                  roundSingle(double(c.EDCHILD) * c.EF * 7900);
     }
 
     const double tAdult = c.TADULT;

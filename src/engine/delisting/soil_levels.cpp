@@ -1,6 +1,7 @@
 #include "engine/delisting/delisting_levels.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,7 @@ void writeSoil(std::optional<double>& level, std::optional<double>& air, std::op
     const DustEmissions e = SoilDustEmissions(ctx, c);
     const double E = std::min(double(e.Ew) + e.Er + e.Eu, 30.0);
     const std::optional<double> l =
-        StoredSingle((ctx.gDispSigma * Ca * c.U * ctx.gDispXSum * 1000) / (E * 2.03 * c.F / 3600));
+        StoredSingle((ctx.gDispSigma * Ca * c.U * ctx.gDispXSum * 1000) / (E * 2.03 * c.F / kSecondsPerHour));
     const std::optional<double> a = StoredSingle(Ca);
     const std::optional<double> s = StoredSingle(Cs);
     const bool ok = l && a && s;
@@ -31,11 +32,11 @@ DustEmissions SoilDustEmissions(const DelistingContext& ctx, const ExposureConst
     const RunContext& r = ctx.run;
     const double Ew = 2 * 0.036 * (1 - double(c.V)) * std::pow(4 / 5.445, 3) * c.F_X * ctx.gExposedAreaM2DL;
     const double Er = 1.7 * c.KP30 * (c.S / 12.0) * (c.SPEED / 48.0) * std::pow(c.WEIGHT / 2.7, 0.7) *
-                      std::pow(c.W / 4.0, 0.5) * ((365 - double(c.PRECIP)) / 365) *
-                      (ctx.VKT * std::sqrt(double(r.gUnitAreaM2) * kActiveAreaShare) / 1000) * (1000.0 / 24);
+                      std::pow(c.W / 4.0, 0.5) * ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear) *
+                      (ctx.VKT * std::sqrt(double(r.gUnitAreaM2) * kActiveAreaShare) / 1000) * (1000.0 / kHoursPerDay);
     const double Eu = (0.0009 * c.KPL30 * (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5) /
                        (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1.0 / 3.0))) *
-                      1000 * r.gWasteVolYd3 * 1.289 / (ctx.ACTVLIFE * 8760);
+                      1000 * r.gWasteVolYd3 * 1.289 / (ctx.ACTVLIFE * kHoursPerYear);
     return {float(std::min(roundSingle(Ew), 30.0)), float(std::min(roundSingle(Er), 30.0)),
             float(std::min(roundSingle(Eu), 30.0))};
 }
@@ -48,7 +49,7 @@ void CalcSoilDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisti
             out.SOILINGsr = out.SOILINCairsr = out.SOILINCsoilsr = 0.0;
             return;
         }
-        const double Cs = (double(ctx.run.RISKFACT) * 365 * c.ATCARC * 1000000) / (chem.CSFO * 39550);
+        const double Cs = (double(ctx.run.RISKFACT) * kDaysPerYear * c.ATCARC * 1000000) / (chem.CSFO * 39550);
         writeSoil(out.SOILINGsr, out.SOILINCairsr, out.SOILINCsoilsr, Cs, Cs * 0.0145 / 946.08, ctx, c);
         return;
     }
@@ -62,6 +63,6 @@ void CalcSoilDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisti
         out.SOILINGsh = out.SOILINCairsh = out.SOILINCsoilsh = 0.0;
         return;
     }
-    const double Cs = double(ctx.run.HQFACT) * chem.ORDO * 15 * 6 * 365 * 1000000 / 420000;
+    const double Cs = double(ctx.run.HQFACT) * chem.ORDO * 15 * 6 * kDaysPerYear * 1000000 / 420000;
     writeSoil(out.SOILINGsh, out.SOILINCairsh, out.SOILINCsoilsh, Cs, Cs * 0.0145 / 946.08, ctx, c);
 }

@@ -1,5 +1,7 @@
 #include "engine/delisting/delisting_levels.h"
 
+#include "engine/common/unit_conversions.h"
+
 namespace {
 
 constexpr double kDrinkingDivisor = double(3.4e11f);   // 340000014336, the single of 3.4e11
@@ -55,9 +57,9 @@ void CalcSWDelistLevels(bool IsCarc, const DelistChemical& chem, const Delisting
             return;
         }
         const SiteTerms t = siteTerms(ctx);
-        writeDrinking(out.SWINGsr, out.SWINGCswsr, (risk * 365 * c.ATCARC) / (chem.CSFO * 374.5), t);
+        writeDrinking(out.SWINGsr, out.SWINGCswsr, (risk * kDaysPerYear * c.ATCARC) / (chem.CSFO * 374.5), t);
 
-        const double cfish = (risk * 365 * c.ATCARC * 72) / (chem.CSFO * (c.ED * 350.0 * 0.02));
+        const double cfish = (risk * kDaysPerYear * c.ATCARC * 72) / (chem.CSFO * (c.ED * 350.0 * 0.02));
         double factor = 0;
         if (chem.LOGKOW > 4 && chem.BAF > 0)
             factor = chem.BAF;
@@ -75,9 +77,9 @@ void CalcSWDelistLevels(bool IsCarc, const DelistChemical& chem, const Delisting
         return;
     }
     const SiteTerms t = siteTerms(ctx);
-    writeDrinking(out.SWINGsh, out.SWINGCswsh, hq * chem.ORDO * 72 * 30 * 365 / 21000, t);
+    writeDrinking(out.SWINGsh, out.SWINGCswsh, hq * chem.ORDO * 72 * 30 * kDaysPerYear / 21000, t);
 
-    const double cfish = hq * chem.ORDO * 72 * 30 * 365 / 210;
+    const double cfish = hq * chem.ORDO * 72 * 30 * kDaysPerYear / 210;
     if (chem.BAF == 0 || chem.BCF == 0) {
         const std::optional<double> f = StoredSingle(cfish);
         out.FISHINGsh = 0.0;

@@ -1,6 +1,7 @@
 #include "engine/forward/air_dispersion.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 
 #include <cmath>
 
@@ -26,7 +27,8 @@ double WindEmission10(const RunContext& ctx, const ExposureConstants& c)
 double TrafficEmission(const RunContext& ctx, const ExposureConstants& c, double kp)
 {
     return std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (kp * 1.7) * (c.SPEED / 48.0) * std::pow(c.W / 4.0, 0.5) *
-           ((365 - double(c.PRECIP)) / 365) * (c.VKT * ActiveAreaSide(ctx) / 1000) * (1000 / 24.0);
+           ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear) * (c.VKT * ActiveAreaSide(ctx) / 1000) *
+           (1000 / double(kHoursPerDay));
 }
 
 double UnloadRate(const RunContext& ctx, const ExposureConstants& c, double kpl)
@@ -34,7 +36,7 @@ double UnloadRate(const RunContext& ctx, const ExposureConstants& c, double kpl)
     const double unload = (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5) /
                           (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1 / 3.0)) * (kpl * 0.0009) * 1000 *
                           ctx.gWasteVolYd3 * 1.289;
-    return unload / (ctx.ACTVLIFE * 8760);
+    return unload / (ctx.ACTVLIFE * kHoursPerYear);
 }
 
 void CalcPm30Emissions(RunContext& ctx, const ExposureConstants& c, StepCheck& step, const char* field)

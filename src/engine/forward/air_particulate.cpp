@@ -1,6 +1,7 @@
 #include "engine/forward/air_particulate.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 #include "engine/forward/air_dispersion.h"
 #include "engine/forward/air_volatile.h"
 
@@ -12,7 +13,7 @@ double particulateLevel(const RunContext& ctx, const ExposureConstants& c, doubl
                         const char* field)
 {
     const float allowEmisRate =
-        step.single(allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * 3600 /
+        step.single(allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * kSecondsPerHour /
                         (double(c.F) * 2.03 * (1 - c.gPartOffset) * 1000),
                     field);
     return allowEmisRate * 1000.0 /
@@ -37,15 +38,15 @@ void CalcAirRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs&
         step.single(double(ctx.gFwdWindEmis10) + ctx.gFwdTrafficEmis10 + ctx.gFwdUnloadRate10, "AIRINHPh");
     ctx.gFwdPartEmisRate = step.single(in.TOTCONC * emission / 1000000, "AIRINHPh");
     ctx.gFwdPartAirConc = step.single((1 - c.gPartOffset) * 2.03 * ctx.gFwdPartEmisRate * c.F * 1000 /
-                                          (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * 3600),
+                                          (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * kSecondsPerHour),
                                       "AIRINHPh");
     step.write(out.AIRINHPh,
                in.ORDI != 0 ? (ctx.gFwdPartAirConc * CRAIR * ED * EF) /
-                                  (in.ORDI * BWADULT * ATNON * 365 * (CRAIR / BWADULT))
+                                  (in.ORDI * BWADULT * ATNON * kDaysPerYear * (CRAIR / BWADULT))
                             : 0.0,
                "AIRINHPh");
     step.write(out.AIRINHPr,
-               in.CSFI != 0 ? (ctx.gFwdPartAirConc * EF * in.CSFI * c.gInhFactorAdj) / (ATCARC * 365) : 0.0,
+               in.CSFI != 0 ? (ctx.gFwdPartAirConc * EF * in.CSFI * c.gInhFactorAdj) / (ATCARC * kDaysPerYear) : 0.0,
                "AIRINHPr");
 
     CalcAirVolatileRisk(ctx, c, in, out, step);
@@ -69,11 +70,12 @@ Status CalcAirPartLevels(RunContext& ctx, const ExposureConstants& c, const Cons
 
     float allowAirConc =
         in.ORDI != 0
-            ? step.single(in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * 365 / (ED * CRAIR * EF), "AIRINHPsh")
+            ? step.single(in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * kDaysPerYear / (ED * CRAIR * EF),
+                          "AIRINHPsh")
             : 0.0f;
     step.write(out.AIRINHPsh, particulateLevel(ctx, c, allowAirConc, step, "AIRINHPsh"), "AIRINHPsh", true);
     allowAirConc = in.CSFI != 0
-        ? step.single(ATCARC * RISKFACT * 365 / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHPsr")
+        ? step.single(ATCARC * RISKFACT * kDaysPerYear / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHPsr")
         : 0.0f;
     step.write(out.AIRINHPsr, particulateLevel(ctx, c, allowAirConc, step, "AIRINHPsr"), "AIRINHPsr", true);
     return step.status();
@@ -90,7 +92,8 @@ Status CalcAirPartLevelsLead(RunContext& ctx, const ExposureConstants& c, const 
     ctx.gUnloadRate10 = step.single(UnloadRate(ctx, c, c.KPL10), "AIRINHPsr");
     // 0.0002 in place of an allowable air concentration of lead.
     const float leadEmisRate = step.single(
-        double(ctx.gDispSigma) * 0.0002 * c.U * ctx.gDispXSum * 3600 / (double(c.F) * 2.03 * 1000), "AIRINHPsr");
+        double(ctx.gDispSigma) * 0.0002 * c.U * ctx.gDispXSum * kSecondsPerHour / (double(c.F) * 2.03 * 1000),
+        "AIRINHPsr");
     step.write(out.AIRINHPsr,
                1000.0 * 1000.0 * leadEmisRate / (double(ctx.gTrafficEmis10) + ctx.gWindEmis10 + ctx.gUnloadRate10),
                "AIRINHPsr");

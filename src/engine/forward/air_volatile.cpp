@@ -1,6 +1,7 @@
 #include "engine/forward/air_volatile.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 #include "engine/forward/air_dispersion.h"
 
 #include <cmath>
@@ -14,8 +15,8 @@ double volatileLevel(const RunContext& ctx, const ExposureConstants& c, const Co
 {
     const double activeArea = ctx.gUnitAreaM2 * kActiveAreaShare;
     const float allowVapEmisRate = step.single(
-        allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * 3600 / (double(c.F) * 2.03 * 1000), field);
-    const float allowVapFlux = step.single(allowVapEmisRate / (activeArea * 3600), field);
+        allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * kSecondsPerHour / (double(c.F) * 2.03 * 1000), field);
+    const float allowVapFlux = step.single(allowVapEmisRate / (activeArea * kSecondsPerHour), field);
     const float vapSatConc = VaporSaturationConc(c, in, step, field);
     // Without a diffusion coefficient in air the cover lets no vapour through: no limit.
     if (vapSatConc == 0 || in.DIFFA == 0)
@@ -42,16 +43,18 @@ void CalcAirVolatileRisk(const RunContext& ctx, const ExposureConstants& c, cons
                                           std::pow(double(c.PAIR), 10 / 3.0) /
                                           (double(c.DCOVER) * std::pow(double(c.PTOT), 2)),
                                       "AIRINHVh");
-    const float vapEmisRate = step.single(ctx.gUnitAreaM2 * kActiveAreaShare * vapFlux * 3600, "AIRINHVh");
+    const float vapEmisRate = step.single(ctx.gUnitAreaM2 * kActiveAreaShare * vapFlux * kSecondsPerHour, "AIRINHVh");
     const float vapAirConc = step.single(vapEmisRate * 2.03 * c.F * 1000 /
-                                             (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * 3600),
+                                             (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * kSecondsPerHour),
                                          "AIRINHVh");
     step.write(out.AIRINHVh,
-               in.ORDI != 0 ? (vapAirConc * CRAIR * ED * EF) / (in.ORDI * BWADULT * ATNON * 365 * (CRAIR / BWADULT))
-                            : 0.0,
+               in.ORDI != 0
+                   ? (vapAirConc * CRAIR * ED * EF) / (in.ORDI * BWADULT * ATNON * kDaysPerYear * (CRAIR / BWADULT))
+                   : 0.0,
                "AIRINHVh");
     step.write(out.AIRINHVr,
-               in.CSFI != 0 ? (vapAirConc * EF * in.CSFI * c.gInhFactorAdj) / (ATCARC * 365) : 0.0, "AIRINHVr");
+               in.CSFI != 0 ? (vapAirConc * EF * in.CSFI * c.gInhFactorAdj) / (ATCARC * kDaysPerYear) : 0.0,
+               "AIRINHVr");
 }
 
 Status CalcAirVolLevels(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
@@ -65,14 +68,14 @@ Status CalcAirVolLevels(RunContext& ctx, const ExposureConstants& c, const Const
                         ctx.gDispSigma);
     if (in.ORDI != 0) {
         const float allowAirConc = step.single(
-            in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * 365 / (ED * CRAIR * EF), "AIRINHVsh");
+            in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * kDaysPerYear / (ED * CRAIR * EF), "AIRINHVsh");
         step.write(out.AIRINHVsh, volatileLevel(ctx, c, in, allowAirConc, step, "AIRINHVsh"), "AIRINHVsh");
     } else {
         step.write(out.AIRINHVsh, 0, "AIRINHVsh");
     }
     if (in.CSFI != 0) {
         const float allowAirConc =
-            step.single(ATCARC * RISKFACT * 365 / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHVsr");
+            step.single(ATCARC * RISKFACT * kDaysPerYear / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHVsr");
         step.write(out.AIRINHVsr, volatileLevel(ctx, c, in, allowAirConc, step, "AIRINHVsr"), "AIRINHVsr");
     } else {
         step.write(out.AIRINHVsr, 0, "AIRINHVsr");

@@ -1,5 +1,6 @@
 #include "engine/forward/groundwater_dermal.h"
 
+#include "engine/common/unit_conversions.h"
 #include "engine/forward/groundwater_lookups.h"
 
 #include <cmath>
@@ -30,8 +31,8 @@ void CalcGWDermalHQ(const RunContext& ctx, const ExposureConstants& k, const Daf
     const float Dc = float(Cw * DermalEventFactor(in, k.TCHILD) / kCm3PerLitre);
     const float numA = float(Da * kAdultSkin * k.EF * k.ED);
     const float numC = float(Dc * kChildSkin * k.EF * k.EDCHILD);
-    out.GWADULTh = numA / (in.ORDO * k.BWADULT * k.ATNON * 365);
-    out.GWCHILDh = numC / (in.ORDO * k.BWCHILD * k.ATCHILD * 365);
+    out.GWADULTh = numA / (in.ORDO * k.BWADULT * k.ATNON * kDaysPerYear);
+    out.GWCHILDh = numC / (in.ORDO * k.BWCHILD * k.ATCHILD * kDaysPerYear);
 }
 
 void CalcGWDermalRisk(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs,
@@ -45,8 +46,8 @@ void CalcGWDermalRisk(const RunContext& ctx, const ExposureConstants& k, const D
     const float Cw = gwWellConc(ctx, dafs, in, kClassCarc);
     const float Da = float(Cw * DermalEventFactor(in, k.TADULT) / kCm3PerLitre);
     const float Dc = float(Cw * DermalEventFactor(in, k.TCHILD) / kCm3PerLitre);
-    const float denA = float(double(k.ATCARC) * 365 * k.BWADULT);
-    const float denC = float(double(k.ATCARC) * 365 * k.BWCHILD);
+    const float denA = float(double(k.ATCARC) * kDaysPerYear * k.BWADULT);
+    const float denC = float(double(k.ATCARC) * kDaysPerYear * k.BWCHILD);
     out.GWADULTr = in.CSFO * Da * 1 * k.EF * k.ED * kAdultSkin / denA;
     out.GWCHILDr = in.CSFO * Dc * 1 * k.EF * k.EDCHILD * kChildSkin / denC;
 }
@@ -76,9 +77,9 @@ void CalcGWDermalLevels(const RunContext& ctx, const ExposureConstants& k, const
     const double childFactor = DermalEventFactor(in, k.TCHILD);
 
     if (in.ORDO != 0) {
-        const float numA = float(double(k.ATNON) * 365 * k.BWADULT);
+        const float numA = float(double(k.ATNON) * kDaysPerYear * k.BWADULT);
         const float denA = float(double(k.ED) * k.EF * kAdultSkin);
-        const float numC = float(double(k.ATCHILD) * 365 * k.BWCHILD);
+        const float numC = float(double(k.ATCHILD) * kDaysPerYear * k.BWCHILD);
         const float denC = float(double(k.EDCHILD) * k.EF * kChildSkin);
         const float doseA = float(numA * in.ORDO * ctx.HQFACT / denA);
         const float doseC = float(numC * in.ORDO * ctx.HQFACT / denC);
@@ -96,8 +97,8 @@ void CalcGWDermalLevels(const RunContext& ctx, const ExposureConstants& k, const
         const double R = ctx.RISKFACT / in.CSFO;
         const float denA = float(double(k.EV) * k.EF * k.ED * kAdultSkin);
         const float denC = float(double(k.EV) * k.EF * k.EDCHILD * kChildSkin);
-        const float doseA = float(R * k.ATCARC * k.BWADULT * 365 / denA);
-        const float doseC = float(R * k.ATCARC * k.BWCHILD * 365 / denC);
+        const float doseA = float(R * k.ATCARC * k.BWADULT * kDaysPerYear / denA);
+        const float doseC = float(R * k.ATCARC * k.BWCHILD * kDaysPerYear / denC);
         const float wellA = allowableWellConc(doseA, adultFactor);
         out.GWMaxADULTsr = wellA;
         out.GWADULTsr = gwLeachateConc(ctx, dafs, in, in.CARCNON, wellA);

@@ -1,6 +1,7 @@
 #include "engine/forward/groundwater_ingestion.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 #include "engine/forward/groundwater_lookups.h"
 
 namespace {
@@ -12,7 +13,7 @@ void CalcGWIngLevels(const RunContext& ctx, const ExposureConstants& k, const Da
 {
     if (in.ORDO != 0) {
         const float den = float(double(k.EF) * k.CRWATER * k.ED);
-        const float Th = float(in.ORDO * k.BWADULT * ctx.HQFACT * k.ATNON * 365 / den);
+        const float Th = float(in.ORDO * k.BWADULT * ctx.HQFACT * k.ATNON * kDaysPerYear / den);
         out.GWMaxINGsh = Th;
         out.GWINGsh = gwLeachateConc(ctx, dafs, in, in.CARCNON, Th);
     } else {
@@ -21,7 +22,7 @@ void CalcGWIngLevels(const RunContext& ctx, const ExposureConstants& k, const Da
     }
 
     if (in.CSFO != 0) {
-        const float num = float(double(ctx.RISKFACT) * 365 * k.ATCARC);
+        const float num = float(double(ctx.RISKFACT) * kDaysPerYear * k.ATCARC);
         const float Tr = float(num / (in.CSFO * k.EF * k.IFWADJ));
         out.GWMaxINGsr = Tr;
         out.GWINGsr = gwLeachateConc(ctx, dafs, in, in.CARCNON, Tr);
@@ -42,7 +43,7 @@ void CalcGWIngRisk(const RunContext& ctx, const ExposureConstants& k, const DafC
     if (in.ORDO != 0) {
         const float Ch = gwWellConc(ctx, dafs, in, kClassNon);
         const float num = float(double(k.CRWATER) * Ch * k.EF * k.ED);
-        out.GWINGh = num / (in.ORDO * k.BWADULT * k.ATNON * 365);
+        out.GWINGh = num / (in.ORDO * k.BWADULT * k.ATNON * kDaysPerYear);
     } else {
         out.GWINGh = 0;
     }
@@ -50,7 +51,7 @@ void CalcGWIngRisk(const RunContext& ctx, const ExposureConstants& k, const DafC
     if (in.CSFO != 0) {
         const float Cr = gwWellConc(ctx, dafs, in, kClassCarc);
         const float EFCr = float(double(k.EF) * Cr);
-        const float den = float(double(k.ATCARC) * 365);
+        const float den = float(double(k.ATCARC) * kDaysPerYear);
         out.GWINGr = in.CSFO * EFCr * k.IFWADJ / den;
     } else {
         out.GWINGr = 0;

@@ -1,5 +1,6 @@
 #include "engine/forward/groundwater_inhalation.h"
 
+#include "engine/common/unit_conversions.h"
 #include "engine/forward/groundwater_lookups.h"
 #include "engine/forward/indoor_air.h"
 
@@ -77,7 +78,7 @@ void CalcGWInhRisk(RunContext& ctx, const ExposureConstants& k, const DafCurves&
     const bool leachate = in.TCLPCONC != 0;
 
     if (in.ORDI != 0) {
-        const double den = in.ORDI * k.BWADULT * k.ATNON * 365 * (double(k.CRAIR) / k.gInhRateDivisor);
+        const double den = in.ORDI * k.BWADULT * k.ATNON * kDaysPerYear * (double(k.CRAIR) / k.gInhRateDivisor);
         auto hq = [&](float air, float exposureTime) {
             return float(double(k.CRAIR) * air * k.EV * k.EF * k.ED * exposureTime / den);
         };
@@ -93,7 +94,7 @@ void CalcGWInhRisk(RunContext& ctx, const ExposureConstants& k, const DafCurves&
     }
 
     if (in.CSFI != 0) {
-        const double den = double(k.ATCARC) * 365;
+        const double den = double(k.ATCARC) * kDaysPerYear;
         auto risk = [&](float air, float exposureTime) {
             return float(in.CSFI * air * k.gInhFactorAdj * k.EF * exposureTime / den);
         };
@@ -121,7 +122,8 @@ void CalcGWInhLevels(const RunContext& ctx, const ExposureConstants& k, const Da
     auto quotient = [Cw](float air) { return float(double(air) / Cw); };
 
     if (in.CSFI != 0) {
-        const float Qr = float(double(k.ATCARC) * ctx.RISKFACT * 365 / (in.CSFI * k.EF * k.EV * k.gInhFactorAdj));
+        const float Qr =
+            float(double(k.ATCARC) * ctx.RISKFACT * kDaysPerYear / (in.CSFI * k.EF * k.EV * k.gInhFactorAdj));
         const float Tr = float(double(k.ETbathroom) * quotient(ctx.gBathAirCarc) +
                                double(k.ETshower) * quotient(ctx.gShowerAirCarc) +
                                double(k.ETHouse) * quotient(ctx.gHouseAirCarc));
@@ -133,8 +135,8 @@ void CalcGWInhLevels(const RunContext& ctx, const ExposureConstants& k, const Da
     }
 
     if (in.ORDI != 0) {
-        const double Qh = double(ctx.HQFACT) * in.ORDI * k.BWADULT * k.ATNON * 365 * k.CRAIR / k.gInhRateDivisor /
-                          (double(k.IR) * k.EV * k.EF * k.ED);
+        const double Qh = double(ctx.HQFACT) * in.ORDI * k.BWADULT * k.ATNON * kDaysPerYear * k.CRAIR /
+                          k.gInhRateDivisor / (double(k.IR) * k.EV * k.EF * k.ED);
         const double Th = double(quotient(ctx.gShowerAirNon)) * k.ETshower +
                           double(quotient(ctx.gBathAirNon)) * k.ETbathroom +
                           double(quotient(ctx.gHouseAirNon)) * k.ETHouse;

@@ -1,5 +1,6 @@
 #include "engine/forward/surface_impoundment.h"
 
+#include "engine/common/unit_conversions.h"
 #include "engine/forward/air_dispersion.h"
 
 #include <cmath>
@@ -12,9 +13,9 @@ double impoundmentLevel(const RunContext& ctx, const ExposureConstants& c, const
                         double allowAirConc, StepCheck& step, const char* field)
 {
     const float allowEmisRate = step.single(
-        allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * 3600 / (double(c.F) * 2.03 * 1000), field);
-    const double removed = std::exp(-double(t.Kol) * ctx.gUnitAreaM2 * t.tRem * 86400 / ctx.gWasteVolM3);
-    return (allowEmisRate * double(t.tRem) * 24 * 1000) / (double(ctx.gWasteVolM3) * 1000 * removed);
+        allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * kSecondsPerHour / (double(c.F) * 2.03 * 1000), field);
+    const double removed = std::exp(-double(t.Kol) * ctx.gUnitAreaM2 * t.tRem * kSecondsPerDay / ctx.gWasteVolM3);
+    return (allowEmisRate * double(t.tRem) * kHoursPerDay * 1000) / (double(ctx.gWasteVolM3) * 1000 * removed);
 }
 
 } // namespace
@@ -51,7 +52,7 @@ ImpoundmentTransfer CalcImpoundmentTransfer(const RunContext& ctx, const Exposur
                        field);
     t.Keq = step.single(in.HENRY / (double(c.T) * c.RGAS), field);
     t.Kol = step.single(1 / (1 / (double(t.Keq) * t.kG) + 1 / double(t.kL)), field);
-    t.tRem = step.single(std::log(0.01) * ctx.gWasteVolM3 / (-double(t.Kol) * ctx.gUnitAreaM2 * 86400), field);
+    t.tRem = step.single(std::log(0.01) * ctx.gWasteVolM3 / (-double(t.Kol) * ctx.gUnitAreaM2 * kSecondsPerDay), field);
     return t;
 }
 
@@ -68,18 +69,20 @@ Status CalcImpoundmentRisk(RunContext& ctx, const ExposureConstants& c, const Co
     float emission = 0;
     if (in.HENRY != 0) {
         const double removed =
-            std::exp((-double(t.Kol) * ctx.gUnitAreaM2 * t.tRem) / (double(ctx.gWasteVolM3) / 86400));
-        emission = step.single(ctx.gWasteVolM3 * in.TCLPCONC / (double(t.tRem) * 24) * removed, "AIRINHVh");
+            std::exp((-double(t.Kol) * ctx.gUnitAreaM2 * t.tRem) / (double(ctx.gWasteVolM3) / kSecondsPerDay));
+        emission = step.single(ctx.gWasteVolM3 * in.TCLPCONC / (double(t.tRem) * kHoursPerDay) * removed, "AIRINHVh");
     }
     const float airConc = step.single(emission * 2.03 * c.F * 1000 /
-                                          (double(ctx.gFwdDispSigma) * ctx.gFwdDispXSum * c.U * 3600),
+                                          (double(ctx.gFwdDispSigma) * ctx.gFwdDispXSum * c.U * kSecondsPerHour),
                                       "AIRINHVh");
     step.write(out.AIRINHVh,
-               in.ORDI != 0 ? (CRAIR * airConc * ED * EF) / (in.ORDI * BWADULT * ATNON * 365 * (CRAIR / BWADULT))
-                            : 0.0,
+               in.ORDI != 0
+                   ? (CRAIR * airConc * ED * EF) / (in.ORDI * BWADULT * ATNON * kDaysPerYear * (CRAIR / BWADULT))
+                   : 0.0,
                "AIRINHVh", true);
     step.write(out.AIRINHVr,
-               in.CSFI != 0 ? (EF * airConc * in.CSFI * c.gInhFactorAdj) / (ATCARC * 365) : 0.0, "AIRINHVr", true);
+               in.CSFI != 0 ? (EF * airConc * in.CSFI * c.gInhFactorAdj) / (ATCARC * kDaysPerYear) : 0.0,
+               "AIRINHVr", true);
     if (!step.failed())
         for (std::optional<double>* field : {&out.SWINGh, &out.FISHINGh, &out.SOILINGh, &out.AIRINHPh, &out.SWINGr,
                                              &out.FISHINGr, &out.SOILINGr, &out.AIRINHPr})
@@ -100,14 +103,14 @@ Status CalcImpoundmentLevels(RunContext& ctx, const ExposureConstants& c, const 
     const ImpoundmentTransfer t = CalcImpoundmentTransfer(ctx, c, in, 7.191f, step, "AIRINHVsh");
     if (in.ORDI != 0) {
         const float allowAirConc = step.single(
-            in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * 365 / (ED * CRAIR * EF), "AIRINHVsh");
+            in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * kDaysPerYear / (ED * CRAIR * EF), "AIRINHVsh");
         step.write(out.AIRINHVsh, impoundmentLevel(ctx, c, t, allowAirConc, step, "AIRINHVsh"), "AIRINHVsh");
     } else {
         step.write(out.AIRINHVsh, 0, "AIRINHVsh");
     }
     if (in.CSFI != 0) {
         const float allowAirConc =
-            step.single(ATCARC * RISKFACT * 365 / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHVsr");
+            step.single(ATCARC * RISKFACT * kDaysPerYear / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHVsr");
         step.write(out.AIRINHVsr, impoundmentLevel(ctx, c, t, allowAirConc, step, "AIRINHVsr"), "AIRINHVsr");
     } else {
         step.write(out.AIRINHVsr, 0, "AIRINHVsr");

@@ -1,6 +1,7 @@
 #include "engine/forward/surface_water.h"
 
 #include "engine/common/engine_numbers.h"
+#include "engine/common/unit_conversions.h"
 #include "engine/forward/nongw_values.h"
 
 #include <cmath>
@@ -33,11 +34,11 @@ Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const Constit
 
     // Soil loss of the unit, on a 5 % slope.
     const double s = std::sin(std::atan(0.05));
-    ctx.gLSFactor = step.single((s * s * 65.41 + s * 4.56 + 0.065) * std::pow(std::sqrt(acres * 43560.174) / 145.2, 0.5),
-                                "AMBCONC");
+    ctx.gLSFactor = step.single(
+        (s * s * 65.41 + s * 4.56 + 0.065) * std::pow(std::sqrt(acres * kFt2PerAcre) / 145.2, 0.5), "AMBCONC");
     ctx.gSedDeliveryRatio = step.single(std::pow(double(c.d), -0.22) * 0.77, "AMBCONC");
-    ctx.gUnitSoilLoss = step.single(double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * 907.185 * ctx.gSedDeliveryRatio,
-                                    "AMBCONC");
+    ctx.gUnitSoilLoss = step.single(
+        double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * kKgPerShortTon * ctx.gSedDeliveryRatio, "AMBCONC");
     ctx.gSedimentLoad = step.single(double(ctx.gUnitSoilLoss) * acres * kActiveAreaShare, "AMBCONC");
     // 3.4E+11 as the single-precision constant it always was.
     ctx.gSwFactor1 = step.single(double(ctx.gSedimentLoad) / 3300000000.0, "AMBCONC");
@@ -52,19 +53,21 @@ Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const Constit
     step.write(out.AMBCONC, dissolvedConc, "AMBCONC");
 
     if (in.ORDO != 0) {
-        step.write(out.SWINGh, CRWATER * drinkConc * EF * ED / (BWADULT * in.ORDO * ATNON * 365), "SWINGh");
+        step.write(out.SWINGh, CRWATER * drinkConc * EF * ED / (BWADULT * in.ORDO * ATNON * kDaysPerYear), "SWINGh");
         const std::optional<double> bf = FishUptakeFactor(in, false);
         step.write(out.FISHINGh,
-                   bf ? dissolvedConc * *bf * CRFISH * EF * ED / (BWADULT * in.ORDO * ATNON * 365) : 0.0, "FISHINGh");
+                   bf ? dissolvedConc * *bf * CRFISH * EF * ED / (BWADULT * in.ORDO * ATNON * kDaysPerYear) : 0.0,
+                   "FISHINGh");
     } else {
         step.write(out.SWINGh, 0, "SWINGh");
         step.write(out.FISHINGh, 0, "FISHINGh");
     }
     if (in.CSFO != 0) {
-        step.write(out.SWINGr, IFWADJ * drinkConc * EF * in.CSFO / (ATCARC * 365), "SWINGr");
+        step.write(out.SWINGr, IFWADJ * drinkConc * EF * in.CSFO / (ATCARC * kDaysPerYear), "SWINGr");
         const std::optional<double> bf = FishUptakeFactor(in, false);
         step.write(out.FISHINGr,
-                   bf ? dissolvedConc * *bf * CRFISH * ED * EF * in.CSFO / (ATCARC * BWADULT * 365) : 0.0, "FISHINGr");
+                   bf ? dissolvedConc * *bf * CRFISH * ED * EF * in.CSFO / (ATCARC * BWADULT * kDaysPerYear) : 0.0,
+                   "FISHINGr");
     } else {
         step.write(out.SWINGr, 0, "SWINGr");
         step.write(out.FISHINGr, 0, "FISHINGr");
@@ -87,10 +90,11 @@ Status CalcSWFishLevels(const RunContext& ctx, const ExposureConstants& c, const
     const double HQFACT = ctx.HQFACT, RISKFACT = ctx.RISKFACT;
 
     float allowSwConc = in.ORDO != 0
-        ? step.single(BWADULT * in.ORDO * ATNON * HQFACT * 365 / (EF * CRWATER * ED), "SWINGsh")
+        ? step.single(BWADULT * in.ORDO * ATNON * HQFACT * kDaysPerYear / (EF * CRWATER * ED), "SWINGsh")
         : 0.0f;
     step.write(out.SWINGsh, allowSwConc / double(ctx.gSwFactor2), "SWINGsh");
-    allowSwConc = in.CSFO != 0 ? step.single(RISKFACT * 365 * ATCARC / (EF * in.CSFO * IFWADJ), "SWINGsr") : 0.0f;
+    allowSwConc =
+        in.CSFO != 0 ? step.single(RISKFACT * kDaysPerYear * ATCARC / (EF * in.CSFO * IFWADJ), "SWINGsr") : 0.0f;
     step.write(out.SWINGsr, allowSwConc / double(ctx.gSwFactor2), "SWINGsr");
     if (in.CHEMCAS == kFishOnlyMercury) {
         step.write(out.SWINGsr, 0, "SWINGsr");
@@ -103,7 +107,7 @@ Status CalcSWFishLevels(const RunContext& ctx, const ExposureConstants& c, const
     std::optional<double> bf = FishUptakeFactor(in, true);
     if (in.ORDO != 0 && bf) {
         const float allowDissolved =
-            step.single(BWADULT * in.ORDO * ATNON * HQFACT * 365 / (*bf * CRFISH * EF * ED), "FISHINGsh");
+            step.single(BWADULT * in.ORDO * ATNON * HQFACT * kDaysPerYear / (*bf * CRFISH * EF * ED), "FISHINGsh");
         step.write(out.FISHINGsh, allowDissolved * partition / ctx.gSwFactor1, "FISHINGsh");
     } else {
         step.write(out.FISHINGsh, 0, "FISHINGsh");
@@ -111,7 +115,7 @@ Status CalcSWFishLevels(const RunContext& ctx, const ExposureConstants& c, const
     bf = FishUptakeFactor(in, false);
     if (in.CSFO != 0 && bf) {
         const float allowDissolved =
-            step.single(RISKFACT * 365 * ATCARC * BWADULT / (*bf * CRFISH * ED * EF * in.CSFO), "FISHINGsr");
+            step.single(RISKFACT * kDaysPerYear * ATCARC * BWADULT / (*bf * CRFISH * ED * EF * in.CSFO), "FISHINGsr");
         step.write(out.FISHINGsr, allowDissolved * partition / ctx.gSwFactor1, "FISHINGsr");
     } else {
         step.write(out.FISHINGsr, 0, "FISHINGsr");

@@ -60,7 +60,7 @@ Field fieldOf(const RowReader& row, int column)
     f.rank = number ? 1 : 2;
     if (number) {
         f.number = *number;
-        f.single = ToSingle(*number);
+        f.single = toSingle(*number);
     }
     return f;
 }
@@ -123,10 +123,10 @@ struct Row {
 
 std::optional<Row> readRow(const DafPoint& p, double scale)
 {
-    const std::optional<float> D = p.daf ? ToSingle(*p.daf) : std::nullopt;
+    const std::optional<float> D = p.daf ? toSingle(*p.daf) : std::nullopt;
     if (!p.conc || !D)
         return std::nullopt;
-    const std::optional<float> E = ToSingle(double(*D) * scale);
+    const std::optional<float> E = toSingle(double(*D) * scale);
     if (!E || *E == 0)
         return std::nullopt;
     return Row{*p.conc, *D, *E, double(*p.conc) / double(*E)};
@@ -145,19 +145,19 @@ std::optional<float> wellConc(const std::vector<DafPoint>& rows, double scale, d
         if (!rows[0].daf)
             return std::nullopt;
         daf = *rows[0].daf;
-        const std::optional<float> E = ToSingle(scale * daf);
+        const std::optional<float> E = toSingle(scale * daf);
         const std::optional<double> result = E ? divide(L, *E) : std::nullopt;
-        return result ? ToSingle(*result) : std::nullopt;
+        return result ? toSingle(*result) : std::nullopt;
     }
 
     std::optional<Row> r1 = readRow(rows[0], scale);
     std::optional<Row> r2 = r1 ? readRow(rows[1], scale) : std::nullopt;
-    const std::optional<float> Ls = ToSingle(L);
+    const std::optional<float> Ls = toSingle(L);
     if (!r2 || !Ls)
         return std::nullopt;
     if (*Ls <= r1->c) {
         daf = r1->D;
-        return ToSingle(L / r1->E);
+        return toSingle(L / r1->E);
     }
     for (size_t next = 2; !(*Ls <= r2->c) && next < rows.size(); ++next) {
         r1 = r2;
@@ -170,10 +170,10 @@ std::optional<float> wellConc(const std::vector<DafPoint>& rows, double scale, d
         if (!f)
             return std::nullopt;
         daf = (r1->E + (double(r2->E) - r1->E) * *f) / scale;
-        return ToSingle(r1->w + (r2->w - r1->w) * *f);
+        return toSingle(r1->w + (r2->w - r1->w) * *f);
     }
     daf = r2->D;
-    return ToSingle(L / r2->E);
+    return toSingle(L / r2->E);
 }
 
 std::optional<float> leachateConc(const std::vector<DafPoint>& rows, double scale, double& daf, float T)
@@ -182,14 +182,14 @@ std::optional<float> leachateConc(const std::vector<DafPoint>& rows, double scal
         if (!rows[0].daf)
             return std::nullopt;
         daf = *rows[0].daf;
-        const std::optional<float> E = ToSingle(scale * daf);
-        return E ? ToSingle(double(*E) * T) : std::nullopt;
+        const std::optional<float> E = toSingle(scale * daf);
+        return E ? toSingle(double(*E) * T) : std::nullopt;
     }
 
     // A row with its well concentration rounded to single for the comparisons with T.
     auto read = [scale](const DafPoint& p) -> std::optional<std::pair<Row, float>> {
         const std::optional<Row> r = readRow(p, scale);
-        const std::optional<float> ws = r ? ToSingle(r->w) : std::nullopt;
+        const std::optional<float> ws = r ? toSingle(r->w) : std::nullopt;
         if (!ws)
             return std::nullopt;
         return std::pair{*r, *ws};
@@ -200,7 +200,7 @@ std::optional<float> leachateConc(const std::vector<DafPoint>& rows, double scal
         return std::nullopt;
     if (r1->second >= T) {
         daf = r1->first.D;
-        return ToSingle(double(r1->first.E) * T);
+        return toSingle(double(r1->first.E) * T);
     }
     for (size_t next = 2; !(r2->second >= T) && next < rows.size(); ++next) {
         r1 = r2;
@@ -215,10 +215,10 @@ std::optional<float> leachateConc(const std::vector<DafPoint>& rows, double scal
         if (!f)
             return std::nullopt;
         daf = a.D + (double(b.D) - a.D) * *f;
-        return ToSingle(a.c + (double(b.c) - a.c) * *f);
+        return toSingle(a.c + (double(b.c) - a.c) * *f);
     }
     daf = b.D;
-    return ToSingle(double(b.E) * T);
+    return toSingle(double(b.E) * T);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "platform/db/variant_number.h"
 
-std::optional<double> FieldNumber(const QVariant& value)
+std::optional<double> fieldNumber(const QVariant& value)
 {
     return variantNumber(value);
 }

@@ -9,11 +9,11 @@
 // Numbers as the engines read and keep them.
 
 // The number a field holds; nullopt for NULL and for anything that is not a number (text).
-std::optional<double> FieldNumber(const QVariant& value);
+std::optional<double> fieldNumber(const QVariant& value);
 
 // `x` rounded to single precision; nullopt when `x` is not finite or lies beyond the single
 // range, where single-precision arithmetic overflows.
-inline std::optional<float> ToSingle(double x)
+inline std::optional<float> toSingle(double x)
 {
     if (!std::isfinite(x) || std::fabs(x) > double(std::numeric_limits<float>::max()))
         return std::nullopt;
@@ -23,7 +23,7 @@ inline std::optional<float> ToSingle(double x)
 // A waste-unit value the run checks before it starts (volume, active life, targets): present
 // and above 0 once rounded to single precision, as the run holds it, so a value too small for
 // single precision counts as zero.
-inline bool PositiveUnitValue(const std::optional<double>& v)
+inline bool positiveUnitValue(const std::optional<double>& v)
 {
     return v && float(*v) > 0;
 }

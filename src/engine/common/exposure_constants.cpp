@@ -48,10 +48,10 @@ Result<ExposureConstants> LoadExposureConstants(Connection& conn)
         const int index = rows->columnIndex(field);
         if (index < 0)
             return fieldError(kErrSchema, field, QStringLiteral("is missing"));
-        const std::optional<double> number = FieldNumber(row[index]);
+        const std::optional<double> number = fieldNumber(row[index]);
         if (!number)
             return fieldError(kErrConversion, field, QStringLiteral("is empty or not a number"));
-        const std::optional<float> single = ToSingle(*number);
+        const std::optional<float> single = toSingle(*number);
         if (!single)
             return fieldError(kErrConversion, field, QStringLiteral("is too large for single precision"));
         c.*member = *single;

@@ -20,7 +20,7 @@ Error singleError(const QString& what)
 
 } // namespace
 
-Result<WasteUnit> LoadWasteUnit(Connection& conn, qint32 siteKey)
+Result<WasteUnit> loadWasteUnit(Connection& conn, qint32 siteKey)
 {
     Result<QueryRows> rows = conn.select(
         QStringLiteral("SELECT WMUTYPE, WASTEVOL, WVOLUNIT, ACTVLIFE, RISKFACT, HQFACT, FLOWRATE "
@@ -40,7 +40,7 @@ Result<WasteUnit> LoadWasteUnit(Connection& conn, qint32 siteKey)
         const QVariant& v = row[i + 1];
         if (!v.isValid())
             continue;
-        *numbers[i] = FieldNumber(v);
+        *numbers[i] = fieldNumber(v);
         if (!*numbers[i])
             return unitError(rows->columns[i + 1], QStringLiteral("is not a number"));
     }
@@ -77,21 +77,21 @@ Status CalcWasteVolume(RunContext& ctx, const WasteUnit& unit)
     std::optional<float> yd3;
     std::optional<float> m3;
     if (code == 0) {
-        yd3 = ToSingle(total);
-        m3 = ToSingle(*ConvertVolumeToM3(total, 0));
+        yd3 = toSingle(total);
+        m3 = toSingle(*ConvertVolumeToM3(total, 0));
     } else {
-        m3 = ToSingle(*ConvertVolumeToM3(total, int(code)));
+        m3 = toSingle(*ConvertVolumeToM3(total, int(code)));
         if (m3)
-            yd3 = ToSingle(double(*m3) * kYd3PerM3);
+            yd3 = toSingle(double(*m3) * kYd3PerM3);
     }
     if (!yd3 || !m3)
         return singleError(QStringLiteral("total waste volume"));
 
-    const std::optional<float> annual = ToSingle(double(*yd3) / activeLife);
-    const std::optional<float> acres = ToSingle(std::exp(std::log(double(*yd3)) * 0.676889 - 5.95477));
+    const std::optional<float> annual = toSingle(double(*yd3) / activeLife);
+    const std::optional<float> acres = toSingle(std::exp(std::log(double(*yd3)) * 0.676889 - 5.95477));
     if (!annual || !acres)
         return singleError(QStringLiteral("annual waste volume or the unit area"));
-    const std::optional<float> m2 = ToSingle(double(*acres) * kM2PerAcre);
+    const std::optional<float> m2 = toSingle(double(*acres) * kM2PerAcre);
     if (!m2)
         return singleError(QStringLiteral("unit area"));
 
@@ -103,12 +103,12 @@ Status CalcWasteVolume(RunContext& ctx, const WasteUnit& unit)
     return {};
 }
 
-Status SetRunTargets(RunContext& ctx, const WasteUnit& unit)
+Status setRunTargets(RunContext& ctx, const WasteUnit& unit)
 {
-    const std::optional<float> hq = ToSingle(unit.HQFACT.value_or(0));
+    const std::optional<float> hq = toSingle(unit.HQFACT.value_or(0));
     if (!hq)
         return unitError(QStringLiteral("HQFACT"), QStringLiteral("is too large for single precision"));
-    const std::optional<float> risk = ToSingle(unit.RISKFACT.value_or(0));
+    const std::optional<float> risk = toSingle(unit.RISKFACT.value_or(0));
     if (!risk)
         return unitError(QStringLiteral("RISKFACT"), QStringLiteral("is too large for single precision"));
     ctx.HQFACT = *hq;
@@ -119,7 +119,7 @@ Status SetRunTargets(RunContext& ctx, const WasteUnit& unit)
     return {};
 }
 
-float DafScaleFactor(double wasteVolYd3, const QString& wmuType)
+float dafScaleFactor(double wasteVolYd3, const QString& wmuType)
 {
     const double raw = wmuType == QLatin1String("SI") ? 108687 * std::pow(wasteVolYd3, -1.20644)
                                                       : 120379 * std::pow(wasteVolYd3, -0.97952);

@@ -20,7 +20,7 @@ struct WasteUnit {
 
 // The waste unit row of an analysis. Fails when the analysis has no row or a number field
 // holds text.
-Result<WasteUnit> LoadWasteUnit(Connection& conn, qint32 siteKey);
+Result<WasteUnit> loadWasteUnit(Connection& conn, qint32 siteKey);
 
 // The values a run derives from its waste unit before the constituent loop and passes between
 // pathway steps. A run starts from the previous run's context: a member that a run does not
@@ -33,22 +33,22 @@ struct RunContext {
     float gUnitAreaAcres = 0;   // exp(0.676889 × ln gWasteVolYd3 − 5.95477)
     float gUnitAreaM2 = 0;      // gUnitAreaAcres × 4046.873
 
-    // Set by SetRunTargets before the constituent loop.
+    // Set by setRunTargets before the constituent loop.
     float HQFACT = 0;           // target hazard quotient
     float RISKFACT = 0;         // target cancer risk
     double gVktOneWay = 0;      // gAnnualVolYd3 × 1.42 / 3650 + 7.4; the air steps use twice it as VKT
 
-    // Set by SetRunTargets, before the non-groundwater steps of the first row need it, and
+    // Set by setRunTargets, before the non-groundwater steps of the first row need it, and
     // again by the groundwater dispatch for each constituent.
     QString gWmuType;           // WMUTYPE of the waste unit
-    float gDafScale = 0;        // DafScaleFactor(gWasteVolYd3, gWmuType)
+    float gDafScale = 0;        // dafScaleFactor(gWasteVolYd3, gWmuType)
 
     // Members that pathway steps leave for later steps of the same row are added below by the
     // steps that write them: the surface-water factors, the air dispersion and particulate
     // emission terms, the indoor-air concentrations.
 
     // Non-groundwater pathways.
-    double ACTVLIFE = 0;          // active life of the waste unit, years (unloading term); set by SetRunTargets
+    double ACTVLIFE = 0;          // active life of the waste unit, years (unloading term); set by setRunTargets
     // Soil loss of the landfill and the two water bodies, the same for every constituent of a
     // run; written by the forward surface-water step, read by its back-calculation and the
     // ecological level.
@@ -96,10 +96,10 @@ Status CalcWasteVolume(RunContext& ctx, const WasteUnit& unit);
 // gAnnualVolYd3, as the constituent loop does after loading the exposure constants, and the
 // unit's gWmuType and ACTVLIFE (NULL as 0). Fails when a target does not fit single precision,
 // leaving the context unchanged.
-Status SetRunTargets(RunContext& ctx, const WasteUnit& unit);
+Status setRunTargets(RunContext& ctx, const WasteUnit& unit);
 
 // The waste-volume DAF scaling factor, never below 1: 108687 × V^−1.20644 when `wmuType` is
 // exactly "SI", 120379 × V^−0.97952 otherwise (also for "si" or an empty type), in double
 // precision, kept single. `wasteVolYd3` is the total volume in cubic yards, greater than 0 after
 // a successful CalcWasteVolume.
-float DafScaleFactor(double wasteVolYd3, const QString& wmuType);
+float dafScaleFactor(double wasteVolYd3, const QString& wmuType);

@@ -27,8 +27,8 @@ double totalDust(const DustEmissions& e)
 void particulates(AirColumns col, double Qp, const DustEmissions& e)
 {
     const double Qp10 = Qp <= 10 ? Qp : 10;
-    const std::optional<double> level = StoredSingle(Qp10 * 3600000 / totalDust(e));
-    col.Qp10 = StoredSingle(Qp10).value_or(0.0);
+    const std::optional<double> level = storedSingle(Qp10 * 3600000 / totalDust(e));
+    col.Qp10 = storedSingle(Qp10).value_or(0.0);
     col.INHP = level.value_or(0.0);
 }
 
@@ -50,7 +50,7 @@ void landfillVolatiles(std::optional<double>& column, bool IsCarc, double Qp, co
                      (chem.DIFFA * 1000 * porosity * kActiveAreaShare * acres * 4047 * Csat)
                : (0.4 * 0.4 * Qp * 0.1524) /
                      (chem.DIFFA * 1000 * 0.0001 * 0.000001 * porosity * kActiveAreaShare * acres * 4047 * Csat);
-    column = StoredSingle(level).value_or(0.0);
+    column = storedSingle(level).value_or(0.0);
 }
 
 // Impoundment volatiles: the emission over the time the liquid surface needs to lose the
@@ -89,8 +89,8 @@ void impoundmentVolatiles(std::optional<double>& column, bool IsCarc, double Qp,
 void unitModels(AirColumns col, bool IsCarc, bool IsLandfill, double Cair, double Qp, const DelistChemical& chem,
                 const DelistingContext& ctx, const ExposureConstants& c)
 {
-    const std::optional<double> cair = StoredSingle(Cair);
-    const std::optional<double> qp = StoredSingle(Qp);
+    const std::optional<double> cair = storedSingle(Cair);
+    const std::optional<double> qp = storedSingle(Qp);
     if (!cair || !qp) {
         col.Cair = col.Qp = 0.0;
         if (IsLandfill)
@@ -102,7 +102,7 @@ void unitModels(AirColumns col, bool IsCarc, bool IsLandfill, double Cair, doubl
     col.Cair = cair;
     col.Qp = qp;
     if (IsLandfill) {
-        particulates(col, *qp, AirDustEmissions(ctx, c));
+        particulates(col, *qp, airDustEmissions(ctx, c));
         landfillVolatiles(col.INHV, IsCarc, *qp, chem, ctx, c);
     } else {
         impoundmentVolatiles(col.SI, IsCarc, *qp, chem, ctx, c);
@@ -111,7 +111,7 @@ void unitModels(AirColumns col, bool IsCarc, bool IsLandfill, double Cair, doubl
 
 } // namespace
 
-DustEmissions AirDustEmissions(const DelistingContext& ctx, const ExposureConstants& c)
+DustEmissions airDustEmissions(const DelistingContext& ctx, const ExposureConstants& c)
 {
     const RunContext& r = ctx.run;
     const double Ax = double(r.gUnitAreaM2) * kActiveAreaShare;
@@ -150,11 +150,11 @@ void CalcAirDelistLevels(const DelistChemical& chem, bool IsCarc, bool IsLandfil
         if (chem.CHEMCAS == kLeadCas) {
             // A fixed air concentration of 0.0002, dispersed with the wind term U and the factor F.
             const double Qp = roundSingle(ctx.gDispSigma * 0.0002 * c.U * ctx.gDispXSum / (c.F * 2.03));
-            const std::optional<double> qp = StoredSingle(Qp);
+            const std::optional<double> qp = storedSingle(Qp);
             col.Cair = 0.0002;
             if (qp) {
                 col.Qp = qp;
-                particulates(col, *qp, AirDustEmissions(ctx, c));
+                particulates(col, *qp, airDustEmissions(ctx, c));
             } else {
                 col.Qp = col.Qp10 = col.INHP = 0.0;
             }

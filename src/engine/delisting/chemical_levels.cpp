@@ -1,6 +1,6 @@
 #include "engine/delisting/delisting_levels.h"
 
-bool CalcChemicalDelistLevels(const DelistChemical& chem, const DelistingContext& ctx, const ExposureConstants& c,
+bool calcChemicalDelistLevels(const DelistChemical& chem, const DelistingContext& ctx, const ExposureConstants& c,
                               const DelistDafMaxima& maxima, const DafCurves& curves, DelistResults& out)
 {
     const std::optional<ChemicalDaf> daf = LookupDelistDAF(chem, ctx, maxima, out);

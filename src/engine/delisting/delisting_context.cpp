@@ -11,7 +11,7 @@ namespace {
 // Rounds `x` into `member`, or names the value that single precision cannot hold.
 Status setSingle(float& member, double x, const char* name)
 {
-    const std::optional<float> f = ToSingle(x);
+    const std::optional<float> f = toSingle(x);
     if (!f)
         return Error{kErrCalculation,
                      QStringLiteral("The site value %1 of the delisting run is not a finite number.").arg(QLatin1String(name))};
@@ -21,12 +21,12 @@ Status setSingle(float& member, double x, const char* name)
 
 } // namespace
 
-Result<DelistingContext> SetDelistingContext(const WasteUnit& unit, const ExposureConstants& c)
+Result<DelistingContext> setDelistingContext(const WasteUnit& unit, const ExposureConstants& c)
 {
     DelistingContext ctx;
     if (Status s = CalcWasteVolume(ctx.run, unit); !s)
         return s.error();
-    if (Status s = SetRunTargets(ctx.run, unit); !s)
+    if (Status s = setRunTargets(ctx.run, unit); !s)
         return s.error();
     const RunContext& r = ctx.run;
     ctx.ACTVLIFE = unit.ACTVLIFE.value_or(0);
@@ -55,7 +55,7 @@ Result<DelistingContext> SetDelistingContext(const WasteUnit& unit, const Exposu
     for (const Status& step : steps)
         if (!step)
             return step.error();
-    ctx.gDafScaleDL = DafScaleFactor(r.gWasteVolYd3, unit.WMUTYPE == QLatin1String("LF") ? QStringLiteral("LF")
+    ctx.gDafScaleDL = dafScaleFactor(r.gWasteVolYd3, unit.WMUTYPE == QLatin1String("LF") ? QStringLiteral("LF")
                                                                                            : QStringLiteral("SI"));
     return ctx;
 }
@@ -97,13 +97,13 @@ std::optional<ChemicalDaf> LookupDelistDAF(const DelistChemical& chem, const Del
     const bool carc = chem.isCarcinogen();
     float tableDaf = 0;
     if (maxima.hasRows(chem.CHEMCAS)) {
-        const std::optional<double> largest = FieldNumber(maxima.largest(chem.CHEMCAS, carc));
-        const std::optional<float> single = largest ? ToSingle(*largest) : std::nullopt;
+        const std::optional<double> largest = fieldNumber(maxima.largest(chem.CHEMCAS, carc));
+        const std::optional<float> single = largest ? toSingle(*largest) : std::nullopt;
         if (!single)
             return std::nullopt;
         tableDaf = *single;
     }
-    const std::optional<float> scaled = ToSingle(double(ctx.gDafScaleDL) * tableDaf);
+    const std::optional<float> scaled = toSingle(double(ctx.gDafScaleDL) * tableDaf);
     if (!scaled)
         return std::nullopt;
 

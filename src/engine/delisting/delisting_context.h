@@ -29,7 +29,7 @@ struct DelistingContext {
 
 // The site values for a waste unit that passed the run's checks. Fails, naming the value, when
 // the volumes or a site value cannot be held in single precision.
-Result<DelistingContext> SetDelistingContext(const WasteUnit& unit, const ExposureConstants& c);
+Result<DelistingContext> setDelistingContext(const WasteUnit& unit, const ExposureConstants& c);
 
 // The largest DAF of each chemical in the shipped table DAFs, in the carcinogen and the
 // noncarcinogen column of the unit type ("LF" the landfill columns, any other type the

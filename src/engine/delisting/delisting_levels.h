@@ -36,7 +36,7 @@ void CalcSoilDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisti
 
 // Every step for one chemical: the DAF lookup and, when it succeeds, the four pathways.
 // Returns whether the lookup succeeded.
-bool CalcChemicalDelistLevels(const DelistChemical& chem, const DelistingContext& ctx, const ExposureConstants& c,
+bool calcChemicalDelistLevels(const DelistChemical& chem, const DelistingContext& ctx, const ExposureConstants& c,
                               const DelistDafMaxima& maxima, const DafCurves& curves, DelistResults& out);
 
 // The particulate emissions of the unit used by the air levels (each capped at 10) and the
@@ -46,5 +46,5 @@ struct DustEmissions {
     float Er = 0;   // vehicle traffic
     float Eu = 0;   // waste handling
 };
-DustEmissions AirDustEmissions(const DelistingContext& ctx, const ExposureConstants& c);
-DustEmissions SoilDustEmissions(const DelistingContext& ctx, const ExposureConstants& c);
+DustEmissions airDustEmissions(const DelistingContext& ctx, const ExposureConstants& c);
+DustEmissions soilDustEmissions(const DelistingContext& ctx, const ExposureConstants& c);

@@ -27,9 +27,9 @@ const std::array<DelistResultColumn, 52>& delistResultColumns()
     return columns;
 }
 
-std::optional<double> StoredSingle(double x)
+std::optional<double> storedSingle(double x)
 {
-    const std::optional<float> f = ToSingle(x);
+    const std::optional<float> f = toSingle(x);
     if (!f)
         return std::nullopt;
     return double(*f);

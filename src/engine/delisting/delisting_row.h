@@ -42,4 +42,4 @@ const std::array<DelistResultColumn, 52>& delistResultColumns();
 
 // The value a single-precision column stores for `x`: the double of x rounded to single;
 // nullopt when that is not finite.
-std::optional<double> StoredSingle(double x);
+std::optional<double> storedSingle(double x);

@@ -82,7 +82,7 @@ Result<RunInputs> readInputs(Connection& conn, const WasteUnit& unit)
     if (!constants)
         return constants.error();
     in.constants = *constants;
-    Result<DelistingContext> ctx = SetDelistingContext(unit, in.constants);
+    Result<DelistingContext> ctx = setDelistingContext(unit, in.constants);
     if (!ctx)
         return ctx.error();
     in.ctx = std::move(*ctx);
@@ -193,7 +193,7 @@ Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, Delisting
     observer.progressStart(int(rows.size()));
     for (size_t i = 0; i < rows.size(); ++i) {
         DelistResults results;
-        CalcChemicalDelistLevels(rows[i]->chem, in.ctx, in.constants, in.maxima, in.curves, results);
+        calcChemicalDelistLevels(rows[i]->chem, in.ctx, in.constants, in.maxima, in.curves, results);
         if (Status s = writer.add(rows[i]->rowid, results); !s)
             return Error{s.error().number, QStringLiteral("The delisting levels of the chemical %1 could not be stored: %2")
                                                .arg(chemicalText(*rows[i]), s.error().description)};
@@ -212,16 +212,16 @@ DelistingOutcome fail(DelistingObserver& observer, const Error& error)
 
 // The message of the first check that the waste unit fails, in the run's order (waste volume
 // with its unit, active life, HQ factor, risk factor); empty when it passes them all.
-QString DelistingCheckMessage(const WasteUnit& unit)
+QString delistingCheckMessage(const WasteUnit& unit)
 {
     const bool knownUnit = unit.WVOLUNIT && (*unit.WVOLUNIT == 0 || *unit.WVOLUNIT == 1 || *unit.WVOLUNIT == 2);
-    if (!PositiveUnitValue(unit.WASTEVOL) || !knownUnit)
+    if (!positiveUnitValue(unit.WASTEVOL) || !knownUnit)
         return QStringLiteral("There is a zero value for the waste volume.");
-    if (!PositiveUnitValue(unit.ACTVLIFE))
+    if (!positiveUnitValue(unit.ACTVLIFE))
         return QStringLiteral("There is a zero value for the active life.");
-    if (!PositiveUnitValue(unit.HQFACT))
+    if (!positiveUnitValue(unit.HQFACT))
         return QStringLiteral("There is a zero value for the HQ Factor.  Please use the dropdown list to choose an HQ Factor.");
-    if (!PositiveUnitValue(unit.RISKFACT))
+    if (!positiveUnitValue(unit.RISKFACT))
         return QStringLiteral(
             "There is a zero value for the Risk Factor.  Please use the dropdown list to choose an Risk Factor.");
     return {};
@@ -235,10 +235,10 @@ DelistingOutcome RunDelistingAnalysis(ProgramState& state, DelistingObserver& ob
     observer.resetResultForms();
 
     Connection& conn = *state.gConn;
-    Result<WasteUnit> unit = LoadWasteUnit(conn, state.gCurSiteKey);
+    Result<WasteUnit> unit = loadWasteUnit(conn, state.gCurSiteKey);
     if (!unit)
         return fail(observer, unit.error());
-    if (const QString refusal = DelistingCheckMessage(*unit); !refusal.isEmpty()) {
+    if (const QString refusal = delistingCheckMessage(*unit); !refusal.isEmpty()) {
         observer.message(refusal, kDelistingRefusalStyle, kDelistingRefusalTitle);
         observer.arrowPointers();
         return DelistingOutcome::Refused;

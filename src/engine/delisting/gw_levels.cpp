@@ -17,8 +17,8 @@ struct ReceptorLevel {
 // either is not finite.
 void writeReceptor(ReceptorLevel r, double Cg, double dafScaled)
 {
-    const std::optional<double> cg = StoredSingle(Cg);
-    const std::optional<double> level = StoredSingle(dafScaled * Cg);
+    const std::optional<double> cg = storedSingle(Cg);
+    const std::optional<double> level = storedSingle(dafScaled * Cg);
     if (cg && level) {
         r.level = level;
         r.Cg = cg;
@@ -48,7 +48,7 @@ void CalcGWDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisting
         }
         const double a = roundSingle(double(risk) * kDaysPerYear * c.ATCARC);
         const double b = roundSingle(double(c.IFWADJ) * c.EF);
-        const std::optional<double> Cg = StoredSingle(a / (chem.CSFO * b));
+        const std::optional<double> Cg = storedSingle(a / (chem.CSFO * b));
         if (Cg) {
             out.GWINGsr = double(InterpLeachateConc(curves, ctx.gDafScaleDL, scratch, chem.CHEMCAS, ctx.gWmuTypeDL,
                                                     QStringLiteral("CARC"), float(*Cg), false));
@@ -69,7 +69,7 @@ void CalcGWDelistLevels(const DelistChemical& chem, bool IsCarc, const Delisting
         out.GWADULTsh = out.GWCHILDsh = out.GWINGsh = 0.0;
         return;
     }
-    const std::optional<double> Cg = StoredSingle(double(hq) * chem.ORDO * 72 * 30 * kDaysPerYear / 21000);
+    const std::optional<double> Cg = storedSingle(double(hq) * chem.ORDO * 72 * 30 * kDaysPerYear / 21000);
     if (Cg) {
         out.GWINGsh = double(InterpLeachateConc(curves, ctx.gDafScaleDL, scratch, chem.CHEMCAS, ctx.gWmuTypeDL,
                                                 QStringLiteral("Non"), float(*Cg), false));

@@ -13,12 +13,12 @@ namespace {
 void writeSoil(std::optional<double>& level, std::optional<double>& air, std::optional<double>& soil, double Cs,
                double Ca, const DelistingContext& ctx, const ExposureConstants& c)
 {
-    const DustEmissions e = SoilDustEmissions(ctx, c);
+    const DustEmissions e = soilDustEmissions(ctx, c);
     const double E = std::min(double(e.Ew) + e.Er + e.Eu, 30.0);
     const std::optional<double> l =
-        StoredSingle((ctx.gDispSigma * Ca * c.U * ctx.gDispXSum * 1000) / (E * 2.03 * c.F / kSecondsPerHour));
-    const std::optional<double> a = StoredSingle(Ca);
-    const std::optional<double> s = StoredSingle(Cs);
+        storedSingle((ctx.gDispSigma * Ca * c.U * ctx.gDispXSum * 1000) / (E * 2.03 * c.F / kSecondsPerHour));
+    const std::optional<double> a = storedSingle(Ca);
+    const std::optional<double> s = storedSingle(Cs);
     const bool ok = l && a && s;
     level = ok ? *l : 0.0;
     air = ok ? *a : 0.0;
@@ -27,7 +27,7 @@ void writeSoil(std::optional<double>& level, std::optional<double>& air, std::op
 
 } // namespace
 
-DustEmissions SoilDustEmissions(const DelistingContext& ctx, const ExposureConstants& c)
+DustEmissions soilDustEmissions(const DelistingContext& ctx, const ExposureConstants& c)
 {
     const RunContext& r = ctx.run;
     const double Ew = 2 * 0.036 * (1 - double(c.V)) * std::pow(4 / 5.445, 3) * c.F_X * ctx.gExposedAreaM2DL;

@@ -22,8 +22,8 @@ SiteTerms siteTerms(const DelistingContext& ctx)
 // Stores the drinking-water concentration and its level, or 0 in both when either is not finite.
 void writeDrinking(std::optional<double>& level, std::optional<double>& Csw, double csw, const SiteTerms& t)
 {
-    const std::optional<double> l = StoredSingle(csw / t.D);
-    const std::optional<double> c = StoredSingle(csw);
+    const std::optional<double> l = storedSingle(csw / t.D);
+    const std::optional<double> c = storedSingle(csw);
     level = l && c ? *l : 0.0;
     Csw = l && c ? *c : 0.0;
 }
@@ -34,9 +34,9 @@ void writeFish(std::optional<double>& level, std::optional<double>& Cfish, std::
                double cfish, double Cd, double KSW, const SiteTerms& t)
 {
     const double Ct = Cd * (1 + KSW * t.Z * 0.000001);
-    const std::optional<double> l = StoredSingle(Ct * kSolidsDivisor / t.L);
-    const std::optional<double> f = StoredSingle(cfish);
-    const std::optional<double> c = StoredSingle(Ct);
+    const std::optional<double> l = storedSingle(Ct * kSolidsDivisor / t.L);
+    const std::optional<double> f = storedSingle(cfish);
+    const std::optional<double> c = storedSingle(Ct);
     const bool ok = l && f && c;
     level = ok ? *l : 0.0;
     Cfish = ok ? *f : 0.0;
@@ -81,7 +81,7 @@ void CalcSWDelistLevels(bool IsCarc, const DelistChemical& chem, const Delisting
 
     const double cfish = hq * chem.ORDO * 72 * 30 * kDaysPerYear / 210;
     if (chem.BAF == 0 || chem.BCF == 0) {
-        const std::optional<double> f = StoredSingle(cfish);
+        const std::optional<double> f = storedSingle(cfish);
         out.FISHINGsh = 0.0;
         out.FISHINGCfishsh = f.value_or(0.0);
         out.FISHINGCswsh = 0.0;

@@ -29,11 +29,11 @@ void CalcAirRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs&
 
     // The same value at every call of a run: twice the one-way traffic term of the run.
     c.VKT = step.single(2 * ctx.gVktOneWay, "VKT");
-    CalcDispersionTerms(ActiveAreaSide(ctx), c, step, "AIRINHPh", ctx.gFwdDispXv, ctx.gFwdDispX, ctx.gFwdDispXSum,
+    calcDispersionTerms(activeAreaSide(ctx), c, step, "AIRINHPh", ctx.gFwdDispXv, ctx.gFwdDispX, ctx.gFwdDispXSum,
                         ctx.gFwdDispSigma);
-    ctx.gFwdWindEmis10 = step.single(WindEmission10(ctx, c), "AIRINHPh");
-    ctx.gFwdTrafficEmis10 = step.single(TrafficEmission(ctx, c, c.KP10), "AIRINHPh");
-    ctx.gFwdUnloadRate10 = step.single(UnloadRate(ctx, c, c.KPL10), "AIRINHPh");
+    ctx.gFwdWindEmis10 = step.single(windEmission10(ctx, c), "AIRINHPh");
+    ctx.gFwdTrafficEmis10 = step.single(trafficEmission(ctx, c, c.KP10), "AIRINHPh");
+    ctx.gFwdUnloadRate10 = step.single(unloadRate(ctx, c, c.KPL10), "AIRINHPh");
     const float emission =
         step.single(double(ctx.gFwdWindEmis10) + ctx.gFwdTrafficEmis10 + ctx.gFwdUnloadRate10, "AIRINHPh");
     ctx.gFwdPartEmisRate = step.single(in.TOTCONC * emission / 1000000, "AIRINHPh");
@@ -49,7 +49,7 @@ void CalcAirRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs&
                in.CSFI != 0 ? (ctx.gFwdPartAirConc * EF * in.CSFI * c.gInhFactorAdj) / (ATCARC * kDaysPerYear) : 0.0,
                "AIRINHPr");
 
-    CalcAirVolatileRisk(ctx, c, in, out, step);
+    calcAirVolatileRisk(ctx, c, in, out, step);
 }
 
 Status CalcAirPartLevels(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
@@ -59,14 +59,14 @@ Status CalcAirPartLevels(RunContext& ctx, const ExposureConstants& c, const Cons
     const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
     const double HQFACT = ctx.HQFACT, RISKFACT = ctx.RISKFACT;
 
-    CalcDispersionTerms(ActiveAreaSide(ctx), c, step, "AIRINHPsh", ctx.gDispXv, ctx.gDispX, ctx.gDispXSum,
+    calcDispersionTerms(activeAreaSide(ctx), c, step, "AIRINHPsh", ctx.gDispXv, ctx.gDispX, ctx.gDispXSum,
                         ctx.gDispSigma);
-    ctx.gWindEmis10 = step.single(WindEmission10(ctx, c), "AIRINHPsh");
-    ctx.gWindEmis30 = step.single(2 * WindEmission10(ctx, c), "AIRINHPsh");
-    ctx.gTrafficEmis10 = step.single(TrafficEmission(ctx, c, c.KP10), "AIRINHPsh");
-    ctx.gTrafficEmis30 = step.single(TrafficEmission(ctx, c, c.KP30), "AIRINHPsh");
-    ctx.gUnloadRate10 = step.single(UnloadRate(ctx, c, c.KPL10), "AIRINHPsh");
-    ctx.gUnloadRate30 = step.single(UnloadRate(ctx, c, c.KPL30), "AIRINHPsh");
+    ctx.gWindEmis10 = step.single(windEmission10(ctx, c), "AIRINHPsh");
+    ctx.gWindEmis30 = step.single(2 * windEmission10(ctx, c), "AIRINHPsh");
+    ctx.gTrafficEmis10 = step.single(trafficEmission(ctx, c, c.KP10), "AIRINHPsh");
+    ctx.gTrafficEmis30 = step.single(trafficEmission(ctx, c, c.KP30), "AIRINHPsh");
+    ctx.gUnloadRate10 = step.single(unloadRate(ctx, c, c.KPL10), "AIRINHPsh");
+    ctx.gUnloadRate30 = step.single(unloadRate(ctx, c, c.KPL30), "AIRINHPsh");
 
     float allowAirConc =
         in.ORDI != 0
@@ -87,9 +87,9 @@ Status CalcAirPartLevelsLead(RunContext& ctx, const ExposureConstants& c, const 
     if (in.CHEMCAS != kLeadCas)
         return {};
     StepCheck step(in);
-    ctx.gWindEmis10 = step.single(WindEmission10(ctx, c), "AIRINHPsr");
-    ctx.gTrafficEmis10 = step.single(TrafficEmission(ctx, c, c.KP10), "AIRINHPsr");
-    ctx.gUnloadRate10 = step.single(UnloadRate(ctx, c, c.KPL10), "AIRINHPsr");
+    ctx.gWindEmis10 = step.single(windEmission10(ctx, c), "AIRINHPsr");
+    ctx.gTrafficEmis10 = step.single(trafficEmission(ctx, c, c.KP10), "AIRINHPsr");
+    ctx.gUnloadRate10 = step.single(unloadRate(ctx, c, c.KPL10), "AIRINHPsr");
     // 0.0002 in place of an allowable air concentration of lead.
     const float leadEmisRate = step.single(
         double(ctx.gDispSigma) * 0.0002 * c.U * ctx.gDispXSum * kSecondsPerHour / (double(c.F) * 2.03 * 1000),

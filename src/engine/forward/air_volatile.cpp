@@ -17,7 +17,7 @@ double volatileLevel(const RunContext& ctx, const ExposureConstants& c, const Co
     const float allowVapEmisRate = step.single(
         allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * kSecondsPerHour / (double(c.F) * 2.03 * 1000), field);
     const float allowVapFlux = step.single(allowVapEmisRate / (activeArea * kSecondsPerHour), field);
-    const float vapSatConc = VaporSaturationConc(c, in, step, field);
+    const float vapSatConc = vaporSaturationConc(c, in, step, field);
     // Without a diffusion coefficient in air the cover lets no vapour through: no limit.
     if (vapSatConc == 0 || in.DIFFA == 0)
         return 0;
@@ -27,18 +27,18 @@ double volatileLevel(const RunContext& ctx, const ExposureConstants& c, const Co
 
 } // namespace
 
-float VaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step,
+float vaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step,
                           const char* field)
 {
     return step.single(in.VAPORP * in.MW / (double(c.T) * c.RGAS), field);
 }
 
-void CalcAirVolatileRisk(const RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
+void calcAirVolatileRisk(const RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
                          ConstituentResults& out, StepCheck& step)
 {
     const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
 
-    const float vapSatConc = VaporSaturationConc(c, in, step, "AIRINHVh");
+    const float vapSatConc = vaporSaturationConc(c, in, step, "AIRINHVh");
     const float vapFlux = step.single(in.TOTCONC * 0.000001 * in.DIFFA * 0.0001 * vapSatConc *
                                           std::pow(double(c.PAIR), 10 / 3.0) /
                                           (double(c.DCOVER) * std::pow(double(c.PTOT), 2)),
@@ -64,7 +64,7 @@ Status CalcAirVolLevels(RunContext& ctx, const ExposureConstants& c, const Const
     const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
     const double HQFACT = ctx.HQFACT, RISKFACT = ctx.RISKFACT;
 
-    CalcDispersionTerms(ActiveAreaSide(ctx), c, step, "AIRINHVsh", ctx.gDispXv, ctx.gDispX, ctx.gDispXSum,
+    calcDispersionTerms(activeAreaSide(ctx), c, step, "AIRINHVsh", ctx.gDispXv, ctx.gDispX, ctx.gDispXSum,
                         ctx.gDispSigma);
     if (in.ORDI != 0) {
         const float allowAirConc = step.single(

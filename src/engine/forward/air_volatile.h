@@ -9,12 +9,12 @@
 // active area.
 
 // Saturated vapour concentration VAPORP × MW / (T × RGAS), kept single.
-float VaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step,
+float vaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step,
                           const char* field);
 
 // The volatile half of the forward air step (CalcAirRisk), after its particulate half and with
 // its step check: AIRINHVh and AIRINHVr at TOTCONC, from the forward dispersion terms.
-void CalcAirVolatileRisk(const RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
+void calcAirVolatileRisk(const RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
                          ConstituentResults& out, StepCheck& step);
 
 // Back-calculation: the dispersion terms into the run context, then AIRINHVsh and AIRINHVsr;

@@ -67,7 +67,7 @@ Result<std::vector<ConstituentRow>> readConstituentRows(Connection& conn, qint32
             // The concentrations enter the DAF lookups in single precision, where a larger one
             // would make every lookup fail and its pathways come out 0.
             const bool concentration = kNumbers[i].member == &In::TCLPCONC || kNumbers[i].member == &In::TOTCONC;
-            if (concentration && !ToSingle(*number))
+            if (concentration && !toSingle(*number))
                 return fieldError(in, QString::fromLatin1(kNumbers[i].name),
                                   QStringLiteral("is too large for single precision"));
             in.*kNumbers[i].member = *number;

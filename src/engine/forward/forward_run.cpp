@@ -24,15 +24,15 @@ struct Refusal {
 std::optional<Refusal> checkUnit(const WasteUnit& u)
 {
     const bool knownUnit = u.WVOLUNIT && (*u.WVOLUNIT == 0 || *u.WVOLUNIT == 1 || *u.WVOLUNIT == 2);
-    if (!PositiveUnitValue(u.WASTEVOL) || !knownUnit)
+    if (!positiveUnitValue(u.WASTEVOL) || !knownUnit)
         return Refusal{QStringLiteral("There is a zero value for the waste volume."), kRunMsgExclamation};
-    if (!PositiveUnitValue(u.ACTVLIFE))
+    if (!positiveUnitValue(u.ACTVLIFE))
         return Refusal{QStringLiteral("There is a zero value for the active life."), kRunMsgExclamation};
-    if (!PositiveUnitValue(u.HQFACT))
+    if (!positiveUnitValue(u.HQFACT))
         return Refusal{QStringLiteral("There is a zero value for the HQ Factor.  Please use the dropdown list to "
                                       "choose an HQ Factor."),
                        kRunMsgExclamation};
-    if (!PositiveUnitValue(u.RISKFACT))
+    if (!positiveUnitValue(u.RISKFACT))
         return Refusal{QStringLiteral("There is a zero value for the Risk Factor.  Please use the dropdown list to "
                                       "choose an Risk Factor."),
                        kRunMsgExclamation};
@@ -99,7 +99,7 @@ Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& p
     Result<ExposureConstants> constants = LoadExposureConstants(conn);
     if (!constants)
         return constants.error();
-    if (Status s = SetRunTargets(c.ctx, unit); !s)
+    if (Status s = setRunTargets(c.ctx, unit); !s)
         return s.error();
 
     std::vector<ConstituentInputs> inputs;
@@ -196,7 +196,7 @@ RunOutcome runAnalysis(ProgramState& state, ForwardRunSession& session, RunObser
                       false);
 
     observer.runStarts();
-    Result<WasteUnit> unit = LoadWasteUnit(conn, key);
+    Result<WasteUnit> unit = loadWasteUnit(conn, key);
     if (!unit)
         return fail(observer, unit.error(), true);
     if (std::optional<Refusal> r = checkUnit(*unit))

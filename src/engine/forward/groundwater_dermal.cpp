@@ -27,8 +27,8 @@ void CalcGWDermalHQ(const RunContext& ctx, const ExposureConstants& k, const Daf
         return;
     }
     const float Cw = gwWellConc(ctx, dafs, in, kClassNon);
-    const float Da = float(Cw * DermalEventFactor(in, k.TADULT) / kCm3PerLitre);
-    const float Dc = float(Cw * DermalEventFactor(in, k.TCHILD) / kCm3PerLitre);
+    const float Da = float(Cw * dermalEventFactor(in, k.TADULT) / kCm3PerLitre);
+    const float Dc = float(Cw * dermalEventFactor(in, k.TCHILD) / kCm3PerLitre);
     const float numA = float(Da * kAdultSkin * k.EF * k.ED);
     const float numC = float(Dc * kChildSkin * k.EF * k.EDCHILD);
     out.GWADULTh = numA / (in.ORDO * k.BWADULT * k.ATNON * kDaysPerYear);
@@ -44,8 +44,8 @@ void CalcGWDermalRisk(const RunContext& ctx, const ExposureConstants& k, const D
         return;
     }
     const float Cw = gwWellConc(ctx, dafs, in, kClassCarc);
-    const float Da = float(Cw * DermalEventFactor(in, k.TADULT) / kCm3PerLitre);
-    const float Dc = float(Cw * DermalEventFactor(in, k.TCHILD) / kCm3PerLitre);
+    const float Da = float(Cw * dermalEventFactor(in, k.TADULT) / kCm3PerLitre);
+    const float Dc = float(Cw * dermalEventFactor(in, k.TCHILD) / kCm3PerLitre);
     const float denA = float(double(k.ATCARC) * kDaysPerYear * k.BWADULT);
     const float denC = float(double(k.ATCARC) * kDaysPerYear * k.BWCHILD);
     out.GWADULTr = in.CSFO * Da * 1 * k.EF * k.ED * kAdultSkin / denA;
@@ -54,7 +54,7 @@ void CalcGWDermalRisk(const RunContext& ctx, const ExposureConstants& k, const D
 
 } // namespace
 
-double DermalEventFactor(const ConstituentInputs& in, float eventTime)
+double dermalEventFactor(const ConstituentInputs& in, float eventTime)
 {
     const double t = eventTime;
     if (in.ORGANIC == 0)
@@ -73,8 +73,8 @@ void CalcGWDermalLevels(const RunContext& ctx, const ExposureConstants& k, const
         out.GWMaxADULTsh = out.GWMaxCHILDsh = out.GWMaxADULTsr = out.GWMaxCHILDsr = 0;
         return;
     }
-    const double adultFactor = DermalEventFactor(in, k.TADULT);
-    const double childFactor = DermalEventFactor(in, k.TCHILD);
+    const double adultFactor = dermalEventFactor(in, k.TADULT);
+    const double childFactor = dermalEventFactor(in, k.TCHILD);
 
     if (in.ORDO != 0) {
         const float numA = float(double(k.ATNON) * kDaysPerYear * k.BWADULT);

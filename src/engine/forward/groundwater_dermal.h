@@ -10,7 +10,7 @@
 // The absorbed dose per event per unit well concentration for an event of `eventTime` hours:
 // organic constituents the non-steady-state model (short event when TSTAR > eventTime, long
 // event otherwise), inorganic ones steady-state permeation K × eventTime.
-double DermalEventFactor(const ConstituentInputs& in, float eventTime);
+double dermalEventFactor(const ConstituentInputs& in, float eventTime);
 
 // GWMax{ADULT,CHILD}sh/sr and GW{ADULT,CHILD}sh/sr: the allowable well concentrations at the
 // targets and the leachate concentrations that give them; all 0 when K is 0.

@@ -34,7 +34,7 @@ void CalcGWPathways(RunContext& ctx, const ExposureConstants& k, const DafCurves
         return;
     }
     ctx.gWmuType = wmuType;
-    ctx.gDafScale = DafScaleFactor(ctx.gWasteVolYd3, ctx.gWmuType);
+    ctx.gDafScale = dafScaleFactor(ctx.gWasteVolYd3, ctx.gWmuType);
 
     CalcGWIngLevels(ctx, k, dafs, in, out);
     CalcGWIngRisk(ctx, k, dafs, in, out);
@@ -49,7 +49,7 @@ void computeIndoorAirAhead(IndoorAirRuns& air, const RunContext& ctx, const DafC
 {
     RunContext run = ctx;
     run.gWmuType = wmuType;
-    run.gDafScale = DafScaleFactor(run.gWasteVolYd3, run.gWmuType);
+    run.gDafScale = dafScaleFactor(run.gWasteVolYd3, run.gWmuType);
     std::vector<IndoorAirInput> inputs;
     for (const ConstituentInputs& in : rows)
         if (in.CHEMCAS != kFishMercury)

@@ -9,7 +9,7 @@ StepCheck::StepCheck(const ConstituentInputs& in, Mode mode) : m_in(in), m_mode(
 
 float StepCheck::single(double x, const char* field)
 {
-    if (const std::optional<float> s = ToSingle(x); s && !failed())
+    if (const std::optional<float> s = toSingle(x); s && !failed())
         return *s;
     fail(field);
     return std::numeric_limits<float>::quiet_NaN();

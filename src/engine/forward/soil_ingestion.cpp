@@ -29,7 +29,7 @@ Status CalcSoilRisk(RunContext& ctx, const ExposureConstants& c, const Constitue
     StepCheck step(in);
     const double EF = c.EF, ATCARC = c.ATCARC;
 
-    CalcPm30Emissions(ctx, c, step, "SOILINGh");
+    calcPm30Emissions(ctx, c, step, "SOILINGh");
     ctx.gFwdPartEmisRate = step.single(
         in.TOTCONC * (double(ctx.gTrafficEmis30) + ctx.gWindEmis30 + ctx.gUnloadRate30) / 1000000, "SOILINGh");
     ctx.gFwdPartAirConc = step.single(ctx.gFwdPartEmisRate * 2.03 * c.F * 1000 /
@@ -56,7 +56,7 @@ Status CalcSoilIngLevels(RunContext& ctx, const ExposureConstants& c, const Cons
     const double EF = c.EF, ATCARC = c.ATCARC, CRSOIL = c.CRSOIL, EDCHILD = c.EDCHILD, BWCHILD = c.BWCHILD,
                  ATCHILD = c.ATCHILD, IFSADJ = c.IFSADJ;
 
-    CalcPm30Emissions(ctx, c, step, "SOILINGsh");
+    calcPm30Emissions(ctx, c, step, "SOILINGsh");
     if (in.CHEMCAS == kLeadCas) {
         // A fixed allowable soil concentration of 100, over a year of 365.2422 days.
         const float rate = step.single(100 / kSecondsPerTropicalYear, "SOILINGsh");

@@ -20,7 +20,7 @@ double impoundmentLevel(const RunContext& ctx, const ExposureConstants& c, const
 
 } // namespace
 
-ImpoundmentTransfer CalcImpoundmentTransfer(const RunContext& ctx, const ExposureConstants& c,
+ImpoundmentTransfer calcImpoundmentTransfer(const RunContext& ctx, const ExposureConstants& c,
                                             const ConstituentInputs& in, float depth, StepCheck& step,
                                             const char* field)
 {
@@ -62,10 +62,10 @@ Status CalcImpoundmentRisk(RunContext& ctx, const ExposureConstants& c, const Co
     StepCheck step(in);
     const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
 
-    CalcDispersionTerms(std::sqrt(double(ctx.gUnitAreaM2)), c, step, "AIRINHVh", ctx.gFwdDispXv, ctx.gFwdDispX,
+    calcDispersionTerms(std::sqrt(double(ctx.gUnitAreaM2)), c, step, "AIRINHVh", ctx.gFwdDispXv, ctx.gFwdDispX,
                         ctx.gFwdDispXSum, ctx.gFwdDispSigma);
     const float depth = step.single(double(ctx.gWasteVolM3) / ctx.gUnitAreaM2, "AIRINHVh");
-    const ImpoundmentTransfer t = CalcImpoundmentTransfer(ctx, c, in, depth, step, "AIRINHVh");
+    const ImpoundmentTransfer t = calcImpoundmentTransfer(ctx, c, in, depth, step, "AIRINHVh");
     float emission = 0;
     if (in.HENRY != 0) {
         const double removed =
@@ -97,10 +97,10 @@ Status CalcImpoundmentLevels(RunContext& ctx, const ExposureConstants& c, const 
     const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
     const double HQFACT = ctx.HQFACT, RISKFACT = ctx.RISKFACT;
 
-    CalcDispersionTerms(std::sqrt(double(ctx.gUnitAreaM2)), c, step, "AIRINHVsh", ctx.gDispXv, ctx.gDispX,
+    calcDispersionTerms(std::sqrt(double(ctx.gUnitAreaM2)), c, step, "AIRINHVsh", ctx.gDispXv, ctx.gDispX,
                         ctx.gDispXSum, ctx.gDispSigma);
     // The depth of the back-calculation is fixed, whatever the waste volume.
-    const ImpoundmentTransfer t = CalcImpoundmentTransfer(ctx, c, in, 7.191f, step, "AIRINHVsh");
+    const ImpoundmentTransfer t = calcImpoundmentTransfer(ctx, c, in, 7.191f, step, "AIRINHVsh");
     if (in.ORDI != 0) {
         const float allowAirConc = step.single(
             in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * kDaysPerYear / (ED * CRAIR * EF), "AIRINHVsh");

@@ -19,7 +19,7 @@ struct ImpoundmentTransfer {
 
 // The terms for a liquid depth `depth`. With HENRY not 0, a DIFFA or DIFFW of 0 (or empty)
 // fails, naming the field.
-ImpoundmentTransfer CalcImpoundmentTransfer(const RunContext& ctx, const ExposureConstants& c,
+ImpoundmentTransfer calcImpoundmentTransfer(const RunContext& ctx, const ExposureConstants& c,
                                             const ConstituentInputs& in, float depth, StepCheck& step,
                                             const char* field);
 

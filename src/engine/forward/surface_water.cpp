@@ -12,7 +12,7 @@ const QLatin1String kFishOnlyMercury("22967-92-6");
 
 } // namespace
 
-std::optional<double> FishUptakeFactor(const ConstituentInputs& in, bool fourCounts)
+std::optional<double> fishUptakeFactor(const ConstituentInputs& in, bool fourCounts)
 {
     const bool threshold = fourCounts ? in.LOGKOW >= 4 : in.LOGKOW > 4;
     if (threshold && in.BAF != 0)
@@ -54,7 +54,7 @@ Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const Constit
 
     if (in.ORDO != 0) {
         step.write(out.SWINGh, CRWATER * drinkConc * EF * ED / (BWADULT * in.ORDO * ATNON * kDaysPerYear), "SWINGh");
-        const std::optional<double> bf = FishUptakeFactor(in, false);
+        const std::optional<double> bf = fishUptakeFactor(in, false);
         step.write(out.FISHINGh,
                    bf ? dissolvedConc * *bf * CRFISH * EF * ED / (BWADULT * in.ORDO * ATNON * kDaysPerYear) : 0.0,
                    "FISHINGh");
@@ -64,7 +64,7 @@ Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const Constit
     }
     if (in.CSFO != 0) {
         step.write(out.SWINGr, IFWADJ * drinkConc * EF * in.CSFO / (ATCARC * kDaysPerYear), "SWINGr");
-        const std::optional<double> bf = FishUptakeFactor(in, false);
+        const std::optional<double> bf = fishUptakeFactor(in, false);
         step.write(out.FISHINGr,
                    bf ? dissolvedConc * *bf * CRFISH * ED * EF * in.CSFO / (ATCARC * BWADULT * kDaysPerYear) : 0.0,
                    "FISHINGr");
@@ -104,7 +104,7 @@ Status CalcSWFishLevels(const RunContext& ctx, const ExposureConstants& c, const
     // The dissolved concentration back to the water column: a NULL KSW reads as 0, no
     // partitioning, as in the forward step.
     const double partition = 1 + in.KSW * ctx.gSuspSolids * 0.000001;
-    std::optional<double> bf = FishUptakeFactor(in, true);
+    std::optional<double> bf = fishUptakeFactor(in, true);
     if (in.ORDO != 0 && bf) {
         const float allowDissolved =
             step.single(BWADULT * in.ORDO * ATNON * HQFACT * kDaysPerYear / (*bf * CRFISH * EF * ED), "FISHINGsh");
@@ -112,7 +112,7 @@ Status CalcSWFishLevels(const RunContext& ctx, const ExposureConstants& c, const
     } else {
         step.write(out.FISHINGsh, 0, "FISHINGsh");
     }
-    bf = FishUptakeFactor(in, false);
+    bf = fishUptakeFactor(in, false);
     if (in.CSFO != 0 && bf) {
         const float allowDissolved =
             step.single(RISKFACT * kDaysPerYear * ATCARC * BWADULT / (*bf * CRFISH * ED * EF * in.CSFO), "FISHINGsr");

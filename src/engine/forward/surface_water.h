@@ -21,4 +21,4 @@ Status CalcSWFishLevels(const RunContext& ctx, const ExposureConstants& c, const
 
 // The fish uptake factor: BAF when the LOGKOW threshold holds (LOGKOW > 4, or ≥ 4 when
 // `fourCounts`) and BAF is not 0, else BCF when not 0, else BAF when not 0; nullopt without one.
-std::optional<double> FishUptakeFactor(const ConstituentInputs& in, bool fourCounts);
+std::optional<double> fishUptakeFactor(const ConstituentInputs& in, bool fourCounts);

@@ -27,7 +27,7 @@ TEST(RunContext, TenThousandCubicYards)
     RunContext ctx;
     const WasteUnit u = unit(1000, 0, 10);
     ASSERT_TRUE(CalcWasteVolume(ctx, u).ok());
-    ASSERT_TRUE(SetRunTargets(ctx, u).ok());
+    ASSERT_TRUE(setRunTargets(ctx, u).ok());
     EXPECT_EQ(ctx.gWasteVolYd3, 10000.0f);
     EXPECT_TRUE(RelNear(ctx.gWasteVolM3, 7645.552, 1e-6));
     EXPECT_EQ(ctx.gAnnualVolYd3, 1000.0f);
@@ -92,21 +92,21 @@ TEST(RunContext, WhatTheDriversRefuseFailsAndKeepsTheContext)
 
     WasteUnit hugeTarget = unit(1000, 0, 10);
     hugeTarget.HQFACT = 1e300;
-    EXPECT_FALSE(SetRunTargets(ctx, hugeTarget).ok());
+    EXPECT_FALSE(setRunTargets(ctx, hugeTarget).ok());
     EXPECT_EQ(ctx.HQFACT, 0.0f);
 }
 
 TEST(RunContext, DafScaleFactorByVolumeAndUnitType)
 {
-    EXPECT_TRUE(RelNear(DafScaleFactor(1000, QStringLiteral("LF")), 138.67262, 1e-6));
-    EXPECT_TRUE(RelNear(DafScaleFactor(1000, QStringLiteral("SI")), 26.113050, 1e-6));
-    EXPECT_TRUE(RelNear(DafScaleFactor(10000, QStringLiteral("LF")), 14.536864, 1e-6));
-    EXPECT_TRUE(RelNear(DafScaleFactor(10000, QStringLiteral("SI")), 1.6233703, 1e-6));
-    EXPECT_EQ(DafScaleFactor(200000, QStringLiteral("LF")), 1.0f);
-    EXPECT_EQ(DafScaleFactor(200000, QStringLiteral("SI")), 1.0f);
+    EXPECT_TRUE(RelNear(dafScaleFactor(1000, QStringLiteral("LF")), 138.67262, 1e-6));
+    EXPECT_TRUE(RelNear(dafScaleFactor(1000, QStringLiteral("SI")), 26.113050, 1e-6));
+    EXPECT_TRUE(RelNear(dafScaleFactor(10000, QStringLiteral("LF")), 14.536864, 1e-6));
+    EXPECT_TRUE(RelNear(dafScaleFactor(10000, QStringLiteral("SI")), 1.6233703, 1e-6));
+    EXPECT_EQ(dafScaleFactor(200000, QStringLiteral("LF")), 1.0f);
+    EXPECT_EQ(dafScaleFactor(200000, QStringLiteral("SI")), 1.0f);
     // Only "SI" exactly takes the impoundment formula.
-    EXPECT_EQ(DafScaleFactor(1000, QStringLiteral("si")), DafScaleFactor(1000, QStringLiteral("LF")));
-    EXPECT_EQ(DafScaleFactor(1000, QString()), DafScaleFactor(1000, QStringLiteral("LF")));
+    EXPECT_EQ(dafScaleFactor(1000, QStringLiteral("si")), dafScaleFactor(1000, QStringLiteral("LF")));
+    EXPECT_EQ(dafScaleFactor(1000, QString()), dafScaleFactor(1000, QStringLiteral("LF")));
 }
 
 TEST(RunContext, LoadWasteUnitReadsTheAnalysisRow)
@@ -116,7 +116,7 @@ TEST(RunContext, LoadWasteUnitReadsTheAnalysisRow)
     db.insertAnalysis(7, QStringLiteral("Pond"), {},
                       {{"WMUTYPE", "SI"}, {"WASTEVOL", 250.5}, {"WVOLUNIT", 2}, {"ACTVLIFE", 20.0},
                        {"RISKFACT", 1e-6}, {"HQFACT", 0.1}, {"FLOWRATE", QVariant()}});
-    Result<WasteUnit> u = LoadWasteUnit(db.conn(), 7);
+    Result<WasteUnit> u = loadWasteUnit(db.conn(), 7);
     ASSERT_TRUE(u.ok()) << qPrintable(u.error().description);
     EXPECT_EQ(u->WMUTYPE, QStringLiteral("SI"));
     EXPECT_EQ(u->WASTEVOL, 250.5);
@@ -126,12 +126,12 @@ TEST(RunContext, LoadWasteUnitReadsTheAnalysisRow)
     EXPECT_EQ(u->HQFACT, 0.1);
     EXPECT_EQ(u->FLOWRATE, std::nullopt);
 
-    EXPECT_FALSE(LoadWasteUnit(db.conn(), 8).ok());
+    EXPECT_FALSE(loadWasteUnit(db.conn(), 8).ok());
 
     // A NULL target reads as 0 in the loop's set-up.
     RunContext ctx;
     u->HQFACT.reset();
-    ASSERT_TRUE(SetRunTargets(ctx, *u).ok());
+    ASSERT_TRUE(setRunTargets(ctx, *u).ok());
     EXPECT_EQ(ctx.HQFACT, 0.0f);
     EXPECT_EQ(ctx.RISKFACT, float(1e-6));
 }

@@ -49,7 +49,7 @@ TEST_F(AirDelistLevels, NoncarcinogenLandfillCapsTheEmissionRateAtTen)
 
     // The emission rate from the allowable air concentration, and the particulate level from
     // the capped rate.
-    const DustEmissions e = AirDustEmissions(lf, c);
+    const DustEmissions e = airDustEmissions(lf, c);
     EXPECT_TRUE(RelNear(*out.AIRQpsh * 0.3045 / (4.0 * lf.gDispSigma * lf.gDispXSum), *out.AIRCairsh, kRel));
     EXPECT_TRUE(RelNear(*out.AIRINHPsh * (double(e.Ew) + e.Er + e.Eu) / 3600000, 10, kRel));
 }
@@ -149,14 +149,14 @@ TEST_F(AirDelistLevels, LeadReadsTheWindAndDispersionConstantsEvenForAnImpoundme
 
 TEST_F(AirDelistLevels, DustEmissionsAreCappedAtTenEach)
 {
-    const DustEmissions normal = AirDustEmissions(lf, c);
+    const DustEmissions normal = airDustEmissions(lf, c);
     EXPECT_TRUE(RelNear(normal.Ew, 0.030451646074652672, kRel));
     EXPECT_TRUE(RelNear(normal.Er, 1.4334293603897095, kRel));
     EXPECT_TRUE(RelNear(normal.Eu, 0.14326681196689606, kRel));
 
     WasteUnit huge = testUnit();
     huge.WASTEVOL = 1e9;
-    const DustEmissions capped = AirDustEmissions(testContext(huge), c);
+    const DustEmissions capped = airDustEmissions(testContext(huge), c);
     EXPECT_EQ(capped.Ew, 10.0f);
     EXPECT_EQ(capped.Er, 10.0f);
     EXPECT_EQ(capped.Eu, 10.0f);

@@ -43,7 +43,7 @@ WasteUnit testUnit(const QString& wmuType, double flowRate)
 
 DelistingContext testContext(const WasteUnit& unit, const ExposureConstants& c)
 {
-    Result<DelistingContext> ctx = SetDelistingContext(unit, c);
+    Result<DelistingContext> ctx = setDelistingContext(unit, c);
     EXPECT_TRUE(ctx.ok());
     return ctx.ok() ? *ctx : DelistingContext{};
 }

@@ -143,9 +143,9 @@ TEST_F(DelistingRun, StoresTheComputedLevelsOfEveryColumnFromTheChemicalTable)
         Recorder quiet;
         ASSERT_EQ(RunDelistingAnalysis(fresh.state, quiet), DelistingOutcome::Stored);
 
-        Result<WasteUnit> unit = LoadWasteUnit(fresh.conn(), 7);
+        Result<WasteUnit> unit = loadWasteUnit(fresh.conn(), 7);
         Result<ExposureConstants> c = LoadExposureConstants(fresh.conn());
-        Result<DelistingContext> ctx = SetDelistingContext(*unit, *c);
+        Result<DelistingContext> ctx = setDelistingContext(*unit, *c);
         Result<DelistDafMaxima> maxima = DelistDafMaxima::load(fresh.conn(), QLatin1String(wmu));
         QStringList cas;
         for (const DelistChemical& chem : chemicals)
@@ -159,7 +159,7 @@ TEST_F(DelistingRun, StoresTheComputedLevelsOfEveryColumnFromTheChemicalTable)
         for (size_t i = 0; i < 4; ++i) {
             const DelistChemical& chem = chemicals[i];
             DelistResults expected;
-            ASSERT_TRUE(CalcChemicalDelistLevels(chem, *ctx, *c, *maxima, *curves, expected));
+            ASSERT_TRUE(calcChemicalDelistLevels(chem, *ctx, *c, *maxima, *curves, expected));
             for (const DelistResultColumn& col : delistResultColumns()) {
                 const QVariant v = stored->rows[i][stored->columnIndex(QLatin1String(col.name))];
                 const std::optional<double>& e = expected.*col.member;

@@ -64,7 +64,7 @@ TEST_F(SoilDelistLevels, NoncarcinogenSoilConcentrationUsesFixedNumbersOnly)
 
 TEST_F(SoilDelistLevels, EmissionsAreCappedAtThirtyEachAndInTotal)
 {
-    const DustEmissions normal = SoilDustEmissions(ctx, c);
+    const DustEmissions normal = soilDustEmissions(ctx, c);
     EXPECT_TRUE(RelNear(normal.Ew, 0.060905203223228455, kRel));
     EXPECT_TRUE(RelNear(normal.Er, 3.185398578643799, kRel));
     EXPECT_TRUE(RelNear(normal.Eu, 0.30290699005126953, kRel));
@@ -72,7 +72,7 @@ TEST_F(SoilDelistLevels, EmissionsAreCappedAtThirtyEachAndInTotal)
     WasteUnit huge = testUnit();
     huge.WASTEVOL = 1e9;
     const DelistingContext big = testContext(huge);
-    const DustEmissions capped = SoilDustEmissions(big, c);
+    const DustEmissions capped = soilDustEmissions(big, c);
     EXPECT_EQ(capped.Ew, 30.0f);
     EXPECT_EQ(capped.Er, 30.0f);
     EXPECT_EQ(capped.Eu, 30.0f);

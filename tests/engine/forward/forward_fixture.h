@@ -102,7 +102,7 @@ inline RunContext testContext(float wasteVolYd3 = 200000, const QString& wmuType
     ctx.RISKFACT = float(1e-5);
     ctx.gWasteVolYd3 = wasteVolYd3;
     ctx.gWmuType = wmuType;
-    ctx.gDafScale = DafScaleFactor(wasteVolYd3, wmuType);
+    ctx.gDafScale = dafScaleFactor(wasteVolYd3, wmuType);
     return ctx;
 }
 

@@ -289,7 +289,7 @@ TEST_F(ForwardRunTest, ARunStoresEveryRowAndItsGWDelistingRow)
     EXPECT_EQ(gw.rows[0][0].toString(), QStringLiteral("71-43-2"));
     EXPECT_EQ(gw.rows[1][0].toString(), QStringLiteral("7440-39-3"));
     EXPECT_EQ(gw.rows[2][0].toString(), QStringLiteral("7439-92-1"));
-    EXPECT_EQ(gw.rows[0][3].toDouble(), double(DafScaleFactor(10000, QStringLiteral("LF"))));
+    EXPECT_EQ(gw.rows[0][3].toDouble(), double(dafScaleFactor(10000, QStringLiteral("LF"))));
     EXPECT_EQ(gwRows(2), 1) << "another analysis's rows stay";
     EXPECT_EQ(db.state.gRsGwDelisting.recordCount(), 3);
 

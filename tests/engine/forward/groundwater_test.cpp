@@ -143,19 +143,19 @@ TEST_F(GroundwaterTest, DermalEventFactor)
     in.K = 0.001;
     in.TSTAR = 100;
     in.TAU = 5;
-    EXPECT_EQ(DermalEventFactor(in, 0.5f), 0.001 * 0.5) << "inorganic: K × t, whatever TSTAR and TAU";
+    EXPECT_EQ(dermalEventFactor(in, 0.5f), 0.001 * 0.5) << "inorganic: K × t, whatever TSTAR and TAU";
 
     in.ORGANIC = 1;
     in.K = 0.01;
     in.TAU = 0.5;
     in.B = 0.2;
     in.TSTAR = 1;
-    EXPECT_TRUE(RelNear(DermalEventFactor(in, 1), 0.01 * (1 / 1.2 + 2 * 0.5 * 1.72 / 1.44), 1e-12))
+    EXPECT_TRUE(RelNear(dermalEventFactor(in, 1), 0.01 * (1 / 1.2 + 2 * 0.5 * 1.72 / 1.44), 1e-12))
         << "TSTAR equal to the event time: long event";
     in.TSTAR = 1.0001;
-    EXPECT_TRUE(RelNear(DermalEventFactor(in, 1), 2 * 0.01 * std::sqrt(6 * 0.5 / 3.142), 1e-12)) << "short event";
+    EXPECT_TRUE(RelNear(dermalEventFactor(in, 1), 2 * 0.01 * std::sqrt(6 * 0.5 / 3.142), 1e-12)) << "short event";
     in.ORGANIC = -1;
-    EXPECT_TRUE(RelNear(DermalEventFactor(in, 1), 2 * 0.01 * std::sqrt(6 * 0.5 / 3.142), 1e-12)) << "any non-zero";
+    EXPECT_TRUE(RelNear(dermalEventFactor(in, 1), 2 * 0.01 * std::sqrt(6 * 0.5 / 3.142), 1e-12)) << "any non-zero";
 }
 
 TEST_F(GroundwaterTest, DermalLevelsByHand)
@@ -325,7 +325,7 @@ TEST_F(GroundwaterTest, DispatchSetsUnitTypeAndScaleExceptForFishMercury)
     RunContext ctx = testContext(10000, QString());
     ctx.gDafScale = 0;
     pathways(testOrganic(kCas), ctx);
-    EXPECT_EQ(ctx.gDafScale, DafScaleFactor(10000, QStringLiteral("LF")));
+    EXPECT_EQ(ctx.gDafScale, dafScaleFactor(10000, QStringLiteral("LF")));
     ctx.gWmuType = QStringLiteral("SI");
     pathways(testOrganic(kCas), ctx);
     EXPECT_TRUE(RelNear(ctx.gDafScale, 1.6233703, 1e-6));

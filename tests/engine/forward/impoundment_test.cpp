@@ -55,8 +55,8 @@ TEST(Impoundment, LiquidCoefficientSwitchesAboveAFetchToDepthRatioOf51_2)
     const RunContext ctx = impoundmentRun();
     const double fetch = std::sqrt(double(ctx.gUnitAreaM2));
     StepCheck step(benzene());
-    const ImpoundmentTransfer below = CalcImpoundmentTransfer(ctx, c, benzene(), float(fetch / 51.19), step, "x");
-    const ImpoundmentTransfer above = CalcImpoundmentTransfer(ctx, c, benzene(), float(fetch / 51.21), step, "x");
+    const ImpoundmentTransfer below = calcImpoundmentTransfer(ctx, c, benzene(), float(fetch / 51.19), step, "x");
+    const ImpoundmentTransfer above = calcImpoundmentTransfer(ctx, c, benzene(), float(fetch / 51.21), step, "x");
     ASSERT_TRUE(step.status().ok());
     EXPECT_TRUE(RelNear(above.uWind, 5.739, 1e-4));
     EXPECT_TRUE(RelNear(below.kL, 9.45358988e-06, 1e-6));   // uWind² × (FD × 2.605E-9 + 1.277E-7)

@@ -38,7 +38,7 @@ inline RunContext nongwRun(const char* unitType, double wasteVol, double activeL
     u.WASTEVOL = wasteVol, u.WVOLUNIT = 0, u.ACTVLIFE = activeLife, u.HQFACT = 1.0, u.RISKFACT = 1e-5;
     RunContext ctx;
     EXPECT_TRUE(CalcWasteVolume(ctx, u).ok());
-    EXPECT_TRUE(SetRunTargets(ctx, u).ok());
+    EXPECT_TRUE(setRunTargets(ctx, u).ok());
     return ctx;
 }
 inline RunContext landfillRun() { return nongwRun("LF", 1000, 10); }

@@ -101,12 +101,12 @@ TEST(SurfaceWater, FishUptakeFactorByLogKow)
 {
     ConstituentInputs in;
     in.BAF = 100, in.BCF = 10, in.LOGKOW = 4;
-    EXPECT_EQ(FishUptakeFactor(in, true), 100.0);   // FISHINGsh: LOGKOW ≥ 4
-    EXPECT_EQ(FishUptakeFactor(in, false), 10.0);   // the other three: LOGKOW > 4
+    EXPECT_EQ(fishUptakeFactor(in, true), 100.0);   // FISHINGsh: LOGKOW ≥ 4
+    EXPECT_EQ(fishUptakeFactor(in, false), 10.0);   // the other three: LOGKOW > 4
     in.LOGKOW = 3, in.BCF = 0;
-    EXPECT_EQ(FishUptakeFactor(in, false), 100.0);
+    EXPECT_EQ(fishUptakeFactor(in, false), 100.0);
     in.BAF = 0;
-    EXPECT_EQ(FishUptakeFactor(in, true), std::nullopt);
+    EXPECT_EQ(fishUptakeFactor(in, true), std::nullopt);
 
     // LOGKOW exactly 4 with both factors: FISHINGsh takes BAF, the other three fish fields BCF.
     const ExposureConstants c = nongwConstants();

@@ -3,7 +3,6 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/settings.h"
 #include "ui/common/message_texts.h"
-#include "ui/main/frmMain.h"
 
 namespace {
 const QString kApp = QStringLiteral("TOVI");
@@ -30,15 +29,14 @@ bool disclosureWanted()
     return adminSetting(QStringLiteral("Disclosure")) != QLatin1String("0");
 }
 
-void setDisclosureWanted(bool wanted)
+bool setDisclosureWanted(bool wanted)
 {
     if (Status s = saveAdminSetting(QStringLiteral("Disclosure"), wanted ? QStringLiteral("1") : QStringLiteral("0"));
         !s) {
         reportSettingFailure(s.error());
-        return;
+        return false;
     }
-    if (frmMain* main = frmMain::instance())
-        main->mnuDisclosure->setChecked(wanted);
+    return true;
 }
 
 bool changesNoticeWanted()

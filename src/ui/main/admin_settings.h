@@ -12,9 +12,9 @@ void reportSettingFailure(const Error& error);
 
 // Whether the disclosure is shown before runs: any value but "0" reads as empty, which shows it.
 bool disclosureWanted();
-// Stores the choice as "1" or "0" and keeps the Show Disclosure menu item's tick in step; a
-// failed store is reported and leaves the setting and the tick as they were.
-void setDisclosureWanted(bool wanted);
+// Stores the choice as "1" or "0"; false when the store failed, which is reported and leaves the
+// setting as it was. The caller keeps the Show Disclosure menu item's tick in step.
+[[nodiscard]] bool setDisclosureWanted(bool wanted);
 
 // Whether start-up shows the changes notice: any value but "No" reads as empty, which shows it.
 bool changesNoticeWanted();

@@ -33,7 +33,9 @@ frmTOVIDisclosure::frmTOVIDisclosure(QWidget* parent) : QDialog(parent)
 
 void frmTOVIDisclosure::Command1_Click()
 {
-    setDisclosureWanted(!Check1->isChecked());
+    const bool wanted = !Check1->isChecked();
+    if (frmMain* main = frmMain::instance(); setDisclosureWanted(wanted) && main)
+        main->mnuDisclosure->setChecked(wanted);
     accept();
 }
 

@@ -68,5 +68,7 @@ void frmMain::mnuFontLegend_Click()
 
 void frmMain::mnuDisclosure_Click()
 {
-    setDisclosureWanted(!mnuDisclosure->isChecked());
+    const bool wanted = !mnuDisclosure->isChecked();
+    if (setDisclosureWanted(wanted))
+        mnuDisclosure->setChecked(wanted);
 }

@@ -82,7 +82,7 @@ TEST_F(ConstituentWindow, AListOpensOnlyWhenTypedInAndClosesWhenTheCellIsLeft)
 {
     EXPECT_FALSE(cocs()->drdChemName->isVisible()) << "after Open from the tree";
     // Open again through File > Open's list of analyses.
-    frmOpenAnalyses dialog(main());
+    frmOpenAnalyses dialog(main().session());
     dialog.lstAnalyses->setCurrentRow(0);
     dialog.cmdOpen->click();
     ASSERT_TRUE(QTest::qWaitFor([] { return cocs() && cocs()->isVisible(); }));

@@ -12,7 +12,6 @@
 #include "ui/common/window_names.h"
 #include "ui/main/analysis_save.h"
 #include "ui/main/analysis_tree.h"
-#include "ui/main/frmMain.h"
 #include "ui/main/input_windows.h"
 #include "ui/main/main_window_services.h"
 
@@ -46,8 +45,8 @@ QString programTitle()
     return kTitle;
 }
 
-AnalysisSession::AnalysisSession(ProgramState& state, frmMain& window)
-    : m_state(state), m_window(window), m_commands(window)
+AnalysisSession::AnalysisSession(ProgramState& state, QWidget& window, MainWindowControls& controls)
+    : m_state(state), m_window(window), m_controls(controls), m_commands(controls)
 {
     setAnalysisHost(this);
 }
@@ -76,7 +75,7 @@ void AnalysisSession::newAnalysis()
         return;
     }
     m_state.gCurSiteKey = *key;
-    m_window.txtCurSiteKey->setText(QString::number(*key));
+    m_controls.txtCurSiteKey->setText(QString::number(*key));
     if (Status s = openAnalysisRecordsets(m_state, *key); !s) {
         failOpening(s.error());
         return;
@@ -88,7 +87,7 @@ void AnalysisSession::newAnalysis()
         setChildEnabled(site, "cmdUpdateSiteInfo", false);
     }
     m_commands.setState(QStringLiteral("New"));
-    if (!addAnalysisGroup(*m_window.trvAnalysis, newAnalysisTreeNodes(*key)))
+    if (!addAnalysisGroup(*m_controls.trvAnalysis, newAnalysisTreeNodes(*key)))
         failOpening(Error{kErrRecordset, QStringLiteral("The analysis key %1 is listed already.").arg(*key)});
 }
 
@@ -96,7 +95,7 @@ void AnalysisSession::openHighlighted()
 {
     PointerGuard pointer({&m_window});
     // Taken before Close, which removes the group of a never-saved analysis.
-    const QString rootKey = highlightedRootKey(*m_window.trvAnalysis);
+    const QString rootKey = highlightedRootKey(*m_controls.trvAnalysis);
     if (!saveBeforeDiscarding() || !closeAnalysis())
         return;
     openAnalysis(rootKey, OpenRoute::MainWindow);
@@ -111,7 +110,7 @@ void AnalysisSession::openFromList(const QString& rootKey)
 
 void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
 {
-    QTreeWidgetItem* root = m_window.trvAnalysis->node(rootKey);
+    QTreeWidgetItem* root = m_controls.trvAnalysis->node(rootKey);
     if (rootKey.isEmpty() || !root) {
         failOpening(kNothingHighlighted);
         return;
@@ -119,7 +118,7 @@ void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
     const qint32 key = siteKeyOfRootNode(rootKey);
     m_state.gCurSiteKey = key;
     m_state.gCurFileName = root->text(0);
-    m_window.txtCurSiteKey->setText(QString::number(key));
+    m_controls.txtCurSiteKey->setText(QString::number(key));
     if (Status s = openAnalysisRecordsets(m_state, key); !s) {
         failOpening(s.error());
         return;
@@ -138,7 +137,7 @@ void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
         if (route == OpenRoute::List) {
             setChildEnabled(cocs, "cmdUpdateSiteCOCs", false);
             setChildEnabled(cocs, "cmdCancel", false);
-            m_window.mnuRunAnalysis->setEnabled(true);
+            m_controls.mnuRunAnalysis->setEnabled(true);
         }
     }
     m_window.setWindowTitle(kTitle + QStringLiteral(" [") + m_state.gCurFileName + QLatin1Char(']'));
@@ -182,7 +181,7 @@ bool AnalysisSession::closeAnalysis()
             return false;
         }
         if (*dropped)
-            m_window.trvAnalysis->removeNode(rootNodeKey(key));
+            m_controls.trvAnalysis->removeNode(rootNodeKey(key));
     }
     m_state.gCurSiteKey = 0;
     for (QLatin1StringView name : kForwardResultWindows)
@@ -297,7 +296,7 @@ void AnalysisSession::copy()
         showGeneralError(copy.error(), title);
         return;
     }
-    addAnalysisGroup(*m_window.trvAnalysis, copy->nodes);
+    addAnalysisGroup(*m_controls.trvAnalysis, copy->nodes);
 }
 
 void AnalysisSession::remove()
@@ -316,7 +315,7 @@ void AnalysisSession::remove()
         showGeneralError(s.error(), kUnableToSaveTitle);
         return;
     }
-    KeyedTree& tree = *m_window.trvAnalysis;
+    KeyedTree& tree = *m_controls.trvAnalysis;
     tree.removeNode(rootNodeKey(key));
     // Every command that needs a highlighted analysis is off, so nothing stays highlighted.
     tree.setCurrentItem(nullptr);
@@ -334,17 +333,17 @@ void AnalysisSession::nodeClicked()
 
 qint32 AnalysisSession::highlightedSiteKey() const
 {
-    return siteKeyOfRootNode(highlightedRootKey(*m_window.trvAnalysis));
+    return siteKeyOfRootNode(highlightedRootKey(*m_controls.trvAnalysis));
 }
 
 int AnalysisSession::curNodeIndex() const
 {
-    return m_state.gCurSiteKey > 0 ? m_window.trvAnalysis->positionOf(rootNodeKey(m_state.gCurSiteKey)) : 0;
+    return m_state.gCurSiteKey > 0 ? m_controls.trvAnalysis->positionOf(rootNodeKey(m_state.gCurSiteKey)) : 0;
 }
 
 void AnalysisSession::rewriteOpenAnalysisNodes()
 {
-    rewriteAnalysisNodes(*m_window.trvAnalysis, m_state.gRsSiteInfo);
+    rewriteAnalysisNodes(*m_controls.trvAnalysis, m_state.gRsSiteInfo);
 }
 
 void AnalysisSession::markEdited(CommandReach reach)
@@ -379,5 +378,5 @@ void AnalysisSession::setMousePointer(int pointer)
 
 QPoint AnalysisSession::paneOrigin() const
 {
-    return m_window.Picture1->pos();
+    return m_controls.Picture1->pos();
 }

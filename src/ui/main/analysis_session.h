@@ -3,11 +3,12 @@
 #include "platform/db/result.h"
 #include "ui/main/analysis_host.h"
 #include "ui/main/main_commands.h"
+#include "ui/main/main_window_controls.h"
 
 #include <QString>
 
 struct ProgramState;
-class frmMain;
+class QWidget;
 
 // The caption of the main window while no analysis is open.
 QString programTitle();
@@ -16,10 +17,14 @@ QString programTitle();
 // the commands they switch, and the host that the input windows and the runs talk to.
 class AnalysisSession : public AnalysisHost {
 public:
-    AnalysisSession(ProgramState& state, frmMain& window);
+    // The window is the main window; the controls are its own.
+    AnalysisSession(ProgramState& state, QWidget& window, MainWindowControls& controls);
     ~AnalysisSession() override;
 
     MainCommands& commands() { return m_commands; }
+    QWidget& window() const { return m_window; }
+    // The tree of stored analyses.
+    const KeyedTree& analyses() const { return *m_controls.trvAnalysis; }
 
     void newAnalysis();
     // Opens the analysis highlighted in the tree, after the open one is closed.
@@ -67,6 +72,7 @@ private:
     void closeRecordsets();
 
     ProgramState& m_state;
-    frmMain& m_window;
+    QWidget& m_window;
+    MainWindowControls& m_controls;
     MainCommands m_commands;
 };

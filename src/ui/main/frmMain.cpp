@@ -72,7 +72,7 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_
     buildMenus();
     buildToolbar();
     buildWindowKeys();
-    m_session = std::make_unique<AnalysisSession>(state, *this);
+    m_session = std::make_unique<AnalysisSession>(state, *this, *this);
     resize(defaultSize());
 }
 
@@ -174,7 +174,7 @@ void frmMain::trvAnalysis_NodeClick()
 
 void frmMain::mnuOpen_Click()
 {
-    frmOpenAnalyses dialog(*this);
+    frmOpenAnalyses dialog(*m_session);
     dialog.exec();
 }
 

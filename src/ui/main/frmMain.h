@@ -2,50 +2,21 @@
 
 #include "data/analysis_tables.h"
 #include "platform/ui/common_dialog.h"
-#include "platform/ui/keyed_tree.h"
+#include "ui/main/main_window_controls.h"
 
-#include <QAction>
 #include <QHash>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMdiArea>
-#include <QMenu>
-#include <QPushButton>
-#include <QTextEdit>
-#include <QToolBar>
 
-#include <array>
 #include <memory>
 
 struct ProgramState;
 class AnalysisSession;
 class QVBoxLayout;
 
-// The toolbar's buttons, by their keys.
-enum class ToolbarButton {
-    NewAnalysis,
-    OpenAnalysis,
-    SaveAnalysis,
-    PrintTable,
-    ExportTable,
-    ImportAnalysis,
-    ExportAnalysis,
-    CopyAnalysis,
-    DeleteAnalysis,
-    SiteInformation,
-    SiteCOCs,
-    COCs,
-    ShowResults,
-    RunModel,
-    Help,
-};
-inline constexpr int kToolbarButtons = int(ToolbarButton::Help) + 1;
-
 // The main window: the tree of stored analyses, the analysis commands as buttons, menu items
 // and toolbar buttons, and the area that holds every child window. The open analysis itself is
 // the session's business; the window builds the controls and passes their commands on.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public MainWindowControls {
     Q_OBJECT
 public:
     explicit frmMain(ProgramState& state, QWidget* parent = nullptr);
@@ -62,7 +33,6 @@ public:
     // Sets the enabled state of the commands for an action: "Open", "New", "Close", "Save" or
     // "Delete"; any other text changes nothing.
     void SetToolbarState(const QString& action);
-    QAction* toolbarButton(ToolbarButton button) const { return m_toolbar[size_t(button)]; }
 
     // The analysis tree as the importers and Update Analyses use it: adds one analysis's nine
     // nodes at the end (false when its key is listed already).
@@ -117,65 +87,9 @@ public:
     void mnuEditDB_Click();
     void mnuViewChanges_Click();
 
-    // Left pane.
-    QWidget* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    KeyedTree* trvAnalysis = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* cmdNew = nullptr;
-    QPushButton* cmdOpen = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdClose = nullptr;
-    QPushButton* cmdCopy = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdImport = nullptr;
-    QPushButton* cmdExport = nullptr;
-    QPushButton* cmdUpdateAnalyses = nullptr;
-    QLabel* Label3 = nullptr;
-    std::array<QLabel*, 13> lblWEXT{};
-    QLabel* lblUM = nullptr;
-    QTextEdit* rtfInstructions = nullptr;
-    QLineEdit* txtCurSiteKey = nullptr;
-    QMdiArea* mdiArea = nullptr;
-    QToolBar* Toolbar1 = nullptr;
+
     // The program's one file dialog.
     CommonDialog cdbOpen;
-
-    // Menus and their items.
-    QMenu* mnuFile = nullptr;
-    QAction* mnuNew = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuClose = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuExportTable = nullptr;
-    QAction* mnuImport = nullptr;
-    QAction* mnuExport = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuEdit = nullptr;
-    QAction* mnuCopy = nullptr;
-    QAction* mnuDelete = nullptr;
-    QAction* mnuEditCOCDAF = nullptr;
-    QMenu* mnuAnalysis = nullptr;
-    QAction* mnuSiteInfo = nullptr;
-    QAction* mnuShowSiteCOCs = nullptr;
-    QAction* mnuShowCOCs = nullptr;
-    QAction* mnuResults = nullptr;
-    QAction* mnuDelistingLevel = nullptr;
-    QAction* mnuRunAnalysis = nullptr;
-    QMenu* mnuWindow = nullptr;
-    QAction* mnuCloseResults = nullptr;
-    QMenu* mnuAdmin = nullptr;
-    QMenu* mnuDocuments = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QMenu* mnuTOVIinfo = nullptr;
-    QAction* mnuAcknowledgements = nullptr;
-    QAction* mnuObjective = nullptr;
-    QAction* mnuMission = nullptr;
-    QAction* mnuProc = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDisclosure = nullptr;
-    QAction* mnuFontLegend = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -207,7 +121,6 @@ private:
     void MDIForm_Unload();
 
     ProgramState& m_state;
-    std::array<QAction*, kToolbarButtons> m_toolbar{};
     QHash<QObject*, QString> m_instructions;
     std::unique_ptr<AnalysisSession> m_session;
     bool m_unloaded = false;

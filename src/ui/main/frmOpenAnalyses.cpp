@@ -3,7 +3,6 @@
 #include "platform/ui/geometry.h"
 #include "ui/common/window_names.h"
 #include "ui/main/analysis_session.h"
-#include "ui/main/frmMain.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -15,7 +14,7 @@ constexpr int kRootKeyRole = Qt::UserRole + 1;
 constexpr int kGroupSize = 9;
 } // namespace
 
-frmOpenAnalyses::frmOpenAnalyses(frmMain& main) : QDialog(&main), m_main(main)
+frmOpenAnalyses::frmOpenAnalyses(AnalysisSession& session) : QDialog(&session.window()), m_session(session)
 {
     setObjectName(windowName::frmOpenAnalyses);
     setWindowTitle(QStringLiteral("Open Analysis"));
@@ -48,7 +47,7 @@ frmOpenAnalyses::frmOpenAnalyses(frmMain& main) : QDialog(&main), m_main(main)
 
 void frmOpenAnalyses::Form_Load()
 {
-    const KeyedTree& tree = *m_main.trvAnalysis;
+    const KeyedTree& tree = m_session.analyses();
     for (int p = 2; p <= tree.nodeCount(); p += kGroupSize) {
         QTreeWidgetItem* root = tree.nodeAt(p)->parent();
         if (!root)
@@ -78,8 +77,8 @@ void frmOpenAnalyses::cmdCancel_Click()
 
 void frmOpenAnalyses::OpenSelected()
 {
-    PointerGuard pointer({&m_main});
+    PointerGuard pointer({&m_session.window()});
     const QList<QListWidgetItem*> chosen = lstAnalyses->selectedItems();
     const QString rootKey = chosen.isEmpty() ? QString() : chosen.front()->data(kRootKeyRole).toString();
-    m_main.session().openFromList(rootKey);
+    m_session.openFromList(rootKey);
 }

@@ -5,13 +5,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
-class frmMain;
+class AnalysisSession;
 
 // The list of stored analyses that the File menu's Open shows as a modal dialog.
 class frmOpenAnalyses : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOpenAnalyses(frmMain& main);
+    explicit frmOpenAnalyses(AnalysisSession& session);
 
     // Lists the analyses in tree order; each entry's data is the tree position of the analysis's
     // first detail node.
@@ -28,5 +28,5 @@ public:
 private:
     void OpenSelected();
 
-    frmMain& m_main;
+    AnalysisSession& m_session;
 };

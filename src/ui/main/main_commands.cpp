@@ -2,7 +2,7 @@
 
 #include "platform/ui/forms.h"
 #include "ui/common/window_names.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/main_window_controls.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ struct MainCommands::Row {
     CommandSet save;
 };
 
-MainCommands::MainCommands(frmMain& w) : m_window(w)
+MainCommands::MainCommands(MainWindowControls& w) : m_controls(w)
 {
     using enum CommandSet;
     using enum ToolbarButton;
@@ -87,7 +87,7 @@ void MainCommands::setState(const QString& action)
 
 void MainCommands::nodeClicked(bool noneOpen)
 {
-    frmMain& w = m_window;
+    MainWindowControls& w = m_controls;
     w.cmdOpen->setEnabled(true);
     w.toolbarButton(ToolbarButton::OpenAnalysis)->setEnabled(true);
     w.cmdDelete->setEnabled(noneOpen);
@@ -113,26 +113,26 @@ void MainCommands::markSaved(CommandReach reach)
 
 void MainCommands::setEdited(bool edited, CommandReach reach)
 {
-    m_window.cmdSave->setEnabled(edited);
-    m_window.cmdCopy->setEnabled(!edited);
+    m_controls.cmdSave->setEnabled(edited);
+    m_controls.cmdCopy->setEnabled(!edited);
     if (reach == CommandReach::ButtonsAndToolbar) {
-        m_window.toolbarButton(ToolbarButton::SaveAnalysis)->setEnabled(edited);
-        m_window.toolbarButton(ToolbarButton::CopyAnalysis)->setEnabled(!edited);
+        m_controls.toolbarButton(ToolbarButton::SaveAnalysis)->setEnabled(edited);
+        m_controls.toolbarButton(ToolbarButton::CopyAnalysis)->setEnabled(!edited);
     }
 }
 
 void MainCommands::markEditsCancelled()
 {
-    m_window.cmdCopy->setEnabled(true);
+    m_controls.cmdCopy->setEnabled(true);
 }
 
 void MainCommands::setRunEnabled(bool enabled)
 {
-    m_window.mnuRunAnalysis->setEnabled(enabled);
-    m_window.toolbarButton(ToolbarButton::RunModel)->setEnabled(enabled);
+    m_controls.mnuRunAnalysis->setEnabled(enabled);
+    m_controls.toolbarButton(ToolbarButton::RunModel)->setEnabled(enabled);
 }
 
 bool MainCommands::saveOn() const
 {
-    return m_window.cmdSave->isEnabled();
+    return m_controls.cmdSave->isEnabled();
 }

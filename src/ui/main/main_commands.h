@@ -6,14 +6,14 @@
 
 #include <vector>
 
-class frmMain;
+struct MainWindowControls;
 class QObject;
 
 // The enabled state of the main window's analysis commands: the pane's buttons, the menu items
 // and the toolbar buttons that the open analysis switches.
 class MainCommands {
 public:
-    explicit MainCommands(frmMain& window);
+    explicit MainCommands(MainWindowControls& controls);
     ~MainCommands();
 
     // Sets the commands for an action: "Open", "New", "Close", "Save" or "Delete"; any other
@@ -32,6 +32,6 @@ private:
     struct Row;
     // Save on and Copy off while the analysis holds edits, else the other way round.
     void setEdited(bool edited, CommandReach reach);
-    frmMain& m_window;
+    MainWindowControls& m_controls;
     std::vector<Row> m_rows;
 };

@@ -206,7 +206,7 @@ void frmMain::buildToolbar()
             action = Toolbar1->addAction(style()->standardIcon(b.icon), QString::fromLatin1(b.key));
             action->setData(QString::fromLatin1(b.key));
             action->setToolTip(QString::fromLatin1(b.tooltip));
-            m_toolbar[size_t(*b.button)] = action;
+            toolbar[size_t(*b.button)] = action;
         }
         action->setObjectName(QStringLiteral("Toolbar1Button%1").arg(position));
     }

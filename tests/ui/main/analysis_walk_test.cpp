@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DiscardingCommand{"Close", [](frmMain& w) { w.cmdClose_Click(); }, 0},
                       DiscardingCommand{"OpenFromTheList",
                                         [](frmMain& w) {
-                                            frmOpenAnalyses dialog(w);
+                                            frmOpenAnalyses dialog(w.session());
                                             dialog.lstAnalyses->setCurrentRow(1);
                                             dialog.cmdOpen->click();
                                         },
@@ -442,7 +442,7 @@ TEST_F(MainWindowTest, OpenThroughTheListShowsOnlyTheConstituentWindow)
     frmMain& w = start();
     w.cmdNew_Click();   // a never-saved group before the chosen one leaves with the Close
 
-    frmOpenAnalyses dialog(w);
+    frmOpenAnalyses dialog(w.session());
     ASSERT_EQ(dialog.lstAnalyses->count(), 3);
     EXPECT_EQ(dialog.windowTitle(), "Open Analysis");
     EXPECT_EQ(dialog.lstAnalyses->item(1)->text(), "Two");
@@ -504,7 +504,7 @@ TEST_F(MainWindowTest, OpenThroughTheListWithNoEntryChosenEndsWithNoAnalysisOpen
     frmMain& w = start();
     clickNode("KEY1");
     w.cmdOpen_Click();
-    frmOpenAnalyses dialog(w);
+    frmOpenAnalyses dialog(w.session());
     ScriptedMessages msgs;
     msgs.expect("Unable to Save");
     dialog.cmdOpen_Click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/deferred_recordset.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 
@@ -18,7 +19,7 @@ struct ProgramState {
     Recordset gRsSiteInfo;
     Recordset gRsWmuInfo;
     Recordset gRsSiteCocs;
-    Recordset gRsGwDelisting;
+    DeferredRecordset gRsGwDelisting;
     Recordset gRsDelistCocs;
 
     QString databasePath() const;           // programFolder/ChemDB/TOVIv3.0.db

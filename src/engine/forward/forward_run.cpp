@@ -152,13 +152,14 @@ Status emptyGwDelisting(Connection& conn, qint32 key)
     return tx.commit();
 }
 
+// Read when first used: nothing reads the set right after a run.
 void reopenGwDelisting(ProgramState& state)
 {
-    CloseRecordset(state.gRsGwDelisting);
-    Result<Recordset> rs = openTableRecordset(*state.gConn, gwDelistingTable(), QStringLiteral("SITEKEY = ?"),
-                                              {state.gCurSiteKey});
-    if (rs)
-        state.gRsGwDelisting = std::move(*rs);
+    state.gRsGwDelisting.open([&state, key = state.gCurSiteKey]() -> Result<Recordset> {
+        if (!state.gConn)
+            return Recordset{};
+        return openTableRecordset(*state.gConn, gwDelistingTable(), QStringLiteral("SITEKEY = ?"), {key});
+    });
 }
 
 // Ends a run that failed: nothing of it is stored.

@@ -131,7 +131,7 @@ TEST_F(ForwardRunTest, NoAnalysisOpenEndsSilently)
     EXPECT_EQ(run(), RunOutcome::NotRun);
     EXPECT_EQ(recorder.events, QStringList{QStringLiteral("disclosure")});
     EXPECT_EQ(gwRows(2), 1);
-    EXPECT_TRUE(db.state.gRsGwDelisting.isOpen());
+    EXPECT_TRUE(db.state.gRsGwDelisting->isOpen());
 }
 
 TEST_F(ForwardRunTest, AnAnalysisWithoutConstituentsEmptiesOnlyItsOwnGWDelistingRows)
@@ -291,7 +291,7 @@ TEST_F(ForwardRunTest, ARunStoresEveryRowAndItsGWDelistingRow)
     EXPECT_EQ(gw.rows[2][0].toString(), QStringLiteral("7439-92-1"));
     EXPECT_EQ(gw.rows[0][3].toDouble(), double(dafScaleFactor(10000, QStringLiteral("LF"))));
     EXPECT_EQ(gwRows(2), 1) << "another analysis's rows stay";
-    EXPECT_EQ(db.state.gRsGwDelisting.recordCount(), 3);
+    EXPECT_EQ(db.state.gRsGwDelisting->recordCount(), 3);
 
     EXPECT_EQ(session.context.gWasteVolYd3, 10000.0f);
     EXPECT_EQ(session.context.gWmuType, QStringLiteral("LF"));

@@ -3,8 +3,8 @@
 // and writing the same 5,000 DelistCOCS rows with a prepared statement in one transaction.
 
 #include "bench_support.h"
-#include "sqlite_floor.h"
 #include "core/temp_database.h"
+#include "sqlite_floor.h"
 
 #include "engine/delisting/delisting_run.h"
 #include "platform/db/transaction.h"
@@ -32,12 +32,12 @@ void fill(TempDatabase& db)
     for (const QString& name : constants)
         row.insert(name, 1.0);
     const std::pair<const char*, double> values[] = {
-        {"ED", 30},      {"EDCHILD", 6},   {"EF", 350},      {"ATCARC", 70},  {"ATNON", 30},    {"ATCHILD", 6},
-        {"BWADULT", 70}, {"BWCHILD", 15},  {"IFWADJ", 1.09}, {"R", 90},       {"K", 0.3},       {"C", 0.5},
-        {"V", 0.5},      {"F_X", 0.194},   {"KP10", 0.36},   {"KP30", 0.8},   {"KPL10", 0.35},  {"KPL30", 0.74},
-        {"S", 8.5},      {"SPEED", 15},    {"WEIGHT", 20},   {"W", 6},        {"PRECIP", 110},  {"F", 0.15},
-        {"A", 0.11},     {"B", 0.92},      {"U", 4},         {"T", 298},      {"RGAS", 8.205e-5},
-        {"MUAIR", 1.81e-4}, {"RHOAIR", 1.2e-3}, {"TADULT", 0.58}, {"TCHILD", 1}, {"CRAIR", 20}};
+        {"ED", 30},         {"EDCHILD", 6},   {"EF", 350},      {"ATCARC", 70}, {"ATNON", 30},      {"ATCHILD", 6},
+        {"BWADULT", 70},    {"BWCHILD", 15},  {"IFWADJ", 1.09}, {"R", 90},      {"K", 0.3},         {"C", 0.5},
+        {"V", 0.5},         {"F_X", 0.194},   {"KP10", 0.36},   {"KP30", 0.8},  {"KPL10", 0.35},    {"KPL30", 0.74},
+        {"S", 8.5},         {"SPEED", 15},    {"WEIGHT", 20},   {"W", 6},       {"PRECIP", 110},    {"F", 0.15},
+        {"A", 0.11},        {"B", 0.92},      {"U", 4},         {"T", 298},     {"RGAS", 8.205e-5}, {"MUAIR", 1.81e-4},
+        {"RHOAIR", 1.2e-3}, {"TADULT", 0.58}, {"TCHILD", 1},    {"CRAIR", 20}};
     for (const auto& [name, value] : values)
         row.insert(QLatin1String(name), value);
     db.insert(QStringLiteral("CONSTNTS"), row);
@@ -47,21 +47,35 @@ void fill(TempDatabase& db)
     auto cocs = db.conn().prepare(QStringLiteral(
         "INSERT INTO COCS (CHEMNAME, CHEMCAS, MCL, CSFO, CSFI, ORDO, ORDI, BCF, HENRY, DIFFW, DIFFA, TSTAR, K, TAU, B, "
         "ORGANIC, BAF, CARCNON, MW, VAPORP, KSW) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
-    auto daf = db.conn().prepare(QStringLiteral(
-        "INSERT INTO DAFs ([CAS Num], LFconc, DAFLF_CARC, DAFLF_NON, SIconc, DAFSI_CARC, DAFSI_NON) "
-        "VALUES (?,?,?,?,?,?,?)"));
+    auto daf = db.conn().prepare(
+        QStringLiteral("INSERT INTO DAFs ([CAS Num], LFconc, DAFLF_CARC, DAFLF_NON, SIconc, DAFSI_CARC, DAFSI_NON) "
+                       "VALUES (?,?,?,?,?,?,?)"));
     for (int i = 0; i < kChemicals; ++i) {
         const QString cas = QStringLiteral("%1-%2-%3").arg(1000 + i).arg(i % 97).arg(i % 10);
         const bool carc = i % 3 == 0;
         const bool organic = i % 4 != 0;
         const double f = 1 + (i % 13) / 10.0;
-        (void)cocs->exec({QStringLiteral("Chemical %1").arg((i * 7919) % kChemicals, 5, 10, QLatin1Char('0')), cas,
-                          0.005 * f, carc ? 0.05 * f : QVariant(), carc && i % 2 ? 0.02 * f : QVariant(),
-                          0.004 * f, i % 5 ? 0.01 * f : QVariant(), 10 * f, organic ? 5e-3 * f : 0.0,
-                          organic ? 9e-6 * f : QVariant(), organic ? 0.08 * f : QVariant(), 0.3 + (i % 7) / 10.0,
-                          0.01 * f, 0.3 * f, 0.05 * f, organic ? 1 : 0, i % 6 ? 20 * f : QVariant(),
-                          carc ? QStringLiteral("Carcinogen") : QStringLiteral("Noncarcinogen"), 80 * f,
-                          organic ? 90 * f : 0.0, 60 * f});
+        (void)cocs->exec({QStringLiteral("Chemical %1").arg((i * 7919) % kChemicals, 5, 10, QLatin1Char('0')),
+                          cas,
+                          0.005 * f,
+                          carc ? 0.05 * f : QVariant(),
+                          carc && i % 2 ? 0.02 * f : QVariant(),
+                          0.004 * f,
+                          i % 5 ? 0.01 * f : QVariant(),
+                          10 * f,
+                          organic ? 5e-3 * f : 0.0,
+                          organic ? 9e-6 * f : QVariant(),
+                          organic ? 0.08 * f : QVariant(),
+                          0.3 + (i % 7) / 10.0,
+                          0.01 * f,
+                          0.3 * f,
+                          0.05 * f,
+                          organic ? 1 : 0,
+                          i % 6 ? 20 * f : QVariant(),
+                          carc ? QStringLiteral("Carcinogen") : QStringLiteral("Noncarcinogen"),
+                          80 * f,
+                          organic ? 90 * f : 0.0,
+                          60 * f});
         for (int k = 0; k <= i % 4; ++k)
             (void)daf->exec({cas, 0.001 * (k + 1), 10.0 + k, 12.0 + k, 0.001 * (k + 1), 4.0 + k, 5.0 + k});
     }
@@ -89,8 +103,8 @@ void BM_Floor(benchmark::State& st)
             "TAU, B, ORGANIC, BAF, MW, VAPORP, KSW FROM COCS ORDER BY CHEMNAME, rowid"));
         for (const char* table : {"DAFs", "Cus_DAFs"})
             benchmark::DoNotOptimize(db.rows(std::string("SELECT [CAS Num], [LFconc], [DAFLF_CARC], [DAFLF_NON], "
-                                                         "[SIconc], [DAFSI_CARC], [DAFSI_NON] FROM ") +
-                                             table + " ORDER BY [CAS Num], rowid"));
+                                                         "[SIconc], [DAFSI_CARC], [DAFSI_NON] FROM ")
+                                             + table + " ORDER BY [CAS Num], rowid"));
         benchmark::DoNotOptimize(
             db.rows("SELECT [CAS Num], MAX([DAFLF_CARC]), MAX([DAFLF_NON]) FROM DAFs GROUP BY [CAS Num]"));
         db.exec("BEGIN IMMEDIATE");
@@ -104,7 +118,7 @@ void BM_Floor(benchmark::State& st)
 BENCHMARK(BM_DelistingRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(11);
 BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(11);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

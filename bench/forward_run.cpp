@@ -32,8 +32,7 @@ std::vector<SqliteFloor::Row> g_gwNumbers;   // the numbers of each GWDelisting 
 std::string g_updateResults;
 const std::string kGwNumbers = "GWDL, GWMaxAConcen, GWDAF, DAF_SF, GWLimitingPathway, GWIngetion, GWInhalation, "
                                "GWAdultDermalAbsorption, GWChildDermalAbsorption";
-const std::string kUpdateGw =
-    "UPDATE GWDelisting SET (" + kGwNumbers + ") = (?,?,?,?,?,?,?,?,?) WHERE rowid = ?";
+const std::string kUpdateGw = "UPDATE GWDelisting SET (" + kGwNumbers + ") = (?,?,?,?,?,?,?,?,?) WHERE rowid = ?";
 
 void BM_RunRiskAnalysis(benchmark::State& st)
 {
@@ -160,7 +159,7 @@ BENCHMARK(BM_RunRiskAnalysisNewConcentrationsWithModel)
 BENCHMARK(BM_IndoorAirModel)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(15);
 BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(15);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -180,10 +179,11 @@ int main(int argc, char** argv)
     const std::string fields = forwardResultFields().join(u',').toStdString();
     const SqliteFloor::Row key = {SqliteFloor::integer(kAnalysisKey)};
     g_results = g_floor->rows("SELECT " + fields + ", rowid FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid", key);
-    g_gwNumbers = g_floor->rows("SELECT " + kGwNumbers + ", rowid FROM GWDelisting WHERE SITEKEY = ? ORDER BY rowid", key);
-    g_updateResults = "UPDATE SITECOCS SET (" + fields + ") = (" +
-                      QStringList(forwardResultFields().size(), QStringLiteral("?")).join(u',').toStdString() +
-                      ") WHERE rowid = ?";
+    g_gwNumbers =
+        g_floor->rows("SELECT " + kGwNumbers + ", rowid FROM GWDelisting WHERE SITEKEY = ? ORDER BY rowid", key);
+    g_updateResults = "UPDATE SITECOCS SET (" + fields + ") = ("
+                      + QStringList(forwardResultFields().size(), QStringLiteral("?")).join(u',').toStdString()
+                      + ") WHERE rowid = ?";
 
     TimesReporter reporter;
     runInterleaved(argc, argv, reporter);

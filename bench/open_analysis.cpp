@@ -29,7 +29,7 @@ void BM_OpenAnalysis(benchmark::State& st)
 
 BENCHMARK(BM_OpenAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(21);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -62,7 +62,7 @@ BENCHMARK(BM_RunToWindows)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 BENCHMARK(BM_EngineRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(15);
 BENCHMARK(BM_ResultWindows)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(15);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -81,8 +81,8 @@ int main(int argc, char** argv)
     const double total = reporter.time("BM_RunToWindows");
     const double engine = reporter.time("BM_EngineRun");
     const double windows = reporter.time("BM_ResultWindows");
-    std::printf("\nwhere it goes: the run %.2f ms, the ten result windows %.2f ms, the rest %.2f ms\n", engine,
-                windows, total - engine - windows);
+    std::printf("\nwhere it goes: the run %.2f ms, the ten result windows %.2f ms, the rest %.2f ms\n", engine, windows,
+                total - engine - windows);
     printFigure("run_to_windows", total, 150);
     return 0;
 }

@@ -2,8 +2,8 @@
 // of analyses, against its floor: SQLite's own interface reading every SITEINFO row.
 
 #include "bench_support.h"
-#include "sqlite_floor.h"
 #include "core/temp_database.h"
+#include "sqlite_floor.h"
 
 #include "app/startup.h"
 #include "platform/db/transaction.h"
@@ -29,8 +29,8 @@ void fill(TempDatabase& db)
     auto site = db.conn().prepare(QStringLiteral(
         "INSERT INTO SITEINFO (SITEKEY, FILENAME, PETNAME, PETID, FACID1, FACID2, CITY, STATE, ZIPCODE, ANALDATE, "
         "DLSTDATE, USERNAME, COMMENTS, KORRGION, WSTEDESC, WSTECODE) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
-    auto unit = db.conn().prepare(QStringLiteral(
-        "INSERT INTO WMUINFO VALUES (?, 'LF', 1000, 0, 10, 0.00001, 1, 100, 0)"));
+    auto unit =
+        db.conn().prepare(QStringLiteral("INSERT INTO WMUINFO VALUES (?, 'LF', 1000, 0, 10, 0.00001, 1, 100, 0)"));
     for (int k = 1; k <= kAnalyses; ++k) {
         (void)site->exec({k, QStringLiteral("Analysis %1").arg(k), QStringLiteral("Petitioner %1").arg(k),
                           QStringLiteral("P-%1").arg(k), QStringLiteral("%1 Main Street").arg(k), QVariant(),
@@ -73,7 +73,7 @@ void BM_Floor(benchmark::State& st)
 BENCHMARK(BM_StartupAndTree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(9);
 BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(9);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

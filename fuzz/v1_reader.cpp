@@ -18,7 +18,7 @@ std::optional<TableRow> lookup(const QString& cas)
     return row;
 }
 
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,8 +4,19 @@
 #include "platform/ui/forms.h"
 #include "ui/chemdb/chemical_table_commands.h"
 #include "ui/chemdb/frmCOCs.h"
+#include "ui/chemdb/frmChngChems.h"
 #include "ui/chemdb/frmChngDBProps.h"
+#include "ui/chemdb/frmCusCOC.h"
+#include "ui/chemdb/frmCusCOSAndDAF.h"
 #include "ui/chemdb/frmPassword.h"
+#include "ui/delisting/delisting_run_command.h"
+#include "ui/delisting/frmAirCarc.h"
+#include "ui/delisting/frmAirNonCarc.h"
+#include "ui/delisting/frmGWCarc.h"
+#include "ui/delisting/frmGWNonCarc.h"
+#include "ui/delisting/frmSoilPathwayDelisting.h"
+#include "ui/delisting/frmSurfaceCarc.h"
+#include "ui/delisting/frmSurfaceWaterNonCarc.h"
 #include "ui/input/frmPrintSiteWMU.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
@@ -15,17 +26,6 @@
 #include "ui/main/frmTOVIchanges.h"
 #include "ui/main/main_window_services.h"
 #include "ui/main/run_commands.h"
-#include "ui/chemdb/frmChngChems.h"
-#include "ui/chemdb/frmCusCOSAndDAF.h"
-#include "ui/chemdb/frmCusCOC.h"
-#include "ui/delisting/delisting_run_command.h"
-#include "ui/delisting/frmAirCarc.h"
-#include "ui/delisting/frmAirNonCarc.h"
-#include "ui/delisting/frmGWCarc.h"
-#include "ui/delisting/frmGWNonCarc.h"
-#include "ui/delisting/frmSoilPathwayDelisting.h"
-#include "ui/delisting/frmSurfaceCarc.h"
-#include "ui/delisting/frmSurfaceWaterNonCarc.h"
 #include "ui/results/frmAggResults.h"
 #include "ui/results/frmExceedResults.h"
 #include "ui/results/frmLimitResults.h"
@@ -46,7 +46,7 @@ void registerWindows()
     (registerFormLoader(QString::fromLatin1(T::staticMetaObject.className()), [] { return Forms::get<T>(); }), ...);
 }
 
-} // namespace
+}   // namespace
 
 void installProgramWiring()
 {

@@ -31,7 +31,7 @@ Status openDatabase(ProgramState& state)
     return {};
 }
 
-} // namespace
+}   // namespace
 
 frmMain* Main(ProgramState& state)
 {

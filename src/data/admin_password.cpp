@@ -11,8 +11,8 @@ struct ShiftRow {
 };
 
 constexpr ShiftRow kScramble[] = {{0, 0}, {54, 4}, {59, 2}, {64, 7}, {75, 8}, {83, 9}, {97, 13}, {107, 20}, {121, 25}};
-constexpr ShiftRow kUnscramble[] = {{0, 0},    {54, -4},   {63, -2},   {66, -7}, {82, -8},
-                                    {91, -9},  {106, -13}, {120, -20}, {141, -25}};
+constexpr ShiftRow kUnscramble[] = {{0, 0},   {54, -4},   {63, -2},   {66, -7},  {82, -8},
+                                    {91, -9}, {106, -13}, {120, -20}, {141, -25}};
 
 template <size_t N>
 int shifted(const ShiftRow (&rows)[N], int code)
@@ -30,7 +30,7 @@ QChar characterOf(int code)
     return fromWindows1252(QByteArray(1, char(code))).at(0);
 }
 
-} // namespace
+}   // namespace
 
 std::optional<QString> ScramblePassword(const QString& password)
 {
@@ -62,5 +62,5 @@ QString UnscramblePassword(const QString& stored)
 bool isStorablePassword(const QString& password)
 {
     return !password.isEmpty() && !password.contains(QChar(59)) && !password.contains(QChar(60))
-        && ScramblePassword(password).has_value();
+           && ScramblePassword(password).has_value();
 }

@@ -29,7 +29,8 @@ std::optional<AnalysisTreeGroup> importAnalysisFile(Connection& conn, const QStr
         return importV2Analysis(conn, path, ui);
     if (chosen == FileVersion::V2) {
         const int answer = ui.message(
-            QStringLiteral("This is not a valid TOVI v.2.0 file.  Would you like to try to import it as a TOVI v.1.0 file?"),
+            QStringLiteral(
+                "This is not a valid TOVI v.2.0 file.  Would you like to try to import it as a TOVI v.1.0 file?"),
             prompt::YesNo, QStringLiteral("Invalid File Format"));
         if (answer != prompt::Yes)
             return std::nullopt;
@@ -37,7 +38,7 @@ std::optional<AnalysisTreeGroup> importAnalysisFile(Connection& conn, const QStr
     return importV1Analysis(conn, path, ui);
 }
 
-} // namespace
+}   // namespace
 
 std::optional<AnalysisTreeGroup> ImportV1File(Connection& conn, const QString& path, AnalysisFilePrompts& ui)
 {

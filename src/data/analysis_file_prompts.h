@@ -10,7 +10,7 @@
 namespace prompt {
 enum Style : int { OKOnly = 0, YesNo = 4, Critical = 16, Information = 64 };
 enum Answer : int { OK = 1, Yes = 6, No = 7 };
-} // namespace prompt
+}   // namespace prompt
 
 // What the analysis-file operations and Update Analyses ask of the user interface. They call
 // it only while no transaction is open.

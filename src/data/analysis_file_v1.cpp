@@ -24,9 +24,10 @@ const QString kTitleLabel =
     QStringLiteral("Please enter a File Name for this v.1.0 analysis for TOVI v.2.0 to reference it by.");
 
 // The properties of a user-defined chemical record, in file order.
-const std::array<const char*, 21> kUserDefinedProperties = {
-    "CSFO", "CSFI", "ORDO", "ORDI", "HENRY", "DIFFA", "DIFFW", "DAFLF", "DAFSI", "TSTAR", "K",
-    "B",    "TAU",  "BAF",  "ECOACUTE", "TC", "SOILSAT", "MCL", "MW", "VAPORP", "KSW"};
+const std::array<const char*, 21> kUserDefinedProperties = {"CSFO",  "CSFI",   "ORDO",     "ORDI",  "HENRY",   "DIFFA",
+                                                            "DIFFW", "DAFLF",  "DAFSI",    "TSTAR", "K",       "B",
+                                                            "TAU",   "BAF",    "ECOACUTE", "TC",    "SOILSAT", "MCL",
+                                                            "MW",    "VAPORP", "KSW"};
 
 Error formatError(const QString& text)
 {
@@ -93,7 +94,8 @@ public:
             item.text = fromWindows1252(m_bytes.sliced(start, end - start));
             if (std::optional<double> n = toNumberStrict(item.text))
                 item.number = n;
-            else if (item.text.size() > 2 && item.text.startsWith(QLatin1Char('#')) && item.text.endsWith(QLatin1Char('#')))
+            else if (item.text.size() > 2 && item.text.startsWith(QLatin1Char('#'))
+                     && item.text.endsWith(QLatin1Char('#')))
                 item.date = parseDate(item.text.mid(1, item.text.size() - 2));
         }
         skipSeparator();
@@ -318,7 +320,8 @@ Status readUnit(ItemReader& in, TableRow& row)
     row[columnOf(t, QStringLiteral("RISKFACT"))] = plainValue(items[1]);
     row[columnOf(t, QStringLiteral("WASTEVOL"))] = numberOr(items[2], 0);
     row[columnOf(t, QStringLiteral("ACTVLIFE"))] = numberOr(items[3], 1);
-    row[columnOf(t, QStringLiteral("WMUTYPE"))] = numberOr(items[4], 0) > 0 ? QStringLiteral("SI") : QStringLiteral("LF");
+    row[columnOf(t, QStringLiteral("WMUTYPE"))] = numberOr(items[4], 0) > 0 ? QStringLiteral("SI")
+                                                                            : QStringLiteral("LF");
     row[columnOf(t, QStringLiteral("WVOLUNIT"))] = 0;
     row[columnOf(t, QStringLiteral("FLOWRATE"))] = 1.0;
     row[columnOf(t, QStringLiteral("FLWRUNIT"))] = 0;
@@ -412,7 +415,7 @@ Status readUserDefined(ItemReader& in, TableRow& row)
     return {};
 }
 
-} // namespace
+}   // namespace
 
 Result<QVariant> FormatCasNumber(const QVariant& value)
 {
@@ -540,7 +543,8 @@ std::optional<AnalysisTreeGroup> importV1Analysis(Connection& conn, const QStrin
     if (!title)
         return std::nullopt;
     for (;;) {
-        Result<QueryRows> same = conn.select(QStringLiteral("SELECT FILENAME FROM SITEINFO WHERE FILENAME=? LIMIT 1"), {*title});
+        Result<QueryRows> same =
+            conn.select(QStringLiteral("SELECT FILENAME FROM SITEINFO WHERE FILENAME=? LIMIT 1"), {*title});
         if (!same)
             return importError();
         if (same->rows.empty())

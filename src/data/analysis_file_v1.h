@@ -19,8 +19,8 @@ Result<QVariant> FormatCasNumber(const QVariant& value);
 using ChemicalLookup = std::function<std::optional<TableRow>(const QString& cas)>;
 
 struct V1Analysis {
-    AnalysisRows rows;                // FILENAME is left for the title prompt
-    QStringList chemicalsNotFound;    // CAS numbers of the "Chemical Not Found" messages, in order
+    AnalysisRows rows;               // FILENAME is left for the title prompt
+    QStringList chemicalsNotFound;   // CAS numbers of the "Chemical Not Found" messages, in order
 };
 
 // The longest version 1.0 file the importer reads: room for kMaxConstituents constituents, each

@@ -53,7 +53,7 @@ Error formatError(const QString& text)
     return Error{kErrFormat, text};
 }
 
-} // namespace
+}   // namespace
 
 bool hasV2Header(QByteArrayView bytes)
 {

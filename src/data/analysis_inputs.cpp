@@ -15,8 +15,7 @@ QString quotedList(const QStringList& fields)
 }
 
 // The rows with the key first, every value converted to its column.
-Result<std::vector<QVariantList>> convertedRows(qint32 siteKey, const QStringList& written,
-                                                const ConstituentRows& rows)
+Result<std::vector<QVariantList>> convertedRows(qint32 siteKey, const QStringList& written, const ConstituentRows& rows)
 {
     const TableDef& table = siteCocsTable();
     std::vector<QVariantList> converted;
@@ -24,7 +23,8 @@ Result<std::vector<QVariantList>> convertedRows(qint32 siteKey, const QStringLis
     for (const QVariantList& row : rows.rows) {
         QVariantList values;
         for (int i = 0; i < written.size(); ++i) {
-            Result<QVariant> value = convertToColumn(*table.column(written[i]), i == 0 ? QVariant(siteKey) : row.value(i - 1));
+            Result<QVariant> value =
+                convertToColumn(*table.column(written[i]), i == 0 ? QVariant(siteKey) : row.value(i - 1));
             if (!value)
                 return value.error();
             values << *value;
@@ -74,7 +74,7 @@ Status reopenConstituents(ProgramState& state)
     return {};
 }
 
-} // namespace
+}   // namespace
 
 Status openAnalysisRecordsets(ProgramState& state, qint32 siteKey)
 {
@@ -157,8 +157,9 @@ Status storeConstituentRows(Connection& conn, qint32 siteKey, const ConstituentR
     QStringList marks;
     for (int i = 0; i < written.size(); ++i)
         marks << QStringLiteral("?");
-    Result<Statement> insert = conn.prepare(QStringLiteral("INSERT INTO SITECOCS (%1) VALUES (%2)")
-                                                .arg(written.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    Result<Statement> insert =
+        conn.prepare(QStringLiteral("INSERT INTO SITECOCS (%1) VALUES (%2)")
+                         .arg(written.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     if (!insert)
         return insert.error();
     for (const QVariantList& row : *values)

@@ -2,7 +2,6 @@
 
 #include "platform/db/transaction.h"
 
-
 namespace {
 
 QString quoted(const QString& name)
@@ -23,7 +22,7 @@ QVariantList params(const TableRow& row)
     return QVariantList(row.begin(), row.end());
 }
 
-} // namespace
+}   // namespace
 
 TableRow emptyRow(const TableDef& table)
 {

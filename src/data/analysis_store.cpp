@@ -41,7 +41,7 @@ Status deleteRows(Connection& conn, const QStringList& tables, qint32 siteKey)
     return tx.commit();
 }
 
-} // namespace
+}   // namespace
 
 Result<bool> analysisIsStored(Connection& conn, qint32 siteKey)
 {
@@ -104,9 +104,8 @@ Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
                                   {*newKey, *name, sourceKey});
         !r)
         return r.error();
-    Result<int> unit = *units > 0
-        ? conn.exec(copyStatement(wmuInfoTable(), keyOnly), {*newKey, sourceKey})
-        : conn.exec(QStringLiteral("INSERT INTO WMUINFO (SITEKEY) VALUES (?)"), {*newKey});
+    Result<int> unit = *units > 0 ? conn.exec(copyStatement(wmuInfoTable(), keyOnly), {*newKey, sourceKey})
+                                  : conn.exec(QStringLiteral("INSERT INTO WMUINFO (SITEKEY) VALUES (?)"), {*newKey});
     if (!unit)
         return unit.error();
     if (Result<int> r = conn.exec(copyStatement(siteCocsTable(), keyOnly), {*newKey, sourceKey}); !r)

@@ -3,11 +3,12 @@
 #include <limits>
 
 namespace {
-const std::array<const char*, 8> kDetailLabels = {"Petition ID: ", "Address 1: ", "Address 2: ", "City: ",
-                                                  "State: ", "Waste date: ", "Delisting date: ", "Performed by: "};
-const std::array<const char*, 8> kDetailFields = {"PETID", "FACID1", "FACID2", "CITY",
+const std::array<const char*, 8> kDetailLabels = {"Petition ID: ",    "Address 1: ",   "Address 2: ",
+                                                  "City: ",           "State: ",       "Waste date: ",
+                                                  "Delisting date: ", "Performed by: "};
+const std::array<const char*, 8> kDetailFields = {"PETID", "FACID1",   "FACID2",   "CITY",
                                                   "STATE", "ANALDATE", "DLSTDATE", "USERNAME"};
-} // namespace
+}   // namespace
 
 Result<qint64> largestSiteKey(Connection& conn)
 {

@@ -39,7 +39,7 @@ const TableRow* findByCas(const std::vector<TableRow>& rows, const QVariant& cas
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 std::vector<ChemicalChange> compareChemicalTables(const std::vector<TableRow>& before,
                                                   const std::vector<TableRow>& after)
@@ -79,8 +79,8 @@ Status appendChangeLog(Connection& conn, const QDate& day, const std::vector<Che
 
 Result<std::vector<ChemicalChange>> readChangeLog(Connection& conn)
 {
-    Result<QueryRows> rows = conn.select(
-        QStringLiteral("SELECT CHEMNAME, CHEMCAS, PROP, OLDVAL, NEWVAL FROM DBCHANGE ORDER BY rowid"));
+    Result<QueryRows> rows =
+        conn.select(QStringLiteral("SELECT CHEMNAME, CHEMCAS, PROP, OLDVAL, NEWVAL FROM DBCHANGE ORDER BY rowid"));
     if (!rows)
         return rows.error();
     std::vector<ChemicalChange> log;

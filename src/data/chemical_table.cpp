@@ -15,7 +15,7 @@ Result<std::vector<TableRow>> readRows(Connection& conn, const QString& order)
     return std::move(rows->rows);
 }
 
-} // namespace
+}   // namespace
 
 Result<std::vector<TableRow>> readChemicalTable(Connection& conn)
 {

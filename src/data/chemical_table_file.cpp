@@ -19,7 +19,7 @@ bool fits(const ColumnDef& column, ValueType type)
     return isNumberType(type);
 }
 
-} // namespace
+}   // namespace
 
 qint64 largestChemicalTableFileBytes()
 {
@@ -49,14 +49,16 @@ Result<std::vector<TableRow>> readChemicalTableFile(QByteArrayView bytes)
         for (size_t c = 0; c < table.columns.size(); ++c) {
             Result<FileValue> v = in.read();
             if (!v)
-                return formatError(QStringLiteral("Row %1 of the file: %2").arg(rows.size() + 1).arg(v.error().description));
+                return formatError(
+                    QStringLiteral("Row %1 of the file: %2").arg(rows.size() + 1).arg(v.error().description));
             if (!fits(table.columns[c], v->type))
                 return formatError(QStringLiteral("Row %1 of the file holds a value of the wrong type for %2.")
                                        .arg(rows.size() + 1)
                                        .arg(table.columns[c].name));
             Result<QVariant> stored = fileValueToColumn(table.columns[c], *v);
             if (!stored)
-                return formatError(QStringLiteral("Row %1 of the file: %2").arg(rows.size() + 1).arg(stored.error().description));
+                return formatError(
+                    QStringLiteral("Row %1 of the file: %2").arg(rows.size() + 1).arg(stored.error().description));
             row[qsizetype(c)] = *stored;
         }
         rows.push_back(std::move(row));

@@ -6,10 +6,11 @@ namespace {
 
 Error tooLong(qint64 limit)
 {
-    return Error{kErrFormat, QStringLiteral("The file is longer than %1 bytes, the most a file of its kind holds.").arg(limit)};
+    return Error{kErrFormat,
+                 QStringLiteral("The file is longer than %1 bytes, the most a file of its kind holds.").arg(limit)};
 }
 
-} // namespace
+}   // namespace
 
 Result<QByteArray> readFileBytes(const QString& path, qint64 limit, LongerFile longer)
 {

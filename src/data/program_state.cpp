@@ -9,7 +9,7 @@ ProgramState& defaultState()
     return state;
 }
 ProgramState* g_current = nullptr;
-} // namespace
+}   // namespace
 
 QString ProgramState::databasePath() const
 {

@@ -11,10 +11,10 @@
 // What the whole program shares: the database connection and the open analysis with its record
 // sets. One instance for the program's run.
 struct ProgramState {
-    QString programFolder;                  // the folder holding ChemDB/, Documents/, Help/
+    QString programFolder;   // the folder holding ChemDB/, Documents/, Help/
     std::unique_ptr<Connection> gConn;
 
-    qint32 gCurSiteKey = 0;                 // 0: no analysis is open
+    qint32 gCurSiteKey = 0;   // 0: no analysis is open
     QString gCurFileName;
     Recordset gRsSiteInfo;
     Recordset gRsWmuInfo;
@@ -22,7 +22,7 @@ struct ProgramState {
     DeferredRecordset gRsGwDelisting;
     Recordset gRsDelistCocs;
 
-    QString databasePath() const;           // programFolder/ChemDB/TOVIv3.0.db
+    QString databasePath() const;   // programFolder/ChemDB/TOVIv3.0.db
 };
 
 // The program's state. Tests install their own with ScopedProgramState.

@@ -48,7 +48,7 @@ const PropertyCode* find(const QString& code)
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 QString GetPropertyDescription(const QString& code)
 {

@@ -14,45 +14,74 @@ namespace {
 
 constexpr int kTextWidth = 255;
 
-ColumnDef text(const char* name, int width = kTextWidth) { return {QString::fromLatin1(name), ColumnKind::Text, width}; }
-ColumnDef memo(const char* name) { return {QString::fromLatin1(name), ColumnKind::Memo, 0}; }
-ColumnDef dbl(const QString& name) { return {name, ColumnKind::Double, 0}; }
-ColumnDef dbl(const char* name) { return dbl(QString::fromLatin1(name)); }
-ColumnDef single(const QString& name) { return {name, ColumnKind::Single, 0}; }
-ColumnDef int16(const char* name) { return {QString::fromLatin1(name), ColumnKind::Int16, 0}; }
-ColumnDef int32(const char* name) { return {QString::fromLatin1(name), ColumnKind::Int32, 0}; }
-ColumnDef boolean(const char* name) { return {QString::fromLatin1(name), ColumnKind::Bool, 0}; }
+ColumnDef text(const char* name, int width = kTextWidth)
+{
+    return {QString::fromLatin1(name), ColumnKind::Text, width};
+}
+ColumnDef memo(const char* name)
+{
+    return {QString::fromLatin1(name), ColumnKind::Memo, 0};
+}
+ColumnDef dbl(const QString& name)
+{
+    return {name, ColumnKind::Double, 0};
+}
+ColumnDef dbl(const char* name)
+{
+    return dbl(QString::fromLatin1(name));
+}
+ColumnDef single(const QString& name)
+{
+    return {name, ColumnKind::Single, 0};
+}
+ColumnDef int16(const char* name)
+{
+    return {QString::fromLatin1(name), ColumnKind::Int16, 0};
+}
+ColumnDef int32(const char* name)
+{
+    return {QString::fromLatin1(name), ColumnKind::Int32, 0};
+}
+ColumnDef boolean(const char* name)
+{
+    return {QString::fromLatin1(name), ColumnKind::Bool, 0};
+}
 
-const QStringList kProperties = {
-    "MCL", "CSFO", "CSFI", "ORDO", "ORDI", "BCF", "SOILSAT", "TC", "HENRY", "DIFFW", "DIFFA", "SOL", "DAFLF",
-    "DAFSI", "TSTAR", "K", "TAU", "B", "ORGANIC", "BAF", "ECOCHRON", "CARCNON", "MW", "VAPORP", "KSW"};
+const QStringList kProperties = {"MCL",     "CSFO",  "CSFI",   "ORDO",  "ORDI",    "BCF",   "SOILSAT",
+                                 "TC",      "HENRY", "DIFFW",  "DIFFA", "SOL",     "DAFLF", "DAFSI",
+                                 "TSTAR",   "K",     "TAU",    "B",     "ORGANIC", "BAF",   "ECOCHRON",
+                                 "CARCNON", "MW",    "VAPORP", "KSW"};
 
-const QStringList kForwardResults = {
-    "SWINGh", "SWINGr", "SWINGsh", "SWINGsr", "FISHINGh", "FISHINGr", "FISHINGsh", "FISHINGsr",
-    "AMBCONC", "ECOCHRNs", "AIRINHVh", "AIRINHVr", "AIRINHVsh", "AIRINHVsr", "AIRINHPh", "AIRINHPr",
-    "AIRINHPsh", "AIRINHPsr", "SOILINGh", "SOILINGr", "SOILINGsh", "SOILINGsr", "LMTPTHTO", "LMTTOTAL",
-    "GWINGh", "GWINGr", "GWMaxINGsh", "GWMaxINGsr", "GWINGsh", "GWINGsr",
-    "GWADULTh", "GWADULTr", "GWMaxADULTsh", "GWMaxADULTsr", "GWADULTsh", "GWADULTsr",
-    "GWCHILDh", "GWCHILDr", "GWMaxCHILDsh", "GWMaxCHILDsr", "GWCHILDsh", "GWCHILDsr",
-    "GWINHh", "GWINHr", "SHWRRATEh", "SHWRRATEr", "BATHRATEh", "BATHRATEr", "HSERATEh", "HSERATEr",
-    "GWMaxINHsh", "GWMaxINHsr", "GWINHsh", "GWINHsr"};
+const QStringList kForwardResults = {"SWINGh",    "SWINGr",    "SWINGsh",      "SWINGsr",      "FISHINGh",  "FISHINGr",
+                                     "FISHINGsh", "FISHINGsr", "AMBCONC",      "ECOCHRNs",     "AIRINHVh",  "AIRINHVr",
+                                     "AIRINHVsh", "AIRINHVsr", "AIRINHPh",     "AIRINHPr",     "AIRINHPsh", "AIRINHPsr",
+                                     "SOILINGh",  "SOILINGr",  "SOILINGsh",    "SOILINGsr",    "LMTPTHTO",  "LMTTOTAL",
+                                     "GWINGh",    "GWINGr",    "GWMaxINGsh",   "GWMaxINGsr",   "GWINGsh",   "GWINGsr",
+                                     "GWADULTh",  "GWADULTr",  "GWMaxADULTsh", "GWMaxADULTsr", "GWADULTsh", "GWADULTsr",
+                                     "GWCHILDh",  "GWCHILDr",  "GWMaxCHILDsh", "GWMaxCHILDsr", "GWCHILDsh", "GWCHILDsr",
+                                     "GWINHh",    "GWINHr",    "SHWRRATEh",    "SHWRRATEr",    "BATHRATEh", "BATHRATEr",
+                                     "HSERATEh",  "HSERATEr",  "GWMaxINHsh",   "GWMaxINHsr",   "GWINHsh",   "GWINHsr"};
 
 const QStringList kDelistingResults = {
-    "GWINGCgsr", "GWINGCgsh", "GWINGsr", "GWINGsh", "GWINHCgsr", "GWINHCgsh", "GWINHsr", "GWINHsh",
-    "GWADULTCgsr", "GWADULTCgsh", "GWADULTsr", "GWADULTsh", "GWCHILDCgsr", "GWCHILDCgsh", "GWCHILDsr",
-    "GWCHILDsh", "GWMaxADULTsr", "GWMaxADULTsh", "GWMaxCHILDsr", "GWMaxCHILDsh",
-    "SWINGCswsr", "SWINGCswsh", "SWINGsr", "SWINGsh", "FISHINGCfishsr", "FISHINGCfishsh", "FISHINGCswsr",
-    "FISHINGCswsh", "FISHINGsr", "FISHINGsh", "AIRCairsr", "AIRCairsh", "AIRQpsr", "AIRQpsh", "AIRQp10sr",
-    "AIRQp10sh", "AIRINHPsr", "AIRINHPsh", "AIRINHVsr", "AIRINHVsh", "AIRSIsr", "AIRSIsh",
-    "SOILINCsoilsr", "SOILINCsoilsh", "SOILINCairsr", "SOILINCairsh", "SOILINGsr", "SOILINGsh",
-    "DAF", "WVDAF", "H_DAF", "H_WVDAF"};
+    "GWINGCgsr",      "GWINGCgsh",    "GWINGsr",       "GWINGsh",       "GWINHCgsr",
+    "GWINHCgsh",      "GWINHsr",      "GWINHsh",       "GWADULTCgsr",   "GWADULTCgsh",
+    "GWADULTsr",      "GWADULTsh",    "GWCHILDCgsr",   "GWCHILDCgsh",   "GWCHILDsr",
+    "GWCHILDsh",      "GWMaxADULTsr", "GWMaxADULTsh",  "GWMaxCHILDsr",  "GWMaxCHILDsh",
+    "SWINGCswsr",     "SWINGCswsh",   "SWINGsr",       "SWINGsh",       "FISHINGCfishsr",
+    "FISHINGCfishsh", "FISHINGCswsr", "FISHINGCswsh",  "FISHINGsr",     "FISHINGsh",
+    "AIRCairsr",      "AIRCairsh",    "AIRQpsr",       "AIRQpsh",       "AIRQp10sr",
+    "AIRQp10sh",      "AIRINHPsr",    "AIRINHPsh",     "AIRINHVsr",     "AIRINHVsh",
+    "AIRSIsr",        "AIRSIsh",      "SOILINCsoilsr", "SOILINCsoilsh", "SOILINCairsr",
+    "SOILINCairsh",   "SOILINGsr",    "SOILINGsh",     "DAF",           "WVDAF",
+    "H_DAF",          "H_WVDAF"};
 
 const QStringList kConstants = {
-    "CRWATER", "CRAIR", "IRAIR", "CRSOIL", "CRFISH", "ED", "EDCHILD", "EF", "ATCARC", "ATNON", "ATCHILD",
-    "BWADULT", "BWCHILD", "IFWADJ", "IFSADJ", "R", "K", "C", "p", "d", "F_X", "KP10", "KP30", "KPL10",
-    "KPL30", "S", "SPEED", "WEIGHT", "W", "PRECIP", "VKT", "V", "DH", "M", "YD", "F", "A", "B", "U", "T",
-    "PTOT", "PAIR", "DCOVER", "RGAS", "MUAIR", "RHOAIR", "DETHER", "TADULT", "TCHILD", "BDSOIL", "DSOIL",
-    "VSETTLE", "EV", "IR", "ETshower", "ETbathroom", "ETHouse"};
+    "CRWATER", "CRAIR",   "IRAIR",   "CRSOIL", "CRFISH",   "ED",         "EDCHILD", "EF",     "ATCARC", "ATNON",
+    "ATCHILD", "BWADULT", "BWCHILD", "IFWADJ", "IFSADJ",   "R",          "K",       "C",      "p",      "d",
+    "F_X",     "KP10",    "KP30",    "KPL10",  "KPL30",    "S",          "SPEED",   "WEIGHT", "W",      "PRECIP",
+    "VKT",     "V",       "DH",      "M",      "YD",       "F",          "A",       "B",      "U",      "T",
+    "PTOT",    "PAIR",    "DCOVER",  "RGAS",   "MUAIR",    "RHOAIR",     "DETHER",  "TADULT", "TCHILD", "BDSOIL",
+    "DSOIL",   "VSETTLE", "EV",      "IR",     "ETshower", "ETbathroom", "ETHouse"};
 
 void addProperties(std::vector<ColumnDef>& cols)
 {
@@ -63,8 +92,8 @@ void addProperties(std::vector<ColumnDef>& cols)
 // Positions 0 to 31 of a constituent row: key, chemical, concentrations, flags, properties.
 std::vector<ColumnDef> constituentInputs()
 {
-    std::vector<ColumnDef> cols = {int32("SITEKEY"), text("CHEMCAS"), text("CHEMNAME"), dbl("TCLPCONC"),
-                                   boolean("DLTCLP"), dbl("TOTCONC"), boolean("DLTOTAL")};
+    std::vector<ColumnDef> cols = {int32("SITEKEY"),  text("CHEMCAS"), text("CHEMNAME"),  dbl("TCLPCONC"),
+                                   boolean("DLTCLP"), dbl("TOTCONC"),  boolean("DLTOTAL")};
     addProperties(cols);
     return cols;
 }
@@ -73,15 +102,15 @@ TableDef makeSiteInfo()
 {
     return {"SITEINFO",
             {int32("SITEKEY"), text("FILENAME"), text("PETNAME"), text("PETID"), text("FACID1"), text("FACID2"),
-             text("CITY"), text("STATE", 2), text("ZIPCODE"), text("ANALDATE"), text("DLSTDATE"),
-             text("USERNAME"), memo("COMMENTS"), int16("KORRGION"), text("WSTEDESC"), text("WSTECODE")}};
+             text("CITY"), text("STATE", 2), text("ZIPCODE"), text("ANALDATE"), text("DLSTDATE"), text("USERNAME"),
+             memo("COMMENTS"), int16("KORRGION"), text("WSTEDESC"), text("WSTECODE")}};
 }
 
 TableDef makeWmuInfo()
 {
     return {"WMUINFO",
-            {int32("SITEKEY"), text("WMUTYPE", 2), dbl("WASTEVOL"), int16("WVOLUNIT"), dbl("ACTVLIFE"),
-             dbl("RISKFACT"), dbl("HQFACT"), dbl("FLOWRATE"), int16("FLWRUNIT")}};
+            {int32("SITEKEY"), text("WMUTYPE", 2), dbl("WASTEVOL"), int16("WVOLUNIT"), dbl("ACTVLIFE"), dbl("RISKFACT"),
+             dbl("HQFACT"), dbl("FLOWRATE"), int16("FLWRUNIT")}};
 }
 
 TableDef makeSiteCocs()
@@ -176,22 +205,27 @@ QString createTableSql(const TableDef& t)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(t.name), cols.join(QStringLiteral(", ")));
 }
 
-const QStringList kIndexes = {
-    "CREATE UNIQUE INDEX SITEINFO_SITEKEY ON SITEINFO (SITEKEY)",
-    "CREATE UNIQUE INDEX SITEINFO_FILENAME ON SITEINFO (FILENAME)",
-    "CREATE UNIQUE INDEX WMUINFO_SITEKEY ON WMUINFO (SITEKEY)",
-    "CREATE INDEX SITECOCS_SITEKEY ON SITECOCS (SITEKEY)",
-    "CREATE INDEX COCS_CHEMCAS ON COCS (CHEMCAS)",
-    "CREATE INDEX Cus_COCS_CHEMCAS ON Cus_COCS (CHEMCAS)",
-    "CREATE INDEX DAFs_CAS ON DAFs (\"CAS Num\")",
-    "CREATE INDEX Cus_DAFs_CAS ON Cus_DAFs (\"CAS Num\")",
-    "CREATE INDEX GWDelisting_SITEKEY ON GWDelisting (SITEKEY, ChemCas)",
-    "CREATE INDEX DelistCOCS_SITEKEY ON DelistCOCS (SITEKEY)"};
+const QStringList kIndexes = {"CREATE UNIQUE INDEX SITEINFO_SITEKEY ON SITEINFO (SITEKEY)",
+                              "CREATE UNIQUE INDEX SITEINFO_FILENAME ON SITEINFO (FILENAME)",
+                              "CREATE UNIQUE INDEX WMUINFO_SITEKEY ON WMUINFO (SITEKEY)",
+                              "CREATE INDEX SITECOCS_SITEKEY ON SITECOCS (SITEKEY)",
+                              "CREATE INDEX COCS_CHEMCAS ON COCS (CHEMCAS)",
+                              "CREATE INDEX Cus_COCS_CHEMCAS ON Cus_COCS (CHEMCAS)",
+                              "CREATE INDEX DAFs_CAS ON DAFs (\"CAS Num\")",
+                              "CREATE INDEX Cus_DAFs_CAS ON Cus_DAFs (\"CAS Num\")",
+                              "CREATE INDEX GWDelisting_SITEKEY ON GWDelisting (SITEKEY, ChemCas)",
+                              "CREATE INDEX DelistCOCS_SITEKEY ON DelistCOCS (SITEKEY)"};
 
 // The GWDelisting columns the view joins to those of SITECOCS, in its order.
-const QStringList kViewJoinedColumns = {
-    "GWDL", "GWMaxAConcen", "GWDAF", "DAF_SF", "GWLimitingPathway", "GWIngetion", "GWInhalation",
-    "GWAdultDermalAbsorption", "GWChildDermalAbsorption"};
+const QStringList kViewJoinedColumns = {"GWDL",
+                                        "GWMaxAConcen",
+                                        "GWDAF",
+                                        "DAF_SF",
+                                        "GWLimitingPathway",
+                                        "GWIngetion",
+                                        "GWInhalation",
+                                        "GWAdultDermalAbsorption",
+                                        "GWChildDermalAbsorption"};
 
 struct StoredColumns {
     QStringList names;
@@ -223,7 +257,7 @@ std::optional<double> numberOf(const QVariant& v)
     return std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 int TableDef::columnIndex(const QString& column) const
 {
@@ -239,23 +273,68 @@ const ColumnDef* TableDef::column(const QString& column) const
     return i < 0 ? nullptr : &columns[size_t(i)];
 }
 
-const TableDef& siteInfoTable() { static const TableDef t = makeSiteInfo(); return t; }
-const TableDef& wmuInfoTable() { static const TableDef t = makeWmuInfo(); return t; }
-const TableDef& siteCocsTable() { static const TableDef t = makeSiteCocs(); return t; }
-const TableDef& cocsTable() { static const TableDef t = makeChemicals("COCS"); return t; }
-const TableDef& cusCocsTable() { static const TableDef t = makeChemicals("Cus_COCS"); return t; }
-const TableDef& dafsTable() { static const TableDef t = makeDafs("DAFs"); return t; }
-const TableDef& cusDafsTable() { static const TableDef t = makeDafs("Cus_DAFs"); return t; }
-const TableDef& gwDelistingTable() { static const TableDef t = makeGwDelisting(); return t; }
-const TableDef& delistCocsTable() { static const TableDef t = makeDelistCocs(); return t; }
-const TableDef& constntsTable() { static const TableDef t = makeConstnts(); return t; }
-const TableDef& dbChangeTable() { static const TableDef t = makeDbChange(); return t; }
+const TableDef& siteInfoTable()
+{
+    static const TableDef t = makeSiteInfo();
+    return t;
+}
+const TableDef& wmuInfoTable()
+{
+    static const TableDef t = makeWmuInfo();
+    return t;
+}
+const TableDef& siteCocsTable()
+{
+    static const TableDef t = makeSiteCocs();
+    return t;
+}
+const TableDef& cocsTable()
+{
+    static const TableDef t = makeChemicals("COCS");
+    return t;
+}
+const TableDef& cusCocsTable()
+{
+    static const TableDef t = makeChemicals("Cus_COCS");
+    return t;
+}
+const TableDef& dafsTable()
+{
+    static const TableDef t = makeDafs("DAFs");
+    return t;
+}
+const TableDef& cusDafsTable()
+{
+    static const TableDef t = makeDafs("Cus_DAFs");
+    return t;
+}
+const TableDef& gwDelistingTable()
+{
+    static const TableDef t = makeGwDelisting();
+    return t;
+}
+const TableDef& delistCocsTable()
+{
+    static const TableDef t = makeDelistCocs();
+    return t;
+}
+const TableDef& constntsTable()
+{
+    static const TableDef t = makeConstnts();
+    return t;
+}
+const TableDef& dbChangeTable()
+{
+    static const TableDef t = makeDbChange();
+    return t;
+}
 
 const std::vector<const TableDef*>& allTables()
 {
-    static const std::vector<const TableDef*> all = {
-        &siteInfoTable(), &wmuInfoTable(), &siteCocsTable(), &cocsTable(), &cusCocsTable(), &dafsTable(),
-        &cusDafsTable(), &gwDelistingTable(), &delistCocsTable(), &constntsTable(), &dbChangeTable()};
+    static const std::vector<const TableDef*> all = {&siteInfoTable(), &wmuInfoTable(),     &siteCocsTable(),
+                                                     &cocsTable(),     &cusCocsTable(),     &dafsTable(),
+                                                     &cusDafsTable(),  &gwDelistingTable(), &delistCocsTable(),
+                                                     &constntsTable(), &dbChangeTable()};
     return all;
 }
 
@@ -267,10 +346,22 @@ const TableDef* findTable(const QString& name)
     return nullptr;
 }
 
-const QStringList& chemicalPropertyFields() { return kProperties; }
-const QStringList& forwardResultFields() { return kForwardResults; }
-const QStringList& delistingResultFields() { return kDelistingResults; }
-const QStringList& exposureConstantFields() { return kConstants; }
+const QStringList& chemicalPropertyFields()
+{
+    return kProperties;
+}
+const QStringList& forwardResultFields()
+{
+    return kForwardResults;
+}
+const QStringList& delistingResultFields()
+{
+    return kDelistingResults;
+}
+const QStringList& exposureConstantFields()
+{
+    return kConstants;
+}
 
 Status createSchema(Connection& conn)
 {
@@ -289,9 +380,9 @@ Status createSchema(Connection& conn)
 
 Status verifySchema(Connection& conn)
 {
-    Result<QueryRows> rows = conn.select(QStringLiteral(
-        "SELECT m.name, c.name, c.type FROM sqlite_master m JOIN pragma_table_info(m.name) c "
-        "WHERE m.type IN ('table','view') ORDER BY m.name, c.cid"));
+    Result<QueryRows> rows = conn.select(
+        QStringLiteral("SELECT m.name, c.name, c.type FROM sqlite_master m JOIN pragma_table_info(m.name) c "
+                       "WHERE m.type IN ('table','view') ORDER BY m.name, c.cid"));
     if (!rows)
         return rows.error();
     QHash<QString, StoredColumns> present;   // by upper-case table name
@@ -380,8 +471,10 @@ Result<QVariant> convertToColumn(const ColumnDef& c, const QVariant& value)
     case ColumnKind::Int16:
     case ColumnKind::Int32: {
         const double r = roundHalfEven(*n);
-        const double lo = c.kind == ColumnKind::Int16 ? std::numeric_limits<qint16>::min() : std::numeric_limits<qint32>::min();
-        const double hi = c.kind == ColumnKind::Int16 ? std::numeric_limits<qint16>::max() : std::numeric_limits<qint32>::max();
+        const double lo = c.kind == ColumnKind::Int16 ? std::numeric_limits<qint16>::min()
+                                                      : std::numeric_limits<qint32>::min();
+        const double hi = c.kind == ColumnKind::Int16 ? std::numeric_limits<qint16>::max()
+                                                      : std::numeric_limits<qint32>::max();
         if (r < lo || r > hi)
             return conversionError(c, QStringLiteral("is out of range"));
         return QVariant(qlonglong(r));

@@ -62,6 +62,5 @@ Result<QVariant> convertToColumn(const ColumnDef& column, const QVariant& value)
 
 // A record set on one table whose writes convert every value to its column first.
 Result<Recordset> openTableRecordset(Connection& conn, const TableDef& table, const QString& where = {},
-                                     const QVariantList& params = {},
-                                     const QString& orderBy = QStringLiteral("rowid"),
+                                     const QVariantList& params = {}, const QString& orderBy = QStringLiteral("rowid"),
                                      const QStringList& columns = {});

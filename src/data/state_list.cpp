@@ -66,7 +66,7 @@ const std::array<State, kStateCount> kStates = {{
     {"PR - Puerto Rico", "Puerto Rico"},
 }};
 
-} // namespace
+}   // namespace
 
 Result<QString> GetStateListItem(qint16 position)
 {

@@ -27,8 +27,7 @@ Result<QVariant> shiftedKey(const QVariant& key, qint64 offset)
 }
 
 // Copies every row of `table` with its key shifted; `adjust` changes a copy before it is stored.
-Status copyRows(Connection& conn, const TableDef& table, qint64 offset,
-                const std::function<void(TableRow&)>& adjust)
+Status copyRows(Connection& conn, const TableDef& table, qint64 offset, const std::function<void(TableRow&)>& adjust)
 {
     Result<QueryRows> rows = conn.select(selectSql(table, QStringLiteral("ORDER BY rowid")));
     if (!rows)
@@ -71,9 +70,8 @@ Result<std::vector<AnalysisTreeGroup>> copyAll(Connection& conn)
             byCas.insert(row[chemicalCas].toString(), &row);
 
     const int fileName = columnOf(siteInfoTable(), QStringLiteral("FILENAME"));
-    Status s = copyRows(conn, siteInfoTable(), *offset, [fileName](TableRow& row) {
-        row[fileName] = row[fileName].toString() + QStringLiteral("_U");
-    });
+    Status s = copyRows(conn, siteInfoTable(), *offset,
+                        [fileName](TableRow& row) { row[fileName] = row[fileName].toString() + QStringLiteral("_U"); });
     if (s)
         s = copyRows(conn, wmuInfoTable(), *offset, [](TableRow&) {});
     if (s) {
@@ -104,7 +102,7 @@ Result<std::vector<AnalysisTreeGroup>> copyAll(Connection& conn)
     return tree;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<std::vector<AnalysisTreeGroup>> UpdateAnalyses(Connection& conn, AnalysisFilePrompts& ui)
 {

@@ -61,10 +61,14 @@ void appendType(QByteArray& out, ValueType type)
 QString typeName(ValueType type)
 {
     switch (type) {
-    case ValueType::Text: return QStringLiteral("text");
-    case ValueType::Date: return QStringLiteral("a date");
-    case ValueType::Bool: return QStringLiteral("a yes/no value");
-    default: return QStringLiteral("a number");
+    case ValueType::Text:
+        return QStringLiteral("text");
+    case ValueType::Date:
+        return QStringLiteral("a date");
+    case ValueType::Bool:
+        return QStringLiteral("a yes/no value");
+    default:
+        return QStringLiteral("a number");
     }
 }
 
@@ -77,11 +81,10 @@ std::optional<QDate> dateOfDays(double days)
 
 Error refused(const ColumnDef& column, ValueType type)
 {
-    return formatError(QStringLiteral("The file holds %1 where %2 belongs.")
-                           .arg(typeName(type), column.name));
+    return formatError(QStringLiteral("The file holds %1 where %2 belongs.").arg(typeName(type), column.name));
 }
 
-} // namespace
+}   // namespace
 
 bool isNumberType(ValueType type)
 {
@@ -252,8 +255,9 @@ Status appendColumnValue(QByteArray& out, const ColumnDef& column, const QVarian
         bool ok = false;
         const QByteArray bytes = toWindows1252(value->toString(), &ok);
         if (!ok)
-            return Error{kErrConversion,
-                         QStringLiteral("The value for %1 holds a character that the file cannot carry.").arg(column.name)};
+            return Error{
+                kErrConversion,
+                QStringLiteral("The value for %1 holds a character that the file cannot carry.").arg(column.name)};
         if (bytes.size() > std::numeric_limits<quint16>::max())
             return Error{kErrConversion, QStringLiteral("The value for %1 is too long for the file.").arg(column.name)};
         appendType(out, ValueType::Text);

@@ -20,7 +20,7 @@ enum class ValueType : quint16 {
     Currency = 6,   // 8-byte integer, the value times 10000
     Date = 7,       // days since 30 December 1899, the fraction being the time of day
     Text = 8,
-    Bool = 11,      // -1 true, 0 false
+    Bool = 11,   // -1 true, 0 false
     Byte = 17,
 };
 

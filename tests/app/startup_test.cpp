@@ -108,7 +108,8 @@ TEST_P(RefusedStartUp, LeavesTheFileAsItWasAndEndsWithStatusOne)
     }
     if (p.journal) {
         const QString mode = QString::fromLatin1(p.journal);
-        ASSERT_EQ(db.conn().scalar(QStringLiteral("PRAGMA journal_mode=%1").arg(mode)).value().toString().toUpper(), mode);
+        ASSERT_EQ(db.conn().scalar(QStringLiteral("PRAGMA journal_mode=%1").arg(mode)).value().toString().toUpper(),
+                  mode);
     }
     db.state.gConn.reset();
     if (!p.damage && !p.foreign) {
@@ -143,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "ALTER TABLE WMUINFO DROP COLUMN OLD",
                                   false, "DELETE"},
                       RefusedFile{"ViewColumnMissingRollbackJournal",
-                                  "DROP VIEW SITECOCSQuery; CREATE VIEW SITECOCSQuery AS SELECT * FROM SITECOCS",
-                                  false, "DELETE"}),
+                                  "DROP VIEW SITECOCSQuery; CREATE VIEW SITECOCSQuery AS SELECT * FROM SITECOCS", false,
+                                  "DELETE"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
@@ -195,4 +196,4 @@ TEST(StartUp, AnEmptyDatabaseGivesAnEmptyTree)
     delete w;
 }
 
-} // namespace
+}   // namespace

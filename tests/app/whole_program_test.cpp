@@ -9,12 +9,10 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
-#include "ui/common/ui_state.h"
-#include "ui/quiet_settings.h"
-#include "ui/whole_program.h"
-#include "ui/command_state.h"
-#include "ui/grid_readback.h"
 #include "ui/chemdb/frmCusCOSAndDAF.h"
+#include "ui/command_state.h"
+#include "ui/common/ui_state.h"
+#include "ui/grid_readback.h"
 #include "ui/input/constituent_grid.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
@@ -23,11 +21,13 @@
 #include "ui/main/frmTitle.h"
 #include "ui/main/main_window_services.h"
 #include "ui/printers.h"
+#include "ui/quiet_settings.h"
 #include "ui/results/frmPrint.h"
 #include "ui/scripted_print.h"
 #include "ui/scripted_services.h"
 #include "ui/title_script.h"
 #include "ui/user_input.h"
+#include "ui/whole_program.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,31 +54,61 @@ QVariantMap chemical(const QString& name, const QString& cas, const QVariantMap&
 }
 
 // An organic volatile carcinogen, an inorganic noncarcinogen and lead.
-const QVariantMap kBenzene = chemical(
-    "Benzene", "71-43-2",
-    {{"MCL", 0.005},  {"CSFO", 0.055},   {"CSFI", 0.0273}, {"ORDO", 0.004},   {"ORDI", 0.03},   {"BCF", 4.3},
-     {"SOILSAT", 1800}, {"TC", 0.5},     {"HENRY", 0.00555}, {"DIFFW", 9.8e-6}, {"DIFFA", 0.088}, {"SOL", 1750},
-     {"DAFLF", 20},   {"DAFSI", 20},     {"TSTAR", 0.7},   {"K", 0.015},      {"TAU", 0.29},    {"B", 0.051},
-     {"ORGANIC", 1},  {"BAF", 4.3},      {"ECOCHRON", 0.13}, {"CARCNON", "Carcinogen"}, {"MW", 78.11},
-     {"VAPORP", 0.125}, {"KSW", 1.0},    {"LOGKOW", 2.13}});
-const QVariantMap kBarium = chemical(
-    "Barium", "7440-39-3",
-    {{"MCL", 2},      {"ORDO", 0.2},     {"ORDI", 0.0005}, {"BCF", 8},        {"TC", 100},      {"SOL", 0},
-     {"DAFLF", 12},   {"DAFSI", 14},     {"TSTAR", 0},     {"K", 0.001},      {"TAU", 0},       {"B", 0},
-     {"ORGANIC", 0},  {"BAF", 8},        {"ECOCHRON", 0.004}, {"CARCNON", "Noncarcinogen"}, {"MW", 137.33},
-     {"KSW", 41}});
-const QVariantMap kLead = chemical(
-    "Lead", "7439-92-1",
-    {{"MCL", 0.015},  {"TC", 5},         {"K", 0.0001},    {"ORGANIC", 0},    {"BCF", 49},      {"BAF", 49},
-     {"ECOCHRON", 0.0025}, {"CARCNON", "Noncarcinogen"}, {"MW", 207.2}, {"KSW", 900}});
+const QVariantMap kBenzene = chemical("Benzene", "71-43-2", {{"MCL", 0.005},     {"CSFO", 0.055},
+                                                             {"CSFI", 0.0273},   {"ORDO", 0.004},
+                                                             {"ORDI", 0.03},     {"BCF", 4.3},
+                                                             {"SOILSAT", 1800},  {"TC", 0.5},
+                                                             {"HENRY", 0.00555}, {"DIFFW", 9.8e-6},
+                                                             {"DIFFA", 0.088},   {"SOL", 1750},
+                                                             {"DAFLF", 20},      {"DAFSI", 20},
+                                                             {"TSTAR", 0.7},     {"K", 0.015},
+                                                             {"TAU", 0.29},      {"B", 0.051},
+                                                             {"ORGANIC", 1},     {"BAF", 4.3},
+                                                             {"ECOCHRON", 0.13}, {"CARCNON", "Carcinogen"},
+                                                             {"MW", 78.11},      {"VAPORP", 0.125},
+                                                             {"KSW", 1.0},       {"LOGKOW", 2.13}});
+const QVariantMap kBarium = chemical("Barium", "7440-39-3",
+                                     {{"MCL", 2},
+                                      {"ORDO", 0.2},
+                                      {"ORDI", 0.0005},
+                                      {"BCF", 8},
+                                      {"TC", 100},
+                                      {"SOL", 0},
+                                      {"DAFLF", 12},
+                                      {"DAFSI", 14},
+                                      {"TSTAR", 0},
+                                      {"K", 0.001},
+                                      {"TAU", 0},
+                                      {"B", 0},
+                                      {"ORGANIC", 0},
+                                      {"BAF", 8},
+                                      {"ECOCHRON", 0.004},
+                                      {"CARCNON", "Noncarcinogen"},
+                                      {"MW", 137.33},
+                                      {"KSW", 41}});
+const QVariantMap kLead = chemical("Lead", "7439-92-1",
+                                   {{"MCL", 0.015},
+                                    {"TC", 5},
+                                    {"K", 0.0001},
+                                    {"ORGANIC", 0},
+                                    {"BCF", 49},
+                                    {"BAF", 49},
+                                    {"ECOCHRON", 0.0025},
+                                    {"CARCNON", "Noncarcinogen"},
+                                    {"MW", 207.2},
+                                    {"KSW", 900}});
 
 // A DAF curve: the same factor at three concentrations, so that c/D rises with c.
 void addDafCurve(TempDatabase& db, const QString& cas, double daf)
 {
     for (double conc : {0.001, 1.0, 1000.0})
-        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas}, {"LFconc", conc}, {"DAFLF_CARC", daf},
-                                            {"DAFLF_NON", daf}, {"SIconc", conc}, {"DAFSI_CARC", daf},
-                                            {"DAFSI_NON", daf}});
+        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas},
+                                           {"LFconc", conc},
+                                           {"DAFLF_CARC", daf},
+                                           {"DAFLF_NON", daf},
+                                           {"SIconc", conc},
+                                           {"DAFSI_CARC", daf},
+                                           {"DAFSI_NON", daf}});
 }
 
 // ---- What the user types ----------------------------------------------------------------
@@ -112,7 +142,7 @@ struct AnalysisInputs {
 // A constituent chosen in the grid: by its name or by its CAS number, with its concentrations
 // and detection-limit flags.
 struct Constituent {
-    QString typed;     // the prefix typed into the name or the CAS cell
+    QString typed;   // the prefix typed into the name or the CAS cell
     bool byCas;
     QString name;
     QString cas;
@@ -183,10 +213,7 @@ protected:
     }
 
     // Picks a list entry with the keyboard, as typing its first letters into the closed list does.
-    static void pick(QComboBox* list, const QString& typed)
-    {
-        QTest::keyClicks(list, typed);
-    }
+    static void pick(QComboBox* list, const QString& typed) { QTest::keyClicks(list, typed); }
 
     // Fills the analysis information window.
     void fillAnalysisWindow(const AnalysisInputs& in)
@@ -253,22 +280,39 @@ protected:
     // The analysis information window's controls as shown, in the order of AnalysisInputs.
     static QStringList shownInputs(const frmSiteWMU& w)
     {
-        return {w.txtFileName->text(), w.txtSiteID->text(), w.txtPetitionID->text(), w.txtFacID1->text(),
-                w.txtFacID2->text(), w.txtCity->text(), w.cmbState->currentText(), w.txtZipCode->text(),
-                w.txtWasteDesc->text(), w.txtWasteCode->text(), w.txtUserName->text(), w.txtDelistDate->text(),
-                w.txtSubmitDate->text(), w.cmbRegion->currentText(), w.rtfComments->toPlainText(),
-                w.optLandfill->isChecked() ? "Landfill" : "Surface Impoundment", w.txtVolume->text(),
+        return {w.txtFileName->text(),
+                w.txtSiteID->text(),
+                w.txtPetitionID->text(),
+                w.txtFacID1->text(),
+                w.txtFacID2->text(),
+                w.txtCity->text(),
+                w.cmbState->currentText(),
+                w.txtZipCode->text(),
+                w.txtWasteDesc->text(),
+                w.txtWasteCode->text(),
+                w.txtUserName->text(),
+                w.txtDelistDate->text(),
+                w.txtSubmitDate->text(),
+                w.cmbRegion->currentText(),
+                w.rtfComments->toPlainText(),
+                w.optLandfill->isChecked() ? "Landfill" : "Surface Impoundment",
+                w.txtVolume->text(),
                 w.cmbVolumeUnits->currentText(),
                 w.optMultiBatch->isChecked() ? "Multiple Year Batch" : "One Year Batch",
-                w.txtActiveLife->text(), w.cmbRiskValue->currentText(), w.cmbHQValue->currentText()};
+                w.txtActiveLife->text(),
+                w.cmbRiskValue->currentText(),
+                w.cmbHQValue->currentText()};
     }
     // What the window shows for stored inputs: the targets in the general text form ("1E-6" is
     // stored as 1E-06).
     static QStringList expectedInputs(const AnalysisInputs& in)
     {
-        return {in.name, in.petitioner, in.petitionId, in.address1, in.address2, in.city, "IL - Illinois", in.zip,
-                in.wasteDesc, in.wasteCode, in.userName, in.delistDate, in.submitDate, in.region, in.comments,
-                "Landfill", in.volume, in.volumeUnit, "Multiple Year Batch", in.activeLife, "1E-06", in.hq};
+        return {in.name,       in.petitioner, in.petitionId,         in.address1,
+                in.address2,   in.city,       "IL - Illinois",       in.zip,
+                in.wasteDesc,  in.wasteCode,  in.userName,           in.delistDate,
+                in.submitDate, in.region,     in.comments,           "Landfill",
+                in.volume,     in.volumeUnit, "Multiple Year Batch", in.activeLife,
+                "1E-06",       in.hq};
     }
 
     // The key of the stored analysis of that name; 0 when there is none.
@@ -308,10 +352,7 @@ protected:
     // A grid row as shown.
     static QStringList gridRow(const DataGrid& grid, int row) { return shownRow(grid.grid(), row); }
     // A row, and the first column, of a result window's grid.
-    static QStringList rowOf(const FormWindow& window, int row)
-    {
-        return gridRow(*window.findChild<DataGrid*>(), row);
-    }
+    static QStringList rowOf(const FormWindow& window, int row) { return gridRow(*window.findChild<DataGrid*>(), row); }
     static QStringList firstColumnOf(const FormWindow& window)
     {
         const GridModel& grid = window.findChild<DataGrid*>()->grid();
@@ -443,9 +484,9 @@ const QStringList kForwardWindows = {"frmLimitResults",       "frmTCLPResultsHQ"
                                      "frmTotalResultsScreen", "frmAggResults",     "frmTCSSResults",
                                      "frmExceedResults"};
 
-const QStringList kDelistingWindows = {"frmSoilPathwayDelisting", "frmAirNonCarc",  "frmAirCarc",
-                                       "frmSurfaceWaterNonCarc",  "frmSurfaceCarc", "frmGWNonCarc",
-                                       "frmGWCarc"};
+const QStringList kDelistingWindows = {
+    "frmSoilPathwayDelisting", "frmAirNonCarc", "frmAirCarc", "frmSurfaceWaterNonCarc",
+    "frmSurfaceCarc",          "frmGWNonCarc",  "frmGWCarc"};
 
 TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCascaded)
 {
@@ -455,8 +496,8 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     // Every constituent row holds its results; the groundwater delisting rows are the analysis's.
     const QVariantList cas = {"71-43-2", "7440-39-3", "7439-92-1"};
     EXPECT_EQ(column("SITECOCS", "CHEMCAS", key), cas);
-    EXPECT_EQ(column("SITECOCS", "LMTPTHTO", key), QVariantList({"Soil Ingestion", "Air Particulate Inhalation",
-                                                                 "Soil Ingestion"}));
+    EXPECT_EQ(column("SITECOCS", "LMTPTHTO", key),
+              QVariantList({"Soil Ingestion", "Air Particulate Inhalation", "Soil Ingestion"}));
     for (const char* result : {"GWINGh", "SOILINGh", "GWMaxINGsh", "LMTTOTAL"})
         for (const QVariant& v : column("SITECOCS", result, key))
             EXPECT_FALSE(v.isNull()) << result;
@@ -478,10 +519,18 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     const QStringList names = {"Benzene", "Barium", "Lead"};
     const QStringList withTotals = names + QStringList{"All Waste Constituents"};
     const std::vector<QStringList> firstColumns = {
-        names, withTotals, withTotals, {"Benzene", "Lead", "Barium"}, withTotals, withTotals,
-        names, names + QStringList{"All Waste Constituents Excluding Non-detect Risk",
-                                   "All Waste Constituents Including Non-detect Risk"},
-        {}, names};
+        names,
+        withTotals,
+        withTotals,
+        {"Benzene", "Lead", "Barium"},
+        withTotals,
+        withTotals,
+        names,
+        names
+            + QStringList{"All Waste Constituents Excluding Non-detect Risk",
+                          "All Waste Constituents Including Non-detect Risk"},
+        {},
+        names};
     for (int i = 0; i < kForwardWindows.size(); ++i) {
         SCOPED_TRACE(qPrintable(kForwardWindows[i]));
         FormWindow* w = Forms::find(kForwardWindows[i]);
@@ -672,9 +721,13 @@ TEST_F(WholeProgram, CalculateDelistingLevelsFillsOneRowPerChemicalAndShowsTheSe
 
     // The seven windows in the run's order, 300 twips apart, the last in front; the input
     // windows minimised; the button changed no command, tree text or caption.
-    const std::vector<QStringList> firstColumns = {
-        {"Barium", "Benzene", "Lead"}, {"Barium", "Lead"}, {"Benzene"}, {"Barium", "Lead"}, {"Benzene"},
-        {"Barium", "Lead"}, {"Benzene"}};
+    const std::vector<QStringList> firstColumns = {{"Barium", "Benzene", "Lead"},
+                                                   {"Barium", "Lead"},
+                                                   {"Benzene"},
+                                                   {"Barium", "Lead"},
+                                                   {"Benzene"},
+                                                   {"Barium", "Lead"},
+                                                   {"Benzene"}};
     for (int i = 0; i < kDelistingWindows.size(); ++i) {
         SCOPED_TRACE(qPrintable(kDelistingWindows[i]));
         FormWindow* window = Forms::find(kDelistingWindows[i]);
@@ -718,7 +771,8 @@ TEST_F(WholeProgram, PrintingEveryTableOfARunAnalysisMakesOnePdfWithTheHeadingsI
     QMdiSubWindow* front = main().mdiArea->activeSubWindow();
     choose(main().mnuPrint);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(main().mdiArea->activeSubWindow(), front) << "the windows closed after printing change no window in front";
+    EXPECT_EQ(main().mdiArea->activeSubWindow(), front)
+        << "the windows closed after printing change no window in front";
     EXPECT_EQ(dialogs.dialogsShown(), 2);
 
     // Every table this program has, each heading the first text of its pages, in list order.
@@ -917,7 +971,6 @@ TEST_F(WholeProgram, ClosingTheMainWindowAndRefusingTheSaveKeepsTheStoredAnalysi
     EXPECT_EQ(field("SITEINFO", "CITY", key), "Springfield");
 }
 
-
 // Constituents saved in a never-saved analysis are not the analysis saved: Save stays on, and
 // closing asks; a save that cannot be done (no name yet) keeps the analysis open with its rows.
 TEST_F(WholeProgram, ANeverSavedAnalysisStaysUnsavedAfterItsConstituentSaveAndItsCloseAsks)
@@ -979,4 +1032,4 @@ TEST_F(WholeProgram, AFailedSaveAtACloseQuestionClosesNothing)
     EXPECT_EQ(db.state.gConn, nullptr);
 }
 
-} // namespace
+}   // namespace

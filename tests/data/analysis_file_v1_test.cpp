@@ -1,5 +1,5 @@
-#include "data/analysis_file_v1.h"
 #include "data/analysis_file_import.h"
+#include "data/analysis_file_v1.h"
 #include "file_test_support.h"
 
 #include "core/temp_database.h"
@@ -28,8 +28,9 @@ const QByteArray kUnitAndConstituents =
 
 // A version 1.0 file with the given site items (the address forms differ) and three constituents:
 // one of the chemical table, one unknown, one user-defined.
-QByteArray sample(const QByteArray& siteItems =
-                      "\"Acme Corp\",\"100 Plant Rd\",\"Springfield, Illinois\",\"skipped\",\"Jane Doe\",12345,#3/15/1998#")
+QByteArray
+sample(const QByteArray& siteItems =
+           "\"Acme Corp\",\"100 Plant Rd\",\"Springfield, Illinois\",\"skipped\",\"Jane Doe\",12345,#3/15/1998#")
 {
     return siteItems + "\r\n" + kUnitAndConstituents;
 }
@@ -46,7 +47,8 @@ protected:
     {
         QVariantMap mercury = {{"CHEMNAME", "Mercury (elemental)"}, {"CHEMCAS", "7439-97-6"}, {"LOGKOW", 0.62}};
         for (const QString& p : chemicalPropertyFields())
-            mercury.insert(p, p == "CARCNON" ? QVariant("Noncarcinogen") : QVariant(chemicalPropertyFields().indexOf(p) + 0.5));
+            mercury.insert(p, p == "CARCNON" ? QVariant("Noncarcinogen")
+                                             : QVariant(chemicalPropertyFields().indexOf(p) + 0.5));
         db.insert("COCS", mercury);
         db.insert("COCS", {{"CHEMNAME", "Chromium (III)"}, {"CHEMCAS", "18540-29-9"}, {"MCL", 0.1}});
     }
@@ -59,7 +61,10 @@ protected:
     }
 
     QueryRows query(const QString& sql) { return db.conn().select(sql).value(); }
-    QVariant site(const QString& column) { return db.conn().scalar(QString("SELECT \"%1\" FROM SITEINFO").arg(column)).value(); }
+    QVariant site(const QString& column)
+    {
+        return db.conn().scalar(QString("SELECT \"%1\" FROM SITEINFO").arg(column)).value();
+    }
 
     TempDatabase db;
     ScopedProgramState scope{db.state};
@@ -74,7 +79,7 @@ std::optional<TableRow> noChemicals(const QString&)
     return std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 TEST(FormatCasNumber, LaysOutTheDigits)
 {
@@ -115,16 +120,31 @@ TEST_F(V1File, ImportsTheSample)
     QueryRows s = query("SELECT SITEKEY, FILENAME, PETNAME, PETID, FACID1, FACID2, CITY, STATE, ZIPCODE, ANALDATE, "
                         "DLSTDATE, USERNAME, COMMENTS, KORRGION, WSTEDESC, WSTECODE FROM SITEINFO");
     ASSERT_EQ(s.rows.size(), 1u);
-    const QVariantList expected = {1, "Petition 1998", "Acme Corp", "", "100 Plant Rd", QVariant(), "Springfield", "IL",
-                                   "", "", " Mar-15-1998 ", "Jane Doe", "firstsecond", 0, "12345", ""};
+    const QVariantList expected = {1,
+                                   "Petition 1998",
+                                   "Acme Corp",
+                                   "",
+                                   "100 Plant Rd",
+                                   QVariant(),
+                                   "Springfield",
+                                   "IL",
+                                   "",
+                                   "",
+                                   " Mar-15-1998 ",
+                                   "Jane Doe",
+                                   "firstsecond",
+                                   0,
+                                   "12345",
+                                   ""};
     for (int c = 0; c < s.columns.size(); ++c)
         EXPECT_EQ(s.rows[0][c].toString(), expected[c].toString()) << qPrintable(s.columns[c]);
     EXPECT_FALSE(s.rows[0][5].isValid());
     for (int empty : {3, 8, 9, 15})
         EXPECT_TRUE(s.rows[0][empty].isValid()) << qPrintable(s.columns[empty]) << " is stored as empty text";
 
-    QueryRows u = query("SELECT HQFACT, RISKFACT, WASTEVOL, ACTVLIFE, WMUTYPE, WVOLUNIT, FLOWRATE, FLWRUNIT FROM WMUINFO "
-                        "WHERE SITEKEY=1");
+    QueryRows u =
+        query("SELECT HQFACT, RISKFACT, WASTEVOL, ACTVLIFE, WMUTYPE, WVOLUNIT, FLOWRATE, FLWRUNIT FROM WMUINFO "
+              "WHERE SITEKEY=1");
     ASSERT_EQ(u.rows.size(), 1u);
     EXPECT_EQ(u.rows[0], (QVector<QVariant>{0.1, 1e-5, 5000.0, 20.0, "LF", 0, 1.0, 0}));
 
@@ -132,11 +152,11 @@ TEST_F(V1File, ImportsTheSample)
                         "LOGKOW, ECOACUTE, ECOCHRON, BCF, BAF, SOL, KSW FROM SITECOCS WHERE SITEKEY=1 ORDER BY rowid");
     ASSERT_EQ(c.rows.size(), 3u);
     EXPECT_EQ(c.rows[0], (QVector<QVariant>{"7439-97-6", "Mercury (elemental)", 1, 0, 0.05, 10.0, "Noncarcinogen", 18.5,
-                                           0.5, 8.5, 0.62, QVariant(), 20.5, 5.5, 19.5, 11.5, 24.5}));
+                                            0.5, 8.5, 0.62, QVariant(), 20.5, 5.5, 19.5, 11.5, 24.5}));
     EXPECT_EQ(c.rows[1], (QVector<QVariant>{"18540-30-0", "Chromium", 0, 1, 1.5, 0.0, "Carcinogen", 1.0, 0.0, 0.0, 0.0,
-                                           QVariant(), 0.0, 0.0, 0.0, 0.0, 0.0}));
+                                            QVariant(), 0.0, 0.0, 0.0, 0.0, 0.0}));
     EXPECT_EQ(c.rows[2], (QVector<QVariant>{"UD-001", "My Chem", 0, 0, 2.0, 3.0, "Noncarcinogen", 1.0, 18.0, 5.0,
-                                           QVariant(), 15.0, 15.0, 14.0, 14.0, 1.0, 21.0}));
+                                            QVariant(), 15.0, 15.0, 14.0, 14.0, 1.0, 21.0}));
 
     EXPECT_EQ((*nodes)[0].key, "KEY1");
     EXPECT_EQ((*nodes)[0].text, "Petition 1998");
@@ -171,12 +191,12 @@ TEST_F(V1File, AddressForms)
 
 TEST_F(V1File, ItemsAndTheirValues)
 {
-    const QByteArray text =
-        "  12.50 , \"quoted, with comma\" dropped ,\"Dover,DE\",x, \"O'Hara \x93" "Q\x94\" ,42.4,\"1/2/2003\"\n"
-        "\"1.0\",2E-5,text,\"7\",1\n"
-        "\"2\"\r"
-        "n,-1,5,16065381,1e3,\"4\"\r"
-        "x,0,0,7440473,,\r\n";
+    const QByteArray text = "  12.50 , \"quoted, with comma\" dropped ,\"Dover,DE\",x, \"O'Hara \x93"
+                            "Q\x94\" ,42.4,\"1/2/2003\"\n"
+                            "\"1.0\",2E-5,text,\"7\",1\n"
+                            "\"2\"\r"
+                            "n,-1,5,16065381,1e3,\"4\"\r"
+                            "x,0,0,7440473,,\r\n";
     Result<V1Analysis> read = readV1File(text, noChemicals);
     ASSERT_TRUE(read.ok()) << qPrintable(read.error().description);
     const V1Analysis& a = *read;
@@ -284,8 +304,9 @@ TEST_F(V1File, DamagedFilesAreRefusedAndWriteNothing)
         {"CAS not a number", withConstituents("1\r\nx,0,0,\"71-43-2\",1,1\r\n")},
         {"unterminated quote", withConstituents("1\r\n\"x,0,0,71432,1,1\r\n")},
         {"user-defined block missing", withConstituents("1\r\nx,0,0,UD-9,1,1\r\n")},
-        {"user-defined CAS too long", withConstituents("1\r\nx,0,0,UD-9,1,1\r\nhead\r\nn,\"UD-" + QByteArray(300, '9')
-                                                      + "\",N,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21\r\n")},
+        {"user-defined CAS too long",
+         withConstituents("1\r\nx,0,0,UD-9,1,1\r\nhead\r\nn,\"UD-" + QByteArray(300, '9')
+                          + "\",N,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21\r\n")},
     };
     const qsizetype itemsEnd = good.indexOf("21\r\n") + 2;
     for (qsizetype n = 1; n < itemsEnd - 1; ++n)
@@ -320,9 +341,8 @@ TEST_F(V1File, FilesBeyondTheLargestAnalysisAreRefusedUnread)
     const QByteArray count = QByteArray::number(kMaxConstituents);
     EXPECT_EQ(readV1File(withConstituents(count + "\r\n" + records), noChemicals).value().rows.constituents.size(),
               size_t(kMaxConstituents));
-    Result<V1Analysis> more =
-        readV1File(withConstituents(QByteArray::number(kMaxConstituents + 1) + "\r\n" + records + records.left(19)),
-                   noChemicals);
+    Result<V1Analysis> more = readV1File(
+        withConstituents(QByteArray::number(kMaxConstituents + 1) + "\r\n" + records + records.left(19)), noChemicals);
     ASSERT_FALSE(more.ok());
     EXPECT_TRUE(more.error().description.contains("out of range")) << qPrintable(more.error().description);
 }

@@ -1,5 +1,5 @@
-#include "data/analysis_file_v2.h"
 #include "data/analysis_file_import.h"
+#include "data/analysis_file_v2.h"
 #include "file_test_support.h"
 
 #include "core/temp_database.h"
@@ -30,8 +30,20 @@ FileBytes goldenSite(const QByteArray& name)
 {
     FileBytes f;
     f.raw("Version 2.0");
-    f.text(name).text("Acme O'Neil").null().text("1 Main St").null().text("Dayton").text("OH").text("45402")
-        .text(" Jan-05-2001 ").null().text("J. Caf\xE9").text("line1\r\nline2 \x93q\x94").i16(4).text("sludge")
+    f.text(name)
+        .text("Acme O'Neil")
+        .null()
+        .text("1 Main St")
+        .null()
+        .text("Dayton")
+        .text("OH")
+        .text("45402")
+        .text(" Jan-05-2001 ")
+        .null()
+        .text("J. Caf\xE9")
+        .text("line1\r\nline2 \x93q\x94")
+        .i16(4)
+        .text("sludge")
         .text("F006");
     return f;
 }
@@ -75,7 +87,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(V2File, ImportsTheGoldenFile)
 {
@@ -91,12 +103,16 @@ TEST_F(V2File, ImportsTheGoldenFile)
     EXPECT_EQ(site("USERNAME"), QString::fromUtf8("J. Caf\xC3\xA9"));
     EXPECT_EQ(site("COMMENTS"), QString::fromUtf8("line1\r\nline2 \xE2\x80\x9Cq\xE2\x80\x9D"));
     EXPECT_EQ(site("KORRGION").toInt(), 4);
-    EXPECT_EQ(db.conn().scalar("SELECT WMUTYPE || '/' || WASTEVOL || '/' || WVOLUNIT || '/' || FLOWRATE FROM WMUINFO "
-                               "WHERE SITEKEY=1").value(),
+    EXPECT_EQ(db.conn()
+                  .scalar("SELECT WMUTYPE || '/' || WASTEVOL || '/' || WVOLUNIT || '/' || FLOWRATE FROM WMUINFO "
+                          "WHERE SITEKEY=1")
+                  .value(),
               "SI/1000.0/2/100.5");
 
-    QueryRows cocs = db.conn().select("SELECT CHEMCAS, DLTCLP, DLTOTAL, TCLPCONC, CARCNON, LOGKOW, MCL, BCF, GWINGh, "
-                                      "LMTPTHTO, ECOACUTE, RESERVED01 FROM SITECOCS WHERE SITEKEY=1 ORDER BY rowid").value();
+    QueryRows cocs = db.conn()
+                         .select("SELECT CHEMCAS, DLTCLP, DLTOTAL, TCLPCONC, CARCNON, LOGKOW, MCL, BCF, GWINGh, "
+                                 "LMTPTHTO, ECOACUTE, RESERVED01 FROM SITECOCS WHERE SITEKEY=1 ORDER BY rowid")
+                         .value();
     ASSERT_EQ(cocs.rows.size(), 2u);
     EXPECT_EQ(cocs.rows[0][0], "7439-97-6");
     EXPECT_EQ(cocs.rows[0][1].toInt(), 1);
@@ -137,16 +153,29 @@ TEST_F(V2File, RoundTripOfAnAnalysisWithEveryColumnFilled)
 {
     const QString memo = QString::fromUtf8("Notes \xE2\x80\x94 \xE2\x82\xAC 5, \xC2\xBD ton\r\n") + QString(3000, 'x');
     db.insertAnalysis(7, "O'Brien's \"Pit\" \xC3\xA9",
-                      {{"PETNAME", QString::fromUtf8("Caf\xC3\xA9 Stra\xC3\x9F" "e")}, {"PETID", "P-1"}, {"FACID1", "A1"},
-                       {"FACID2", "A2"}, {"CITY", "Zürich"}, {"STATE", "PR"}, {"ZIPCODE", "00901"},
-                       {"ANALDATE", " Feb-28-1999 "}, {"DLSTDATE", "03/04/2005"}, {"USERNAME", "me"},
-                       {"COMMENTS", memo}, {"KORRGION", -1}, {"WSTEDESC", "desc"}, {"WSTECODE", "K001, K002"}},
+                      {{"PETNAME", QString::fromUtf8("Caf\xC3\xA9 Stra\xC3\x9F"
+                                                     "e")},
+                       {"PETID", "P-1"},
+                       {"FACID1", "A1"},
+                       {"FACID2", "A2"},
+                       {"CITY", "Zürich"},
+                       {"STATE", "PR"},
+                       {"ZIPCODE", "00901"},
+                       {"ANALDATE", " Feb-28-1999 "},
+                       {"DLSTDATE", "03/04/2005"},
+                       {"USERNAME", "me"},
+                       {"COMMENTS", memo},
+                       {"KORRGION", -1},
+                       {"WSTEDESC", "desc"},
+                       {"WSTECODE", "K001, K002"}},
                       {{"WMUTYPE", "LF"}, {"WVOLUNIT", 1}, {"FLOWRATE", QVariant()}, {"FLWRUNIT", 0}});
-    QVariantMap row = {{"SITEKEY", 7}, {"CHEMCAS", "UD-1"}, {"CHEMNAME", "Ma'am's chemical"}, {"TCLPCONC", 1e-300},
-                       {"DLTCLP", true}, {"TOTCONC", QVariant()}, {"DLTOTAL", false}, {"LOGKOW", 3.25},
-                       {"GWINGh", 9.0}, {"RESERVED03", 1.0}};
+    QVariantMap row = {{"SITEKEY", 7},       {"CHEMCAS", "UD-1"}, {"CHEMNAME", "Ma'am's chemical"},
+                       {"TCLPCONC", 1e-300}, {"DLTCLP", true},    {"TOTCONC", QVariant()},
+                       {"DLTOTAL", false},   {"LOGKOW", 3.25},    {"GWINGh", 9.0},
+                       {"RESERVED03", 1.0}};
     for (const QString& p : chemicalPropertyFields())
-        row.insert(p, p == "CARCNON" ? QVariant("Carcinogen") : QVariant(1.0 / (chemicalPropertyFields().indexOf(p) + 3)));
+        row.insert(p,
+                   p == "CARCNON" ? QVariant("Carcinogen") : QVariant(1.0 / (chemicalPropertyFields().indexOf(p) + 3)));
     row.insert("HENRY", QVariant());
     db.insert("SITECOCS", row);
     row["CHEMCAS"] = "50-00-0";
@@ -179,7 +208,8 @@ TEST_F(V2File, RoundTripOfAnAnalysisWithEveryColumnFilled)
             for (int c = 0; c < before.columns.size(); ++c)
                 EXPECT_EQ(before.rows[r][c], after.rows[r][c]) << qPrintable(t->name + "." + before.columns[c]);
     }
-    EXPECT_EQ(other.conn().scalar("SELECT FILENAME FROM SITEINFO").value(), QString::fromUtf8("O'Brien's \"Pit\" \xC3\xA9"));
+    EXPECT_EQ(other.conn().scalar("SELECT FILENAME FROM SITEINFO").value(),
+              QString::fromUtf8("O'Brien's \"Pit\" \xC3\xA9"));
     EXPECT_EQ(other.conn().scalar("SELECT COUNT(*) FROM SITECOCS WHERE GWINGh = 0 AND RESERVED03 IS NULL").value(), 2);
 }
 
@@ -302,7 +332,8 @@ TEST_F(V2File, ReadsNoFurtherThanTheLargestAnalysis)
 
     // The most rows a file carries, each as short as a row can be, and one row more.
     const QByteArray nullRow = FileBytes().null().bytes.repeated(32);
-    EXPECT_EQ(readV2File(goldenUnit(goldenSite("Most")).count(kMaxConstituents).bytes + nullRow.repeated(kMaxConstituents))
+    EXPECT_EQ(readV2File(goldenUnit(goldenSite("Most")).count(kMaxConstituents).bytes
+                         + nullRow.repeated(kMaxConstituents))
                   .value()
                   .constituents.size(),
               size_t(kMaxConstituents));
@@ -329,7 +360,8 @@ TEST_F(V2File, ReaderAcceptsWhatOtherWritersMayUse)
     EXPECT_EQ(site("ANALDATE"), " Dec-30-1899 ");
     EXPECT_EQ(site("STATE"), "oh");
     EXPECT_EQ(site("KORRGION").toInt(), 3);
-    EXPECT_EQ(db.conn().scalar("SELECT WMUTYPE || '/' || WASTEVOL || '/' || WVOLUNIT || '/' || ACTVLIFE FROM WMUINFO")
+    EXPECT_EQ(db.conn()
+                  .scalar("SELECT WMUTYPE || '/' || WASTEVOL || '/' || WVOLUNIT || '/' || ACTVLIFE FROM WMUINFO")
                   .value(),
               "LF/1000.0/1/10.0");
     EXPECT_EQ(db.count("SITECOCS"), 0);

@@ -31,7 +31,7 @@ protected:
 const FieldValues kSite = {{QStringLiteral("SITEKEY"), 2}, {QStringLiteral("FILENAME"), QStringLiteral("Sludge")}};
 const FieldValues kUnit = {{QStringLiteral("SITEKEY"), 2}, {QStringLiteral("WMUTYPE"), QStringLiteral("SI")}};
 
-} // namespace
+}   // namespace
 
 TEST_F(AnalysisInputsTest, ASaveIsOneTransactionThatAFailingPartUndoesWhole)
 {

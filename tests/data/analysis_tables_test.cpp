@@ -27,8 +27,13 @@ TEST(AnalysisTree, NineNodesPerAnalysisInOrder)
 {
     TempDatabase db;
     db.insertAnalysis(1, QStringLiteral("First"),
-                      {{"PETID", "P-1"}, {"FACID1", "1 Main St"}, {"CITY", "Austin"}, {"STATE", "TX"},
-                       {"ANALDATE", " Jan-02-2001 "}, {"DLSTDATE", "3/4/2002"}, {"USERNAME", "Kim"}});
+                      {{"PETID", "P-1"},
+                       {"FACID1", "1 Main St"},
+                       {"CITY", "Austin"},
+                       {"STATE", "TX"},
+                       {"ANALDATE", " Jan-02-2001 "},
+                       {"DLSTDATE", "3/4/2002"},
+                       {"USERNAME", "Kim"}});
     db.insertAnalysis(2, QStringLiteral("Second"), {{"FACID2", "Suite 5"}});
     db.insertAnalysis(3, QStringLiteral("Third"));
     auto rs = Recordset::openTable(db.conn(), QStringLiteral("SITEINFO"));
@@ -39,9 +44,9 @@ TEST(AnalysisTree, NineNodesPerAnalysisInOrder)
     EXPECT_EQ(first[0].key, QStringLiteral("KEY1"));
     EXPECT_TRUE(first[0].bold);
     EXPECT_EQ(first[0].text, QStringLiteral("First"));
-    const QStringList texts = {"Petition ID: P-1", "Address 1: 1 Main St", "Address 2: ", "City: Austin",
-                               "State: TX", "Waste date:  Jan-02-2001 ", "Delisting date: 3/4/2002",
-                               "Performed by: Kim"};
+    const QStringList texts = {
+        "Petition ID: P-1",          "Address 1: 1 Main St",     "Address 2: ",      "City: Austin", "State: TX",
+        "Waste date:  Jan-02-2001 ", "Delisting date: 3/4/2002", "Performed by: Kim"};
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(first[size_t(i) + 1].text, texts[i]);
         EXPECT_EQ(first[size_t(i) + 1].key, QStringLiteral("KEY1") + QChar('a' + i));
@@ -79,8 +84,12 @@ TEST(ValuePickers, ChooseAmongPositiveValues)
 TEST(ValuePickers, SmallerPositiveFieldNamesTheWinningField)
 {
     TempDatabase db;
-    db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 1}, {"SWINGsh", 0.0}, {"SWINGsr", -1.0}, {"FISHINGsh", 7.0},
-                                           {"AIRINHVsh", 3.0}, {"AIRINHVsr", 3.0}});
+    db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 1},
+                                           {"SWINGsh", 0.0},
+                                           {"SWINGsr", -1.0},
+                                           {"FISHINGsh", 7.0},
+                                           {"AIRINHVsh", 3.0},
+                                           {"AIRINHVsr", 3.0}});
     auto rs = Recordset::openTable(db.conn(), QStringLiteral("SITECOCS"));
     ASSERT_TRUE(rs.ok());
     EXPECT_EQ(SmallerPositiveField(*rs, "SWINGsh", "SWINGsr"), QStringLiteral("SWINGsh"));
@@ -90,4 +99,4 @@ TEST(ValuePickers, SmallerPositiveFieldNamesTheWinningField)
         << "a NULL and a zero: the first";
 }
 
-} // namespace
+}   // namespace

@@ -23,7 +23,7 @@ FileBytes chemical(FileBytes f, const QByteArray& name, const QByteArray& cas)
     return f;
 }
 
-} // namespace
+}   // namespace
 
 TEST(ChemicalTableFile, ReadsRowsInFileOrder)
 {
@@ -69,7 +69,9 @@ TEST(ChemicalTableFile, AcceptsOtherNumberTypes)
 TEST(ChemicalTableFile, RefusesDamagedFiles)
 {
     const QByteArray good = chemical({}, "Benzene", "71-43-2").bytes;
-    const QByteArray carcnon("\x08\x00\x0A\x00" "Carcinogen", 14);
+    const QByteArray carcnon("\x08\x00\x0A\x00"
+                             "Carcinogen",
+                             14);
     ASSERT_TRUE(good.contains(carcnon));
     // What was refused, the file, and a word of the reason the reader gives.
     std::vector<std::tuple<const char*, QByteArray, QString>> damaged = {

@@ -34,7 +34,7 @@ std::vector<TableRow> storedRows(TempDatabase& db)
     return rows.ok() ? *rows : std::vector<TableRow>{};
 }
 
-} // namespace
+}   // namespace
 
 TEST(ChemicalTableFile, WriterGivesTheTaggedValuesOfEachColumn)
 {
@@ -46,15 +46,25 @@ TEST(ChemicalTableFile, WriterGivesTheTaggedValuesOfEachColumn)
     row[27] = -2.0;
 
     QByteArray expected;
-    expected += QByteArray("\x08\x00\x04\x00" "Caf\xE9", 8);                   // CHEMNAME: text, length 4
-    expected += QByteArray("\x08\x00\x07\x00" "58-08-2", 11);                  // CHEMCAS
-    expected += QByteArray("\x05\x00" "\x00\x00\x00\x00\x00\x00\xF8\x3F", 10); // MCL: double 1.5
+    expected += QByteArray("\x08\x00\x04\x00"
+                           "Caf\xE9",
+                           8);   // CHEMNAME: text, length 4
+    expected += QByteArray("\x08\x00\x07\x00"
+                           "58-08-2",
+                           11);   // CHEMCAS
+    expected += QByteArray("\x05\x00"
+                           "\x00\x00\x00\x00\x00\x00\xF8\x3F",
+                           10);   // MCL: double 1.5
     for (int c = 3; c <= 22; ++c)
-        expected += QByteArray("\x01\x00", 2);                                 // NULL
-    expected += QByteArray("\x08\x00\x0A\x00" "Carcinogen", 14);               // CARCNON
+        expected += QByteArray("\x01\x00", 2);   // NULL
+    expected += QByteArray("\x08\x00\x0A\x00"
+                           "Carcinogen",
+                           14);   // CARCNON
     for (int c = 24; c <= 26; ++c)
         expected += QByteArray("\x01\x00", 2);
-    expected += QByteArray("\x05\x00" "\x00\x00\x00\x00\x00\x00\x00\xC0", 10); // LOGKOW: double -2
+    expected += QByteArray("\x05\x00"
+                           "\x00\x00\x00\x00\x00\x00\x00\xC0",
+                           10);   // LOGKOW: double -2
 
     Result<QByteArray> written = writeChemicalTableFile({row});
     ASSERT_TRUE(written.ok()) << qPrintable(written.error().description);
@@ -86,7 +96,8 @@ TEST_F(ChemicalTableTest, ExportWritesStoredOrderAndReplaceBringsItBack)
 
     // Replace by a file of other rows: the old rows go, the new ones come in file order, a CAS
     // beginning with "x" included.
-    const std::vector<TableRow> other = {chemicalRow("Lead", "x7439-92-1", 0.015), chemicalRow("Acetone", "67-64-1", 1.0)};
+    const std::vector<TableRow> other = {chemicalRow("Lead", "x7439-92-1", 0.015),
+                                         chemicalRow("Acetone", "67-64-1", 1.0)};
     writeFile(file("other.tvx"), *writeChemicalTableFile(other));
     Status replaced = replaceChemicalTable(db.conn(), file("other.tvx"));
     ASSERT_TRUE(replaced.ok()) << qPrintable(replaced.error().description);
@@ -107,8 +118,8 @@ TEST_F(ChemicalTableTest, ARefusedFileLeavesTheDatabaseFileUnchanged)
         {"cut between values", good.left(rowSize + 11)},
         {"unknown type code", FileBytes().text("A").u16(9).bytes + good.mid(16)},
         {"number in a text column", FileBytes().dbl(1).bytes + good.mid(8)},
-        {"text in a number column", good.left(rowSize) + FileBytes().text("A").text("1").text("0.5").bytes +
-                                        good.mid(rowSize + 26)},
+        {"text in a number column",
+         good.left(rowSize) + FileBytes().text("A").text("1").text("0.5").bytes + good.mid(rowSize + 26)},
     };
     const QByteArray before = db.checksum();
     const std::vector<TableRow> rowsBefore = storedRows(db);

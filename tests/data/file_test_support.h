@@ -26,18 +26,63 @@ inline void PrintTo(const QString& s, std::ostream* os)
 struct FileBytes {
     QByteArray bytes;
 
-    FileBytes& raw(const QByteArray& b) { bytes += b; return *this; }
-    FileBytes& u16(quint16 v) { char d[2]; qToLittleEndian(v, d); bytes.append(d, 2); return *this; }
-    FileBytes& u32(quint32 v) { char d[4]; qToLittleEndian(v, d); bytes.append(d, 4); return *this; }
-    FileBytes& u64(quint64 v) { char d[8]; qToLittleEndian(v, d); bytes.append(d, 8); return *this; }
+    FileBytes& raw(const QByteArray& b)
+    {
+        bytes += b;
+        return *this;
+    }
+    FileBytes& u16(quint16 v)
+    {
+        char d[2];
+        qToLittleEndian(v, d);
+        bytes.append(d, 2);
+        return *this;
+    }
+    FileBytes& u32(quint32 v)
+    {
+        char d[4];
+        qToLittleEndian(v, d);
+        bytes.append(d, 4);
+        return *this;
+    }
+    FileBytes& u64(quint64 v)
+    {
+        char d[8];
+        qToLittleEndian(v, d);
+        bytes.append(d, 8);
+        return *this;
+    }
     FileBytes& count(qint32 n) { return u32(quint32(n)); }
     FileBytes& null() { return u16(1); }
     FileBytes& empty() { return u16(0); }
-    FileBytes& text(const QByteArray& windows1252) { u16(8); u16(quint16(windows1252.size())); return raw(windows1252); }
-    FileBytes& dbl(double d) { quint64 u; std::memcpy(&u, &d, 8); u16(5); return u64(u); }
-    FileBytes& i16(qint16 v) { u16(2); return u16(quint16(v)); }
-    FileBytes& i32(qint32 v) { u16(3); return u32(quint32(v)); }
-    FileBytes& boolean(bool b) { u16(11); return u16(b ? 0xFFFF : 0); }
+    FileBytes& text(const QByteArray& windows1252)
+    {
+        u16(8);
+        u16(quint16(windows1252.size()));
+        return raw(windows1252);
+    }
+    FileBytes& dbl(double d)
+    {
+        quint64 u;
+        std::memcpy(&u, &d, 8);
+        u16(5);
+        return u64(u);
+    }
+    FileBytes& i16(qint16 v)
+    {
+        u16(2);
+        return u16(quint16(v));
+    }
+    FileBytes& i32(qint32 v)
+    {
+        u16(3);
+        return u32(quint32(v));
+    }
+    FileBytes& boolean(bool b)
+    {
+        u16(11);
+        return u16(b ? 0xFFFF : 0);
+    }
 };
 
 inline void writeFile(const QString& path, const QByteArray& bytes)
@@ -104,8 +149,16 @@ public:
         EXPECT_TRUE(m_titles.empty()) << "scripted titles left";
     }
 
-    FakePrompts& answer(int a) { m_answers.push_back(a); return *this; }
-    FakePrompts& title(std::optional<QString> t) { m_titles.push_back(std::move(t)); return *this; }
+    FakePrompts& answer(int a)
+    {
+        m_answers.push_back(a);
+        return *this;
+    }
+    FakePrompts& title(std::optional<QString> t)
+    {
+        m_titles.push_back(std::move(t));
+        return *this;
+    }
 
     int message(const QString& text, int style, const QString& title) override
     {

@@ -23,9 +23,9 @@ TEST(Schema, TablesHaveTheirColumnsInOrder)
 {
     TempDatabase db;
     const QStringList site = columnsOf(db.conn(), QStringLiteral("SITEINFO"));
-    EXPECT_EQ(site, (QStringList{"SITEKEY", "FILENAME", "PETNAME", "PETID", "FACID1", "FACID2", "CITY", "STATE",
-                                 "ZIPCODE", "ANALDATE", "DLSTDATE", "USERNAME", "COMMENTS", "KORRGION", "WSTEDESC",
-                                 "WSTECODE"}));
+    EXPECT_EQ(site,
+              (QStringList{"SITEKEY", "FILENAME", "PETNAME", "PETID", "FACID1", "FACID2", "CITY", "STATE", "ZIPCODE",
+                           "ANALDATE", "DLSTDATE", "USERNAME", "COMMENTS", "KORRGION", "WSTEDESC", "WSTECODE"}));
     EXPECT_EQ(columnsOf(db.conn(), QStringLiteral("WMUINFO")),
               (QStringList{"SITEKEY", "WMUTYPE", "WASTEVOL", "WVOLUNIT", "ACTVLIFE", "RISKFACT", "HQFACT", "FLOWRATE",
                            "FLWRUNIT"}));
@@ -90,7 +90,9 @@ TEST(Schema, ValuesAreConvertedToTheirColumnBeforeEveryWrite)
 {
     const TableDef& site = siteInfoTable();
     const TableDef& unit = wmuInfoTable();
-    auto conv = [](const TableDef& t, const char* col, const QVariant& v) { return convertToColumn(*t.column(QString::fromLatin1(col)), v); };
+    auto conv = [](const TableDef& t, const char* col, const QVariant& v) {
+        return convertToColumn(*t.column(QString::fromLatin1(col)), v);
+    };
 
     EXPECT_EQ(conv(site, "STATE", QStringLiteral("TX"))->toString(), QStringLiteral("TX"));
     EXPECT_FALSE(conv(site, "STATE", QStringLiteral("TXX")).ok()) << "nothing is cut silently";
@@ -127,4 +129,4 @@ TEST(Schema, RecordSetsOfATableConvertWhatTheyWrite)
     EXPECT_EQ(t->toString(), QStringLiteral("real"));
 }
 
-} // namespace
+}   // namespace

@@ -11,23 +11,40 @@ protected:
     {
         db.insertAnalysis(1, "First", {{"PETID", "P1"}, {"STATE", "OH"}});
         db.insertAnalysis(3, "Third", {}, {{"WMUTYPE", "SI"}, {"FLOWRATE", 250.0}});
-        db.insert("COCS", {{"CHEMNAME", "Benzene"}, {"CHEMCAS", "71-43-2"}, {"HENRY", 0.0055}, {"MCL", 0.005},
-                           {"CARCNON", "Carcinogen"}, {"LOGKOW", 2.13}});
+        db.insert("COCS", {{"CHEMNAME", "Benzene"},
+                           {"CHEMCAS", "71-43-2"},
+                           {"HENRY", 0.0055},
+                           {"MCL", 0.005},
+                           {"CARCNON", "Carcinogen"},
+                           {"LOGKOW", 2.13}});
         db.insert("COCS", {{"CHEMNAME", "Benzene again"}, {"CHEMCAS", "71-43-2"}, {"HENRY", 99.0}});
         db.insert("COCS", {{"CHEMNAME", "Own"}, {"CHEMCAS", "ud-1"}, {"HENRY", 7.0}});
-        db.insert("SITECOCS", {{"SITEKEY", 1}, {"CHEMCAS", "71-43-2"}, {"CHEMNAME", "benzene (mine)"}, {"TCLPCONC", 0.5},
-                               {"DLTCLP", 1}, {"HENRY", 0.001}, {"MCL", 0.1}, {"BAF", 3.0}, {"CARCNON", "Noncarcinogen"},
-                               {"LOGKOW", 1.0}, {"GWINGh", 9.0}, {"LMTPTHTO", "Fish"}});
-        db.insert("SITECOCS", {{"SITEKEY", 3}, {"CHEMCAS", "UD-1"}, {"CHEMNAME", "Mine"}, {"HENRY", 0.25}, {"LOGKOW", 4.0}});
+        db.insert("SITECOCS", {{"SITEKEY", 1},
+                               {"CHEMCAS", "71-43-2"},
+                               {"CHEMNAME", "benzene (mine)"},
+                               {"TCLPCONC", 0.5},
+                               {"DLTCLP", 1},
+                               {"HENRY", 0.001},
+                               {"MCL", 0.1},
+                               {"BAF", 3.0},
+                               {"CARCNON", "Noncarcinogen"},
+                               {"LOGKOW", 1.0},
+                               {"GWINGh", 9.0},
+                               {"LMTPTHTO", "Fish"}});
+        db.insert("SITECOCS",
+                  {{"SITEKEY", 3}, {"CHEMCAS", "UD-1"}, {"CHEMNAME", "Mine"}, {"HENRY", 0.25}, {"LOGKOW", 4.0}});
     }
 
-    QueryRows query(const QString& sql, const QVariantList& params = {}) { return db.conn().select(sql, params).value(); }
+    QueryRows query(const QString& sql, const QVariantList& params = {})
+    {
+        return db.conn().select(sql, params).value();
+    }
 
     TempDatabase db;
     ScopedProgramState scope{db.state};
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(Update, CopiesEveryAnalysisWithCurrentProperties)
 {
@@ -48,8 +65,9 @@ TEST_F(Update, CopiesEveryAnalysisWithCurrentProperties)
                            "FROM SITECOCS WHERE SITEKEY=4");
     ASSERT_EQ(copy.rows.size(), 1u);
     EXPECT_EQ(copy.rows[0], (QVector<QVariant>{"benzene (mine)", 0.5, 1, 0.0055, 0.005, QVariant(), "Carcinogen", 2.13,
-                                              9.0, "Fish"}));
-    EXPECT_EQ(query("SELECT HENRY, LOGKOW FROM SITECOCS WHERE SITEKEY=1").rows.front(), (QVector<QVariant>{0.001, 1.0}));
+                                               9.0, "Fish"}));
+    EXPECT_EQ(query("SELECT HENRY, LOGKOW FROM SITECOCS WHERE SITEKEY=1").rows.front(),
+              (QVector<QVariant>{0.001, 1.0}));
     EXPECT_EQ(query("SELECT CHEMNAME, HENRY, LOGKOW FROM SITECOCS WHERE SITEKEY=6").rows.front(),
               (QVector<QVariant>{"Mine", 0.25, 4.0}));
 
@@ -72,7 +90,8 @@ TEST_F(Update, SecondRunMeetsItsOwnNamesAndRollsBack)
     ASSERT_EQ(second.shown.size(), 1u);
     EXPECT_EQ(second.shown[0].title, "Update Error");
     EXPECT_EQ(second.shown[0].style, prompt::Critical);
-    EXPECT_TRUE(second.shown[0].text.startsWith("The program experienced an error while trying to update the database.\r\n"));
+    EXPECT_TRUE(
+        second.shown[0].text.startsWith("The program experienced an error while trying to update the database.\r\n"));
     EXPECT_GT(second.shown[0].text.size(), 75);
     EXPECT_EQ(db.checksum(), before);
     EXPECT_EQ(db.count("SITEINFO"), 4);

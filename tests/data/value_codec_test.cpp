@@ -9,11 +9,36 @@
 
 namespace {
 
-QByteArray le16(quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; }
-QByteArray le32(quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; }
-QByteArray le64(quint64 v) { QByteArray b(8, 0); qToLittleEndian(v, b.data()); return b; }
-QByteArray f64(double d) { quint64 u; std::memcpy(&u, &d, 8); return le64(u); }
-QByteArray f32(float f) { quint32 u; std::memcpy(&u, &f, 4); return le32(u); }
+QByteArray le16(quint16 v)
+{
+    QByteArray b(2, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray le32(quint32 v)
+{
+    QByteArray b(4, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray le64(quint64 v)
+{
+    QByteArray b(8, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray f64(double d)
+{
+    quint64 u;
+    std::memcpy(&u, &d, 8);
+    return le64(u);
+}
+QByteArray f32(float f)
+{
+    quint32 u;
+    std::memcpy(&u, &f, 4);
+    return le32(u);
+}
 
 FileValue readOne(const QByteArray& bytes)
 {
@@ -36,7 +61,7 @@ Result<QVariant> into(const ColumnDef& c, const QByteArray& bytes)
     return fileValueToColumn(c, readOne(bytes));
 }
 
-} // namespace
+}   // namespace
 
 TEST(ValueCodec, ReadsEveryTypeCode)
 {
@@ -48,7 +73,8 @@ TEST(ValueCodec, ReadsEveryTypeCode)
     EXPECT_EQ(readOne(le16(5) + f64(1e-5)).value.toDouble(), 1e-5);
     EXPECT_EQ(readOne(le16(6) + le64(quint64(-12345))).value.toDouble(), -1.2345);
     EXPECT_EQ(readOne(le16(7) + f64(36526.75)).value.toDouble(), 36526.75);
-    EXPECT_EQ(readOne(le16(8) + le16(3) + QByteArray("a\x80z")).value.toString(), QString::fromUtf8("a\xE2\x82\xAC" "z"));
+    EXPECT_EQ(readOne(le16(8) + le16(3) + QByteArray("a\x80z")).value.toString(), QString::fromUtf8("a\xE2\x82\xAC"
+                                                                                                    "z"));
     EXPECT_EQ(readOne(le16(11) + le16(0xFFFF)).value, QVariant(true));
     EXPECT_EQ(readOne(le16(11) + le16(0)).value, QVariant(false));
     EXPECT_EQ(readOne(le16(17) + QByteArray(1, char(200))).value.toDouble(), 200.0);
@@ -60,9 +86,15 @@ TEST(ValueCodec, RefusesUnknownCodesAndShortData)
         ValueReader in(le16(code) + QByteArray(16, 0));
         EXPECT_FALSE(in.read().ok()) << code;
     }
-    const QByteArray cut[] = {QByteArray(1, 0), le16(2) + QByteArray(1, 0), le16(3) + QByteArray(3, 0),
-                              le16(5) + QByteArray(7, 0), le16(8), le16(8) + le16(5) + "abcd", le16(11),
-                              le16(17), le16(6) + QByteArray(4, 0)};
+    const QByteArray cut[] = {QByteArray(1, 0),
+                              le16(2) + QByteArray(1, 0),
+                              le16(3) + QByteArray(3, 0),
+                              le16(5) + QByteArray(7, 0),
+                              le16(8),
+                              le16(8) + le16(5) + "abcd",
+                              le16(11),
+                              le16(17),
+                              le16(6) + QByteArray(4, 0)};
     for (const QByteArray& bytes : cut) {
         ValueReader in(bytes);
         Result<FileValue> v = in.read();

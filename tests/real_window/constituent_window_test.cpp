@@ -57,9 +57,9 @@ TEST_F(ConstituentWindow, ClickingAChemicalInTheListWritesIt)
     EXPECT_EQ(grid().grid().cell(1, kColDafLf).value.toDouble(), 2.5);
 
     QTest::mouseClick(cocs()->cmdUpdateSiteCOCs, Qt::LeftButton);
-    EXPECT_EQ(storedValue(QStringLiteral("SELECT group_concat(CHEMNAME, '|') FROM SITECOCS WHERE SITEKEY = 1"))
-                  .toString(),
-              "Benzene|Toluene|Trichloroethylene");
+    EXPECT_EQ(
+        storedValue(QStringLiteral("SELECT group_concat(CHEMNAME, '|') FROM SITECOCS WHERE SITEKEY = 1")).toString(),
+        "Benzene|Toluene|Trichloroethylene");
 }
 
 TEST_F(ConstituentWindow, TheArrowKeysMoveThroughTheOpenListAndEnterChooses)
@@ -113,8 +113,8 @@ TEST_F(ConstituentWindow, AfterInvalidInputTheCellStaysCurrentAndTakesWhatIsType
         pressKey(leave);
         EXPECT_EQ(ok.text(), "You have entered an invalid character into this input field.  Please ensure that you "
                              "have entered only numbers.");
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return grid().cellEditor() && QApplication::focusWidget() == grid().cellEditor(); }));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return grid().cellEditor() && QApplication::focusWidget() == grid().cellEditor(); }));
         EXPECT_EQ(grid().currentIndex(), tclp);
         EXPECT_EQ(qobject_cast<QLineEdit*>(grid().cellEditor())->text(), "12a");
         pressKey(Qt::Key_A, Qt::ControlModifier);
@@ -124,4 +124,4 @@ TEST_F(ConstituentWindow, AfterInvalidInputTheCellStaysCurrentAndTakesWhatIsType
     }
 }
 
-} // namespace
+}   // namespace

@@ -103,4 +103,4 @@ TEST_F(RealProgram, OnA1280By800ScreenTheAnalysisWindowShowsWholeAndChildrenOuts
     }));
 }
 
-} // namespace
+}   // namespace

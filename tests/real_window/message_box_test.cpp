@@ -38,8 +38,8 @@ TEST_P(Dismissing, EscapeAndTheCloseButtonAnswerOnlyWhereTheBoxHasANeutralAnswer
         stayedOpen = true;
         QTest::mouseClick(box.buttons().front(), Qt::LeftButton);
     });
-    const int got = MsgBox(QStringLiteral("Do you want to save your changes?"), GetParam().style,
-                           QStringLiteral("Save Changes"));
+    const int got =
+        MsgBox(QStringLiteral("Do you want to save your changes?"), GetParam().style, QStringLiteral("Save Changes"));
     EXPECT_TRUE(answer.seen());
     if (GetParam().answer == 0) {
         EXPECT_TRUE(stayedOpen);
@@ -81,4 +81,4 @@ TEST_F(RealProgram, EscapeAtTheClosingQuestionKeepsAskingAndYesSavesTheTypedInpu
     EXPECT_EQ(storedValue(QStringLiteral("SELECT CITY FROM SITEINFO WHERE SITEKEY = 1")).toString(), "Gary");
 }
 
-} // namespace
+}   // namespace

@@ -12,11 +12,11 @@ namespace {
 
 QVariantMap chemical(const QString& name, const QString& cas, int organic, double daf)
 {
-    return {{"CHEMNAME", name}, {"CHEMCAS", cas}, {"ORGANIC", organic}, {"DAFLF", daf}, {"DAFSI", daf},
-            {"MCL", daf / 1000}, {"MW", 92.14}, {"CARCNON", "Carcinogen"}};
+    return {{"CHEMNAME", name}, {"CHEMCAS", cas},    {"ORGANIC", organic}, {"DAFLF", daf},
+            {"DAFSI", daf},     {"MCL", daf / 1000}, {"MW", 92.14},        {"CARCNON", "Carcinogen"}};
 }
 
-} // namespace
+}   // namespace
 
 void RealProgram::SetUp()
 {

@@ -21,7 +21,7 @@ public:
     QString shown;
 };
 
-} // namespace
+}   // namespace
 
 int runDelistingDump(const QStringList& args)
 {
@@ -40,8 +40,8 @@ int runDelistingDump(const QStringList& args)
         break;
     }
 
-    Result<QueryRows> rows =
-        state.gConn->select(QStringLiteral("SELECT * FROM DelistCOCS WHERE SITEKEY = ? ORDER BY rowid"), {state.gCurSiteKey});
+    Result<QueryRows> rows = state.gConn->select(
+        QStringLiteral("SELECT * FROM DelistCOCS WHERE SITEKEY = ? ORDER BY rowid"), {state.gCurSiteKey});
     if (!rows) {
         printError(rows.error().description);
         return 1;

@@ -23,14 +23,15 @@ QByteArray cell(const QVariant& v)
     return text;
 }
 
-} // namespace
+}   // namespace
 
 bool openDumpAnalysis(const QStringList& args, const char* command, ProgramState& state)
 {
     bool keyOk = false;
     const qint32 key = args.value(1).toInt(&keyOk);
     if (args.size() != 2 || !keyOk || key <= 0) {
-        printError(QStringLiteral("usage: engine_dump %1 DB KEY (KEY a positive analysis key)").arg(QString::fromLatin1(command)));
+        printError(QStringLiteral("usage: engine_dump %1 DB KEY (KEY a positive analysis key)")
+                       .arg(QString::fromLatin1(command)));
         return false;
     }
     Result<std::unique_ptr<Connection>> conn = Connection::open(args[0]);

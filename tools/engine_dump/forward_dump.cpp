@@ -21,7 +21,7 @@ public:
     }
 };
 
-} // namespace
+}   // namespace
 
 int runForwardDump(const QStringList& args)
 {
@@ -42,12 +42,12 @@ int runForwardDump(const QStringList& args)
         return 1;
     }
 
-    Result<QueryRows> results = state.gConn->select(
-        QStringLiteral("SELECT CHEMCAS, %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid")
-            .arg(forwardResultFields().join(u',')),
-        {key});
-    Result<QueryRows> delisting = state.gConn->select(
-        QStringLiteral("SELECT * FROM GWDelisting WHERE SITEKEY = ? ORDER BY rowid"), {key});
+    Result<QueryRows> results =
+        state.gConn->select(QStringLiteral("SELECT CHEMCAS, %1 FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid")
+                                .arg(forwardResultFields().join(u',')),
+                            {key});
+    Result<QueryRows> delisting =
+        state.gConn->select(QStringLiteral("SELECT * FROM GWDelisting WHERE SITEKEY = ? ORDER BY rowid"), {key});
     if (!results || !delisting) {
         printError(QStringLiteral("engine_dump: ") + (results ? delisting.error() : results.error()).description);
         return 1;

@@ -80,9 +80,10 @@ bool load(Connection& conn, const QString& dataDir, const Source& source)
     QStringList cols;
     for (const QString& c : expected)
         cols << QLatin1Char('"') + c + QLatin1Char('"');
-    Result<Statement> insert = conn.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                                .arg(table.name, cols.join(QLatin1Char(',')),
-                                                     QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(','))));
+    Result<Statement> insert =
+        conn.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                         .arg(table.name, cols.join(QLatin1Char(',')),
+                              QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(','))));
     if (!insert)
         return fail(insert.error().description);
 
@@ -93,11 +94,14 @@ bool load(Connection& conn, const QString& dataDir, const Source& source)
         const QString where = QStringLiteral("%1:%2").arg(path).arg(rec.line);
         if (rec.cells.size() != int(table.columns.size()))
             return fail(QStringLiteral("%1: %2 cells where %3 columns are expected")
-                            .arg(where).arg(rec.cells.size()).arg(table.columns.size()));
+                            .arg(where)
+                            .arg(rec.cells.size())
+                            .arg(table.columns.size()));
         QVector<QVariant> row;
         for (int i = 0; i < rec.cells.size(); ++i) {
             const QString cell = rec.cells[i];
-            Result<QVariant> v = convertToColumn(table.columns[size_t(i)], cell.isEmpty() ? QVariant() : QVariant(cell));
+            Result<QVariant> v =
+                convertToColumn(table.columns[size_t(i)], cell.isEmpty() ? QVariant() : QVariant(cell));
             if (!v)
                 return fail(QStringLiteral("%1: %2").arg(where, v.error().description));
             row << *v;
@@ -152,11 +156,12 @@ bool build(const QString& out, const QString& dataDir)
             holdsAnalyses = !n || n->toLongLong() > 0;
         }
         if (holdsAnalyses) {
-            const QString keep = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss")) +
-                                 QStringLiteral(".bak");
+            const QString keep = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss"))
+                                 + QStringLiteral(".bak");
             if (!QFile::rename(out, keep))
                 return fail(QStringLiteral("%1 holds analyses and cannot be moved aside").arg(out));
-            std::fprintf(stderr, "mkdb: the previous database, which holds analyses, is kept as %s\n", qPrintable(keep));
+            std::fprintf(stderr, "mkdb: the previous database, which holds analyses, is kept as %s\n",
+                         qPrintable(keep));
         }
         QFile::remove(out);
         QFile::remove(out + QStringLiteral("-wal"));
@@ -167,7 +172,7 @@ bool build(const QString& out, const QString& dataDir)
     return true;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -19,7 +19,7 @@ Status writeText(const QString& path, const QString& text)
     return {};
 }
 
-} // namespace
+}   // namespace
 
 Status writeHelpPages(const QString& guideMarkdown, const QHash<QString, QImage>& pictures, const QString& folder)
 {
@@ -55,8 +55,8 @@ Status writeHelpPages(const QString& guideMarkdown, const QHash<QString, QImage>
             if (b.blockFormat().headingLevel() == 2)
                 sections << b.text().toHtmlEscaped();
         if (!sections.isEmpty())
-            index += QStringLiteral("<br><small>") + sections.join(QStringLiteral(" &middot; ")) +
-                     QStringLiteral("</small>");
+            index += QStringLiteral("<br><small>") + sections.join(QStringLiteral(" &middot; "))
+                     + QStringLiteral("</small>");
         index += QStringLiteral("</li>\n");
         for (const QString& name : pictureNames(chapters[i])) {
             const QString file = dir.filePath(QStringLiteral("images/") + name + QStringLiteral(".png"));

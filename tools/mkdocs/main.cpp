@@ -58,7 +58,8 @@ Status makeDocuments(const QString& guideFile, const QString& changesFile, const
     // The example runs in a program folder of its own, with the documents the viewer shows.
     QTemporaryDir example;
     const QDir exampleDir(example.path());
-    if (!example.isValid() || !exampleDir.mkpath(QStringLiteral("ChemDB")) || !exampleDir.mkpath(QStringLiteral("Documents"))
+    if (!example.isValid() || !exampleDir.mkpath(QStringLiteral("ChemDB"))
+        || !exampleDir.mkpath(QStringLiteral("Documents"))
         || !QFile::copy(database, exampleDir.filePath(QStringLiteral("ChemDB/TOVIv3.0.db")))
         || !QFile::copy(changesPdf, exampleDir.filePath(QStringLiteral("Documents/TOVIchanges.pdf"))))
         return Error{kErrFile, QStringLiteral("Cannot set up the example's program folder.")};
@@ -71,16 +72,17 @@ Status makeDocuments(const QString& guideFile, const QString& changesFile, const
     Result<QString> guide = readText(guideFile);
     if (!guide)
         return guide.error();
-    if (Status s = writeBook({QStringLiteral("TOVI v.3.0 User's Guide"),
-                              QStringLiteral("Delisting risk assessment for wastes in landfills and surface impoundments"),
-                              *guide, QString()},
-                             *pictures, outDir.filePath(QStringLiteral("Documents/uguide.pdf")));
+    if (Status s =
+            writeBook({QStringLiteral("TOVI v.3.0 User's Guide"),
+                       QStringLiteral("Delisting risk assessment for wastes in landfills and surface impoundments"),
+                       *guide, QString()},
+                      *pictures, outDir.filePath(QStringLiteral("Documents/uguide.pdf")));
         !s)
         return s;
     return writeHelpPages(*guide, *pictures, outDir.filePath(QStringLiteral("Help")));
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

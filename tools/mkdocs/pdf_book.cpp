@@ -182,7 +182,7 @@ void styleBody(QTextDocument& doc)
     }
 }
 
-} // namespace
+}   // namespace
 
 Result<std::vector<QTextBlock>> fitPictures(QTextDocument& doc, const QHash<QString, QImage>& pictures, qreal scale,
                                             qreal maxWidth, qreal maxHeight)

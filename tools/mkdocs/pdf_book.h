@@ -14,10 +14,10 @@
 // A document written as Markdown (or HTML): each level-1 heading starts a chapter, each level-2
 // heading a section; a picture is written as ![caption](images/<name>.png).
 struct BookSource {
-    QString title;        // the title page's title; none: no title page and no contents
+    QString title;   // the title page's title; none: no title page and no contents
     QString subtitle;
     QString markdown;
-    QString html;         // used instead of the Markdown text when it is not empty
+    QString html;   // used instead of the Markdown text when it is not empty
 };
 
 // Writes the book as a PDF file of US letter pages: a title page and a contents page with the

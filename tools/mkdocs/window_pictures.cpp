@@ -53,20 +53,25 @@ Status storeExampleAnalysis(const QString& databasePath)
     const auto set = [](TableRow& row, const TableDef& table, const QString& column, const QVariant& value) {
         row[columnOf(table, column)] = value;
     };
-    const QList<std::pair<QString, QVariant>> site = {
-        {"FILENAME", "Example plating sludge"}, {"PETNAME", "Example Plating Works"},
-        {"PETID", "EX-0001"},                   {"FACID1", "100 Example Road"},
-        {"CITY", "Sample City"},                {"STATE", "IL"},
-        {"ZIPCODE", "00000"},                   {"ANALDATE", " Mar-02-2026 "},
-        {"DLSTDATE", " Jun-30-2026 "},          {"USERNAME", "Example analyst"},
-        {"COMMENTS", "A small example analysis for the user's guide."},
-        {"KORRGION", 4},                        {"WSTEDESC", "Dewatered plating sludge"},
-        {"WSTECODE", "F006"}};
+    const QList<std::pair<QString, QVariant>> site = {{"FILENAME", "Example plating sludge"},
+                                                      {"PETNAME", "Example Plating Works"},
+                                                      {"PETID", "EX-0001"},
+                                                      {"FACID1", "100 Example Road"},
+                                                      {"CITY", "Sample City"},
+                                                      {"STATE", "IL"},
+                                                      {"ZIPCODE", "00000"},
+                                                      {"ANALDATE", " Mar-02-2026 "},
+                                                      {"DLSTDATE", " Jun-30-2026 "},
+                                                      {"USERNAME", "Example analyst"},
+                                                      {"COMMENTS", "A small example analysis for the user's guide."},
+                                                      {"KORRGION", 4},
+                                                      {"WSTEDESC", "Dewatered plating sludge"},
+                                                      {"WSTECODE", "F006"}};
     for (const auto& [column, value] : site)
         set(rows.site, siteInfoTable(), column, value);
-    const QList<std::pair<QString, QVariant>> unit = {{"WMUTYPE", "LF"}, {"WASTEVOL", 1000.0}, {"WVOLUNIT", 0},
-                                                      {"ACTVLIFE", 20.0}, {"RISKFACT", 1e-5}, {"HQFACT", 1.0},
-                                                      {"FLOWRATE", 0.0}, {"FLWRUNIT", 0}};
+    const QList<std::pair<QString, QVariant>> unit = {{"WMUTYPE", "LF"},  {"WASTEVOL", 1000.0}, {"WVOLUNIT", 0},
+                                                      {"ACTVLIFE", 20.0}, {"RISKFACT", 1e-5},   {"HQFACT", 1.0},
+                                                      {"FLOWRATE", 0.0},  {"FLWRUNIT", 0}};
     for (const auto& [column, value] : unit)
         set(rows.unit, wmuInfoTable(), column, value);
 
@@ -78,7 +83,8 @@ Status storeExampleAnalysis(const QString& databasePath)
         if (!chemical)
             return chemical.error();
         if (chemical->rows.empty())
-            return Error{kErrFormat, QStringLiteral("The example chemical %1 is not in the chemical table.").arg(c.cas)};
+            return Error{kErrFormat,
+                         QStringLiteral("The example chemical %1 is not in the chemical table.").arg(c.cas)};
         TableRow row = emptyRow(siteCocsTable());
         for (const QString& p : copied)
             row[columnOf(siteCocsTable(), p)] = chemical->rows.front()[columnOf(cocsTable(), p)];
@@ -132,7 +138,7 @@ QImage frameOf(const QString& name, int width, int height)
     return window->frame()->grab().toImage();
 }
 
-} // namespace
+}   // namespace
 
 Result<QHash<QString, QImage>> renderWindowPictures(const QString& programFolder)
 {
@@ -183,8 +189,8 @@ Result<QHash<QString, QImage>> renderWindowPictures(const QString& programFolder
     delete main.data();
     setMessageService(nullptr);
     if (!messages.texts.isEmpty())
-        return Error{kErrFormat, QStringLiteral("The example analysis showed messages:\n") +
-                                     messages.texts.join(QLatin1Char('\n'))};
+        return Error{kErrFormat, QStringLiteral("The example analysis showed messages:\n")
+                                     + messages.texts.join(QLatin1Char('\n'))};
     for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
         if (it.value().isNull())
             return Error{kErrFormat, QStringLiteral("No picture of ") + it.key()};

@@ -88,7 +88,7 @@ int usage()
     return 1;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -221,7 +221,7 @@ std::optional<float> leachateConc(const std::vector<DafPoint>& rows, double scal
     return toSingle(double(b.E) * T);
 }
 
-} // namespace
+}   // namespace
 
 Result<DafCurves> DafCurves::load(Connection& conn, const QStringList& casNumbers)
 {
@@ -248,11 +248,11 @@ Result<DafCurves> DafCurves::load(Connection& conn, const QStringList& casNumber
         for (qsizetype from = 0; from < wanted.size(); from += kChunk) {
             const QVariantList chunk = wanted.mid(from, kChunk);
             const QString marks = QStringList(chunk.size(), QStringLiteral("?")).join(QLatin1Char(','));
-            if (Status s = curves.readRows(
-                    conn, t,
-                    QStringLiteral("SELECT %1 FROM %2 WHERE [CAS Num] IN (%3) ORDER BY [CAS Num], rowid")
-                        .arg(columnsOf(true, true), QLatin1String(kTables[t]), marks),
-                    chunk, true, true);
+            if (Status s = curves.readRows(conn, t,
+                                           QStringLiteral(
+                                               "SELECT %1 FROM %2 WHERE [CAS Num] IN (%3) ORDER BY [CAS Num], rowid")
+                                               .arg(columnsOf(true, true), QLatin1String(kTables[t]), marks),
+                                           chunk, true, true);
                 !s)
                 return s.error();
         }
@@ -289,8 +289,8 @@ bool DafCurves::addChemical(const QString& cas)
     return true;
 }
 
-Status DafCurves::readRows(Connection& conn, int table, const QString& sql, const QVariantList& params,
-                           bool landfill, bool impoundment)
+Status DafCurves::readRows(Connection& conn, int table, const QString& sql, const QVariantList& params, bool landfill,
+                           bool impoundment)
 {
     std::vector<RowFields> chemical;
     QString key;

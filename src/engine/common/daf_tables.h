@@ -78,8 +78,8 @@ private:
 // row of the chemical. Any failure — a NULL value in a row read, a DAF of 0, a value beyond
 // single precision — returns 0 and leaves `daf` with what it was last given. `cas` must be one
 // of the chemicals `curves` loaded.
-float InterpWellConc(const DafCurves& curves, double scale, double& daf, const QString& cas,
-                     const QString& unitType, const QString& chemClass, bool useCustom, double leachateConc);
+float InterpWellConc(const DafCurves& curves, double scale, double& daf, const QString& cas, const QString& unitType,
+                     const QString& chemClass, bool useCustom, double leachateConc);
 
 // The inverse: the leachate concentration whose receptor-well concentration is `target`, with
 // the same tables, scaling, `daf` and failure rules. Assumes that the well concentrations of

@@ -6,4 +6,3 @@ std::optional<double> fieldNumber(const QVariant& value)
 {
     return variantNumber(value);
 }
-

@@ -18,14 +18,14 @@ Error singleError(const QString& what)
     return Error{kErrCalculation, QStringLiteral("The %1 is too large for single precision.").arg(what)};
 }
 
-} // namespace
+}   // namespace
 
 Result<WasteUnit> loadWasteUnit(Connection& conn, qint32 siteKey)
 {
-    Result<QueryRows> rows = conn.select(
-        QStringLiteral("SELECT WMUTYPE, WASTEVOL, WVOLUNIT, ACTVLIFE, RISKFACT, HQFACT, FLOWRATE "
-                       "FROM WMUINFO WHERE SITEKEY = ?"),
-        {siteKey});
+    Result<QueryRows> rows =
+        conn.select(QStringLiteral("SELECT WMUTYPE, WASTEVOL, WVOLUNIT, ACTVLIFE, RISKFACT, HQFACT, FLOWRATE "
+                                   "FROM WMUINFO WHERE SITEKEY = ?"),
+                    {siteKey});
     if (!rows)
         return rows.error();
     if (rows->rows.empty())
@@ -35,7 +35,7 @@ Result<WasteUnit> loadWasteUnit(Connection& conn, qint32 siteKey)
     WasteUnit unit;
     unit.WMUTYPE = row[0].toString();
     std::optional<double>* numbers[] = {&unit.WASTEVOL, &unit.WVOLUNIT, &unit.ACTVLIFE,
-                                        &unit.RISKFACT, &unit.HQFACT, &unit.FLOWRATE};
+                                        &unit.RISKFACT, &unit.HQFACT,   &unit.FLOWRATE};
     for (int i = 0; i < 6; ++i) {
         const QVariant& v = row[i + 1];
         if (!v.isValid())

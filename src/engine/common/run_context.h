@@ -9,13 +9,13 @@
 // The fields of a waste unit row (WMUINFO) that the engines read. NULL is nullopt (or an
 // empty text).
 struct WasteUnit {
-    QString WMUTYPE;                     // "LF" landfill, "SI" surface impoundment
-    std::optional<double> WASTEVOL;      // waste volume per year, in the unit of WVOLUNIT
-    std::optional<double> WVOLUNIT;      // 0 cubic yards, 1 cubic feet, 2 cubic metres
-    std::optional<double> ACTVLIFE;      // active life, years
-    std::optional<double> RISKFACT;      // target cancer risk
-    std::optional<double> HQFACT;        // target hazard quotient
-    std::optional<double> FLOWRATE;      // flow rate of an impoundment
+    QString WMUTYPE;                  // "LF" landfill, "SI" surface impoundment
+    std::optional<double> WASTEVOL;   // waste volume per year, in the unit of WVOLUNIT
+    std::optional<double> WVOLUNIT;   // 0 cubic yards, 1 cubic feet, 2 cubic metres
+    std::optional<double> ACTVLIFE;   // active life, years
+    std::optional<double> RISKFACT;   // target cancer risk
+    std::optional<double> HQFACT;     // target hazard quotient
+    std::optional<double> FLOWRATE;   // flow rate of an impoundment
 };
 
 // The waste unit row of an analysis. Fails when the analysis has no row or a number field
@@ -34,31 +34,31 @@ struct RunContext {
     float gUnitAreaM2 = 0;      // gUnitAreaAcres × 4046.873
 
     // Set by setRunTargets before the constituent loop.
-    float HQFACT = 0;           // target hazard quotient
-    float RISKFACT = 0;         // target cancer risk
-    double gVktOneWay = 0;      // gAnnualVolYd3 × 1.42 / 3650 + 7.4; the air steps use twice it as VKT
+    float HQFACT = 0;        // target hazard quotient
+    float RISKFACT = 0;      // target cancer risk
+    double gVktOneWay = 0;   // gAnnualVolYd3 × 1.42 / 3650 + 7.4; the air steps use twice it as VKT
 
     // Set by setRunTargets, before the non-groundwater steps of the first row need it, and
     // again by the groundwater dispatch for each constituent.
-    QString gWmuType;           // WMUTYPE of the waste unit
-    float gDafScale = 0;        // dafScaleFactor(gWasteVolYd3, gWmuType)
+    QString gWmuType;      // WMUTYPE of the waste unit
+    float gDafScale = 0;   // dafScaleFactor(gWasteVolYd3, gWmuType)
 
     // Members that pathway steps leave for later steps of the same row are added below by the
     // steps that write them: the surface-water factors, the air dispersion and particulate
     // emission terms, the indoor-air concentrations.
 
     // Non-groundwater pathways.
-    double ACTVLIFE = 0;          // active life of the waste unit, years (unloading term); set by setRunTargets
+    double ACTVLIFE = 0;   // active life of the waste unit, years (unloading term); set by setRunTargets
     // Soil loss of the landfill and the two water bodies, the same for every constituent of a
     // run; written by the forward surface-water step, read by its back-calculation and the
     // ecological level.
-    float gLSFactor = 0;          // length-slope factor
-    float gSedDeliveryRatio = 0;  // sediment delivery ratio
-    float gUnitSoilLoss = 0;      // soil loss per acre
-    float gSedimentLoad = 0;      // sediment load reaching the water bodies
-    float gSwFactor1 = 0;         // fish water body: water-column concentration per unit of TOTCONC
-    float gSwFactor2 = 0;         // drinking-water body: concentration per unit of TOTCONC
-    float gSuspSolids = 0;        // suspended solids of the fish water body
+    float gLSFactor = 0;           // length-slope factor
+    float gSedDeliveryRatio = 0;   // sediment delivery ratio
+    float gUnitSoilLoss = 0;       // soil loss per acre
+    float gSedimentLoad = 0;       // sediment load reaching the water bodies
+    float gSwFactor1 = 0;          // fish water body: water-column concentration per unit of TOTCONC
+    float gSwFactor2 = 0;          // drinking-water body: concentration per unit of TOTCONC
+    float gSuspSolids = 0;         // suspended solids of the fish water body
     // Dispersion terms of the air pathways (downwind distance terms, their sum, the width):
     // the back-calculations' set and the forward steps' set.
     float gDispXv = 0, gDispX = 0, gDispXSum = 0, gDispSigma = 0;

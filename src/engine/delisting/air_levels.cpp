@@ -46,10 +46,10 @@ void landfillVolatiles(std::optional<double>& column, bool IsCarc, double Qp, co
     const double acres = ctx.run.gUnitAreaAcres;
     // 4047 square metres an acre, not kM2PerAcre: the delisting levels keep this formula's rounding.
     const double level =
-        IsCarc ? (0.4 * 0.4 * Qp * 0.1524 * 1000000) /
-                     (chem.DIFFA * 1000 * porosity * kActiveAreaShare * acres * 4047 * Csat)
-               : (0.4 * 0.4 * Qp * 0.1524) /
-                     (chem.DIFFA * 1000 * 0.0001 * 0.000001 * porosity * kActiveAreaShare * acres * 4047 * Csat);
+        IsCarc ? (0.4 * 0.4 * Qp * 0.1524 * 1000000)
+                     / (chem.DIFFA * 1000 * porosity * kActiveAreaShare * acres * 4047 * Csat)
+               : (0.4 * 0.4 * Qp * 0.1524)
+                     / (chem.DIFFA * 1000 * 0.0001 * 0.000001 * porosity * kActiveAreaShare * acres * 4047 * Csat);
     column = storedSingle(level).value_or(0.0);
 }
 
@@ -109,21 +109,21 @@ void unitModels(AirColumns col, bool IsCarc, bool IsLandfill, double Cair, doubl
     }
 }
 
-} // namespace
+}   // namespace
 
 DustEmissions airDustEmissions(const DelistingContext& ctx, const ExposureConstants& c)
 {
     const RunContext& r = ctx.run;
     const double Ax = double(r.gUnitAreaM2) * kActiveAreaShare;
     const double Ew = std::pow(4.0 / 5.445, 3) * (1 - double(c.V)) * 0.036 * c.F_X * Ax;
-    const double Er = std::pow(c.W / 4.0, 0.5) *
-                      (std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (c.KP10 * 1.7) * (c.SPEED / 48.0)) *
-                      ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear) * (ctx.VKT * std::sqrt(Ax) / 1000) *
-                      (1000.0 / kHoursPerDay);
-    const double Eu = ((c.S / 5.0) * (4.0 / 2.2) * (c.DH / 1.5) /
-                       (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1.0 / 3.0)) * (c.KPL10 * 0.0009) * 1000 *
-                       r.gWasteVolYd3 * 1.289) /
-                      (kHoursPerYear * ctx.ACTVLIFE);
+    const double Er = std::pow(c.W / 4.0, 0.5)
+                      * (std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (c.KP10 * 1.7) * (c.SPEED / 48.0))
+                      * ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear) * (ctx.VKT * std::sqrt(Ax) / 1000)
+                      * (1000.0 / kHoursPerDay);
+    const double Eu = ((c.S / 5.0) * (4.0 / 2.2) * (c.DH / 1.5)
+                       / (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1.0 / 3.0)) * (c.KPL10 * 0.0009) * 1000
+                       * r.gWasteVolYd3 * 1.289)
+                      / (kHoursPerYear * ctx.ACTVLIFE);
     return {float(std::min(roundSingle(Ew), 10.0)), float(std::min(roundSingle(Er), 10.0)),
             float(std::min(roundSingle(Eu), 10.0))};
 }
@@ -163,8 +163,8 @@ void CalcAirDelistLevels(const DelistChemical& chem, bool IsCarc, bool IsLandfil
         col.INHP = col.INHV = col.SI = col.Cair = col.Qp = col.Qp10 = 0.0;
         return;
     }
-    const double Cair = roundSingle(double(ctx.run.HQFACT) * chem.ORDI * roundSingle(double(c.CRAIR) / c.BWADULT) * 72 *
-                                    30 * kDaysPerYear / 210000);
+    const double Cair = roundSingle(double(ctx.run.HQFACT) * chem.ORDI * roundSingle(double(c.CRAIR) / c.BWADULT) * 72
+                                    * 30 * kDaysPerYear / 210000);
     const double Qp = roundSingle(ctx.gDispSigma * Cair * 4.0 * ctx.gDispXSum / double(0.3045f));
     unitModels(col, false, IsLandfill, Cair, Qp, chem, ctx, c);
 }

@@ -13,13 +13,14 @@ Status setSingle(float& member, double x, const char* name)
 {
     const std::optional<float> f = toSingle(x);
     if (!f)
-        return Error{kErrCalculation,
-                     QStringLiteral("The site value %1 of the delisting run is not a finite number.").arg(QLatin1String(name))};
+        return Error{
+            kErrCalculation,
+            QStringLiteral("The site value %1 of the delisting run is not a finite number.").arg(QLatin1String(name))};
     member = *f;
     return {};
 }
 
-} // namespace
+}   // namespace
 
 Result<DelistingContext> setDelistingContext(const WasteUnit& unit, const ExposureConstants& c)
 {
@@ -45,18 +46,18 @@ Result<DelistingContext> setDelistingContext(const WasteUnit& unit, const Exposu
         // 4047 square metres an acre, not kM2PerAcre: the delisting levels keep this formula's rounding.
         setSingle(ctx.gExposedAreaM2DL, double(r.gUnitAreaAcres) * kActiveAreaShare * 4047, "gExposedAreaM2DL"),
         setSingle(ctx.gLSFactor,
-                  std::pow(std::sqrt(double(r.gUnitAreaAcres) * kFt2PerAcre) / 145.2, 0.5) *
-                      (65.41 * s * s + 4.56 * s + 0.065),
+                  std::pow(std::sqrt(double(r.gUnitAreaAcres) * kFt2PerAcre) / 145.2, 0.5)
+                      * (65.41 * s * s + 4.56 * s + 0.065),
                   "gLSFactor"),
         // 0.0041, the worked share rounded, not kActiveAreaShare as in the forward soil loss.
-        setSingle(ctx.gSoilLossDL,
-                  double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * kKgPerShortTon * 0.28 * 0.0041, "gSoilLossDL"),
+        setSingle(ctx.gSoilLossDL, double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * kKgPerShortTon * 0.28 * 0.0041,
+                  "gSoilLossDL"),
     };
     for (const Status& step : steps)
         if (!step)
             return step.error();
-    ctx.gDafScaleDL = dafScaleFactor(r.gWasteVolYd3, unit.WMUTYPE == QLatin1String("LF") ? QStringLiteral("LF")
-                                                                                           : QStringLiteral("SI"));
+    ctx.gDafScaleDL = dafScaleFactor(r.gWasteVolYd3,
+                                     unit.WMUTYPE == QLatin1String("LF") ? QStringLiteral("LF") : QStringLiteral("SI"));
     return ctx;
 }
 

@@ -11,13 +11,13 @@
 // The site values of a delisting-level run, derived once from the waste unit and the exposure
 // constants before the chemicals are visited. Single precision where declared float.
 struct DelistingContext {
-    RunContext run;               // the volumes and areas of CalcWasteVolume, HQFACT and RISKFACT
-    double ACTVLIFE = 0;          // active life of the unit, years, as stored
-    float gFlowRateDL = 0;        // impoundment flow rate, m3/yr
-    float gVktOneWayDL = 0;       // gAnnualVolYd3 × 1.42 / 3650 + 7.4
-    float VKT = 0;                // 2 × gVktOneWayDL, in place of the constant of CONSTNTS
+    RunContext run;           // the volumes and areas of CalcWasteVolume, HQFACT and RISKFACT
+    double ACTVLIFE = 0;      // active life of the unit, years, as stored
+    float gFlowRateDL = 0;    // impoundment flow rate, m3/yr
+    float gVktOneWayDL = 0;   // gAnnualVolYd3 × 1.42 / 3650 + 7.4
+    float VKT = 0;            // 2 × gVktOneWayDL, in place of the constant of CONSTNTS
     float gDispX = 0;
-    float gDispSigma = 0;         // A × gDispX ^ B
+    float gDispSigma = 0;   // A × gDispX ^ B
     float gDispXv = 0;
     float gDispXSum = 0;          // (gDispXv + gDispX) × 1000
     float gExposedAreaM2DL = 0;   // gUnitAreaAcres × 1.5/365 × 4047

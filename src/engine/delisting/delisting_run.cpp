@@ -16,9 +16,9 @@ const QString kExcludedCas = QStringLiteral("16984-48-8");
 // The COCS columns the levels read, with the members they fill.
 using C = DelistChemical;
 const std::pair<const char*, double C::*> kNumbers[] = {
-    {"CSFO", &C::CSFO}, {"CSFI", &C::CSFI},   {"ORDO", &C::ORDO},       {"ORDI", &C::ORDI}, {"BCF", &C::BCF},
-    {"HENRY", &C::HENRY}, {"DIFFW", &C::DIFFW}, {"DIFFA", &C::DIFFA},   {"TSTAR", &C::TSTAR}, {"K", &C::K},
-    {"TAU", &C::TAU},   {"B", &C::B},         {"ORGANIC", &C::ORGANIC}, {"BAF", &C::BAF}, {"MW", &C::MW},
+    {"CSFO", &C::CSFO},     {"CSFI", &C::CSFI},   {"ORDO", &C::ORDO},       {"ORDI", &C::ORDI},   {"BCF", &C::BCF},
+    {"HENRY", &C::HENRY},   {"DIFFW", &C::DIFFW}, {"DIFFA", &C::DIFFA},     {"TSTAR", &C::TSTAR}, {"K", &C::K},
+    {"TAU", &C::TAU},       {"B", &C::B},         {"ORGANIC", &C::ORGANIC}, {"BAF", &C::BAF},     {"MW", &C::MW},
     {"VAPORP", &C::VAPORP}, {"KSW", &C::KSW}};
 // Leading columns of the chemicals query, before the numbers.
 enum Leading { kRowid, kChemName, kChemCas, kCarcnon, kFirstNumber };
@@ -195,8 +195,9 @@ Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, Delisting
         DelistResults results;
         calcChemicalDelistLevels(rows[i]->chem, in.ctx, in.constants, in.maxima, in.curves, results);
         if (Status s = writer.add(rows[i]->rowid, results); !s)
-            return Error{s.error().number, QStringLiteral("The delisting levels of the chemical %1 could not be stored: %2")
-                                               .arg(chemicalText(*rows[i]), s.error().description)};
+            return Error{s.error().number,
+                         QStringLiteral("The delisting levels of the chemical %1 could not be stored: %2")
+                             .arg(chemicalText(*rows[i]), s.error().description)};
         observer.progressValue(int(i) + 1);
     }
     return tx.commit();
@@ -220,14 +221,15 @@ QString delistingCheckMessage(const WasteUnit& unit)
     if (!positiveUnitValue(unit.ACTVLIFE))
         return QStringLiteral("There is a zero value for the active life.");
     if (!positiveUnitValue(unit.HQFACT))
-        return QStringLiteral("There is a zero value for the HQ Factor.  Please use the dropdown list to choose an HQ Factor.");
+        return QStringLiteral(
+            "There is a zero value for the HQ Factor.  Please use the dropdown list to choose an HQ Factor.");
     if (!positiveUnitValue(unit.RISKFACT))
         return QStringLiteral(
             "There is a zero value for the Risk Factor.  Please use the dropdown list to choose an Risk Factor.");
     return {};
 }
 
-} // namespace
+}   // namespace
 
 DelistingOutcome RunDelistingAnalysis(ProgramState& state, DelistingObserver& observer)
 {

@@ -30,11 +30,10 @@ void writeReceptor(ReceptorLevel r, double Cg, double dafScaled)
     }
 }
 
-} // namespace
+}   // namespace
 
 void CalcGWDelistLevels(const DelistChemical& chem, bool IsCarc, const DelistingContext& ctx,
-                        const ExposureConstants& c, const ChemicalDaf& daf, const DafCurves& curves,
-                        DelistResults& out)
+                        const ExposureConstants& c, const ChemicalDaf& daf, const DafCurves& curves, DelistResults& out)
 {
     const float risk = ctx.run.RISKFACT;
     const float hq = ctx.run.HQFACT;
@@ -99,15 +98,15 @@ void CalcGWDermalDelistLevels(const DelistChemical& chem, bool IsCarc, const Del
     double daAdult = 0;
     double daChild = 0;
     if (IsCarc) {
-        daAdult = roundSingle(c.BWADULT * risk * kDaysPerYear * c.ATCARC) /
-                  (chem.CSFO * roundSingle(double(c.EF) * c.ED) * 20000);
-        daChild = roundSingle(c.BWCHILD * risk * kDaysPerYear * c.ATCARC) /
-                  (chem.CSFO * roundSingle(double(c.EDCHILD) * c.EF) * 7900);
+        daAdult = roundSingle(c.BWADULT * risk * kDaysPerYear * c.ATCARC)
+                  / (chem.CSFO * roundSingle(double(c.EF) * c.ED) * 20000);
+        daChild = roundSingle(c.BWCHILD * risk * kDaysPerYear * c.ATCARC)
+                  / (chem.CSFO * roundSingle(double(c.EDCHILD) * c.EF) * 7900);
     } else {
-        daAdult = hq * chem.ORDO * roundSingle(c.ATNON * double(kDaysPerYear) * c.BWADULT) /
-                  roundSingle(double(c.EF) * c.ED * 20000);
-        daChild = hq * chem.ORDO * roundSingle(c.ATCHILD * double(kDaysPerYear) * c.BWCHILD) /
-                  roundSingle(double(c.EDCHILD) * c.EF * 7900);
+        daAdult = hq * chem.ORDO * roundSingle(c.ATNON * double(kDaysPerYear) * c.BWADULT)
+                  / roundSingle(double(c.EF) * c.ED * 20000);
+        daChild = hq * chem.ORDO * roundSingle(c.ATCHILD * double(kDaysPerYear) * c.BWCHILD)
+                  / roundSingle(double(c.EDCHILD) * c.EF * 7900);
     }
 
     const double tAdult = c.TADULT;

@@ -25,18 +25,19 @@ void writeSoil(std::optional<double>& level, std::optional<double>& air, std::op
     soil = ok ? *s : 0.0;
 }
 
-} // namespace
+}   // namespace
 
 DustEmissions soilDustEmissions(const DelistingContext& ctx, const ExposureConstants& c)
 {
     const RunContext& r = ctx.run;
     const double Ew = 2 * 0.036 * (1 - double(c.V)) * std::pow(4 / 5.445, 3) * c.F_X * ctx.gExposedAreaM2DL;
-    const double Er = 1.7 * c.KP30 * (c.S / 12.0) * (c.SPEED / 48.0) * std::pow(c.WEIGHT / 2.7, 0.7) *
-                      std::pow(c.W / 4.0, 0.5) * ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear) *
-                      (ctx.VKT * std::sqrt(double(r.gUnitAreaM2) * kActiveAreaShare) / 1000) * (1000.0 / kHoursPerDay);
-    const double Eu = (0.0009 * c.KPL30 * (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5) /
-                       (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1.0 / 3.0))) *
-                      1000 * r.gWasteVolYd3 * 1.289 / (ctx.ACTVLIFE * kHoursPerYear);
+    const double Er = 1.7 * c.KP30 * (c.S / 12.0) * (c.SPEED / 48.0) * std::pow(c.WEIGHT / 2.7, 0.7)
+                      * std::pow(c.W / 4.0, 0.5) * ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear)
+                      * (ctx.VKT * std::sqrt(double(r.gUnitAreaM2) * kActiveAreaShare) / 1000)
+                      * (1000.0 / kHoursPerDay);
+    const double Eu = (0.0009 * c.KPL30 * (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5)
+                       / (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1.0 / 3.0)))
+                      * 1000 * r.gWasteVolYd3 * 1.289 / (ctx.ACTVLIFE * kHoursPerYear);
     return {float(std::min(roundSingle(Ew), 30.0)), float(std::min(roundSingle(Er), 30.0)),
             float(std::min(roundSingle(Eu), 30.0))};
 }

@@ -30,8 +30,8 @@ void writeDrinking(std::optional<double>& level, std::optional<double>& Csw, dou
 
 // Stores the fish level for the dissolved concentration `Cd`, or 0 in the three fish columns
 // when a value is not finite.
-void writeFish(std::optional<double>& level, std::optional<double>& Cfish, std::optional<double>& Csw,
-               double cfish, double Cd, double KSW, const SiteTerms& t)
+void writeFish(std::optional<double>& level, std::optional<double>& Cfish, std::optional<double>& Csw, double cfish,
+               double Cd, double KSW, const SiteTerms& t)
 {
     const double Ct = Cd * (1 + KSW * t.Z * 0.000001);
     const std::optional<double> l = storedSingle(Ct * kSolidsDivisor / t.L);
@@ -43,7 +43,7 @@ void writeFish(std::optional<double>& level, std::optional<double>& Cfish, std::
     Csw = ok ? *c : 0.0;
 }
 
-} // namespace
+}   // namespace
 
 void CalcSWDelistLevels(bool IsCarc, const DelistChemical& chem, const DelistingContext& ctx,
                         const ExposureConstants& c, DelistResults& out)
@@ -67,8 +67,8 @@ void CalcSWDelistLevels(bool IsCarc, const DelistChemical& chem, const Delisting
             factor = chem.BCF;
         else if (chem.BAF > 0)
             factor = chem.BAF;
-        writeFish(out.FISHINGsr, out.FISHINGCfishsr, out.FISHINGCswsr, cfish, factor > 0 ? cfish / factor : 0,
-                  chem.KSW, t);
+        writeFish(out.FISHINGsr, out.FISHINGCfishsr, out.FISHINGCswsr, cfish, factor > 0 ? cfish / factor : 0, chem.KSW,
+                  t);
         return;
     }
 

@@ -26,16 +26,16 @@ double windEmission10(const RunContext& ctx, const ExposureConstants& c)
 
 double trafficEmission(const RunContext& ctx, const ExposureConstants& c, double kp)
 {
-    return std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (kp * 1.7) * (c.SPEED / 48.0) * std::pow(c.W / 4.0, 0.5) *
-           ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear) * (c.VKT * activeAreaSide(ctx) / 1000) *
-           (1000 / double(kHoursPerDay));
+    return std::pow(c.WEIGHT / 2.7, 0.7) * (c.S / 12.0) * (kp * 1.7) * (c.SPEED / 48.0) * std::pow(c.W / 4.0, 0.5)
+           * ((kDaysPerYear - double(c.PRECIP)) / kDaysPerYear) * (c.VKT * activeAreaSide(ctx) / 1000)
+           * (1000 / double(kHoursPerDay));
 }
 
 double unloadRate(const RunContext& ctx, const ExposureConstants& c, double kpl)
 {
-    const double unload = (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5) /
-                          (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1 / 3.0)) * (kpl * 0.0009) * 1000 *
-                          ctx.gWasteVolYd3 * 1.289;
+    const double unload = (c.S / 5.0) * (4 / 2.2) * (c.DH / 1.5)
+                          / (std::pow(c.M / 2.0, 2) * std::pow(c.YD / 4.6, 1 / 3.0)) * (kpl * 0.0009) * 1000
+                          * ctx.gWasteVolYd3 * 1.289;
     return unload / (ctx.ACTVLIFE * kHoursPerYear);
 }
 

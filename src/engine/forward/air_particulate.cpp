@@ -12,15 +12,13 @@ namespace {
 double particulateLevel(const RunContext& ctx, const ExposureConstants& c, double allowAirConc, StepCheck& step,
                         const char* field)
 {
-    const float allowEmisRate =
-        step.single(allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * kSecondsPerHour /
-                        (double(c.F) * 2.03 * (1 - c.gPartOffset) * 1000),
-                    field);
-    return allowEmisRate * 1000.0 /
-           ((double(ctx.gTrafficEmis10) + ctx.gWindEmis10 + ctx.gUnloadRate10) / 1000);
+    const float allowEmisRate = step.single(allowAirConc * ctx.gDispSigma * ctx.gDispXSum * c.U * kSecondsPerHour
+                                                / (double(c.F) * 2.03 * (1 - c.gPartOffset) * 1000),
+                                            field);
+    return allowEmisRate * 1000.0 / ((double(ctx.gTrafficEmis10) + ctx.gWindEmis10 + ctx.gUnloadRate10) / 1000);
 }
 
-} // namespace
+}   // namespace
 
 void CalcAirRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs& in, ConstituentResults& out)
 {
@@ -37,12 +35,12 @@ void CalcAirRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs&
     const float emission =
         step.single(double(ctx.gFwdWindEmis10) + ctx.gFwdTrafficEmis10 + ctx.gFwdUnloadRate10, "AIRINHPh");
     ctx.gFwdPartEmisRate = step.single(in.TOTCONC * emission / 1000000, "AIRINHPh");
-    ctx.gFwdPartAirConc = step.single((1 - c.gPartOffset) * 2.03 * ctx.gFwdPartEmisRate * c.F * 1000 /
-                                          (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * kSecondsPerHour),
+    ctx.gFwdPartAirConc = step.single((1 - c.gPartOffset) * 2.03 * ctx.gFwdPartEmisRate * c.F * 1000
+                                          / (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * kSecondsPerHour),
                                       "AIRINHPh");
     step.write(out.AIRINHPh,
-               in.ORDI != 0 ? (ctx.gFwdPartAirConc * CRAIR * ED * EF) /
-                                  (in.ORDI * BWADULT * ATNON * kDaysPerYear * (CRAIR / BWADULT))
+               in.ORDI != 0 ? (ctx.gFwdPartAirConc * CRAIR * ED * EF)
+                                  / (in.ORDI * BWADULT * ATNON * kDaysPerYear * (CRAIR / BWADULT))
                             : 0.0,
                "AIRINHPh");
     step.write(out.AIRINHPr,
@@ -68,15 +66,14 @@ Status CalcAirPartLevels(RunContext& ctx, const ExposureConstants& c, const Cons
     ctx.gUnloadRate10 = step.single(unloadRate(ctx, c, c.KPL10), "AIRINHPsh");
     ctx.gUnloadRate30 = step.single(unloadRate(ctx, c, c.KPL30), "AIRINHPsh");
 
-    float allowAirConc =
-        in.ORDI != 0
-            ? step.single(in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON * kDaysPerYear / (ED * CRAIR * EF),
-                          "AIRINHPsh")
-            : 0.0f;
+    float allowAirConc = in.ORDI != 0 ? step.single(in.ORDI * BWADULT * (CRAIR / BWADULT) * HQFACT * ATNON
+                                                        * kDaysPerYear / (ED * CRAIR * EF),
+                                                    "AIRINHPsh")
+                                      : 0.0f;
     step.write(out.AIRINHPsh, particulateLevel(ctx, c, allowAirConc, step, "AIRINHPsh"), "AIRINHPsh", true);
     allowAirConc = in.CSFI != 0
-        ? step.single(ATCARC * RISKFACT * kDaysPerYear / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHPsr")
-        : 0.0f;
+                       ? step.single(ATCARC * RISKFACT * kDaysPerYear / (in.CSFI * EF * c.gInhFactorAdj), "AIRINHPsr")
+                       : 0.0f;
     step.write(out.AIRINHPsr, particulateLevel(ctx, c, allowAirConc, step, "AIRINHPsr"), "AIRINHPsr", true);
     return step.status();
 }
@@ -91,9 +88,9 @@ Status CalcAirPartLevelsLead(RunContext& ctx, const ExposureConstants& c, const 
     ctx.gTrafficEmis10 = step.single(trafficEmission(ctx, c, c.KP10), "AIRINHPsr");
     ctx.gUnloadRate10 = step.single(unloadRate(ctx, c, c.KPL10), "AIRINHPsr");
     // 0.0002 in place of an allowable air concentration of lead.
-    const float leadEmisRate = step.single(
-        double(ctx.gDispSigma) * 0.0002 * c.U * ctx.gDispXSum * kSecondsPerHour / (double(c.F) * 2.03 * 1000),
-        "AIRINHPsr");
+    const float leadEmisRate = step.single(double(ctx.gDispSigma) * 0.0002 * c.U * ctx.gDispXSum * kSecondsPerHour
+                                               / (double(c.F) * 2.03 * 1000),
+                                           "AIRINHPsr");
     step.write(out.AIRINHPsr,
                1000.0 * 1000.0 * leadEmisRate / (double(ctx.gTrafficEmis10) + ctx.gWindEmis10 + ctx.gUnloadRate10),
                "AIRINHPsr");

@@ -21,14 +21,13 @@ double volatileLevel(const RunContext& ctx, const ExposureConstants& c, const Co
     // Without a diffusion coefficient in air the cover lets no vapour through: no limit.
     if (vapSatConc == 0 || in.DIFFA == 0)
         return 0;
-    return (std::pow(double(c.PTOT), 2) * (c.DCOVER * double(allowVapFlux))) /
-           ((vapSatConc * 0.0001 * 0.000001) * in.DIFFA * std::pow(double(c.PAIR), 10 / 3.0));
+    return (std::pow(double(c.PTOT), 2) * (c.DCOVER * double(allowVapFlux)))
+           / ((vapSatConc * 0.0001 * 0.000001) * in.DIFFA * std::pow(double(c.PAIR), 10 / 3.0));
 }
 
-} // namespace
+}   // namespace
 
-float vaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step,
-                          const char* field)
+float vaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step, const char* field)
 {
     return step.single(in.VAPORP * in.MW / (double(c.T) * c.RGAS), field);
 }
@@ -39,13 +38,13 @@ void calcAirVolatileRisk(const RunContext& ctx, const ExposureConstants& c, cons
     const double CRAIR = c.CRAIR, ED = c.ED, EF = c.EF, ATCARC = c.ATCARC, ATNON = c.ATNON, BWADULT = c.BWADULT;
 
     const float vapSatConc = vaporSaturationConc(c, in, step, "AIRINHVh");
-    const float vapFlux = step.single(in.TOTCONC * 0.000001 * in.DIFFA * 0.0001 * vapSatConc *
-                                          std::pow(double(c.PAIR), 10 / 3.0) /
-                                          (double(c.DCOVER) * std::pow(double(c.PTOT), 2)),
+    const float vapFlux = step.single(in.TOTCONC * 0.000001 * in.DIFFA * 0.0001 * vapSatConc
+                                          * std::pow(double(c.PAIR), 10 / 3.0)
+                                          / (double(c.DCOVER) * std::pow(double(c.PTOT), 2)),
                                       "AIRINHVh");
     const float vapEmisRate = step.single(ctx.gUnitAreaM2 * kActiveAreaShare * vapFlux * kSecondsPerHour, "AIRINHVh");
-    const float vapAirConc = step.single(vapEmisRate * 2.03 * c.F * 1000 /
-                                             (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * kSecondsPerHour),
+    const float vapAirConc = step.single(vapEmisRate * 2.03 * c.F * 1000
+                                             / (double(ctx.gFwdDispSigma) * c.U * ctx.gFwdDispXSum * kSecondsPerHour),
                                          "AIRINHVh");
     step.write(out.AIRINHVh,
                in.ORDI != 0

@@ -9,8 +9,7 @@
 // active area.
 
 // Saturated vapour concentration VAPORP × MW / (T × RGAS), kept single.
-float vaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step,
-                          const char* field);
+float vaporSaturationConc(const ExposureConstants& c, const ConstituentInputs& in, StepCheck& step, const char* field);
 
 // The volatile half of the forward air step (CalcAirRisk), after its particulate half and with
 // its step check: AIRINHVh and AIRINHVr at TOTCONC, from the forward dispersion terms.

@@ -15,12 +15,28 @@ struct NumberInput {
 };
 
 const NumberInput kNumbers[] = {
-    {"TCLPCONC", &In::TCLPCONC}, {"TOTCONC", &In::TOTCONC}, {"MCL", &In::MCL},     {"CSFO", &In::CSFO},
-    {"CSFI", &In::CSFI},         {"ORDO", &In::ORDO},       {"ORDI", &In::ORDI},   {"BCF", &In::BCF},
-    {"HENRY", &In::HENRY},       {"DIFFW", &In::DIFFW},     {"DIFFA", &In::DIFFA}, {"TSTAR", &In::TSTAR},
-    {"K", &In::K},               {"TAU", &In::TAU},         {"B", &In::B},         {"ORGANIC", &In::ORGANIC},
-    {"BAF", &In::BAF},           {"ECOCHRON", &In::ECOCHRON}, {"MW", &In::MW},     {"VAPORP", &In::VAPORP},
-    {"KSW", &In::KSW},           {"LOGKOW", &In::LOGKOW},
+    {"TCLPCONC", &In::TCLPCONC},
+    {"TOTCONC", &In::TOTCONC},
+    {"MCL", &In::MCL},
+    {"CSFO", &In::CSFO},
+    {"CSFI", &In::CSFI},
+    {"ORDO", &In::ORDO},
+    {"ORDI", &In::ORDI},
+    {"BCF", &In::BCF},
+    {"HENRY", &In::HENRY},
+    {"DIFFW", &In::DIFFW},
+    {"DIFFA", &In::DIFFA},
+    {"TSTAR", &In::TSTAR},
+    {"K", &In::K},
+    {"TAU", &In::TAU},
+    {"B", &In::B},
+    {"ORGANIC", &In::ORGANIC},
+    {"BAF", &In::BAF},
+    {"ECOCHRON", &In::ECOCHRON},
+    {"MW", &In::MW},
+    {"VAPORP", &In::VAPORP},
+    {"KSW", &In::KSW},
+    {"LOGKOW", &In::LOGKOW},
 };
 
 Error fieldError(const ConstituentInputs& in, const QString& field, const QString& why)
@@ -29,7 +45,7 @@ Error fieldError(const ConstituentInputs& in, const QString& field, const QStrin
                  QStringLiteral("The field %1 of the constituent %2 %3.").arg(field, constituentLabel(in), why)};
 }
 
-} // namespace
+}   // namespace
 
 QString constituentLabel(const ConstituentInputs& in)
 {
@@ -120,7 +136,8 @@ Status writeForwardResults(Connection& conn, std::span<const ConstituentRow> row
             }
             const std::optional<double>& v = r.*c.member;
             if (v && !std::isfinite(*v))
-                return fieldError(rows[i].in, c.name, QStringLiteral("came out as a value that is not a finite number"));
+                return fieldError(rows[i].in, c.name,
+                                  QStringLiteral("came out as a value that is not a finite number"));
             params[p++] = v;
         }
         params[p] = rows[i].rowid;
@@ -151,15 +168,15 @@ Status replaceGWDelisting(Connection& conn, qint32 siteKey, std::span<const Cons
         QStringLiteral("UPDATE GWDelisting SET (%1, ChemCas) = (?,?,?,?,?,?,?,?,?,?) WHERE rowid = ?").arg(numbers));
     if (!update)
         return update.error();
-    Result<Statement> updateNumbers = conn.prepare(
-        QStringLiteral("UPDATE GWDelisting SET (%1) = (?,?,?,?,?,?,?,?,?) WHERE rowid = ?").arg(numbers));
+    Result<Statement> updateNumbers =
+        conn.prepare(QStringLiteral("UPDATE GWDelisting SET (%1) = (?,?,?,?,?,?,?,?,?) WHERE rowid = ?").arg(numbers));
     if (!updateNumbers)
         return updateNumbers.error();
     std::optional<Statement> insert;
     if (keep < delisting.size()) {
-        Result<Statement> s = conn.prepare(
-            QStringLiteral("INSERT INTO GWDelisting (%1, ChemCas, SITEKEY) VALUES (?,?,?,?,?,?,?,?,?,?,?)")
-                .arg(numbers));
+        Result<Statement> s =
+            conn.prepare(QStringLiteral("INSERT INTO GWDelisting (%1, ChemCas, SITEKEY) VALUES (?,?,?,?,?,?,?,?,?,?,?)")
+                             .arg(numbers));
         if (!s)
             return s.error();
         insert.emplace(std::move(*s));
@@ -182,9 +199,15 @@ Status replaceGWDelisting(Connection& conn, qint32 siteKey, std::span<const Cons
             if (!std::isfinite(value))
                 return fieldError(rows[i].in, QString::fromLatin1(name),
                                   QStringLiteral("came out as a value that is not a finite number"));
-        params = {g.GWDL,         g.GWMaxAConcen, g.GWDAF,
-                  double(g.DAF_SF), g.GWLimitingPathway, g.GWIngetion,
-                  g.GWInhalation, g.GWAdultDermalAbsorption, g.GWChildDermalAbsorption};
+        params = {g.GWDL,
+                  g.GWMaxAConcen,
+                  g.GWDAF,
+                  double(g.DAF_SF),
+                  g.GWLimitingPathway,
+                  g.GWIngetion,
+                  g.GWInhalation,
+                  g.GWAdultDermalAbsorption,
+                  g.GWChildDermalAbsorption};
         Statement* statement = nullptr;
         if (i >= keep) {
             params.insert(params.end(), {g.ChemCas, siteKey});

@@ -26,7 +26,7 @@ Status groundwaterStep(RowRun& run, const ConstituentInputs& in, ConstituentResu
 constexpr std::array<ConstituentStep, 3> kSteps = {&nonGroundwaterRiskStep, &nonGroundwaterLevelsStep,
                                                    &groundwaterStep};
 
-} // namespace
+}   // namespace
 
 std::span<const ConstituentStep> constituentSteps()
 {

@@ -191,10 +191,9 @@ RunOutcome runAnalysis(ProgramState& state, ForwardRunSession& session, RunObser
     if (!rows)
         return fail(observer, rows.error(), false);
     if (rows->empty())
-        return refuse(observer,
-                      {QStringLiteral("Please select at least one COC before running the program."),
-                       kRunMsgInformation},
-                      false);
+        return refuse(
+            observer,
+            {QStringLiteral("Please select at least one COC before running the program."), kRunMsgInformation}, false);
 
     observer.runStarts();
     Result<WasteUnit> unit = loadWasteUnit(conn, key);
@@ -216,7 +215,7 @@ RunOutcome runAnalysis(ProgramState& state, ForwardRunSession& session, RunObser
     return RunOutcome::Completed;
 }
 
-} // namespace
+}   // namespace
 
 RunOutcome RunRiskAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer)
 {

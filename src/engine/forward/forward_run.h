@@ -31,4 +31,3 @@ struct ForwardRunSession {
 // transaction is open while the observer is called. gRsGwDelisting is left open on the
 // analysis's GWDelisting rows.
 RunOutcome RunRiskAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer);
-

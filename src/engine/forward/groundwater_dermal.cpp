@@ -52,7 +52,7 @@ void CalcGWDermalRisk(const RunContext& ctx, const ExposureConstants& k, const D
     out.GWCHILDr = in.CSFO * Dc * 1 * k.EF * k.EDCHILD * kChildSkin / denC;
 }
 
-} // namespace
+}   // namespace
 
 double dermalEventFactor(const ConstituentInputs& in, float eventTime)
 {
@@ -110,8 +110,8 @@ void CalcGWDermalLevels(const RunContext& ctx, const ExposureConstants& k, const
     }
 }
 
-void CalcGWDermal(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs,
-                  const ConstituentInputs& in, ConstituentResults& out)
+void CalcGWDermal(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const ConstituentInputs& in,
+                  ConstituentResults& out)
 {
     if (in.K == 0) {
         out.GWADULTh = out.GWCHILDh = out.GWADULTr = out.GWCHILDr = 0;

@@ -19,5 +19,5 @@ void CalcGWDermalLevels(const RunContext& ctx, const ExposureConstants& k, const
 
 // GW{ADULT,CHILD}h and GW{ADULT,CHILD}r at the well concentration of the TCLP concentration;
 // all four 0 when K is 0.
-void CalcGWDermal(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs,
-                  const ConstituentInputs& in, ConstituentResults& out);
+void CalcGWDermal(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const ConstituentInputs& in,
+                  ConstituentResults& out);

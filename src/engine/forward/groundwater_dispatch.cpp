@@ -11,20 +11,20 @@ const QString kFishMercury = QStringLiteral("22967-92-6");
 void writeZeros(ConstituentResults& out)
 {
     for (std::optional<double> ConstituentResults::*f :
-         {&ConstituentResults::GWINGh, &ConstituentResults::GWINGr, &ConstituentResults::GWMaxINGsh,
-          &ConstituentResults::GWMaxINGsr, &ConstituentResults::GWINGsh, &ConstituentResults::GWINGsr,
-          &ConstituentResults::GWADULTh, &ConstituentResults::GWADULTr, &ConstituentResults::GWMaxADULTsh,
+         {&ConstituentResults::GWINGh,       &ConstituentResults::GWINGr,    &ConstituentResults::GWMaxINGsh,
+          &ConstituentResults::GWMaxINGsr,   &ConstituentResults::GWINGsh,   &ConstituentResults::GWINGsr,
+          &ConstituentResults::GWADULTh,     &ConstituentResults::GWADULTr,  &ConstituentResults::GWMaxADULTsh,
           &ConstituentResults::GWMaxADULTsr, &ConstituentResults::GWADULTsh, &ConstituentResults::GWADULTsr,
-          &ConstituentResults::GWCHILDh, &ConstituentResults::GWCHILDr, &ConstituentResults::GWMaxCHILDsh,
+          &ConstituentResults::GWCHILDh,     &ConstituentResults::GWCHILDr,  &ConstituentResults::GWMaxCHILDsh,
           &ConstituentResults::GWMaxCHILDsr, &ConstituentResults::GWCHILDsh, &ConstituentResults::GWCHILDsr,
-          &ConstituentResults::GWINHh, &ConstituentResults::GWINHr, &ConstituentResults::SHWRRATEh,
-          &ConstituentResults::SHWRRATEr, &ConstituentResults::BATHRATEh, &ConstituentResults::BATHRATEr,
-          &ConstituentResults::HSERATEh, &ConstituentResults::HSERATEr, &ConstituentResults::GWMaxINHsh,
-          &ConstituentResults::GWMaxINHsr, &ConstituentResults::GWINHsh, &ConstituentResults::GWINHsr})
+          &ConstituentResults::GWINHh,       &ConstituentResults::GWINHr,    &ConstituentResults::SHWRRATEh,
+          &ConstituentResults::SHWRRATEr,    &ConstituentResults::BATHRATEh, &ConstituentResults::BATHRATEr,
+          &ConstituentResults::HSERATEh,     &ConstituentResults::HSERATEr,  &ConstituentResults::GWMaxINHsh,
+          &ConstituentResults::GWMaxINHsr,   &ConstituentResults::GWINHsh,   &ConstituentResults::GWINHsr})
         out.*f = 0;
 }
 
-} // namespace
+}   // namespace
 
 void CalcGWPathways(RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs, const IndoorAirRuns& air,
                     const QString& wmuType, const ConstituentInputs& in, ConstituentResults& out)

@@ -6,7 +6,7 @@
 
 namespace {
 constexpr double kLeadWellConc = 0.015;
-} // namespace
+}   // namespace
 
 void CalcGWIngLevels(const RunContext& ctx, const ExposureConstants& k, const DafCurves& dafs,
                      const ConstituentInputs& in, ConstituentResults& out)

@@ -42,7 +42,7 @@ double ratio(double air, float wellConc)
     return wellConc != 0 ? air / wellConc : 0.0;
 }
 
-} // namespace
+}   // namespace
 
 std::vector<IndoorAirInput> gwInhalationModelInputs(const RunContext& ctx, const DafCurves& dafs,
                                                     const ConstituentInputs& in)
@@ -124,9 +124,9 @@ void CalcGWInhLevels(const RunContext& ctx, const ExposureConstants& k, const Da
     if (in.CSFI != 0) {
         const float Qr =
             float(double(k.ATCARC) * ctx.RISKFACT * kDaysPerYear / (in.CSFI * k.EF * k.EV * k.gInhFactorAdj));
-        const float Tr = float(double(k.ETbathroom) * quotient(ctx.gBathAirCarc) +
-                               double(k.ETshower) * quotient(ctx.gShowerAirCarc) +
-                               double(k.ETHouse) * quotient(ctx.gHouseAirCarc));
+        const float Tr = float(double(k.ETbathroom) * quotient(ctx.gBathAirCarc)
+                               + double(k.ETshower) * quotient(ctx.gShowerAirCarc)
+                               + double(k.ETHouse) * quotient(ctx.gHouseAirCarc));
         if (Tr != 0) {
             const double well = double(Qr) / Tr;
             out.GWMaxINHsr = well;
@@ -135,11 +135,11 @@ void CalcGWInhLevels(const RunContext& ctx, const ExposureConstants& k, const Da
     }
 
     if (in.ORDI != 0) {
-        const double Qh = double(ctx.HQFACT) * in.ORDI * k.BWADULT * k.ATNON * kDaysPerYear * k.CRAIR /
-                          k.gInhRateDivisor / (double(k.IR) * k.EV * k.EF * k.ED);
-        const double Th = double(quotient(ctx.gShowerAirNon)) * k.ETshower +
-                          double(quotient(ctx.gBathAirNon)) * k.ETbathroom +
-                          double(quotient(ctx.gHouseAirNon)) * k.ETHouse;
+        const double Qh = double(ctx.HQFACT) * in.ORDI * k.BWADULT * k.ATNON * kDaysPerYear * k.CRAIR
+                          / k.gInhRateDivisor / (double(k.IR) * k.EV * k.EF * k.ED);
+        const double Th = double(quotient(ctx.gShowerAirNon)) * k.ETshower
+                          + double(quotient(ctx.gBathAirNon)) * k.ETbathroom
+                          + double(quotient(ctx.gHouseAirNon)) * k.ETHouse;
         if (Th != 0) {
             const double well = Qh / Th;
             out.GWMaxINHsh = well;

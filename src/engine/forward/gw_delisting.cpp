@@ -57,8 +57,7 @@ double routeValue(const R& row, const Route& route)
     return SmallerPositive(valueOf(row.*route.risk), valueOf(row.*route.hazard));
 }
 
-GWDelistingRow delistingRow(const RunContext& ctx, const DafCurves& dafs, const ConstituentInputs& in,
-                            const R& row)
+GWDelistingRow delistingRow(const RunContext& ctx, const DafCurves& dafs, const ConstituentInputs& in, const R& row)
 {
     GWDelistingRow out;
     out.ChemCas = in.CHEMCAS;
@@ -89,7 +88,7 @@ GWDelistingRow delistingRow(const RunContext& ctx, const DafCurves& dafs, const 
     return out;
 }
 
-} // namespace
+}   // namespace
 
 std::vector<GWDelistingRow> CalcGWDelistingLevels(const RunContext& ctx, const DafCurves& dafs,
                                                   std::span<const ConstituentInputs> inputs,

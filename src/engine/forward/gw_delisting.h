@@ -13,12 +13,12 @@
 // receptor-well concentration, and the leachate concentration that gives it.
 struct GWDelistingRow {
     QString ChemCas;
-    double GWDL = 0;              // allowable leachate concentration, mg/L
-    double GWMaxAConcen = 0;      // limiting allowable well concentration, mg/L
-    double GWDAF = 0;             // table DAF at GWDL, before volume scaling
-    float DAF_SF = 0;             // the run's DAF scaling factor
-    QString GWLimitingPathway;    // "GW Ingestion", "GW Dermal-Adult", "GW Dermal-Child", "GW Inhalation", "MCL" or ""
-    double GWIngetion = 0;        // each route's smaller positive of its sr and sh well concentrations
+    double GWDL = 0;             // allowable leachate concentration, mg/L
+    double GWMaxAConcen = 0;     // limiting allowable well concentration, mg/L
+    double GWDAF = 0;            // table DAF at GWDL, before volume scaling
+    float DAF_SF = 0;            // the run's DAF scaling factor
+    QString GWLimitingPathway;   // "GW Ingestion", "GW Dermal-Adult", "GW Dermal-Child", "GW Inhalation", "MCL" or ""
+    double GWIngetion = 0;       // each route's smaller positive of its sr and sh well concentrations
     double GWInhalation = 0;
     double GWAdultDermalAbsorption = 0;
     double GWChildDermalAbsorption = 0;

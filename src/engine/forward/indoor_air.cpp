@@ -76,12 +76,12 @@ const Schedule& schedule()
 
 // The fixed coefficients of one run.
 struct Coefficients {
-    double HdCw = 0;         // Hd × Cw, the air concentration at equilibrium with the water
-    double water = 0;        // single(Cw), the concentration of the water in use
-    double showerOn = 0;     // kDt × water × kShowerFlow × (1 − e^(−Xshower)) with the shower on
-    double showerOff = 0;    // the same with the shower off (water 0)
-    double bathroomK = 0;    // 0.5 × Ksurface
-    double houseK = 0;       // 0.66 × Ksurface
+    double HdCw = 0;        // Hd × Cw, the air concentration at equilibrium with the water
+    double water = 0;       // single(Cw), the concentration of the water in use
+    double showerOn = 0;    // kDt × water × kShowerFlow × (1 − e^(−Xshower)) with the shower on
+    double showerOff = 0;   // the same with the shower off (water 0)
+    double bathroomK = 0;   // 0.5 × Ksurface
+    double houseK = 0;      // 0.66 × Ksurface
     // A step's release into a compartment is capped where it would fill the compartment beyond
     // equilibrium: above `limit` it is `cap`. No cap when single(Hd × Cw) is not above 0.
     double limitS = kNoLimit, limitB = kNoLimit, limitH = kNoLimit;
@@ -99,8 +99,7 @@ Coefficients coefficientsOf(const IndoorAirInput& in)
 {
     const double twoThirds = 2.0 / 3.0;
     const double Hd = in.henry / 0.0244658;
-    const double Kshower =
-        216 / (2.5 / std::pow(in.diffW, twoThirds) + 1 / (Hd * std::pow(in.diffA, twoThirds)));
+    const double Kshower = 216 / (2.5 / std::pow(in.diffW, twoThirds) + 1 / (Hd * std::pow(in.diffA, twoThirds)));
     const float Xshower = float(Kshower * double(float(6 / 0.098)) * double(float(180.0 / 400.0)));
     const double Ksurface =
         2760000 / (2.5 / std::pow(in.diffW * 0.0001, twoThirds) + 70 / (Hd * std::pow(in.diffA * 0.0001, twoThirds)));
@@ -128,8 +127,8 @@ Coefficients coefficientsOf(const IndoorAirInput& in)
     // below 2^120.
     const double scale = std::ldexp(1.0, 60);
     const double a = std::fabs(c.HdCw);
-    c.shortcut = a >= std::ldexp(1.0, -900) && a <= std::ldexp(1.0, 900) && std::fabs(Ksurface) <= scale &&
-                 std::isfinite(showerTransfer);
+    c.shortcut = a >= std::ldexp(1.0, -900) && a <= std::ldexp(1.0, 900) && std::fabs(Ksurface) <= scale
+                 && std::isfinite(showerTransfer);
     c.bound = a * scale;
     return c;
 }
@@ -176,18 +175,42 @@ struct Pair {
     {
         return {{f(a.v[0], b.v[0]), f(a.v[1], b.v[1])}};
     }
-    friend Pair operator+(Pair a, Pair b) { return each(a, b, [](double x, double y) { return x + y; }); }
-    friend Pair operator-(Pair a, Pair b) { return each(a, b, [](double x, double y) { return x - y; }); }
-    friend Pair operator*(Pair a, Pair b) { return each(a, b, [](double x, double y) { return x * y; }); }
-    friend Pair operator/(Pair a, Pair b) { return each(a, b, [](double x, double y) { return x / y; }); }
-    friend Pair single(Pair a) { return each(a, a, [](double x, double) { return double(float(x)); }); }
-    friend Pair notBelowZero(Pair a) { return each(a, a, [](double x, double) { return std::max(x, 0.0); }); }
-    friend Pair notAboveOne(Pair a) { return each(a, a, [](double x, double) { return std::min(x, 1.0); }); }
+    friend Pair operator+(Pair a, Pair b)
+    {
+        return each(a, b, [](double x, double y) { return x + y; });
+    }
+    friend Pair operator-(Pair a, Pair b)
+    {
+        return each(a, b, [](double x, double y) { return x - y; });
+    }
+    friend Pair operator*(Pair a, Pair b)
+    {
+        return each(a, b, [](double x, double y) { return x * y; });
+    }
+    friend Pair operator/(Pair a, Pair b)
+    {
+        return each(a, b, [](double x, double y) { return x / y; });
+    }
+    friend Pair single(Pair a)
+    {
+        return each(a, a, [](double x, double) { return double(float(x)); });
+    }
+    friend Pair notBelowZero(Pair a)
+    {
+        return each(a, a, [](double x, double) { return std::max(x, 0.0); });
+    }
+    friend Pair notAboveOne(Pair a)
+    {
+        return each(a, a, [](double x, double) { return std::min(x, 1.0); });
+    }
     friend Pair capped(Pair a, Pair test, Pair limit, Pair cap)
     {
         return {{test.v[0] > limit.v[0] ? cap.v[0] : a.v[0], test.v[1] > limit.v[1] ? cap.v[1] : a.v[1]}};
     }
-    friend Pair abs(Pair a) { return each(a, a, [](double x, double) { return std::fabs(x); }); }
+    friend Pair abs(Pair a)
+    {
+        return each(a, a, [](double x, double) { return std::fabs(x); });
+    }
 };
 #endif
 
@@ -199,8 +222,8 @@ constexpr std::size_t kLanes = 256;
 // last run in the lane after it.
 struct Lanes {
     std::size_t n = 0;
-    alignas(16) std::array<double, kLanes> HdCw, water, showerOn, showerOff, bathroomK, houseK, limitS, limitB,
-        limitH, capS, capB, capH, bound;
+    alignas(16) std::array<double, kLanes> HdCw, water, showerOn, showerOff, bathroomK, houseK, limitS, limitB, limitH,
+        capS, capB, capH, bound;
     alignas(16) std::array<double, kLanes> Cs, Cb, Ch, SS, SB, SH;
     // The sum of |C| over the compartments whose release a step left out, at every step: not
     // below any of them, and not a number or infinite once one was.
@@ -331,7 +354,7 @@ void storeRun(const Lanes& L, std::size_t lane, IndoorAirRun& run)
     run.house = L.SH[lane] / 4500;
 }
 
-} // namespace
+}   // namespace
 
 void runIndoorAirBatch(std::span<const IndoorAirInput> inputs, std::span<IndoorAirRun> runs)
 {

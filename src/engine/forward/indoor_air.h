@@ -24,14 +24,14 @@ struct IndoorAirInput {
 // One run of the model: the average air concentration of each compartment over its averaging
 // window, in the unit of the water concentration, and how the steps fell.
 struct IndoorAirRun {
-    double shower = 0;       // sum over the shower window / 57
-    double bathroom = 0;     // sum over the bathroom window / 243
-    double house = 0;        // sum over the house window / 4500
-    int steps = 0;           // steps run (4799 for a water concentration other than 0)
-    int showerWindow = 0;    // steps summed into each average
+    double shower = 0;      // sum over the shower window / 57
+    double bathroom = 0;    // sum over the bathroom window / 243
+    double house = 0;       // sum over the house window / 4500
+    int steps = 0;          // steps run (4799 for a water concentration other than 0)
+    int showerWindow = 0;   // steps summed into each average
     int bathroomWindow = 0;
     int houseWindow = 0;
-    int showerUse = 0;       // steps with the water used in each compartment
+    int showerUse = 0;   // steps with the water used in each compartment
     int bathroomUse = 0;
     int houseUse = 0;
 };
@@ -46,8 +46,7 @@ void runIndoorAirBatch(std::span<const IndoorAirInput> inputs, std::span<IndoorA
 
 // The average air concentration of one compartment (0 shower, 1 bathroom, 2 house); nullopt
 // for any other compartment.
-std::optional<double> RunIndoorAirModel(int compartment, double henry, double diffW, double diffA,
-                                        double waterConc);
+std::optional<double> RunIndoorAirModel(int compartment, double henry, double diffW, double diffA, double waterConc);
 
 // Runs of the model by their exact inputs: those computed ahead in one batch, any other
 // computed when asked.

@@ -62,7 +62,7 @@ void setLimiting(size_t field, R& row)
     row.LMTTOTAL = row.*kFields[field].member;
 }
 
-} // namespace
+}   // namespace
 
 void SetLimitingPathway(const QString& field, ConstituentResults& row)
 {

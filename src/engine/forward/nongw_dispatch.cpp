@@ -25,7 +25,7 @@ Status ecologicalLevel(const RunContext& ctx, const ConstituentInputs& in, Const
     return step.status();
 }
 
-} // namespace
+}   // namespace
 
 Status CalcNonGWRisk(RunContext& ctx, ExposureConstants& c, const ConstituentInputs& in, ConstituentResults& out)
 {

@@ -31,8 +31,8 @@ void StepCheck::write(std::optional<double>& target, double x, const char* field
 void StepCheck::refuse(const char* field, const QString& why)
 {
     if (!failed())
-        m_error = Error{kErrCalculation, QStringLiteral("%1 (%2), %3: %4")
-                                             .arg(m_in.CHEMNAME, m_in.CHEMCAS, QLatin1String(field), why)};
+        m_error = Error{kErrCalculation,
+                        QStringLiteral("%1 (%2), %3: %4").arg(m_in.CHEMNAME, m_in.CHEMCAS, QLatin1String(field), why)};
 }
 
 Status StepCheck::status() const

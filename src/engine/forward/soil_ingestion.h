@@ -9,8 +9,7 @@
 // Forward step at TOTCONC, right after the forward air step of the same row (its dispersion
 // terms and VKT): the PM30 terms into the run context, then SOILINGh (0 when ORDO is 0) and
 // SOILINGr (0 when CSFO is 0).
-Status CalcSoilRisk(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
-                    ConstituentResults& out);
+Status CalcSoilRisk(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in, ConstituentResults& out);
 
 // Back-calculation from the dispersion terms of the particulate back-calculation: the PM30
 // terms into the run context, then SOILINGsh and SOILINGsr; lead gets the level of a fixed

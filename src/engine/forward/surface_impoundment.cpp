@@ -18,7 +18,7 @@ double impoundmentLevel(const RunContext& ctx, const ExposureConstants& c, const
     return (allowEmisRate * double(t.tRem) * kHoursPerDay * 1000) / (double(ctx.gWasteVolM3) * 1000 * removed);
 }
 
-} // namespace
+}   // namespace
 
 ImpoundmentTransfer calcImpoundmentTransfer(const RunContext& ctx, const ExposureConstants& c,
                                             const ConstituentInputs& in, float depth, StepCheck& step,
@@ -47,8 +47,8 @@ ImpoundmentTransfer calcImpoundmentTransfer(const RunContext& ctx, const Exposur
     t.kL = step.single(kL0 * std::pow(in.DIFFW / c.DETHER, 2 / 3.0), field);
     t.ScG = step.single(c.MUAIR / (in.DIFFA * c.RHOAIR), field);
     t.de = step.single(std::pow(double(ctx.gUnitAreaM2) * 4 / 3.142, 0.5), field);
-    t.kG = step.single(std::pow(double(t.uWind), 0.78) * 0.00482 * std::pow(double(t.ScG), -0.67) *
-                           std::pow(double(t.de), -0.11),
+    t.kG = step.single(std::pow(double(t.uWind), 0.78) * 0.00482 * std::pow(double(t.ScG), -0.67)
+                           * std::pow(double(t.de), -0.11),
                        field);
     t.Keq = step.single(in.HENRY / (double(c.T) * c.RGAS), field);
     t.Kol = step.single(1 / (1 / (double(t.Keq) * t.kG) + 1 / double(t.kL)), field);
@@ -72,16 +72,15 @@ Status CalcImpoundmentRisk(RunContext& ctx, const ExposureConstants& c, const Co
             std::exp((-double(t.Kol) * ctx.gUnitAreaM2 * t.tRem) / (double(ctx.gWasteVolM3) / kSecondsPerDay));
         emission = step.single(ctx.gWasteVolM3 * in.TCLPCONC / (double(t.tRem) * kHoursPerDay) * removed, "AIRINHVh");
     }
-    const float airConc = step.single(emission * 2.03 * c.F * 1000 /
-                                          (double(ctx.gFwdDispSigma) * ctx.gFwdDispXSum * c.U * kSecondsPerHour),
+    const float airConc = step.single(emission * 2.03 * c.F * 1000
+                                          / (double(ctx.gFwdDispSigma) * ctx.gFwdDispXSum * c.U * kSecondsPerHour),
                                       "AIRINHVh");
     step.write(out.AIRINHVh,
                in.ORDI != 0
                    ? (CRAIR * airConc * ED * EF) / (in.ORDI * BWADULT * ATNON * kDaysPerYear * (CRAIR / BWADULT))
                    : 0.0,
                "AIRINHVh", true);
-    step.write(out.AIRINHVr,
-               in.CSFI != 0 ? (EF * airConc * in.CSFI * c.gInhFactorAdj) / (ATCARC * kDaysPerYear) : 0.0,
+    step.write(out.AIRINHVr, in.CSFI != 0 ? (EF * airConc * in.CSFI * c.gInhFactorAdj) / (ATCARC * kDaysPerYear) : 0.0,
                "AIRINHVr", true);
     if (!step.failed())
         for (std::optional<double>* field : {&out.SWINGh, &out.FISHINGh, &out.SOILINGh, &out.AIRINHPh, &out.SWINGr,
@@ -116,8 +115,8 @@ Status CalcImpoundmentLevels(RunContext& ctx, const ExposureConstants& c, const 
         step.write(out.AIRINHVsr, 0, "AIRINHVsr");
     }
     if (!step.failed())
-        for (std::optional<double>* field : {&out.SWINGsh, &out.FISHINGsh, &out.AIRINHPsh, &out.SOILINGsh,
-                                             &out.SWINGsr, &out.FISHINGsr, &out.AIRINHPsr, &out.SOILINGsr})
+        for (std::optional<double>* field : {&out.SWINGsh, &out.FISHINGsh, &out.AIRINHPsh, &out.SOILINGsh, &out.SWINGsr,
+                                             &out.FISHINGsr, &out.AIRINHPsr, &out.SOILINGsr})
             *field = 0.0;
     return step.status();
 }

@@ -10,7 +10,7 @@ namespace {
 
 const QLatin1String kFishOnlyMercury("22967-92-6");
 
-} // namespace
+}   // namespace
 
 std::optional<double> fishUptakeFactor(const ConstituentInputs& in, bool fourCounts)
 {
@@ -24,12 +24,11 @@ std::optional<double> fishUptakeFactor(const ConstituentInputs& in, bool fourCou
     return std::nullopt;
 }
 
-Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in,
-                      ConstituentResults& out)
+Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const ConstituentInputs& in, ConstituentResults& out)
 {
     StepCheck step(in);
-    const double CRWATER = c.CRWATER, CRFISH = c.CRFISH, EF = c.EF, ED = c.ED, ATCARC = c.ATCARC,
-                 ATNON = c.ATNON, BWADULT = c.BWADULT, IFWADJ = c.IFWADJ;
+    const double CRWATER = c.CRWATER, CRFISH = c.CRFISH, EF = c.EF, ED = c.ED, ATCARC = c.ATCARC, ATNON = c.ATNON,
+                 BWADULT = c.BWADULT, IFWADJ = c.IFWADJ;
     const double acres = ctx.gUnitAreaAcres;
 
     // Soil loss of the unit, on a 5 % slope.
@@ -37,8 +36,8 @@ Status CalcSWFishRisk(RunContext& ctx, const ExposureConstants& c, const Constit
     ctx.gLSFactor = step.single(
         (s * s * 65.41 + s * 4.56 + 0.065) * std::pow(std::sqrt(acres * kFt2PerAcre) / 145.2, 0.5), "AMBCONC");
     ctx.gSedDeliveryRatio = step.single(std::pow(double(c.d), -0.22) * 0.77, "AMBCONC");
-    ctx.gUnitSoilLoss = step.single(
-        double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * kKgPerShortTon * ctx.gSedDeliveryRatio, "AMBCONC");
+    ctx.gUnitSoilLoss =
+        step.single(double(c.K) * c.R * ctx.gLSFactor * c.C * c.p * kKgPerShortTon * ctx.gSedDeliveryRatio, "AMBCONC");
     ctx.gSedimentLoad = step.single(double(ctx.gUnitSoilLoss) * acres * kActiveAreaShare, "AMBCONC");
     // 3.4E+11 as the single-precision constant it always was.
     ctx.gSwFactor1 = step.single(double(ctx.gSedimentLoad) / 3300000000.0, "AMBCONC");
@@ -85,16 +84,16 @@ Status CalcSWFishLevels(const RunContext& ctx, const ExposureConstants& c, const
     if (ctx.gSwFactor2 == 0)
         return {};
     StepCheck step(in);
-    const double CRWATER = c.CRWATER, CRFISH = c.CRFISH, EF = c.EF, ED = c.ED, ATCARC = c.ATCARC,
-                 ATNON = c.ATNON, BWADULT = c.BWADULT, IFWADJ = c.IFWADJ;
+    const double CRWATER = c.CRWATER, CRFISH = c.CRFISH, EF = c.EF, ED = c.ED, ATCARC = c.ATCARC, ATNON = c.ATNON,
+                 BWADULT = c.BWADULT, IFWADJ = c.IFWADJ;
     const double HQFACT = ctx.HQFACT, RISKFACT = ctx.RISKFACT;
 
-    float allowSwConc = in.ORDO != 0
-        ? step.single(BWADULT * in.ORDO * ATNON * HQFACT * kDaysPerYear / (EF * CRWATER * ED), "SWINGsh")
-        : 0.0f;
+    float allowSwConc =
+        in.ORDO != 0 ? step.single(BWADULT * in.ORDO * ATNON * HQFACT * kDaysPerYear / (EF * CRWATER * ED), "SWINGsh")
+                     : 0.0f;
     step.write(out.SWINGsh, allowSwConc / double(ctx.gSwFactor2), "SWINGsh");
-    allowSwConc =
-        in.CSFO != 0 ? step.single(RISKFACT * kDaysPerYear * ATCARC / (EF * in.CSFO * IFWADJ), "SWINGsr") : 0.0f;
+    allowSwConc = in.CSFO != 0 ? step.single(RISKFACT * kDaysPerYear * ATCARC / (EF * in.CSFO * IFWADJ), "SWINGsr")
+                               : 0.0f;
     step.write(out.SWINGsr, allowSwConc / double(ctx.gSwFactor2), "SWINGsr");
     if (in.CHEMCAS == kFishOnlyMercury) {
         step.write(out.SWINGsr, 0, "SWINGsr");

@@ -102,7 +102,7 @@ QStringList columnNames(sqlite3_stmt* stmt)
     return names;
 }
 
-} // namespace
+}   // namespace
 
 int RowReader::columnCount() const
 {
@@ -192,9 +192,7 @@ Result<QueryRows> Statement::select(const QVariantList& params)
     return m_conn->fetch(m_stmt, params, "A query failed");
 }
 
-Connection::Connection(sqlite3* db, QString path, Mode mode) : m_db(db), m_path(std::move(path)), m_mode(mode)
-{
-}
+Connection::Connection(sqlite3* db, QString path, Mode mode) : m_db(db), m_path(std::move(path)), m_mode(mode) {}
 
 Connection::~Connection()
 {
@@ -278,10 +276,9 @@ Result<sqlite3_stmt*> Connection::statement(const QString& sql)
 Status Connection::bind(sqlite3_stmt* stmt, const QVariantList& params)
 {
     if (sqlite3_bind_parameter_count(stmt) != params.size())
-        return Error{kErrRecordset,
-                     QStringLiteral("A statement has %1 parameters, %2 values were given.")
-                         .arg(sqlite3_bind_parameter_count(stmt))
-                         .arg(params.size())};
+        return Error{kErrRecordset, QStringLiteral("A statement has %1 parameters, %2 values were given.")
+                                        .arg(sqlite3_bind_parameter_count(stmt))
+                                        .arg(params.size())};
     for (int i = 0; i < params.size(); ++i)
         if (const int rc = bindValue(stmt, i + 1, params[i]); rc != SQLITE_OK)
             return error(rc, "A value could not be bound");
@@ -291,10 +288,9 @@ Status Connection::bind(sqlite3_stmt* stmt, const QVariantList& params)
 Status Connection::bind(sqlite3_stmt* stmt, std::span<const BindValue> params)
 {
     if (sqlite3_bind_parameter_count(stmt) != int(params.size()))
-        return Error{kErrRecordset,
-                     QStringLiteral("A statement has %1 parameters, %2 values were given.")
-                         .arg(sqlite3_bind_parameter_count(stmt))
-                         .arg(params.size())};
+        return Error{kErrRecordset, QStringLiteral("A statement has %1 parameters, %2 values were given.")
+                                        .arg(sqlite3_bind_parameter_count(stmt))
+                                        .arg(params.size())};
     for (size_t i = 0; i < params.size(); ++i) {
         const BindValue& v = params[i];
         const int index = int(i) + 1;

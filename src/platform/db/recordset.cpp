@@ -5,11 +5,10 @@ QString quoted(const QString& name)
 {
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
-} // namespace
+}   // namespace
 
 Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, const QString& where,
-                                       const QVariantList& params, const QString& orderBy,
-                                       const QStringList& columns)
+                                       const QVariantList& params, const QString& orderBy, const QStringList& columns)
 {
     QStringList selected;
     for (const QString& c : columns)
@@ -23,16 +22,19 @@ Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, c
         sql += QStringLiteral(" ORDER BY ") + orderBy;
     Recordset rs;
     QStringList names;
-    const Status read = conn.forEachRow(sql, params, [&rs](const RowReader& r) -> Status {
-        const int n = r.columnCount();
-        Row row;
-        row.rowid = r.integer(0);
-        row.values.resize(n - 1);
-        for (int i = 1; i < n; ++i)
-            row.values[i - 1] = r.value(i);
-        rs.m_rows.push_back(std::move(row));
-        return {};
-    }, &names);
+    const Status read = conn.forEachRow(
+        sql, params,
+        [&rs](const RowReader& r) -> Status {
+            const int n = r.columnCount();
+            Row row;
+            row.rowid = r.integer(0);
+            row.values.resize(n - 1);
+            for (int i = 1; i < n; ++i)
+                row.values[i - 1] = r.value(i);
+            rs.m_rows.push_back(std::move(row));
+            return {};
+        },
+        &names);
     if (!read)
         return read.error();
     rs.m_conn = &conn;
@@ -170,7 +172,8 @@ Status Recordset::update()
             sql += QStringLiteral(" DEFAULT VALUES");
         else
             sql += QStringLiteral(" (%1) VALUES (%2)")
-                       .arg(cols.join(QLatin1Char(',')), QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+                       .arg(cols.join(QLatin1Char(',')),
+                            QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(',')));
         Result<qint64> rowid = m_conn->insert(sql, params);
         if (!rowid)
             return rowid.error();
@@ -182,9 +185,9 @@ Status Recordset::update()
             for (const QString& c : cols)
                 sets << c + QStringLiteral("=?");
             params << m_rows[m_pos].rowid;
-            Result<int> r = m_conn->exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
-                                             .arg(quoted(m_table), sets.join(QLatin1Char(','))),
-                                         params);
+            Result<int> r = m_conn->exec(
+                QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoted(m_table), sets.join(QLatin1Char(','))),
+                params);
             if (!r)
                 return r.error();
         }
@@ -211,8 +214,8 @@ Status Recordset::deleteCurrent()
         return readOnlyError();
     if (!hasCurrent())
         return Error{kErrRecordset, QStringLiteral("There is no current record.")};
-    Result<int> r = m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table)),
-                                 {m_rows[m_pos].rowid});
+    Result<int> r =
+        m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table)), {m_rows[m_pos].rowid});
     if (!r)
         return r.error();
     m_rows.erase(m_rows.begin() + m_pos);

@@ -36,8 +36,16 @@ public:
     bool bof() const { return m_pos < 0 || recordCount() == 0; }
     void moveFirst() { m_pos = 0; }
     void moveLast() { m_pos = recordCount() - 1; }
-    void moveNext() { if (m_pos < recordCount()) ++m_pos; }
-    void movePrevious() { if (m_pos >= 0) --m_pos; }
+    void moveNext()
+    {
+        if (m_pos < recordCount())
+            ++m_pos;
+    }
+    void movePrevious()
+    {
+        if (m_pos >= 0)
+            --m_pos;
+    }
     int position() const { return m_pos; }   // 0-based; recordCount() at the end
     void setPosition(int pos) { m_pos = pos; }
 

@@ -5,7 +5,7 @@ QString savepoint(int level)
 {
     return QStringLiteral("tovi_sp%1").arg(level);
 }
-} // namespace
+}   // namespace
 
 Transaction::Transaction(Connection& connection, Flush flush) : m_conn(connection)
 {
@@ -44,10 +44,8 @@ void Transaction::restoreFlush()
 Status Transaction::commit()
 {
     if (!m_active)
-        return m_started.ok() ? Error{kErrRecordset, QStringLiteral("The transaction has already ended.")}
-                              : m_started;
-    const QString sql = m_level == 1 ? QStringLiteral("COMMIT")
-                                     : QStringLiteral("RELEASE ") + savepoint(m_level);
+        return m_started.ok() ? Error{kErrRecordset, QStringLiteral("The transaction has already ended.")} : m_started;
+    const QString sql = m_level == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint(m_level);
     if (auto r = m_conn.exec(sql); !r) {
         rollback();
         return r.error();

@@ -12,8 +12,7 @@ int monthFromName(const QString& name)
 {
     for (int i = 0; i < 12; ++i) {
         const QLatin1StringView full(kMonthNames[i]);
-        if (name.compare(full, Qt::CaseInsensitive) == 0
-            || name.compare(full.left(3), Qt::CaseInsensitive) == 0)
+        if (name.compare(full, Qt::CaseInsensitive) == 0 || name.compare(full.left(3), Qt::CaseInsensitive) == 0)
             return i + 1;
     }
     return 0;
@@ -35,7 +34,7 @@ std::optional<QDate> validDate(int year, int month, int day)
     return date;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<QDate> parseDate(const QString& text)
 {

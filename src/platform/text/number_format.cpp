@@ -18,9 +18,9 @@ template <typename T>
 Decimal roundedDecimal(T magnitude, int significantDigits)
 {
     char buffer[64];
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                    std::chars_format::scientific, significantDigits - 1)
-                          .ptr;
+    const char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, significantDigits - 1)
+            .ptr;
     Decimal result;
     const char* p = buffer;
     for (; p != end && *p != 'e'; ++p) {
@@ -74,7 +74,7 @@ QString generalTextOf(T value, int significantDigits)
     return text + digits.left(integerDigits) + QLatin1Char('.') + digits.mid(integerDigits);
 }
 
-} // namespace
+}   // namespace
 
 QString formatScientific(double value)
 {

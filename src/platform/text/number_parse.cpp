@@ -73,7 +73,7 @@ double integerValue(std::string_view digits, int base)
     return value;
 }
 
-} // namespace
+}   // namespace
 
 bool isNumber(const QString& text)
 {

@@ -9,11 +9,37 @@ namespace {
 // Groups whose text is not part of the document.
 bool isDestination(const QString& word)
 {
-    static const char* const kSkipped[] = {
-        "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf",
-        "footer", "footerl", "footerr", "footerf", "footnote", "listtable", "listoverridetable", "fldinst",
-        "themedata", "colorschememapping", "datastore", "latentstyles", "rsidtbl", "xmlnstbl", "generator",
-        "filetbl", "revtbl", "pgdsctbl", "mmathPr", "bkmkstart", "bkmkend"};
+    static const char* const kSkipped[] = {"fonttbl",
+                                           "colortbl",
+                                           "stylesheet",
+                                           "info",
+                                           "pict",
+                                           "object",
+                                           "header",
+                                           "headerl",
+                                           "headerr",
+                                           "headerf",
+                                           "footer",
+                                           "footerl",
+                                           "footerr",
+                                           "footerf",
+                                           "footnote",
+                                           "listtable",
+                                           "listoverridetable",
+                                           "fldinst",
+                                           "themedata",
+                                           "colorschememapping",
+                                           "datastore",
+                                           "latentstyles",
+                                           "rsidtbl",
+                                           "xmlnstbl",
+                                           "generator",
+                                           "filetbl",
+                                           "revtbl",
+                                           "pgdsctbl",
+                                           "mmathPr",
+                                           "bkmkstart",
+                                           "bkmkend"};
     for (const char* s : kSkipped)
         if (word == QLatin1String(s))
             return true;
@@ -26,9 +52,9 @@ QChar namedCharacter(const QString& word)
         const char* word;
         char16_t ch;
     };
-    static const Named kNamed[] = {{"emdash", u'\u2014'},    {"endash", u'\u2013'},    {"bullet", u'\u2022'},
-                                   {"lquote", u'\u2018'},    {"rquote", u'\u2019'},    {"ldblquote", u'\u201C'},
-                                   {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},   {"enspace", u'\u2002'}};
+    static const Named kNamed[] = {{"emdash", u'\u2014'},    {"endash", u'\u2013'},  {"bullet", u'\u2022'},
+                                   {"lquote", u'\u2018'},    {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'},
+                                   {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'}, {"enspace", u'\u2002'}};
     for (const Named& n : kNamed)
         if (word == QLatin1String(n.word))
             return QChar(n.ch);
@@ -181,7 +207,7 @@ private:
     int m_fallbackLeft = 0;
 };
 
-} // namespace
+}   // namespace
 
 bool isRichText(const QString& text)
 {

@@ -36,7 +36,7 @@ FileDialogService& service()
     return installedService(g_service, fileDialogService(), "file dialog");
 }
 
-} // namespace
+}   // namespace
 
 FileDialogService& fileDialogService()
 {

@@ -16,7 +16,7 @@ quint16 word(const QByteArray& bytes, int at)
     return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
-} // namespace
+}   // namespace
 
 Result<QCursor> loadCursorFile(const QString& path)
 {

@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScrollBar>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
@@ -23,7 +23,7 @@ QString captionText(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
-} // namespace
+}   // namespace
 
 GroupHeaderView::GroupHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
 {
@@ -46,8 +46,8 @@ int GroupHeaderView::wrappedHeight(const QString& text, int width) const
     const QPair<QString, int> key(text, width);
     if (const auto it = m_wrappedHeights.constFind(key); it != m_wrappedHeights.constEnd())
         return *it;
-    const QRect bound = fontMetrics().boundingRect(QRect(0, 0, qMax(1, width - kPadding), 100000), kTextFlags,
-                                                   captionText(text));
+    const QRect bound =
+        fontMetrics().boundingRect(QRect(0, 0, qMax(1, width - kPadding), 100000), kTextFlags, captionText(text));
     const int height = qMax(bound.height(), fontMetrics().height()) + kPadding;
     m_wrappedHeights.insert(key, height);
     return height;
@@ -445,11 +445,20 @@ bool DataGrid::moveInDropDown(const QModelIndex& index, int key)
     const int page = qMax(1, list->viewport()->height() / qMax(1, list->verticalHeader()->defaultSectionSize()) - 1);
     int step = 0;
     switch (key) {
-    case Qt::Key_Up: step = -1; break;
-    case Qt::Key_Down: step = 1; break;
-    case Qt::Key_PageUp: step = -page; break;
-    case Qt::Key_PageDown: step = page; break;
-    default: return false;
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_PageUp:
+        step = -page;
+        break;
+    case Qt::Key_PageDown:
+        step = page;
+        break;
+    default:
+        return false;
     }
     const int current = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
     const int row = qBound(0, current + step, list->listRowCount() - 1);

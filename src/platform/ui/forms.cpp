@@ -17,10 +17,22 @@ QWidget* FormWindow::frame() const
     return const_cast<FormWindow*>(this);
 }
 
-int FormWindow::leftTwips() const { return int(std::lround(pxToTwips(frame()->x()))); }
-int FormWindow::topTwips() const { return int(std::lround(pxToTwips(frame()->y()))); }
-int FormWindow::widthTwips() const { return int(std::lround(pxToTwips(frame()->width()))); }
-int FormWindow::heightTwips() const { return int(std::lround(pxToTwips(frame()->height()))); }
+int FormWindow::leftTwips() const
+{
+    return int(std::lround(pxToTwips(frame()->x())));
+}
+int FormWindow::topTwips() const
+{
+    return int(std::lround(pxToTwips(frame()->y())));
+}
+int FormWindow::widthTwips() const
+{
+    return int(std::lround(pxToTwips(frame()->width())));
+}
+int FormWindow::heightTwips() const
+{
+    return int(std::lround(pxToTwips(frame()->height())));
+}
 
 void FormWindow::moveTwips(double left, double top)
 {

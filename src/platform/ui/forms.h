@@ -75,7 +75,10 @@ public:
     // window's closing handlers kept it open.
     static bool unload(const QString& name);
     template <class T>
-    static bool unload() { return unload(QString::fromLatin1(T::staticMetaObject.className())); }
+    static bool unload()
+    {
+        return unload(QString::fromLatin1(T::staticMetaObject.className()));
+    }
 
 private:
     friend class FormWindow;

@@ -13,7 +13,7 @@ double logicalDpi()
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
-} // namespace
+}   // namespace
 
 int twipsToPx(double twips)
 {
@@ -36,9 +36,15 @@ void setMousePointer(QWidget* widget, int pointer)
         return;
     widget->setProperty(kPointerProperty, pointer);
     switch (pointer) {
-    case vbHourglass: widget->setCursor(Qt::WaitCursor); break;
-    case vbArrow: widget->setCursor(Qt::ArrowCursor); break;
-    default: widget->unsetCursor(); break;
+    case vbHourglass:
+        widget->setCursor(Qt::WaitCursor);
+        break;
+    case vbArrow:
+        widget->setCursor(Qt::ArrowCursor);
+        break;
+    default:
+        widget->unsetCursor();
+        break;
     }
 }
 

@@ -27,14 +27,15 @@ GridCell storedCell(const QVariant& stored)
     return GridCell::fromText(stored.toString());
 }
 
-} // namespace
+}   // namespace
 
 GridBinding::GridBinding(DataGrid* grid) : QObject(grid), m_grid(grid) {}
 
 Result<bool> GridBinding::allStored(const QList<qint64>& rowids)
 {
-    const QString sql = QStringLiteral("SELECT count(*) FROM \"%1\" WHERE rowid IN (%2)")
-                            .arg(m_rows.table(), QStringList(rowids.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    const QString sql =
+        QStringLiteral("SELECT count(*) FROM \"%1\" WHERE rowid IN (%2)")
+            .arg(m_rows.table(), QStringList(rowids.size(), QStringLiteral("?")).join(QLatin1Char(',')));
     Result<QVariant> n = m_conn->scalar(sql, QVariantList(rowids.begin(), rowids.end()));
     if (!n)
         return n.error();

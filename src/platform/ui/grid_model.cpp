@@ -13,7 +13,7 @@ bool isTextEditor(CellEditor editor)
     return editor == CellEditor::Text || editor == CellEditor::DropDown || editor == CellEditor::ComboBox;
 }
 
-} // namespace
+}   // namespace
 
 GridCell GridCell::fromText(const QString& text)
 {
@@ -380,17 +380,26 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return role == Qt::FontRole ? QVariant(m_font) : QVariant();
     }
     switch (role) {
-    case Qt::DisplayRole: return checkBox ? QVariant() : QVariant(displayText(r, c));
-    case Qt::EditRole: return cell(r, c).text;
+    case Qt::DisplayRole:
+        return checkBox ? QVariant() : QVariant(displayText(r, c));
+    case Qt::EditRole:
+        return cell(r, c).text;
     case Qt::CheckStateRole:
         return checkBox ? QVariant(int(cell(r, c).value.toBool() ? Qt::Checked : Qt::Unchecked)) : QVariant();
-    case Qt::FontRole: return cellFont(r, c);
-    case Qt::ForegroundRole: return QBrush(colorFromBgr(cellColor(r, c)));
-    case RawValueRole: return cell(r, c).value;
-    case NonDetectRole: return cell(r, c).nonDetect;
-    case StyleNameRole: return styleName(r, c);
-    case StoredTextRole: return cell(r, c).text;
-    default: return {};
+    case Qt::FontRole:
+        return cellFont(r, c);
+    case Qt::ForegroundRole:
+        return QBrush(colorFromBgr(cellColor(r, c)));
+    case RawValueRole:
+        return cell(r, c).value;
+    case NonDetectRole:
+        return cell(r, c).nonDetect;
+    case StyleNameRole:
+        return styleName(r, c);
+    case StoredTextRole:
+        return cell(r, c).text;
+    default:
+        return {};
     }
 }
 

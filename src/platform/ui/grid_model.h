@@ -46,9 +46,9 @@ struct GridColumn {
     QString caption;
     int widthTwips = 1440;
     CellEditor editor = CellEditor::None;
-    QStringList items = {};       // the fixed items of a ComboBox column
-    bool scientific = false;      // cells holding a number show it as "0.00E+00"
-    bool centred = false;         // cell texts centred
+    QStringList items = {};    // the fixed items of a ComboBox column
+    bool scientific = false;   // cells holding a number show it as "0.00E+00"
+    bool centred = false;      // cell texts centred
 };
 
 // A caption over consecutive columns; as wide as its columns together.
@@ -158,7 +158,7 @@ public:
     // commit check; part of the row's pending edit.
     void setCells(int row, const std::vector<std::pair<int, GridCell>>& cells);
     void removeRow(int row);
-    int pendingRow() const { return m_pendingRow; }   // -1 when no row has pending edits
+    int pendingRow() const { return m_pendingRow; }           // -1 when no row has pending edits
     bool pendingRowAdded() const { return m_pendingAdded; }   // the pending row is a new entry
     // The pending row's cells as they were before its edit (empty for a new entry).
     const QVector<GridCell>& pendingRowBefore() const { return m_pendingCells; }
@@ -215,9 +215,9 @@ private:
     RowLoader m_rowLoader;
     RowWriter m_rowWriter;
     bool m_allowUpdate = true;
-    bool m_committing = false;                // the row writer is deciding
+    bool m_committing = false;   // the row writer is deciding
     bool m_allowAddNew = false;
     int m_pendingRow = -1;
-    bool m_pendingAdded = false;              // the pending row was added by the edit
-    QVector<GridCell> m_pendingCells;         // the pending row as it was before the edit
+    bool m_pendingAdded = false;        // the pending row was added by the edit
+    QVector<GridCell> m_pendingCells;   // the pending row as it was before the edit
 };

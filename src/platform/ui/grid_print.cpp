@@ -97,10 +97,10 @@ public:
         const double lr = m_setup.marginLeftRight * m_dpi;
         const QRectF content = paper.adjusted(lr, tb, -lr, -tb);
 
-        const double headerHeight = m_setup.header.isEmpty()
-            ? 0 : textHeight(m_setup.headerFont, m_setup.header, content.width()) + m_pad;
-        const double footerHeight = m_setup.footer.isEmpty()
-            ? 0 : textHeight(m_setup.footerFont, m_setup.footer, content.width()) + m_pad;
+        const double headerHeight =
+            m_setup.header.isEmpty() ? 0 : textHeight(m_setup.headerFont, m_setup.header, content.width()) + m_pad;
+        const double footerHeight =
+            m_setup.footer.isEmpty() ? 0 : textHeight(m_setup.footerFont, m_setup.footer, content.width()) + m_pad;
 
         for (int c = 0; c < m_grid.columnCount(); ++c)
             m_widths << m_grid.columnWidthTwips(c) * m_dpi / 1440.0;
@@ -141,8 +141,8 @@ private:
     double textHeight(const QFont& font, const QString& text, double width) const
     {
         const QFontMetricsF fm(font, &m_printer);
-        const QRectF bound = fm.boundingRect(QRectF(0, 0, qMax(1.0, width - 2 * m_pad), 1e9), kTextFlags,
-                                             oneLineBreak(text));
+        const QRectF bound =
+            fm.boundingRect(QRectF(0, 0, qMax(1.0, width - 2 * m_pad), 1e9), kTextFlags, oneLineBreak(text));
         return qMax(bound.height(), fm.height()) + 2 * m_pad;
     }
 
@@ -212,8 +212,8 @@ private:
             captionHeight = qMax(captionHeight, textHeight(font, m_grid.columns()[c].caption, m_widths[c]));
         for (const GridGroup& group : m_grid.groups())
             if (group.firstColumn < m_grid.columnCount())
-                paintBox(QRectF(columnX(group.firstColumn), 0, groupWidth(group), groupHeight), group.caption, font,
-                         0, Qt::AlignCenter);
+                paintBox(QRectF(columnX(group.firstColumn), 0, groupWidth(group), groupHeight), group.caption, font, 0,
+                         Qt::AlignCenter);
         for (int c = 0; c < m_grid.columnCount(); ++c) {
             const bool grouped = m_grid.groupOf(c) >= 0;
             const double top = grouped ? groupHeight : 0;
@@ -234,8 +234,8 @@ private:
     void paintRow(int row, double y, double height)
     {
         for (int c = 0; c < m_grid.columnCount(); ++c)
-            paintBox(QRectF(columnX(c), y, m_widths[c], height), m_grid.displayText(row, c),
-                     m_grid.cellFont(row, c), m_grid.cellColor(row, c), Qt::AlignLeft | Qt::AlignVCenter);
+            paintBox(QRectF(columnX(c), y, m_widths[c], height), m_grid.displayText(row, c), m_grid.cellFont(row, c),
+                     m_grid.cellColor(row, c), Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     QPainter& m_p;
@@ -247,7 +247,7 @@ private:
     QVector<double> m_widths;
 };
 
-} // namespace
+}   // namespace
 
 PrintDialogService& printDialogService()
 {

@@ -44,25 +44,45 @@ public:
         box.setWindowTitle(title);
         box.setText(text);
         switch (style & 0x70) {
-        case vbCritical: box.setIcon(QMessageBox::Critical); break;
-        case vbQuestion: box.setIcon(QMessageBox::Question); break;
-        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-        case vbInformation: box.setIcon(QMessageBox::Information); break;
-        default: break;
+        case vbCritical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case vbQuestion:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case vbExclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case vbInformation:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            break;
         }
-        struct Button { QMessageBox::StandardButton button; int answer; };
+        struct Button {
+            QMessageBox::StandardButton button;
+            int answer;
+        };
         std::vector<Button> buttons;
         switch (style & 0x7) {
-        case vbOKCancel: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+        case vbOKCancel:
+            buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+            break;
         case vbAbortRetryIgnore:
             buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
             break;
         case vbYesNoCancel:
             buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
             break;
-        case vbYesNo: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
-        case vbRetryCancel: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
-        default: buttons = {{QMessageBox::Ok, vbOK}}; break;
+        case vbYesNo:
+            buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+            break;
+        case vbRetryCancel:
+            buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
+            break;
+        default:
+            buttons = {{QMessageBox::Ok, vbOK}};
+            break;
         }
         for (const Button& b : buttons)
             box.addButton(b.button);
@@ -89,7 +109,7 @@ MessageService& service()
     return installedService(g_service, messageBoxService(), "message box");
 }
 
-} // namespace
+}   // namespace
 
 MessageService& messageBoxService()
 {
@@ -111,8 +131,8 @@ int MsgBox(const QString& text, int style, const QString& title)
 
 QString generalErrorText(const Error& error)
 {
-    return QStringLiteral("The program experienced the following error: ") + error.description +
-           QStringLiteral("\r\nError Number: ") + QString::number(error.number);
+    return QStringLiteral("The program experienced the following error: ") + error.description
+           + QStringLiteral("\r\nError Number: ") + QString::number(error.number);
 }
 
 void showGeneralError(const Error& error, const QString& title)

@@ -15,7 +15,7 @@ Error storeError(const QSettings& s)
     return Error{kErrFile, QStringLiteral("The settings file %1 could not be read or written.").arg(s.fileName())};
 }
 
-} // namespace
+}   // namespace
 
 QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
 {

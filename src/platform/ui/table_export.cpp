@@ -50,7 +50,7 @@ QByteArray windows1252OrQuestionMark(const QString& text)
     return bytes;
 }
 
-} // namespace
+}   // namespace
 
 QString htmlEscape(const QString& text)
 {
@@ -59,11 +59,20 @@ QString htmlEscape(const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         switch (c.unicode()) {
-        case '&': out += QStringLiteral("&amp;"); continue;
-        case '<': out += QStringLiteral("&lt;"); continue;
-        case '>': out += QStringLiteral("&gt;"); continue;
-        case '"': out += QStringLiteral("&quot;"); continue;
-        default: break;
+        case '&':
+            out += QStringLiteral("&amp;");
+            continue;
+        case '<':
+            out += QStringLiteral("&lt;");
+            continue;
+        case '>':
+            out += QStringLiteral("&gt;");
+            continue;
+        case '"':
+            out += QStringLiteral("&quot;");
+            continue;
+        default:
+            break;
         }
         if (windows1252Byte(c)) {
             out += c;

@@ -50,7 +50,7 @@ constexpr int kDefaultWidthTwips = 2160;
 // The columns narrowed after widening, each by its share of the widened width.
 const std::pair<int, double> kNarrowed[] = {{1, 0.667}, {18, 0.333}, {20, 0.6}, {23, 0.5}};
 
-} // namespace
+}   // namespace
 
 DataGrid* makeChemicalGrid(QWidget* parent, const QString& name)
 {
@@ -94,7 +94,7 @@ RowDecision askForCasNumber(const GridModel& grid, int row, int casColumn)
     if (!grid.cell(row, casColumn).text.isEmpty())
         return RowDecision::Write;
     return MsgBox(kNeedCasText, vbYesNo, QStringLiteral("Insufficient Data")) == vbNo ? RowDecision::Discard
-                                                                                        : RowDecision::Stay;
+                                                                                      : RowDecision::Stay;
 }
 
 void deleteSelectedRows(DataGrid& grid, GridBinding& binding)

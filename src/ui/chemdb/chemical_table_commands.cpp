@@ -17,7 +17,7 @@ QString exportName(const QString& chosen)
     return chosen.toLower().contains(QLatin1String(".tvx")) ? chosen : chosen + QStringLiteral(".tvx");
 }
 
-} // namespace
+}   // namespace
 
 void ExportChemicalTableCommand()
 {

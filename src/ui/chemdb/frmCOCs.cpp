@@ -21,10 +21,9 @@ const QString kAdministratorCaption = QStringLiteral("TOVI v.3.1 - List of Chemi
 
 constexpr int kCasColumn = 1;
 
-} // namespace
+}   // namespace
 
-frmCOCs::frmCOCs()
-    : grdCOCs(makeChemicalGrid(this, QStringLiteral("grdCOCs"))), Data1(new GridBinding(grdCOCs))
+frmCOCs::frmCOCs() : grdCOCs(makeChemicalGrid(this, QStringLiteral("grdCOCs"))), Data1(new GridBinding(grdCOCs))
 {
     setWindowTitle(kReadOnlyCaption);
     Data1->setObjectName(QStringLiteral("Data1"));

@@ -9,7 +9,7 @@ namespace {
 
 const QString kLogKow = QStringLiteral("LOGKOW");
 
-} // namespace
+}   // namespace
 
 frmChngChems::frmChngChems()
     : ResultGridWindow(QStringLiteral("List of COCs with Altered Chemical Properties"), QStringLiteral("grdChngChems"))

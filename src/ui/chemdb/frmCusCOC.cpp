@@ -19,15 +19,33 @@ constexpr int kChemicalColumnWidth = 3200;
 constexpr int kOrganicColumn = 20;
 constexpr int kGapTwips = 10;
 
-const QStringList kChemicalCaptions = {
-    "Chemical Name", "CAS Number", "MCL", "Oral Carcinogenic Slope Factor", "Inhalation Carcinogenic Slope Factor",
-    "Oral Reference Dose", "Inhalation Oral Reference Dose", "Bio-concentration Factor",
-    "Chemical Soil Saturation Concentration", "TC", "Henry's Law Coefficient", "Diffusion Coefficient in Water",
-    "Diffusion Coefficient in Air", "Chemical Solubility", "Dilution Attenuation Factor for LF",
-    "Diluation Attenuation Factor for SI", "TSTAR", "Permeability Coefficient", "TAU", "Bunge Coefficient",
-    "Chemical is Organic (O) or Inorganic (I)", "Bio Accumulation Factor", "Chronic Ecological Toxicity Concentration",
-    "Chemical is Carcinogenic (C) or Noncarcinogenic (N)", "Molecular Weight", "Vapor Pressure",
-    "Surface Water Partition Coefficient"};
+const QStringList kChemicalCaptions = {"Chemical Name",
+                                       "CAS Number",
+                                       "MCL",
+                                       "Oral Carcinogenic Slope Factor",
+                                       "Inhalation Carcinogenic Slope Factor",
+                                       "Oral Reference Dose",
+                                       "Inhalation Oral Reference Dose",
+                                       "Bio-concentration Factor",
+                                       "Chemical Soil Saturation Concentration",
+                                       "TC",
+                                       "Henry's Law Coefficient",
+                                       "Diffusion Coefficient in Water",
+                                       "Diffusion Coefficient in Air",
+                                       "Chemical Solubility",
+                                       "Dilution Attenuation Factor for LF",
+                                       "Diluation Attenuation Factor for SI",
+                                       "TSTAR",
+                                       "Permeability Coefficient",
+                                       "TAU",
+                                       "Bunge Coefficient",
+                                       "Chemical is Organic (O) or Inorganic (I)",
+                                       "Bio Accumulation Factor",
+                                       "Chronic Ecological Toxicity Concentration",
+                                       "Chemical is Carcinogenic (C) or Noncarcinogenic (N)",
+                                       "Molecular Weight",
+                                       "Vapor Pressure",
+                                       "Surface Water Partition Coefficient"};
 
 const QStringList kDafFields = {"CAS Num", "LFconc", "DAFLF_CARC", "DAFLF_NON", "SIconc", "DAFSI_CARC", "DAFSI_NON"};
 
@@ -40,7 +58,7 @@ QVector<int> fieldPositions(const QueryRows& rows, const QStringList& fields)
     return positions;
 }
 
-} // namespace
+}   // namespace
 
 frmCusCOC::frmCusCOC()
     : SSOleDBGrid1(makeChemicalGrid(this, QStringLiteral("SSOleDBGrid1"))),

@@ -28,8 +28,8 @@ constexpr int kDafColumnWidth = 1500;
 
 // The DAF rows without their identifier, which the database assigns.
 const QStringList kDafFields = {"CAS Num", "LFconc", "DAFLF_CARC", "DAFLF_NON", "SIconc", "DAFSI_CARC", "DAFSI_NON"};
-const QStringList kDafCaptions = {"CAS Number", "LFconc", "DAFLF_CARC", "DAFLF_NON", "SIconc", "DAFSI_CARC",
-                                  "DAFSI_NON"};
+const QStringList kDafCaptions = {"CAS Number", "LFconc",     "DAFLF_CARC", "DAFLF_NON",
+                                  "SIconc",     "DAFSI_CARC", "DAFSI_NON"};
 
 Result<Recordset> openChemicals(Connection& conn)
 {
@@ -68,14 +68,12 @@ void placeWithCaption(QLabel* caption, DataGrid* grid, double left, double top, 
     placeTwips(grid, left, top + bar, width, std::max(0.0, height - bar));
 }
 
-} // namespace
+}   // namespace
 
 frmCusCOSAndDAF::frmCusCOSAndDAF()
     : SSDBGrid1(makeChemicalGrid(this, QStringLiteral("SSDBGrid1"))),
-      SSDBGrid2(makeChemicalGrid(this, QStringLiteral("SSDBGrid2"))),
-      Data1(new GridBinding(SSDBGrid1)),
-      Data2(new GridBinding(SSDBGrid2)),
-      m_chemicalsCaption(makeCaptionBar(this, QStringLiteral("Constituents"))),
+      SSDBGrid2(makeChemicalGrid(this, QStringLiteral("SSDBGrid2"))), Data1(new GridBinding(SSDBGrid1)),
+      Data2(new GridBinding(SSDBGrid2)), m_chemicalsCaption(makeCaptionBar(this, QStringLiteral("Constituents"))),
       m_dafsCaption(makeCaptionBar(this, kDafsCaption))
 {
     setWindowTitle(kCaption);

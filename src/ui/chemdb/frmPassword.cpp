@@ -53,7 +53,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
     return b;
 }
 
-} // namespace
+}   // namespace
 
 frmPassword::frmPassword()
 {
@@ -125,8 +125,8 @@ frmPassword::frmPassword()
 
 std::vector<QWidget*> frmPassword::administratorControls() const
 {
-    return {Label1[1], Label1[2], Label2[0], Label2[1], Label2[2], Label2[3], cmdDelCOC,
-            cmdChangePW, cmdExport, txtOldPW, txtNewPW1, txtNewPW2};
+    return {Label1[1], Label1[2],   Label2[0], Label2[1], Label2[2], Label2[3],
+            cmdDelCOC, cmdChangePW, cmdExport, txtOldPW,  txtNewPW1, txtNewPW2};
 }
 
 void frmPassword::formLoad()
@@ -243,7 +243,7 @@ void frmPassword::SaveChangeSummary()
     const bool keep = MsgBox(QStringLiteral("Do you want to save a summary of the changes?  A report will be generated "
                                             "for viewing no matter which option you choose."),
                              vbYesNo, QStringLiteral("Save Summary of Changes"))
-        == vbYes;
+                      == vbYes;
     Connection& conn = *programState().gConn;
     Result<std::vector<TableRow>> edited = snapshotChemicalTable(conn);
     if (!edited) {

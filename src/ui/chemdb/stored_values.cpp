@@ -10,7 +10,7 @@ bool isNull(const QVariant& value)
     return !value.isValid() || value.isNull();
 }
 
-} // namespace
+}   // namespace
 
 GridCell storedCell(const QVariant& value)
 {

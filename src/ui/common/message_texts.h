@@ -19,4 +19,5 @@ inline const QString kInvalidInputText = QStringLiteral(
 inline const QString kConfirmDeleteTitle = QStringLiteral("Confirm Delete");
 
 inline const QString kExportErrorTitle = QStringLiteral("Export Error");
-inline const QString kExportErrorText = QStringLiteral("An error occurred while performing the export.  Please try again.");
+inline const QString kExportErrorText =
+    QStringLiteral("An error occurred while performing the export.  Please try again.");

@@ -39,10 +39,10 @@ void ExportGridToTable(const GridModel& grid, const QString& title)
     Status written;
     if (html) {
         const Result<QString> templateText = readHtmlTemplate(htmlTemplatePath());
-        written = templateText ? saveFile(target, [&](QIODevice& out) {
-                      return writeHtmlTable(out, templateText.value(), grid, title);
-                  })
-                               : Status(templateText.error());
+        written = templateText
+                      ? saveFile(target,
+                                 [&](QIODevice& out) { return writeHtmlTable(out, templateText.value(), grid, title); })
+                      : Status(templateText.error());
     } else {
         written = saveFile(target, [&](QIODevice& out) { return writeTextTable(out, grid); });
     }

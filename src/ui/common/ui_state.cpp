@@ -7,7 +7,7 @@ UiState& defaultState()
     return state;
 }
 UiState* g_current = nullptr;
-} // namespace
+}   // namespace
 
 UiState& uiState()
 {

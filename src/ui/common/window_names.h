@@ -50,7 +50,7 @@ inline constexpr QLatin1StringView frmSurfaceCarc{"frmSurfaceCarc"};
 inline constexpr QLatin1StringView frmGWNonCarc{"frmGWNonCarc"};
 inline constexpr QLatin1StringView frmGWCarc{"frmGWCarc"};
 
-} // namespace windowName
+}   // namespace windowName
 
 template <std::size_t N>
 using WindowNames = std::array<QLatin1StringView, N>;
@@ -67,9 +67,9 @@ constexpr WindowNames<(N + ...)> joinedWindowNames(const WindowNames<N>&... list
 
 // The ten forward result tables, in the order in which they are shown.
 inline constexpr WindowNames<10> kForwardResultTables = {
-    windowName::frmLimitResults,   windowName::frmTCLPResultsHQ,      windowName::frmTCLPResultsRisk,
-    windowName::frmTCLPResultsScreen, windowName::frmTotalResultsHQ, windowName::frmTotalResultsRisk,
-    windowName::frmTotalResultsScreen, windowName::frmAggResults,    windowName::frmTCSSResults,
+    windowName::frmLimitResults,       windowName::frmTCLPResultsHQ,  windowName::frmTCLPResultsRisk,
+    windowName::frmTCLPResultsScreen,  windowName::frmTotalResultsHQ, windowName::frmTotalResultsRisk,
+    windowName::frmTotalResultsScreen, windowName::frmAggResults,     windowName::frmTCSSResults,
     windowName::frmExceedResults};
 
 // The forward result windows as Show/Retile Results handles them: the altered-properties list,
@@ -78,17 +78,19 @@ inline constexpr auto kForwardResultWindows =
     joinedWindowNames(WindowNames<1>{windowName::frmChngChems}, kForwardResultTables);
 
 // The seven delisting result windows, in the order in which they are shown.
-inline constexpr WindowNames<7> kDelistingResultWindows = {
-    windowName::frmSoilPathwayDelisting, windowName::frmAirNonCarc,  windowName::frmAirCarc,
-    windowName::frmSurfaceWaterNonCarc,  windowName::frmSurfaceCarc, windowName::frmGWNonCarc,
-    windowName::frmGWCarc};
+inline constexpr WindowNames<7> kDelistingResultWindows = {windowName::frmSoilPathwayDelisting,
+                                                           windowName::frmAirNonCarc,
+                                                           windowName::frmAirCarc,
+                                                           windowName::frmSurfaceWaterNonCarc,
+                                                           windowName::frmSurfaceCarc,
+                                                           windowName::frmGWNonCarc,
+                                                           windowName::frmGWCarc};
 
 // The seven delisting result windows in the order in which a run and the program's end unload
 // them.
 inline constexpr WindowNames<7> kDelistingUnloadOrder = {
-    windowName::frmSoilPathwayDelisting, windowName::frmGWCarc,  windowName::frmGWNonCarc,
-    windowName::frmSurfaceCarc,          windowName::frmSurfaceWaterNonCarc,
-    windowName::frmAirCarc,              windowName::frmAirNonCarc};
+    windowName::frmSoilPathwayDelisting, windowName::frmGWCarc,  windowName::frmGWNonCarc, windowName::frmSurfaceCarc,
+    windowName::frmSurfaceWaterNonCarc,  windowName::frmAirCarc, windowName::frmAirNonCarc};
 
 // The two input windows of the open analysis.
 inline constexpr WindowNames<2> kInputWindows = {windowName::frmSiteWMU, windowName::frmSiteCOCs};

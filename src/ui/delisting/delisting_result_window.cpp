@@ -47,10 +47,18 @@ std::optional<QVector<GridCell>> DelistingResultWindow::recordRow(const ResultRe
     for (const DelistingColumn& column : m_layout.columns) {
         const DelistingCell& cell = carcinogen ? column.carcinogen : column.noncarcinogen;
         switch (cell.kind) {
-        case DelistingCell::Name: cells << GridCell::fromText(record.text(QStringLiteral("CHEMNAME"))); break;
-        case DelistingCell::Field: cells << GridCell::fromNumber(record.number(cell.field)); break;
-        case DelistingCell::Dash: cells << GridCell::dash(); break;
-        case DelistingCell::Empty: cells << GridCell(); break;
+        case DelistingCell::Name:
+            cells << GridCell::fromText(record.text(QStringLiteral("CHEMNAME")));
+            break;
+        case DelistingCell::Field:
+            cells << GridCell::fromNumber(record.number(cell.field));
+            break;
+        case DelistingCell::Dash:
+            cells << GridCell::dash();
+            break;
+        case DelistingCell::Empty:
+            cells << GridCell();
+            break;
         }
     }
     return cells;

@@ -84,7 +84,7 @@ private:
     QPointer<QProgressBar> m_bar;   // the window may go while the run processes events
 };
 
-} // namespace
+}   // namespace
 
 void RunDelistingAnalysisCommand(QProgressBar& progressBar)
 {

@@ -28,7 +28,7 @@ const std::array<FormWindow* (*)(), 7> kLoaders = {
     load<frmSurfaceCarc>,          load<frmGWNonCarc>,  load<frmGWCarc>,
 };
 
-} // namespace
+}   // namespace
 
 const QStringList& delistingResultWindowNames()
 {

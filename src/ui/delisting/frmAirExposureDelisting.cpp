@@ -35,6 +35,6 @@ DelistingLayout design()
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmAirExposureDelisting::frmAirExposureDelisting() : DelistingResultWindow(design()) {}

@@ -20,13 +20,15 @@ DelistingLayout design()
                                 QStringLiteral("AIRQpsh"), 2814),
         DelistingColumn::number(QStringLiteral("LandFill Particulate (mg/L)"), QStringLiteral("AIRINHPsh"), 1993),
         DelistingColumn::number(QStringLiteral("Landfill Volatiles (mg/L)"), QStringLiteral("AIRINHVsh"), 1915),
-        DelistingColumn::number(QStringLiteral("Surface Impoundment Volatitles (mg/L)"), QStringLiteral("AIRSIsh"), 2345),
+        DelistingColumn::number(QStringLiteral("Surface Impoundment Volatitles (mg/L)"), QStringLiteral("AIRSIsh"),
+                                2345),
     };
-    l.groups = {{QString(), 0, 4}, {QString(), 4, 2},
+    l.groups = {{QString(), 0, 4},
+                {QString(), 4, 2},
                 {QStringLiteral("Pathway Leachate Concentration Delisting Level"), 6, 3}};
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmAirNonCarc::frmAirNonCarc() : DelistingResultWindow(design()) {}

@@ -18,11 +18,13 @@ DelistingLayout design()
         DelistingColumn::number(QStringLiteral("Groundwater Ingestion (mg/L)"), QStringLiteral("GWINGCgsh"), 1973),
         DelistingColumn::number(QStringLiteral("Adult Dermal Contact (mg/L)"), QStringLiteral("GWADULTCgsh"), 2032),
         DelistingColumn::number(QStringLiteral("Child Dermal Contact (mg/L)"), QStringLiteral("GWCHILDCgsh"), 2032),
-        DelistingColumn::number(QStringLiteral("Adult Inhaltion of Volatiles (mg/L)"), QStringLiteral("GWINHCgsh"), 2130),
+        DelistingColumn::number(QStringLiteral("Adult Inhaltion of Volatiles (mg/L)"), QStringLiteral("GWINHCgsh"),
+                                2130),
         DelistingColumn::number(QStringLiteral("Groundwater Ingestion (mg/L)"), QStringLiteral("GWINGsh"), 2071),
         DelistingColumn::number(QStringLiteral("Adult Dermal Contact (mg/L)"), QStringLiteral("GWADULTsh"), 1758),
         DelistingColumn::number(QStringLiteral("Child Dermal Contact (mg/L)"), QStringLiteral("GWCHILDsh"), 1915),
-        DelistingColumn::number(QStringLiteral("Adult Inhalation of Volatitles (mg/L)"), QStringLiteral("GWINHsh"), 2188),
+        DelistingColumn::number(QStringLiteral("Adult Inhalation of Volatitles (mg/L)"), QStringLiteral("GWINHsh"),
+                                2188),
     };
     l.groups = {{QString(), 0, 5},
                 {QStringLiteral("Maxinum Allowable Constituent Concentration"), 5, 4},
@@ -30,6 +32,6 @@ DelistingLayout design()
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmGWNonCarc::frmGWNonCarc() : DelistingResultWindow(design()) {}

@@ -37,6 +37,6 @@ DelistingLayout design()
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmGroundwaterDelistingLevel::frmGroundwaterDelistingLevel() : DelistingResultWindow(design()) {}

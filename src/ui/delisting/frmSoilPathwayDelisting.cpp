@@ -27,6 +27,6 @@ DelistingLayout design()
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmSoilPathwayDelisting::frmSoilPathwayDelisting() : DelistingResultWindow(design()) {}

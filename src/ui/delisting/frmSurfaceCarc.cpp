@@ -13,7 +13,8 @@ DelistingLayout design()
         DelistingColumn::chemicalName(4728),
         DelistingColumn::number(QStringLiteral("Dilution Attenuation Factor (DAF)"), QStringLiteral("DAF"), 2188),
         DelistingColumn::number(QStringLiteral("Oral Cancer Slope Factor (mg/kg-day)"), QStringLiteral("CSFO"), 1973),
-        DelistingColumn::number(QStringLiteral("Inhalation Cancer Sloope Factor (mg/kg-day)"), QStringLiteral("CSFI"), 1895),
+        DelistingColumn::number(QStringLiteral("Inhalation Cancer Sloope Factor (mg/kg-day)"), QStringLiteral("CSFI"),
+                                1895),
         DelistingColumn::number(QStringLiteral("Max Allowable Conecntrion Surface Water Ingestion (mg/L)"),
                                 QStringLiteral("SWINGCswsr"), 2560),
         DelistingColumn::number(QStringLiteral("Max Allowable Concentration Fish Tissue (mg/L)"),
@@ -23,11 +24,12 @@ DelistingLayout design()
         DelistingColumn::number(QStringLiteral("Surface Water Ingestion (mg/L)"), QStringLiteral("SWINGsr"), 2638),
         DelistingColumn::number(QStringLiteral("Fish Ingestion (mg/L)"), QStringLiteral("FISHINGsr"), 2735),
     };
-    l.groups = {{QString(), 0, 4}, {QString(), 4, 3},
+    l.groups = {{QString(), 0, 4},
+                {QString(), 4, 3},
                 {QStringLiteral("Pathway Leachate Concentration Delisting Level"), 7, 2}};
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmSurfaceCarc::frmSurfaceCarc() : DelistingResultWindow(design()) {}

@@ -23,11 +23,12 @@ DelistingLayout design()
         DelistingColumn::number(QStringLiteral("Surface Water Ingestion (mg/L)"), QStringLiteral("SWINGsh"), 2755),
         DelistingColumn::number(QStringLiteral("Fish Ingestion (mg/L)"), QStringLiteral("FISHINGsh"), 2833),
     };
-    l.groups = {{QString(), 0, 4}, {QString(), 4, 3},
+    l.groups = {{QString(), 0, 4},
+                {QString(), 4, 3},
                 {QStringLiteral("Pathway leachate Concentration Delisting Level"), 7, 2}};
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmSurfaceWaterNonCarc::frmSurfaceWaterNonCarc() : DelistingResultWindow(design()) {}

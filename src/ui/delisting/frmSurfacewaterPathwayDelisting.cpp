@@ -33,6 +33,6 @@ DelistingLayout design()
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmSurfacewaterPathwayDelisting::frmSurfacewaterPathwayDelisting() : DelistingResultWindow(design()) {}

@@ -71,7 +71,7 @@ QString comparisonText(const GridModel& grid, int row)
     return text;
 }
 
-} // namespace
+}   // namespace
 
 const QStringList& constituentGridFields()
 {
@@ -243,8 +243,8 @@ Result<QueryRows> readChemicalTable(const QString& databasePath, const TableDef&
     QStringList columns;
     for (const ColumnDef& c : table.columns)
         columns << QLatin1Char('"') + c.name + QLatin1Char('"');
-    return (*conn)->select(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY CHEMNAME, rowid").arg(columns.join(QStringLiteral(", ")), table.name));
+    return (*conn)->select(QStringLiteral("SELECT %1 FROM %2 ORDER BY CHEMNAME, rowid")
+                               .arg(columns.join(QStringLiteral(", ")), table.name));
 }
 
 std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant>& chemical, bool byName)

@@ -34,7 +34,7 @@ bool hasCurrentRow(const Recordset& rs)
     return rs.isOpen() && !rs.bof() && !rs.eof();
 }
 
-} // namespace
+}   // namespace
 
 frmPrintSiteWMU::frmPrintSiteWMU() : grdSiteWMUProps(new DataGrid(this))
 {
@@ -100,10 +100,17 @@ Status frmPrintSiteWMU::addRows()
     QString volumeLabel;
     if (volumeUnit.isValid() && !volumeUnit.isNull()) {
         switch (volumeUnit.toInt()) {
-        case 0: volumeLabel = QStringLiteral("Waste Volume (yd³): "); break;
-        case 1: volumeLabel = QStringLiteral("Waste Volume (ft³): "); break;
-        case 2: volumeLabel = QStringLiteral("Waste Volume (m³): "); break;
-        default: break;
+        case 0:
+            volumeLabel = QStringLiteral("Waste Volume (yd³): ");
+            break;
+        case 1:
+            volumeLabel = QStringLiteral("Waste Volume (ft³): ");
+            break;
+        case 2:
+            volumeLabel = QStringLiteral("Waste Volume (m³): ");
+            break;
+        default:
+            break;
         }
     }
     add(volumeLabel, shown(unit.value(QStringLiteral("WASTEVOL"))));

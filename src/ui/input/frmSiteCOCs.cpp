@@ -64,7 +64,7 @@ void placeLine(QFrame* line, int y)
     line->move(line->x(), y - line->height() / 2);
 }
 
-} // namespace
+}   // namespace
 
 frmSiteCOCs::frmSiteCOCs()
 {
@@ -135,8 +135,8 @@ frmSiteCOCs::frmSiteCOCs()
 
     // The bottom row, left to right; Resize keeps these left edges.
     int left = twipsToPx(kMargin);
-    for (QWidget* w : std::initializer_list<QWidget*>{cmbDataSource, cmdDelete, cmdCancel, cmdBack, cmdUpdateSiteCOCs,
-                                                      cmdRunTOVI}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmbDataSource, cmdDelete, cmdCancel, cmdBack, cmdUpdateSiteCOCs, cmdRunTOVI}) {
         const int height = w == cmbDataSource ? w->sizeHint().height() : twipsToPx(kButtonHeight);
         w->setGeometry(left, 0, w->sizeHint().width() + twipsToPx(kButtonGap), height);
         left += w->width() + twipsToPx(kButtonGap);
@@ -231,8 +231,8 @@ void frmSiteCOCs::layoutControls()
 {
     if (AnalysisHost* host = analysisHost(); host && frame() != this && windowStateCode() == vbNormal)
         moveTwips(pxToTwips(host->paneOrigin().x()), pxToTwips(host->paneOrigin().y()));
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdCancel, cmdUpdateSiteCOCs, cmdBack, cmbDataSource, cmdRunTOVI,
-                                                      cmdDelete})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdCancel, cmdUpdateSiteCOCs, cmdBack, cmbDataSource, cmdRunTOVI, cmdDelete})
         w->move(w->x(), height() - w->height());
     placeLine(Line2, cmdUpdateSiteCOCs->y() - twipsToPx(kLineAboveButtons));
     Label2->move(Label2->x(), lineY(Line2) - (lineY(Line1) - Label1->y()));
@@ -254,7 +254,7 @@ bool frmSiteCOCs::queryUnload()
 void frmSiteCOCs::ResetCOCs()
 {
     reportListFailure(SetChemSource(cmbDataSource->currentText() != QLatin1String("Default") ? QStringLiteral("1")
-                                                                                               : QStringLiteral("0")));
+                                                                                             : QStringLiteral("0")));
 }
 
 Status frmSiteCOCs::SetChemSource(const QString& flag)

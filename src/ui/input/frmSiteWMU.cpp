@@ -35,8 +35,7 @@ const QString kMainCaption = QStringLiteral("TOVI v.3.0 - RCRA Subtitle D Quarve
 const QString kDateErrorText = QStringLiteral(
     "TOVI cannot interpret the date that you input.  Please input the date in an acceptable date format.");
 const QString kNeedVolumeText = QStringLiteral("Please enter a waste volume before proceeding to Steps 4 and 5.");
-const QString kNeedActiveLifeText =
-    QStringLiteral("Please enter a active life before proceeding to Steps 4 and 5.");
+const QString kNeedActiveLifeText = QStringLiteral("Please enter a active life before proceeding to Steps 4 and 5.");
 const QString kAnalysisExistsText = QStringLiteral(
     "The 'Analysis Filename' that you entered already exists in the database.  Please choose another name for "
     "this analysis.");
@@ -149,7 +148,7 @@ bool constituentWindowUnsaved()
     return save && save->isEnabled();
 }
 
-} // namespace
+}   // namespace
 
 // ---- Controls ---------------------------------------------------------------------------
 
@@ -175,8 +174,7 @@ void frmSiteWMU::buildStep1()
     Line1 = line(this, "Line1", 360);
 
     label(this, QStringLiteral("KOR Region:"), kLabelLeft, top + 30, 2900);
-    cmbRegion = listBox(this, "cmbRegion",
-                        {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, false);
+    cmbRegion = listBox(this, "cmbRegion", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, false);
     place(cmbRegion, kBoxLeft, top, 900, 300);
     label(this, QStringLiteral("KOR Delisting Petition Number:"), 5400, top + 30, 2700);
     txtPetitionID = textBox(this, "txtPetitionID", 8160, top, kMinWidth - 8160 - 420);
@@ -263,8 +261,7 @@ void frmSiteWMU::buildStep2()
     label(fraUnitType, QStringLiteral("( m³ / yr )"), 2100, 2310, 1300);
     txtFlowRate->setText(QStringLiteral("10"));
 
-    fraActiveLife =
-        named(new QGroupBox(QStringLiteral("Waste Management Unit Active Life"), this), "fraActiveLife");
+    fraActiveLife = named(new QGroupBox(QStringLiteral("Waste Management Unit Active Life"), this), "fraActiveLife");
     place(fraActiveLife, 8160, kFramesTop, 3255, 1455);
     optSingleBatch = named(new QRadioButton(QStringLiteral("One Year Batch"), fraActiveLife), "optSingleBatch");
     place(optSingleBatch, 180, 300, 2900, 285);
@@ -347,14 +344,25 @@ void frmSiteWMU::connectEditTracking()
     for (QComboBox* list : {cmbRiskValue, cmbHQValue})
         connect(list, &QComboBox::editTextChanged, this, [this] { markChanged(); });
 
-    connect(optLandfill, &QRadioButton::toggled, this, [this](bool on) { if (on) optLandfill_Click(); });
-    connect(optSurfaceImpoundment, &QRadioButton::toggled, this,
-            [this](bool on) { if (on) optSurfaceImpoundment_Click(); });
-    connect(optSingleBatch, &QRadioButton::toggled, this, [this](bool on) { if (on) optSingleBatch_Click(); });
-    connect(optMultiBatch, &QRadioButton::toggled, this, [this](bool on) { if (on) optMultiBatch_Click(); });
+    connect(optLandfill, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optLandfill_Click();
+    });
+    connect(optSurfaceImpoundment, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optSurfaceImpoundment_Click();
+    });
+    connect(optSingleBatch, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optSingleBatch_Click();
+    });
+    connect(optMultiBatch, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optMultiBatch_Click();
+    });
 
-    for (QWidget* box : std::initializer_list<QWidget*>{txtVolume, txtFlowRate, txtActiveLife, cmbRiskValue,
-                                                        cmbHQValue, txtDelistDate, txtSubmitDate})
+    for (QWidget* box : std::initializer_list<QWidget*>{txtVolume, txtFlowRate, txtActiveLife, cmbRiskValue, cmbHQValue,
+                                                        txtDelistDate, txtSubmitDate})
         box->installEventFilter(this);
     cmbRiskValue->lineEdit()->installEventFilter(this);
     cmbHQValue->lineEdit()->installEventFilter(this);
@@ -501,7 +509,8 @@ bool frmSiteWMU::checkNumericInputs()
         showGeneralError(*m_loadFailure, kUnableToSaveTitle);
         return false;
     }
-    for (QWidget* box : std::initializer_list<QWidget*>{txtVolume, txtFlowRate, txtActiveLife, cmbRiskValue, cmbHQValue}) {
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{txtVolume, txtFlowRate, txtActiveLife, cmbRiskValue, cmbHQValue}) {
         if (passesNumberCheck(box))
             continue;
         m_checking = true;
@@ -562,8 +571,8 @@ void frmSiteWMU::formLoad()
 Status frmSiteWMU::loadInputs()
 {
     const std::pair<QLineEdit*, const char*> lengths[] = {
-        {txtFileName, "FILENAME"}, {txtSiteID, "PETNAME"},      {txtFacID1, "FACID1"},     {txtFacID2, "FACID2"},
-        {txtCity, "CITY"},         {txtZipCode, "ZIPCODE"},     {txtUserName, "USERNAME"}, {txtDelistDate, "DLSTDATE"},
+        {txtFileName, "FILENAME"},   {txtSiteID, "PETNAME"},   {txtFacID1, "FACID1"},      {txtFacID2, "FACID2"},
+        {txtCity, "CITY"},           {txtZipCode, "ZIPCODE"},  {txtUserName, "USERNAME"},  {txtDelistDate, "DLSTDATE"},
         {txtSubmitDate, "ANALDATE"}, {txtPetitionID, "PETID"}, {txtWasteDesc, "WSTEDESC"}, {txtWasteCode, "WSTECODE"}};
     for (const auto& [box, field] : lengths)
         box->setMaxLength(siteInfoTable().column(QString::fromLatin1(field))->width);

@@ -125,8 +125,8 @@ private:
     // The save of steps 1 to 3 in one transaction; reports its own failure.
     bool storeSteps1To3();
 
-    float m_activeLife = 0;      // the remembered active life
-    bool m_checking = false;     // a check's message or focus return is under way
+    float m_activeLife = 0;    // the remembered active life
+    bool m_checking = false;   // a check's message or focus return is under way
     // Why the load stopped: the boxes after that point do not show the stored row, so they are
     // never saved over it.
     std::optional<Error> m_loadFailure;

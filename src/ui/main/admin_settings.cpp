@@ -7,7 +7,7 @@
 namespace {
 const QString kApp = QStringLiteral("TOVI");
 const QString kSection = QStringLiteral("Admin");
-} // namespace
+}   // namespace
 
 QString adminSetting(const QString& key)
 {

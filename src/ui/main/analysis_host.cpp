@@ -2,7 +2,7 @@
 
 namespace {
 AnalysisHost* g_host = nullptr;
-} // namespace
+}   // namespace
 
 AnalysisHost* analysisHost()
 {

@@ -5,22 +5,14 @@
 FieldValues siteRowValues(qint32 siteKey, const SiteWindowInputs& in)
 {
     return {
-        {QStringLiteral("SITEKEY"), siteKey},
-        {QStringLiteral("FILENAME"), in.fileName},
-        {QStringLiteral("PETNAME"), in.siteId},
-        {QStringLiteral("PETID"), in.petitionId},
-        {QStringLiteral("FACID1"), in.facId1},
-        {QStringLiteral("FACID2"), in.facId2},
-        {QStringLiteral("CITY"), in.city},
-        {QStringLiteral("STATE"), in.stateEntry.left(2)},
-        {QStringLiteral("ZIPCODE"), in.zipCode},
-        {QStringLiteral("ANALDATE"), in.submitDate},
-        {QStringLiteral("DLSTDATE"), in.delistDate},
-        {QStringLiteral("USERNAME"), in.userName},
-        {QStringLiteral("COMMENTS"), in.comments},
-        {QStringLiteral("KORRGION"), in.regionIndex},
-        {QStringLiteral("WSTEDESC"), in.wasteDesc},
-        {QStringLiteral("WSTECODE"), in.wasteCode},
+        {QStringLiteral("SITEKEY"), siteKey},        {QStringLiteral("FILENAME"), in.fileName},
+        {QStringLiteral("PETNAME"), in.siteId},      {QStringLiteral("PETID"), in.petitionId},
+        {QStringLiteral("FACID1"), in.facId1},       {QStringLiteral("FACID2"), in.facId2},
+        {QStringLiteral("CITY"), in.city},           {QStringLiteral("STATE"), in.stateEntry.left(2)},
+        {QStringLiteral("ZIPCODE"), in.zipCode},     {QStringLiteral("ANALDATE"), in.submitDate},
+        {QStringLiteral("DLSTDATE"), in.delistDate}, {QStringLiteral("USERNAME"), in.userName},
+        {QStringLiteral("COMMENTS"), in.comments},   {QStringLiteral("KORRGION"), in.regionIndex},
+        {QStringLiteral("WSTEDESC"), in.wasteDesc},  {QStringLiteral("WSTECODE"), in.wasteCode},
     };
 }
 

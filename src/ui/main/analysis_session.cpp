@@ -38,7 +38,7 @@ T* inputWindow(QLatin1StringView name)
     return dynamic_cast<T*>(Forms::find(name));
 }
 
-} // namespace
+}   // namespace
 
 QString programTitle()
 {

@@ -8,7 +8,7 @@ void appendTreeNodes(std::vector<KeyedTree::Node>& nodes, const AnalysisTreeGrou
         nodes.push_back({n.parentKey, n.key, n.text, n.bold});
 }
 
-} // namespace
+}   // namespace
 
 void fillAnalysisTree(KeyedTree& tree, Recordset& siteInfo)
 {

@@ -41,9 +41,19 @@ void frmMain::buildDocumentLabels(QVBoxLayout* layout)
         label->installEventFilter(this);
         return label;
     };
-    const QStringList captions = {"Chapter 1 of WEXT", "Chapter 2 of WEXT",  "Chapter 3 of WEXT",
-                                  "Chapter 4 of WEXT", "Chapter 5 of WEXT",  "Chapter 6 of WEXT",
-                                  "Appendix A of WEXT", "Appendix B of WEXT", "1", "2", "3", "4", "5"};
+    const QStringList captions = {"Chapter 1 of WEXT",
+                                  "Chapter 2 of WEXT",
+                                  "Chapter 3 of WEXT",
+                                  "Chapter 4 of WEXT",
+                                  "Chapter 5 of WEXT",
+                                  "Chapter 6 of WEXT",
+                                  "Appendix A of WEXT",
+                                  "Appendix B of WEXT",
+                                  "1",
+                                  "2",
+                                  "3",
+                                  "4",
+                                  "5"};
     for (int i = 0; i < int(lblWEXT.size()); ++i)
         lblWEXT[size_t(i)] = linkLabel(QStringLiteral("lblWEXT%1").arg(i), captions[i]);
     lblUM = linkLabel(QStringLiteral("lblUM"), QStringLiteral("TOVI v.3.0  User's Guide"));
@@ -96,7 +106,8 @@ bool frmMain::documentLabelEvent(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton || !static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() != Qt::LeftButton
+            || !static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint()))
             return false;
         if (index >= 0)
             lblWEXT_Click(index);

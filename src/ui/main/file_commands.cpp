@@ -15,7 +15,7 @@ void addToTree(const std::optional<AnalysisTreeGroup>& group)
         frmMain::instance()->addAnalysisGroup(*group);
 }
 
-} // namespace
+}   // namespace
 
 void ImportV1FileCommand(const QString& path)
 {

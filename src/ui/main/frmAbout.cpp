@@ -27,7 +27,7 @@ QFrame* etchedLine(QWidget* parent, double top)
     return line;
 }
 
-} // namespace
+}   // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
@@ -70,7 +70,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     // The window's load.
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(TOVI_VERSION_MAJOR).arg(TOVI_VERSION_MINOR).arg(TOVI_REVISION));
+    lblVersion->setText(
+        QStringLiteral("Version %1.%2.%3").arg(TOVI_VERSION_MAJOR).arg(TOVI_VERSION_MINOR).arg(TOVI_REVISION));
     setWindowTitle(QStringLiteral("About TOVI"));
 }
 

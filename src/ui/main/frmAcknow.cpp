@@ -32,7 +32,7 @@ const PageButtons kPageButtons[4] = {
 const InfoText kPageTexts[4] = {InfoText::Acknowledgements, InfoText::Objective, InfoText::Mission,
                                 InfoText::Procedure};
 
-} // namespace
+}   // namespace
 
 frmAcknow::frmAcknow()
 {

@@ -21,7 +21,7 @@ const Row kRows[4] = {
 constexpr double kRowTop = 240;
 constexpr double kRowHeight = 420;
 
-} // namespace
+}   // namespace
 
 frmLegend::frmLegend(QWidget* parent) : QDialog(parent)
 {

@@ -25,8 +25,8 @@
 
 namespace {
 
-const QString kCannotExportText = QStringLiteral(
-    "This screen cannot be exported to another format.  Only tabular screens may be exported.");
+const QString kCannotExportText =
+    QStringLiteral("This screen cannot be exported to another format.  Only tabular screens may be exported.");
 
 const QString kImportFilter = QStringLiteral("TOVI v.1.0 (*.TVN)|*.TVN|TOVI v.2.0 (*.TVN)|*.TVN|All Files (*.*)|*.*");
 const QString kExportFilter = QStringLiteral("TOVI Export (*.TVN)|*.TVN");
@@ -52,7 +52,7 @@ void call(const std::function<void(const QString&)>& service, const QString& pat
         service(path);
 }
 
-} // namespace
+}   // namespace
 
 frmMain::frmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {

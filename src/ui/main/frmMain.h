@@ -87,7 +87,6 @@ public:
     void mnuEditDB_Click();
     void mnuViewChanges_Click();
 
-
     // The program's one file dialog.
     CommonDialog cdbOpen;
 

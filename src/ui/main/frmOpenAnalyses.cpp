@@ -12,7 +12,7 @@ namespace {
 // before the entry's position is used.
 constexpr int kRootKeyRole = Qt::UserRole + 1;
 constexpr int kGroupSize = 9;
-} // namespace
+}   // namespace
 
 frmOpenAnalyses::frmOpenAnalyses(AnalysisSession& session) : QDialog(&session.window()), m_session(session)
 {

@@ -17,7 +17,7 @@ void showInformationPage(qint16 page)
     Forms::get<frmAcknow>()->showForm();
 }
 
-} // namespace
+}   // namespace
 
 void frmMain::connectInformationItems()
 {

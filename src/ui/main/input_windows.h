@@ -19,28 +19,28 @@
 
 // The controls of frmSiteWMU as the main window's Save reads them.
 struct SiteWindowInputs {
-    QString fileName;          // txtFileName
-    QString siteId;            // txtSiteID, the petitioner's name
-    QString petitionId;        // txtPetitionID
-    QString facId1;            // txtFacID1
-    QString facId2;            // txtFacID2
-    QString city;              // txtCity
-    QString stateEntry;        // the chosen entry of cmbState ("AK - Alaska"); empty when none
-    QString zipCode;           // txtZipCode
-    QString submitDate;        // txtSubmitDate, as shown
-    QString delistDate;        // txtDelistDate, as shown
-    QString userName;          // txtUserName
-    QString comments;          // rtfComments as plain text
-    int regionIndex = -1;      // cmbRegion list position, -1 when none is chosen
-    QString wasteDesc;         // txtWasteDesc
-    QString wasteCode;         // txtWasteCode
-    bool landfill = true;      // optLandfill is set
-    QString volume;            // txtVolume
-    int volumeUnitIndex = -1;  // cmbVolumeUnits list position
-    QString flowRate;          // txtFlowRate
-    QString activeLife;        // txtActiveLife
-    QString riskValue;         // cmbRiskValue, the text shown
-    QString hqValue;           // cmbHQValue, the text shown
+    QString fileName;           // txtFileName
+    QString siteId;             // txtSiteID, the petitioner's name
+    QString petitionId;         // txtPetitionID
+    QString facId1;             // txtFacID1
+    QString facId2;             // txtFacID2
+    QString city;               // txtCity
+    QString stateEntry;         // the chosen entry of cmbState ("AK - Alaska"); empty when none
+    QString zipCode;            // txtZipCode
+    QString submitDate;         // txtSubmitDate, as shown
+    QString delistDate;         // txtDelistDate, as shown
+    QString userName;           // txtUserName
+    QString comments;           // rtfComments as plain text
+    int regionIndex = -1;       // cmbRegion list position, -1 when none is chosen
+    QString wasteDesc;          // txtWasteDesc
+    QString wasteCode;          // txtWasteCode
+    bool landfill = true;       // optLandfill is set
+    QString volume;             // txtVolume
+    int volumeUnitIndex = -1;   // cmbVolumeUnits list position
+    QString flowRate;           // txtFlowRate
+    QString activeLife;         // txtActiveLife
+    QString riskValue;          // cmbRiskValue, the text shown
+    QString hqValue;            // cmbHQValue, the text shown
 };
 
 // frmSiteWMU, the analysis information window.

@@ -22,7 +22,7 @@ void setChildEnabled(QWidget* form, const char* name, bool enabled)
         control->setEnabled(enabled);
 }
 
-} // namespace
+}   // namespace
 
 // One line of the command-state table: the controls and what each action sets them to.
 struct MainCommands::Row {

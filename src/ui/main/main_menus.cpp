@@ -30,7 +30,7 @@ QMenu* menuOf(QMenuBar* bar, const char* name, const char* caption)
     return menu;
 }
 
-} // namespace
+}   // namespace
 
 void frmMain::buildMenus()
 {
@@ -152,7 +152,8 @@ void frmMain::fillWindowMenu()
             separated = true;
         }
         // A caption is shown letter for letter: its "&" is no access key.
-        QAction* entry = mnuWindow->addAction(QString(sub->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        QAction* entry =
+            mnuWindow->addAction(QString(sub->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")));
         entry->setCheckable(true);
         entry->setChecked(sub == mdiArea->activeSubWindow());
         connect(entry, &QAction::triggered, this, [this, sub] { mdiArea->setActiveSubWindow(sub); });
@@ -248,4 +249,3 @@ void frmMain::Toolbar1_ButtonClick(const QString& key)
     else if (key == QLatin1String("Help"))
         mnuHelpFile_Click();
 }
-

@@ -10,7 +10,7 @@ QHash<QString, FormLoader>& loaders()
     static QHash<QString, FormLoader> registry;
     return registry;
 }
-} // namespace
+}   // namespace
 
 MainWindowServices& mainWindowServices()
 {

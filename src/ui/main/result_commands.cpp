@@ -20,7 +20,7 @@ constexpr size_t kLastSurfaceWindow = 7;
 constexpr double kForwardCascade = 330;
 constexpr double kDelistingCascade = 300;
 
-} // namespace
+}   // namespace
 
 void frmMain::mnuResults_Click()
 {
@@ -91,8 +91,8 @@ void frmMain::mnuCloseResults_Click()
         return;
     // Without a stored unit row (a never-saved analysis) every window closes.
     const Recordset& unit = m_state.gRsWmuInfo;
-    const bool closeSurface =
-        unit.recordCount() == 0 || unit.value(QStringLiteral("WMUTYPE")).toString() == QLatin1String("LF");
+    const bool closeSurface = unit.recordCount() == 0
+                              || unit.value(QStringLiteral("WMUTYPE")).toString() == QLatin1String("LF");
     for (size_t i = 0; i < kForwardResultWindows.size(); ++i)
         if (closeSurface || i < kFirstSurfaceWindow || i > kLastSurfaceWindow)
             Forms::unload(kForwardResultWindows[i]);

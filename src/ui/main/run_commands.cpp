@@ -68,7 +68,7 @@ public:
     void failure(const Error& error, const QString& title) override { showGeneralError(error, title); }
 };
 
-} // namespace
+}   // namespace
 
 void RunRiskAnalysisCommand()
 {

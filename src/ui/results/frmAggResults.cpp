@@ -32,7 +32,7 @@ QVector<GridCell> aggregateCells(const frmAggResults::Aggregates& v)
             GridCell::fromNumber(v[2]), GridCell::fromNumber(v[3]), GridCell::fromNumber(nullableSum(v[2], v[3]))};
 }
 
-} // namespace
+}   // namespace
 
 frmAggResults::frmAggResults()
     : ResultGridWindow(QStringLiteral("Aggregate Risk and Hazard Quotient Results"), QStringLiteral("grdAggResults"))

@@ -67,7 +67,7 @@ std::optional<Limit> totalLimit(const ResultRecord& record)
     return std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 frmExceedResults::frmExceedResults()
     : ResultGridWindow(QStringLiteral("Pathways Exceeding the Delisting Limits"), QStringLiteral("grdLimitResults"))

@@ -25,7 +25,7 @@ void placeTwips(QWidget* control, int left, int top, int width, int height)
     control->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));
 }
 
-} // namespace
+}   // namespace
 
 const QVector<PrintItem>& printItems()
 {
@@ -44,8 +44,7 @@ const QVector<PrintItem>& printItems()
         {QStringLiteral("Maximum Allowable Total Concentrations - Surface Exposure Pathways"),
          windowName::frmTotalResultsScreen},
         {QStringLiteral("Aggregate Risk and Hazard Quotient Results"), windowName::frmAggResults},
-        {QStringLiteral("Toxicity Characteristic, Soil Saturation, and Ecological Values"),
-         windowName::frmTCSSResults},
+        {QStringLiteral("Toxicity Characteristic, Soil Saturation, and Ecological Values"), windowName::frmTCSSResults},
         {QStringLiteral("Pathways Exceeding the Delisting Limits"), windowName::frmExceedResults},
         {QStringLiteral("Groundwater Exposure Pathways Delisting Level Analysis - Carcinogenic Chemicals"),
          windowName::frmGWCarc},

@@ -6,7 +6,7 @@ namespace {
 
 constexpr int kDelistingLevelColumn = 5;
 
-} // namespace
+}   // namespace
 
 frmTCLPResultsScreen::frmTCLPResultsScreen()
     : ScreenResultsWindow(QStringLiteral("Maximum Allowable TCLP Concentrations - Groundwater Exposure Pathways"),
@@ -34,7 +34,9 @@ void frmTCLPResultsScreen::setupScreenColumns(GridModel& grid)
 QVector<GridStyle> frmTCLPResultsScreen::cellStyles() const
 {
     const QVector<GridStyle> skeleton = resultCellStyles();
-    return {skeleton[0], skeleton[1], skeleton[2],
+    return {skeleton[0],
+            skeleton[1],
+            skeleton[2],
             {kMaxAllowDL, 16711680, true, {}, {}, {}},
             {kAsterisk, 0, true, true, {}, 16.0},
             skeleton[3]};
@@ -59,8 +61,7 @@ std::optional<QVector<GridCell>> frmTCLPResultsScreen::recordRow(const ResultRec
     name.nonDetect = record.flag(QStringLiteral("DLTCLP"));
     const std::optional<double> daf = record.number(QStringLiteral("GWDAF"));
     const std::optional<double> scale = record.single(QStringLiteral("DAF_SF"));
-    const std::optional<double> adjusted =
-        daf && scale ? std::optional<double>(float(*scale * *daf)) : std::nullopt;
+    const std::optional<double> adjusted = daf && scale ? std::optional<double>(float(*scale * *daf)) : std::nullopt;
     if (adjusted && !std::isfinite(*adjusted)) {
         record.fail(Error{kErrCalculation, QStringLiteral("The scaled DAF of %1 is too large for single precision.")
                                                .arg(record.text(QStringLiteral("CHEMCAS")))});

@@ -47,7 +47,7 @@ void styleDetectionLimit(GridRowStyle& row, std::initializer_list<int> columns)
         row.setStyle(c, kDetLim);
 }
 
-} // namespace
+}   // namespace
 
 frmTCSSResults::frmTCSSResults()
     : ResultGridWindow(QStringLiteral("Toxicity Characteristic, Soil Saturation, and Ecological Values"),

@@ -2,7 +2,8 @@
 
 frmTotalResultsHQ::frmTotalResultsHQ()
     : SurfaceResultsWindow(QStringLiteral("Surface Pathway Hazard Quotient"), QStringLiteral("h"),
-                           QStringLiteral("Petitioned Waste Non-carcinogenic Hazard Quotient - Surface Water Exposure Pathways"),
+                           QStringLiteral(
+                               "Petitioned Waste Non-carcinogenic Hazard Quotient - Surface Water Exposure Pathways"),
                            QStringLiteral("Surface Pathway Aggregate Hazard Quotient"))
 {
 }

@@ -26,7 +26,7 @@ double smallestAllowable(const ResultRecord& record, const char* suffix)
     return smallest;
 }
 
-} // namespace
+}   // namespace
 
 frmTotalResultsScreen::frmTotalResultsScreen()
     : ScreenResultsWindow(QStringLiteral("Maximum Allowable Total Concentrations - Surface Exposure Pathways"),
@@ -47,14 +47,16 @@ void frmTotalResultsScreen::setupScreenColumns(GridModel& grid)
         {QStringLiteral("Soil Ingestion"), 1465},
         {QStringLiteral("Air Volatile Inhalation"), 1309},
     });
-    grid.setGroups({{QStringLiteral(" "), 0, 2},
-                    {QStringLiteral("Maximum Allowable Total Concentration (mg/Kg)"), 2, 7}});
+    grid.setGroups(
+        {{QStringLiteral(" "), 0, 2}, {QStringLiteral("Maximum Allowable Total Concentration (mg/Kg)"), 2, 7}});
 }
 
 QVector<GridStyle> frmTotalResultsScreen::cellStyles() const
 {
     const QVector<GridStyle> skeleton = resultCellStyles();
-    return {skeleton[0], skeleton[1], skeleton[2],
+    return {skeleton[0],
+            skeleton[1],
+            skeleton[2],
             {kMaxAllow, 16711680, true, {}, {}, {}},
             {kMaxAllowDL, 16711680, true, true, {}, {}},
             {kAsterisk, 0, true, true, {}, 16.0},
@@ -80,7 +82,8 @@ std::optional<QVector<GridCell>> frmTotalResultsScreen::recordRow(const ResultRe
     QVector<GridCell> cells = {name, GridCell::fromNumber(record.number(QStringLiteral("TOTCONC"))),
                                GridCell::fromNumber(maximum), delistingLevel};
     for (const char* pathway : kColumnPathways)
-        cells << GridCell::fromNumber(SmallerPositive(allowable(record, pathway, "sr"), allowable(record, pathway, "sh")));
+        cells << GridCell::fromNumber(
+            SmallerPositive(allowable(record, pathway, "sr"), allowable(record, pathway, "sh")));
     return cells;
 }
 

@@ -14,7 +14,8 @@ void GroundwaterResultsWindow::setupColumns(GridModel& grid)
     const QString adjusted = QStringLiteral("Waste Volume Adjusted DAF");
     const QStringList first = m_layout.concentrationFirst ? QStringList{concentration, daf, adjusted}
                                                           : QStringList{daf, adjusted, concentration};
-    const QStringList captions = QStringList{QStringLiteral("Chemical Name")} + first
+    const QStringList captions =
+        QStringList{QStringLiteral("Chemical Name")} + first
         + QStringList{QStringLiteral("Groundwater Ingestion Pathway"), QStringLiteral("Groundwater Inhalation Pathway"),
                       QStringLiteral("Groundwater Dermal Absorption Pathway - Adult"),
                       QStringLiteral("Groundwater Dermal Absorption Pathway - Child"), m_layout.aggregateCaption};
@@ -58,8 +59,8 @@ std::optional<double> GroundwaterResultsWindow::lookUpDaf(const ResultRecord& re
     if (!scale || !m_dafs)
         return std::nullopt;
     double daf = 0;
-    InterpWellConc(*m_dafs, *scale, daf, record.text(QStringLiteral("CHEMCAS")), m_unitType, m_layout.chemClass,
-                   false, record.number(QStringLiteral("TCLPCONC")).value_or(0));
+    InterpWellConc(*m_dafs, *scale, daf, record.text(QStringLiteral("CHEMCAS")), m_unitType, m_layout.chemClass, false,
+                   record.number(QStringLiteral("TCLPCONC")).value_or(0));
     return daf;
 }
 

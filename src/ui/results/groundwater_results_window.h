@@ -14,12 +14,12 @@ class GroundwaterResultsWindow : public ResultGridWindow {
 protected:
     struct Layout {
         QString caption;
-        QString suffix;                 // of the result fields
-        QString chemClass;              // handed to the DAF look-up
-        bool concentrationFirst;        // column 1 holds the TCLP concentration, else the DAF
+        QString suffix;            // of the result fields
+        QString chemClass;         // handed to the DAF look-up
+        bool concentrationFirst;   // column 1 holds the TCLP concentration, else the DAF
         QString pathwayGroupCaption;
         QString aggregateCaption;
-        std::array<int, 9> widths;      // twips
+        std::array<int, 9> widths;   // twips
     };
     explicit GroundwaterResultsWindow(const Layout& layout);
 

@@ -16,10 +16,10 @@ public:
     ResultRecord(const QueryRows& rows, int row, std::optional<Error>& failure);
 
     QVariant value(const QString& field) const;
-    QString text(const QString& field) const;                    // none: empty
-    std::optional<double> number(const QString& field) const;    // none: NULL
-    std::optional<double> single(const QString& field) const;    // a single-precision field
-    bool flag(const QString& field) const;                       // none: false
+    QString text(const QString& field) const;                   // none: empty
+    std::optional<double> number(const QString& field) const;   // none: NULL
+    std::optional<double> single(const QString& field) const;   // a single-precision field
+    bool flag(const QString& field) const;                      // none: false
     // Makes `error` the load's failure, unless it already has one.
     void fail(const Error& error) const;
 

@@ -22,11 +22,11 @@ Result<QString> targetsHeading()
         return Error{kErrRecordset, QStringLiteral("The waste unit record of the open analysis cannot be read.")};
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral("Chemical Name") + crlf + crlf + QStringLiteral("Risk Factor = ")
-        + targetText(unit, QStringLiteral("RISKFACT")) + crlf + QStringLiteral("HQ Factor = ")
-        + targetText(unit, QStringLiteral("HQFACT")) + crlf + QStringLiteral("* = Detection Limit");
+           + targetText(unit, QStringLiteral("RISKFACT")) + crlf + QStringLiteral("HQ Factor = ")
+           + targetText(unit, QStringLiteral("HQFACT")) + crlf + QStringLiteral("* = Detection Limit");
 }
 
-} // namespace
+}   // namespace
 
 void styleNonDetectMarkedRow(GridRowStyle& row)
 {

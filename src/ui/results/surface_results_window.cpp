@@ -3,7 +3,7 @@
 namespace {
 // The surface pathways in column order.
 const std::array<const char*, 5> kPathways = {"SWING", "AIRINHP", "FISHING", "SOILING", "AIRINHV"};
-}
+}   // namespace
 
 SurfaceResultsWindow::SurfaceResultsWindow(const QString& caption, const QString& suffix,
                                            const QString& pathwayGroupCaption, const QString& aggregateCaption)

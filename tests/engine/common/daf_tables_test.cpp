@@ -32,8 +32,13 @@ protected:
     }
     void addRow(const QString& table, const QString& cas, const QVariantList& v)
     {
-        db.insert(table, {{"CAS Num", cas}, {"LFconc", v[0]}, {"DAFLF_CARC", v[1]}, {"DAFLF_NON", v[2]},
-                          {"SIconc", v[3]}, {"DAFSI_CARC", v[4]}, {"DAFSI_NON", v[5]}});
+        db.insert(table, {{"CAS Num", cas},
+                          {"LFconc", v[0]},
+                          {"DAFLF_CARC", v[1]},
+                          {"DAFLF_NON", v[2]},
+                          {"SIconc", v[3]},
+                          {"DAFSI_CARC", v[4]},
+                          {"DAFSI_NON", v[5]}});
     }
     DafCurves load(const QStringList& cas = {kCas})
     {
@@ -297,4 +302,4 @@ TEST_F(DafTablesTest, FewChemicalsOrManyReadTheSameCurves)
     }
 }
 
-} // namespace
+}   // namespace

@@ -26,19 +26,63 @@ TEST(ExposureConstants, EveryFieldLandsInItsMemberInSinglePrecision)
     Result<ExposureConstants> c = LoadExposureConstants(db.conn());
     ASSERT_TRUE(c.ok()) << qPrintable(c.error().description);
 
-    const std::pair<const char*, float E::*> members[] = {
-        {"CRWATER", &E::CRWATER}, {"CRAIR", &E::CRAIR}, {"IRAIR", &E::IRAIR}, {"CRSOIL", &E::CRSOIL},
-        {"CRFISH", &E::CRFISH}, {"ED", &E::ED}, {"EDCHILD", &E::EDCHILD}, {"EF", &E::EF}, {"ATCARC", &E::ATCARC},
-        {"ATNON", &E::ATNON}, {"ATCHILD", &E::ATCHILD}, {"BWADULT", &E::BWADULT}, {"BWCHILD", &E::BWCHILD},
-        {"IFWADJ", &E::IFWADJ}, {"IFSADJ", &E::IFSADJ}, {"R", &E::R}, {"K", &E::K}, {"C", &E::C}, {"p", &E::p},
-        {"d", &E::d}, {"F_X", &E::F_X}, {"KP10", &E::KP10}, {"KP30", &E::KP30}, {"KPL10", &E::KPL10},
-        {"KPL30", &E::KPL30}, {"S", &E::S}, {"SPEED", &E::SPEED}, {"WEIGHT", &E::WEIGHT}, {"W", &E::W},
-        {"PRECIP", &E::PRECIP}, {"VKT", &E::VKT}, {"V", &E::V}, {"DH", &E::DH}, {"M", &E::M}, {"YD", &E::YD},
-        {"F", &E::F}, {"A", &E::A}, {"B", &E::B}, {"U", &E::U}, {"T", &E::T}, {"PTOT", &E::PTOT},
-        {"PAIR", &E::PAIR}, {"DCOVER", &E::DCOVER}, {"RGAS", &E::RGAS}, {"MUAIR", &E::MUAIR},
-        {"RHOAIR", &E::RHOAIR}, {"DETHER", &E::DETHER}, {"TADULT", &E::TADULT}, {"TCHILD", &E::TCHILD},
-        {"BDSOIL", &E::BDSOIL}, {"DSOIL", &E::DSOIL}, {"VSETTLE", &E::VSETTLE}, {"EV", &E::EV}, {"IR", &E::IR},
-        {"ETshower", &E::ETshower}, {"ETbathroom", &E::ETbathroom}, {"ETHouse", &E::ETHouse}};
+    const std::pair<const char*, float E::*> members[] = {{"CRWATER", &E::CRWATER},
+                                                          {"CRAIR", &E::CRAIR},
+                                                          {"IRAIR", &E::IRAIR},
+                                                          {"CRSOIL", &E::CRSOIL},
+                                                          {"CRFISH", &E::CRFISH},
+                                                          {"ED", &E::ED},
+                                                          {"EDCHILD", &E::EDCHILD},
+                                                          {"EF", &E::EF},
+                                                          {"ATCARC", &E::ATCARC},
+                                                          {"ATNON", &E::ATNON},
+                                                          {"ATCHILD", &E::ATCHILD},
+                                                          {"BWADULT", &E::BWADULT},
+                                                          {"BWCHILD", &E::BWCHILD},
+                                                          {"IFWADJ", &E::IFWADJ},
+                                                          {"IFSADJ", &E::IFSADJ},
+                                                          {"R", &E::R},
+                                                          {"K", &E::K},
+                                                          {"C", &E::C},
+                                                          {"p", &E::p},
+                                                          {"d", &E::d},
+                                                          {"F_X", &E::F_X},
+                                                          {"KP10", &E::KP10},
+                                                          {"KP30", &E::KP30},
+                                                          {"KPL10", &E::KPL10},
+                                                          {"KPL30", &E::KPL30},
+                                                          {"S", &E::S},
+                                                          {"SPEED", &E::SPEED},
+                                                          {"WEIGHT", &E::WEIGHT},
+                                                          {"W", &E::W},
+                                                          {"PRECIP", &E::PRECIP},
+                                                          {"VKT", &E::VKT},
+                                                          {"V", &E::V},
+                                                          {"DH", &E::DH},
+                                                          {"M", &E::M},
+                                                          {"YD", &E::YD},
+                                                          {"F", &E::F},
+                                                          {"A", &E::A},
+                                                          {"B", &E::B},
+                                                          {"U", &E::U},
+                                                          {"T", &E::T},
+                                                          {"PTOT", &E::PTOT},
+                                                          {"PAIR", &E::PAIR},
+                                                          {"DCOVER", &E::DCOVER},
+                                                          {"RGAS", &E::RGAS},
+                                                          {"MUAIR", &E::MUAIR},
+                                                          {"RHOAIR", &E::RHOAIR},
+                                                          {"DETHER", &E::DETHER},
+                                                          {"TADULT", &E::TADULT},
+                                                          {"TCHILD", &E::TCHILD},
+                                                          {"BDSOIL", &E::BDSOIL},
+                                                          {"DSOIL", &E::DSOIL},
+                                                          {"VSETTLE", &E::VSETTLE},
+                                                          {"EV", &E::EV},
+                                                          {"IR", &E::IR},
+                                                          {"ETshower", &E::ETshower},
+                                                          {"ETbathroom", &E::ETbathroom},
+                                                          {"ETHouse", &E::ETHouse}};
     ASSERT_EQ(std::size(members), size_t(exposureConstantFields().size()));
     for (size_t i = 0; i < std::size(members); ++i) {
         EXPECT_EQ(QString::fromLatin1(members[i].first), exposureConstantFields()[int(i)]);
@@ -68,9 +112,9 @@ TEST(ExposureConstants, TheFirstRowCountsAndEveryLoadReadsAfresh)
 TEST(ExposureConstants, AnUnusableValueFailsNamingItsField)
 {
     const std::pair<QString, QVariant> bad[] = {
-        {QStringLiteral("IRAIR"), QVariant()},                   // NULL, though no formula reads IRAIR
-        {QStringLiteral("ED"), QStringLiteral("ten")},           // text
-        {QStringLiteral("ETHouse"), 1e39},                       // beyond single precision
+        {QStringLiteral("IRAIR"), QVariant()},           // NULL, though no formula reads IRAIR
+        {QStringLiteral("ED"), QStringLiteral("ten")},   // text
+        {QStringLiteral("ETHouse"), 1e39},               // beyond single precision
     };
     for (const auto& [field, value] : bad) {
         TempDatabase db;
@@ -90,4 +134,4 @@ TEST(ExposureConstants, AnEmptyTableFails)
     EXPECT_FALSE(LoadExposureConstants(db.conn()).ok());
 }
 
-} // namespace
+}   // namespace

@@ -74,9 +74,12 @@ TEST(RunContext, WhatTheDriversRefuseFailsAndKeepsTheContext)
     WasteUnit noVolume = unit(1000, 0, 10);
     noVolume.WASTEVOL.reset();
     const std::pair<WasteUnit, QString> refused[] = {
-        {unit(1000, 3, 10), QStringLiteral("WVOLUNIT")}, {unit(1000, 0.5, 10), QStringLiteral("WVOLUNIT")},
-        {noUnit, QStringLiteral("WVOLUNIT")},             {noVolume, QStringLiteral("WASTEVOL")},
-        {unit(-1000, 0, 10), QStringLiteral("WASTEVOL")}, {unit(1000, 0, 0), QStringLiteral("ACTVLIFE")},
+        {unit(1000, 3, 10), QStringLiteral("WVOLUNIT")},
+        {unit(1000, 0.5, 10), QStringLiteral("WVOLUNIT")},
+        {noUnit, QStringLiteral("WVOLUNIT")},
+        {noVolume, QStringLiteral("WASTEVOL")},
+        {unit(-1000, 0, 10), QStringLiteral("WASTEVOL")},
+        {unit(1000, 0, 0), QStringLiteral("ACTVLIFE")},
         {unit(1e38, 0, 1e10), QStringLiteral("single")},
     };
     for (const auto& [u, word] : refused) {
@@ -114,8 +117,13 @@ TEST(RunContext, LoadWasteUnitReadsTheAnalysisRow)
     TempDatabase db;
     db.insertAnalysis(3, QStringLiteral("Other"));
     db.insertAnalysis(7, QStringLiteral("Pond"), {},
-                      {{"WMUTYPE", "SI"}, {"WASTEVOL", 250.5}, {"WVOLUNIT", 2}, {"ACTVLIFE", 20.0},
-                       {"RISKFACT", 1e-6}, {"HQFACT", 0.1}, {"FLOWRATE", QVariant()}});
+                      {{"WMUTYPE", "SI"},
+                       {"WASTEVOL", 250.5},
+                       {"WVOLUNIT", 2},
+                       {"ACTVLIFE", 20.0},
+                       {"RISKFACT", 1e-6},
+                       {"HQFACT", 0.1},
+                       {"FLOWRATE", QVariant()}});
     Result<WasteUnit> u = loadWasteUnit(db.conn(), 7);
     ASSERT_TRUE(u.ok()) << qPrintable(u.error().description);
     EXPECT_EQ(u->WMUTYPE, QStringLiteral("SI"));
@@ -136,4 +144,4 @@ TEST(RunContext, LoadWasteUnitReadsTheAnalysisRow)
     EXPECT_EQ(ctx.RISKFACT, float(1e-6));
 }
 
-} // namespace
+}   // namespace

@@ -11,9 +11,9 @@ namespace {
 
 using M = std::optional<double> DelistResults::*;
 const M kCarcColumns[] = {&DelistResults::AIRINHPsr, &DelistResults::AIRINHVsr, &DelistResults::AIRSIsr,
-                          &DelistResults::AIRCairsr, &DelistResults::AIRQpsr,  &DelistResults::AIRQp10sr};
+                          &DelistResults::AIRCairsr, &DelistResults::AIRQpsr,   &DelistResults::AIRQp10sr};
 const M kNonColumns[] = {&DelistResults::AIRINHPsh, &DelistResults::AIRINHVsh, &DelistResults::AIRSIsh,
-                         &DelistResults::AIRCairsh, &DelistResults::AIRQpsh,  &DelistResults::AIRQp10sh};
+                         &DelistResults::AIRCairsh, &DelistResults::AIRQpsh,   &DelistResults::AIRQp10sh};
 
 class AirDelistLevels : public ::testing::Test {
 protected:
@@ -162,4 +162,4 @@ TEST_F(AirDelistLevels, DustEmissionsAreCappedAtTenEach)
     EXPECT_EQ(capped.Eu, 10.0f);
 }
 
-} // namespace
+}   // namespace

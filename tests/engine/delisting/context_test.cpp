@@ -1,7 +1,7 @@
 #include "delisting_fixture.h"
 
-#include "core/temp_database.h"
 #include "../relative_near.h"
+#include "core/temp_database.h"
 
 #include <gtest/gtest.h>
 
@@ -79,8 +79,12 @@ protected:
     void addRow(const QString& cas, const QVariant& lfCarc, const QVariant& lfNon, const QVariant& siCarc = 1,
                 const QVariant& siNon = 1)
     {
-        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas}, {"LFconc", 1}, {"DAFLF_CARC", lfCarc},
-                                           {"DAFLF_NON", lfNon}, {"SIconc", 1}, {"DAFSI_CARC", siCarc},
+        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas},
+                                           {"LFconc", 1},
+                                           {"DAFLF_CARC", lfCarc},
+                                           {"DAFLF_NON", lfNon},
+                                           {"SIconc", 1},
+                                           {"DAFSI_CARC", siCarc},
                                            {"DAFSI_NON", siNon}});
     }
     std::optional<ChemicalDaf> lookup(const DelistChemical& chem, DelistResults& out, const QString& wmu = "LF")
@@ -178,4 +182,4 @@ TEST(DelistResultColumns, NamesAndOrderOfTheTable)
     EXPECT_EQ(names, delistingResultFields());
 }
 
-} // namespace
+}   // namespace

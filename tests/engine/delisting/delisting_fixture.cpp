@@ -18,7 +18,7 @@ ExposureConstants loadConstants(const QVariantMap& overrides)
     return c.ok() ? *c : ExposureConstants{};
 }
 
-} // namespace
+}   // namespace
 
 ExposureConstants testConstants(const QVariantMap& overrides)
 {

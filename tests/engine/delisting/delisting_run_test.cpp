@@ -42,11 +42,26 @@ public:
 
 QVariantMap propertiesOf(const DelistChemical& chem)
 {
-    return {{"CHEMCAS", chem.CHEMCAS}, {"CARCNON", chem.CARCNON}, {"CSFO", chem.CSFO}, {"CSFI", chem.CSFI},
-            {"ORDO", chem.ORDO},       {"ORDI", chem.ORDI},       {"BCF", chem.BCF},   {"BAF", chem.BAF},
-            {"HENRY", chem.HENRY},     {"DIFFW", chem.DIFFW},     {"DIFFA", chem.DIFFA}, {"TSTAR", chem.TSTAR},
-            {"K", chem.K},             {"TAU", chem.TAU},         {"B", chem.B},       {"ORGANIC", chem.ORGANIC},
-            {"MW", chem.MW},           {"VAPORP", chem.VAPORP},   {"KSW", chem.KSW},   {"MCL", 0.005}};
+    return {{"CHEMCAS", chem.CHEMCAS},
+            {"CARCNON", chem.CARCNON},
+            {"CSFO", chem.CSFO},
+            {"CSFI", chem.CSFI},
+            {"ORDO", chem.ORDO},
+            {"ORDI", chem.ORDI},
+            {"BCF", chem.BCF},
+            {"BAF", chem.BAF},
+            {"HENRY", chem.HENRY},
+            {"DIFFW", chem.DIFFW},
+            {"DIFFA", chem.DIFFA},
+            {"TSTAR", chem.TSTAR},
+            {"K", chem.K},
+            {"TAU", chem.TAU},
+            {"B", chem.B},
+            {"ORGANIC", chem.ORGANIC},
+            {"MW", chem.MW},
+            {"VAPORP", chem.VAPORP},
+            {"KSW", chem.KSW},
+            {"MCL", 0.005}};
 }
 
 class DelistingRun : public ::testing::Test {
@@ -65,8 +80,13 @@ protected:
     }
     void addDaf(const QString& cas, double daf)
     {
-        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas}, {"LFconc", 1}, {"DAFLF_CARC", daf}, {"DAFLF_NON", daf},
-                                           {"SIconc", 1}, {"DAFSI_CARC", daf}, {"DAFSI_NON", daf}});
+        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas},
+                                           {"LFconc", 1},
+                                           {"DAFLF_CARC", daf},
+                                           {"DAFLF_NON", daf},
+                                           {"SIconc", 1},
+                                           {"DAFSI_CARC", daf},
+                                           {"DAFSI_NON", daf}});
     }
     void setUnit(const QVariantMap& values)
     {
@@ -133,8 +153,12 @@ TEST_F(DelistingRun, StoresTheComputedLevelsOfEveryColumnFromTheChemicalTable)
             QVariantMap values = propertiesOf(chem);
             values.insert(QStringLiteral("CHEMNAME"), QStringLiteral("%1 %2").arg(&chem - chemicals).arg(chem.CHEMCAS));
             fresh.insert(QStringLiteral("COCS"), values);
-            fresh.insert(QStringLiteral("DAFs"), {{"CAS Num", chem.CHEMCAS}, {"LFconc", 1}, {"DAFLF_CARC", 20},
-                                                  {"DAFLF_NON", 30}, {"SIconc", 1}, {"DAFSI_CARC", 40},
+            fresh.insert(QStringLiteral("DAFs"), {{"CAS Num", chem.CHEMCAS},
+                                                  {"LFconc", 1},
+                                                  {"DAFLF_CARC", 20},
+                                                  {"DAFLF_NON", 30},
+                                                  {"SIconc", 1},
+                                                  {"DAFSI_CARC", 40},
                                                   {"DAFSI_NON", 50}});
         }
         // The analysis's own copy of the properties plays no part.
@@ -201,8 +225,9 @@ TEST_F(DelistingRun, ChecksRefuseTheRunWithTheFirstFailingMessage)
         db.state.gCurSiteKey = 8;
         recorder.events.clear();
         EXPECT_EQ(run(), DelistingOutcome::Refused) << k.message;
-        EXPECT_EQ(recorder.events, QStringList({"disclosure", "reset",
-                                                QStringLiteral("message 48 Insufficient Data: ") + k.message, "arrow"}));
+        EXPECT_EQ(recorder.events,
+                  QStringList(
+                      {"disclosure", "reset", QStringLiteral("message 48 Insufficient Data: ") + k.message, "arrow"}));
         EXPECT_EQ(rows().rows, before.rows);
         ASSERT_TRUE(db.conn().exec(QStringLiteral("DELETE FROM WMUINFO WHERE SITEKEY = 8")).ok());
         ASSERT_TRUE(db.conn().exec(QStringLiteral("DELETE FROM SITEINFO WHERE SITEKEY = 8")).ok());
@@ -305,4 +330,4 @@ TEST_F(DelistingRun, EmptyPropertiesAndOddClassesStoreZerosNeverInfinities)
     EXPECT_GT(field(r, 3, "SOILINGsr").toDouble(), 0.0);
 }
 
-} // namespace
+}   // namespace

@@ -1,7 +1,7 @@
 #include "delisting_fixture.h"
 
-#include "core/temp_database.h"
 #include "../relative_near.h"
+#include "core/temp_database.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,13 @@ protected:
     // concentration times single(20 × scale).
     DafCurves curvesWithDaf20(const QString& cas)
     {
-        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas}, {"LFconc", 1}, {"DAFLF_CARC", 20}, {"DAFLF_NON", 20},
-                                           {"SIconc", 1}, {"DAFSI_CARC", 20}, {"DAFSI_NON", 20}});
+        db.insert(QStringLiteral("DAFs"), {{"CAS Num", cas},
+                                           {"LFconc", 1},
+                                           {"DAFLF_CARC", 20},
+                                           {"DAFLF_NON", 20},
+                                           {"SIconc", 1},
+                                           {"DAFSI_CARC", 20},
+                                           {"DAFSI_NON", 20}});
         return curves({cas});
     }
     DafCurves curves(const QStringList& cas)
@@ -81,9 +86,9 @@ TEST_F(GWDelistLevels, CarcinogenWithoutSlopeFactorGetsZerosAndNoDermalCall)
     b.CSFO = 0;
     DelistResults out;
     CalcGWDelistLevels(b, true, ctx, c, daf20, curvesWithDaf20(b.CHEMCAS), out);
-    for (auto m : {&DelistResults::GWINGCgsr, &DelistResults::GWINGsr, &DelistResults::GWADULTCgsr,
-                   &DelistResults::GWADULTsr, &DelistResults::GWCHILDCgsr, &DelistResults::GWCHILDsr,
-                   &DelistResults::GWINHCgsr, &DelistResults::GWINHsr})
+    for (auto m :
+         {&DelistResults::GWINGCgsr, &DelistResults::GWINGsr, &DelistResults::GWADULTCgsr, &DelistResults::GWADULTsr,
+          &DelistResults::GWCHILDCgsr, &DelistResults::GWCHILDsr, &DelistResults::GWINHCgsr, &DelistResults::GWINHsr})
         EXPECT_EQ(out.*m, 0.0);
     EXPECT_FALSE(out.GWMaxADULTsr);
     EXPECT_FALSE(out.GWMaxCHILDsr);
@@ -223,4 +228,4 @@ TEST_F(GWDelistLevels, DermalZeroDafOrNonFiniteValuesGiveZeros)
         EXPECT_EQ(out.*m, 0.0);
 }
 
-} // namespace
+}   // namespace

@@ -102,4 +102,4 @@ TEST_F(SoilDelistLevels, MissingToxicityGivesZerosInTheBranch)
     EXPECT_FALSE(non.SOILINGsr);
 }
 
-} // namespace
+}   // namespace

@@ -134,4 +134,4 @@ TEST_F(SWDelistLevels, NoSoilLossGivesZerosNotInfinities)
     EXPECT_EQ(out.FISHINGCswsh, 0.0);
 }
 
-} // namespace
+}   // namespace

@@ -67,25 +67,53 @@ TEST(Air, ResultsOfALandfill)
 {
     const std::pair<ConstituentInputs, Expected> cases[] = {
         {benzene(),
-         {{&R::AIRINHPh, 5.12089506e-06}, {&R::AIRINHPr, 6.39087722e-10}, {&R::AIRINHPsh, 9763918},
-          {&R::AIRINHPsr, 782365.125}, {&R::AIRINHVh, 3.97551502e-13}, {&R::AIRINHVr, 4.9614429e-17},
-          {&R::AIRINHVsh, 1.25769869e+14}, {&R::AIRINHVsr, 1.00777136e+13}, {&R::SOILINGh, 0.000224437847},
-          {&R::SOILINGr, 6.03096557e-09}, {&R::SOILINGsh, 222778.816}, {&R::SOILINGsr, 82905.4575}}},
+         {{&R::AIRINHPh, 5.12089506e-06},
+          {&R::AIRINHPr, 6.39087722e-10},
+          {&R::AIRINHPsh, 9763918},
+          {&R::AIRINHPsr, 782365.125},
+          {&R::AIRINHVh, 3.97551502e-13},
+          {&R::AIRINHVr, 4.9614429e-17},
+          {&R::AIRINHVsh, 1.25769869e+14},
+          {&R::AIRINHVsr, 1.00777136e+13},
+          {&R::SOILINGh, 0.000224437847},
+          {&R::SOILINGr, 6.03096557e-09},
+          {&R::SOILINGsh, 222778.816},
+          {&R::SOILINGsr, 82905.4575}}},
         // Not volatile (no vapour pressure, no DIFFA): the volatile fields are all 0.
         {cadmium(),
-         {{&R::AIRINHPh, 0.00614507434}, {&R::AIRINHPr, 5.89927154e-08}, {&R::AIRINHPsh, 3254.6394},
-          {&R::AIRINHPsr, 3390.24902}, {&R::AIRINHVh, 0}, {&R::AIRINHVr, 0}, {&R::AIRINHVsh, 0},
-          {&R::AIRINHVsr, 0}, {&R::SOILINGh, 0.000718201091}, {&R::SOILINGr, 0}, {&R::SOILINGsh, 27847.352},
+         {{&R::AIRINHPh, 0.00614507434},
+          {&R::AIRINHPr, 5.89927154e-08},
+          {&R::AIRINHPsh, 3254.6394},
+          {&R::AIRINHPsr, 3390.24902},
+          {&R::AIRINHVh, 0},
+          {&R::AIRINHVr, 0},
+          {&R::AIRINHVsh, 0},
+          {&R::AIRINHVsr, 0},
+          {&R::SOILINGh, 0.000718201091},
+          {&R::SOILINGr, 0},
+          {&R::SOILINGsh, 27847.352},
           {&R::SOILINGsr, 0}}},
         {pcb(),
-         {{&R::AIRINHPh, 0}, {&R::AIRINHPr, 1.87278449e-09}, {&R::AIRINHPsh, 0}, {&R::AIRINHPsr, 10679.2842},
-          {&R::AIRINHVh, 0}, {&R::AIRINHVr, 1.1032746e-21}, {&R::AIRINHVsh, 0}, {&R::AIRINHVsr, 1.81278538e+16},
-          {&R::SOILINGh, 0.00179550264}, {&R::SOILINGr, 8.77231289e-09}, {&R::SOILINGsh, 1113.89405},
+         {{&R::AIRINHPh, 0},
+          {&R::AIRINHPr, 1.87278449e-09},
+          {&R::AIRINHPsh, 0},
+          {&R::AIRINHPsr, 10679.2842},
+          {&R::AIRINHVh, 0},
+          {&R::AIRINHVr, 1.1032746e-21},
+          {&R::AIRINHVsh, 0},
+          {&R::AIRINHVsr, 1.81278538e+16},
+          {&R::SOILINGh, 0.00179550264},
+          {&R::SOILINGr, 8.77231289e-09},
+          {&R::SOILINGsh, 1113.89405},
           {&R::SOILINGsr, 2279.90026}}},
         // Lead: fixed allowable air and soil levels, SOILINGsr 0.
         {lead(),
-         {{&R::AIRINHPh, 0}, {&R::AIRINHPr, 0}, {&R::AIRINHPsh, 0}, {&R::AIRINHPsr, 62417.7398},
-          {&R::SOILINGsh, 71160.6201}, {&R::SOILINGsr, 0}}},
+         {{&R::AIRINHPh, 0},
+          {&R::AIRINHPr, 0},
+          {&R::AIRINHPsh, 0},
+          {&R::AIRINHPsr, 62417.7398},
+          {&R::SOILINGsh, 71160.6201},
+          {&R::SOILINGsr, 0}}},
     };
     for (const auto& [in, expected] : cases) {
         ExposureConstants c = nongwConstants();
@@ -102,8 +130,9 @@ TEST(Air, LeadLevelsIgnoreToxicityValuesAndTargets)
     ConstituentInputs in = lead();
     in.ORDI = in.CSFI = in.ORDO = in.CSFO = 0.5;
     const ConstituentResults out = airAndSoil(ctx, c, in);
-    expectResults(out, {{&R::AIRINHPsh, 0}, {&R::AIRINHPsr, 62417.7398}, {&R::SOILINGsh, 71160.6201},
-                        {&R::SOILINGsr, 0}}, in.CHEMNAME);
+    expectResults(out,
+                  {{&R::AIRINHPsh, 0}, {&R::AIRINHPsr, 62417.7398}, {&R::SOILINGsh, 71160.6201}, {&R::SOILINGsr, 0}},
+                  in.CHEMNAME);
     // The forward values of lead follow the general formulas.
     EXPECT_GT(*out.AIRINHPh, 0);
     EXPECT_GT(*out.SOILINGr, 0);
@@ -178,4 +207,4 @@ TEST(Air, NoDiffusionCoefficientMeansNoVolatileLimit)
     EXPECT_EQ(out.AIRINHVsr, 0.0);
 }
 
-} // namespace
+}   // namespace

@@ -102,8 +102,9 @@ TEST_F(ConstituentRowsTest, AValueThatIsNotFiniteIsNotStored)
 
 TEST_F(ConstituentRowsTest, OnlyTheFieldsTheFormulasReadMustHoldNumbers)
 {
-    db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 1}, {"CHEMCAS", "1-1-1"}, {"CHEMNAME", "One"},
-                                           {"TCLPCONC", 0.5}, {"TC", "n/a"}, {"SOL", "high"}});
+    db.insert(
+        QStringLiteral("SITECOCS"),
+        {{"SITEKEY", 1}, {"CHEMCAS", "1-1-1"}, {"CHEMNAME", "One"}, {"TCLPCONC", 0.5}, {"TC", "n/a"}, {"SOL", "high"}});
     db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 2}, {"CHEMCAS", "2-2-2"}, {"CHEMNAME", "Two"}, {"HENRY", "x"}});
 
     const Result<std::vector<ConstituentRow>> one = readConstituentRows(db.conn(), 1);
@@ -118,4 +119,4 @@ TEST_F(ConstituentRowsTest, OnlyTheFieldsTheFormulasReadMustHoldNumbers)
     EXPECT_TRUE(two.error().description.contains(QStringLiteral("Two (2-2-2)")));
 }
 
-} // namespace
+}   // namespace

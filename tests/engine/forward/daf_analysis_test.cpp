@@ -29,14 +29,21 @@ TEST(DafCurvesOfAnAnalysis, AreThoseOfItsCasNumbers)
     // Rows out of concentration order, a tie, a NULL and a text concentration, other analyses'
     // and other cases' CAS numbers, the user's table, an empty CAS number.
     const QVariantList rows[] = {
-        {"71-43-2", 10.0, 30.0, 31.0, 5.0, 3.0, 4.0},   {"50-00-0", 1.0, 2.0, 2.0, 1.0, 2.0, 2.0},
-        {"71-43-2", 0.1, 10.0, 11.0, 50.0, 1.0, 2.0},   {"ABC-1", 2.0, 5.0, 6.0, 2.0, 7.0, 8.0},
-        {"71-43-2", 10.0, 40.0, 41.0, QVariant(), 9.0, 9.5}, {"abc-1", 1.0, 4.0, 4.5, "x", 3.0, 3.5},
+        {"71-43-2", 10.0, 30.0, 31.0, 5.0, 3.0, 4.0},
+        {"50-00-0", 1.0, 2.0, 2.0, 1.0, 2.0, 2.0},
+        {"71-43-2", 0.1, 10.0, 11.0, 50.0, 1.0, 2.0},
+        {"ABC-1", 2.0, 5.0, 6.0, 2.0, 7.0, 8.0},
+        {"71-43-2", 10.0, 40.0, 41.0, QVariant(), 9.0, 9.5},
+        {"abc-1", 1.0, 4.0, 4.5, "x", 3.0, 3.5},
         {"", 1.0, 12.0, 13.0, 1.0, 14.0, 15.0},
     };
     for (const QVariantList& r : rows)
-        db.insert(QStringLiteral("DAFs"), {{"CAS Num", r[0]}, {"LFconc", r[1]}, {"DAFLF_CARC", r[2]},
-                                           {"DAFLF_NON", r[3]}, {"SIconc", r[4]}, {"DAFSI_CARC", r[5]},
+        db.insert(QStringLiteral("DAFs"), {{"CAS Num", r[0]},
+                                           {"LFconc", r[1]},
+                                           {"DAFLF_CARC", r[2]},
+                                           {"DAFLF_NON", r[3]},
+                                           {"SIconc", r[4]},
+                                           {"DAFSI_CARC", r[5]},
                                            {"DAFSI_NON", r[6]}});
     addDafRow(db, QStringLiteral("7440-39-3"), 2, 20, QStringLiteral("Cus_DAFs"));
     addDafRow(db, QStringLiteral("71-43-2"), 3, 33, QStringLiteral("Cus_DAFs"));
@@ -73,4 +80,4 @@ TEST(DafCurvesOfAnAnalysis, AreThoseOfItsCasNumbers)
         << "the impoundment columns are not read for a landfill";
 }
 
-} // namespace
+}   // namespace

@@ -1,7 +1,7 @@
 #include "engine/forward/forward_run.h"
 
-#include "forward_fixture.h"
 #include "../relative_near.h"
+#include "forward_fixture.h"
 
 #include <QHash>
 
@@ -19,13 +19,13 @@ enum class Stored { Null, Zero, Number };
 // What decides the stored state of the fields: a constituent and the properties that choose
 // branches.
 struct Constituent {
-    QVariantMap row;   // the SITECOCS inputs
-    bool oralHazard = false;   // ORDO
-    bool oralRisk = false;     // CSFO
-    bool inhHazard = false;    // ORDI
-    bool inhRisk = false;      // CSFI
-    bool volatileModel = false;   // HENRY, DIFFW and DIFFA
-    bool landfillVapour = false;  // VAPORP and DIFFA
+    QVariantMap row;               // the SITECOCS inputs
+    bool oralHazard = false;       // ORDO
+    bool oralRisk = false;         // CSFO
+    bool inhHazard = false;        // ORDI
+    bool inhRisk = false;          // CSFI
+    bool volatileModel = false;    // HENRY, DIFFW and DIFFA
+    bool landfillVapour = false;   // VAPORP and DIFFA
     bool henry = false;
     bool ecological = false;   // ECOCHRON
     bool skin = false;         // K
@@ -40,12 +40,14 @@ QString casOf(const Constituent& c)
 Constituent benzene()
 {
     Constituent c;
-    c.row = {{"CHEMCAS", "71-43-2"}, {"CHEMNAME", "Benzene"}, {"CARCNON", "Carcinogen"}, {"TCLPCONC", 0.5},
-             {"TOTCONC", 50.0},      {"MCL", 0.005},          {"ORDO", 0.004},           {"ORDI", 0.03},
-             {"CSFO", 0.055},        {"CSFI", 0.0273},        {"HENRY", 0.00555},        {"DIFFW", 9.8e-6},
-             {"DIFFA", 0.088},       {"VAPORP", 0.125},       {"MW", 78.11},             {"K", 0.015},
-             {"TAU", 0.29},          {"TSTAR", 0.7},          {"B", 0.051},              {"ORGANIC", 1},
-             {"BCF", 5.2},           {"LOGKOW", 2.13},        {"ECOCHRON", 0.1}};
+    c.row = {{"CHEMCAS", "71-43-2"}, {"CHEMNAME", "Benzene"}, {"CARCNON", "Carcinogen"},
+             {"TCLPCONC", 0.5},      {"TOTCONC", 50.0},       {"MCL", 0.005},
+             {"ORDO", 0.004},        {"ORDI", 0.03},          {"CSFO", 0.055},
+             {"CSFI", 0.0273},       {"HENRY", 0.00555},      {"DIFFW", 9.8e-6},
+             {"DIFFA", 0.088},       {"VAPORP", 0.125},       {"MW", 78.11},
+             {"K", 0.015},           {"TAU", 0.29},           {"TSTAR", 0.7},
+             {"B", 0.051},           {"ORGANIC", 1},          {"BCF", 5.2},
+             {"LOGKOW", 2.13},       {"ECOCHRON", 0.1}};
     c.oralHazard = c.oralRisk = c.inhHazard = c.inhRisk = true;
     c.volatileModel = c.landfillVapour = c.henry = c.ecological = c.skin = true;
     return c;
@@ -55,10 +57,18 @@ Constituent benzene()
 Constituent barium()
 {
     Constituent c;
-    c.row = {{"CHEMCAS", "7440-39-3"}, {"CHEMNAME", "Barium"}, {"CARCNON", "Noncarcinogen"},
-             {"TCLPCONC", 2.0},        {"TOTCONC", 40.0},      {"MCL", 2.0},
-             {"ORDO", 0.2},            {"ORDI", 0.0005},       {"K", 0.001},
-             {"BCF", 8.0},             {"KSW", 400.0},         {"ECOCHRON", 0.004}};
+    c.row = {{"CHEMCAS", "7440-39-3"},
+             {"CHEMNAME", "Barium"},
+             {"CARCNON", "Noncarcinogen"},
+             {"TCLPCONC", 2.0},
+             {"TOTCONC", 40.0},
+             {"MCL", 2.0},
+             {"ORDO", 0.2},
+             {"ORDI", 0.0005},
+             {"K", 0.001},
+             {"BCF", 8.0},
+             {"KSW", 400.0},
+             {"ECOCHRON", 0.004}};
     c.oralHazard = c.inhHazard = c.ecological = c.skin = true;
     return c;
 }
@@ -68,9 +78,18 @@ Constituent barium()
 Constituent cadmium()
 {
     Constituent c;
-    c.row = {{"CHEMCAS", "7440-43-9"}, {"CHEMNAME", "Cadmium"}, {"CARCNON", "Carcinogen"}, {"TCLPCONC", 0.2},
-             {"TOTCONC", 20.0},        {"MCL", 0.005},          {"ORDO", 0.0005},          {"ORDI", 1e-5},
-             {"CSFI", 6.3},            {"BCF", 907.0},          {"KSW", 1000.0},           {"VAPORP", 1e-10},
+    c.row = {{"CHEMCAS", "7440-43-9"},
+             {"CHEMNAME", "Cadmium"},
+             {"CARCNON", "Carcinogen"},
+             {"TCLPCONC", 0.2},
+             {"TOTCONC", 20.0},
+             {"MCL", 0.005},
+             {"ORDO", 0.0005},
+             {"ORDI", 1e-5},
+             {"CSFI", 6.3},
+             {"BCF", 907.0},
+             {"KSW", 1000.0},
+             {"VAPORP", 1e-10},
              {"MW", 112.4}};
     c.oralHazard = c.inhHazard = c.inhRisk = true;
     return c;
@@ -79,9 +98,16 @@ Constituent cadmium()
 Constituent lead()
 {
     Constituent c;
-    c.row = {{"CHEMCAS", "7439-92-1"}, {"CHEMNAME", "Lead"}, {"CARCNON", "Noncarcinogen"}, {"TCLPCONC", 1.0},
-             {"TOTCONC", 400.0},       {"MCL", 0.015},      {"K", 0.0001},                {"BCF", 49.0},
-             {"KSW", 500.0},           {"ECOCHRON", 0.0025}};
+    c.row = {{"CHEMCAS", "7439-92-1"},
+             {"CHEMNAME", "Lead"},
+             {"CARCNON", "Noncarcinogen"},
+             {"TCLPCONC", 1.0},
+             {"TOTCONC", 400.0},
+             {"MCL", 0.015},
+             {"K", 0.0001},
+             {"BCF", 49.0},
+             {"KSW", 500.0},
+             {"ECOCHRON", 0.0025}};
     c.ecological = c.skin = true;
     return c;
 }
@@ -91,11 +117,26 @@ Constituent lead()
 Constituent toluene()
 {
     Constituent c;
-    c.row = {{"CHEMCAS", "108-88-3"}, {"CHEMNAME", "Toluene"}, {"CARCNON", "Noncarcinogen"}, {"TCLPCONC", 1.5},
-             {"TOTCONC", 120.0},      {"MCL", 1.0},            {"ORDO", 0.08},                {"ORDI", 5.0},
-             {"HENRY", 0.0066},       {"DIFFW", 8.6e-6},       {"DIFFA", 0.087},              {"VAPORP", 0.037},
-             {"MW", 92.14},           {"K", 0.045},            {"TAU", 0.35},                 {"TSTAR", 1.2},
-             {"B", 0.14},             {"ORGANIC", 1},          {"BCF", 10.7},                 {"LOGKOW", 2.73},
+    c.row = {{"CHEMCAS", "108-88-3"},
+             {"CHEMNAME", "Toluene"},
+             {"CARCNON", "Noncarcinogen"},
+             {"TCLPCONC", 1.5},
+             {"TOTCONC", 120.0},
+             {"MCL", 1.0},
+             {"ORDO", 0.08},
+             {"ORDI", 5.0},
+             {"HENRY", 0.0066},
+             {"DIFFW", 8.6e-6},
+             {"DIFFA", 0.087},
+             {"VAPORP", 0.037},
+             {"MW", 92.14},
+             {"K", 0.045},
+             {"TAU", 0.35},
+             {"TSTAR", 1.2},
+             {"B", 0.14},
+             {"ORGANIC", 1},
+             {"BCF", 10.7},
+             {"LOGKOW", 2.73},
              {"ECOCHRON", 0.0175}};
     c.oralHazard = c.inhHazard = c.volatileModel = c.landfillVapour = c.henry = c.ecological = c.skin = true;
     c.curve = false;
@@ -105,11 +146,12 @@ Constituent toluene()
 Constituent mercury(const char* cas, const char* name)
 {
     Constituent c;
-    c.row = {{"CHEMCAS", cas},     {"CHEMNAME", name},  {"CARCNON", "Noncarcinogen"}, {"TCLPCONC", 0.02},
-             {"TOTCONC", 3.0},     {"MCL", 0.002},      {"ORDO", 0.0003},             {"ORDI", 8.6e-5},
-             {"HENRY", 0.0071},    {"DIFFW", 6.3e-6},   {"DIFFA", 0.031},             {"VAPORP", 0.002},
-             {"MW", 200.6},        {"K", 0.001},        {"BCF", 5000.0},              {"KSW", 1000.0},
-             {"ECOCHRON", 7.7e-4}};
+    c.row = {{"CHEMCAS", cas},   {"CHEMNAME", name},  {"CARCNON", "Noncarcinogen"},
+             {"TCLPCONC", 0.02}, {"TOTCONC", 3.0},    {"MCL", 0.002},
+             {"ORDO", 0.0003},   {"ORDI", 8.6e-5},    {"HENRY", 0.0071},
+             {"DIFFW", 6.3e-6},  {"DIFFA", 0.031},    {"VAPORP", 0.002},
+             {"MW", 200.6},      {"K", 0.001},        {"BCF", 5000.0},
+             {"KSW", 1000.0},    {"ECOCHRON", 7.7e-4}};
     c.oralHazard = c.inhHazard = c.volatileModel = c.landfillVapour = c.henry = c.ecological = c.skin = true;
     return c;
 }
@@ -119,7 +161,12 @@ const QString kLead = QStringLiteral("7439-92-1");
 
 std::vector<Constituent> constituents()
 {
-    return {benzene(), barium(), cadmium(), toluene(), lead(), mercury("7439-97-6", "Mercury"),
+    return {benzene(),
+            barium(),
+            cadmium(),
+            toluene(),
+            lead(),
+            mercury("7439-97-6", "Mercury"),
             mercury("22967-92-6", "Mercury (Fish Pathway Only)")};
 }
 
@@ -303,8 +350,8 @@ protected:
                     EXPECT_FALSE(v.isValid()) << qPrintable(where) << " holds " << qPrintable(v.toString());
                     break;
                 case Stored::Zero:
-                    EXPECT_TRUE(v.isValid() && v.toDouble() == 0) << qPrintable(where) << " holds "
-                                                                  << qPrintable(v.toString());
+                    EXPECT_TRUE(v.isValid() && v.toDouble() == 0)
+                        << qPrintable(where) << " holds " << qPrintable(v.toString());
                     break;
                 case Stored::Number:
                     EXPECT_TRUE(v.isValid() && std::isfinite(v.toDouble()) && v.toDouble() != 0)
@@ -381,8 +428,8 @@ TEST_F(EndToEndTest, ValuesComputedByHand)
         // Benzene: the allowable well concentrations of drinking water.
         EXPECT_TRUE(RelNear(field(rows, QStringLiteral("71-43-2"), "GWMaxINGsh"),
                             0.004 * 70 * 30 * 365 / (350 * 2 * 30.0), 1e-6));
-        EXPECT_TRUE(RelNear(field(rows, QStringLiteral("71-43-2"), "GWMaxINGsr"), 1e-5 * 365 * 70 / (0.055 * 350),
-                            1e-6));
+        EXPECT_TRUE(
+            RelNear(field(rows, QStringLiteral("71-43-2"), "GWMaxINGsr"), 1e-5 * 365 * 70 / (0.055 * 350), 1e-6));
         // Lead: the fixed well concentration and the leachate that gives it through a DAF of 20.
         EXPECT_EQ(field(rows, kLead, "GWMaxINGsr"), 0.015);
         EXPECT_TRUE(RelNear(field(rows, kLead, "GWINGsr"), 0.3, 1e-6));
@@ -397,12 +444,12 @@ TEST_F(EndToEndTest, ValuesComputedByHand)
     const double load = float(float(ls * 907.185 * 0.77f) * acres * 0.00410958904109589);
     const double factor1 = float(load / 3.3e9);
     const double solids = float(load / 3.3e9 * 1e6 + 10);
-    EXPECT_TRUE(RelNear(field(rows, QStringLiteral("7440-39-3"), "AMBCONC"),
-                        40 * factor1 / (1 + 400 * solids * 1e-6), 1e-6));
+    EXPECT_TRUE(
+        RelNear(field(rows, QStringLiteral("7440-39-3"), "AMBCONC"), 40 * factor1 / (1 + 400 * solids * 1e-6), 1e-6));
     EXPECT_TRUE(RelNear(field(rows, QStringLiteral("71-43-2"), "AMBCONC"), 50 * factor1, 1e-6))
         << "no KSW: no partitioning onto suspended solids";
     EXPECT_TRUE(RelNear(field(rows, QStringLiteral("7440-39-3"), "ECOCHRNs"), 0.004 / factor1, 1e-6));
     EXPECT_TRUE(RelNear(field(rows, kFishMercury, "ECOCHRNs"), 7.7e-4 / factor1, 1e-6));
 }
 
-} // namespace
+}   // namespace

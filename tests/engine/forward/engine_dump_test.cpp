@@ -25,12 +25,25 @@ protected:
         db.insert(QStringLiteral("CONSTNTS"), testConstantsRow());
         db.insertAnalysis(4, QStringLiteral("Dumped"));
         ConstituentInputs in = testOrganic();
-        db.insert(QStringLiteral("SITECOCS"),
-                  {{"SITEKEY", 4}, {"CHEMCAS", in.CHEMCAS}, {"CHEMNAME", in.CHEMNAME}, {"CARCNON", in.CARCNON},
-                   {"TCLPCONC", 0.5}, {"TOTCONC", 10.0}, {"ORDO", in.ORDO}, {"CSFO", in.CSFO}, {"K", in.K},
-                   {"ORGANIC", 1}, {"TSTAR", in.TSTAR}, {"TAU", in.TAU}, {"B", in.B}});
-        db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 4}, {"CHEMCAS", "1,2-x"}, {"CHEMNAME", "Odd"},
-                                               {"TCLPCONC", 1.0}, {"TOTCONC", 1.0}, {"MCL", 0.1}});
+        db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 4},
+                                               {"CHEMCAS", in.CHEMCAS},
+                                               {"CHEMNAME", in.CHEMNAME},
+                                               {"CARCNON", in.CARCNON},
+                                               {"TCLPCONC", 0.5},
+                                               {"TOTCONC", 10.0},
+                                               {"ORDO", in.ORDO},
+                                               {"CSFO", in.CSFO},
+                                               {"K", in.K},
+                                               {"ORGANIC", 1},
+                                               {"TSTAR", in.TSTAR},
+                                               {"TAU", in.TAU},
+                                               {"B", in.B}});
+        db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 4},
+                                               {"CHEMCAS", "1,2-x"},
+                                               {"CHEMNAME", "Odd"},
+                                               {"TCLPCONC", 1.0},
+                                               {"TOTCONC", 1.0},
+                                               {"MCL", 0.1}});
         addDafRow(db, in.CHEMCAS, 1, 10);
     }
 
@@ -72,7 +85,8 @@ TEST_F(EngineDumpTest, ARefusedRunPrintsItsMessage)
     db.conn().exec(QStringLiteral("UPDATE WMUINFO SET ACTVLIFE = 0")).value();
     const Dump d = engineDump({QStringLiteral("forward"), db.path(), QStringLiteral("4")});
     EXPECT_EQ(d.exitCode, 2);
-    EXPECT_TRUE(d.errors.contains(QStringLiteral("There is a zero value for the active life."))) << qPrintable(d.errors);
+    EXPECT_TRUE(d.errors.contains(QStringLiteral("There is a zero value for the active life.")))
+        << qPrintable(d.errors);
     EXPECT_EQ(d.lines, QStringList{QString()});
 }
 
@@ -81,9 +95,9 @@ TEST_F(EngineDumpTest, WrongArgumentsAndFailures)
     EXPECT_EQ(engineDump({}).exitCode, 1);
     EXPECT_EQ(engineDump({QStringLiteral("backward"), db.path(), QStringLiteral("4")}).exitCode, 1);
     EXPECT_EQ(engineDump({QStringLiteral("forward"), db.path(), QStringLiteral("x")}).exitCode, 1);
-    EXPECT_EQ(engineDump({QStringLiteral("forward"), db.path() + QStringLiteral(".missing"), QStringLiteral("4")})
-                  .exitCode,
-              1);
+    EXPECT_EQ(
+        engineDump({QStringLiteral("forward"), db.path() + QStringLiteral(".missing"), QStringLiteral("4")}).exitCode,
+        1);
     db.conn().exec(QStringLiteral("DELETE FROM CONSTNTS")).value();
     const Dump d = engineDump({QStringLiteral("forward"), db.path(), QStringLiteral("4")});
     EXPECT_EQ(d.exitCode, 1);
@@ -92,10 +106,17 @@ TEST_F(EngineDumpTest, WrongArgumentsAndFailures)
 
 TEST_F(EngineDumpTest, DelistingWritesEveryDelistCocsColumnOfTheRunsRows)
 {
-    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Benzene"}, {"CHEMCAS", "71-43-2"}, {"CARCNON", "Carcinogen"},
-                                       {"CSFO", 0.055}, {"ORGANIC", 1}, {"K", 0.015}, {"B", 0.051}, {"TAU", 0.29},
+    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Benzene"},
+                                       {"CHEMCAS", "71-43-2"},
+                                       {"CARCNON", "Carcinogen"},
+                                       {"CSFO", 0.055},
+                                       {"ORGANIC", 1},
+                                       {"K", 0.015},
+                                       {"B", 0.051},
+                                       {"TAU", 0.29},
                                        {"TSTAR", 0.7}});
-    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Fluoride"}, {"CHEMCAS", "16984-48-8"}, {"CARCNON", "Noncarcinogen"}});
+    db.insert(QStringLiteral("COCS"),
+              {{"CHEMNAME", "Fluoride"}, {"CHEMCAS", "16984-48-8"}, {"CARCNON", "Noncarcinogen"}});
     const Dump d = engineDump({QStringLiteral("delisting"), db.path(), QStringLiteral("4")});
     ASSERT_EQ(d.exitCode, 0) << qPrintable(d.errors);
     ASSERT_EQ(d.lines.size(), 3) << "a header, one chemical (fluoride is left out), the end";
@@ -113,7 +134,8 @@ TEST_F(EngineDumpTest, DelistingWritesEveryDelistCocsColumnOfTheRunsRows)
     db.conn().exec(QStringLiteral("UPDATE WMUINFO SET HQFACT = 0")).value();
     const Dump refused = engineDump({QStringLiteral("delisting"), db.path(), QStringLiteral("4")});
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_TRUE(refused.errors.contains(QStringLiteral("There is a zero value for the HQ Factor."))) << qPrintable(refused.errors);
+    EXPECT_TRUE(refused.errors.contains(QStringLiteral("There is a zero value for the HQ Factor.")))
+        << qPrintable(refused.errors);
 }
 
-} // namespace
+}   // namespace

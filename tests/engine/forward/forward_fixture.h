@@ -19,10 +19,9 @@ inline QVariantMap testConstantsRow()
     for (const QString& f : exposureConstantFields())
         row.insert(f, 1.0);
     const std::pair<const char*, double> values[] = {
-        {"CRWATER", 2},   {"CRAIR", 20},   {"ED", 30},         {"EDCHILD", 6},      {"EF", 350},
-        {"ATCARC", 70},   {"ATNON", 30},   {"ATCHILD", 6},     {"BWADULT", 70},     {"BWCHILD", 15},
-        {"IFWADJ", 1},    {"TADULT", 0.5}, {"TCHILD", 1},      {"EV", 1},           {"IR", 20},
-        {"ETshower", 0.2}, {"ETbathroom", 0.5}, {"ETHouse", 16}};
+        {"CRWATER", 2}, {"CRAIR", 20},  {"ED", 30},      {"EDCHILD", 6},    {"EF", 350},         {"ATCARC", 70},
+        {"ATNON", 30},  {"ATCHILD", 6}, {"BWADULT", 70}, {"BWCHILD", 15},   {"IFWADJ", 1},       {"TADULT", 0.5},
+        {"TCHILD", 1},  {"EV", 1},      {"IR", 20},      {"ETshower", 0.2}, {"ETbathroom", 0.5}, {"ETHouse", 16}};
     for (const auto& [name, value] : values)
         row.insert(QString::fromLatin1(name), value);
     return row;
@@ -82,8 +81,13 @@ inline ConstituentInputs testInorganic(const QString& cas = QStringLiteral("7440
 inline void addDafRow(TempDatabase& db, const QString& cas, double conc, double daf,
                       const QString& table = QStringLiteral("DAFs"))
 {
-    db.insert(table, {{"CAS Num", cas}, {"LFconc", conc}, {"DAFLF_CARC", daf}, {"DAFLF_NON", daf},
-                      {"SIconc", conc}, {"DAFSI_CARC", daf}, {"DAFSI_NON", daf}});
+    db.insert(table, {{"CAS Num", cas},
+                      {"LFconc", conc},
+                      {"DAFLF_CARC", daf},
+                      {"DAFLF_NON", daf},
+                      {"SIconc", conc},
+                      {"DAFSI_CARC", daf},
+                      {"DAFSI_NON", daf}});
 }
 
 inline DafCurves loadCurves(TempDatabase& db, const QStringList& cas)

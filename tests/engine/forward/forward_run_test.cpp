@@ -1,7 +1,7 @@
 #include "engine/forward/forward_run.h"
 
-#include "forward_fixture.h"
 #include "../relative_near.h"
+#include "forward_fixture.h"
 
 #include <QElapsedTimer>
 
@@ -50,13 +50,12 @@ private:
 
 QVariantMap siteCocsRow(qint32 key, const ConstituentInputs& in)
 {
-    QVariantMap row = {{"SITEKEY", key}, {"CHEMCAS", in.CHEMCAS}, {"CHEMNAME", in.CHEMNAME},
+    QVariantMap row = {{"SITEKEY", key},        {"CHEMCAS", in.CHEMCAS},   {"CHEMNAME", in.CHEMNAME},
                        {"CARCNON", in.CARCNON}, {"TCLPCONC", in.TCLPCONC}, {"TOTCONC", in.TOTCONC}};
     const std::pair<const char*, double> numbers[] = {
-        {"MCL", in.MCL},     {"CSFO", in.CSFO},     {"CSFI", in.CSFI},   {"ORDO", in.ORDO},
-        {"ORDI", in.ORDI},   {"HENRY", in.HENRY},   {"DIFFW", in.DIFFW}, {"DIFFA", in.DIFFA},
-        {"TSTAR", in.TSTAR}, {"K", in.K},           {"TAU", in.TAU},     {"B", in.B},
-        {"ORGANIC", in.ORGANIC}, {"ECOCHRON", in.ECOCHRON}};
+        {"MCL", in.MCL},     {"CSFO", in.CSFO},   {"CSFI", in.CSFI},       {"ORDO", in.ORDO},        {"ORDI", in.ORDI},
+        {"HENRY", in.HENRY}, {"DIFFW", in.DIFFW}, {"DIFFA", in.DIFFA},     {"TSTAR", in.TSTAR},      {"K", in.K},
+        {"TAU", in.TAU},     {"B", in.B},         {"ORGANIC", in.ORGANIC}, {"ECOCHRON", in.ECOCHRON}};
     for (const auto& [name, value] : numbers)
         row.insert(QString::fromLatin1(name), value);
     return row;
@@ -74,7 +73,10 @@ protected:
         db.state.gCurSiteKey = 1;
     }
 
-    void add(const ConstituentInputs& in, qint32 key = 1) { db.insert(QStringLiteral("SITECOCS"), siteCocsRow(key, in)); }
+    void add(const ConstituentInputs& in, qint32 key = 1)
+    {
+        db.insert(QStringLiteral("SITECOCS"), siteCocsRow(key, in));
+    }
     void addStandardSet()
     {
         add(testOrganic(QStringLiteral("71-43-2")));
@@ -89,8 +91,10 @@ protected:
     }
     void setUnit(const char* field, const QVariant& value)
     {
-        db.conn().exec(QStringLiteral("UPDATE WMUINFO SET %1 = ? WHERE SITEKEY = 1").arg(QString::fromLatin1(field)),
-                       {value}).value();
+        db.conn()
+            .exec(QStringLiteral("UPDATE WMUINFO SET %1 = ? WHERE SITEKEY = 1").arg(QString::fromLatin1(field)),
+                  {value})
+            .value();
     }
     void setCocs(const QString& assignment, const QVariantList& params = {})
     {
@@ -113,7 +117,12 @@ protected:
                     {key})
             .value();
     }
-    qint64 gwRows(qint32 key) { return select(QStringLiteral("SELECT count(*) FROM GWDelisting WHERE SITEKEY = %1").arg(key)).rows[0][0].toLongLong(); }
+    qint64 gwRows(qint32 key)
+    {
+        return select(QStringLiteral("SELECT count(*) FROM GWDelisting WHERE SITEKEY = %1").arg(key))
+            .rows[0][0]
+            .toLongLong();
+    }
     QString refusal(const QString& text, int style = 48)
     {
         return QStringLiteral("message Insufficient Data %1: %2").arg(style).arg(text);
@@ -171,13 +180,18 @@ TEST_F(ForwardRunTest, TheUnitRowIsCheckedInOrder)
     };
     for (const auto& c : cases) {
         db.conn().exec(QStringLiteral("DELETE FROM WMUINFO")).value();
-        db.insert(QStringLiteral("WMUINFO"), {{"SITEKEY", 1}, {"WMUTYPE", "LF"}, {"WASTEVOL", 1000.0}, {"WVOLUNIT", 0},
-                                              {"ACTVLIFE", 10.0}, {"RISKFACT", 1e-5}, {"HQFACT", 1.0}});
+        db.insert(QStringLiteral("WMUINFO"), {{"SITEKEY", 1},
+                                              {"WMUTYPE", "LF"},
+                                              {"WASTEVOL", 1000.0},
+                                              {"WVOLUNIT", 0},
+                                              {"ACTVLIFE", 10.0},
+                                              {"RISKFACT", 1e-5},
+                                              {"HQFACT", 1.0}});
         for (const auto& [field, value] : c.changes)
             setUnit(field, value);
         EXPECT_EQ(run(), RunOutcome::Refused);
-        EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts"),
-                                                refusal(c.text), QStringLiteral("ends")}))
+        EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts"), refusal(c.text),
+                                                QStringLiteral("ends")}))
             << qPrintable(c.text);
     }
 }
@@ -223,10 +237,10 @@ TEST_F(ForwardRunTest, ProgressReachesOneThird)
     EXPECT_EQ(recorder.progressValues,
               (std::vector<float>{float(1 / 9.0 * 100.0), float(2 / 9.0 * 100.0), float(3 / 9.0 * 100.0)}));
     EXPECT_TRUE(RelNear(recorder.progressValues.back(), 33.333333, 1e-7));
-    EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts"),
-                                            QStringLiteral("progress"), QStringLiteral("progress"),
-                                            QStringLiteral("progress"), QStringLiteral("results"),
-                                            QStringLiteral("ends")}));
+    EXPECT_EQ(recorder.events,
+              (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts"), QStringLiteral("progress"),
+                           QStringLiteral("progress"), QStringLiteral("progress"), QStringLiteral("results"),
+                           QStringLiteral("ends")}));
 }
 
 TEST_F(ForwardRunTest, MercuryPairing)
@@ -329,7 +343,8 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty
     EXPECT_EQ(recorder.events.mid(0, 2), (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts")}));
     EXPECT_EQ(recorder.events.mid(recorder.events.size() - 2),
               (QStringList{QStringLiteral("ends"), QStringLiteral("failure Unable to Save")}));
-    EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("Barium (7440-39-3)"))) << qPrintable(recorder.failureText);
+    EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("Barium (7440-39-3)")))
+        << qPrintable(recorder.failureText);
     EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("GWMaxADULTsh"))) << qPrintable(recorder.failureText);
 
     EXPECT_EQ(results().rows, before.rows);
@@ -424,14 +439,14 @@ TEST_F(ForwardRunTest, ExposureConstantsAreReadAtEveryRun)
     const double first = results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble();
     db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 140")).value();
     ASSERT_EQ(run(), RunOutcome::Completed);
-    EXPECT_TRUE(RelNear(results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble(), 2 * first,
-                        1e-6));
+    EXPECT_TRUE(
+        RelNear(results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble(), 2 * first, 1e-6));
 
     db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET IRAIR = NULL")).value();
     EXPECT_EQ(run(), RunOutcome::Failed);
     EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("IRAIR"))) << qPrintable(recorder.failureText);
-    EXPECT_TRUE(RelNear(results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble(), 2 * first,
-                        1e-6));
+    EXPECT_TRUE(
+        RelNear(results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble(), 2 * first, 1e-6));
 }
 
-} // namespace
+}   // namespace

@@ -4,8 +4,8 @@
 #include "engine/forward/groundwater_inhalation.h"
 #include "engine/forward/indoor_air.h"
 
-#include "forward_fixture.h"
 #include "../relative_near.h"
+#include "forward_fixture.h"
 
 // Hand-computed values and inverse checks are compared with a relative tolerance of 1e-5
 // (single-precision steps stand between them); zeros and fixed values exactly.
@@ -106,8 +106,13 @@ TEST_F(GroundwaterTest, LeadHasAFixedRiskBasedWellConcentration)
 TEST_F(GroundwaterTest, ClassesChooseTheDafColumns)
 {
     // Carcinogen column 10, noncarcinogen column 40.
-    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas}, {"LFconc", 1}, {"DAFLF_CARC", 10}, {"DAFLF_NON", 40},
-                                       {"SIconc", 1}, {"DAFSI_CARC", 10}, {"DAFSI_NON", 40}});
+    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas},
+                                       {"LFconc", 1},
+                                       {"DAFLF_CARC", 10},
+                                       {"DAFLF_NON", 40},
+                                       {"SIconc", 1},
+                                       {"DAFSI_CARC", 10},
+                                       {"DAFSI_NON", 40}});
     ConstituentInputs in = testOrganic(kCas);
     in.TCLPCONC = 4;
     RunContext ctx = testContext();
@@ -125,8 +130,8 @@ TEST_F(GroundwaterTest, AChemicalWithoutDafRowsKeepsItsWellLevels)
     ConstituentInputs in = testOrganic(kCas);
     RunContext ctx = testContext();
     const R out = pathways(in, ctx);
-    for (const Field f : {&R::GWMaxINGsh, &R::GWMaxINGsr, &R::GWMaxADULTsh, &R::GWMaxADULTsr, &R::GWMaxCHILDsh,
-                          &R::GWMaxCHILDsr})
+    for (const Field f :
+         {&R::GWMaxINGsh, &R::GWMaxINGsr, &R::GWMaxADULTsh, &R::GWMaxADULTsr, &R::GWMaxCHILDsh, &R::GWMaxCHILDsr})
         EXPECT_GT(*(out.*f), 0);
     for (const Field f : {&R::GWINGsh, &R::GWINGsr, &R::GWADULTsh, &R::GWADULTsr, &R::GWCHILDsh, &R::GWCHILDsr,
                           &R::GWINGh, &R::GWINGr, &R::GWADULTh, &R::GWADULTr, &R::GWCHILDh, &R::GWCHILDr})
@@ -182,9 +187,9 @@ TEST_F(GroundwaterTest, DermalWithoutPermeabilityIsZero)
     in.K = 0;
     RunContext ctx = testContext();
     const R out = pathways(in, ctx);
-    for (const Field f : {&R::GWMaxADULTsh, &R::GWMaxCHILDsh, &R::GWMaxADULTsr, &R::GWMaxCHILDsr, &R::GWADULTsh,
-                          &R::GWCHILDsh, &R::GWADULTsr, &R::GWCHILDsr, &R::GWADULTh, &R::GWCHILDh, &R::GWADULTr,
-                          &R::GWCHILDr})
+    for (const Field f :
+         {&R::GWMaxADULTsh, &R::GWMaxCHILDsh, &R::GWMaxADULTsr, &R::GWMaxCHILDsr, &R::GWADULTsh, &R::GWCHILDsh,
+          &R::GWADULTsr, &R::GWCHILDsr, &R::GWADULTh, &R::GWCHILDh, &R::GWADULTr, &R::GWCHILDr})
         EXPECT_EQ(out.*f, 0.0);
 }
 
@@ -222,9 +227,8 @@ TEST_F(GroundwaterTest, BackCalculationsInvertTheForwardFormulas)
             Field forward;
             double target;
         } pairs[] = {
-            {&R::GWINGsh, &R::GWINGh, 1},        {&R::GWINGsr, &R::GWINGr, 1e-5},
-            {&R::GWADULTsh, &R::GWADULTh, 1},    {&R::GWADULTsr, &R::GWADULTr, 1e-5},
-            {&R::GWCHILDsh, &R::GWCHILDh, 1},    {&R::GWCHILDsr, &R::GWCHILDr, 1e-5},
+            {&R::GWINGsh, &R::GWINGh, 1},        {&R::GWINGsr, &R::GWINGr, 1e-5},  {&R::GWADULTsh, &R::GWADULTh, 1},
+            {&R::GWADULTsr, &R::GWADULTr, 1e-5}, {&R::GWCHILDsh, &R::GWCHILDh, 1}, {&R::GWCHILDsr, &R::GWCHILDr, 1e-5},
             {&R::GWINHsh, &R::GWINHh, 1},        {&R::GWINHsr, &R::GWINHr, 1e-5},
         };
         for (const auto& p : pairs) {
@@ -238,8 +242,13 @@ TEST_F(GroundwaterTest, BackCalculationsInvertTheForwardFormulas)
 
 TEST_F(GroundwaterTest, InhalationUsesTheModelAtBothWellConcentrations)
 {
-    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas}, {"LFconc", 1}, {"DAFLF_CARC", 10}, {"DAFLF_NON", 40},
-                                       {"SIconc", 1}, {"DAFSI_CARC", 10}, {"DAFSI_NON", 40}});
+    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas},
+                                       {"LFconc", 1},
+                                       {"DAFLF_CARC", 10},
+                                       {"DAFLF_NON", 40},
+                                       {"SIconc", 1},
+                                       {"DAFSI_CARC", 10},
+                                       {"DAFSI_NON", 40}});
     const ConstituentInputs in = testOrganic(kCas);
     RunContext ctx = testContext();
     const R out = pathways(in, ctx);
@@ -260,17 +269,17 @@ TEST_F(GroundwaterTest, InhalationUsesTheModelAtBothWellConcentrations)
     // The hazard quotient sums the three compartments, each with its own exposure time; the
     // ratios do not depend on the exposure times.
     const double den = in.ORDI * 70 * 30 * 365 * (20.0 / 70);
-    const float hq = float(double(float(20.0 * ctx.gBathAirNon * 350 * 30 * 0.5 / den)) +
-                           float(20.0 * ctx.gShowerAirNon * 350 * 30 * double(0.2f) / den) +
-                           float(20.0 * ctx.gHouseAirNon * 350 * 30 * 16 / den));
+    const float hq = float(double(float(20.0 * ctx.gBathAirNon * 350 * 30 * 0.5 / den))
+                           + float(20.0 * ctx.gShowerAirNon * 350 * 30 * double(0.2f) / den)
+                           + float(20.0 * ctx.gHouseAirNon * 350 * 30 * 16 / den));
     EXPECT_EQ(*out.GWINHh, hq);
 
     // The risk-side allowable well concentration: single quotients, their weighted sum rounded
     // to single once.
     const float Qr = float(double(k.ATCARC) * ctx.RISKFACT * 365 / (in.CSFI * k.EF * k.EV * k.gInhFactorAdj));
-    const float Tr = float(double(k.ETbathroom) * float(double(ctx.gBathAirCarc) / Cc) +
-                           double(k.ETshower) * float(double(ctx.gShowerAirCarc) / Cc) +
-                           double(k.ETHouse) * float(double(ctx.gHouseAirCarc) / Cc));
+    const float Tr = float(double(k.ETbathroom) * float(double(ctx.gBathAirCarc) / Cc)
+                           + double(k.ETshower) * float(double(ctx.gShowerAirCarc) / Cc)
+                           + double(k.ETHouse) * float(double(ctx.gHouseAirCarc) / Cc));
     EXPECT_EQ(*out.GWMaxINHsr, double(Qr) / Tr);
 
     QVariantMap longer = testConstantsRow();
@@ -303,8 +312,8 @@ TEST_F(GroundwaterTest, InhalationBranches)
     EXPECT_TRUE(RelNear(*pathways(in, twice).GWMaxINHsh, 2 * *out.GWMaxINHsh, 1e-6));
 
     // A zero HENRY, DIFFW or DIFFA: every inhalation field and the six air concentrations 0.
-    for (double ConstituentInputs::*prop : {&ConstituentInputs::HENRY, &ConstituentInputs::DIFFW,
-                                            &ConstituentInputs::DIFFA}) {
+    for (double ConstituentInputs::*prop :
+         {&ConstituentInputs::HENRY, &ConstituentInputs::DIFFW, &ConstituentInputs::DIFFA}) {
         ConstituentInputs flat = testOrganic(kCas);
         flat.*prop = 0;
         pathways(testOrganic(kCas), ctx);
@@ -348,4 +357,4 @@ TEST_F(GroundwaterTest, DispatchSetsUnitTypeAndScaleExceptForFishMercury)
     EXPECT_EQ(written, 30) << "every groundwater field, ratios included";
 }
 
-} // namespace
+}   // namespace

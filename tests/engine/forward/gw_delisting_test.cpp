@@ -1,7 +1,7 @@
 #include "engine/forward/gw_delisting.h"
 
-#include "forward_fixture.h"
 #include "../relative_near.h"
+#include "forward_fixture.h"
 
 // Lookups through the DAF curve are compared with a relative tolerance of 1e-6; the choice of
 // limit and label exactly.
@@ -46,8 +46,13 @@ TEST_F(GWDelistingTest, NothingPositive)
 
 TEST_F(GWDelistingTest, TheRiskSideGovernsBelowTheMcl)
 {
-    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas}, {"LFconc", 1}, {"DAFLF_CARC", 10}, {"DAFLF_NON", 40},
-                                       {"SIconc", 1}, {"DAFSI_CARC", 100}, {"DAFSI_NON", 400}});
+    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas},
+                                       {"LFconc", 1},
+                                       {"DAFLF_CARC", 10},
+                                       {"DAFLF_NON", 40},
+                                       {"SIconc", 1},
+                                       {"DAFSI_CARC", 100},
+                                       {"DAFSI_NON", 400}});
     R r;
     r.GWMaxINGsr = 0.002;
     r.GWMaxINGsh = 0.01;
@@ -66,8 +71,13 @@ TEST_F(GWDelistingTest, TheRiskSideGovernsBelowTheMcl)
 
 TEST_F(GWDelistingTest, AnMclBelowEveryRouteGovernsOnTheHazardSide)
 {
-    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas}, {"LFconc", 1}, {"DAFLF_CARC", 10}, {"DAFLF_NON", 40},
-                                       {"SIconc", 1}, {"DAFSI_CARC", 10}, {"DAFSI_NON", 40}});
+    db.insert(QStringLiteral("DAFs"), {{"CAS Num", kCas},
+                                       {"LFconc", 1},
+                                       {"DAFLF_CARC", 10},
+                                       {"DAFLF_NON", 40},
+                                       {"SIconc", 1},
+                                       {"DAFSI_CARC", 10},
+                                       {"DAFSI_NON", 40}});
     R r;
     r.GWMaxINGsr = 0.02;
     r.GWMaxADULTsh = 0.5;
@@ -120,4 +130,4 @@ TEST_F(GWDelistingTest, WithoutDafRowsTheLevelIsZero)
     EXPECT_EQ(g.GWDAF, 0);
 }
 
-} // namespace
+}   // namespace

@@ -25,16 +25,18 @@ TEST(Impoundment, ResultsAndTheZerosOfTheOtherPathways)
 {
     const std::pair<ConstituentInputs, Expected> cases[] = {
         {benzene(),
-         {{&R::AIRINHVh, 2.18574428e-06}, {&R::AIRINHVr, 2.72780881e-10}, {&R::AIRINHVsh, 228756.113},
+         {{&R::AIRINHVh, 2.18574428e-06},
+          {&R::AIRINHVr, 2.72780881e-10},
+          {&R::AIRINHVsh, 228756.113},
           {&R::AIRINHVsr, 18329.8165}}},
         {pcb(), {{&R::AIRINHVh, 0}, {&R::AIRINHVr, 1.97265143e-12}, {&R::AIRINHVsh, 0}, {&R::AIRINHVsr, 5069.32063}}},
         // HENRY 0: no emission and no level, even without diffusion coefficients.
         {cadmium(), {{&R::AIRINHVh, 0}, {&R::AIRINHVr, 0}, {&R::AIRINHVsh, 0}, {&R::AIRINHVsr, 0}}},
     };
-    const ResultMember zeros[] = {&R::SWINGh,    &R::FISHINGh,  &R::SOILINGh,  &R::AIRINHPh,  &R::SWINGr,
-                                  &R::FISHINGr,  &R::SOILINGr,  &R::AIRINHPr,  &R::SWINGsh,   &R::FISHINGsh,
-                                  &R::AIRINHPsh, &R::SOILINGsh, &R::SWINGsr,   &R::FISHINGsr, &R::AIRINHPsr,
-                                  &R::SOILINGsr};
+    const ResultMember zeros[] = {&R::SWINGh,  &R::FISHINGh,  &R::SOILINGh,  &R::AIRINHPh,
+                                  &R::SWINGr,  &R::FISHINGr,  &R::SOILINGr,  &R::AIRINHPr,
+                                  &R::SWINGsh, &R::FISHINGsh, &R::AIRINHPsh, &R::SOILINGsh,
+                                  &R::SWINGsr, &R::FISHINGsr, &R::AIRINHPsr, &R::SOILINGsr};
     const ExposureConstants c = nongwConstants();
     for (const auto& [in, expected] : cases) {
         RunContext ctx = impoundmentRun();
@@ -69,9 +71,8 @@ TEST(Impoundment, LevelsFedForwardGiveTheTargetsWhenBothDepthsShareTheCase)
     RunContext ctx = nongwRun("SI", 500000, 20);   // both ratios above 51.2
     for (ConstituentInputs in : {benzene(), pcb()}) {
         const ConstituentResults levels = forwardAndBack(ctx, c, in);
-        for (const auto& [level, forward, target] :
-             {std::tuple{levels.AIRINHVsh, &R::AIRINHVh, ctx.HQFACT},
-              std::tuple{levels.AIRINHVsr, &R::AIRINHVr, ctx.RISKFACT}}) {
+        for (const auto& [level, forward, target] : {std::tuple{levels.AIRINHVsh, &R::AIRINHVh, ctx.HQFACT},
+                                                     std::tuple{levels.AIRINHVsr, &R::AIRINHVr, ctx.RISKFACT}}) {
             if (*level == 0)
                 continue;
             in.TCLPCONC = *level;
@@ -98,4 +99,4 @@ TEST(Impoundment, AVolatileChemicalNeedsItsDiffusionCoefficients)
     }
 }
 
-} // namespace
+}   // namespace

@@ -22,8 +22,8 @@ std::array<double, 3> literalModel(double HENRY, double DIFFW, double DIFFA, dou
     const double Hd = HENRY / 0.0244658;
     const double Kshower = 216 / (2.5 / std::pow(DIFFW, 2.0 / 3) + 1 / (Hd * std::pow(DIFFA, 2.0 / 3)));
     const float Xshower = float(Kshower * double(float(6 / 0.098)) * double(float(180.0 / 400)));
-    const double Ksurface =
-        2760000 / (2.5 / std::pow(DIFFW * 0.0001, 2.0 / 3) + 70 / (Hd * std::pow(DIFFA * 0.0001, 2.0 / 3)));
+    const double Ksurface = 2760000
+                            / (2.5 / std::pow(DIFFW * 0.0001, 2.0 / 3) + 70 / (Hd * std::pow(DIFFA * 0.0001, 2.0 / 3)));
     const float Csat = float(Hd * Cw);
     const double dt = 0.2;
     float t = float(0.2);
@@ -147,7 +147,8 @@ TEST(IndoorAir, BatchedRunsEqualSingleRuns)
 {
     std::vector<IndoorAirInput> inputs;
     for (int i = 0; i < 19; ++i)
-        inputs.push_back({0.0001 * (1 + i % 4) * (i % 2 ? 100 : 1), 0.00001 * (1 + i % 3), 0.08, i % 7 == 3 ? 0 : 0.1 * i});
+        inputs.push_back(
+            {0.0001 * (1 + i % 4) * (i % 2 ? 100 : 1), 0.00001 * (1 + i % 3), 0.08, i % 7 == 3 ? 0 : 0.1 * i});
     std::vector<IndoorAirRun> batch(inputs.size());
     runIndoorAirBatch(inputs, batch);
     for (size_t i = 0; i < inputs.size(); ++i) {
@@ -204,4 +205,4 @@ TEST(IndoorAir, BatchesGiveTheBitsOfTheModelAsDefined)
     }
 }
 
-} // namespace
+}   // namespace

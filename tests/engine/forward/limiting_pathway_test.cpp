@@ -82,4 +82,4 @@ TEST(LimitingPathway, SetLimitingPathwayKnowsOnlyTheTenFields)
     EXPECT_EQ(other.LMTTOTAL, std::nullopt);
 }
 
-} // namespace
+}   // namespace

@@ -41,10 +41,10 @@ std::vector<std::pair<ConstituentResults, Written>> runAnalysis(RunContext& ctx,
     return results;
 }
 
-const Written kLandfillFields = {
-    "SWINGh",   "SWINGr",   "SWINGsh",  "SWINGsr",   "FISHINGh",  "FISHINGr",  "FISHINGsh", "FISHINGsr",
-    "AMBCONC",  "ECOCHRNs", "AIRINHVh", "AIRINHVr",  "AIRINHVsh", "AIRINHVsr", "AIRINHPh",  "AIRINHPr",
-    "AIRINHPsh", "AIRINHPsr", "SOILINGh", "SOILINGr", "SOILINGsh", "SOILINGsr"};
+const Written kLandfillFields = {"SWINGh",    "SWINGr",    "SWINGsh",   "SWINGsr",  "FISHINGh",  "FISHINGr",
+                                 "FISHINGsh", "FISHINGsr", "AMBCONC",   "ECOCHRNs", "AIRINHVh",  "AIRINHVr",
+                                 "AIRINHVsh", "AIRINHVsr", "AIRINHPh",  "AIRINHPr", "AIRINHPsh", "AIRINHPsr",
+                                 "SOILINGh",  "SOILINGr",  "SOILINGsh", "SOILINGsr"};
 
 Written without(Written fields, const Written& removed)
 {
@@ -130,4 +130,4 @@ TEST(NonGWDispatch, AFailingStepEndsTheRow)
     EXPECT_EQ(out.SOILINGsh, std::nullopt);
 }
 
-} // namespace
+}   // namespace

@@ -41,8 +41,14 @@ inline RunContext nongwRun(const char* unitType, double wasteVol, double activeL
     EXPECT_TRUE(setRunTargets(ctx, u).ok());
     return ctx;
 }
-inline RunContext landfillRun() { return nongwRun("LF", 1000, 10); }
-inline RunContext impoundmentRun() { return nongwRun("SI", 50000, 20); }
+inline RunContext landfillRun()
+{
+    return nongwRun("LF", 1000, 10);
+}
+inline RunContext impoundmentRun()
+{
+    return nongwRun("SI", 50000, 20);
+}
 
 inline ConstituentInputs benzene()
 {

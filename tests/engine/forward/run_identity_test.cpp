@@ -110,8 +110,12 @@ void addCurves(TempDatabase& db, int count)
         const QString table = i % 11 == 4 ? QStringLiteral("Cus_DAFs") : QStringLiteral("DAFs");
         for (int r = 0; r <= i % 5; ++r) {
             const double c = 0.001 * std::pow(12.0, r);
-            db.insert(table, {{"CAS Num", casOf(i)}, {"LFconc", c}, {"DAFLF_CARC", 8.0 + 6 * r + i % 3},
-                              {"DAFLF_NON", 9.0 + 7 * r}, {"SIconc", 1.5 * c}, {"DAFSI_CARC", 3.0 + 2.5 * r},
+            db.insert(table, {{"CAS Num", casOf(i)},
+                              {"LFconc", c},
+                              {"DAFLF_CARC", 8.0 + 6 * r + i % 3},
+                              {"DAFLF_NON", 9.0 + 7 * r},
+                              {"SIconc", 1.5 * c},
+                              {"DAFSI_CARC", 3.0 + 2.5 * r},
                               {"DAFSI_NON", 4.0 + 3 * r + i % 2}});
         }
     }
@@ -119,16 +123,29 @@ void addCurves(TempDatabase& db, int count)
 
 void addMetals(TempDatabase& db, qint32 key)
 {
-    const QVariantMap lead = {{"SITEKEY", key},   {"CHEMCAS", "7439-92-1"}, {"CHEMNAME", "Lead"},
-                              {"CARCNON", "Noncarcinogen"}, {"TCLPCONC", 0.8}, {"TOTCONC", 350.0},
-                              {"MCL", 0.015}, {"BCF", 49.0}, {"KSW", 900.0}, {"K", 0.0001}};
+    const QVariantMap lead = {{"SITEKEY", key},     {"CHEMCAS", "7439-92-1"},
+                              {"CHEMNAME", "Lead"}, {"CARCNON", "Noncarcinogen"},
+                              {"TCLPCONC", 0.8},    {"TOTCONC", 350.0},
+                              {"MCL", 0.015},       {"BCF", 49.0},
+                              {"KSW", 900.0},       {"K", 0.0001}};
     db.insert(QStringLiteral("SITECOCS"), lead);
     for (const char* cas : {"7439-97-6", "22967-92-6"})
-        db.insert(QStringLiteral("SITECOCS"),
-                  {{"SITEKEY", key}, {"CHEMCAS", cas}, {"CHEMNAME", "Mercury"}, {"CARCNON", "Noncarcinogen"},
-                   {"TCLPCONC", 0.02}, {"TOTCONC", 3.0}, {"MCL", 0.002}, {"ORDO", 0.0003}, {"ORDI", 8.6e-5},
-                   {"BCF", 5000.0}, {"KSW", 1000.0}, {"K", 0.001}, {"HENRY", 0.0071}, {"DIFFW", 6.3e-6},
-                   {"DIFFA", 0.031}, {"ECOCHRON", 0.00077}});
+        db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", key},
+                                               {"CHEMCAS", cas},
+                                               {"CHEMNAME", "Mercury"},
+                                               {"CARCNON", "Noncarcinogen"},
+                                               {"TCLPCONC", 0.02},
+                                               {"TOTCONC", 3.0},
+                                               {"MCL", 0.002},
+                                               {"ORDO", 0.0003},
+                                               {"ORDI", 8.6e-5},
+                                               {"BCF", 5000.0},
+                                               {"KSW", 1000.0},
+                                               {"K", 0.001},
+                                               {"HENRY", 0.0071},
+                                               {"DIFFW", 6.3e-6},
+                                               {"DIFFA", 0.031},
+                                               {"ECOCHRON", 0.00077}});
     for (const char* cas : {"7439-92-1", "7439-97-6", "22967-92-6"}) {
         addDafRow(db, QString::fromLatin1(cas), 0.01, 11);
         addDafRow(db, QString::fromLatin1(cas), 1, 25);
@@ -231,4 +248,4 @@ TEST(IndoorAirIdentity, AveragesOfSingleRuns)
     }
 }
 
-} // namespace
+}   // namespace

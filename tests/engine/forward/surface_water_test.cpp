@@ -54,17 +54,35 @@ TEST(SurfaceWater, ResultsOfALandfill)
     using R = ConstituentResults;
     const std::pair<ConstituentInputs, Expected> cases[] = {
         {benzene(),
-         {{&R::AMBCONC, 1.25894996e-06}, {&R::SWINGh, 8.36932897e-08}, {&R::SWINGr, 1.00348257e-11},
-          {&R::FISHINGh, 1.2106615e-06}, {&R::FISHINGr, 1.14148085e-10}, {&R::SWINGsh, 597419463},
-          {&R::SWINGsr, 49826476.1}, {&R::FISHINGsh, 41299733.5}, {&R::FISHINGsr, 4380274.68}}},
+         {{&R::AMBCONC, 1.25894996e-06},
+          {&R::SWINGh, 8.36932897e-08},
+          {&R::SWINGr, 1.00348257e-11},
+          {&R::FISHINGh, 1.2106615e-06},
+          {&R::FISHINGr, 1.14148085e-10},
+          {&R::SWINGsh, 597419463},
+          {&R::SWINGsr, 49826476.1},
+          {&R::FISHINGsh, 41299733.5},
+          {&R::FISHINGsr, 4380274.68}}},
         {cadmium(),
-         {{&R::AMBCONC, 4.98581642e-07}, {&R::SWINGh, 2.67818522e-07}, {&R::FISHINGh, 0.000669028282},
-          {&R::SWINGsh, 74677432.8}, {&R::FISHINGsh, 29894.1019}, {&R::SWINGr, 0}, {&R::FISHINGr, 0},
-          {&R::SWINGsr, 0}, {&R::FISHINGsr, 0}}},
+         {{&R::AMBCONC, 4.98581642e-07},
+          {&R::SWINGh, 2.67818522e-07},
+          {&R::FISHINGh, 0.000669028282},
+          {&R::SWINGsh, 74677432.8},
+          {&R::FISHINGsh, 29894.1019},
+          {&R::SWINGr, 0},
+          {&R::FISHINGr, 0},
+          {&R::SWINGsr, 0},
+          {&R::FISHINGsr, 0}}},
         {pcb(),
-         {{&R::AMBCONC, 4.93681505e-08}, {&R::SWINGh, 6.69546306e-07}, {&R::SWINGr, 1.45961099e-11},
-          {&R::FISHINGh, 0.0182594534}, {&R::FISHINGr, 3.13019201e-07}, {&R::SWINGsh, 2987097.47},
-          {&R::SWINGsr, 1370228.03}, {&R::FISHINGsh, 109.532299}, {&R::FISHINGsr, 63.8938426}}},
+         {{&R::AMBCONC, 4.93681505e-08},
+          {&R::SWINGh, 6.69546306e-07},
+          {&R::SWINGr, 1.45961099e-11},
+          {&R::FISHINGh, 0.0182594534},
+          {&R::FISHINGr, 3.13019201e-07},
+          {&R::SWINGsh, 2987097.47},
+          {&R::SWINGsr, 1370228.03},
+          {&R::FISHINGsh, 109.532299},
+          {&R::FISHINGsr, 63.8938426}}},
     };
     for (const auto& [in, expected] : cases) {
         const ConstituentResults out = forwardAndBack(ctx, c, in);
@@ -84,8 +102,10 @@ TEST(SurfaceWater, EachLevelFedForwardGivesItsTarget)
         const ConstituentResults levels = forwardAndBack(ctx, c, in);
         using R = ConstituentResults;
         const std::tuple<std::optional<double>, ResultMember, float> checks[] = {
-            {levels.SWINGsh, &R::SWINGh, ctx.HQFACT}, {levels.SWINGsr, &R::SWINGr, ctx.RISKFACT},
-            {levels.FISHINGsh, &R::FISHINGh, ctx.HQFACT}, {levels.FISHINGsr, &R::FISHINGr, ctx.RISKFACT}};
+            {levels.SWINGsh, &R::SWINGh, ctx.HQFACT},
+            {levels.SWINGsr, &R::SWINGr, ctx.RISKFACT},
+            {levels.FISHINGsh, &R::FISHINGh, ctx.HQFACT},
+            {levels.FISHINGsr, &R::FISHINGr, ctx.RISKFACT}};
         for (const auto& [level, forward, target] : checks) {
             if (*level == 0)
                 continue;
@@ -198,4 +218,4 @@ TEST(SurfaceWater, ZeroSoilLossAndUnstorableValues)
     EXPECT_TRUE(s.error().description.contains(QStringLiteral("SWINGh")));
 }
 
-} // namespace
+}   // namespace

@@ -22,8 +22,9 @@ protected:
         ASSERT_TRUE(conn->exec(QStringLiteral("CREATE TABLE T (K INTEGER, NAME TEXT COLLATE NOCASE, V REAL)")).ok());
         ASSERT_TRUE(conn->exec(QStringLiteral("CREATE UNIQUE INDEX T_NAME ON T (NAME)")).ok());
         for (int k = 1; k <= 3; ++k)
-            ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"),
-                                   {k, QStringLiteral("n%1").arg(k), k * 1.5}).ok());
+            ASSERT_TRUE(
+                conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {k, QStringLiteral("n%1").arg(k), k * 1.5})
+                    .ok());
     }
     qint64 count() { return conn->scalar(QStringLiteral("SELECT count(*) FROM T"))->toLongLong(); }
 
@@ -62,7 +63,8 @@ TEST(ConnectionOpen, RefusesWhatIsNoWritableDatabase)
     QFile(inLocked).open(QIODevice::WriteOnly);
     QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_FALSE(Connection::open(inLocked).ok()) << "the folder must be writable for the journal";
-    QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(DbTest, DuplicateIsTheUniqueConstraintCodeAndNullsRoundTrip)
@@ -84,7 +86,7 @@ TEST_F(DbTest, StatementsAreReusedWithEveryParameterBoundAnew)
     const QString sql = QStringLiteral("SELECT K FROM T WHERE NAME = ? OR K = ? ORDER BY K");
     for (const auto& [params, expected] : std::vector<std::pair<QVariantList, QVariantList>>{
              {{QStringLiteral("n1"), 3}, {1LL, 3LL}},
-             {{QString(), 2}, {2LL}},          // a null text binds NULL, which matches nothing
+             {{QString(), 2}, {2LL}},   // a null text binds NULL, which matches nothing
              {{QStringLiteral("N3"), QVariant()}, {3LL}},
          }) {
         auto rows = conn->select(sql, params);
@@ -221,7 +223,8 @@ TEST_F(DbTest, TransactionsRollBackUnlessCommittedAndNest)
 // reading and leaves the statement ready for the next call.
 TEST_F(DbTest, RowsReadInPlaceMatchTheFetchedRows)
 {
-    ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {4, QVariant(), QStringLiteral("2.5x")}).ok());
+    ASSERT_TRUE(
+        conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {4, QVariant(), QStringLiteral("2.5x")}).ok());
     ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {5, 7, QByteArray("b")}).ok());
     const QString sql = QStringLiteral("SELECT K, NAME, V FROM T WHERE K >= ? ORDER BY K");
     const QueryRows fetched = conn->select(sql, {1}).value();
@@ -235,18 +238,22 @@ TEST_F(DbTest, RowsReadInPlaceMatchTheFetchedRows)
     };
     std::vector<Seen> seen;
     QStringList columns;
-    ASSERT_TRUE(conn->forEachRow(sql, {1}, [&seen](const RowReader& r) -> Status {
-        Seen s;
-        for (int i = 0; i < r.columnCount(); ++i) {
-            s.values << r.value(i);
-            s.numbers.push_back(r.number(i));
-            s.texts << r.text(i);
-            s.nulls.push_back(r.isNull(i));
-        }
-        s.key = r.integer(0);
-        seen.push_back(s);
-        return {};
-    }, &columns).ok());
+    ASSERT_TRUE(conn->forEachRow(
+                        sql, {1},
+                        [&seen](const RowReader& r) -> Status {
+                            Seen s;
+                            for (int i = 0; i < r.columnCount(); ++i) {
+                                s.values << r.value(i);
+                                s.numbers.push_back(r.number(i));
+                                s.texts << r.text(i);
+                                s.nulls.push_back(r.isNull(i));
+                            }
+                            s.key = r.integer(0);
+                            seen.push_back(s);
+                            return {};
+                        },
+                        &columns)
+                    .ok());
     EXPECT_EQ(columns, fetched.columns);
     ASSERT_EQ(seen.size(), fetched.rows.size());
     for (size_t row = 0; row < seen.size(); ++row) {
@@ -274,7 +281,9 @@ TEST_F(DbTest, RowsReadInPlaceMatchTheFetchedRows)
     EXPECT_EQ(conn->select(sql, {3})->rows.size(), 3u) << "the statement was reset and binds anew";
     EXPECT_FALSE(conn->forEachRow(sql, {}, [](const RowReader&) { return Status(); }).ok()) << "too few values";
     QStringList none;
-    ASSERT_TRUE(conn->forEachRow(sql, {99}, [](const RowReader&) { return Status(); }, &none).ok());
+    ASSERT_TRUE(conn->forEachRow(
+                        sql, {99}, [](const RowReader&) { return Status(); }, &none)
+                    .ok());
     EXPECT_EQ(none, fetched.columns) << "the names come without any row";
 }
 
@@ -298,13 +307,14 @@ TEST_F(DbTest, TypedValuesBindAsTheirVariants)
     EXPECT_FALSE(insert->exec(std::span<const BindValue>(tooFew)).ok());
 
     const QueryRows stored =
-        conn->select(QStringLiteral("SELECT K, typeof(K), NAME, typeof(NAME), V, typeof(V) FROM T WHERE K > 3 ORDER BY K"))
+        conn->select(
+                QStringLiteral("SELECT K, typeof(K), NAME, typeof(NAME), V, typeof(V) FROM T WHERE K > 3 ORDER BY K"))
             .value();
     ASSERT_EQ(stored.rows.size(), 2u);
     EXPECT_EQ(stored.rows[0], (QVector<QVariant>{8LL, QStringLiteral("integer"), name, QStringLiteral("text"), 0.25,
                                                  QStringLiteral("real")}));
-    EXPECT_EQ(stored.rows[1], (QVector<QVariant>{1LL << 40, QStringLiteral("integer"), QVariant(), QStringLiteral("null"),
-                                                 QVariant(), QStringLiteral("null")}))
+    EXPECT_EQ(stored.rows[1], (QVector<QVariant>{1LL << 40, QStringLiteral("integer"), QVariant(),
+                                                 QStringLiteral("null"), QVariant(), QStringLiteral("null")}))
         << "a null text and an empty number bind as NULL";
 }
 
@@ -336,4 +346,4 @@ TEST_F(DbTest, ACommitWithTheNextKeepsTheConnectionsSetting)
     EXPECT_EQ((*other)->scalar(QStringLiteral("SELECT count(*) FROM T"))->toLongLong(), 2);
 }
 
-} // namespace
+}   // namespace

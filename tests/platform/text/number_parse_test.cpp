@@ -8,8 +8,16 @@
 TEST(NumberCheck, AcceptsTheGrammar)
 {
     const std::pair<const char*, double> cases[] = {
-        {" -1.5e+3 ", -1500}, {".5", 0.5}, {"5.", 5},        {"+7", 7},     {"1E-4", 0.0001},
-        {"0", 0},             {"12", 12},  {"  3.25  ", 3.25}, {"1e-400", 0}, {"1.7976931348623157e308", 1.7976931348623157e308},
+        {" -1.5e+3 ", -1500},
+        {".5", 0.5},
+        {"5.", 5},
+        {"+7", 7},
+        {"1E-4", 0.0001},
+        {"0", 0},
+        {"12", 12},
+        {"  3.25  ", 3.25},
+        {"1e-400", 0},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_TRUE(isNumber(QString::fromLatin1(text))) << text;
@@ -20,8 +28,8 @@ TEST(NumberCheck, AcceptsTheGrammar)
 TEST(NumberCheck, RefusesEverythingElse)
 {
     const char* const cases[] = {
-        "1,000", "1 000", "$5", "", " ", "e5", "1e", "1e+", ".", "-", "+-1", "1.2.3",
-        "12abc", "&H1F", "1,5", "0x10", "inf", "nan", "1e400", "-1e400", "\t1", "1\n",
+        "1,000", "1 000", "$5",   "",    " ",    "e5",  "1e",  "1e+",   ".",      "-",   "+-1",
+        "1.2.3", "12abc", "&H1F", "1,5", "0x10", "inf", "nan", "1e400", "-1e400", "\t1", "1\n",
     };
     for (const char* text : cases) {
         EXPECT_FALSE(isNumber(QString::fromLatin1(text))) << text;
@@ -35,12 +43,11 @@ TEST(NumberCheck, RefusesEverythingElse)
 TEST(LeadingNumber, ReadsTheNumberTheTextBeginsWith)
 {
     const std::pair<const char*, double> cases[] = {
-        {"12abc", 12},   {"1E-4", 0.0001}, {" 1 2", 12},     {"1\t2\n3", 123}, {"- 5", -5},
-        {"1.2.3", 1.2},  {"1e", 1},        {"1e+x", 1},      {"2e3x", 2000},   {".5", 0.5},
-        {"abc", 0},      {"-", 0},         {"", 0},          {".", 0},         {"$5", 0},
-        {"1,000", 1},    {"\r5", 0},       {"&H1F", 31},     {"&h ff", 255},   {"&O17", 15},
-        {"&o178", 15},   {"&H", 0},        {"&X1", 0},       {"-&H10", 0},     {"1E-400", 0},
-        {"10\u00b3", 10},
+        {"12abc", 12},  {"1E-4", 0.0001}, {" 1 2", 12},   {"1\t2\n3", 123}, {"- 5", -5}, {"1.2.3", 1.2},
+        {"1e", 1},      {"1e+x", 1},      {"2e3x", 2000}, {".5", 0.5},      {"abc", 0},  {"-", 0},
+        {"", 0},        {".", 0},         {"$5", 0},      {"1,000", 1},     {"\r5", 0},  {"&H1F", 31},
+        {"&h ff", 255}, {"&O17", 15},     {"&o178", 15},  {"&H", 0},        {"&X1", 0},  {"-&H10", 0},
+        {"1E-400", 0},  {"10\u00b3", 10},
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(leadingNumber(QString::fromUtf8(text)), value) << text;
@@ -52,8 +59,17 @@ TEST(LeadingNumber, ReadsTheNumberTheTextBeginsWith)
 TEST(RoundHalfEven, TiesGoToTheEvenInteger)
 {
     const std::pair<double, double> cases[] = {
-        {0.5, 0},   {1.5, 2},     {2.5, 2},   {-0.5, 0},  {-1.5, -2}, {-2.5, -2},
-        {2.4, 2},   {2.6, 3},     {-2.6, -3}, {7, 7},     {0.49999999999999994, 0},
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {-0.5, 0},
+        {-1.5, -2},
+        {-2.5, -2},
+        {2.4, 2},
+        {2.6, 3},
+        {-2.6, -3},
+        {7, 7},
+        {0.49999999999999994, 0},
         {4503599627370497.0, 4503599627370497.0},
     };
     for (const auto& [value, rounded] : cases)

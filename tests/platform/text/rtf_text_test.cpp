@@ -12,17 +12,18 @@ TEST(RtfText, RecognisesRichTextByItsOpening)
 
 TEST(RtfText, TheTextOfARichTextBoxDocument)
 {
-    const QString stored = QStringLiteral(
-        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
-        "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
-        "\\viewkind4\\uc1\\pard\\cf1\\f0\\fs20 Sludge from \\b line 2\\b0 , sampled\\par\r\n"
-        "twice.\\tab Done\\par\r\n}\r\n");
+    const QString stored =
+        QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+                       "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+                       "\\viewkind4\\uc1\\pard\\cf1\\f0\\fs20 Sludge from \\b line 2\\b0 , sampled\\par\r\n"
+                       "twice.\\tab Done\\par\r\n}\r\n");
     EXPECT_EQ(rtfToPlainText(stored), "Sludge from line 2, sampled\ntwice.\tDone");
 }
 
 TEST(RtfText, EscapesAndCharacters)
 {
-    EXPECT_EQ(rtfToPlainText(QStringLiteral("{\\rtf1 a\\\\b \\{c\\} 50\\'b0F \\'80 caf\\'e9}")), "a\\b {c} 50°F € café");
+    EXPECT_EQ(rtfToPlainText(QStringLiteral("{\\rtf1 a\\\\b \\{c\\} 50\\'b0F \\'80 caf\\'e9}")),
+              "a\\b {c} 50°F € café");
     EXPECT_EQ(rtfToPlainText(QStringLiteral("{\\rtf1\\uc1 x\\u8805?y\\u-3913?z}")), QString::fromUtf8("x≥y\uF0B7z"));
     EXPECT_EQ(rtfToPlainText(QStringLiteral("{\\rtf1\\uc2 \\u8364\\'80\\'80ok}")), QString::fromUtf8("€ok"));
     EXPECT_EQ(rtfToPlainText(QStringLiteral("{\\rtf1 \\ldblquote q\\rdblquote\\~\\emdash\\line n}")),

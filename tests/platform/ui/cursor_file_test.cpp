@@ -14,7 +14,7 @@ QByteArray builtPointer()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-} // namespace
+}   // namespace
 
 TEST(CursorFile, TheShippedHandPointerReadsWithItsHotSpot)
 {
@@ -40,8 +40,11 @@ TEST(CursorFile, MissingOrDamagedFilesFail)
     const struct {
         const char* name;
         QByteArray bytes;
-    } damaged[] = {{"empty", {}}, {"header only", good.left(10)}, {"icon", icon},
-                   {"no picture", good.left(22)}, {"hot spot outside", hotSpotOutside}};
+    } damaged[] = {{"empty", {}},
+                   {"header only", good.left(10)},
+                   {"icon", icon},
+                   {"no picture", good.left(22)},
+                   {"hot spot outside", hotSpotOutside}};
     for (const auto& d : damaged) {
         const QString path = QDir(dir.path()).filePath(QString::fromLatin1(d.name));
         QFile f(path);

@@ -43,7 +43,7 @@ QStringList exportedLines(const GridModel& grid)
     return QString::fromLatin1(out.data()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
-} // namespace
+}   // namespace
 
 TEST(GridEditing, EditorKindsDecideWhatTheUserMayChange)
 {

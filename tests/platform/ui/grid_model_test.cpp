@@ -14,7 +14,7 @@ void setThreeColumns(GridModel& grid)
     grid.setColumns({{"Name", 2000}, {"Value", 1500}, {"Note", 1000}});
 }
 
-} // namespace
+}   // namespace
 
 TEST(GridModel, KeepsShownTextValueAndNonDetectFlagApart)
 {

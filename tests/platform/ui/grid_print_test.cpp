@@ -36,7 +36,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(GridPrint, EveryPageHasHeaderFooterPageNumberAndCaptionsAndEveryRowIsPrinted)
 {

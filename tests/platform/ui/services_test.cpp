@@ -258,8 +258,11 @@ TEST(KeyedTree, NodesAddedTogetherOrNotAtAll)
 {
     KeyedTree tree;
     ASSERT_NE(tree.addNode({}, "KEY1", "One"), nullptr);
-    ASSERT_TRUE(tree.addNodes({{{}, "KEY2", "Two", true}, {"KEY2", "KEY2a", "a"}, {"KEY1", "KEY1a", "b"},
-                               {"KEY2a", "KEY2x", "deep"}, {{}, "KEY3", "Three"}}));
+    ASSERT_TRUE(tree.addNodes({{{}, "KEY2", "Two", true},
+                               {"KEY2", "KEY2a", "a"},
+                               {"KEY1", "KEY1a", "b"},
+                               {"KEY2a", "KEY2x", "deep"},
+                               {{}, "KEY3", "Three"}}));
     EXPECT_EQ(tree.nodeCount(), 6);
     EXPECT_EQ(tree.positionOf("KEY1a"), 2) << "a child of a node already in the tree";
     EXPECT_EQ(tree.positionOf("KEY2x"), 5);
@@ -299,6 +302,6 @@ TEST(Geometry, TwipsColoursPointers)
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-} // namespace
+}   // namespace
 
 #include "services_test.moc"

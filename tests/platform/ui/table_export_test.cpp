@@ -41,7 +41,7 @@ void fill(GridModel& grid)
     grid.addRow({GridCell::fromText("All Waste Constituents"), GridCell::dash(), GridCell::fromNumber(std::nullopt)});
 }
 
-} // namespace
+}   // namespace
 
 TEST(TableExport, EscapesHtmlAndWritesCharactersWithoutAWindows1252ByteAsReferences)
 {

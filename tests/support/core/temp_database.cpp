@@ -42,8 +42,8 @@ void TempDatabase::insertAnalysis(qint32 key, const QString& name, const QVarian
     s.insert(QStringLiteral("SITEKEY"), key);
     s.insert(QStringLiteral("FILENAME"), name);
     insert(QStringLiteral("SITEINFO"), s);
-    QVariantMap u = {{"SITEKEY", key}, {"WMUTYPE", "LF"}, {"WASTEVOL", 1000.0}, {"WVOLUNIT", 0},
-                     {"ACTVLIFE", 10.0}, {"RISKFACT", 1e-5}, {"HQFACT", 1.0}, {"FLOWRATE", 100.0}, {"FLWRUNIT", 0}};
+    QVariantMap u = {{"SITEKEY", key},   {"WMUTYPE", "LF"}, {"WASTEVOL", 1000.0}, {"WVOLUNIT", 0}, {"ACTVLIFE", 10.0},
+                     {"RISKFACT", 1e-5}, {"HQFACT", 1.0},   {"FLOWRATE", 100.0},  {"FLWRUNIT", 0}};
     for (auto it = unit.begin(); it != unit.end(); ++it)
         u.insert(it.key(), it.value());
     insert(QStringLiteral("WMUINFO"), u);

@@ -6,10 +6,10 @@ const std::vector<std::pair<std::string, ToolbarButton>>& switchedToolbarButtons
 {
     using enum ToolbarButton;
     static const std::vector<std::pair<std::string, ToolbarButton>> buttons = {
-        {"tbNewAnalysis", NewAnalysis},     {"tbOpenAnalysis", OpenAnalysis},     {"tbSaveAnalysis", SaveAnalysis},
-        {"tbExportTable", ExportTable},     {"tbImportAnalysis", ImportAnalysis}, {"tbExportAnalysis", ExportAnalysis},
-        {"tbCopyAnalysis", CopyAnalysis},   {"tbDeleteAnalysis", DeleteAnalysis}, {"tbSiteInformation", SiteInformation},
-        {"tbSiteCOCs", SiteCOCs},           {"tbShowResults", ShowResults},       {"tbRunModel", RunModel}};
+        {"tbNewAnalysis", NewAnalysis},   {"tbOpenAnalysis", OpenAnalysis},     {"tbSaveAnalysis", SaveAnalysis},
+        {"tbExportTable", ExportTable},   {"tbImportAnalysis", ImportAnalysis}, {"tbExportAnalysis", ExportAnalysis},
+        {"tbCopyAnalysis", CopyAnalysis}, {"tbDeleteAnalysis", DeleteAnalysis}, {"tbSiteInformation", SiteInformation},
+        {"tbSiteCOCs", SiteCOCs},         {"tbShowResults", ShowResults},       {"tbRunModel", RunModel}};
     return buttons;
 }
 
@@ -30,27 +30,51 @@ CommandState commandState(frmMain& w)
 
 CommandState noAnalysisOpenState()
 {
-    CommandState s = {
-        {"cmdNew", true},        {"mnuNew", true},         {"tbNewAnalysis", true},
-        {"cmdImport", true},     {"mnuImport", true},      {"tbImportAnalysis", true},        {"cmdUpdateAnalyses", true},
-        {"cmdOpen", false},      {"tbOpenAnalysis", false},           {"cmdSave", false},   {"mnuSave", false},
-        {"tbSaveAnalysis", false},          {"cmdClose", false},      {"mnuClose", false},  {"cmdCopy", false},
-        {"mnuCopy", false},      {"tbCopyAnalysis", false},          {"cmdDelete", false}, {"mnuDelete", false},
-        {"tbDeleteAnalysis", false},         {"cmdExport", false},     {"mnuExport", false}, {"tbExportAnalysis", false},
-        {"mnuSiteInfo", false},  {"mnuShowSiteCOCs", false}, {"mnuResults", false}, {"mnuRunAnalysis", false},
-        {"tbExportTable", false},          {"tbSiteInformation", false},          {"tbSiteCOCs", false},      {"tbShowResults", false},
-        {"tbRunModel", false}};
+    CommandState s = {{"cmdNew", true},
+                      {"mnuNew", true},
+                      {"tbNewAnalysis", true},
+                      {"cmdImport", true},
+                      {"mnuImport", true},
+                      {"tbImportAnalysis", true},
+                      {"cmdUpdateAnalyses", true},
+                      {"cmdOpen", false},
+                      {"tbOpenAnalysis", false},
+                      {"cmdSave", false},
+                      {"mnuSave", false},
+                      {"tbSaveAnalysis", false},
+                      {"cmdClose", false},
+                      {"mnuClose", false},
+                      {"cmdCopy", false},
+                      {"mnuCopy", false},
+                      {"tbCopyAnalysis", false},
+                      {"cmdDelete", false},
+                      {"mnuDelete", false},
+                      {"tbDeleteAnalysis", false},
+                      {"cmdExport", false},
+                      {"mnuExport", false},
+                      {"tbExportAnalysis", false},
+                      {"mnuSiteInfo", false},
+                      {"mnuShowSiteCOCs", false},
+                      {"mnuResults", false},
+                      {"mnuRunAnalysis", false},
+                      {"tbExportTable", false},
+                      {"tbSiteInformation", false},
+                      {"tbSiteCOCs", false},
+                      {"tbShowResults", false},
+                      {"tbRunModel", false}};
     return s;
 }
 
 CommandState analysisOpenState()
 {
     return with(noAnalysisOpenState(),
-                {{"cmdImport", false}, {"mnuImport", false}, {"tbImportAnalysis", false}, {"cmdUpdateAnalyses", false},
-                 {"cmdOpen", true}, {"tbOpenAnalysis", true}, {"cmdClose", true}, {"mnuClose", true}, {"cmdExport", true},
-                 {"mnuExport", true}, {"tbExportAnalysis", true}, {"mnuSiteInfo", true}, {"mnuShowSiteCOCs", true},
-                 {"mnuResults", true}, {"mnuRunAnalysis", true}, {"tbExportTable", true}, {"tbSiteInformation", true}, {"tbSiteCOCs", true},
-                 {"tbShowResults", true}, {"tbRunModel", true}});
+                {{"cmdImport", false},         {"mnuImport", false},        {"tbImportAnalysis", false},
+                 {"cmdUpdateAnalyses", false}, {"cmdOpen", true},           {"tbOpenAnalysis", true},
+                 {"cmdClose", true},           {"mnuClose", true},          {"cmdExport", true},
+                 {"mnuExport", true},          {"tbExportAnalysis", true},  {"mnuSiteInfo", true},
+                 {"mnuShowSiteCOCs", true},    {"mnuResults", true},        {"mnuRunAnalysis", true},
+                 {"tbExportTable", true},      {"tbSiteInformation", true}, {"tbSiteCOCs", true},
+                 {"tbShowResults", true},      {"tbRunModel", true}});
 }
 
 CommandState analysisOpenedState()

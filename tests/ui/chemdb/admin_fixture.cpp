@@ -15,12 +15,18 @@ void AdminTest::SetUp()
     ASSERT_TRUE(settingsFolder.isValid());
     setSettingsFolder(settingsFolder.path());
     ASSERT_TRUE(SaveSetting("TOVI", "Admin", "ShowChanges", "No").ok());
-    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Benzene"}, {"CHEMCAS", "71-43-2"}, {"MCL", 0.005},
-                                       {"HENRY", 0.00555}, {"CARCNON", "Carcinogen"}, {"LOGKOW", 2.13}});
-    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Arsenic"}, {"CHEMCAS", "7440-38-2"}, {"MCL", 0.01},
-                                       {"TC", 5.0}, {"CARCNON", "Carcinogen"}});
-    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Toluene"}, {"CHEMCAS", "108-88-3"}, {"MCL", 1.0},
-                                       {"ORDO", 0.08}, {"CARCNON", "Noncarcinogen"}});
+    db.insert(QStringLiteral("COCS"), {{"CHEMNAME", "Benzene"},
+                                       {"CHEMCAS", "71-43-2"},
+                                       {"MCL", 0.005},
+                                       {"HENRY", 0.00555},
+                                       {"CARCNON", "Carcinogen"},
+                                       {"LOGKOW", 2.13}});
+    db.insert(
+        QStringLiteral("COCS"),
+        {{"CHEMNAME", "Arsenic"}, {"CHEMCAS", "7440-38-2"}, {"MCL", 0.01}, {"TC", 5.0}, {"CARCNON", "Carcinogen"}});
+    db.insert(
+        QStringLiteral("COCS"),
+        {{"CHEMNAME", "Toluene"}, {"CHEMCAS", "108-88-3"}, {"MCL", 1.0}, {"ORDO", 0.08}, {"CARCNON", "Noncarcinogen"}});
     mainWindowServices() = {};
     installProgramWiring();
     m_main = Main(db.state);
@@ -97,5 +103,6 @@ QString AdminTest::stored(const QString& key)
 
 void AdminTest::setField(const QString& cas, const QString& column, const QVariant& value)
 {
-    ASSERT_TRUE(db.conn().exec(QStringLiteral("UPDATE COCS SET %1 = ? WHERE CHEMCAS = ?").arg(column), {value, cas}).ok());
+    ASSERT_TRUE(
+        db.conn().exec(QStringLiteral("UPDATE COCS SET %1 = ? WHERE CHEMCAS = ?").arg(column), {value, cas}).ok());
 }

@@ -17,16 +17,16 @@ qint64 logRows(TempDatabase& db, const QString& where = QStringLiteral("1"))
 
 const QString kUnableToSave = QStringLiteral("Unable to Save");
 
-} // namespace
+}   // namespace
 
 TEST_F(AdminTest, SummaryReportsEveryChangedValueAndLogsItOnYes)
 {
     openAdministration();
     logOn("mizo4");
-    setField("71-43-2", "MCL", 0.006);                      // an edited number
-    setField("71-43-2", "HENRY", QVariant());               // a value cleared
-    setField("108-88-3", "BCF", 10.7);                      // an empty value filled
-    setField("7440-38-2", "CARCNON", "Noncarcinogen");      // an edited text
+    setField("71-43-2", "MCL", 0.006);                   // an edited number
+    setField("71-43-2", "HENRY", QVariant());            // a value cleared
+    setField("108-88-3", "BCF", 10.7);                   // an empty value filled
+    setField("7440-38-2", "CARCNON", "Noncarcinogen");   // an edited text
     setField("7440-38-2", "CHEMNAME", "Arsenic (total)");
     db.insert("COCS", {{"CHEMNAME", "Added"}, {"CHEMCAS", "1330-20-7"}, {"MCL", 10.0}});
     closeAdministration(vbYes);
@@ -47,8 +47,12 @@ TEST_F(AdminTest, SummaryReportsEveryChangedValueAndLogsItOnYes)
 
 TEST_F(AdminTest, SummaryAnsweredNoLogsNothingAndNoChangeUnloadsTheReport)
 {
-    db.insert("DBCHANGE", {{"CHNGDATE", "2021-05-06"}, {"CHEMNAME", "Lead"}, {"CHEMCAS", "7439-92-1"},
-                           {"PROP", "MCL"}, {"OLDVAL", "0.015"}, {"NEWVAL", "0.02"}});
+    db.insert("DBCHANGE", {{"CHNGDATE", "2021-05-06"},
+                           {"CHEMNAME", "Lead"},
+                           {"CHEMCAS", "7439-92-1"},
+                           {"PROP", "MCL"},
+                           {"OLDVAL", "0.015"},
+                           {"NEWVAL", "0.02"}});
     frmPassword& w = openAdministration();
     click(w.Command1);
     setField("108-88-3", "ORDO", 0.2);
@@ -93,8 +97,10 @@ TEST_F(AdminTest, FailedLogWritesAreReportedAndLeaveTheLogAsItWas)
     openAdministration();
     setField("7440-38-2", "MCL", 0.02);
     setField("7440-38-2", "TC", 6.0);
-    ASSERT_TRUE(db.conn().exec("CREATE TRIGGER refuse BEFORE INSERT ON DBCHANGE WHEN NEW.PROP = 'TC' "
-                               "BEGIN SELECT RAISE(ABORT, 'refused'); END").ok());
+    ASSERT_TRUE(db.conn()
+                    .exec("CREATE TRIGGER refuse BEFORE INSERT ON DBCHANGE WHEN NEW.PROP = 'TC' "
+                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                    .ok());
     messages.expect("Save Summary of Changes", vbYes).expect(kUnableToSave);
     admin()->close();
     EXPECT_EQ(logRows(db), 0);

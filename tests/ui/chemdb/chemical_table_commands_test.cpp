@@ -28,7 +28,7 @@ QByteArray readFile(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(AdminTest, ExportThenReplaceGivesTheSameTable)
 {

@@ -70,7 +70,8 @@ protected:
 
     QVariant stored(const QString& cas, const QString& field)
     {
-        Result<QVariant> v = db.conn().scalar(QStringLiteral("SELECT %1 FROM COCS WHERE CHEMCAS = ?").arg(field), {cas});
+        Result<QVariant> v =
+            db.conn().scalar(QStringLiteral("SELECT %1 FROM COCS WHERE CHEMCAS = ?").arg(field), {cas});
         EXPECT_TRUE(v.ok());
         return v.ok() ? *v : QVariant();
     }
@@ -90,7 +91,7 @@ private:
     ScopedProgramState m_scope;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(ChemicalTableWindow, ShowsTheTableInNameOrderWithItsCaptionsWidthsAndFormats)
 {

@@ -31,7 +31,11 @@ TEST(AlteredProperties, ListsEachDifferingPropertyOfTheOpenAnalysisInColumnOrder
     add("COCS", {{"TC", 1}}, "Q", "O'Brien-1");
     // A last-digit change counts; a NULL on either side (KSW, BCF) does not.
     add("SITECOCS",
-        {{"SITEKEY", 1}, {"MCL", 0.002}, {"ORDO", 3e-4}, {"K", std::nextafter(1.0, 2.0)}, {"CARCNON", "carcinogen"},
+        {{"SITEKEY", 1},
+         {"MCL", 0.002},
+         {"ORDO", 3e-4},
+         {"K", std::nextafter(1.0, 2.0)},
+         {"CARCNON", "carcinogen"},
          {"LOGKOW", 2.5}},
         "Arsenic", "7440-38-2");
     add("SITECOCS", {{"SITEKEY", 1}, {"MCL", 0.005}, {"BCF", 4.3}}, "Benzene", "71-43-2");
@@ -41,15 +45,15 @@ TEST(AlteredProperties, ListsEachDifferingPropertyOfTheOpenAnalysisInColumnOrder
 
     const GridModel& g = Forms::get<frmChngChems>()->grid()->grid();
     ASSERT_EQ(g.dataRowCount(), 5);
-    EXPECT_EQ(shownRow(g, 0), QStringList({"Arsenic", "7440-38-2", "Maximum Concentration Level", "MCL", "mg/L",
-                                           "0.003", "0.002"}));
+    EXPECT_EQ(shownRow(g, 0),
+              QStringList({"Arsenic", "7440-38-2", "Maximum Concentration Level", "MCL", "mg/L", "0.003", "0.002"}));
     EXPECT_EQ(shownRow(g, 1)[3], "Kpw");
     EXPECT_EQ(shownRow(g, 2).mid(4), QStringList({"---", "Carcinogen", "carcinogen"}));
     EXPECT_EQ(shownRow(g, 3).mid(5), QStringList({"1.5", "2.5"})) << "the octanol-water column too";
-    EXPECT_EQ(shownRow(g, 4), QStringList({"Quoted", "o'brien-1", "Toxicity Characteristic Level", "TC", "mg/L",
-                                           "1", "2"}));
+    EXPECT_EQ(shownRow(g, 4),
+              QStringList({"Quoted", "o'brien-1", "Toxicity Characteristic Level", "TC", "mg/L", "1", "2"}));
     Forms::unload<frmChngChems>();
     Forms::setMdiArea(nullptr);
 }
 
-} // namespace
+}   // namespace

@@ -32,8 +32,14 @@ private:
 
 TEST_F(OwnChemicalsList, ListsBothTablesFormattedAndPrintsThemAsOneJob)
 {
-    db.insert("Cus_COCS", {{"CHEMNAME", "Widgetane"}, {"CHEMCAS", "999-01-1"}, {"MCL", 5e-4}, {"ORGANIC", 1},
-                           {"CARCNON", "Carcinogen"}, {"MW", 120.5}, {"VAPORP", 0.02}, {"KSW", 3}});
+    db.insert("Cus_COCS", {{"CHEMNAME", "Widgetane"},
+                           {"CHEMCAS", "999-01-1"},
+                           {"MCL", 5e-4},
+                           {"ORGANIC", 1},
+                           {"CARCNON", "Carcinogen"},
+                           {"MW", 120.5},
+                           {"VAPORP", 0.02},
+                           {"KSW", 3}});
     db.insert("Cus_COCS", {{"CHEMCAS", "999-02-2"}, {"CSFO", 0}});
     db.insert("Cus_DAFs", {{"CAS Num", "999-01-1"}, {"LFconc", 10}, {"DAFLF_CARC", 20}, {"DAFSI_NON", 1.5}});
     frmCusCOC& w = *Forms::get<frmCusCOC>();
@@ -69,4 +75,4 @@ TEST_F(OwnChemicalsList, AFailedLoadIsReportedOnceAndKeepsTheRowsRead)
     EXPECT_TRUE(w.loadFailed());
 }
 
-} // namespace
+}   // namespace

@@ -50,7 +50,7 @@ protected:
         Result<QueryRows> rows = db.conn().select(sql);
         EXPECT_TRUE(rows.ok() && !rows->rows.empty()) << qPrintable(sql);
         return rows.ok() && !rows->rows.empty() ? QVariantList(rows->rows[0].begin(), rows->rows[0].end())
-                                                  : QVariantList();
+                                                : QVariantList();
     }
 
     TempDatabase db;
@@ -220,4 +220,4 @@ TEST_F(OwnChemicalsEditor, ALoadThatFailsShowsTheErrorWithoutTitleAndOpensEmpty)
     EXPECT_EQ(w.SSDBGrid1->grid().columnCount(), 0);
 }
 
-} // namespace
+}   // namespace

@@ -14,8 +14,8 @@ const QString kBadChange = QStringLiteral(
 // Whether the administrator tools are shown; they show all together or not at all.
 bool toolsShown(const frmPassword& w)
 {
-    const QWidget* tools[] = {w.Label1[1], w.Label1[2], w.Label2[0], w.Label2[1], w.Label2[2], w.Label2[3],
-                              w.cmdDelCOC, w.cmdChangePW, w.cmdExport, w.txtOldPW, w.txtNewPW1, w.txtNewPW2};
+    const QWidget* tools[] = {w.Label1[1], w.Label1[2],   w.Label2[0], w.Label2[1], w.Label2[2], w.Label2[3],
+                              w.cmdDelCOC, w.cmdChangePW, w.cmdExport, w.txtOldPW,  w.txtNewPW1, w.txtNewPW2};
     int shown = 0;
     for (const QWidget* t : tools)
         shown += t->isVisibleTo(&w) ? 1 : 0;
@@ -32,7 +32,7 @@ void changePassword(frmPassword& w, const QString& old, const QString& new1, con
     QTest::mouseClick(w.cmdChangePW, Qt::LeftButton);
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(AdminTest, FirstStartStoresTheDefaultPasswordThatLogsOnAfterARefusal)
 {

@@ -37,7 +37,7 @@ protected:
     GridModel m_grid;
 };
 
-} // namespace
+}   // namespace
 
 TEST(ExportTargetName, AppendsTheExtensionUnlessTheNameHoldsItAnywhereInTheSameCase)
 {

@@ -51,7 +51,7 @@ protected:
     ScopedProgramState m_scope;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(WindowDump, WritesEveryResultWindowOfBothRuns)
 {
@@ -95,7 +95,7 @@ TEST_F(WindowDump, AnUnknownNameListsTheWindowsAndFails)
     const ToolRun d = windowDump({QStringLiteral("frmTCLPResultRisk"), m_db.path(), QStringLiteral("3")});
     EXPECT_EQ(d.exitCode, 1);
     EXPECT_TRUE(d.output.isEmpty());
-    for (QLatin1StringView name : {windowName::frmLimitResults, windowName::frmChngChems, windowName::frmTCLPResultsRisk,
-                                   windowName::frmGWCarc})
+    for (QLatin1StringView name :
+         {windowName::frmLimitResults, windowName::frmChngChems, windowName::frmTCLPResultsRisk, windowName::frmGWCarc})
         EXPECT_TRUE(d.errors.contains(QStringLiteral("  ") + name + QLatin1Char('\n'))) << qPrintable(d.errors);
 }

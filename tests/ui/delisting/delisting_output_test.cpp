@@ -39,7 +39,7 @@ void saveShot(FormWindow* window, const QString& name)
     EXPECT_TRUE(shot.save(QDir(outputFolder()).filePath(name + ".png")));
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(DelistingOutput, ARunShowsTheSevenWindowsCascadedBy300TwipsWithTheCarcinogenGroundwaterWindowOnTop)
 {
@@ -61,7 +61,8 @@ TEST_F(DelistingOutput, ARunShowsTheSevenWindowsCascadedBy300TwipsWithTheCarcino
         saveShot(window, "delisting_" + order[i]);
     }
     EXPECT_EQ(m_area.activeSubWindow(), Forms::find("frmGWCarc")->frame());
-    for (const char* name : {"frmGroundwaterDelistingLevel", "frmSurfacewaterPathwayDelisting", "frmAirExposureDelisting"})
+    for (const char* name :
+         {"frmGroundwaterDelistingLevel", "frmSurfacewaterPathwayDelisting", "frmAirExposureDelisting"})
         EXPECT_FALSE(Forms::isLoaded(name)) << name;
 
     unloadDelistingResultWindows();
@@ -122,7 +123,8 @@ TEST_F(DelistingOutput, WindowsOpenWithTheirClientSizeAndPlaceTheirGrids)
         EXPECT_NEAR(grown.height() - grid.height(), 600, 15);
     }
     // The three windows that no command opens, and every table at its whole width, for looking at.
-    for (const char* name : {"frmGroundwaterDelistingLevel", "frmSurfacewaterPathwayDelisting", "frmAirExposureDelisting"}) {
+    for (const char* name :
+         {"frmGroundwaterDelistingLevel", "frmSurfacewaterPathwayDelisting", "frmAirExposureDelisting"}) {
         FormWindow* window = Forms::find(name);
         window->moveTwips(0, 0);
         window->frame()->raise();

@@ -109,4 +109,4 @@ TEST_F(DelistingRunCommand, AStoredRunCountsTheFillAndTheLevelsHidesTheBarAndSho
     EXPECT_EQ(m_db.count(QStringLiteral("DelistCOCS")), 2);
 }
 
-} // namespace
+}   // namespace

@@ -20,7 +20,7 @@ const QString kBlack = QStringLiteral("#000000");
 
 using DelistingWindows = DelistingWindowTest;
 
-} // namespace
+}   // namespace
 
 TEST_F(DelistingWindows, GroundwaterWindowsShowEachClassWithItsOwnFields)
 {
@@ -32,9 +32,9 @@ TEST_F(DelistingWindows, GroundwaterWindowsShowEachClassWithItsOwnFields)
     EXPECT_EQ(names(c), QStringList({"Arsenic", "Benzene", "Dieldrin"}));
     EXPECT_EQ(shownRow(c, 0), QStringList({"Arsenic", "1.00E+04", "2.00E+04", "1.00E-03", "", "9.00E-03", "1.70E-02",
                                            "2.10E-02", "1.30E-02", "1.10E-02", "1.90E-02", "2.30E-02", "---"}));
-    EXPECT_EQ(shownRow(c, 1), QStringList({"Benzene", "1.25E+01", "6.00E-04", "1.00E-04", "2.00E-04", "9.00E-04",
-                                           "1.70E-03", "2.10E-03", "1.30E-03", "1.10E-03", "1.90E-03", "2.30E-03",
-                                           "1.50E-03"}));
+    EXPECT_EQ(shownRow(c, 1),
+              QStringList({"Benzene", "1.25E+01", "6.00E-04", "1.00E-04", "2.00E-04", "9.00E-04", "1.70E-03",
+                           "2.10E-03", "1.30E-03", "1.10E-03", "1.90E-03", "2.30E-03", "1.50E-03"}));
     EXPECT_EQ(c.columns()[9].caption, "Groundwater Ingestion  (mg/L)");
     ASSERT_EQ(c.groups().size(), 3);
     EXPECT_EQ(c.groups()[1].caption, "Maxinum Allowable Constituent Concentration");
@@ -47,9 +47,9 @@ TEST_F(DelistingWindows, GroundwaterWindowsShowEachClassWithItsOwnFields)
     EXPECT_EQ(names(n), QStringList({"Barium", "Toluene", "xylenes"}));
     EXPECT_EQ(shownRow(n, 0), QStringList({"Barium", "9.99E+03", "8.00E-02", "3.00E-02", "", "1.00E-01", "1.80E-01",
                                            "2.20E-01", "1.40E-01", "1.20E-01", "2.00E-01", "2.40E-01", "---"}));
-    EXPECT_EQ(shownRow(n, 1), QStringList({"Toluene", "1.00E+04", "8.00E+00", "3.00E+00", "4.00E+00", "1.00E+01",
-                                           "1.80E+01", "2.20E+01", "1.40E+01", "1.20E+01", "2.00E+01", "2.40E+01",
-                                           "1.60E+01"}));
+    EXPECT_EQ(shownRow(n, 1),
+              QStringList({"Toluene", "1.00E+04", "8.00E+00", "3.00E+00", "4.00E+00", "1.00E+01", "1.80E+01",
+                           "2.20E+01", "1.40E+01", "1.20E+01", "2.00E+01", "2.40E+01", "1.60E+01"}));
     EXPECT_EQ(n.columns()[8].caption, "Adult Inhaltion of Volatiles (mg/L)");
     EXPECT_EQ(n.groupWidthTwips(0), 12876);
 }
@@ -62,7 +62,8 @@ TEST_F(DelistingWindows, AirWindowsShowEachClassWithItsOwnFields)
     EXPECT_EQ(names(c), QStringList({"Arsenic", "Benzene", "Dieldrin"}));
     EXPECT_EQ(shownRow(c, 0), QStringList({"Arsenic", "1.00E+04", "1.00E-03", "", "3.90E-02", "4.10E-02", "4.50E-02",
                                            "4.70E-02", "---"}));
-    EXPECT_EQ(c.columns()[4].caption, QString::fromUtf8(" Max Allowable Respirable POE air concentration (mg/m\u00b3)"));
+    EXPECT_EQ(c.columns()[4].caption,
+              QString::fromUtf8(" Max Allowable Respirable POE air concentration (mg/m\u00b3)"));
     EXPECT_EQ(c.columns()[5].caption, "Waste Constituenct  Particulates Max Allowable Emission Rate  (mg/L)");
     ASSERT_EQ(c.groups().size(), 3);
     EXPECT_EQ(c.groups()[2].caption, "Pathway Leachate Concentration Delisting Level");
@@ -106,11 +107,15 @@ TEST_F(DelistingWindows, SoilWindowLaysOutEveryChemicalWithAClassByExactClassTex
     // Nitrate's class holds no value; Zinc belongs to another analysis.
     EXPECT_EQ(names(g), QStringList({"Arsenic", "Barium", "Benzene", "Dieldrin", "Mystery Waste", "Toluene", "xylenes",
                                      "Zeolite"}));
-    EXPECT_EQ(shownRow(g, 7), QStringList({"Zeolite", "7.00E+00", "---", "3.00E+00", "---", "---", "5.20E+01", "5.60E+01"}));
-    EXPECT_EQ(shownRow(g, 0), QStringList({"Arsenic", "1.00E+04", "1.00E-03", "---", "5.10E-02", "5.50E-02", "---", "---"}));
-    EXPECT_EQ(shownRow(g, 1), QStringList({"Barium", "9.99E+03", "---", "3.00E-02", "---", "---", "5.20E-01", "5.60E-01"}));
+    EXPECT_EQ(shownRow(g, 7),
+              QStringList({"Zeolite", "7.00E+00", "---", "3.00E+00", "---", "---", "5.20E+01", "5.60E+01"}));
+    EXPECT_EQ(shownRow(g, 0),
+              QStringList({"Arsenic", "1.00E+04", "1.00E-03", "---", "5.10E-02", "5.50E-02", "---", "---"}));
+    EXPECT_EQ(shownRow(g, 1),
+              QStringList({"Barium", "9.99E+03", "---", "3.00E-02", "---", "---", "5.20E-01", "5.60E-01"}));
     // A class other than "Carcinogen" letter for letter takes the noncarcinogen layout.
-    EXPECT_EQ(shownRow(g, 3), QStringList({"Dieldrin", "7.00E-05", "---", "3.00E-05", "---", "---", "5.20E-04", "5.60E-04"}));
+    EXPECT_EQ(shownRow(g, 3),
+              QStringList({"Dieldrin", "7.00E-05", "---", "3.00E-05", "---", "---", "5.20E-04", "5.60E-04"}));
     EXPECT_EQ(shownRow(g, 4),
               QStringList({"Mystery Waste", "7.00E-06", "---", "3.00E-06", "---", "---", "5.20E-05", "5.60E-05"}));
     EXPECT_EQ(styleRow(g, 0), QStringList({"", "Grtr1Pct", "", Z, "", "", Z, Z}));
@@ -153,8 +158,7 @@ TEST_F(DelistingWindows, OnlyTheDafColumnIsMarkedAtOnePercentZerosAreDashesAndNu
 {
     const GridModel& carc = gridOf(Forms::get<frmGWCarc>());
     // 9995 shows as 1.00E+04; the waste-volume-adjusted DAF of 20000 is never marked.
-    EXPECT_EQ(styleRow(carc, 0),
-              QStringList({"", "Grtr1Pct", "", "", "", "", "", "", "", "", "", "", Z}));
+    EXPECT_EQ(styleRow(carc, 0), QStringList({"", "Grtr1Pct", "", "", "", "", "", "", "", "", "", "", Z}));
     EXPECT_EQ(cellLook(carc, 0, 1), kRed);
     EXPECT_EQ(cellLook(carc, 0, 2), kBlack);
     EXPECT_EQ(cellLook(carc, 0, 12), kBlack);

@@ -42,35 +42,59 @@ protected:
     ScopedProgramState m_scope;
 };
 
-const QVariantMap kSite = {{"PETID", "DP-12"}, {"PETNAME", "Acme: Chemicals"}, {"FACID1", "1 Main St"},
-                           {"CITY", "Dayton"}, {"STATE", "OH"}, {"ZIPCODE", "45402"}, {"USERNAME", "J. Roe"},
-                           {"ANALDATE", " Jan-02-2024 "}, {"DLSTDATE", " Feb-03-2024 "},
-                           {"WSTEDESC", "Sludge"}, {"WSTECODE", "F006"}, {"COMMENTS", "not shown"}};
-const QVariantMap kUnit = {{"WMUTYPE", "LF"}, {"WASTEVOL", 1500.5}, {"WVOLUNIT", 1}, {"ACTVLIFE", 20.0},
-                           {"RISKFACT", 0.0001}, {"HQFACT", 10.0}, {"FLOWRATE", 55.0}};
+const QVariantMap kSite = {{"PETID", "DP-12"},
+                           {"PETNAME", "Acme: Chemicals"},
+                           {"FACID1", "1 Main St"},
+                           {"CITY", "Dayton"},
+                           {"STATE", "OH"},
+                           {"ZIPCODE", "45402"},
+                           {"USERNAME", "J. Roe"},
+                           {"ANALDATE", " Jan-02-2024 "},
+                           {"DLSTDATE", " Feb-03-2024 "},
+                           {"WSTEDESC", "Sludge"},
+                           {"WSTECODE", "F006"},
+                           {"COMMENTS", "not shown"}};
+const QVariantMap kUnit = {{"WMUTYPE", "LF"},    {"WASTEVOL", 1500.5}, {"WVOLUNIT", 1},   {"ACTVLIFE", 20.0},
+                           {"RISKFACT", 0.0001}, {"HQFACT", 10.0},     {"FLOWRATE", 55.0}};
 
-} // namespace
+}   // namespace
 
 TEST_F(PrintSiteWmu, ListsTheStoredInputsAsLabelAndValueRows)
 {
     open(kSite, kUnit);
     EXPECT_EQ(shownList(), QStringList({
-                               "Delisting Petition Number: |", "|DP-12",
-                               "File Name: |", "|Plant 7 Sludge",
-                               "Petitioner's Name: |", "|Acme: Chemicals",
-                               "Address 1: |", "|1 Main St",
-                               "Address 2: |", "|",
-                               "City, State: |", "|Dayton, OH",
-                               "Zip Code: |", "|45402",
-                               "Analysis Performed by: |", "|J. Roe",
-                               "Date of Analysis: |", "| Feb-03-2024 ",
-                               "Waste Description: |", "|Sludge",
-                               "Waste Code: |", "|F006",
-                               "WMU Type: |", "|Landfill",
-                               "Waste Volume (ft³): |", "|1500.5",
-                               "Active Life (years): |", "|20",
-                               "Risk Factor: |", "|1.00E-04",
-                               "HQ Factor: |", "|1.00E+01",
+                               "Delisting Petition Number: |",
+                               "|DP-12",
+                               "File Name: |",
+                               "|Plant 7 Sludge",
+                               "Petitioner's Name: |",
+                               "|Acme: Chemicals",
+                               "Address 1: |",
+                               "|1 Main St",
+                               "Address 2: |",
+                               "|",
+                               "City, State: |",
+                               "|Dayton, OH",
+                               "Zip Code: |",
+                               "|45402",
+                               "Analysis Performed by: |",
+                               "|J. Roe",
+                               "Date of Analysis: |",
+                               "| Feb-03-2024 ",
+                               "Waste Description: |",
+                               "|Sludge",
+                               "Waste Code: |",
+                               "|F006",
+                               "WMU Type: |",
+                               "|Landfill",
+                               "Waste Volume (ft³): |",
+                               "|1500.5",
+                               "Active Life (years): |",
+                               "|20",
+                               "Risk Factor: |",
+                               "|1.00E-04",
+                               "HQ Factor: |",
+                               "|1.00E+01",
                            }));
     frmPrintSiteWMU* form = Forms::get<frmPrintSiteWMU>();
     EXPECT_EQ(form->windowTitle(), "Print Site and WMU Information");

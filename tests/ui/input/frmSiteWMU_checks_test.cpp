@@ -13,7 +13,7 @@ const QString kInvalidInput = QStringLiteral(
     "You have entered an invalid character into this input field.  Please ensure that you have entered only "
     "numbers.");
 
-} // namespace
+}   // namespace
 
 class SiteWindowEdits : public SiteWindowTest {
 protected:
@@ -43,9 +43,13 @@ protected:
     std::vector<bool> marks()
     {
         frmSiteWMU& w = site();
-        return {w.cmdUpdateSiteInfo->isEnabled(), w.cmdCancel->isEnabled(), w.cmdNext->isEnabled(),
-                main().cmdSave->isEnabled(),      main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled(),
-                main().cmdCopy->isEnabled(),      main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled()};
+        return {w.cmdUpdateSiteInfo->isEnabled(),
+                w.cmdCancel->isEnabled(),
+                w.cmdNext->isEnabled(),
+                main().cmdSave->isEnabled(),
+                main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled(),
+                main().cmdCopy->isEnabled(),
+                main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled()};
     }
     const std::vector<bool> kSaved = {false, false, true, false, false, true, true};
     const std::vector<bool> kMarked = {true, true, false, true, true, false, false};
@@ -56,17 +60,28 @@ TEST_F(SiteWindowEdits, EveryEditMarksTheInputsAsChanged)
     ASSERT_EQ(marks(), kSaved);
     frmSiteWMU& w = site();
     const std::vector<std::function<void()>> edits = {
-        [&] { type(w.txtFileName, "x"); },          [&] { type(w.txtSiteID, "x"); },
-        [&] { type(w.txtFacID1, "x"); },            [&] { type(w.txtFacID2, "x"); },
-        [&] { type(w.txtCity, "x"); },              [&] { w.cmbState->setCurrentIndex(3); },
-        [&] { type(w.txtZipCode, "1"); },           [&] { type(w.txtDelistDate, "x"); },
-        [&] { type(w.txtSubmitDate, "x"); },        [&] { type(w.txtPetitionID, "x"); },
-        [&] { w.cmbRegion->setCurrentIndex(2); },   [&] { type(w.txtWasteDesc, "x"); },
-        [&] { type(w.txtWasteCode, "x"); },         [&] { type(w.rtfComments, "x"); },
-        [&] { w.optSurfaceImpoundment->click(); },  [&] { type(w.txtVolume, "7"); },
-        [&] { w.cmbVolumeUnits->setCurrentIndex(1); }, [&] { type(w.txtFlowRate, "7"); },
-        [&] { w.optSingleBatch->click(); },         [&] { w.cmbRiskValue->setCurrentIndex(0); },
-        [&] { w.cmbHQValue->setCurrentIndex(2); },  [&] { type(w.cmbHQValue, "0.5"); },
+        [&] { type(w.txtFileName, "x"); },
+        [&] { type(w.txtSiteID, "x"); },
+        [&] { type(w.txtFacID1, "x"); },
+        [&] { type(w.txtFacID2, "x"); },
+        [&] { type(w.txtCity, "x"); },
+        [&] { w.cmbState->setCurrentIndex(3); },
+        [&] { type(w.txtZipCode, "1"); },
+        [&] { type(w.txtDelistDate, "x"); },
+        [&] { type(w.txtSubmitDate, "x"); },
+        [&] { type(w.txtPetitionID, "x"); },
+        [&] { w.cmbRegion->setCurrentIndex(2); },
+        [&] { type(w.txtWasteDesc, "x"); },
+        [&] { type(w.txtWasteCode, "x"); },
+        [&] { type(w.rtfComments, "x"); },
+        [&] { w.optSurfaceImpoundment->click(); },
+        [&] { type(w.txtVolume, "7"); },
+        [&] { w.cmbVolumeUnits->setCurrentIndex(1); },
+        [&] { type(w.txtFlowRate, "7"); },
+        [&] { w.optSingleBatch->click(); },
+        [&] { w.cmbRiskValue->setCurrentIndex(0); },
+        [&] { w.cmbHQValue->setCurrentIndex(2); },
+        [&] { type(w.cmbHQValue, "0.5"); },
     };
     for (size_t i = 0; i < edits.size(); ++i) {
         setSaved();
@@ -99,16 +114,16 @@ TEST_F(SiteWindowEdits, NumberBoxesRefuseWhatIsNoNumber)
 {
     frmSiteWMU& w = site();
     w.optMultiBatch->click();
-    for (QWidget* box : std::initializer_list<QWidget*>{w.txtVolume, w.txtFlowRate, w.txtActiveLife,
-                                                        w.cmbRiskValue, w.cmbHQValue}) {
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{w.txtVolume, w.txtFlowRate, w.txtActiveLife, w.cmbRiskValue, w.cmbHQValue}) {
         type(box, "12a");
         messages.expect("Invalid Input", vbOK, kInvalidInput);
         leave(box, w.txtCity);
         ASSERT_TRUE(messages.done()) << qPrintable(box->objectName());
         EXPECT_EQ(messages.shown().back().style, vbCritical);
         EXPECT_EQ(focused(), box) << "the focus stays in " << qPrintable(box->objectName());
-        for (const QString& good : {QStringLiteral("1.5E3"), QStringLiteral(" 12 "), QStringLiteral("-4"),
-                                    QStringLiteral("")}) {
+        for (const QString& good :
+             {QStringLiteral("1.5E3"), QStringLiteral(" 12 "), QStringLiteral("-4"), QStringLiteral("")}) {
             type(box, good);
             leave(box, w.txtCity);
             EXPECT_EQ(focused(), w.txtCity) << qPrintable(good);

@@ -21,16 +21,16 @@ QStringList items(const QComboBox* list)
     return texts;
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(SiteWindowTest, NewAnalysisShowsTheDefaultsAndStartsPendingRows)
 {
     newAnalysis();
     frmSiteWMU& w = site();
     EXPECT_EQ(w.windowTitle(), "Analysis Information and Control Settings (Steps 1 - 3)");
-    for (QLineEdit* box : {w.txtFileName, w.txtSiteID, w.txtPetitionID, w.txtFacID1, w.txtFacID2, w.txtCity,
-                           w.txtZipCode, w.txtWasteDesc, w.txtWasteCode, w.txtUserName, w.txtDelistDate,
-                           w.txtSubmitDate}) {
+    for (QLineEdit* box :
+         {w.txtFileName, w.txtSiteID, w.txtPetitionID, w.txtFacID1, w.txtFacID2, w.txtCity, w.txtZipCode,
+          w.txtWasteDesc, w.txtWasteCode, w.txtUserName, w.txtDelistDate, w.txtSubmitDate}) {
         EXPECT_EQ(box->text(), "") << qPrintable(box->objectName());
         EXPECT_EQ(box->maxLength(), 255) << qPrintable(box->objectName());
     }
@@ -80,8 +80,8 @@ TEST_F(SiteWindowTest, ListsHoldTheirEntries)
     EXPECT_TRUE(w.cmbHQValue->isEditable());
     EXPECT_EQ(w.findChildren<QLabel*>("Label19").size(), 5);
     EXPECT_EQ(w.findChildren<QLabel*>("lblActiveLife").size(), 2);
-    for (const char* name : {"cmdUpdateSiteInfo", "cmdCancel", "Command1", "cmdNext", "ProgressBar1", "pctLF",
-                             "pctSI", "Line1", "Line2", "Line3", "rtfComments"})
+    for (const char* name : {"cmdUpdateSiteInfo", "cmdCancel", "Command1", "cmdNext", "ProgressBar1", "pctLF", "pctSI",
+                             "Line1", "Line2", "Line3", "rtfComments"})
         EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
     EXPECT_EQ(w.Command1->text(), "Calculate Delisting Levels");
     EXPECT_EQ(w.cmdNext->text(), "To Steps 4-5 >>");
@@ -90,13 +90,27 @@ TEST_F(SiteWindowTest, ListsHoldTheirEntries)
 TEST_F(SiteWindowTest, StoredAnalysisFillsEveryControl)
 {
     db.insertAnalysis(3, "Plating sludge",
-                      {{"PETNAME", "Acme Plating"}, {"PETID", "KOR-17"}, {"FACID1", "1 Mill Road"},
-                       {"FACID2", "Suite 4"}, {"CITY", "Springfield"}, {"STATE", "IL"}, {"ZIPCODE", "62701"},
-                       {"ANALDATE", " Mar-04-2009 "}, {"DLSTDATE", " Jun-30-2009 "}, {"USERNAME", "J. Doe"},
-                       {"COMMENTS", "line one\nline two"}, {"KORRGION", 5}, {"WSTEDESC", "Sludge"},
+                      {{"PETNAME", "Acme Plating"},
+                       {"PETID", "KOR-17"},
+                       {"FACID1", "1 Mill Road"},
+                       {"FACID2", "Suite 4"},
+                       {"CITY", "Springfield"},
+                       {"STATE", "IL"},
+                       {"ZIPCODE", "62701"},
+                       {"ANALDATE", " Mar-04-2009 "},
+                       {"DLSTDATE", " Jun-30-2009 "},
+                       {"USERNAME", "J. Doe"},
+                       {"COMMENTS", "line one\nline two"},
+                       {"KORRGION", 5},
+                       {"WSTEDESC", "Sludge"},
                        {"WSTECODE", "F006"}},
-                      {{"WMUTYPE", "SI"}, {"WASTEVOL", 1500.5}, {"WVOLUNIT", 2}, {"ACTVLIFE", 30.0},
-                       {"RISKFACT", 1e-5}, {"HQFACT", 1.0}, {"FLOWRATE", double(float(12.3))}});
+                      {{"WMUTYPE", "SI"},
+                       {"WASTEVOL", 1500.5},
+                       {"WVOLUNIT", 2},
+                       {"ACTVLIFE", 30.0},
+                       {"RISKFACT", 1e-5},
+                       {"HQFACT", 1.0},
+                       {"FLOWRATE", double(float(12.3))}});
     listStoredAnalyses();
     openAnalysis(3);
     frmSiteWMU& w = site();
@@ -268,10 +282,18 @@ TEST_F(SiteWindowTest, TheWindowKeepsItsSmallestSize)
 TEST_F(SiteWindowTest, Screenshot)
 {
     db.insertAnalysis(1, "Plating sludge 2009",
-                      {{"PETNAME", "Acme Plating Co."}, {"PETID", "KOR-2009-017"}, {"FACID1", "1 Mill Road"},
-                       {"CITY", "Springfield"}, {"STATE", "IL"}, {"ZIPCODE", "62701"}, {"ANALDATE", " Mar-04-2009 "},
-                       {"DLSTDATE", " Jun-30-2009 "}, {"USERNAME", "J. Doe"}, {"KORRGION", 4},
-                       {"WSTEDESC", "Wastewater treatment sludge"}, {"WSTECODE", "F006"},
+                      {{"PETNAME", "Acme Plating Co."},
+                       {"PETID", "KOR-2009-017"},
+                       {"FACID1", "1 Mill Road"},
+                       {"CITY", "Springfield"},
+                       {"STATE", "IL"},
+                       {"ZIPCODE", "62701"},
+                       {"ANALDATE", " Mar-04-2009 "},
+                       {"DLSTDATE", " Jun-30-2009 "},
+                       {"USERNAME", "J. Doe"},
+                       {"KORRGION", 4},
+                       {"WSTEDESC", "Wastewater treatment sludge"},
+                       {"WSTECODE", "F006"},
                        {"COMMENTS", "Sampled in four rounds."}},
                       {{"WASTEVOL", 2000.0}, {"ACTVLIFE", 20.0}});
     listStoredAnalyses();

@@ -30,7 +30,7 @@ QStringList nodeTexts(frmMain& main, qint32 key)
     return texts;
 }
 
-} // namespace
+}   // namespace
 
 class SiteWindowSave : public SiteWindowTest {
 protected:
@@ -83,13 +83,21 @@ TEST_F(SiteWindowSave, EveryFieldIsStoredAndComesBack)
     fillEveryField();
     site().cmdUpdateSiteInfo_Click();
 
-    const std::pair<const char*, QVariant> siteFields[] = {
-        {"FILENAME", "Plating sludge"}, {"PETNAME", "Acme Plating"}, {"PETID", "KOR-2009-017"},
-        {"FACID1", "1 Mill Road"},      {"FACID2", "Suite 4"},      {"CITY", "Columbus"},
-        {"STATE", "OH"},                {"ZIPCODE", "43215"},       {"ANALDATE", " Mar-04-2009 "},
-        {"DLSTDATE", " Jun-30-2009 "},  {"USERNAME", "J. Doe"},     {"COMMENTS", "Four rounds."},
-        {"KORRGION", 9},                {"WSTEDESC", "Wastewater treatment sludge"},
-        {"WSTECODE", "F006, F019"}};
+    const std::pair<const char*, QVariant> siteFields[] = {{"FILENAME", "Plating sludge"},
+                                                           {"PETNAME", "Acme Plating"},
+                                                           {"PETID", "KOR-2009-017"},
+                                                           {"FACID1", "1 Mill Road"},
+                                                           {"FACID2", "Suite 4"},
+                                                           {"CITY", "Columbus"},
+                                                           {"STATE", "OH"},
+                                                           {"ZIPCODE", "43215"},
+                                                           {"ANALDATE", " Mar-04-2009 "},
+                                                           {"DLSTDATE", " Jun-30-2009 "},
+                                                           {"USERNAME", "J. Doe"},
+                                                           {"COMMENTS", "Four rounds."},
+                                                           {"KORRGION", 9},
+                                                           {"WSTEDESC", "Wastewater treatment sludge"},
+                                                           {"WSTECODE", "F006, F019"}};
     for (const auto& [column, value] : siteFields)
         EXPECT_EQ(field("SITEINFO", column, key), value) << column;
     EXPECT_EQ(field("WMUINFO", "WMUTYPE", key).toString(), "SI");
@@ -251,10 +259,10 @@ TEST_F(SiteWindowSave, UnsavedConstituentsKeepTheMainSaveEnabled)
 
 TEST_F(SiteWindowSave, CancelChangesPutsTheStoredValuesBack)
 {
-    db.insertAnalysis(1, "Stored",
-                      {{"CITY", "Gary"}, {"STATE", ""}, {"KORRGION", 0}, {"DLSTDATE", "someday"},
-                       {"COMMENTS", "{\\rtf1 Old\\par}"}},
-                      {{"WMUTYPE", "LF"}, {"RISKFACT", 1e-4}, {"FLOWRATE", QVariant()}, {"WVOLUNIT", 1}});
+    db.insertAnalysis(
+        1, "Stored",
+        {{"CITY", "Gary"}, {"STATE", ""}, {"KORRGION", 0}, {"DLSTDATE", "someday"}, {"COMMENTS", "{\\rtf1 Old\\par}"}},
+        {{"WMUTYPE", "LF"}, {"RISKFACT", 1e-4}, {"FLOWRATE", QVariant()}, {"WVOLUNIT", 1}});
     listStoredAnalyses();
     openAnalysis(1);
     frmSiteWMU& w = site();

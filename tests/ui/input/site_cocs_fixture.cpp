@@ -10,9 +10,9 @@
 QVariantMap chemicalRow(const QString& name, const QString& cas, const QVariant& organic, double dafLf, double dafSi,
                         const QString& carcNon)
 {
-    QVariantMap row = {{"CHEMNAME", name}, {"CHEMCAS", cas},         {"DAFLF", dafLf},     {"DAFSI", dafSi},
-                       {"CARCNON", carcNon}, {"MCL", dafLf / 1000}, {"CSFO", 0.055},     {"MW", 78.11},
-                       {"LOGKOW", dafSi / 10}};
+    QVariantMap row = {{"CHEMNAME", name}, {"CHEMCAS", cas},     {"DAFLF", dafLf},
+                       {"DAFSI", dafSi},   {"CARCNON", carcNon}, {"MCL", dafLf / 1000},
+                       {"CSFO", 0.055},    {"MW", 78.11},        {"LOGKOW", dafSi / 10}};
     if (organic.isValid())
         row.insert(QStringLiteral("ORGANIC"), organic);
     return row;
@@ -32,8 +32,13 @@ void SiteCocsTest::SetUp()
     db.insertAnalysis(1, "Plating");
     db.insertAnalysis(2, "Other");
     QVariantMap benzene = chemicalRow("Benzene", "71-43-2", 1, 5.5, 7.25);
-    benzene.insert({{"SITEKEY", 1}, {"TCLPCONC", 0.5}, {"DLTCLP", false}, {"TOTCONC", 12.25}, {"DLTOTAL", true},
-                    {"GWINGr", 1e-6}, {"LMTPTHTO", "Soil Ingestion"}});
+    benzene.insert({{"SITEKEY", 1},
+                    {"TCLPCONC", 0.5},
+                    {"DLTCLP", false},
+                    {"TOTCONC", 12.25},
+                    {"DLTOTAL", true},
+                    {"GWINGr", 1e-6},
+                    {"LMTPTHTO", "Soil Ingestion"}});
     db.insert("SITECOCS", benzene);
     QVariantMap lead = chemicalRow("Lead", "7439-92-1", 0, 10, 20, "Noncarcinogen");
     lead.remove("MW");
@@ -54,8 +59,7 @@ void SiteCocsTest::TearDown()
 void SiteCocsTest::openAnalysis(qint32 key)
 {
     db.state.gCurSiteKey = key;
-    Result<Recordset> rows =
-        openTableRecordset(db.conn(), siteCocsTable(), QStringLiteral("SITEKEY = ?"), {key});
+    Result<Recordset> rows = openTableRecordset(db.conn(), siteCocsTable(), QStringLiteral("SITEKEY = ?"), {key});
     ASSERT_TRUE(rows.ok());
     db.state.gRsSiteCocs = std::move(*rows);
 }

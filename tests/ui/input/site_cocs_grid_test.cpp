@@ -34,7 +34,7 @@ QVariantList record(Connection& conn, const QString& fields, int index)
     return values;
 }
 
-} // namespace
+}   // namespace
 
 TEST(ConstituentGrid, SetupGridGivesTheColumnWidths)
 {
@@ -94,7 +94,7 @@ TEST(ConstituentGrid, ChemicalsChosenByNameShowTclpDependentDafsUnlessOrganic)
     EXPECT_EQ(organic[kColCarcNon].text, "Noncarcinogen");
     EXPECT_EQ(organic[31].value.toDouble(), 0.73);
     EXPECT_FALSE(organic[kColFirstProperty].value.isValid());   // a NULL property stays empty
-    EXPECT_FALSE(organic[kColTclpConc].value.isValid());         // concentrations are not written
+    EXPECT_FALSE(organic[kColTclpConc].value.isValid());        // concentrations are not written
 
     QVector<GridCell> typed(kConstituentColumns);
     fillRowDefaults(typed);

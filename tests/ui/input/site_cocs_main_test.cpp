@@ -3,10 +3,10 @@
 #include "app/startup.h"
 #include "platform/ui/forms.h"
 #include "ui/common/ui_state.h"
-#include "ui/quiet_settings.h"
 #include "ui/input/constituent_grid.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/main_window_services.h"
+#include "ui/quiet_settings.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -30,7 +30,7 @@ public:
     QWidget* button(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }
 };
 
-} // namespace
+}   // namespace
 
 // The main window with the real constituent window, opened on analysis 1.
 class SiteCocsMainTest : public SiteCocsTest {
@@ -82,12 +82,30 @@ protected:
         QTest::keyClick(editor, Qt::Key_Return);
     }
 
-    bool saveOn() { return main().cmdSave->isEnabled() && main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled(); }
-    bool saveOff() { return !main().cmdSave->isEnabled() && !main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled(); }
-    bool copyOn() { return main().cmdCopy->isEnabled() && main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled(); }
-    bool copyOff() { return !main().cmdCopy->isEnabled() && !main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled(); }
-    bool runOn() { return main().mnuRunAnalysis->isEnabled() && main().toolbarButton(ToolbarButton::RunModel)->isEnabled(); }
-    bool runOff() { return !main().mnuRunAnalysis->isEnabled() && !main().toolbarButton(ToolbarButton::RunModel)->isEnabled(); }
+    bool saveOn()
+    {
+        return main().cmdSave->isEnabled() && main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled();
+    }
+    bool saveOff()
+    {
+        return !main().cmdSave->isEnabled() && !main().toolbarButton(ToolbarButton::SaveAnalysis)->isEnabled();
+    }
+    bool copyOn()
+    {
+        return main().cmdCopy->isEnabled() && main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled();
+    }
+    bool copyOff()
+    {
+        return !main().cmdCopy->isEnabled() && !main().toolbarButton(ToolbarButton::CopyAnalysis)->isEnabled();
+    }
+    bool runOn()
+    {
+        return main().mnuRunAnalysis->isEnabled() && main().toolbarButton(ToolbarButton::RunModel)->isEnabled();
+    }
+    bool runOff()
+    {
+        return !main().mnuRunAnalysis->isEnabled() && !main().toolbarButton(ToolbarButton::RunModel)->isEnabled();
+    }
 
     frmSiteCOCs* cocs = nullptr;
     frmSiteWMU* site = nullptr;

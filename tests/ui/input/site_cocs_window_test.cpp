@@ -1,8 +1,8 @@
 #include "site_cocs_fixture.h"
 
+#include "platform/ui/geometry.h"
 #include "ui/common/ui_state.h"
 #include "ui/input/constituent_grid.h"
-#include "platform/ui/geometry.h"
 #include "ui/main/main_window_services.h"
 #include "ui/scripted_print.h"
 
@@ -35,7 +35,7 @@ bool editedState(const frmSiteCOCs& w)
            && !w.cmdBack->isEnabled() && !w.ProgressBar1->isEnabled();
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(SiteCocsTest, LoadShowsTheStoredRowsAndSavesThemWithoutTheirResults)
 {
@@ -49,7 +49,7 @@ TEST_F(SiteCocsTest, LoadShowsTheStoredRowsAndSavesThemWithoutTheirResults)
     EXPECT_EQ(g.index(0, kColDlTotal).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     EXPECT_EQ(shown(g, 1, kColDafLf), "TCLP dependent");   // inorganic
     EXPECT_EQ(shown(g, 1, kColDafSi), "TCLP dependent");
-    EXPECT_EQ(shown(g, 1, 28), "0.00E+00");                 // an empty MW
+    EXPECT_EQ(shown(g, 1, 28), "0.00E+00");   // an empty MW
     EXPECT_EQ(shown(g, 1, kColCarcNon), "Noncarcinogen");
     EXPECT_EQ(shown(g, 1, kColTclpConc), "1.23E-01");
     EXPECT_EQ(raw(g, 1, kColTclpConc).toDouble(), 0.123456789012345);
@@ -165,7 +165,7 @@ TEST_F(SiteCocsTest, ThreeChemicalsChosenByNameByCasAndFromTheOwnChemicalsAreSto
     EXPECT_EQ(raw(grid(), 2, kColTclpConc).toDouble(), 0.000123456789);
     EXPECT_EQ(raw(grid(), 3, kColTotConc).toDouble(), 0.025);
     EXPECT_EQ(grid().index(3, kColDlTotal).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
-    EXPECT_EQ(shown(grid(), 3, kColDafLf), "TCLP dependent");   // stored as inorganic
+    EXPECT_EQ(shown(grid(), 3, kColDafLf), "TCLP dependent");      // stored as inorganic
     EXPECT_EQ(stored(2, "TCLPCONC").toDouble(), 0.000123456789);   // the load's save rounds nothing
 }
 
@@ -329,8 +329,10 @@ TEST_F(SiteCocsTest, RunStartsTheForwardRunAndEmptiesTheProgressBarAfterIt)
     frmSiteCOCs& w = load();
     int barDuringRun = -1;
     mainWindowServices().runRiskAnalysis = [&] {
-        ASSERT_TRUE(db.conn().exec("UPDATE SITECOCS SET GWINGr = 0.25, LMTPTHTO = 'Soil Ingestion' WHERE SITEKEY = ?",
-                                   {db.state.gCurSiteKey}).ok());
+        ASSERT_TRUE(db.conn()
+                        .exec("UPDATE SITECOCS SET GWINGr = 0.25, LMTPTHTO = 'Soil Ingestion' WHERE SITEKEY = ?",
+                              {db.state.gCurSiteKey})
+                        .ok());
         w.ProgressBar1->setValue(33);
         barDuringRun = w.ProgressBar1->value();
     };

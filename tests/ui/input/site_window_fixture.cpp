@@ -4,9 +4,9 @@
 #include "data/analysis_tables.h"
 #include "platform/ui/forms.h"
 #include "ui/common/ui_state.h"
-#include "ui/quiet_settings.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/main_window_services.h"
+#include "ui/quiet_settings.h"
 #include "ui/user_input.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ protected:
     void formLoad() override { uiState().gAnalysisFormsOpen = true; }
 };
 
-} // namespace
+}   // namespace
 
 void SiteWindowTest::SetUp()
 {

@@ -30,8 +30,13 @@ TEST_F(AnalysisStoreTest, CopyRepeatsEveryRowUnderTheNextKey)
     db.insertAnalysis(3, "O'Brien site", {{"PETID", "P3"}, {"COMMENTS", "note"}, {"KORRGION", 5}},
                       {{"WMUTYPE", "SI"}, {"FLOWRATE", 42.5}});
     db.insertAnalysis(9, "Other");
-    db.insert("SITECOCS", {{"SITEKEY", 3}, {"CHEMCAS", "A"}, {"TCLPCONC", 1.5}, {"DLTCLP", 1}, {"GWINGh", 0.25},
-                           {"LMTPTHTO", "Fish"}, {"LOGKOW", 2.0}});
+    db.insert("SITECOCS", {{"SITEKEY", 3},
+                           {"CHEMCAS", "A"},
+                           {"TCLPCONC", 1.5},
+                           {"DLTCLP", 1},
+                           {"GWINGh", 0.25},
+                           {"LMTPTHTO", "Fish"},
+                           {"LOGKOW", 2.0}});
     db.insert("SITECOCS", {{"SITEKEY", 3}, {"CHEMCAS", "B"}});
     db.insert("SITECOCS", {{"SITEKEY", 9}, {"CHEMCAS", "C"}});
 

@@ -28,7 +28,7 @@ QStringList nodeTexts(const KeyedTree& tree)
     return texts;
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(MainWindowTest, FirstStartOnAnEmptyDatabase)
 {
@@ -136,9 +136,9 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_EQ(field("SITEINFO", "FILENAME", 1), "Plating sludge");
     EXPECT_EQ(db.count("SITECOCS"), 2);
     EXPECT_EQ(nodeTexts(*w.trvAnalysis),
-              QStringList({"Plating sludge", "Petition ID: P-17", "Address 1: 1 Mill Road", "Address 2: ",
-                           "City: Springfield", "State: IL", "Waste date:  Mar-04-2009 ", "Delisting date: ",
-                           "Performed by: J. Doe"}));
+              QStringList({"Plating sludge", "Petition ID: P-17", "Address 1: 1 Mill Road",
+                           "Address 2: ", "City: Springfield", "State: IL", "Waste date:  Mar-04-2009 ",
+                           "Delisting date: ", "Performed by: J. Doe"}));
     EXPECT_EQ(w.windowTitle(), "TOVI v.3.1.35 - RCRA Subtitle D Quarvel Program [Plating sludge]");
     EXPECT_EQ(state().gCurFileName, "Plating sludge");
     EXPECT_EQ(fakeConstituents().savedCalls, 1);
@@ -158,10 +158,17 @@ TEST_F(MainWindowTest, NewSaveCloseAndOpenAgain)
     EXPECT_EQ(w.windowTitle(), kClosedCaption);
 
     clickNode("KEY1d");   // the City node opens its analysis
-    EXPECT_EQ(commandState(w), with(noAnalysisOpenState(), {{"cmdOpen", true}, {"tbOpenAnalysis", true}, {"cmdDelete", true},
-                                                            {"mnuDelete", true}, {"tbDeleteAnalysis", true}, {"cmdExport", true},
-                                                            {"mnuExport", true}, {"tbExportAnalysis", true}, {"cmdCopy", true},
-                                                            {"mnuCopy", true}, {"tbCopyAnalysis", true}}));
+    EXPECT_EQ(commandState(w), with(noAnalysisOpenState(), {{"cmdOpen", true},
+                                                            {"tbOpenAnalysis", true},
+                                                            {"cmdDelete", true},
+                                                            {"mnuDelete", true},
+                                                            {"tbDeleteAnalysis", true},
+                                                            {"cmdExport", true},
+                                                            {"mnuExport", true},
+                                                            {"tbExportAnalysis", true},
+                                                            {"cmdCopy", true},
+                                                            {"mnuCopy", true},
+                                                            {"tbCopyAnalysis", true}}));
     w.cmdOpen_Click();
     EXPECT_EQ(state().gCurSiteKey, 1);
     EXPECT_EQ(state().gRsSiteInfo.recordCount(), 1);
@@ -302,19 +309,18 @@ TEST_P(AskingBeforeDiscarding, YesSavesNoDiscardsAndAFailedSaveKeepsTheAnalysis)
     GetParam().run(w);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, AskingBeforeDiscarding,
-    ::testing::Values(DiscardingCommand{"New", [](frmMain& w) { w.cmdNew_Click(); }, -1},
-                      DiscardingCommand{"Open", [](frmMain& w) { w.cmdOpen_Click(); }, 2},
-                      DiscardingCommand{"Close", [](frmMain& w) { w.cmdClose_Click(); }, 0},
-                      DiscardingCommand{"OpenFromTheList",
-                                        [](frmMain& w) {
-                                            frmOpenAnalyses dialog(w.session());
-                                            dialog.lstAnalyses->setCurrentRow(1);
-                                            dialog.cmdOpen->click();
-                                        },
-                                        2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Commands, AskingBeforeDiscarding,
+                         ::testing::Values(DiscardingCommand{"New", [](frmMain& w) { w.cmdNew_Click(); }, -1},
+                                           DiscardingCommand{"Open", [](frmMain& w) { w.cmdOpen_Click(); }, 2},
+                                           DiscardingCommand{"Close", [](frmMain& w) { w.cmdClose_Click(); }, 0},
+                                           DiscardingCommand{"OpenFromTheList",
+                                                             [](frmMain& w) {
+                                                                 frmOpenAnalyses dialog(w.session());
+                                                                 dialog.lstAnalyses->setCurrentRow(1);
+                                                                 dialog.cmdOpen->click();
+                                                             },
+                                                             2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ClosingAnInputWindowWithUnsavedEditsAsksAndSaves)
 {

@@ -28,7 +28,7 @@ CommandState allOn(frmMain& w)
     return s;
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(MainWindowTest, EachActionSetsItsColumnOfTheTable)
 {
@@ -47,8 +47,9 @@ TEST_F(MainWindowTest, EachActionSetsItsColumnOfTheTable)
 
     switchAllOn(w);
     w.SetToolbarState("Delete");
-    EXPECT_EQ(commandState(w), with(noAnalysisOpenState(), {{"mnuSiteInfo", true}, {"mnuShowSiteCOCs", true},
-                                                            {"mnuResults", true}, {"mnuRunAnalysis", true}}))
+    EXPECT_EQ(commandState(w),
+              with(noAnalysisOpenState(),
+                   {{"mnuSiteInfo", true}, {"mnuShowSiteCOCs", true}, {"mnuResults", true}, {"mnuRunAnalysis", true}}))
         << "Delete leaves the four analysis menu items";
 
     switchAllOn(w);
@@ -78,8 +79,9 @@ TEST_F(MainWindowTest, EditsEnableSaveAndWithdrawCopyUntilSaved)
     EXPECT_FALSE(w.cmdSave->isEnabled()) << "Save waits for the first edit";
 
     editConstituentWindow();
-    EXPECT_EQ(commandState(w), with(analysisOpenState(), {{"cmdSave", true}, {"tbSaveAnalysis", true}, {"mnuRunAnalysis", false},
-                                                          {"tbRunModel", false}}));
+    EXPECT_EQ(commandState(w),
+              with(analysisOpenState(),
+                   {{"cmdSave", true}, {"tbSaveAnalysis", true}, {"mnuRunAnalysis", false}, {"tbRunModel", false}}));
     fakeSite().inputs = inputsNamed("One");
     w.toolbarButton(ToolbarButton::SaveAnalysis)->trigger();
     EXPECT_FALSE(w.cmdSave->isEnabled());

@@ -65,7 +65,7 @@ void runDelisting()
     RunDelistingAnalysisCommand(bar);
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(MainWindowTest, TheDisclosureWindowShowsItsTextWithTheHeadingStandingOut)
 {

@@ -55,10 +55,10 @@ QStringList pageTexts(QPdfDocument& doc)
 
 // How a test opens a document: a menu item by name, or a label of the pane.
 struct DocumentCommand {
-    const char* control;    // a menu item, "lblWEXT<i>" or "lblUM"
+    const char* control;   // a menu item, "lblWEXT<i>" or "lblUM"
     const char* suffix;
     const char* file;
-    int generatedPages;     // 0: a guidance document the user has not placed
+    int generatedPages;   // 0: a guidance document the user has not placed
 };
 
 class DocumentTest : public MainWindowTest {
@@ -82,7 +82,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(DocumentTest, EveryDocumentCommandOpensTheViewerAfreshWithItsCaptionAndFile)
 {
@@ -90,18 +90,30 @@ TEST_F(DocumentTest, EveryDocumentCommandOpensTheViewerAfreshWithItsCaptionAndFi
         {"mnuUM", "", "uguide.pdf", -1},
         {"lblUM", "", "uguide.pdf", -1},
         {"mnuTOVIChanges", " - Changes to TOVI", "TOVIchanges.pdf", -1},
-        {"mnuChap1", " - Chapter 1", "chap1.pdf", 0},      {"lblWEXT0", " - Chapter 1", "chap1.pdf", 0},
-        {"mnuChap2", " - Chapter 2", "chap2.pdf", 0},      {"lblWEXT1", " - Chapter 2", "chap2.pdf", 0},
-        {"mnuChap3", " - Chapter 3", "chap3.pdf", 0},      {"lblWEXT2", " - Chapter 3", "chap3.pdf", 0},
-        {"mnuChap4", " - Chapter 4", "chap4.pdf", 0},      {"lblWEXT3", " - Chapter 4", "chap4.pdf", 0},
-        {"mnuChap5", " - Chapter 5", "chap5.pdf", 0},      {"lblWEXT4", " - Chapter 5", "chap5.pdf", 0},
-        {"mnuChap6", " - Chapter 6", "chap6.pdf", 0},      {"lblWEXT5", " - Chapter 6", "chap6.pdf", 0},
-        {"mnuAppB", " - Appendix B", "AppdB.pdf", 0},      {"lblWEXT7", " - Appendix B", "AppdB.pdf", 0},
-        {"mnuAppA1", " - Appendix A-1", "Appd1a.pdf", 0},  {"lblWEXT8", " - Appendix A-1", "Appd1a.pdf", 0},
-        {"mnuAppA2", " - Appendix A-2", "AppdA2.pdf", 0},  {"lblWEXT9", " - Appendix A-2", "AppdA2.pdf", 0},
-        {"mnuAppA3", " - Appendix A-3", "AppdA3.pdf", 0},  {"lblWEXT10", " - Appendix A-3", "AppdA3.pdf", 0},
-        {"mnuAppA4", " - Appendix A-4", "AppdA4.pdf", 0},  {"lblWEXT11", " - Appendix A-4", "AppdA4.pdf", 0},
-        {"mnuAppA5", " - Appendix A-5", "AppdA5.pdf", 0},  {"lblWEXT12", " - Appendix A-5", "AppdA5.pdf", 0},
+        {"mnuChap1", " - Chapter 1", "chap1.pdf", 0},
+        {"lblWEXT0", " - Chapter 1", "chap1.pdf", 0},
+        {"mnuChap2", " - Chapter 2", "chap2.pdf", 0},
+        {"lblWEXT1", " - Chapter 2", "chap2.pdf", 0},
+        {"mnuChap3", " - Chapter 3", "chap3.pdf", 0},
+        {"lblWEXT2", " - Chapter 3", "chap3.pdf", 0},
+        {"mnuChap4", " - Chapter 4", "chap4.pdf", 0},
+        {"lblWEXT3", " - Chapter 4", "chap4.pdf", 0},
+        {"mnuChap5", " - Chapter 5", "chap5.pdf", 0},
+        {"lblWEXT4", " - Chapter 5", "chap5.pdf", 0},
+        {"mnuChap6", " - Chapter 6", "chap6.pdf", 0},
+        {"lblWEXT5", " - Chapter 6", "chap6.pdf", 0},
+        {"mnuAppB", " - Appendix B", "AppdB.pdf", 0},
+        {"lblWEXT7", " - Appendix B", "AppdB.pdf", 0},
+        {"mnuAppA1", " - Appendix A-1", "Appd1a.pdf", 0},
+        {"lblWEXT8", " - Appendix A-1", "Appd1a.pdf", 0},
+        {"mnuAppA2", " - Appendix A-2", "AppdA2.pdf", 0},
+        {"lblWEXT9", " - Appendix A-2", "AppdA2.pdf", 0},
+        {"mnuAppA3", " - Appendix A-3", "AppdA3.pdf", 0},
+        {"lblWEXT10", " - Appendix A-3", "AppdA3.pdf", 0},
+        {"mnuAppA4", " - Appendix A-4", "AppdA4.pdf", 0},
+        {"lblWEXT11", " - Appendix A-4", "AppdA4.pdf", 0},
+        {"mnuAppA5", " - Appendix A-5", "AppdA5.pdf", 0},
+        {"lblWEXT12", " - Appendix A-5", "AppdA5.pdf", 0},
     };
     frmMain& w = start();
     QPointer<frmViewDocuments> previous;
@@ -132,7 +144,8 @@ TEST_F(DocumentTest, EveryDocumentCommandOpensTheViewerAfreshWithItsCaptionAndFi
 
 TEST_F(DocumentTest, AChapterTheUserPlacedIsShownAtItsFirstPage)
 {
-    ASSERT_TRUE(QFile::copy(QDir(db.folder()).filePath("Documents/uguide.pdf"), QDir(db.folder()).filePath("Documents/chap3.pdf")));
+    ASSERT_TRUE(QFile::copy(QDir(db.folder()).filePath("Documents/uguide.pdf"),
+                            QDir(db.folder()).filePath("Documents/chap3.pdf")));
     frmMain& w = start();
     w.lblWEXT_Click(2);
     ASSERT_NE(viewer(), nullptr);
@@ -268,9 +281,9 @@ TEST_F(MainWindowTest, MissingHelpPagesGiveTheGeneralMessage)
     QTest::keyClick(&w, Qt::Key_F1);
     w.toolbarButton(ToolbarButton::Help)->trigger();
     ASSERT_EQ(messages.shown().size(), 2u);
-    EXPECT_EQ(messages.shown()[1].text, "The program experienced the following error: File not found: " +
-                                            QDir(db.folder()).filePath("Help/index.html") + "\r\nError Number: " +
-                                            QString::number(kErrFile));
+    EXPECT_EQ(messages.shown()[1].text, "The program experienced the following error: File not found: "
+                                            + QDir(db.folder()).filePath("Help/index.html")
+                                            + "\r\nError Number: " + QString::number(kErrFile));
     EXPECT_EQ(Forms::find(QStringLiteral("frmHelp")), nullptr);
 }
 

@@ -139,24 +139,60 @@ protected:
     }
 };
 
-class frmChngChems : public FakeResultWindow { Q_OBJECT };
-class frmLimitResults : public FakeResultWindow { Q_OBJECT };
-class frmTCLPResultsHQ : public FakeResultWindow { Q_OBJECT };
-class frmTCLPResultsRisk : public FakeResultWindow { Q_OBJECT };
-class frmTCLPResultsScreen : public FakeResultWindow { Q_OBJECT };
-class frmTotalResultsHQ : public FakeResultWindow { Q_OBJECT };
-class frmTotalResultsRisk : public FakeResultWindow { Q_OBJECT };
-class frmTotalResultsScreen : public FakeResultWindow { Q_OBJECT };
-class frmAggResults : public FakeResultWindow { Q_OBJECT };
-class frmTCSSResults : public FakeResultWindow { Q_OBJECT };
-class frmExceedResults : public FakeResultWindow { Q_OBJECT };
-class frmSoilPathwayDelisting : public FakeResultWindow { Q_OBJECT };
-class frmAirNonCarc : public FakeResultWindow { Q_OBJECT };
-class frmAirCarc : public FakeResultWindow { Q_OBJECT };
-class frmSurfaceWaterNonCarc : public FakeResultWindow { Q_OBJECT };
-class frmSurfaceCarc : public FakeResultWindow { Q_OBJECT };
-class frmGWNonCarc : public FakeResultWindow { Q_OBJECT };
-class frmGWCarc : public FakeResultWindow { Q_OBJECT };
+class frmChngChems : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmLimitResults : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmTCLPResultsHQ : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmTCLPResultsRisk : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmTCLPResultsScreen : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmTotalResultsHQ : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmTotalResultsRisk : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmTotalResultsScreen : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmAggResults : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmTCSSResults : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmExceedResults : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmSoilPathwayDelisting : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmAirNonCarc : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmAirCarc : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmSurfaceWaterNonCarc : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmSurfaceCarc : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmGWNonCarc : public FakeResultWindow {
+    Q_OBJECT
+};
+class frmGWCarc : public FakeResultWindow {
+    Q_OBJECT
+};
 
 template <class T>
 void add()
@@ -171,7 +207,7 @@ void markMainWindowEdited(bool constituents)
         analysisHost()->setRunEnabled(false);
 }
 
-} // namespace
+}   // namespace
 
 FakeSiteWindow& fakeSite()
 {

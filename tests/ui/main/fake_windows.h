@@ -16,8 +16,8 @@ struct FakeSiteWindow {
     int loads = 0;
 };
 struct FakeConstituentWindow {
-    QStringList casNumbers;      // the grid: one stored row per CAS number
-    bool unique = true;          // the duplicate check's answer
+    QStringList casNumbers;   // the grid: one stored row per CAS number
+    bool unique = true;       // the duplicate check's answer
     std::optional<Error> storeFailure;
     int savedCalls = 0;
     int loads = 0;

@@ -28,7 +28,7 @@ protected:
     void TearDown() override { unloadNow(); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(TitlePrompt, TextsWhenCreated)
 {

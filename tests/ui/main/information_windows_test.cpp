@@ -71,7 +71,7 @@ QPoint centreOf(QPushButton* button)
     return button->mapToGlobal(button->rect().center());
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(MainWindowTest, TheInformationPagesWalkForwardAndBackWithThePointerOnTheWayOn)
 {

@@ -37,7 +37,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(MainWindowTest, MenuBarItemsInDisplayOrder)
 {
@@ -50,9 +50,9 @@ TEST_F(MainWindowTest, MenuBarItemsInDisplayOrder)
                                 "mnuFontLegend=&Font Legend"}));
     EXPECT_EQ(itemsOf(w.mnuFile),
               QStringList({"mnuNew=&New Analysis", "mnuOpen=&Open Analysis", "mnuClose=&Close Analysis",
-                           "mnuSave=&Save Analysis", "mnuSpace8=-", "mnuPrint=&Print", "mnuExportTable=Export to &Table",
-                           "mnuSpace3=-", "mnuImport=&Import Analysis", "mnuExport=&Export Analysis", "mnuSpace1=-",
-                           "mnuExit=E&xit"}));
+                           "mnuSave=&Save Analysis", "mnuSpace8=-", "mnuPrint=&Print",
+                           "mnuExportTable=Export to &Table", "mnuSpace3=-", "mnuImport=&Import Analysis",
+                           "mnuExport=&Export Analysis", "mnuSpace1=-", "mnuExit=E&xit"}));
     EXPECT_EQ(itemsOf(w.mnuEdit), QStringList({"mnuCopy=&Copy Analysis", "mnuDelete=&Delete Analysis", "mnuSep=-",
                                                "mnuEditCOCDAF=Customer COCs and DAF"}));
     EXPECT_EQ(itemsOf(w.mnuAnalysis),
@@ -66,18 +66,17 @@ TEST_F(MainWindowTest, MenuBarItemsInDisplayOrder)
               QStringList({"mnuUpdateDB=&Import Latest Database", "mnuSpace7=-", "mnuEditDB=&Edit COC Database",
                            "mnuViewChanges=&View Changes to COCs"}));
     EXPECT_EQ(itemsOf(w.mnuDocuments),
-              QStringList({"mnuUM=&User's Manual", "mnuSpace2=-", "mnuChap1=WEXT Chapter &1", "mnuChap2=WEXT Chapter &2",
-                           "mnuChap3=WEXT Chapter &3", "mnuChap4=WEXT Chapter &4", "mnuChap5=WEXT Chapter &5",
-                           "mnuChap6=WEXT Chapter &6", "mnuAppA1=WEXT Appendix A-1", "mnuAppA2=WEXT Appendix A-2",
-                           "mnuAppA3=WEXT Appendix A-3", "mnuAppA4=WEXT Appendix A-4", "mnuAppA5=WEXT Appendix A-5",
-                           "mnuAppB=WEXT Appendix &B"}));
+              QStringList({"mnuUM=&User's Manual", "mnuSpace2=-", "mnuChap1=WEXT Chapter &1",
+                           "mnuChap2=WEXT Chapter &2", "mnuChap3=WEXT Chapter &3", "mnuChap4=WEXT Chapter &4",
+                           "mnuChap5=WEXT Chapter &5", "mnuChap6=WEXT Chapter &6", "mnuAppA1=WEXT Appendix A-1",
+                           "mnuAppA2=WEXT Appendix A-2", "mnuAppA3=WEXT Appendix A-3", "mnuAppA4=WEXT Appendix A-4",
+                           "mnuAppA5=WEXT Appendix A-5", "mnuAppB=WEXT Appendix &B"}));
     EXPECT_EQ(itemsOf(w.mnuHelp),
-              QStringList({"mnuHelpFile=TOVI v.3.1 &Help", "mnuSpace4=-", "mnuTOVIChanges=TOVI &Changes",
-                           "mnuSpace5=-", "mnuTOVIinfo=TOVI &Information", "mnuSpace=-",
-                           "mnuAbout=About &TOVI v.3.1", "mnuDisclosure=&Show Disclosure"}));
-    EXPECT_EQ(itemsOf(w.mnuTOVIinfo),
-              QStringList({"mnuAcknowledgements=&Acknowledgements", "mnuObjective=&Objective", "mnuMission=&Mission",
-                           "mnuProc=&Procedure && Results"}));
+              QStringList({"mnuHelpFile=TOVI v.3.1 &Help", "mnuSpace4=-", "mnuTOVIChanges=TOVI &Changes", "mnuSpace5=-",
+                           "mnuTOVIinfo=TOVI &Information", "mnuSpace=-", "mnuAbout=About &TOVI v.3.1",
+                           "mnuDisclosure=&Show Disclosure"}));
+    EXPECT_EQ(itemsOf(w.mnuTOVIinfo), QStringList({"mnuAcknowledgements=&Acknowledgements", "mnuObjective=&Objective",
+                                                   "mnuMission=&Mission", "mnuProc=&Procedure && Results"}));
     EXPECT_TRUE(w.mnuDisclosure->isCheckable());
 }
 
@@ -239,8 +238,7 @@ TEST_F(MainWindowTest, ExportToTableNeedsATableWindowInFront)
     db.insertAnalysis(1, "One");
     db.insert("SITECOCS", {{"SITEKEY", 1}, {"CHEMCAS", "A"}});
     frmMain& w = start();
-    const QString text =
-        "This screen cannot be exported to another format.  Only tabular screens may be exported.";
+    const QString text = "This screen cannot be exported to another format.  Only tabular screens may be exported.";
     {
         ScriptedMessages msgs;
         msgs.expect("Unable to Export", vbOK, text);

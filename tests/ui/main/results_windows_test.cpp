@@ -7,12 +7,12 @@
 
 namespace {
 
-const QStringList kForward = {"frmChngChems",         "frmLimitResults",   "frmTCLPResultsHQ",
-                              "frmTCLPResultsRisk",   "frmTCLPResultsScreen", "frmTotalResultsHQ",
-                              "frmTotalResultsRisk",  "frmTotalResultsScreen", "frmAggResults",
-                              "frmTCSSResults",       "frmExceedResults"};
+const QStringList kForward = {"frmChngChems",        "frmLimitResults",       "frmTCLPResultsHQ",
+                              "frmTCLPResultsRisk",  "frmTCLPResultsScreen",  "frmTotalResultsHQ",
+                              "frmTotalResultsRisk", "frmTotalResultsScreen", "frmAggResults",
+                              "frmTCSSResults",      "frmExceedResults"};
 const QStringList kDelisting = {"frmSoilPathwayDelisting", "frmAirNonCarc", "frmAirCarc", "frmSurfaceWaterNonCarc",
-                                "frmSurfaceCarc", "frmGWNonCarc", "frmGWCarc"};
+                                "frmSurfaceCarc",          "frmGWNonCarc",  "frmGWCarc"};
 
 QStringList loaded(const QStringList& names)
 {
@@ -33,7 +33,7 @@ QStringList positions(const QStringList& names)
     return out;
 }
 
-} // namespace
+}   // namespace
 
 class ResultWindowsTest : public MainWindowTest {
 protected:
@@ -91,8 +91,8 @@ TEST_F(ResultWindowsTest, ShowRetileNeedsStoredConstituentRows)
 
     w.mnuDelistingLevel_Click();
     EXPECT_EQ(loaded(kDelisting), kDelisting);
-    EXPECT_EQ(positions(kDelisting), QStringList({"0,0", "300,300", "600,600", "900,900", "1200,1200", "1500,1500",
-                                                  "1800,1800"}));
+    EXPECT_EQ(positions(kDelisting),
+              QStringList({"0,0", "300,300", "600,600", "900,900", "1200,1200", "1500,1500", "1800,1800"}));
     EXPECT_EQ(w.mdiArea->activeSubWindow(), Forms::find("frmGWCarc")->frame());
     EXPECT_TRUE(loaded(kForward).isEmpty());
 }

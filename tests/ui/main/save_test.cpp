@@ -16,7 +16,7 @@ QVariant valueOf(const FieldValues& values, const QString& field)
     return QVariant();
 }
 
-} // namespace
+}   // namespace
 
 TEST(AnalysisSaveValues, TheControlsBecomeTheFieldsInTheirOrder)
 {
@@ -37,9 +37,9 @@ TEST(AnalysisSaveValues, TheControlsBecomeTheFieldsInTheirOrder)
     QStringList order;
     for (const auto& [name, value] : site)
         order << name;
-    EXPECT_EQ(order, QStringList({"SITEKEY", "FILENAME", "PETNAME", "PETID", "FACID1", "FACID2", "CITY", "STATE",
-                                  "ZIPCODE", "ANALDATE", "DLSTDATE", "USERNAME", "COMMENTS", "KORRGION", "WSTEDESC",
-                                  "WSTECODE"}));
+    EXPECT_EQ(order,
+              QStringList({"SITEKEY", "FILENAME", "PETNAME", "PETID", "FACID1", "FACID2", "CITY", "STATE", "ZIPCODE",
+                           "ANALDATE", "DLSTDATE", "USERNAME", "COMMENTS", "KORRGION", "WSTEDESC", "WSTECODE"}));
     EXPECT_EQ(valueOf(site, "SITEKEY").toInt(), 12);
     EXPECT_EQ(valueOf(site, "FILENAME").toString(), " Blank-led name ") << "texts are not trimmed";
     EXPECT_EQ(valueOf(site, "STATE").toString(), "LA");
@@ -50,8 +50,8 @@ TEST(AnalysisSaveValues, TheControlsBecomeTheFieldsInTheirOrder)
     order.clear();
     for (const auto& [name, value] : unit)
         order << name;
-    EXPECT_EQ(order,
-              QStringList({"SITEKEY", "WMUTYPE", "WASTEVOL", "ACTVLIFE", "RISKFACT", "HQFACT", "WVOLUNIT", "FLOWRATE"}));
+    EXPECT_EQ(order, QStringList(
+                         {"SITEKEY", "WMUTYPE", "WASTEVOL", "ACTVLIFE", "RISKFACT", "HQFACT", "WVOLUNIT", "FLOWRATE"}));
     EXPECT_EQ(valueOf(unit, "WMUTYPE").toString(), "SI");
     EXPECT_EQ(valueOf(unit, "WASTEVOL").toDouble(), 1500.0);
     EXPECT_EQ(valueOf(unit, "ACTVLIFE").toDouble(), 0.0);

@@ -8,8 +8,13 @@
 TEST_F(MainWindowTest, ScreenshotWithTwoStoredAnalyses)
 {
     db.insertAnalysis(1, "Plating sludge 2009",
-                      {{"PETID", "KOR-2009-017"}, {"FACID1", "1 Mill Road"}, {"CITY", "Springfield"}, {"STATE", "IL"},
-                       {"ANALDATE", " Mar-04-2009 "}, {"DLSTDATE", " Jun-30-2009 "}, {"USERNAME", "J. Doe"}});
+                      {{"PETID", "KOR-2009-017"},
+                       {"FACID1", "1 Mill Road"},
+                       {"CITY", "Springfield"},
+                       {"STATE", "IL"},
+                       {"ANALDATE", " Mar-04-2009 "},
+                       {"DLSTDATE", " Jun-30-2009 "},
+                       {"USERNAME", "J. Doe"}});
     db.insertAnalysis(2, "Foundry sand", {{"PETID", "KOR-2010-003"}, {"CITY", "Gary"}, {"STATE", "IN"}});
     frmMain& w = start();
     w.resize(1280, 800);

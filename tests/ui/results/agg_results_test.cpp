@@ -15,9 +15,9 @@ const QString D = "DetLim";
 const QString Z = "ZeroValue";
 const QString T = "TotAgg";
 
-const QStringList kHazardFields = {"GWINGh", "GWINHh", "GWADULTh", "GWCHILDh", "SWINGh",
+const QStringList kHazardFields = {"GWINGh",   "GWINHh",   "GWADULTh", "GWCHILDh", "SWINGh",
                                    "FISHINGh", "AIRINHPh", "AIRINHVh", "SOILINGh"};
-const QStringList kRiskFields = {"GWINGr", "GWINHr", "GWADULTr", "GWCHILDr", "SWINGr",
+const QStringList kRiskFields = {"GWINGr",   "GWINHr",   "GWADULTr", "GWCHILDr", "SWINGr",
                                  "FISHINGr", "AIRINHPr", "AIRINHVr", "SOILINGr"};
 
 class AggResults : public ResultWindowTest {
@@ -56,7 +56,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(AggResults, SumsEveryConstituentsPathwaysAndTotalsWithAndWithoutNonDetects)
 {
@@ -69,8 +69,8 @@ TEST_F(AggResults, SumsEveryConstituentsPathwaysAndTotalsWithAndWithoutNonDetect
     // 0.1 + 0.05 + child 0.03; 0.01 + 0.002 + 0.5 + 0.004; 1e-6 + 2e-7 + adult 5e-6; 2e-6 + 1e-7 + 4e-6 + 3e-8.
     EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "71-43-2", "1.80E-01", "5.16E-01", "6.96E-01", "6.20E-06",
                                               "6.13E-06", "1.23E-05"}));
-    EXPECT_EQ(shownRow(grid, 1), QStringList({"Arsenic", "7440-38-2", "2.10E-01", "2.50E-01", "4.60E-01", "8.00E-06",
-                                              "---", "8.00E-06"}));
+    EXPECT_EQ(shownRow(grid, 1),
+              QStringList({"Arsenic", "7440-38-2", "2.10E-01", "2.50E-01", "4.60E-01", "8.00E-06", "---", "8.00E-06"}));
     EXPECT_EQ(shownRow(grid, 2),
               QStringList({"Lead", "7439-92-1", "---", "4.00E-01", "4.00E-01", "---", "1.00E-07", "1.00E-07"}));
     EXPECT_EQ(shownRow(grid, 3),
@@ -118,7 +118,8 @@ TEST_F(AggResults, NullResultsEmptyTheirSumsFromThenOnInAnImpoundment)
     ASSERT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(shownRow(grid, 0),
               QStringList({"Benzene", "71-43-2", "", "2.00E-02", "", "3.00E-06", "5.00E-07", "3.50E-06"}));
-    EXPECT_EQ(shownRow(grid, 1), QStringList({"Toluene", "108-88-3", "---", "1.00E-02", "1.00E-02", "---", "---", "---"}));
+    EXPECT_EQ(shownRow(grid, 1),
+              QStringList({"Toluene", "108-88-3", "---", "1.00E-02", "1.00E-02", "---", "---", "---"}));
     EXPECT_EQ(shownRow(grid, 2).mid(2), QStringList({"", "2.00E-02", "", "3.00E-06", "5.00E-07", "3.50E-06"}));
     EXPECT_EQ(shownRow(grid, 3).mid(2), QStringList({"", "3.00E-02", "", "3.00E-06", "5.00E-07", "3.50E-06"}));
     EXPECT_EQ(styleRow(grid, 3)[2], T);
@@ -152,9 +153,13 @@ TEST_F(AggResults, LayoutCaptionsAndNarrowing)
     seedLandfill();
     frmAggResults* window = Forms::get<frmAggResults>();
     const GridModel& grid = gridOf(window);
-    const QStringList captions = {"Chemical Name", "CAS Number", "Aggregate HI- Groundwater Pathways",
-                                  "Aggregate HI- Surface Pathways", "Total Aggregate Hazard Index",
-                                  "Aggregate Risk- Groundwater Pathways", "Aggregate Risk- Surface Pathways",
+    const QStringList captions = {"Chemical Name",
+                                  "CAS Number",
+                                  "Aggregate HI- Groundwater Pathways",
+                                  "Aggregate HI- Surface Pathways",
+                                  "Total Aggregate Hazard Index",
+                                  "Aggregate Risk- Groundwater Pathways",
+                                  "Aggregate Risk- Surface Pathways",
                                   "Total Aggregate Risk"};
     const int widths[] = {5133, 2381 - 350, 2752 - 100, 2672 - 100, 2937 - 550, 2593 - 100, 2566 - 100, 2672 - 500};
     ASSERT_EQ(grid.columnCount(), 8);

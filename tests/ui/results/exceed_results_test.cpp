@@ -56,7 +56,10 @@ protected:
         storeGwDelisting(m_db, 1, "7440-66-6", {{"GWDL", 0.0}, {"GWLimitingPathway", "MCL"}});
         // No delisting row; two equal risk-based levels, the earlier pathway wins; no hazard-based levels.
         storeResults(m_db, 1, "7439-97-6",
-                     {{"SWINGsr", 0.0}, {"FISHINGsr", QVariant()}, {"AIRINHVsr", 100.0}, {"AIRINHPsr", 0.0},
+                     {{"SWINGsr", 0.0},
+                      {"FISHINGsr", QVariant()},
+                      {"AIRINHVsr", 100.0},
+                      {"AIRINHPsr", 0.0},
                       {"SOILINGsr", 100.0}});
         // No risk-based level (the first field without a value), one hazard-based level.
         QVariantMap toluene = limits({{"AIRINHVsh", 50.0}});
@@ -87,7 +90,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(ExceedResults, ShowsEachExceededComparisonWithItsLimitAndPathway)
 {
@@ -98,12 +101,12 @@ TEST_F(ExceedResults, ShowsEachExceededComparisonWithItsLimitAndPathway)
     EXPECT_EQ(window->grid()->objectName(), "grdLimitResults");
     ASSERT_EQ(grid.rowCount(), 9);
     const QString none = "---";
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "71-43-2", none, none, none, "3.00E+00", "2.00E+00",
-                                              "Fish Ingestion"}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"Benzene", "71-43-2", none, none, none, "3.00E+00", "2.00E+00", "Fish Ingestion"}));
     EXPECT_EQ(shownRow(grid, 1), QStringList({"Arsenic", "7440-38-2", "8.00E-01", "2.00E-01", "GW Ingestion",
                                               "1.00E+01", "3.00E+00", "Air Particulate Inhalation"}));
-    EXPECT_EQ(shownRow(grid, 2), QStringList({"Lead", "7439-92-1", none, none, none, "1.00E+04", "4.00E+02",
-                                              "Soil Ingestion"}));
+    EXPECT_EQ(shownRow(grid, 2),
+              QStringList({"Lead", "7439-92-1", none, none, none, "1.00E+04", "4.00E+02", "Soil Ingestion"}));
     EXPECT_EQ(shownRow(grid, 3), QStringList({"Zinc", "7440-66-6", "1.20E+04", none, "MCL", none, none, none}));
     EXPECT_EQ(shownRow(grid, 4), QStringList({"Mercury", "7439-97-6", "2.00E-03", none, none, "9.99E+03", "1.00E+02",
                                               "Air Volatile Inhalation"}));
@@ -111,8 +114,8 @@ TEST_F(ExceedResults, ShowsEachExceededComparisonWithItsLimitAndPathway)
                                               "Air Volatile Inhalation"}));
     EXPECT_EQ(shownRow(grid, 6), QStringList({"Tin=Sn", "7440-31-5", "2.00E+04", "1.00E+00", "MCL", none, none, none}));
     EXPECT_EQ(shownRow(grid, 7), QStringList({"Phenol", "108-95-2", none, none, none, none, none, none}));
-    EXPECT_EQ(shownRow(grid, 8), QStringList({"Cadmium", "7440-43-9", "5.00E-01", "5.00E-03", "GW Ingestion", none,
-                                              none, none}));
+    EXPECT_EQ(shownRow(grid, 8),
+              QStringList({"Cadmium", "7440-43-9", "5.00E-01", "5.00E-03", "GW Ingestion", none, none, none}));
 }
 
 TEST_F(ExceedResults, NonDetectsOnePercentAndZeroLimitsTakeTheirStyles)
@@ -143,8 +146,8 @@ TEST_F(ExceedResults, AnImpoundmentIsLimitedByVolatileInhalationAndUsesItsOwnDel
     openAnalysis(m_db, 2);
     const GridModel& grid = gridOf(Forms::get<frmExceedResults>());
     ASSERT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "71-43-2", "5.00E-01", "1.00E-01", "GW Inhalation",
-                                              "1.00E+02", "2.00E+01", "Air Volatile Inhalation"}));
+    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "71-43-2", "5.00E-01", "1.00E-01", "GW Inhalation", "1.00E+02",
+                                              "2.00E+01", "Air Volatile Inhalation"}));
     EXPECT_EQ(shownRow(grid, 1), QStringList({"Arsenic", "7440-38-2", "---", "---", "---", "---", "---", "---"}));
     saveScreenshot(Forms::get<frmExceedResults>(), "frmExceedResults_impoundment");
 }
@@ -181,9 +184,13 @@ TEST_F(ExceedResults, LayoutCaptionsAndNarrowing)
     seedLandfill();
     frmExceedResults* window = Forms::get<frmExceedResults>();
     const GridModel& grid = gridOf(window);
-    const QStringList captions = {"Chemical Name", "CAS Number", "Actual TCLP Concentration (mg/L)",
-                                  "Limiting TCLP Concentration (mg/L)", "Limiting TCLP Pathway",
-                                  "Actual Total Concentration (mg/kg)", "Limiting Total Concentration (mg/Kg)",
+    const QStringList captions = {"Chemical Name",
+                                  "CAS Number",
+                                  "Actual TCLP Concentration (mg/L)",
+                                  "Limiting TCLP Concentration (mg/L)",
+                                  "Limiting TCLP Pathway",
+                                  "Actual Total Concentration (mg/kg)",
+                                  "Limiting Total Concentration (mg/Kg)",
                                   "Limiting Total Pathway"};
     const int widths[] = {4180, 1879, 2381, 2461, 3281 - 350, 2381, 2355, 3122 - 500};
     ASSERT_EQ(grid.columnCount(), 8);

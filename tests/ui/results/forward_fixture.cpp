@@ -20,9 +20,13 @@ void seedAnalysis(TempDatabase& db, qint32 key, const QString& name, const QStri
 {
     db.insertAnalysis(key, name, {}, {{"WMUTYPE", unitType}});
     for (const FixtureConstituent& c : constituents)
-        db.insert(QStringLiteral("SITECOCS"),
-                  {{"SITEKEY", key}, {"CHEMNAME", c.name}, {"CHEMCAS", c.cas}, {"TCLPCONC", c.tclp},
-                   {"DLTCLP", c.dlTclp}, {"TOTCONC", c.total}, {"DLTOTAL", c.dlTotal}});
+        db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", key},
+                                               {"CHEMNAME", c.name},
+                                               {"CHEMCAS", c.cas},
+                                               {"TCLPCONC", c.tclp},
+                                               {"DLTCLP", c.dlTclp},
+                                               {"TOTCONC", c.total},
+                                               {"DLTOTAL", c.dlTotal}});
 }
 
 void storeResults(TempDatabase& db, qint32 key, const QString& cas, const QVariantMap& fields)
@@ -51,8 +55,10 @@ void storeGwDelisting(TempDatabase& db, qint32 key, const QString& cas, const QV
 void openAnalysis(TempDatabase& db, qint32 key)
 {
     db.state.gCurSiteKey = key;
-    Result<Recordset> site = Recordset::openTable(db.conn(), QStringLiteral("SITEINFO"), QStringLiteral("SITEKEY = ?"), {key});
-    Result<Recordset> unit = Recordset::openTable(db.conn(), QStringLiteral("WMUINFO"), QStringLiteral("SITEKEY = ?"), {key});
+    Result<Recordset> site =
+        Recordset::openTable(db.conn(), QStringLiteral("SITEINFO"), QStringLiteral("SITEKEY = ?"), {key});
+    Result<Recordset> unit =
+        Recordset::openTable(db.conn(), QStringLiteral("WMUINFO"), QStringLiteral("SITEKEY = ?"), {key});
     ASSERT_TRUE(site.ok() && unit.ok());
     db.state.gRsSiteInfo = std::move(*site);
     db.state.gRsWmuInfo = std::move(*unit);

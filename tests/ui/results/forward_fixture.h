@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/temp_database.h"
-#include "ui/results/result_grid_window.h"
 #include "platform/ui/forms.h"
+#include "ui/results/result_grid_window.h"
 
 #include <QMdiArea>
 #include <gtest/gtest.h>

@@ -43,7 +43,8 @@ protected:
         setWindowTitle(objectName());
         if (g_failingLoads.removeAll(objectName()) > 0) {
             m_failed = true;
-            showGeneralError(Error{kErrRecordset, QStringLiteral("No current record.")}, QStringLiteral("Unable to Save"));
+            showGeneralError(Error{kErrRecordset, QStringLiteral("No current record.")},
+                             QStringLiteral("Unable to Save"));
         }
     }
 
@@ -51,9 +52,15 @@ private:
     bool m_failed = false;
 };
 
-class frmSiteCOCs : public PluggedTable { Q_OBJECT };
-class frmCOCs : public PluggedTable { Q_OBJECT };
-class frmCusCOC : public PluggedTable { Q_OBJECT };
+class frmSiteCOCs : public PluggedTable {
+    Q_OBJECT
+};
+class frmCOCs : public PluggedTable {
+    Q_OBJECT
+};
+class frmCusCOC : public PluggedTable {
+    Q_OBJECT
+};
 
 // An analysis with results and delisting rows, the program's windows, and stand-ins for the
 // constituent window and two chemical table windows.
@@ -64,8 +71,8 @@ protected:
         seedAnalysis(m_db, 1, "Mill Creek", "LF", {{"Benzene", "71-43-2", 0.5, 250}, {"Lead", "7439-92-1", 0.1, 300}});
         storeResults(m_db, 1, "71-43-2", {{"LMTPTHTO", "Fish Ingestion"}, {"LMTTOTAL", 95.0}});
         storeGwDelisting(m_db, 1, "71-43-2", {{"GWDL", 0.12}, {"GWLimitingPathway", "GW Ingestion"}});
-        m_db.insert("DelistCOCS", {{"SITEKEY", 1}, {"CHEMNAME", "Benzene"}, {"CHEMCAS", "71-43-2"},
-                                   {"CARCNON", "Carcinogen"}});
+        m_db.insert("DelistCOCS",
+                    {{"SITEKEY", 1}, {"CHEMNAME", "Benzene"}, {"CHEMCAS", "71-43-2"}, {"CARCNON", "Carcinogen"}});
         openAnalysis(m_db, 1);
         g_printLog.clear();
         g_failingLoads.clear();
@@ -106,7 +113,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(PrintWindow, SelectAllTicksEveryTableButTheWholeChemicalTable)
 {

@@ -49,13 +49,17 @@ protected:
     // A one-row DAF curve; the carcinogen and impoundment columns differ when given.
     void storeDaf(const QString& cas, double lfNon, double lfCarc = 0, double siNon = 0)
     {
-        m_db.insert("DAFs", {{"CAS Num", cas}, {"LFconc", 1.0}, {"DAFLF_NON", lfNon},
-                             {"DAFLF_CARC", lfCarc > 0 ? lfCarc : lfNon}, {"SIconc", 1.0},
-                             {"DAFSI_NON", siNon > 0 ? siNon : lfNon}, {"DAFSI_CARC", siNon > 0 ? siNon : lfNon}});
+        m_db.insert("DAFs", {{"CAS Num", cas},
+                             {"LFconc", 1.0},
+                             {"DAFLF_NON", lfNon},
+                             {"DAFLF_CARC", lfCarc > 0 ? lfCarc : lfNon},
+                             {"SIconc", 1.0},
+                             {"DAFSI_NON", siNon > 0 ? siNon : lfNon},
+                             {"DAFSI_CARC", siNon > 0 ? siNon : lfNon}});
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(GroundwaterResults, HazardQuotientWindowShowsDafsResultsAggregatesAndTotals)
 {
@@ -68,8 +72,8 @@ TEST_F(GroundwaterResults, HazardQuotientWindowShowsDafsResultsAggregatesAndTota
     EXPECT_EQ(shownRow(grid, 1), QStringList({"Arsenic", "1.50E+04", "1.20E+04", "3.00E+04", "2.00E-01", "---",
                                               "1.00E-02", "1.00E-02", "2.10E-01"}));
     EXPECT_EQ(shownRow(grid, 2), QStringList({"Zinc", "2.00E+00", "---", "---", "---", "---", "---", "---", "---"}));
-    EXPECT_EQ(shownRow(grid, 3), QStringList({"Toluene", "1.00E+04", "---", "---", "1.00E-03", "---", "---", "---",
-                                              "1.00E-03"}));
+    EXPECT_EQ(shownRow(grid, 3),
+              QStringList({"Toluene", "1.00E+04", "---", "---", "1.00E-03", "---", "---", "---", "1.00E-03"}));
     EXPECT_EQ(shownRow(grid, 4), QStringList({"All Waste Constituents", "---", "---", "---", "3.01E-01", "5.00E-02",
                                               "3.00E-02", "4.00E-02", "3.91E-01"}));
     EXPECT_EQ(window->windowTitle(), "Groundwater Pathway Hazard Quotient");
@@ -131,7 +135,9 @@ TEST_F(GroundwaterResults, TheDafComesFromTheColumnOfTheUnitTypeAndWindowClass)
 TEST_F(GroundwaterResults, EqualMissingAndNonPositiveDermalValuesAndAggregates)
 {
     seedAnalysis(m_db, 1, "Test Site", "LF",
-                 {{"Equal", "1-1-1", 1, 1}, {"NoChild", "2-2-2", 1, 1}, {"Negative", "3-3-3", 1, 1},
+                 {{"Equal", "1-1-1", 1, 1},
+                  {"NoChild", "2-2-2", 1, 1},
+                  {"Negative", "3-3-3", 1, 1},
                   {"NoScale", "4-4-4", 1, 1}});
     store("1-1-1", {0.1, 0.1, 0.05, 0.05}, {0.0, 0.0, 0.0, 0.0});
     store("2-2-2", {0.1, 0.1, 0.3, QVariant()}, {0.0, 0.0, 0.0, 0.0});
@@ -144,7 +150,8 @@ TEST_F(GroundwaterResults, EqualMissingAndNonPositiveDermalValuesAndAggregates)
 
     EXPECT_EQ(grid.displayText(0, 8), "2.50E-01");   // the child value enters on a tie
     EXPECT_EQ(shownRow(grid, 1).mid(2), QStringList({"---", "---", "1.00E-01", "1.00E-01", "3.00E-01", "", ""}));
-    EXPECT_EQ(shownRow(grid, 2).mid(2), QStringList({"---", "---", "-5.00E-01", "1.00E-01", "---", "---", "-4.00E-01"}));
+    EXPECT_EQ(shownRow(grid, 2).mid(2),
+              QStringList({"---", "---", "-5.00E-01", "1.00E-01", "---", "---", "-4.00E-01"}));
     EXPECT_EQ(shownRow(grid, 3).mid(2), QStringList({"", "", "1.00E-01", "---", "---", "---", "1.00E-01"}));
     EXPECT_EQ(shownRow(grid, 4).mid(4), QStringList({"-2.00E-01", "3.00E-01", "3.50E-01", "", ""}));
 }
@@ -155,8 +162,8 @@ TEST_F(GroundwaterResults, WithoutConstituentsOnlyTheTotalsRowShows)
     openAnalysis(m_db, 1);
     const GridModel& grid = gridOf(Forms::get<frmTCLPResultsRisk>());
     ASSERT_EQ(grid.rowCount(), 1);
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"All Waste Constituents", "---", "---", "---", "---", "---", "---",
-                                              "---", "---"}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"All Waste Constituents", "---", "---", "---", "---", "---", "---", "---", "---"}));
 }
 
 TEST_F(GroundwaterResults, AnotherAnalysissDelistingRowsAreNotJoined)

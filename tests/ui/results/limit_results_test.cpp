@@ -50,7 +50,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(LimitResults, ShowsBothLimitsAndTheirPathwaysPerConstituent)
 {
@@ -96,8 +96,11 @@ TEST_F(LimitResults, LayoutCaptionsAndWidening)
     seedLandfill();
     frmLimitResults* window = Forms::get<frmLimitResults>();
     const GridModel& grid = gridOf(window);
-    const QStringList captions = {"Chemical Name", "CAS Number", "Maximum Allowable TCLP Concentration (mg/L)",
-                                  "Maximum Allowable TCLP Pathway", "Maximum Allowable Total Concentration (mg/Kg)",
+    const QStringList captions = {"Chemical Name",
+                                  "CAS Number",
+                                  "Maximum Allowable TCLP Concentration (mg/L)",
+                                  "Maximum Allowable TCLP Pathway",
+                                  "Maximum Allowable Total Concentration (mg/Kg)",
                                   "Maximum Allowable Total Pathway"};
     const int widths[] = {4286 + 300, 2037 + 300, 2514, 4022, 2487, 4128};
     ASSERT_EQ(grid.columnCount(), 6);
@@ -124,8 +127,8 @@ TEST_F(LimitResults, AnImpoundmentShowsItsOwnDelistingRowsOnly)
     openAnalysis(m_db, 2);
     const GridModel& grid = gridOf(Forms::get<frmLimitResults>());
     ASSERT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "71-43-2", "2.50E-01", "GW Inhalation", "3.55E+01",
-                                              "Air Volatile Inhalation"}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"Benzene", "71-43-2", "2.50E-01", "GW Inhalation", "3.55E+01", "Air Volatile Inhalation"}));
     // The landfill's arsenic row of the delisting table is not this analysis's.
     EXPECT_EQ(shownRow(grid, 1), QStringList({"Arsenic", "7440-38-2", "", "", "---", "Not Applicable"}));
     EXPECT_EQ(styleRow(grid, 1), QStringList({D, D, D, D, "", ""}));

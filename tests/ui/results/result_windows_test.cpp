@@ -13,13 +13,14 @@ protected:
     ForwardResultWindows()
     {
         seedAnalysis(m_db, 1, "Test Site", "LF",
-                     {{"Benzene", "71-43-2", 0.5, 250}, {"Arsenic", "7440-38-2", 15000, 20000, true, true},
+                     {{"Benzene", "71-43-2", 0.5, 250},
+                      {"Arsenic", "7440-38-2", 15000, 20000, true, true},
                       {"Toluene", "108-88-3", 0.2, 9995}});
         for (const char* cas : {"71-43-2", "7440-38-2", "108-88-3"}) {
             QVariantMap results;
             double v = 1e-6;
-            for (const char* field : {"SWING", "AIRINHP", "FISHING", "SOILING", "AIRINHV", "GWING", "GWINH",
-                                         "GWADULT", "GWCHILD"}) {
+            for (const char* field :
+                 {"SWING", "AIRINHP", "FISHING", "SOILING", "AIRINHV", "GWING", "GWINH", "GWADULT", "GWCHILD"}) {
                 results.insert(QString(field) + "r", v);
                 results.insert(QString(field) + "h", v * 1e5);
                 v *= 1.5;
@@ -27,22 +28,27 @@ protected:
             results.insert("AIRINHPr", 0.0);
             storeResults(m_db, 1, cas, results);
             storeGwDelisting(m_db, 1, cas, {{"DAF_SF", 2.5}});
-            m_db.insert("DAFs", {{"CAS Num", cas}, {"LFconc", 1.0}, {"DAFLF_NON", 20.0}, {"DAFLF_CARC", 20.0},
-                                 {"SIconc", 1.0}, {"DAFSI_NON", 20.0}, {"DAFSI_CARC", 20.0}});
+            m_db.insert("DAFs", {{"CAS Num", cas},
+                                 {"LFconc", 1.0},
+                                 {"DAFLF_NON", 20.0},
+                                 {"DAFLF_CARC", 20.0},
+                                 {"SIconc", 1.0},
+                                 {"DAFSI_NON", 20.0},
+                                 {"DAFSI_CARC", 20.0}});
         }
         openAnalysis(m_db, 1);
         m_area.show();
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(ForwardResultWindows, ShowsTheWindowsInTheRunsOrderCascadedBy330Twips)
 {
     showForwardResultWindows();
-    const QStringList order = {"frmLimitResults",       "frmTCLPResultsHQ",      "frmTCLPResultsRisk",
-                               "frmTCLPResultsScreen",  "frmTotalResultsHQ",     "frmTotalResultsRisk",
-                               "frmTotalResultsScreen", "frmAggResults",         "frmTCSSResults",
+    const QStringList order = {"frmLimitResults",       "frmTCLPResultsHQ",  "frmTCLPResultsRisk",
+                               "frmTCLPResultsScreen",  "frmTotalResultsHQ", "frmTotalResultsRisk",
+                               "frmTotalResultsScreen", "frmAggResults",     "frmTCSSResults",
                                "frmExceedResults"};
     const QString folder = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots");
     QDir().mkpath(folder);

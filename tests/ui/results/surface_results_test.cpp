@@ -28,22 +28,54 @@ protected:
                       {"xylenes", "1330-20-7", 0.1, 9990},
                       {"Toluene", "108-88-3", 0.2, 9995}});
         storeResults(m_db, 1, "71-43-2",
-                     {{"SWINGr", 2e-6}, {"AIRINHPr", 0.0}, {"FISHINGr", 1e-7}, {"SOILINGr", 3e-8}, {"AIRINHVr", 4e-6},
-                      {"SWINGh", 0.1}, {"AIRINHPh", 0.0}, {"FISHINGh", 0.02}, {"SOILINGh", 0.003}, {"AIRINHVh", 0.5}});
+                     {{"SWINGr", 2e-6},
+                      {"AIRINHPr", 0.0},
+                      {"FISHINGr", 1e-7},
+                      {"SOILINGr", 3e-8},
+                      {"AIRINHVr", 4e-6},
+                      {"SWINGh", 0.1},
+                      {"AIRINHPh", 0.0},
+                      {"FISHINGh", 0.02},
+                      {"SOILINGh", 0.003},
+                      {"AIRINHVh", 0.5}});
         storeResults(m_db, 1, "7440-38-2",
-                     {{"SWINGr", 3e-6}, {"AIRINHPr", 6e-9}, {"FISHINGr", 0.0}, {"SOILINGr", 0.0}, {"AIRINHVr", 0.0},
-                      {"SWINGh", 0.2}, {"AIRINHPh", 0.001}, {"FISHINGh", 0.0}, {"SOILINGh", 0.0}, {"AIRINHVh", 0.0}});
+                     {{"SWINGr", 3e-6},
+                      {"AIRINHPr", 6e-9},
+                      {"FISHINGr", 0.0},
+                      {"SOILINGr", 0.0},
+                      {"AIRINHVr", 0.0},
+                      {"SWINGh", 0.2},
+                      {"AIRINHPh", 0.001},
+                      {"FISHINGh", 0.0},
+                      {"SOILINGh", 0.0},
+                      {"AIRINHVh", 0.0}});
         storeResults(m_db, 1, "1330-20-7",
-                     {{"SWINGr", 1e-6}, {"AIRINHPr", 0.0}, {"FISHINGr", 0.0}, {"SOILINGr", 0.0}, {"AIRINHVr", 0.0},
-                      {"SWINGh", 0.05}, {"AIRINHPh", 0.0}, {"FISHINGh", 0.0}, {"SOILINGh", 0.0}, {"AIRINHVh", 0.0}});
+                     {{"SWINGr", 1e-6},
+                      {"AIRINHPr", 0.0},
+                      {"FISHINGr", 0.0},
+                      {"SOILINGr", 0.0},
+                      {"AIRINHVr", 0.0},
+                      {"SWINGh", 0.05},
+                      {"AIRINHPh", 0.0},
+                      {"FISHINGh", 0.0},
+                      {"SOILINGh", 0.0},
+                      {"AIRINHVh", 0.0}});
         storeResults(m_db, 1, "108-88-3",
-                     {{"SWINGr", 0.0}, {"AIRINHPr", 0.0}, {"FISHINGr", 0.0}, {"SOILINGr", 0.0}, {"AIRINHVr", 0.0},
-                      {"SWINGh", 0.0}, {"AIRINHPh", 0.0}, {"FISHINGh", 0.0}, {"SOILINGh", 0.0}, {"AIRINHVh", 0.0}});
+                     {{"SWINGr", 0.0},
+                      {"AIRINHPr", 0.0},
+                      {"FISHINGr", 0.0},
+                      {"SOILINGr", 0.0},
+                      {"AIRINHVr", 0.0},
+                      {"SWINGh", 0.0},
+                      {"AIRINHPh", 0.0},
+                      {"FISHINGh", 0.0},
+                      {"SOILINGh", 0.0},
+                      {"AIRINHVh", 0.0}});
         openAnalysis(m_db, 1);
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(SurfaceResults, RiskWindowShowsEveryConstituentItsAggregateAndTheTotals)
 {
@@ -51,12 +83,12 @@ TEST_F(SurfaceResults, RiskWindowShowsEveryConstituentItsAggregateAndTheTotals)
     frmTotalResultsRisk* window = Forms::get<frmTotalResultsRisk>();
     const GridModel& grid = gridOf(window);
     ASSERT_EQ(grid.rowCount(), 5);
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "2.50E+02", "2.00E-06", "---", "1.00E-07", "3.00E-08",
-                                              "4.00E-06", "6.13E-06"}));
-    EXPECT_EQ(shownRow(grid, 1), QStringList({"Arsenic", "2.00E+04", "3.00E-06", "6.00E-09", "---", "---", "---",
-                                              "3.01E-06"}));
-    EXPECT_EQ(shownRow(grid, 2), QStringList({"xylenes", "9.99E+03", "1.00E-06", "---", "---", "---", "---",
-                                              "1.00E-06"}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"Benzene", "2.50E+02", "2.00E-06", "---", "1.00E-07", "3.00E-08", "4.00E-06", "6.13E-06"}));
+    EXPECT_EQ(shownRow(grid, 1),
+              QStringList({"Arsenic", "2.00E+04", "3.00E-06", "6.00E-09", "---", "---", "---", "3.01E-06"}));
+    EXPECT_EQ(shownRow(grid, 2),
+              QStringList({"xylenes", "9.99E+03", "1.00E-06", "---", "---", "---", "---", "1.00E-06"}));
     EXPECT_EQ(shownRow(grid, 3), QStringList({"Toluene", "1.00E+04", "---", "---", "---", "---", "---", "---"}));
     EXPECT_EQ(shownRow(grid, 4), QStringList({"All Waste Constituents", "---", "6.00E-06", "6.00E-09", "1.00E-07",
                                               "3.00E-08", "4.00E-06", "1.01E-05"}));
@@ -92,8 +124,8 @@ TEST_F(SurfaceResults, HazardQuotientWindowDiffersOnlyInValuesAndCaptions)
     frmTotalResultsHQ* window = Forms::get<frmTotalResultsHQ>();
     const GridModel& hq = gridOf(window);
     EXPECT_EQ(window->windowTitle(), "Surface Pathway Hazard Quotient");
-    EXPECT_EQ(shownRow(hq, 0), QStringList({"Benzene", "2.50E+02", "1.00E-01", "---", "2.00E-02", "3.00E-03",
-                                            "5.00E-01", "6.23E-01"}));
+    EXPECT_EQ(shownRow(hq, 0),
+              QStringList({"Benzene", "2.50E+02", "1.00E-01", "---", "2.00E-02", "3.00E-03", "5.00E-01", "6.23E-01"}));
     EXPECT_EQ(shownRow(hq, 4), QStringList({"All Waste Constituents", "---", "3.50E-01", "1.00E-03", "2.00E-02",
                                             "3.00E-03", "5.00E-01", "8.74E-01"}));
     for (int r = 0; r < 5; ++r)
@@ -134,16 +166,17 @@ TEST_F(SurfaceResults, LayoutIsWidenedAfterLoadingAndTheWindowIsSized)
 TEST_F(SurfaceResults, ANullResultEmptiesItsCellTheAggregateAndTheTotalsFromThenOn)
 {
     seedAnalysis(m_db, 1, "Test Site", "LF", {{"Benzene", "71-43-2", 0.5, 250}, {"Phenol", "108-95-2", 0.1, 10}});
-    storeResults(m_db, 1, "71-43-2",
-                 {{"SWINGr", 2e-6}, {"AIRINHPr", 1e-7}, {"FISHINGr", 1e-7}, {"SOILINGr", QVariant()}, {"AIRINHVr", 1e-6}});
+    storeResults(
+        m_db, 1, "71-43-2",
+        {{"SWINGr", 2e-6}, {"AIRINHPr", 1e-7}, {"FISHINGr", 1e-7}, {"SOILINGr", QVariant()}, {"AIRINHVr", 1e-6}});
     storeResults(m_db, 1, "108-95-2",
                  {{"SWINGr", 1e-6}, {"AIRINHPr", 1e-7}, {"FISHINGr", 1e-7}, {"SOILINGr", 1e-8}, {"AIRINHVr", 1e-6}});
     openAnalysis(m_db, 1);
     const GridModel& grid = gridOf(Forms::get<frmTotalResultsRisk>());
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "2.50E+02", "2.00E-06", "1.00E-07", "1.00E-07", "",
-                                              "1.00E-06", ""}));
-    EXPECT_EQ(shownRow(grid, 2), QStringList({"All Waste Constituents", "---", "3.00E-06", "2.00E-07", "2.00E-07", "",
-                                              "2.00E-06", ""}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"Benzene", "2.50E+02", "2.00E-06", "1.00E-07", "1.00E-07", "", "1.00E-06", ""}));
+    EXPECT_EQ(shownRow(grid, 2),
+              QStringList({"All Waste Constituents", "---", "3.00E-06", "2.00E-07", "2.00E-07", "", "2.00E-06", ""}));
     EXPECT_EQ(styleRow(grid, 0)[5], "");
 }
 
@@ -165,8 +198,8 @@ TEST_F(SurfaceResults, WithoutConstituentsOrWithoutAnOpenAnalysisOnlyTheTotalsRo
         m_db.state.gCurSiteKey = key;
         const GridModel& grid = gridOf(Forms::get<frmTotalResultsRisk>());
         ASSERT_EQ(grid.rowCount(), 1);
-        EXPECT_EQ(shownRow(grid, 0), QStringList({"All Waste Constituents", "---", "---", "---", "---", "---", "---",
-                                                  "---"}));
+        EXPECT_EQ(shownRow(grid, 0),
+                  QStringList({"All Waste Constituents", "---", "---", "---", "---", "---", "---", "---"}));
         EXPECT_EQ(styleRow(grid, 0).mid(1), QStringList(7, "ZeroValue"));
         Forms::unload<frmTotalResultsRisk>();
     }

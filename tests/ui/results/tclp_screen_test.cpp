@@ -29,16 +29,31 @@ protected:
         storeResults(m_db, 1, "7440-38-2", {{"MCL", 0.01}});
         storeResults(m_db, 1, "100-41-4", {{"MCL", 0.7}});
         storeGwDelisting(m_db, 1, "71-43-2",
-                         {{"GWMaxAConcen", 0.005}, {"GWDAF", 2.0}, {"DAF_SF", 138.65}, {"GWDL", 1.385},
-                          {"GWIngetion", 0.01}, {"GWInhalation", 0.02}, {"GWAdultDermalAbsorption", 0.3},
+                         {{"GWMaxAConcen", 0.005},
+                          {"GWDAF", 2.0},
+                          {"DAF_SF", 138.65},
+                          {"GWDL", 1.385},
+                          {"GWIngetion", 0.01},
+                          {"GWInhalation", 0.02},
+                          {"GWAdultDermalAbsorption", 0.3},
                           {"GWChildDermalAbsorption", 0.15}});
         storeGwDelisting(m_db, 1, "7440-38-2",
-                         {{"GWMaxAConcen", 0.01}, {"GWDAF", 12.5}, {"DAF_SF", 1.0}, {"GWDL", 125.0},
-                          {"GWIngetion", 0.01}, {"GWInhalation", 0.0}, {"GWAdultDermalAbsorption", 0.05},
+                         {{"GWMaxAConcen", 0.01},
+                          {"GWDAF", 12.5},
+                          {"DAF_SF", 1.0},
+                          {"GWDL", 125.0},
+                          {"GWIngetion", 0.01},
+                          {"GWInhalation", 0.0},
+                          {"GWAdultDermalAbsorption", 0.05},
                           {"GWChildDermalAbsorption", 0.02}});
         storeGwDelisting(m_db, 1, "100-41-4",
-                         {{"GWMaxAConcen", 0.7}, {"GWDAF", 0.0}, {"DAF_SF", 138.65}, {"GWDL", 0.0},
-                          {"GWIngetion", 0.7}, {"GWInhalation", 0.0}, {"GWChildDermalAbsorption", 5.0}});
+                         {{"GWMaxAConcen", 0.7},
+                          {"GWDAF", 0.0},
+                          {"DAF_SF", 138.65},
+                          {"GWDL", 0.0},
+                          {"GWIngetion", 0.7},
+                          {"GWInhalation", 0.0},
+                          {"GWChildDermalAbsorption", 5.0}});
         // A row of this analysis's run for a chemical that only the impoundment lists.
         storeGwDelisting(m_db, 1, "108-88-3", {{"GWMaxAConcen", 1.0}, {"GWDAF", 9.0}, {"DAF_SF", 1.0}, {"GWDL", 9.0}});
         openAnalysis(m_db, 1);
@@ -47,7 +62,7 @@ protected:
     static const GridModel& gridOf(frmTCLPResultsScreen* window) { return window->grid()->grid(); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(TclpScreen, RowsComeInCasOrderWithTheGroundwaterDelistingResults)
 {
@@ -95,7 +110,8 @@ TEST_F(TclpScreen, AnImpoundmentShowsItsOwnScaledDafAndOnlyItsOwnDelistingRows)
     seedLandfill();
     seedAnalysis(m_db, 2, "Impoundment Site", "SI",
                  {{"Benzene", "71-43-2", 0.3, 5}, {"Toluene", "108-88-3", 0.1, 5}, {"Phenol", "108-95-2", 0.2, 5}});
-    storeGwDelisting(m_db, 2, "71-43-2", {{"GWMaxAConcen", 0.001}, {"GWDAF", 2.0}, {"DAF_SF", 26.1135}, {"GWDL", 0.0522}});
+    storeGwDelisting(m_db, 2, "71-43-2",
+                     {{"GWMaxAConcen", 0.001}, {"GWDAF", 2.0}, {"DAF_SF", 26.1135}, {"GWDL", 0.0522}});
     storeGwDelisting(m_db, 2, "108-95-2", {{"GWMaxAConcen", 0.05}, {"GWDAF", 3.0}});
     openAnalysis(m_db, 2);
     const GridModel& grid = gridOf(Forms::get<frmTCLPResultsScreen>());
@@ -103,10 +119,10 @@ TEST_F(TclpScreen, AnImpoundmentShowsItsOwnScaledDafAndOnlyItsOwnDelistingRows)
     // Toluene has a delisting row only from the landfill's run.
     EXPECT_EQ(shownRow(grid, 0), QStringList({"Toluene", "1.00E-01", "", "", "", "", "", "", "", "", ""}));
     // Without a scaling factor the adjusted DAF is empty; without a level so is the level.
-    EXPECT_EQ(shownRow(grid, 1), QStringList({"Phenol", "2.00E-01", "5.00E-02", "3.00E+00", "", "", "", "", "", "",
-                                              ""}));
-    EXPECT_EQ(shownRow(grid, 2), QStringList({"Benzene", "3.00E-01", "1.00E-03", "2.00E+00", "5.22E+01", "5.22E-02",
-                                              "", "", "", "", ""}));
+    EXPECT_EQ(shownRow(grid, 1),
+              QStringList({"Phenol", "2.00E-01", "5.00E-02", "3.00E+00", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(shownRow(grid, 2),
+              QStringList({"Benzene", "3.00E-01", "1.00E-03", "2.00E+00", "5.22E+01", "5.22E-02", "", "", "", "", ""}));
 }
 
 TEST_F(TclpScreen, TheDelistingLevelColumnIsNarrowWithoutADetectedRow)

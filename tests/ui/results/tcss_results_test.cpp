@@ -55,14 +55,14 @@ protected:
     void store(qint32 key, const QVector<Limits>& rows)
     {
         for (const Limits& r : rows)
-            storeResults(m_db, key, r.cas, {{"TC", r.tc}, {"SOILSAT", r.soilSat}, {"ECOCHRON", r.ecoChron},
-                                            {"AMBCONC", r.ambient}});
+            storeResults(m_db, key, r.cas,
+                         {{"TC", r.tc}, {"SOILSAT", r.soilSat}, {"ECOCHRON", r.ecoChron}, {"AMBCONC", r.ambient}});
     }
 
     static const GridModel& gridOf(frmTCSSResults* window) { return window->grid()->grid(); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(TcssResults, ListsTheExceedingConstituentsByKindOfReferenceValue)
 {
@@ -72,14 +72,18 @@ TEST_F(TcssResults, ListsTheExceedingConstituentsByKindOfReferenceValue)
     EXPECT_EQ(window->windowTitle(), "Toxicity Characteristic, Soil Saturation, and Ecological Values");
     EXPECT_EQ(window->grid()->objectName(), "grdTCSSResults");
     ASSERT_EQ(grid.rowCount(), 6);
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "71-43-2", "---", "---", "1.00E+02", "2.50E+02", "---", "---"}));
-    EXPECT_EQ(shownRow(grid, 1), QStringList({"Lead", "7439-92-1", "5.00E+00", "1.20E+04", "---", "---", "---", "---"}));
-    EXPECT_EQ(shownRow(grid, 2), QStringList({"Chromium", "7440-47-3", "5.00E+00", "1.00E+04", "---", "---", "1.00E-02",
-                                              "5.00E-01"}));
-    EXPECT_EQ(shownRow(grid, 3), QStringList({"Toluene", "108-88-3", "---", "---", "5.00E+02", "1.00E+04", "---", "---"}));
-    EXPECT_EQ(shownRow(grid, 4), QStringList({"xylenes", "1330-20-7", "---", "---", "2.00E+02", "9.99E+03", "5.00E-01",
-                                              "6.00E-01"}));
-    EXPECT_EQ(shownRow(grid, 5), QStringList({"Copper", "7440-50-8", "---", "---", "---", "---", "9.00E-03", "2.00E-02"}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"Benzene", "71-43-2", "---", "---", "1.00E+02", "2.50E+02", "---", "---"}));
+    EXPECT_EQ(shownRow(grid, 1),
+              QStringList({"Lead", "7439-92-1", "5.00E+00", "1.20E+04", "---", "---", "---", "---"}));
+    EXPECT_EQ(shownRow(grid, 2),
+              QStringList({"Chromium", "7440-47-3", "5.00E+00", "1.00E+04", "---", "---", "1.00E-02", "5.00E-01"}));
+    EXPECT_EQ(shownRow(grid, 3),
+              QStringList({"Toluene", "108-88-3", "---", "---", "5.00E+02", "1.00E+04", "---", "---"}));
+    EXPECT_EQ(shownRow(grid, 4),
+              QStringList({"xylenes", "1330-20-7", "---", "---", "2.00E+02", "9.99E+03", "5.00E-01", "6.00E-01"}));
+    EXPECT_EQ(shownRow(grid, 5),
+              QStringList({"Copper", "7440-50-8", "---", "---", "---", "---", "9.00E-03", "2.00E-02"}));
 }
 
 TEST_F(TcssResults, NonDetectConcentrationsOnePercentAndDashesTakeTheirStyles)
@@ -111,7 +115,8 @@ TEST_F(TcssResults, AnImpoundmentWithoutAmbientConcentrationsHasNoEcologicalExce
     openAnalysis(m_db, 2);
     const GridModel& grid = gridOf(Forms::get<frmTCSSResults>());
     ASSERT_EQ(grid.rowCount(), 1);
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "71-43-2", "5.00E-01", "1.00E+00", "---", "---", "---", "---"}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"Benzene", "71-43-2", "5.00E-01", "1.00E+00", "---", "---", "---", "---"}));
 }
 
 TEST_F(TcssResults, WithoutExceedancesOrWithoutAnOpenAnalysisTheTableIsEmpty)
@@ -161,9 +166,9 @@ TEST_F(TcssResults, PrintsAndExportsTheTable)
     const QString pdf = screenshotPath("frmTCSSResults.pdf");
     const QStringList pages = printToPdf(window, pdf);
     ASSERT_EQ(pages.size(), 1);
-    for (const char* text : {"Toxicity Characteristic, Soil Saturation, and Ecological Values",
-                             "Results for Analysis: Landfill Site", "Ecological Screen", "Benzene", "Lead", "Chromium",
-                             "Toluene", "xylenes", "Copper", "7440-50-8"})
+    for (const char* text :
+         {"Toxicity Characteristic, Soil Saturation, and Ecological Values", "Results for Analysis: Landfill Site",
+          "Ecological Screen", "Benzene", "Lead", "Chromium", "Toluene", "xylenes", "Copper", "7440-50-8"})
         EXPECT_TRUE(pages[0].contains(text)) << text;
     EXPECT_FALSE(pages[0].contains("Mercury"));
     EXPECT_TRUE(pdfTextInsidePages(pdf));

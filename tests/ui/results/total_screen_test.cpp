@@ -28,13 +28,21 @@ protected:
                       {"xylenes", "1330-20-7", 0.1, 10000},
                       {"Phenol", "108-95-2", 0.1, 0}});
         storeResults(m_db, 1, "71-43-2",
-                     {{"SWINGsr", 2000.0}, {"SWINGsh", 500.0}, {"FISHINGsr", 0.0}, {"FISHINGsh", 12.0},
-                      {"AIRINHVsr", -3.0}, {"AIRINHVsh", 40.0}, {"AIRINHPsr", QVariant()}, {"AIRINHPsh", QVariant()},
-                      {"SOILINGsr", 800.0}, {"SOILINGsh", 900.0}});
-        storeResults(m_db, 1, "7440-38-2",
-                     {{"SWINGsr", 0.0}, {"FISHINGsr", 0.0}, {"AIRINHVsr", 0.0}, {"AIRINHPsr", 0.0}, {"SOILINGsr", 0.0}});
-        storeResults(m_db, 1, "7439-92-1", {{"SOILINGsr", 400.0}, {"SOILINGsh", 400.0}, {"AIRINHPsr", 0.0},
-                                            {"AIRINHPsh", 1e6}});
+                     {{"SWINGsr", 2000.0},
+                      {"SWINGsh", 500.0},
+                      {"FISHINGsr", 0.0},
+                      {"FISHINGsh", 12.0},
+                      {"AIRINHVsr", -3.0},
+                      {"AIRINHVsh", 40.0},
+                      {"AIRINHPsr", QVariant()},
+                      {"AIRINHPsh", QVariant()},
+                      {"SOILINGsr", 800.0},
+                      {"SOILINGsh", 900.0}});
+        storeResults(
+            m_db, 1, "7440-38-2",
+            {{"SWINGsr", 0.0}, {"FISHINGsr", 0.0}, {"AIRINHVsr", 0.0}, {"AIRINHPsr", 0.0}, {"SOILINGsr", 0.0}});
+        storeResults(m_db, 1, "7439-92-1",
+                     {{"SOILINGsr", 400.0}, {"SOILINGsh", 400.0}, {"AIRINHPsr", 0.0}, {"AIRINHPsh", 1e6}});
         storeResults(m_db, 1, "1330-20-7", {{"SWINGsr", 1e5}});
         storeResults(m_db, 1, "108-95-2", {{"TOTCONC", QVariant()}, {"SWINGsr", 3.33}, {"FISHINGsh", 3.33}});
         openAnalysis(m_db, 1);
@@ -44,10 +52,19 @@ protected:
     void seedImpoundment()
     {
         seedAnalysis(m_db, 2, "Impoundment Site", "SI", {{"Benzene", "71-43-2", 0.5, 50}});
-        ASSERT_TRUE(m_db.conn().exec("UPDATE WMUINFO SET RISKFACT = ?, HQFACT = ? WHERE SITEKEY = 2", {1e-4, 0.1}).ok());
+        ASSERT_TRUE(
+            m_db.conn().exec("UPDATE WMUINFO SET RISKFACT = ?, HQFACT = ? WHERE SITEKEY = 2", {1e-4, 0.1}).ok());
         storeResults(m_db, 2, "71-43-2",
-                     {{"SWINGsr", 0.0}, {"SWINGsh", 0.0}, {"FISHINGsr", 0.0}, {"FISHINGsh", 0.0}, {"AIRINHVsr", 3.5},
-                      {"AIRINHVsh", 7.0}, {"AIRINHPsr", 0.0}, {"AIRINHPsh", 0.0}, {"SOILINGsr", 0.0}, {"SOILINGsh", 0.0}});
+                     {{"SWINGsr", 0.0},
+                      {"SWINGsh", 0.0},
+                      {"FISHINGsr", 0.0},
+                      {"FISHINGsh", 0.0},
+                      {"AIRINHVsr", 3.5},
+                      {"AIRINHVsh", 7.0},
+                      {"AIRINHPsr", 0.0},
+                      {"AIRINHPsh", 0.0},
+                      {"SOILINGsr", 0.0},
+                      {"SOILINGsh", 0.0}});
     }
 
     static const GridModel& gridOf(frmTotalResultsScreen* window) { return window->grid()->grid(); }
@@ -58,7 +75,7 @@ QString heading(const QString& risk, const QString& hq)
     return "Chemical Name\r\n\r\nRisk Factor = " + risk + "\r\nHQ Factor = " + hq + "\r\n* = Detection Limit";
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(TotalScreen, EachRowShowsTheSmallestPositiveAllowableConcentrations)
 {
@@ -72,13 +89,13 @@ TEST_F(TotalScreen, EachRowShowsTheSmallestPositiveAllowableConcentrations)
     EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "2.50E+02", "1.20E+01", "", "5.00E+02", "---", "1.20E+01",
                                               "8.00E+02", "4.00E+01"}));
     EXPECT_EQ(shownRow(grid, 1), QStringList({"Arsenic", "2.00E+04", "---", "*", "---", "---", "---", "---", "---"}));
-    EXPECT_EQ(shownRow(grid, 2), QStringList({"Lead", "1.00E+04", "4.00E+02", "*", "---", "1.00E+06", "---",
-                                              "4.00E+02", "---"}));
+    EXPECT_EQ(shownRow(grid, 2),
+              QStringList({"Lead", "1.00E+04", "4.00E+02", "*", "---", "1.00E+06", "---", "4.00E+02", "---"}));
     EXPECT_EQ(shownRow(grid, 3), QStringList({"Toluene", "9.99E+03", "---", "", "---", "---", "---", "---", "---"}));
-    EXPECT_EQ(shownRow(grid, 4), QStringList({"xylenes", "1.00E+04", "1.00E+05", "", "1.00E+05", "---", "---", "---",
-                                              "---"}));
-    EXPECT_EQ(shownRow(grid, 5), QStringList({"Phenol", "", "3.33E+00", "", "3.33E+00", "---", "3.33E+00", "---",
-                                              "---"}));
+    EXPECT_EQ(shownRow(grid, 4),
+              QStringList({"xylenes", "1.00E+04", "1.00E+05", "", "1.00E+05", "---", "---", "---", "---"}));
+    EXPECT_EQ(shownRow(grid, 5),
+              QStringList({"Phenol", "", "3.33E+00", "", "3.33E+00", "---", "3.33E+00", "---", "---"}));
 }
 
 TEST_F(TotalScreen, NonDetectsTheMaximumOnePercentAndZerosTakeTheirStyles)
@@ -116,8 +133,8 @@ TEST_F(TotalScreen, AnImpoundmentShowsItsOwnTargetsAndRowsOnly)
     const GridModel& grid = gridOf(Forms::get<frmTotalResultsScreen>());
     EXPECT_EQ(grid.columns()[0].caption, heading("1.00E-04", "1.00E-01"));
     ASSERT_EQ(grid.rowCount(), 1);
-    EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "5.00E+01", "3.50E+00", "", "---", "---", "---", "---",
-                                              "3.50E+00"}));
+    EXPECT_EQ(shownRow(grid, 0),
+              QStringList({"Benzene", "5.00E+01", "3.50E+00", "", "---", "---", "---", "---", "3.50E+00"}));
 }
 
 TEST_F(TotalScreen, TheHeadingKeepsTheTargetsWithWhichTheWindowLoaded)

@@ -51,18 +51,18 @@ void registerWindows()
 void installProgramWiring()
 {
     MainWindowServices& services = mainWindowServices();
-    services.runRiskAnalysis = RunRiskAnalysisCommand;
-    services.importV1File = ImportV1FileCommand;
-    services.importV2File = ImportV2FileCommand;
-    services.exportV2File = ExportV2FileCommand;
-    services.updateAnalyses = UpdateAnalysesCommand;
+    services.runRiskAnalysis = runRiskAnalysisCommand;
+    services.importV1File = importV1FileCommand;
+    services.importV2File = importV2FileCommand;
+    services.exportV2File = exportV2FileCommand;
+    services.updateAnalyses = updateAnalysesCommand;
     services.showChangesNotice = showChangesNoticeDialog;
-    services.showChangesDocument = ShowChangesDocument;
+    services.showChangesDocument = showChangesDocument;
     services.showPrintWindow = showPrintWindow;
     services.scramblePassword = [](const QString& password) { return ScramblePassword(password).value_or(QString()); };
-    services.showChangeLog = ShowChangeLog;
-    services.replaceChemicalTable = ReplaceChemicalTableCommand;
-    siteWindowServices().runDelistingAnalysis = RunDelistingAnalysisCommand;
+    services.showChangeLog = showChangeLog;
+    services.replaceChemicalTable = replaceChemicalTableCommand;
+    siteWindowServices().runDelistingAnalysis = runDelistingAnalysisCommand;
 
     registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU, frmCOCs>();
     registerWindows<frmPassword, frmChngDBProps>();

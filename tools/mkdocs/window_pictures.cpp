@@ -182,7 +182,7 @@ Result<QHash<QString, QImage>> renderWindowPictures(const QString& programFolder
     for (QLatin1StringView name : kDelistingResultWindows)
         pictures.insert(name, frameOf(name, 1060, 420));
 
-    ShowChangesDocument();
+    showChangesDocument();
     pictures.insert(windowName::frmViewDocuments, viewerFrame(900, 620));
 
     main->close();

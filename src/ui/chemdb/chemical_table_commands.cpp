@@ -19,7 +19,7 @@ QString exportName(const QString& chosen)
 
 }   // namespace
 
-void ExportChemicalTableCommand()
+void exportChemicalTableCommand()
 {
     CommonDialog& dialog = mainFileDialog();
     dialog.Filter = kExportFilter;
@@ -30,13 +30,13 @@ void ExportChemicalTableCommand()
         MsgBox(kExportErrorText, vbInformation, kExportErrorTitle);
 }
 
-void ReplaceChemicalTableCommand()
+void replaceChemicalTableCommand()
 {
     CommonDialog& dialog = mainFileDialog();
     dialog.Filter = kExportFilter + QStringLiteral("|All Files (*.*)|*.*");
     dialog.ShowOpen();
     if (dialog.FileName.isEmpty())
         return;
-    if (Status s = ReplaceChemicalTableFromFile(dialog.FileName); !s)
+    if (Status s = replaceChemicalTableFromFile(dialog.FileName); !s)
         showGeneralError(s.error(), kUnableToSaveTitle);
 }

@@ -121,7 +121,7 @@ void frmCOCs::PrintTable(bool FirstPrint)
 
 void frmCOCs::ExportToTable()
 {
-    ExportGridToTable(grdCOCs->grid(), windowTitle());
+    exportGridToTable(grdCOCs->grid(), windowTitle());
 }
 
 bool frmCOCs::eventFilter(QObject* watched, QEvent* event)
@@ -135,7 +135,7 @@ bool frmCOCs::eventFilter(QObject* watched, QEvent* event)
     return FormWindow::eventFilter(watched, event);
 }
 
-Status ReplaceChemicalTableFromFile(const QString& path)
+Status replaceChemicalTableFromFile(const QString& path)
 {
     if (Status s = replaceChemicalTable(*programState().gConn, path); !s)
         return s;

@@ -56,4 +56,4 @@ private:
 // Reads the chemical-table file at `path` and replaces COCS with its rows on the shared
 // connection; an open chemical table window then shows the new rows. The failure, if any, for
 // the caller to report.
-Status ReplaceChemicalTableFromFile(const QString& path);
+Status replaceChemicalTableFromFile(const QString& path);

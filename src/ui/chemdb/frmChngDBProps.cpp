@@ -54,10 +54,10 @@ void frmChngDBProps::PrintTable(bool FirstPrint)
 
 void frmChngDBProps::ExportToTable()
 {
-    ExportGridToTable(grdChngChems->grid(), windowTitle());
+    exportGridToTable(grdChngChems->grid(), windowTitle());
 }
 
-void ShowChangeLog()
+void showChangeLog()
 {
     Result<std::vector<ChemicalChange>> log = readChangeLog(*programState().gConn);
     if (!log) {

@@ -24,4 +24,4 @@ protected:
 };
 
 // Adds every line of the stored change log to the report; a failure is reported.
-void ShowChangeLog();
+void showChangeLog();

@@ -203,5 +203,5 @@ void frmCusCOSAndDAF::PrintTable(bool FirstPrint)
 
 void frmCusCOSAndDAF::ExportToTable()
 {
-    ExportGridToTable(SSDBGrid1->grid(), windowTitle());
+    exportGridToTable(SSDBGrid1->grid(), windowTitle());
 }

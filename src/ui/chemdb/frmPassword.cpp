@@ -201,12 +201,12 @@ void frmPassword::cmdDelCOC_Click()
 
 void frmPassword::cmdExport_Click()
 {
-    ExportChemicalTableCommand();
+    exportChemicalTableCommand();
 }
 
 void frmPassword::Command1_Click()
 {
-    ShowChangeLog();
+    showChangeLog();
 }
 
 void frmPassword::chkOnTop_Click()

@@ -21,7 +21,7 @@ QString htmlTemplatePath()
     return QDir(programState().programFolder).filePath(QStringLiteral("template3.html"));
 }
 
-void ExportGridToTable(const GridModel& grid, const QString& title)
+void exportGridToTable(const GridModel& grid, const QString& title)
 {
     CommonDialog& dialog = mainFileDialog();
     dialog.Filter = kTableExportFilter;

@@ -20,7 +20,7 @@ QString htmlTemplatePath();
 // Asks for a file through the main window's file dialog and writes the grid to it, as HTML
 // through the template (first filter) or as tab-delimited text; a cancelled dialog does nothing
 // and a failure is reported. `title` goes in place of the template's title marker.
-void ExportGridToTable(const GridModel& grid, const QString& title);
+void exportGridToTable(const GridModel& grid, const QString& title);
 
 // "Results for Analysis: " followed by the name of the open analysis.
 QString resultsFooter();

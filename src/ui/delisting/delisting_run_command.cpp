@@ -86,7 +86,7 @@ private:
 
 }   // namespace
 
-void RunDelistingAnalysisCommand(QProgressBar& progressBar)
+void runDelistingAnalysisCommand(QProgressBar& progressBar)
 {
     WindowDelistingObserver observer(progressBar);
     RunDelistingAnalysis(programState(), observer);

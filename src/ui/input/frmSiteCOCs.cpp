@@ -499,5 +499,5 @@ void frmSiteCOCs::PrintTable(bool FirstPrint)
 
 void frmSiteCOCs::ExportToTable()
 {
-    ExportGridToTable(grdSiteCOCs->grid(), windowTitle());
+    exportGridToTable(grdSiteCOCs->grid(), windowTitle());
 }

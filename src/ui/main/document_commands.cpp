@@ -81,7 +81,7 @@ void frmMain::connectDocumentCommands()
         if (&row == documentRow(QStringLiteral("TOVIchanges.pdf")))
             connect(item, &QAction::triggered, this, &frmMain::mnuTOVIChanges_Click);
         else
-            connect(item, &QAction::triggered, this, [&row] { OpenDocument(row); });
+            connect(item, &QAction::triggered, this, [&row] { openDocument(row); });
     }
     connect(menuBar()->findChild<QAction*>(QStringLiteral("mnuHelpFile")), &QAction::triggered, this,
             &frmMain::mnuHelpFile_Click);
@@ -128,7 +128,7 @@ void frmMain::lblWEXT_Click(int index)
     }
     for (const DocumentRow& row : documentRows()) {
         if (index >= 0 && row.labelIndex == index) {
-            OpenDocument(row);
+            openDocument(row);
             return;
         }
     }
@@ -136,7 +136,7 @@ void frmMain::lblWEXT_Click(int index)
 
 void frmMain::lblUM_Click()
 {
-    OpenDocument(*documentRow(QStringLiteral("uguide.pdf")));
+    openDocument(*documentRow(QStringLiteral("uguide.pdf")));
 }
 
 void frmMain::lblWEXT_MouseMove(int)
@@ -164,11 +164,11 @@ void frmMain::showHandPointer()
 
 void frmMain::mnuTOVIChanges_Click()
 {
-    ShowChangesDocument();
+    showChangesDocument();
 }
 
 void frmMain::mnuHelpFile_Click()
 {
-    if (Status shown = ShowHelp(); !shown)
+    if (Status shown = showHelp(); !shown)
         showGeneralError(shown.error(), kUnableToSaveTitle);
 }

@@ -39,7 +39,7 @@ QString documentPath(const QString& file)
     return QDir(programState().programFolder).filePath(QStringLiteral("Documents/") + file);
 }
 
-void OpenDocument(const DocumentRow& row)
+void openDocument(const DocumentRow& row)
 {
     Forms::unload<frmViewDocuments>();
     frmViewDocuments* viewer = Forms::get<frmViewDocuments>();
@@ -49,7 +49,7 @@ void OpenDocument(const DocumentRow& row)
     viewer->WEXTPDF->gotoFirstPage();
 }
 
-void ShowChangesDocument()
+void showChangesDocument()
 {
-    OpenDocument(*documentRow(QStringLiteral("TOVIchanges.pdf")));
+    openDocument(*documentRow(QStringLiteral("TOVIchanges.pdf")));
 }

@@ -22,6 +22,6 @@ QString documentPath(const QString& file);
 
 // Opens a document afresh: unloads the viewer, gives it its first caption followed by the
 // row's suffix, shows it and loads the file at its first page.
-void OpenDocument(const DocumentRow& row);
+void openDocument(const DocumentRow& row);
 // The changes document, as the start-up's changes notice and the Help menu open it.
-void ShowChangesDocument();
+void showChangesDocument();

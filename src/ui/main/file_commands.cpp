@@ -17,19 +17,19 @@ void addToTree(const std::optional<AnalysisTreeGroup>& group)
 
 }   // namespace
 
-void ImportV1FileCommand(const QString& path)
+void importV1FileCommand(const QString& path)
 {
     AnalysisFileDialogs ui;
     addToTree(ImportV1File(*programState().gConn, path, ui));
 }
 
-void ImportV2FileCommand(const QString& path)
+void importV2FileCommand(const QString& path)
 {
     AnalysisFileDialogs ui;
     addToTree(ImportV2File(*programState().gConn, path, ui));
 }
 
-void ExportV2FileCommand(const QString& path)
+void exportV2FileCommand(const QString& path)
 {
     ProgramState& state = programState();
     const qint32 key = state.gCurSiteKey > 0 ? state.gCurSiteKey
@@ -38,7 +38,7 @@ void ExportV2FileCommand(const QString& path)
     ExportV2File(*state.gConn, key, path, ui);
 }
 
-void UpdateAnalysesCommand()
+void updateAnalysesCommand()
 {
     AnalysisFileDialogs ui;
     const std::optional<std::vector<AnalysisTreeGroup>> tree = UpdateAnalyses(*programState().gConn, ui);

@@ -51,7 +51,7 @@ QString helpIndexPath()
     return QDir(programState().programFolder).filePath(QStringLiteral("Help/index.html"));
 }
 
-Status ShowHelp()
+Status showHelp()
 {
     const QString path = helpIndexPath();
     if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())

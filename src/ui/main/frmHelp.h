@@ -30,4 +30,4 @@ private:
 // The contents page of the help: the program folder followed by "/Help/index.html".
 QString helpIndexPath();
 // Opens the help window at its contents page; fails when the page cannot be read.
-Status ShowHelp();
+Status showHelp();

@@ -70,7 +70,7 @@ public:
 
 }   // namespace
 
-void RunRiskAnalysisCommand()
+void runRiskAnalysisCommand()
 {
     WindowRunObserver observer;
     RunRiskAnalysis(programState(), uiState().forwardRun, observer);

@@ -160,7 +160,7 @@ void ResultGridWindow::PrintTable(bool FirstPrint)
 
 void ResultGridWindow::ExportToTable()
 {
-    ExportGridToTable(m_grid->grid(), windowTitle());
+    exportGridToTable(m_grid->grid(), windowTitle());
 }
 
 QVector<GridStyle> ResultGridWindow::cellStyles() const

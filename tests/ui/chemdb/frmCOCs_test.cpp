@@ -272,12 +272,12 @@ TEST_F(ChemicalTableWindow, ReplacingTheTableShowsTheNewRowsAndARefusedFileChang
         f.write(writeChemicalTableFile({lead})->chopped(path == bad ? 1 : 0));
     }
     const QByteArray before = db.checksum();
-    EXPECT_FALSE(ReplaceChemicalTableFromFile(bad).ok());
+    EXPECT_FALSE(replaceChemicalTableFromFile(bad).ok());
     EXPECT_EQ(db.checksum(), before);
     EXPECT_EQ(shownNames(), QStringList({"Arsenic", "benzene", "Zinc"}));
 
     type(0, kMcl, "3");   // a pending edit of a row that the replacement removes is dropped
-    ASSERT_TRUE(ReplaceChemicalTableFromFile(good).ok());
+    ASSERT_TRUE(replaceChemicalTableFromFile(good).ok());
     EXPECT_EQ(shownNames(), QStringList({"Lead"}));
     EXPECT_EQ(grid().grid().pendingRow(), -1);
     EXPECT_EQ(db.count("COCS"), 1);

@@ -68,7 +68,7 @@ TEST_F(TableWindowExport, HtmlFilterWritesTheTableThroughTheProgramsTemplate)
     installTemplate();
     ScriptedFileDialogs dialogs;
     dialogs.answer(target("report"), 1);
-    ExportGridToTable(m_grid, "Surface Pathway Risk");
+    exportGridToTable(m_grid, "Surface Pathway Risk");
 
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_TRUE(dialogs.requests()[0].save);
@@ -85,7 +85,7 @@ TEST_F(TableWindowExport, TextFilterWritesTabDelimitedText)
 {
     ScriptedFileDialogs dialogs;
     dialogs.answer(target("table"), 2);
-    ExportGridToTable(m_grid, "T");
+    exportGridToTable(m_grid, "T");
     EXPECT_EQ(contents(target("table.txt")), QByteArray("Chemical Name\tValue\r\nBenzene\t1.50E+00\r\n"));
 }
 
@@ -94,7 +94,7 @@ TEST_F(TableWindowExport, CancellingTheDialogWritesAndShowsNothing)
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;
     dialogs.answer(QString(), 1);
-    ExportGridToTable(m_grid, "T");
+    exportGridToTable(m_grid, "T");
     EXPECT_TRUE(QDir(m_out.path()).isEmpty());
 }
 
@@ -105,8 +105,8 @@ TEST_F(TableWindowExport, AMissingTemplateOrAnUnwritableFileIsReportedAndLeavesN
     messages.expect("Export Error", vbOK, text).expect("Export Error", vbOK, text);
     ScriptedFileDialogs dialogs;
     dialogs.answer(target("report"), 1).answer(target("no/such/folder/table"), 2);
-    ExportGridToTable(m_grid, "T");
-    ExportGridToTable(m_grid, "T");
+    exportGridToTable(m_grid, "T");
+    exportGridToTable(m_grid, "T");
     EXPECT_TRUE(QDir(m_out.path()).isEmpty());
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].style, vbInformation);
@@ -121,8 +121,8 @@ TEST_F(TableWindowExport, TheProgramsTemplateIsNeverWrittenOver)
     ScriptedFileDialogs dialogs;
     const QString chosen = QFileInfo(htmlTemplatePath()).absolutePath() + QStringLiteral("/template3");
     dialogs.answer(chosen, 1).answer(htmlTemplatePath(), 1);
-    ExportGridToTable(m_grid, "T");
-    ExportGridToTable(m_grid, "T");
+    exportGridToTable(m_grid, "T");
+    exportGridToTable(m_grid, "T");
     EXPECT_TRUE(messages.done());
     EXPECT_EQ(contents(htmlTemplatePath()), before);
 }

@@ -29,7 +29,7 @@ protected:
     void run()
     {
         bar.show();
-        RunDelistingAnalysisCommand(bar);
+        runDelistingAnalysisCommand(bar);
     }
     static void expectNoDelistingWindow()
     {

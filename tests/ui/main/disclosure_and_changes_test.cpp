@@ -53,7 +53,7 @@ ModalScript::Step done(bool turnOff)
 
 void runForward()
 {
-    RunRiskAnalysisCommand();
+    runRiskAnalysisCommand();
 }
 
 void runDelisting()
@@ -62,7 +62,7 @@ void runDelisting()
     ScriptedMessages messages;
     messages.expect("Unable to Save");
     QProgressBar bar;
-    RunDelistingAnalysisCommand(bar);
+    runDelistingAnalysisCommand(bar);
 }
 
 }   // namespace

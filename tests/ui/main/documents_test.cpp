@@ -180,7 +180,7 @@ TEST_F(DocumentTest, TheAppendixAHeadingClosesTheViewerAndAsksForANumber)
 TEST_F(DocumentTest, TheChangesNoticeHandsOverToTheViewer)
 {
     mainWindowServices().showChangesNotice = [] { return ChangesNoticeAnswer{true, false}; };
-    mainWindowServices().showChangesDocument = ShowChangesDocument;
+    mainWindowServices().showChangesDocument = showChangesDocument;
     start();
     ASSERT_NE(viewer(), nullptr);
     EXPECT_EQ(viewer()->windowTitle(), kViewerTitle + " - Changes to TOVI");
@@ -191,7 +191,7 @@ TEST_F(DocumentTest, AMissingChangesDocumentNeverStopsTheLoad)
 {
     QFile::remove(QDir(db.folder()).filePath("Documents/TOVIchanges.pdf"));
     mainWindowServices().showChangesNotice = [] { return ChangesNoticeAnswer{true, true}; };
-    mainWindowServices().showChangesDocument = ShowChangesDocument;
+    mainWindowServices().showChangesDocument = showChangesDocument;
     frmMain& w = start();
     ASSERT_NE(viewer(), nullptr);
     EXPECT_TRUE(viewer()->WEXTPDF->notFoundLine()->text().endsWith("Documents/TOVIchanges.pdf"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/current_state.h"
 #include "data/deferred_recordset.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -26,15 +27,8 @@ struct ProgramState {
 };
 
 // The program's state. Tests install their own with ScopedProgramState.
-ProgramState& programState();
-
-class ScopedProgramState {
-public:
-    explicit ScopedProgramState(ProgramState& state);
-    ~ScopedProgramState();
-    ScopedProgramState(const ScopedProgramState&) = delete;
-    ScopedProgramState& operator=(const ScopedProgramState&) = delete;
-
-private:
-    ProgramState* m_previous;
-};
+inline ProgramState& programState()
+{
+    return CurrentState<ProgramState>::get();
+}
+using ScopedProgramState = CurrentState<ProgramState>::Scope;

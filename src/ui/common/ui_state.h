@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/current_state.h"
 #include "engine/forward/forward_run.h"
 
 #include <QtGlobal>
@@ -16,15 +17,8 @@ struct UiState {
 };
 
 // The windows' state. Tests install their own with ScopedUiState.
-UiState& uiState();
-
-class ScopedUiState {
-public:
-    explicit ScopedUiState(UiState& state);
-    ~ScopedUiState();
-    ScopedUiState(const ScopedUiState&) = delete;
-    ScopedUiState& operator=(const ScopedUiState&) = delete;
-
-private:
-    UiState* m_previous;
-};
+inline UiState& uiState()
+{
+    return CurrentState<UiState>::get();
+}
+using ScopedUiState = CurrentState<UiState>::Scope;

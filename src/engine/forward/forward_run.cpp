@@ -1,5 +1,6 @@
 #include "engine/forward/forward_run.h"
 
+#include "data/analysis_store.h"
 #include "data/recordset_helpers.h"
 #include "data/schema.h"
 #include "engine/common/engine_numbers.h"
@@ -123,10 +124,8 @@ Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& p
     return c;
 }
 
-const QString kEmptyGwDelisting = QStringLiteral("DELETE FROM GWDelisting WHERE SITEKEY = ?");
-
 // The run's one transaction: every constituent row's result fields written, the analysis's
-// GWDelisting rows replaced.
+// GWDelisting rows replaced. Until it commits, the analysis keeps its earlier results whole.
 Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& rows, const Computed& c)
 {
     Transaction tx(conn);
@@ -136,19 +135,6 @@ Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& ro
         return s;
     if (Status s = replaceGWDelisting(conn, key, rows, c.delisting); !s)
         return s;
-    return tx.commit();
-}
-
-// Step one of a run, in a transaction of its own: a run that stops later leaves the analysis's
-// GWDelisting rows empty, and a database another program keeps locked is waited for once. The
-// store's commit makes it lasting; lost before that, the old rows stay with their old results.
-Status emptyGwDelisting(Connection& conn, qint32 key)
-{
-    Transaction tx(conn, Transaction::Flush::WithNextCommit);
-    if (!tx.started())
-        return tx.started();
-    if (Result<int> r = conn.exec(kEmptyGwDelisting, {key}); !r)
-        return r.error();
     return tx.commit();
 }
 
@@ -185,12 +171,10 @@ RunOutcome runAnalysis(ProgramState& state, ForwardRunSession& session, RunObser
 {
     Connection& conn = *state.gConn;
     const qint32 key = state.gCurSiteKey;
-    if (Status s = emptyGwDelisting(conn, key); !s)
-        return fail(observer, s.error(), false);
-    Result<std::vector<ConstituentRow>> rows = readConstituentRows(conn, key);
-    if (!rows)
-        return fail(observer, rows.error(), false);
-    if (rows->empty())
+    Result<int> count = storedConstituentCount(conn, key);
+    if (!count)
+        return fail(observer, count.error(), false);
+    if (*count == 0)
         return refuse(
             observer,
             {QStringLiteral("Please select at least one COC before running the program."), kRunMsgInformation}, false);
@@ -201,6 +185,10 @@ RunOutcome runAnalysis(ProgramState& state, ForwardRunSession& session, RunObser
         return fail(observer, unit.error(), true);
     if (std::optional<Refusal> r = checkUnit(*unit))
         return refuse(observer, *r, true);
+    // No constituent value is read before the unit row has passed its checks.
+    Result<std::vector<ConstituentRow>> rows = readConstituentRows(conn, key);
+    if (!rows)
+        return fail(observer, rows.error(), true);
     if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
         return refuse(observer, *r, true);
 

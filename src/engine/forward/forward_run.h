@@ -23,11 +23,10 @@ struct ForwardRunSession {
 };
 
 // The forward run of the open analysis (gCurSiteKey, on gConn) in `session`: checks the stored
-// constituent and waste unit rows, computes every constituent's pathways, the limiting pathway and the
-// groundwater delisting rows, and stores them in one transaction. It first empties the
-// analysis's GWDelisting rows in a transaction of their own, so a run that a check refuses or
-// that fails later stores nothing of it and leaves them empty; when even that fails (another
-// program holds the database), the run stops at once with its message and nothing changed. No
-// transaction is open while the observer is called. gRsGwDelisting is left open on the
-// analysis's GWDelisting rows.
+// waste unit row, then the constituent rows, computes every constituent's pathways, the limiting
+// pathway and the groundwater delisting rows, and stores them in one transaction that replaces
+// the analysis's result fields and GWDelisting rows together. A run that a check refuses, that
+// fails or that is ended before its commit leaves both as they were; under another program's
+// write lock the store waits once and the run fails with its message. No transaction is open
+// while the observer is called. gRsGwDelisting is left open on the analysis's GWDelisting rows.
 RunOutcome RunRiskAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer);

@@ -7,22 +7,13 @@ QString savepoint(int level)
 }
 }   // namespace
 
-Transaction::Transaction(Connection& connection, Flush flush) : m_conn(connection)
+Transaction::Transaction(Connection& connection) : m_conn(connection)
 {
     m_level = m_conn.m_depth + 1;
-    // With a journal in WAL mode, SQLite's NORMAL setting flushes commits to the disk only at
-    // checkpoints or with the next commit made under the stricter setting.
-    if (m_level == 1 && flush == Flush::WithNextCommit) {
-        Result<QVariant> setting = m_conn.scalar(QStringLiteral("PRAGMA synchronous"));
-        if (setting)
-            if (Result<int> r = m_conn.exec(QStringLiteral("PRAGMA synchronous = NORMAL")); r)
-                m_flushSetting = setting->toInt();
-    }
     const QString sql = m_level == 1 ? QStringLiteral("BEGIN IMMEDIATE")
                                      : QStringLiteral("SAVEPOINT ") + savepoint(m_level);
     if (auto r = m_conn.exec(sql); !r) {
         m_started = r.error();
-        restoreFlush();
         return;
     }
     m_conn.m_depth = m_level;
@@ -32,13 +23,6 @@ Transaction::Transaction(Connection& connection, Flush flush) : m_conn(connectio
 Transaction::~Transaction()
 {
     rollback();
-}
-
-void Transaction::restoreFlush()
-{
-    if (m_flushSetting)
-        (void)m_conn.exec(QStringLiteral("PRAGMA synchronous = %1").arg(*m_flushSetting));
-    m_flushSetting.reset();
 }
 
 Status Transaction::commit()
@@ -52,7 +36,6 @@ Status Transaction::commit()
     }
     m_active = false;
     m_conn.m_depth = m_level - 1;
-    restoreFlush();
     return {};
 }
 
@@ -68,5 +51,4 @@ void Transaction::rollback()
         (void)m_conn.exec(QStringLiteral("RELEASE ") + savepoint(m_level));
     }
     m_conn.m_depth = m_level - 1;
-    restoreFlush();
 }

@@ -117,6 +117,7 @@ protected:
                     {key})
             .value();
     }
+    QueryRows gwDelisting() { return select(QStringLiteral("SELECT rowid, * FROM GWDelisting ORDER BY rowid")); }
     qint64 gwRows(qint32 key)
     {
         return select(QStringLiteral("SELECT count(*) FROM GWDelisting WHERE SITEKEY = %1").arg(key))
@@ -143,13 +144,13 @@ TEST_F(ForwardRunTest, NoAnalysisOpenEndsSilently)
     EXPECT_TRUE(db.state.gRsGwDelisting->isOpen());
 }
 
-TEST_F(ForwardRunTest, AnAnalysisWithoutConstituentsEmptiesOnlyItsOwnGWDelistingRows)
+TEST_F(ForwardRunTest, AnAnalysisWithoutConstituentsIsRefusedAndKeepsItsGWDelistingRows)
 {
     db.insert(QStringLiteral("GWDelisting"), {{"ChemCas", "1-1-1"}, {"SITEKEY", 1}});
     db.insert(QStringLiteral("GWDelisting"), {{"ChemCas", "1-1-1"}, {"SITEKEY", 2}});
     EXPECT_EQ(run(), RunOutcome::Refused);
     EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), refusal(kSelectCount, 64)}));
-    EXPECT_EQ(gwRows(1), 0);
+    EXPECT_EQ(gwRows(1), 1);
     EXPECT_EQ(gwRows(2), 1);
 }
 
@@ -326,13 +327,43 @@ TEST_F(ForwardRunTest, EarlierResultsDoNotSurviveARun)
     EXPECT_NE(r.rows[0][r.columnIndex(QStringLiteral("GWINGh"))].toDouble(), 3.0);
 }
 
-TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty)
+// Each check refuses a run whose new constants would change every result.
+TEST_F(ForwardRunTest, ARunStoppedByACheckLeavesTheResultsAndGWDelistingRowsAsTheyWere)
 {
     addStandardSet();
     db.insert(QStringLiteral("GWDelisting"), {{"ChemCas", "71-43-2"}, {"SITEKEY", 2}});
     ASSERT_EQ(run(), RunOutcome::Completed);
     const QueryRows before = results();
-    ASSERT_EQ(gwRows(1), 3);
+    const QueryRows gwBefore = gwDelisting();
+    db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
+    const struct {
+        const char* change;
+        const char* undo;
+    } cases[] = {
+        {"UPDATE WMUINFO SET ACTVLIFE = -ACTVLIFE", "UPDATE WMUINFO SET ACTVLIFE = -ACTVLIFE"},
+        {"UPDATE SITECOCS SET TCLPCONC = -TCLPCONC WHERE CHEMCAS = '7439-92-1'",
+         "UPDATE SITECOCS SET TCLPCONC = -TCLPCONC WHERE CHEMCAS = '7439-92-1'"},
+        {"INSERT INTO SITECOCS (SITEKEY, CHEMCAS, CHEMNAME, TCLPCONC, TOTCONC) VALUES (1, '7439-97-6', 'Hg', 1, 1)",
+         "DELETE FROM SITECOCS WHERE CHEMCAS = '7439-97-6'"},
+    };
+    for (const auto& c : cases) {
+        db.conn().exec(QString::fromLatin1(c.change)).value();
+        EXPECT_EQ(run(), RunOutcome::Refused) << c.change;
+        db.conn().exec(QString::fromLatin1(c.undo)).value();
+        EXPECT_EQ(results().rows, before.rows) << c.change;
+        EXPECT_EQ(gwDelisting().rows, gwBefore.rows) << c.change;
+    }
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    EXPECT_NE(gwDelisting().rows, gwBefore.rows) << "the new constants change the stored rows";
+}
+
+TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndGWDelistingRows)
+{
+    addStandardSet();
+    db.insert(QStringLiteral("GWDelisting"), {{"ChemCas", "71-43-2"}, {"SITEKEY", 2}});
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    const QueryRows before = results();
+    const QueryRows gwBefore = gwDelisting();
 
     // New constants change the first row's results, which the failing run writes before it fails.
     db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
@@ -348,18 +379,18 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndLeavesGWDelistingEmpty
     EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("GWMaxADULTsh"))) << qPrintable(recorder.failureText);
 
     EXPECT_EQ(results().rows, before.rows);
-    EXPECT_EQ(gwRows(1), 0);
-    EXPECT_EQ(gwRows(2), 1);
+    EXPECT_EQ(gwDelisting().rows, gwBefore.rows);
 }
 
-// Another program takes the database's write lock: once the run has emptied the analysis's
-// GWDelisting rows, and once before it starts. Each run waits for the lock once, then fails with
-// its message; the stored results stay those of the earlier run.
+// Another program takes the database's write lock: once the run has started, and once before
+// it starts. Each run waits for the lock once, then fails with its message; the stored results
+// and GWDelisting rows stay those of the earlier run.
 TEST_F(ForwardRunTest, AWriteLockOfAnotherProgramIsWaitedForOnceAndChangesNothingElse)
 {
     addStandardSet();
     ASSERT_EQ(run(), RunOutcome::Completed);
     const QueryRows before = results();
+    const QueryRows gwBefore = gwDelisting();
     db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
     std::unique_ptr<Connection> other = std::move(Connection::open(db.path()).value());
 
@@ -383,7 +414,7 @@ TEST_F(ForwardRunTest, AWriteLockOfAnotherProgramIsWaitedForOnceAndChangesNothin
     EXPECT_EQ(locking.events.last(), QStringLiteral("failure Unable to Save"));
     other->exec(QStringLiteral("ROLLBACK")).value();
     EXPECT_EQ(results().rows, before.rows);
-    EXPECT_EQ(gwRows(1), 0);
+    EXPECT_EQ(gwDelisting().rows, gwBefore.rows);
 
     ASSERT_EQ(run(), RunOutcome::Completed);
     const QueryRows second = results();
@@ -391,13 +422,13 @@ TEST_F(ForwardRunTest, AWriteLockOfAnotherProgramIsWaitedForOnceAndChangesNothin
     waited.restart();
     EXPECT_EQ(run(), RunOutcome::Failed);
     EXPECT_LT(waited.elapsed(), 8000);
-    EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("failure Unable to Save")}));
+    EXPECT_EQ(recorder.events.last(), QStringLiteral("failure Unable to Save"));
     other->exec(QStringLiteral("ROLLBACK")).value();
     EXPECT_EQ(results().rows, second.rows);
     EXPECT_EQ(gwRows(1), 3) << "rows that could not be emptied stay with the results they belong to";
 }
 
-TEST_F(ForwardRunTest, AConcentrationTooLargeForSinglePrecisionFailsTheRunBeforeItStarts)
+TEST_F(ForwardRunTest, AConcentrationTooLargeForSinglePrecisionFailsTheRun)
 {
     addStandardSet();
     ASSERT_EQ(run(), RunOutcome::Completed);
@@ -405,10 +436,22 @@ TEST_F(ForwardRunTest, AConcentrationTooLargeForSinglePrecisionFailsTheRunBefore
     setCocs(QStringLiteral("TCLPCONC = 1e39 WHERE CHEMCAS = '7440-39-3'"));
     recorder.events.clear();
     EXPECT_EQ(run(), RunOutcome::Failed);
-    EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("failure Unable to Save")}));
+    EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts"),
+                                            QStringLiteral("ends"), QStringLiteral("failure Unable to Save")}));
     EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("TCLPCONC of the constituent Barium (7440-39-3)")))
         << qPrintable(recorder.failureText);
     EXPECT_EQ(results().rows, before.rows);
+}
+
+TEST_F(ForwardRunTest, TheUnitRowIsCheckedBeforeAnyConstituentValueIsRead)
+{
+    addStandardSet();
+    setUnit("ACTVLIFE", -20);
+    setCocs(QStringLiteral("TCLPCONC = 1e300 WHERE CHEMCAS = '7440-39-3'"));
+    EXPECT_EQ(run(), RunOutcome::Refused);
+    EXPECT_EQ(recorder.events, (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts"),
+                                            refusal(QStringLiteral("There is a zero value for the active life.")),
+                                            QStringLiteral("ends")}));
 }
 
 TEST_F(ForwardRunTest, TheIndoorAirRunsOfTheLastRunAreTakenWhenTheirInputsAreTheSame)

@@ -318,32 +318,4 @@ TEST_F(DbTest, TypedValuesBindAsTheirVariants)
         << "a null text and an empty number bind as NULL";
 }
 
-// A commit that does not wait for the disk leaves the connection's own setting as it was, and
-// its work is there like any other's.
-TEST_F(DbTest, ACommitWithTheNextKeepsTheConnectionsSetting)
-{
-    const QVariant setting = conn->scalar(QStringLiteral("PRAGMA synchronous")).value();
-    {
-        Transaction tx(*conn, Transaction::Flush::WithNextCommit);
-        ASSERT_TRUE(tx.started().ok());
-        ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T WHERE K = 1")).ok());
-        {
-            Transaction inner(*conn, Transaction::Flush::WithNextCommit);
-            ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T WHERE K = 2")).ok());
-        }
-        ASSERT_TRUE(tx.commit().ok());
-    }
-    EXPECT_EQ(conn->scalar(QStringLiteral("PRAGMA synchronous")).value(), setting);
-    EXPECT_EQ(count(), 2);
-    {
-        Transaction tx(*conn, Transaction::Flush::WithNextCommit);
-        ASSERT_TRUE(conn->exec(QStringLiteral("DELETE FROM T")).ok());
-    }
-    EXPECT_EQ(conn->scalar(QStringLiteral("PRAGMA synchronous")).value(), setting) << "after a roll-back too";
-    EXPECT_EQ(count(), 2);
-    auto other = Connection::open(path);
-    ASSERT_TRUE(other.ok());
-    EXPECT_EQ((*other)->scalar(QStringLiteral("SELECT count(*) FROM T"))->toLongLong(), 2);
-}
-
 }   // namespace

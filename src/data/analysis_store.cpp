@@ -108,8 +108,9 @@ Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
                                   : conn.exec(QStringLiteral("INSERT INTO WMUINFO (SITEKEY) VALUES (?)"), {*newKey});
     if (!unit)
         return unit.error();
-    if (Result<int> r = conn.exec(copyStatement(siteCocsTable(), keyOnly), {*newKey, sourceKey}); !r)
-        return r.error();
+    for (const TableDef* table : {&siteCocsTable(), &gwDelistingTable()})
+        if (Result<int> r = conn.exec(copyStatement(*table, keyOnly), {*newKey, sourceKey}); !r)
+            return r.error();
     if (Status s = tx.commit(); !s)
         return s.error();
 

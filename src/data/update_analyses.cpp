@@ -87,6 +87,8 @@ Result<std::vector<AnalysisTreeGroup>> copyAll(Connection& conn)
                 row[columnOf(cocs, p)] = (*chemical)[columnOf(cocsTable(), p)];
         });
     }
+    if (s)
+        s = copyRows(conn, gwDelistingTable(), *offset, [](TableRow&) {});
     if (!s)
         return s.error();
 

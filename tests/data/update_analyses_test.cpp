@@ -1,4 +1,7 @@
 #include "data/update_analyses.h"
+
+#include "data/analysis_store.h"
+#include "data/schema.h"
 #include "file_test_support.h"
 
 #include "core/temp_database.h"
@@ -125,4 +128,39 @@ TEST_F(Update, NothingWhileAnAnalysisIsOpen)
     EXPECT_FALSE(UpdateAnalyses(db.conn(), ui).has_value());
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(db.count("SITEINFO"), 2);
+}
+
+// Copy and Update Analyses repeat the source's GWDelisting rows, in order, under the copy's key.
+TEST(GroundwaterCopies, CopyAndUpdateAnalysesCarryTheSourcesGWDelistingRows)
+{
+    const std::function<void(Connection&)> actions[] = {
+        [](Connection& conn) { ASSERT_TRUE(copyAnalysis(conn, 3).ok()); },
+        [](Connection& conn) {
+            FakePrompts ui;
+            ASSERT_TRUE(UpdateAnalyses(conn, ui).has_value());
+        },
+    };
+    QStringList columns;
+    for (const ColumnDef& c : gwDelistingTable().columns)
+        if (c.name != "SITEKEY")
+            columns << c.name;
+    const QString rowsOf = "SELECT " + columns.join(',') + " FROM GWDelisting WHERE SITEKEY = ? ORDER BY rowid";
+    for (const auto& action : actions) {
+        TempDatabase db;
+        ScopedProgramState scope(db.state);
+        db.insertAnalysis(3, "Source");
+        db.insertAnalysis(5, "Other");
+        db.insert("GWDelisting", {{"SITEKEY", 3}, {"ChemCas", "B"}, {"GWDL", 0.5}, {"GWLimitingPathway", "MCL"}});
+        db.insert("GWDelisting", {{"SITEKEY", 5}, {"ChemCas", "C"}, {"GWDL", 9.0}});
+        db.insert("GWDelisting", {{"SITEKEY", 3}, {"ChemCas", "A"}, {"DAF_SF", 1.5}, {"GWIngetion", 0.25}});
+        action(db.conn());
+        const QVariant copy = db.conn()
+                                  .scalar("SELECT SITEKEY FROM SITEINFO WHERE FILENAME IN ('Copy of Source', "
+                                          "'Source_U')")
+                                  .value();
+        ASSERT_TRUE(copy.isValid());
+        const QueryRows source = db.conn().select(rowsOf, {3}).value();
+        ASSERT_EQ(source.rows.size(), 2u);
+        EXPECT_EQ(db.conn().select(rowsOf, {copy}).value().rows, source.rows);
+    }
 }

@@ -67,6 +67,20 @@ TEST(StartUp, RefusesAMissingReadOnlyOrDamagedDatabase)
     }
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
 QByteArray fileBytesHash(const QString& path)
 {
     QFile f(path);
@@ -79,6 +93,7 @@ struct RefusedFile {
     const char* damage;   // statements run on a database of the program's schema
     bool foreign;         // a database of another program instead; neither: a 0-byte file
     const char* journal;
+    bool walLeft = false;   // the damage is in a write-ahead log that a killed writer left
 };
 
 void PrintTo(const RefusedFile& file, std::ostream* os)
@@ -102,6 +117,9 @@ TEST_P(RefusedStartUp, LeavesTheFileAsItWasAndEndsWithStatusOne)
         ASSERT_TRUE((*other)->exec(QStringLiteral("CREATE TABLE NOTES (TEXT TEXT)")).ok());
         db.state.gConn = std::move(*other);
     }
+    if (p.walLeft) {
+        ASSERT_TRUE(db.conn().exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")).ok());
+    }
     if (p.damage) {
         for (const QString& sql : QString::fromLatin1(p.damage).split(QStringLiteral("; ")))
             ASSERT_TRUE(db.conn().exec(sql).ok()) << qPrintable(sql);
@@ -111,7 +129,15 @@ TEST_P(RefusedStartUp, LeavesTheFileAsItWasAndEndsWithStatusOne)
         ASSERT_EQ(db.conn().scalar(QStringLiteral("PRAGMA journal_mode=%1").arg(mode)).value().toString().toUpper(),
                   mode);
     }
+    const QString wal = db.path() + QStringLiteral("-wal");
+    const QByteArray walBytes = p.walLeft ? fileBytes(wal) : QByteArray();
+    const QByteArray mainBytes = p.walLeft ? fileBytes(db.path()) : QByteArray();
     db.state.gConn.reset();
+    if (p.walLeft) {
+        ASSERT_FALSE(walBytes.isEmpty());
+        writeFile(db.path(), mainBytes);
+        writeFile(wal, walBytes);
+    }
     if (!p.damage && !p.foreign) {
         QFile f(db.path());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -127,6 +153,8 @@ TEST_P(RefusedStartUp, LeavesTheFileAsItWasAndEndsWithStatusOne)
     EXPECT_EQ(msgs.shown().size(), 1u);
     EXPECT_EQ(QFileInfo(db.path()).size(), size);
     EXPECT_EQ(fileBytesHash(db.path()), before);
+    EXPECT_EQ(QFileInfo::exists(wal) ? fileBytes(wal) : QByteArray(), walBytes);
+    EXPECT_FALSE(QFileInfo::exists(db.path() + QStringLiteral("-shm")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,6 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedFile{"ForeignWal", nullptr, true, "WAL"},
                       RefusedFile{"TableMissingRollbackJournal", "DROP TABLE DBCHANGE", false, "DELETE"},
                       RefusedFile{"TableMissingWal", "DROP TABLE DBCHANGE", false, "WAL"},
+                      RefusedFile{"ForeignInAWalLeftBehind", nullptr, true, "WAL", true},
+                      RefusedFile{"TableMissingInAWalLeftBehind", "DROP TABLE DBCHANGE", false, "WAL", true},
                       RefusedFile{"ColumnMissingRollbackJournal", "ALTER TABLE COCS DROP COLUMN KSW", false, "DELETE"},
                       RefusedFile{"ColumnMissingWal", "ALTER TABLE COCS DROP COLUMN KSW", false, "WAL"},
                       RefusedFile{"ColumnOfAnotherTypeRollbackJournal",

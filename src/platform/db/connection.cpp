@@ -1,5 +1,6 @@
 #include "platform/db/connection.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -215,6 +216,11 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
             return fileError(path, QStringLiteral("lies in a folder that is not writable"));
     }
 
+    const QString wal = info.absoluteFilePath() + QStringLiteral("-wal");
+    const QString shm = info.absoluteFilePath() + QStringLiteral("-shm");
+    const bool hadWal = QFileInfo::exists(wal);
+    const bool hadShm = QFileInfo::exists(shm);
+
     // Never SQLITE_OPEN_CREATE: a file that went missing since the check is not made anew.
     const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
@@ -227,23 +233,36 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 5000);
+    // Until the file is taken, closing it leaves a write-ahead log that another program left
+    // beside it unmerged.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     std::unique_ptr<Connection> conn(new Connection(db, info.absoluteFilePath(), mode));
+    const auto refuse = [&](const Error& e) -> Result<std::unique_ptr<Connection>> {
+        conn.reset();
+        // Reading made an empty log and its index beside the file: they go, what was there stays.
+        if (!hadWal && QFileInfo(wal).size() == 0)
+            QFile::remove(wal);
+        if (!hadShm && (hadWal || !QFileInfo::exists(wal)))
+            QFile::remove(shm);
+        return e;
+    };
 
     // Reading first: a file that is not a database, or one the caller refuses, fails here and is
     // left as it was; the journal mode is switched only on a file that is kept.
     if (auto r = conn->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")); !r)
-        return r.error();
+        return refuse(r.error());
     if (check)
         if (Status s = check(*conn); !s)
-            return s.error();
+            return refuse(s.error());
     if (mode == Mode::ReadWrite) {
         if (auto b = conn->exec(QStringLiteral("BEGIN IMMEDIATE")); !b)
-            return b.error();
+            return refuse(b.error());
         if (auto r = conn->exec(QStringLiteral("ROLLBACK")); !r)
-            return r.error();
+            return refuse(r.error());
         if (Result<QVariant> journal = conn->scalar(QStringLiteral("PRAGMA journal_mode=WAL")); !journal)
             return journal.error();
     }
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     return conn;
 }
 

@@ -1,12 +1,17 @@
 // mkdb OUT.db DATA_DIR: builds the shipped database from the schema and the CSV files of
-// DATA_DIR. Stops with the file and line of the first row that does not fit its table.
+// DATA_DIR. Stops with the file and line of the first row that does not fit its table. A
+// database at OUT built from the same schema and files is left as it is; another one gives its
+// user rows to the new database and is kept beside it as OUT.<date>.bak, or, when they cannot
+// be carried, is left in place and the build fails.
 
 #include "csv_reader.h"
+#include "user_rows.h"
 
 #include "data/schema.h"
 #include "platform/db/transaction.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,6 +19,8 @@
 #include <QSet>
 
 #include <cstdio>
+
+#include <utime.h>
 
 namespace {
 
@@ -117,59 +124,151 @@ bool load(Connection& conn, const QString& dataDir, const Source& source)
     return true;
 }
 
-bool build(const QString& out, const QString& dataDir)
+// The data files in the order they are loaded.
+const std::vector<Source>& sources()
 {
-    const QString tmp = out + QStringLiteral(".new");
-    QFile::remove(tmp);
-    QDir().mkpath(QFileInfo(out).absolutePath());
+    static const std::vector<Source> files = {{"constnts.csv", constntsTable()},
+                                              {"cocs.csv", cocsTable()},
+                                              {"dafs.csv", dafsTable()}};
+    return files;
+}
+
+// What a database is built from, by content: the schema's statements and the bytes of the data
+// files, as a number that is never 0 (the number of a database built before this one was kept).
+Result<qint32> sourceStamp(Connection& conn, const QString& dataDir)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    Status schema =
+        conn.forEachRow(QStringLiteral("SELECT sql FROM sqlite_master WHERE sql IS NOT NULL ORDER BY type, name"), {},
+                        [&hash](const RowReader& r) -> Status {
+                            hash.addData(r.text(0).toUtf8());
+                            hash.addData(QByteArrayView("\0", 1));
+                            return {};
+                        });
+    if (!schema)
+        return schema.error();
+    for (const Source& s : sources()) {
+        QFile f(QDir(dataDir).filePath(QString::fromLatin1(s.file)));
+        if (!f.open(QIODevice::ReadOnly))
+            return Error{kErrDatabaseFile, QStringLiteral("%1 cannot be read").arg(f.fileName())};
+        hash.addData(f.readAll());
+    }
+    const QByteArray sum = hash.result();
+    const qint32 stamp = qint32(quint32(quint8(sum[0])) << 24 | quint32(quint8(sum[1])) << 16
+                                | quint32(quint8(sum[2])) << 8 | quint32(quint8(sum[3])));
+    return stamp == 0 ? 1 : stamp;
+}
+
+enum class Previous { None, Current, Carried };
+
+// What becomes of the database at `out`: none there, built from the same sources (kept as it
+// is), or another, whose user rows are now carried into `fresh`.
+Result<Previous> takeOver(const QString& out, Connection& fresh, qint32 stamp)
+{
+    if (!QFileInfo::exists(out))
+        return Previous::None;
+    Result<std::unique_ptr<Connection>> old = Connection::open(out);
+    if (!old)
+        return old.error();
+    Result<QVariant> builtFrom = (*old)->scalar(QStringLiteral("PRAGMA user_version"));
+    if (!builtFrom)
+        return builtFrom.error();
+    if (builtFrom->toInt() == stamp)
+        return Previous::Current;
+    if (Status s = carryUserRows(**old, fresh); !s)
+        return s.error();
+    return Previous::Carried;
+}
+
+void removeDatabase(const QString& path)
+{
+    for (const char* suffix : {"", "-wal", "-shm"})
+        QFile::remove(path + QString::fromLatin1(suffix));
+}
+
+// Builds the new database at `tmp` and settles what becomes of the one at `out`; false after
+// its message.
+bool buildNew(const QString& tmp, const QString& out, const QString& dataDir, Previous& previous)
+{
     {
         QFile f(tmp);
         if (!f.open(QIODevice::WriteOnly))
             return fail(QStringLiteral("%1 cannot be created").arg(tmp));
     }
-    {
-        Result<std::unique_ptr<Connection>> conn = Connection::open(tmp);
-        if (!conn)
-            return fail(conn.error().description);
-        if (Status s = createSchema(**conn); !s)
-            return fail(s.error().description);
-        Transaction tx(**conn);
-        if (!tx.started())
-            return fail(tx.started().error().description);
-        for (const Source& s : {Source{"constnts.csv", constntsTable()}, Source{"cocs.csv", cocsTable()},
-                                Source{"dafs.csv", dafsTable()}})
-            if (!load(**conn, dataDir, s))
-                return false;
-        if (Status s = tx.commit(); !s)
-            return fail(s.error().description);
-        if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
-            return fail(r.error().description);
-    }
-    QFile::remove(tmp + QStringLiteral("-wal"));
-    QFile::remove(tmp + QStringLiteral("-shm"));
+    Result<std::unique_ptr<Connection>> conn = Connection::open(tmp);
+    if (!conn)
+        return fail(conn.error().description);
+    if (Status s = createSchema(**conn); !s)
+        return fail(s.error().description);
+    Transaction tx(**conn);
+    if (!tx.started())
+        return fail(tx.started().error().description);
+    for (const Source& s : sources())
+        if (!load(**conn, dataDir, s))
+            return false;
+    if (Status s = tx.commit(); !s)
+        return fail(s.error().description);
+    Result<qint32> stamp = sourceStamp(**conn, dataDir);
+    if (!stamp)
+        return fail(stamp.error().description);
+    if (auto r = (*conn)->exec(QStringLiteral("PRAGMA user_version = %1").arg(*stamp)); !r)
+        return fail(r.error().description);
+    Result<Previous> settled = takeOver(out, **conn, *stamp);
+    if (!settled)
+        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as "
+                                   "it was: move it aside to build a new one")
+                        .arg(out, settled.error().description));
+    previous = *settled;
+    if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
+        return fail(r.error().description);
+    return true;
+}
 
-    // A database that already holds analyses is kept beside the new one, never thrown away.
-    if (QFileInfo::exists(out)) {
-        bool holdsAnalyses = false;
-        if (Result<std::unique_ptr<Connection>> old = Connection::open(out)) {
-            Result<QVariant> n = (*old)->scalar(QStringLiteral("SELECT count(*) FROM SITEINFO"));
-            holdsAnalyses = !n || n->toLongLong() > 0;
-        }
-        if (holdsAnalyses) {
-            const QString keep = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss"))
-                                 + QStringLiteral(".bak");
-            if (!QFile::rename(out, keep))
-                return fail(QStringLiteral("%1 holds analyses and cannot be moved aside").arg(out));
-            std::fprintf(stderr, "mkdb: the previous database, which holds analyses, is kept as %s\n",
-                         qPrintable(keep));
-        }
-        QFile::remove(out);
-        QFile::remove(out + QStringLiteral("-wal"));
+// Puts the new database in place of the one at `out`, which is kept as OUT.<date>.bak.
+bool install(const QString& tmp, const QString& out, Previous previous)
+{
+    QString keep;
+    if (previous == Previous::Carried) {
+        if (QFileInfo(out + QStringLiteral("-wal")).size() > 0)
+            return fail(QStringLiteral("%1 is in use by another program; end it and build again").arg(out));
+        keep = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss")) + QStringLiteral(".bak");
+        if (!QFile::rename(out, keep))
+            return fail(QStringLiteral("%1 cannot be moved aside; it is left as it was").arg(out));
         QFile::remove(out + QStringLiteral("-shm"));
     }
-    if (!QFile::rename(tmp, out))
+    if (!QFile::rename(tmp, out)) {
+        if (!keep.isEmpty())
+            QFile::rename(keep, out);
         return fail(QStringLiteral("%1 cannot be written").arg(out));
+    }
+    if (!keep.isEmpty())
+        std::fprintf(stderr,
+                     "mkdb: the data files or the schema changed: the analyses with their results, own chemicals "
+                     "and DAFs and the change log are carried into the new database; the previous one is kept as "
+                     "%s\n",
+                     qPrintable(keep));
     return true;
+}
+
+bool build(const QString& out, const QString& dataDir)
+{
+    const QString tmp = out + QStringLiteral(".new");
+    removeDatabase(tmp);
+    QDir().mkpath(QFileInfo(out).absolutePath());
+    Previous previous = Previous::None;
+    const bool built = buildNew(tmp, out, dataDir, previous);
+    QFile::remove(tmp + QStringLiteral("-wal"));
+    QFile::remove(tmp + QStringLiteral("-shm"));
+    if (built && previous == Previous::Current) {
+        removeDatabase(tmp);
+        // Newer than the tool, so the build asks for it again only when the tool or the files change.
+        ::utime(QFile::encodeName(out).constData(), nullptr);
+        return true;
+    }
+    if (built && install(tmp, out, previous))
+        return true;
+    removeDatabase(tmp);
+    return false;
 }
 
 }   // namespace

@@ -117,6 +117,17 @@ protected:
                     {key})
             .value();
     }
+    // A stored run beside another analysis's GWDelisting row, then constants that change every
+    // result of the next run.
+    void storeARunThenChangeTheConstants()
+    {
+        addStandardSet();
+        db.insert(QStringLiteral("GWDelisting"), {{"ChemCas", "71-43-2"}, {"SITEKEY", 2}});
+        ASSERT_EQ(run(), RunOutcome::Completed);
+        before = results();
+        gwBefore = gwDelisting();
+        db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
+    }
     QueryRows gwDelisting() { return select(QStringLiteral("SELECT rowid, * FROM GWDelisting ORDER BY rowid")); }
     qint64 gwRows(qint32 key)
     {
@@ -132,6 +143,8 @@ protected:
     TempDatabase db;
     ForwardRunSession session;
     Recorder recorder;
+    QueryRows before;   // the results and GWDelisting rows of the stored run
+    QueryRows gwBefore;
 };
 
 TEST_F(ForwardRunTest, NoAnalysisOpenEndsSilently)
@@ -330,12 +343,7 @@ TEST_F(ForwardRunTest, EarlierResultsDoNotSurviveARun)
 // Each check refuses a run whose new constants would change every result.
 TEST_F(ForwardRunTest, ARunStoppedByACheckLeavesTheResultsAndGWDelistingRowsAsTheyWere)
 {
-    addStandardSet();
-    db.insert(QStringLiteral("GWDelisting"), {{"ChemCas", "71-43-2"}, {"SITEKEY", 2}});
-    ASSERT_EQ(run(), RunOutcome::Completed);
-    const QueryRows before = results();
-    const QueryRows gwBefore = gwDelisting();
-    db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
+    storeARunThenChangeTheConstants();
     const struct {
         const char* change;
         const char* undo;
@@ -359,14 +367,8 @@ TEST_F(ForwardRunTest, ARunStoppedByACheckLeavesTheResultsAndGWDelistingRowsAsTh
 
 TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndGWDelistingRows)
 {
-    addStandardSet();
-    db.insert(QStringLiteral("GWDelisting"), {{"ChemCas", "71-43-2"}, {"SITEKEY", 2}});
-    ASSERT_EQ(run(), RunOutcome::Completed);
-    const QueryRows before = results();
-    const QueryRows gwBefore = gwDelisting();
-
-    // New constants change the first row's results, which the failing run writes before it fails.
-    db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 80")).value();
+    // The new constants change the first row's results, which the failing run writes before it fails.
+    storeARunThenChangeTheConstants();
     // An organic short event with no lag time: the allowable dermal well concentration divides by 0.
     setCocs(QStringLiteral("TAU = 0, TSTAR = 5 WHERE CHEMCAS = '7440-39-3'"));
     setCocs(QStringLiteral("ORGANIC = 1 WHERE CHEMCAS = '7440-39-3'"));

@@ -68,15 +68,14 @@ protected:
     QByteArray stored;
 };
 
-TEST_F(ShippedDatabaseTest, ARebuildFromTheSameFilesLeavesTheDatabaseAsItIs)
+// Built again from the same files, the database stays as it is; from changed files, the new one
+// takes the user's rows and the old one is kept beside it.
+TEST_F(ShippedDatabaseTest, ARebuildKeepsTheDatabaseAndChangedFilesCarryTheUsersRowsOver)
 {
     ASSERT_EQ(mkdb(data), 0) << qPrintable(errors);
     EXPECT_EQ(bytes(path), stored);
     EXPECT_EQ(files(), QStringList{"TOVIv3.0.db"});
-}
 
-TEST_F(ShippedDatabaseTest, ChangedFilesTakeTheUsersRowsIntoTheNewDatabaseAndKeepTheOldOne)
-{
     QStringList userRows;
     for (const char* t :
          {"SITEINFO", "WMUINFO", "SITECOCS", "GWDelisting", "DelistCOCS", "Cus_COCS", "Cus_DAFs", "DBCHANGE"})

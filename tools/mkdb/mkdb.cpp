@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QtEndian>
 
 #include <cstdio>
 
@@ -134,7 +135,8 @@ const std::vector<Source>& sources()
 }
 
 // What a database is built from, by content: the schema's statements and the bytes of the data
-// files, as a number that is never 0 (the number of a database built before this one was kept).
+// files. Kept as the file's user version, which nothing else reads; never 0, the version of a
+// database built before this was kept.
 Result<qint32> sourceStamp(Connection& conn, const QString& dataDir)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -153,9 +155,7 @@ Result<qint32> sourceStamp(Connection& conn, const QString& dataDir)
             return Error{kErrDatabaseFile, QStringLiteral("%1 cannot be read").arg(f.fileName())};
         hash.addData(f.readAll());
     }
-    const QByteArray sum = hash.result();
-    const qint32 stamp = qint32(quint32(quint8(sum[0])) << 24 | quint32(quint8(sum[1])) << 16
-                                | quint32(quint8(sum[2])) << 8 | quint32(quint8(sum[3])));
+    const qint32 stamp = qint32(qFromBigEndian<quint32>(hash.result().constData()));
     return stamp == 0 ? 1 : stamp;
 }
 

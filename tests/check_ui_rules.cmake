@@ -1,7 +1,7 @@
 # Fails when a window outside the main window's folder (and the program's start-up) includes the
-# main window's header, or when the window layer writes to the database itself: its writes
-# belong to the data layer.
-file(GLOB_RECURSE ui_sources "${SRC}/ui/*.cpp" "${SRC}/ui/*.h")
+# main window's header, or when the window layer or its bound grids write to the database
+# themselves: their writes belong to the data layer.
+file(GLOB_RECURSE ui_sources "${SRC}/ui/*.cpp" "${SRC}/ui/*.h" "${SRC}/platform/ui/*.cpp" "${SRC}/platform/ui/*.h")
 foreach(f IN LISTS ui_sources)
     if(NOT f MATCHES "/ui/main/")
         file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*\"ui/main/frmMain\\.h\"")

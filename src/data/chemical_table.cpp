@@ -1,6 +1,7 @@
 #include "data/chemical_table.h"
 
 #include "data/chemical_table_file.h"
+#include "data/table_row_statements.h"
 #include "platform/db/transaction.h"
 
 #include <QSaveFile>
@@ -71,4 +72,15 @@ Status checkCasIsUnique(Connection& conn, const TableDef& table, const QVariant&
         return Error{kErrConversion,
                      QStringLiteral("The CAS number %1 belongs to another chemical already.").arg(cas.toString())};
     return {};
+}
+
+RowStatements chemicalTableRowStatements(Connection& conn, const Recordset& rows)
+{
+    const int cas = rows.fieldIndex(QStringLiteral("CHEMCAS"));
+    return tableRowStatements(conn, cocsTable(), rows,
+                              [&conn, cas](const StoredRow& row, const QVector<bool>& changed) -> Status {
+                                  if (row.rowid != 0 && !changed.value(cas))
+                                      return {};
+                                  return checkCasIsUnique(conn, cocsTable(), row.values.value(cas), row.rowid);
+                              });
 }

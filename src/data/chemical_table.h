@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/analysis_rows.h"
+#include "platform/db/row_statements.h"
 
 #include <QString>
 
@@ -25,3 +26,8 @@ Status replaceChemicalTable(Connection& conn, const QString& path);
 // Fails when a row of the chemical table `table` other than `rowid` holds the CAS number
 // (letter case ignored); rowid 0 stands for a row not yet stored.
 Status checkCasIsUnique(Connection& conn, const TableDef& table, const QVariant& cas, qint64 rowid);
+
+// The statements of COCS edited in place through `conn`, for rows read with the fields of `rows`:
+// a new or changed CAS number that another row holds is refused, so a row's other values can
+// always be written.
+RowStatements chemicalTableRowStatements(Connection& conn, const Recordset& rows);

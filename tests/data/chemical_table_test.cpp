@@ -134,6 +134,19 @@ TEST_F(ChemicalTableTest, ARefusedFileLeavesTheDatabaseFileUnchanged)
     EXPECT_EQ(storedRows(db), rowsBefore);
 }
 
+TEST_F(ChemicalTableTest, AReplaceThatFailsPartWayLeavesTheOldTableWhole)
+{
+    const std::vector<TableRow> old = storedRows(db);
+    writeFile(file("new.tvx"),
+              *writeChemicalTableFile({chemicalRow("Lead", "7439-92-1", 0.015), chemicalRow("Acetone", "67-64-1", 1)}));
+    ASSERT_TRUE(db.conn()
+                    .exec("CREATE TRIGGER refuse BEFORE INSERT ON COCS WHEN NEW.CHEMCAS = '67-64-1' "
+                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                    .ok());
+    EXPECT_FALSE(replaceChemicalTable(db.conn(), file("new.tvx")).ok());
+    EXPECT_EQ(storedRows(db), old);
+}
+
 TEST_F(ChemicalTableTest, AFailedExportLeavesNoFile)
 {
     insertChemical(db, chemicalRow(QString::fromUtf8("\xE2\x98\xA2"), "1-1-1", 1.0));

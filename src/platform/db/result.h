@@ -22,6 +22,7 @@ enum ProjectError : int {
     kErrFormat = 100006,         // a file's contents are damaged or of another kind
     kErrCalculation = 100007,    // a calculation produced a value that cannot be stored
     kErrNotSaved = 100008,       // the open analysis has never been saved
+    kErrRowGone = 100009,        // a row that a window shows is no longer in its table
 };
 
 template <class T>

@@ -1,20 +1,15 @@
 #include "platform/ui/grid_binding.h"
 
-#include "platform/db/transaction.h"
 #include "platform/db/variant_number.h"
 #include "platform/text/number_parse.h"
 
 #include <QLocale>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-Error goneError(const QString& table)
-{
-    return Error{kErrRecordset, QStringLiteral("The row is no longer in the table %1.").arg(table)};
-}
 
 // The cell of a stored value: a number keeps its full value, and its text, which an edit starts
 // from, is the shortest that reads back to it.
@@ -31,17 +26,6 @@ GridCell storedCell(const QVariant& stored)
 
 GridBinding::GridBinding(DataGrid* grid) : QObject(grid), m_grid(grid) {}
 
-Result<bool> GridBinding::allStored(const QList<qint64>& rowids)
-{
-    const QString sql =
-        QStringLiteral("SELECT count(*) FROM \"%1\" WHERE rowid IN (%2)")
-            .arg(m_rows.table(), QStringList(rowids.size(), QStringLiteral("?")).join(QLatin1Char(',')));
-    Result<QVariant> n = m_conn->scalar(sql, QVariantList(rowids.begin(), rowids.end()));
-    if (!n)
-        return n.error();
-    return n->toLongLong() == rowids.size();
-}
-
 GridCell GridBinding::typedCell(int field, const QString& text) const
 {
     if (text.isEmpty())
@@ -56,22 +40,27 @@ GridCell GridBinding::typedCell(int field, const QString& text) const
     return GridCell::fromText(text);
 }
 
-void GridBinding::bind(Connection& conn, Recordset rows, const QVector<bool>& numberFields)
+void GridBinding::bind(Recordset rows, const QVector<bool>& numberFields, RowStatements statements)
 {
-    m_conn = &conn;
-    m_rows = std::move(rows);
+    m_statements = std::move(statements);
     m_numberFields = numberFields;
     GridModel& g = m_grid->grid();
     QVector<GridColumn> columns;
-    for (int f = 0; f < m_rows.fieldCount(); ++f)
-        columns << GridColumn{m_rows.fieldName(f), 1440, CellEditor::Text};
+    for (int f = 0; f < rows.fieldCount(); ++f)
+        columns << GridColumn{rows.fieldName(f), 1440, CellEditor::Text};
     g.setColumns(columns);
     g.setCommitCheck([this](int, int column, const QString& text) { return std::optional(typedCell(column, text)); });
     g.setRowWriter([this](int row) { return writePendingRow(row); });
-    for (m_rows.moveFirst(); !m_rows.eof(); m_rows.moveNext()) {
+    m_rows.clear();
+    m_rows.reserve(size_t(rows.recordCount()));
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        StoredRow stored{rows.rowid(), {}};
         QVector<GridCell> cells;
-        for (int f = 0; f < m_rows.fieldCount(); ++f)
-            cells << storedCell(m_rows.value(f));
+        for (int f = 0; f < rows.fieldCount(); ++f) {
+            stored.values << rows.value(f);
+            cells << storedCell(stored.values.back());
+        }
+        m_rows.push_back(std::move(stored));
         g.addRow(std::move(cells));
     }
 }
@@ -80,8 +69,7 @@ void GridBinding::unbind()
 {
     m_grid->cancelPendingEdit();
     m_grid->grid().clearRows();
-    m_rows.close();
-    m_conn = nullptr;
+    m_rows.clear();
 }
 
 void GridBinding::setEditPermissions(bool allowUpdate, bool allowAddNew, bool allowDelete)
@@ -97,11 +85,6 @@ void GridBinding::setEditPermissions(bool allowUpdate, bool allowAddNew, bool al
 void GridBinding::setBeforeUpdate(std::function<RowDecision(int row)> decide)
 {
     m_beforeUpdate = std::move(decide);
-}
-
-void GridBinding::setRowCheck(RowCheck check)
-{
-    m_rowCheck = std::move(check);
 }
 
 void GridBinding::setFailureReport(std::function<void(const Error& error)> report)
@@ -125,56 +108,33 @@ RowDecision GridBinding::writePendingRow(int row)
     GridModel& g = m_grid->grid();
     const bool added = g.pendingRowAdded();
     const QVector<GridCell>& before = g.pendingRowBefore();
-    if (added)
-        m_rows.addNew();
-    else
-        m_rows.setPosition(row);
-    for (int f = 0; f < m_rows.fieldCount(); ++f) {
+    const int fields = g.columnCount();
+    StoredRow edited = added ? StoredRow{0, QVector<QVariant>(fields)} : m_rows[size_t(row)];
+    QVector<bool> changed(fields, false);
+    for (int f = 0; f < fields; ++f) {
         const QVariant& now = g.cell(row, f).value;
-        if (added ? now.isValid() : now != before[f].value)
-            m_rows.setValue(f, now);
+        changed[f] = added ? now.isValid() : now != before[f].value;
+        if (changed[f])
+            edited.values[f] = now;
     }
 
-    bool stored = false;
-    bool gone = false;
-    const Status written = [&]() -> Status {
-        Transaction tx(*m_conn);
-        if (!tx.started())
-            return tx.started();
-        if (!added) {
-            Result<bool> there = allStored({m_rows.rowid()});
-            if (!there)
-                return there.error();
-            if (!*there) {
-                gone = true;
-                return goneError(m_rows.table());
-            }
-        }
-        if (m_rowCheck) {
-            QVector<QVariant> values;
-            for (int f = 0; f < m_rows.fieldCount(); ++f)
-                values << m_rows.value(f);
-            if (Status s = m_rowCheck(*m_conn, values, added ? 0 : m_rows.rowid()); !s)
-                return s;
-        }
-        if (Status s = m_rows.update(); !s)
-            return s;
-        stored = true;
-        return tx.commit();
-    }();
+    Result<StoredRow> written = m_statements.write(edited, changed);
     if (!written) {
-        m_rows.cancelUpdate();
         report(written.error());
-        if (stored || gone) {
-            // The record set no longer matches the table: read again once this commit is over.
+        if (written.error().number == kErrRowGone) {
+            // The rows shown no longer match the table: read again once this commit is over.
             QMetaObject::invokeMethod(this, &GridBinding::rowsOutdated, Qt::QueuedConnection);
             return RowDecision::Discard;
         }
         return RowDecision::Stay;
     }
+    if (added)
+        m_rows.push_back(*written);
+    else
+        m_rows[size_t(row)] = *written;
     std::vector<std::pair<int, GridCell>> cells;
-    for (int f = 0; f < m_rows.fieldCount(); ++f)
-        cells.emplace_back(f, storedCell(m_rows.value(f)));
+    for (int f = 0; f < fields; ++f)
+        cells.emplace_back(f, storedCell(written->values.value(f)));
     g.setCells(row, cells);
     return RowDecision::Write;
 }
@@ -189,9 +149,9 @@ bool GridBinding::commitPendingEdit(bool discardIfKept)
     return true;
 }
 
-bool GridBinding::deleteRows(QList<int> rows)
+bool GridBinding::deleteRows(const QList<int>& rows)
 {
-    if (!m_allowDelete || !m_conn)
+    if (!m_allowDelete)
         return false;
     const int pending = m_grid->grid().pendingRow();
     if (pending >= 0 && rows.contains(pending))
@@ -199,39 +159,26 @@ bool GridBinding::deleteRows(QList<int> rows)
     else if (!m_grid->commitPendingEdit())
         return false;
     // A discarded new row is no longer there.
-    rows.removeIf([this](int r) { return r < 0 || r >= m_rows.recordCount(); });
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows.isEmpty())
+    QList<int> positions = rows;
+    positions.removeIf([this](int r) { return r < 0 || r >= int(m_rows.size()); });
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    if (positions.isEmpty())
         return false;
-
     QList<qint64> rowids;
-    for (int r : std::as_const(rows)) {
-        m_rows.setPosition(r);
-        rowids << m_rows.rowid();
-    }
-    Transaction tx(*m_conn);
-    Status deleted = tx.started();
-    if (deleted) {
-        Result<bool> there = allStored(rowids);
-        if (!there)
-            deleted = there.error();
-        else if (!*there)
-            deleted = goneError(m_rows.table());
-    }
-    for (int i = 0; deleted && i < rows.size(); ++i) {
-        m_rows.setPosition(rows[i]);
-        deleted = m_rows.deleteCurrent();
-    }
-    if (deleted)
-        deleted = tx.commit();
-    if (!deleted) {
-        tx.rollback();
+    for (int r : std::as_const(positions))
+        rowids << m_rows[size_t(r)].rowid;
+
+    if (Status deleted = m_statements.remove(rowids); !deleted) {
         report(deleted.error());
         emit rowsOutdated();
         return false;
     }
-    for (int r : std::as_const(rows))
-        m_grid->grid().removeRow(r);
+    const QSet<qint64> gone(rowids.begin(), rowids.end());
+    for (int r = int(m_rows.size()) - 1; r >= 0; --r)
+        if (gone.contains(m_rows[size_t(r)].rowid)) {
+            m_grid->grid().removeRow(r);
+            m_rows.erase(m_rows.begin() + r);
+        }
     return true;
 }

@@ -34,9 +34,6 @@ frmCOCs::frmCOCs() : grdCOCs(makeChemicalGrid(this, QStringLiteral("grdCOCs"))),
     layout->addWidget(grdCOCs);
 
     Data1->setBeforeUpdate([this](int row) { return grdCOCs_BeforeUpdate(row); });
-    Data1->setRowCheck([](Connection& conn, const QVector<QVariant>& values, qint64 rowid) {
-        return checkCasIsUnique(conn, cocsTable(), values.value(kCasColumn), rowid);
-    });
     Data1->setFailureReport([](const Error& error) { showGeneralError(error, kUnableToSaveTitle); });
     connect(Data1, &GridBinding::rowsOutdated, this, &frmCOCs::Refresh);
 }
@@ -65,7 +62,8 @@ void frmCOCs::SetupGrid()
     if (!rows)
         return;
     const QVector<bool> numbers = numberFields(cocsTable(), *rows);
-    Data1->bind(*m_conn, std::move(*rows), numbers);
+    RowStatements statements = chemicalTableRowStatements(*m_conn, *rows);
+    Data1->bind(std::move(*rows), numbers, std::move(statements));
     setupChemicalColumns(grdCOCs->grid());
 }
 
@@ -103,13 +101,8 @@ void frmCOCs::Refresh()
 std::vector<TableRow> frmCOCs::editedRows()
 {
     std::vector<TableRow> rows;
-    Recordset& stored = Data1->recordset();
-    for (stored.moveFirst(); !stored.eof(); stored.moveNext()) {
-        TableRow row;
-        for (int f = 0; f < stored.fieldCount(); ++f)
-            row << stored.value(f);
-        rows.push_back(std::move(row));
-    }
+    for (const StoredRow& stored : Data1->storedRows())
+        rows.push_back(stored.values);
     return rows;
 }
 

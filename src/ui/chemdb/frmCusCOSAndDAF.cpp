@@ -2,6 +2,7 @@
 
 #include "data/program_state.h"
 #include "data/schema.h"
+#include "data/table_row_statements.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/chemdb/chemical_grid.h"
@@ -114,14 +115,16 @@ void frmCusCOSAndDAF::formLoad()
 void frmCusCOSAndDAF::bindChemicals(Recordset rows)
 {
     const QVector<bool> numbers = numberFields(cusCocsTable(), rows);
-    Data1->bind(*m_conn, std::move(rows), numbers);
+    RowStatements statements = tableRowStatements(*m_conn, cusCocsTable(), rows);
+    Data1->bind(std::move(rows), numbers, std::move(statements));
     Data1->setEditPermissions(true, true, true);
 }
 
 void frmCusCOSAndDAF::bindDafs(Recordset rows)
 {
     const QVector<bool> numbers = numberFields(cusDafsTable(), rows);
-    Data2->bind(*m_conn, std::move(rows), numbers);
+    RowStatements statements = tableRowStatements(*m_conn, cusDafsTable(), rows);
+    Data2->bind(std::move(rows), numbers, std::move(statements));
     Data2->setEditPermissions(true, true, true);
 }
 

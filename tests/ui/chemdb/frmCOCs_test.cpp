@@ -245,6 +245,45 @@ TEST_F(ChemicalTableWindow, DeleteAsksAndDeletesTheSelectedRow)
     EXPECT_EQ(shownNames(), QStringList({"Arsenic", "Zinc"}));
 }
 
+TEST_F(ChemicalTableWindow, RowsOfARepeatedCasNumberTakeEditsAndANewOrChangedCasNumberMustBeFree)
+{
+    insert("Zinc again", "7440-66-6", 7.0);
+    insert("Lettered", "abc-1", 1.0);
+    open(true);
+    ASSERT_EQ(shownNames(), QStringList({"Arsenic", "benzene", "Lettered", "Zinc", "Zinc again"}));
+    type(3, kMcl, "6");
+    type(4, 0, "Zinc twice");
+    leaveRow(0);
+    EXPECT_EQ(
+        db.conn().scalar("SELECT group_concat(MCL || CHEMNAME) FROM COCS WHERE CHEMCAS = '7440-66-6'")->toString(),
+        "6.0Zinc,7.0Zinc twice");
+
+    const QByteArray before = db.checksum();
+    for (const auto& [row, cas] : {std::pair{1, "ABC-1"}, std::pair{5, "abc-1"}, std::pair{0, "7440-66-6"}}) {
+        type(row, 1, cas);
+        messages.expect(kUnableToSave);
+        leaveRow(row == 0 ? 1 : 0);
+        EXPECT_EQ(grid().grid().pendingRow(), row) << cas;
+        grid().cancelPendingEdit();
+    }
+    EXPECT_EQ(db.checksum(), before);
+}
+
+TEST_F(ChemicalTableWindow, DeletingSelectedRowsDeletesExactlyThose)
+{
+    insert("Cadmium", "7440-43-9", 0.005);
+    insert("Lead", "7439-92-1", 0.015);
+    frmCOCs& w = open(true);
+    for (int row : {4, 0, 2})
+        grid().selectionModel()->select(grid().grid().index(row, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    messages.expect("Confirm Delete", vbYes);
+    w.DeleteSelectedRecords();
+    EXPECT_EQ(shownNames(), QStringList({"benzene", "Lead"}));
+    EXPECT_EQ(db.conn().scalar("SELECT group_concat(CHEMNAME) FROM (SELECT CHEMNAME FROM COCS ORDER BY 1)")->toString(),
+              "benzene,Lead");
+}
+
 TEST_F(ChemicalTableWindow, ARowDeletedElsewhereIsReportedAndTheTableReadAgain)
 {
     open(true);

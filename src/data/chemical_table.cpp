@@ -4,9 +4,41 @@
 #include "data/table_row_statements.h"
 #include "platform/db/transaction.h"
 
+#include <QHash>
 #include <QSaveFile>
 
 namespace {
+
+constexpr int kCasColumn = 1;
+
+// A CAS number as the table's text columns compare it: ASCII letter case ignored (NOCASE).
+QString casKey(const QString& cas)
+{
+    QString key = cas;
+    for (QChar& c : key)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = c.toLower();
+    return key;
+}
+
+// Every row of a chemical table holds a CAS number of its own.
+Status checkCasNumbers(const std::vector<TableRow>& rows)
+{
+    QHash<QString, qsizetype> rowOf;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const QString cas = rows[r].value(kCasColumn).toString();
+        if (cas.trimmed().isEmpty())
+            return Error{kErrFormat, QStringLiteral("Row %1 of the file has no CAS number.").arg(r + 1)};
+        const QString key = casKey(cas);
+        if (const auto it = rowOf.constFind(key); it != rowOf.cend())
+            return Error{kErrFormat, QStringLiteral("Rows %1 and %2 of the file have the same CAS number %3.")
+                                         .arg(*it + 1)
+                                         .arg(r + 1)
+                                         .arg(cas)};
+        rowOf.insert(key, qsizetype(r));
+    }
+    return {};
+}
 
 Result<std::vector<TableRow>> readRows(Connection& conn, const QString& order)
 {
@@ -47,6 +79,8 @@ Status replaceChemicalTable(Connection& conn, const QString& path)
     Result<std::vector<TableRow>> rows = readChemicalTableFileAt(path);
     if (!rows)
         return rows.error();
+    if (Status s = checkCasNumbers(*rows); !s)
+        return s;
 
     Transaction tx(conn);
     if (!tx.started())

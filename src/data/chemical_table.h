@@ -19,7 +19,8 @@ Result<std::vector<TableRow>> snapshotChemicalTable(Connection& conn);
 Status exportChemicalTable(Connection& conn, const QString& path);
 
 // Reads and checks the whole chemical-table file first, then, in one transaction, deletes every
-// row of COCS and inserts the file's rows in file order. A refused file or a failed write
+// row of COCS and inserts the file's rows in file order. A file with a row without CAS number or
+// with a CAS number twice (letter case ignored) is refused; a refused file or a failed write
 // leaves COCS exactly as it was.
 Status replaceChemicalTable(Connection& conn, const QString& path);
 

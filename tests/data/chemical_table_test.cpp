@@ -134,6 +134,22 @@ TEST_F(ChemicalTableTest, ARefusedFileLeavesTheDatabaseFileUnchanged)
     EXPECT_EQ(storedRows(db), rowsBefore);
 }
 
+TEST_F(ChemicalTableTest, AFileWithARowWithoutCasNumberOrACasNumberTwiceIsRefused)
+{
+    const TableRow lead = chemicalRow("Lead", "7439-92-1", 0.015);
+    const std::pair<const char*, std::vector<TableRow>> refused[] = {
+        {"one empty row", {emptyRow(cocsTable())}},
+        {"an empty CAS number", {lead, chemicalRow("Acetone", "", 1.0)}},
+        {"a CAS number twice", {chemicalRow("A", "abc-1", 1.0), lead, chemicalRow("B", "ABC-1", 2.0)}},
+    };
+    const QByteArray before = db.checksum();
+    for (const auto& [what, rows] : refused) {
+        writeFile(file("bad.tvx"), *writeChemicalTableFile(rows));
+        EXPECT_FALSE(replaceChemicalTable(db.conn(), file("bad.tvx")).ok()) << what;
+        EXPECT_EQ(db.checksum(), before) << what;
+    }
+}
+
 TEST_F(ChemicalTableTest, AReplaceThatFailsPartWayLeavesTheOldTableWhole)
 {
     const std::vector<TableRow> old = storedRows(db);

@@ -158,6 +158,12 @@ bool Forms::unload(const QString& name)
     return form ? form->unload() : true;
 }
 
+bool Forms::mayUnload(const QString& name)
+{
+    FormWindow* form = find(name);
+    return !form || form->queryUnload();
+}
+
 void Forms::adopt(FormWindow* form, const QString& name)
 {
     form->setObjectName(name);

@@ -74,6 +74,9 @@ public:
     // Unloads the named window; a window that is not loaded is left alone. False when the
     // window's closing handlers kept it open.
     static bool unload(const QString& name);
+    // Asks the named window's closing handlers whether it may close, without closing it; true for
+    // a window that is not loaded.
+    static bool mayUnload(const QString& name);
     template <class T>
     static bool unload()
     {

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -152,10 +153,15 @@ void frmCusCOSAndDAF::rereadDafs()
     }
 }
 
-void frmCusCOSAndDAF::formUnload()
+bool frmCusCOSAndDAF::queryUnload()
 {
-    Data1->commitPendingEdit(true);
-    Data2->commitPendingEdit(true);
+    // A row the user keeps in edit to complete it keeps the window open, the cursor in the row.
+    for (auto [grid, binding] : {std::pair{SSDBGrid1, Data1}, std::pair{SSDBGrid2, Data2}})
+        if (!binding->commitPendingEdit()) {
+            grid->setFocus();
+            return false;
+        }
+    return true;
 }
 
 RowDecision frmCusCOSAndDAF::SSDBGrid1_BeforeUpdate(int row)

@@ -11,7 +11,7 @@
 
 // The user's own chemicals (Cus_COCS) above the user's own DAF rows (Cus_DAFs), both edited in
 // place through a connection of the window's own: a changed or new row is written when the
-// user leaves it, and rows selected whole are deleted with the Delete key.
+// user leaves it or closes the window, and rows selected whole are deleted with the Delete key.
 class frmCusCOSAndDAF : public FormWindow {
     Q_OBJECT
 public:
@@ -30,7 +30,7 @@ public:
 
 protected:
     void formLoad() override;
-    void formUnload() override;
+    bool queryUnload() override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -216,7 +216,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {
         Forms::unload(windowName::frmPassword);
-        if (!MDIForm_QueryUnload()) {
+        // A row of the user's own chemicals kept in edit keeps the program open, as a failed
+        // save of the analysis does.
+        if (!Forms::mayUnload(windowName::frmCusCOSAndDAF) || !MDIForm_QueryUnload()) {
             event->ignore();
             return;
         }

@@ -1,5 +1,6 @@
 #include "ui/chemdb/frmCusCOSAndDAF.h"
 
+#include "admin_fixture.h"
 #include "core/temp_database.h"
 #include "ui/grid_readback.h"
 #include "ui/printers.h"
@@ -182,7 +183,7 @@ TEST_F(OwnChemicalsEditor, ClosingTheWindowWritesTheRowInEditOrDropsItWhenItCann
     typeInCell(*w.SSDBGrid1, 0, 0, "Widgetane");
     typeInCell(*w.SSDBGrid1, 0, 1, "999-01-1");
     typeInCell(*w.SSDBGrid2, 0, 1, "10");
-    messages.expect(kInsufficientData, vbYes);
+    messages.expect(kInsufficientData, vbNo);
     EXPECT_TRUE(Forms::unload<frmCusCOSAndDAF>());
     EXPECT_EQ(db.count("Cus_COCS"), 1);
     EXPECT_EQ(db.count("Cus_DAFs"), 0);
@@ -218,6 +219,35 @@ TEST_F(OwnChemicalsEditor, ALoadThatFailsShowsTheErrorWithoutTitleAndOpensEmpty)
     frmCusCOSAndDAF& w = open(true);
     EXPECT_TRUE(messages.shown().at(0).text.contains("Cus_DAFs"));
     EXPECT_EQ(w.SSDBGrid1->grid().columnCount(), 0);
+}
+
+// The editor in the program, closed by each of the user's ways.
+TEST_F(AdminTest, OwnChemicalsEditorKeepsItsRowWithoutCasNumberOpenOnYesAndDropsItOnNoWhateverClosesIt)
+{
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"close box", [] { Forms::find("frmCusCOSAndDAF")->frame()->close(); }},
+        {"Exit", [this] { main().mnuExit_Click(); }},
+    };
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    for (const auto& [way, close] : ways) {
+        main().mnuEditCOCDAF_Click();
+        auto* editor = static_cast<frmCusCOSAndDAF*>(Forms::find("frmCusCOSAndDAF"));
+        typeInCell(*editor->SSDBGrid1, 0, 0, "Widgetane");
+        messages.expect(kInsufficientData, vbYes);
+        close();
+        ASSERT_EQ(Forms::find("frmCusCOSAndDAF"), editor) << way;
+        EXPECT_EQ(editor->SSDBGrid1->grid().pendingRow(), 0) << way;
+        EXPECT_TRUE(editor->SSDBGrid1->hasFocus()) << way;
+        EXPECT_TRUE(main().isVisible()) << way;
+        messages.expect(kInsufficientData, vbNo);
+        close();
+        EXPECT_EQ(Forms::find("frmCusCOSAndDAF"), nullptr) << way;
+    }
+    EXPECT_FALSE(main().isVisible());
+    auto conn = Connection::open(db.path());
+    ASSERT_TRUE(conn.ok());
+    EXPECT_EQ((*conn)->scalar("SELECT count(*) FROM Cus_COCS")->toInt(), 0);
 }
 
 }   // namespace

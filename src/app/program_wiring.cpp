@@ -9,6 +9,7 @@
 #include "ui/chemdb/frmCusCOC.h"
 #include "ui/chemdb/frmCusCOSAndDAF.h"
 #include "ui/chemdb/frmPassword.h"
+#include "ui/common/table_operations.h"
 #include "ui/delisting/delisting_run_command.h"
 #include "ui/delisting/frmAirCarc.h"
 #include "ui/delisting/frmAirNonCarc.h"
@@ -38,12 +39,21 @@
 #include "ui/results/frmTotalResultsRisk.h"
 #include "ui/results/frmTotalResultsScreen.h"
 
+#include <concepts>
+
 namespace {
 
 template <class... T>
 void registerWindows()
 {
     (registerFormLoader(QString::fromLatin1(T::staticMetaObject.className()), [] { return Forms::get<T>(); }), ...);
+}
+
+// Windows that the print window prints.
+template <std::derived_from<PrintableTable>... T>
+void registerTableWindows()
+{
+    registerWindows<T...>();
 }
 
 }   // namespace
@@ -64,12 +74,11 @@ void installProgramWiring()
     services.replaceChemicalTable = replaceChemicalTableCommand;
     siteWindowServices().runDelistingAnalysis = runDelistingAnalysisCommand;
 
-    registerWindows<frmSiteWMU, frmSiteCOCs, frmPrintSiteWMU, frmCOCs>();
-    registerWindows<frmPassword, frmChngDBProps>();
-
-    registerWindows<frmCusCOC, frmChngChems, frmCusCOSAndDAF>();
-    registerWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
-                    frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();
-    registerWindows<frmSoilPathwayDelisting, frmAirNonCarc, frmAirCarc, frmSurfaceWaterNonCarc, frmSurfaceCarc,
-                    frmGWNonCarc, frmGWCarc>();
+    registerWindows<frmSiteWMU, frmPassword>();
+    registerTableWindows<frmSiteCOCs, frmPrintSiteWMU, frmCOCs, frmChngDBProps, frmCusCOC, frmChngChems,
+                         frmCusCOSAndDAF>();
+    registerTableWindows<frmLimitResults, frmTCLPResultsHQ, frmTCLPResultsRisk, frmTCLPResultsScreen, frmTotalResultsHQ,
+                         frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();
+    registerTableWindows<frmSoilPathwayDelisting, frmAirNonCarc, frmAirCarc, frmSurfaceWaterNonCarc, frmSurfaceCarc,
+                         frmGWNonCarc, frmGWCarc>();
 }

@@ -9,6 +9,7 @@
 #include "platform/ui/common_dialog.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/table_operations.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/main/main_window_services.h"
@@ -124,14 +125,15 @@ int main(int argc, char** argv)
     QMdiArea area;
     Forms::setMdiArea(&area);
     FormWindow* form = loadForm(window);
-    if (!form || form->loadFailed())
+    auto* table = dynamic_cast<ExportableTable*>(form);
+    if (!table || form->loadFailed())
         return 1;
     form->showForm();
 
     const QString exported = QDir(folder.path()).filePath(QStringLiteral("export.txt"));
     TextFileAnswer answer(exported);
     setFileDialogService(&answer);
-    QMetaObject::invokeMethod(form, "ExportToTable", Qt::DirectConnection);
+    table->ExportToTable();
     QFile file(exported);
     if (!file.open(QIODevice::ReadOnly))
         return 1;

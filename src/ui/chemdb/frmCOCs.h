@@ -5,13 +5,14 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/grid_binding.h"
+#include "ui/common/table_operations.h"
 
 #include <memory>
 
 // The chemical table COCS, one row per chemical in name order, every property in a column of
 // its own, read through a connection of the window's own. Read-only at first; in administrator
 // mode the grid takes changed, new and deleted rows, each written to COCS at once.
-class frmCOCs : public FormWindow {
+class frmCOCs : public FormWindow, public PrintableTable, public ExportableTable {
     Q_OBJECT
 public:
     frmCOCs();
@@ -20,8 +21,8 @@ public:
     DataGrid* grdCOCs;
     GridBinding* Data1;   // the grid's rows as stored in COCS
 
-    Q_INVOKABLE void PrintTable(bool FirstPrint);
-    Q_INVOKABLE void ExportToTable();
+    void PrintTable(bool FirstPrint) override;
+    void ExportToTable() override;
 
     // Administrator mode on: the administrator caption, and changes, new rows and deletions
     // allowed; off: the read-only caption and none of them.

@@ -3,10 +3,11 @@
 #include "data/chemical_change_log.h"
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
+#include "ui/common/table_operations.h"
 
 // The report of changed chemical-table values: one line per changed value, from a change
 // summary or from the stored change log. Created and shown by its first line.
-class frmChngDBProps : public FormWindow {
+class frmChngDBProps : public FormWindow, public PrintableTable, public ExportableTable {
     Q_OBJECT
 public:
     frmChngDBProps();
@@ -14,8 +15,8 @@ public:
     // Adds a line to the report, loading and showing the window when it is not loaded.
     static void addChangeLine(const ChemicalChange& change);
 
-    Q_INVOKABLE void PrintTable(bool FirstPrint);
-    Q_INVOKABLE void ExportToTable();
+    void PrintTable(bool FirstPrint) override;
+    void ExportToTable() override;
 
     DataGrid* grdChngChems;
 

@@ -3,12 +3,13 @@
 #include "platform/db/result.h"
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
+#include "ui/common/table_operations.h"
 
 class Connection;
 
 // The read-only list of the user's own chemicals (Cus_COCS) above the list of the user's own
 // DAF rows (Cus_DAFs): every row of both tables, read once when the window loads.
-class frmCusCOC : public FormWindow {
+class frmCusCOC : public FormWindow, public PrintableTable {
     Q_OBJECT
 public:
     frmCusCOC();
@@ -17,7 +18,7 @@ public:
     DataGrid* SSOleDBGrid2;   // the DAF rows
 
     // Prints the chemical list, then the DAF list, as one print command.
-    Q_INVOKABLE void PrintTable(bool FirstPrint);
+    void PrintTable(bool FirstPrint) override;
     bool loadFailed() const override { return m_loadFailed; }
 
 protected:

@@ -4,6 +4,7 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/grid_binding.h"
+#include "ui/common/table_operations.h"
 
 #include <QLabel>
 
@@ -12,7 +13,7 @@
 // The user's own chemicals (Cus_COCS) above the user's own DAF rows (Cus_DAFs), both edited in
 // place through a connection of the window's own: a changed or new row is written when the
 // user leaves it or closes the window, and rows selected whole are deleted with the Delete key.
-class frmCusCOSAndDAF : public FormWindow {
+class frmCusCOSAndDAF : public FormWindow, public PrintableTable, public ExportableTable {
     Q_OBJECT
 public:
     frmCusCOSAndDAF();
@@ -24,9 +25,9 @@ public:
     GridBinding* Data2;
 
     // Prints the chemicals, then the DAF rows, as one print command.
-    Q_INVOKABLE void PrintTable(bool FirstPrint);
+    void PrintTable(bool FirstPrint) override;
     // Asks for a file and writes the chemicals to it.
-    Q_INVOKABLE void ExportToTable();
+    void ExportToTable() override;
 
 protected:
     void formLoad() override;

@@ -4,6 +4,7 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/grid_drop_down.h"
+#include "ui/common/table_operations.h"
 #include "ui/main/input_windows.h"
 
 #include <QComboBox>
@@ -17,7 +18,7 @@
 // The constituent window (steps 4 and 5): the analysis's constituents in a grid, chemicals chosen
 // from the chemical table or the user's own chemicals, their concentrations and detection
 // limits, saved as the analysis's SITECOCS rows; the forward run starts from here.
-class frmSiteCOCs : public FormWindow, public ConstituentInputWindow {
+class frmSiteCOCs : public FormWindow, public ConstituentInputWindow, public PrintableTable, public ExportableTable {
     Q_OBJECT
 public:
     frmSiteCOCs();
@@ -30,8 +31,8 @@ public:
     void UpdateRemoteCOCs();
     // Rebuilds the chemical lists from the source chosen in cmbDataSource.
     void ResetCOCs();
-    Q_INVOKABLE void PrintTable(bool FirstPrint);
-    Q_INVOKABLE void ExportToTable();
+    void PrintTable(bool FirstPrint) override;
+    void ExportToTable() override;
     bool loadFailed() const override { return m_loadFailure.has_value(); }
 
     void cmdUpdateSiteCOCs_Click();

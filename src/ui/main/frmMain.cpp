@@ -5,6 +5,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/main_file_dialog.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/table_operations.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/main/admin_settings.h"
@@ -320,9 +321,10 @@ void frmMain::mnuExportTable_Click()
 {
     QMdiSubWindow* active = mdiArea->activeSubWindow();
     QWidget* window = active ? active->widget() : nullptr;
-    if (window && window->metaObject()->indexOfMethod("ExportToTable()") >= 0
-        && QMetaObject::invokeMethod(window, "ExportToTable", Qt::DirectConnection))
+    if (auto* table = dynamic_cast<ExportableTable*>(window)) {
+        table->ExportToTable();
         return;
+    }
     MsgBox(kCannotExportText, vbInformation, QStringLiteral("Unable to Export"));
 }
 

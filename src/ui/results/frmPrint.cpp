@@ -4,6 +4,7 @@
 #include "platform/ui/geometry.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/table_operations.h"
 #include "ui/common/window_names.h"
 #include "ui/main/main_window_services.h"
 
@@ -132,7 +133,7 @@ void frmPrint::cmdPrint_Click()
         if (!wasLoaded)
             loadedHere << name;
         loadFailed = !wasLoaded && window->loadFailed();
-        if (window->metaObject()->indexOfMethod("PrintTable(bool)") >= 0)
+        if (dynamic_cast<PrintableTable*>(window))
             windows << window;
     }
 
@@ -143,8 +144,7 @@ void frmPrint::cmdPrint_Click()
         for (const QPointer<FormWindow>& window : windows) {
             if (!window)
                 continue;
-            QMetaObject::invokeMethod(window, "PrintTable", Qt::DirectConnection,
-                                      Q_ARG(bool, std::exchange(first, false)));
+            dynamic_cast<PrintableTable*>(window.data())->PrintTable(std::exchange(first, false));
             if (command.state() != PrintJobState::Printing)
                 break;
         }

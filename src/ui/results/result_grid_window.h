@@ -3,6 +3,7 @@
 #include "platform/db/connection.h"
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
+#include "ui/common/table_operations.h"
 
 #include <QString>
 #include <QVector>
@@ -74,15 +75,15 @@ void styleResultRow(GridRowStyle& row, int testedColumn);
 // A forward result window: a read-only child window with one grid, filled once when the window
 // loads from the stored results of the open analysis, read through a read-only connection of
 // its own. A failed load keeps the rows added so far and is reported once.
-class ResultGridWindow : public FormWindow {
+class ResultGridWindow : public FormWindow, public PrintableTable, public ExportableTable {
     Q_OBJECT
 public:
     DataGrid* grid() const { return m_grid; }
 
     // Prints the grid, the first table of a print command with the dialogs.
-    Q_INVOKABLE void PrintTable(bool FirstPrint);
+    void PrintTable(bool FirstPrint) override;
     // Asks for a file and writes the grid to it.
-    Q_INVOKABLE void ExportToTable();
+    void ExportToTable() override;
     bool loadFailed() const override { return m_loadFailed; }
 
 protected:

@@ -147,7 +147,7 @@ TEST_F(DelistingOutput, PrintsEachTableUnderItsCaptionWithTheAnalysisNameAndTheD
         PrintCommand command;
         // As the print window does: the second and third are loaded by the call, not shown.
         Forms::get<frmGWCarc>()->PrintTable(true);
-        EXPECT_TRUE(QMetaObject::invokeMethod(Forms::get<frmGWNonCarc>(), "PrintTable", Q_ARG(bool, false)));
+        Forms::get<frmGWNonCarc>()->PrintTable(false);
         Forms::get<frmSoilPathwayDelisting>()->PrintTable(false);
     }
     EXPECT_EQ(dialogs.dialogsShown(), 2);
@@ -174,10 +174,10 @@ TEST_F(DelistingOutput, ExportsTheTableAsShownAsHtmlAndText)
     const QString out = QDir(m_db.folder()).filePath("air_carc");
     ScriptedFileDialogs dialogs;
     dialogs.answer(out, 1).answer(out, 2).answer(QString(), 1);
-    FormWindow* window = Forms::get<frmAirCarc>();
-    // As the main window's Export to Table does, by name on the active child window.
+    // As the main window's Export to Table does, on the active child window.
+    ExportableTable* window = Forms::get<frmAirCarc>();
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(QMetaObject::invokeMethod(window, "ExportToTable"));
+        window->ExportToTable();
     ASSERT_EQ(dialogs.requests().size(), 3u);
     const QString expected = QStringLiteral(TOVI_SOURCE_DIR "/tests/ui/delisting/expected/");
     EXPECT_EQ(fileBytes(out + ".html"), fileBytes(expected + "air_carc.html"));

@@ -4,6 +4,7 @@
 #include "data/schema.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/table_operations.h"
 #include "ui/common/ui_state.h"
 #include "ui/main/analysis_host.h"
 #include "ui/main/main_window_services.h"
@@ -111,10 +112,10 @@ private:
 };
 
 // A result window: fills itself on load and offers its table for export.
-class FakeResultWindow : public FormWindow {
+class FakeResultWindow : public FormWindow, public ExportableTable {
     Q_OBJECT
 public:
-    Q_INVOKABLE void ExportToTable() { resultWindowLog() << QStringLiteral("export:") + objectName(); }
+    void ExportToTable() override { resultWindowLog() << QStringLiteral("export:") + objectName(); }
 
 protected:
     void formLoad() override

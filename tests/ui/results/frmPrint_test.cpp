@@ -5,6 +5,7 @@
 #include "forward_fixture.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
+#include "ui/common/table_operations.h"
 #include "ui/common/table_window.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/main_window_services.h"
@@ -24,10 +25,10 @@ QStringList g_printLog;
 QStringList g_failingLoads;
 
 // A table window plugged in by its name: it prints one row under its name as heading.
-class PluggedTable : public FormWindow {
+class PluggedTable : public FormWindow, public PrintableTable {
     Q_OBJECT
 public:
-    Q_INVOKABLE void PrintTable(bool FirstPrint)
+    void PrintTable(bool FirstPrint) override
     {
         g_printLog << objectName() + (FirstPrint ? QStringLiteral("(True)") : QStringLiteral("(False)"));
         GridModel grid;

@@ -1,4 +1,5 @@
 #include "forward_fixture.h"
+#include "ui/common/table_operations.h"
 #include "ui/common/table_window.h"
 #include "ui/grid_readback.h"
 #include "ui/results/frmTotalResultsHQ.h"
@@ -135,15 +136,17 @@ TEST_F(SurfaceResults, HazardQuotientWindowDiffersOnlyInValuesAndCaptions)
     EXPECT_EQ(hq.columns()[7].caption, "Surface Pathway Aggregate Hazard Quotient");
 }
 
-TEST_F(SurfaceResults, TheMainWindowReachesPrintAndExportByName)
+TEST_F(SurfaceResults, TheMainWindowReachesPrintAndExportThroughTheTableOperations)
 {
     seedFourConstituents();
     ScriptedFileDialogs dialogs;
     dialogs.answer(QString(), 1);
     FormWindow* window = Forms::get<frmTotalResultsRisk>();
-    EXPECT_TRUE(QMetaObject::invokeMethod(window, "ExportToTable"));
+    auto* exportable = dynamic_cast<ExportableTable*>(window);
+    ASSERT_NE(exportable, nullptr);
+    exportable->ExportToTable();
     EXPECT_EQ(dialogs.requests().size(), 1u);
-    EXPECT_GE(window->metaObject()->indexOfMethod("PrintTable(bool)"), 0);
+    EXPECT_NE(dynamic_cast<PrintableTable*>(window), nullptr);
 }
 
 TEST_F(SurfaceResults, LayoutIsWidenedAfterLoadingAndTheWindowIsSized)

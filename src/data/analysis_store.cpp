@@ -51,6 +51,16 @@ Result<bool> analysisIsStored(Connection& conn, qint32 siteKey)
     return *n > 0;
 }
 
+Result<std::optional<QString>> storedAnalysisName(Connection& conn, qint32 siteKey)
+{
+    Result<QueryRows> rows = conn.select(QStringLiteral("SELECT FILENAME FROM SITEINFO WHERE SITEKEY = ?"), {siteKey});
+    if (!rows)
+        return rows.error();
+    if (rows->rows.empty())
+        return std::optional<QString>();
+    return std::optional<QString>(rows->rows.front().front().toString());
+}
+
 Result<int> storedConstituentCount(Connection& conn, qint32 siteKey)
 {
     return countOf(conn, QStringLiteral("SELECT COUNT(*) FROM SITECOCS WHERE SITEKEY = ?"), siteKey);

@@ -6,11 +6,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Whole stored analyses: whether one is stored, copying and deleting them, and dropping
 // what a never-saved analysis left under its key.
 
 // Whether SITEINFO holds a row for the key.
 Result<bool> analysisIsStored(Connection& conn, qint32 siteKey);
+
+// The stored name (FILENAME) of the key's analysis; none when SITEINFO holds no row for it.
+Result<std::optional<QString>> storedAnalysisName(Connection& conn, qint32 siteKey);
 
 // The number of stored constituent rows of the key.
 Result<int> storedConstituentCount(Connection& conn, qint32 siteKey);

@@ -315,6 +315,24 @@ protected:
                 "1E-06",       in.hq};
     }
 
+    // The main window's Print with the items ticked (none: every item), into a PDF file.
+    QString printToPdf(const QString& fileName, const QList<int>& items = {})
+    {
+        const QString pdf = QDir(db.folder()).filePath(fileName);
+        ScriptedPrintDialogs dialogs(pdf);
+        dialogs.answer(true, true);
+        QTimer::singleShot(0, [items] {
+            auto* w = qobject_cast<frmPrint*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            for (int i = 0; i < w->lstPrint->count(); ++i)
+                if (items.isEmpty() || items.contains(i))
+                    w->lstPrint->item(i)->setCheckState(Qt::Checked);
+            QTest::mouseClick(w->cmdPrint, Qt::LeftButton);
+        });
+        choose(main().mnuPrint);
+        return pdf;
+    }
+
     // The key of the stored analysis of that name; 0 when there is none.
     qint32 keyNamed(const QString& name)
     {
@@ -791,6 +809,33 @@ TEST_F(WholeProgram, PrintingEveryTableOfARunAnalysisMakesOnePdfWithTheHeadingsI
     EXPECT_EQ(pdfTableHeadings(pdf, headings), headings);
     EXPECT_FALSE(Forms::isLoaded("frmPrintSiteWMU"));
     EXPECT_TRUE(Forms::find("frmLimitResults")->frame()->isHidden()) << "a table loaded to print stays hidden";
+}
+
+TEST_F(WholeProgram, ANeverSavedAnalysisPrintsItsInputsAndTheTargetsOfItsResultTables)
+{
+    click(main().cmdNew);
+    const QString pdf = printToPdf("new.pdf");
+    QStringList headings = {"Site and WMU Information"};
+    for (const char* name : {"frmTCLPResultsScreen", "frmTotalResultsScreen"})
+        headings << loadForm(name)->windowTitle();
+    const QStringList printed = pdfTableHeadings(pdf, headings);
+    for (const QString& heading : headings)
+        EXPECT_TRUE(printed.contains(heading)) << qPrintable(heading);
+}
+
+TEST_F(WholeProgram, ADelistingTableOfAnotherAnalysisPrintsUnderThatAnalysissName)
+{
+    createAnalysis();
+    choose(main().mnuSiteInfo);
+    click(site()->Command1);
+    click(main().cmdClose);
+    AnalysisInputs second;
+    second.name = QStringLiteral("Second Site");
+    createAnalysis(second);
+    const QString text = pdfPageTexts(printToPdf("levels.pdf", {14})).join('\n');
+    EXPECT_TRUE(text.contains("Benzene"));
+    EXPECT_TRUE(text.contains("Results for Analysis: Mill Creek Landfill"));
+    EXPECT_FALSE(text.contains("Second Site"));
 }
 
 // ---- 4. Close, Open, Copy, Export, Delete, Import, Update Analyses ------------------------

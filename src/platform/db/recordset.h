@@ -53,6 +53,9 @@ public:
     const QString& fieldName(int index) const { return m_fields[index]; }
     int fieldIndex(const QString& name) const;   // case-insensitive; -1 when absent
 
+    // Whether the record set is open with a row to read: a pending edit (a new row among them)
+    // or the current row.
+    bool hasRecord() const { return m_open && (m_editMode != EditMode::None || hasCurrent()); }
     // The current row's value, or the pending edit's; invalid when there is no current row.
     QVariant value(int index) const;
     QVariant value(const QString& name) const;

@@ -1,5 +1,6 @@
 #include "ui/common/table_window.h"
 
+#include "data/analysis_store.h"
 #include "data/program_state.h"
 #include "platform/ui/main_file_dialog.h"
 #include "platform/ui/message_box.h"
@@ -50,13 +51,35 @@ void exportGridToTable(const GridModel& grid, const QString& title)
         MsgBox(kExportErrorText, vbInformation, kExportErrorTitle);
 }
 
-QString resultsFooter()
+namespace {
+
+const QString kResultsFor = QStringLiteral("Results for Analysis: ");
+
+QString openAnalysisName()
 {
     const ProgramState& state = programState();
     const Recordset& site = state.gRsSiteInfo;
-    const bool readable = site.isOpen() && !site.eof() && !site.bof();
-    const QString name = readable ? site.value(QStringLiteral("FILENAME")).toString() : state.gCurFileName;
-    return QStringLiteral("Results for Analysis: ") + name;
+    return site.hasRecord() ? site.value(QStringLiteral("FILENAME")).toString() : state.gCurFileName;
+}
+
+}   // namespace
+
+QString resultsFooter()
+{
+    return kResultsFor + openAnalysisName();
+}
+
+LoadedAnalysis::LoadedAnalysis() : m_key(programState().gCurSiteKey), m_name(openAnalysisName()) {}
+
+QString LoadedAnalysis::footer() const
+{
+    const ProgramState& state = programState();
+    if (m_key == state.gCurSiteKey)
+        return resultsFooter();
+    if (state.gConn)
+        if (Result<std::optional<QString>> stored = storedAnalysisName(*state.gConn, m_key); stored && *stored)
+            return kResultsFor + **stored;
+    return kResultsFor + m_name;
 }
 
 GridPrintSetup tablePrintSetup(const GridModel& grid, const QString& header, const QString& footer)

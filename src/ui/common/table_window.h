@@ -25,6 +25,20 @@ void exportGridToTable(const GridModel& grid, const QString& title);
 // "Results for Analysis: " followed by the name of the open analysis.
 QString resultsFooter();
 
+// The analysis whose rows a window loaded: the one open when the window was made.
+class LoadedAnalysis {
+public:
+    LoadedAnalysis();
+    // "Results for Analysis: " followed by the analysis's name: while it is open, as
+    // resultsFooter() gives it; after another was opened, its stored name, or its name at
+    // loading when it is no longer stored.
+    QString footer() const;
+
+private:
+    qint32 m_key;
+    QString m_name;
+};
+
 // The print set-up of a table window: the header in the grid's font, bold 12 pt, the footer in
 // bold 10 pt, margins 0.75 inch top and bottom and 0.25 inch left and right.
 GridPrintSetup tablePrintSetup(const GridModel& grid, const QString& header, const QString& footer);

@@ -29,11 +29,6 @@ QString scientific(const QVariant& v)
     return formatScientific(v.toDouble());
 }
 
-bool hasCurrentRow(const Recordset& rs)
-{
-    return rs.isOpen() && !rs.bof() && !rs.eof();
-}
-
 }   // namespace
 
 frmPrintSiteWMU::frmPrintSiteWMU() : grdSiteWMUProps(new DataGrid(this))
@@ -70,7 +65,7 @@ Status frmPrintSiteWMU::addRows()
 {
     const Recordset& site = programState().gRsSiteInfo;
     const Recordset& unit = programState().gRsWmuInfo;
-    if (!hasCurrentRow(site) || !hasCurrentRow(unit))
+    if (!site.hasRecord() || !unit.hasRecord())
         return Error{kErrRecordset, QStringLiteral("The analysis's site and waste unit records are not open.")};
     GridModel& grid = grdSiteWMUProps->grid();
     const auto add = [&](const QString& label, const QString& value) {

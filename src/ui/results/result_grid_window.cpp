@@ -5,7 +5,6 @@
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/message_texts.h"
-#include "ui/common/table_window.h"
 
 #include <QVBoxLayout>
 
@@ -155,7 +154,7 @@ ResultGridWindow::ResultGridWindow(const QString& caption, const QString& gridNa
 void ResultGridWindow::PrintTable(bool FirstPrint)
 {
     const GridModel& g = m_grid->grid();
-    printGrid(g, tablePrintSetup(g, windowTitle(), resultsFooter()), FirstPrint);
+    printGrid(g, tablePrintSetup(g, windowTitle(), m_analysis.footer()), FirstPrint);
 }
 
 void ResultGridWindow::ExportToTable()
@@ -210,10 +209,14 @@ void ResultGridWindow::formLoad()
     for (const GridStyle& s : cellStyles())
         g.addStyle(s);
     g.setRowStyler([this](GridRowStyle& row) { styleRow(row); });
-    if (Status s = loadRows(); !s) {
-        m_loadFailed = true;
-        showGeneralError(s.error(), kUnableToSaveTitle);
-    }
+    if (Status s = loadRows(); !s)
+        failLoad(s.error());
+}
+
+void ResultGridWindow::failLoad(const Error& error)
+{
+    m_loadFailed = true;
+    showGeneralError(error, kUnableToSaveTitle);
 }
 
 Status ResultGridWindow::loadRows()

@@ -4,6 +4,7 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/forms.h"
 #include "ui/common/table_operations.h"
+#include "ui/common/table_window.h"
 
 #include <QString>
 #include <QVector>
@@ -109,10 +110,13 @@ protected:
     virtual void finishLoad(GridModel& grid);
 
     void formLoad() override;
+    // Reports a failure of the load, which then counts as failed.
+    void failLoad(const Error& error);
 
 private:
     Status loadRows();
 
     DataGrid* m_grid;
+    const LoadedAnalysis m_analysis;
     bool m_loadFailed = false;
 };

@@ -3,8 +3,6 @@
 #include "data/program_state.h"
 #include "platform/db/variant_number.h"
 #include "platform/text/number_format.h"
-#include "platform/ui/message_box.h"
-#include "ui/common/message_texts.h"
 
 namespace {
 
@@ -18,7 +16,7 @@ QString targetText(const Recordset& unit, const QString& field)
 Result<QString> targetsHeading()
 {
     const Recordset& unit = programState().gRsWmuInfo;
-    if (!unit.isOpen() || unit.eof() || unit.bof())
+    if (!unit.hasRecord())
         return Error{kErrRecordset, QStringLiteral("The waste unit record of the open analysis cannot be read.")};
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral("Chemical Name") + crlf + crlf + QStringLiteral("Risk Factor = ")
@@ -54,7 +52,7 @@ void ScreenResultsWindow::formLoad()
         setupScreenColumns(grid()->grid());
         // Without an open analysis there is nothing to report.
         if (programState().gCurSiteKey != 0)
-            showGeneralError(caption.error(), kUnableToSaveTitle);
+            failLoad(caption.error());
         return;
     }
     m_chemNameCaption = *caption;

@@ -34,6 +34,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -836,6 +837,26 @@ TEST_F(WholeProgram, ADelistingTableOfAnotherAnalysisPrintsUnderThatAnalysissNam
     EXPECT_TRUE(text.contains("Benzene"));
     EXPECT_TRUE(text.contains("Results for Analysis: Mill Creek Landfill"));
     EXPECT_FALSE(text.contains("Second Site"));
+}
+
+// The constituent table and the whole chemical table, each wider than a page: every caption and
+// cell is printed, and no text is smaller than 7 pt (the heading is 12 pt).
+TEST_F(WholeProgram, TheWideTablesPrintEveryRowAndColumnInLegibleText)
+{
+    createAnalysis();
+    const auto squeezed = [](QString text) { return text.remove(QRegularExpression("\\s")); };
+    for (const auto& [item, name] : {std::pair{1, "frmSiteCOCs"}, std::pair{2, "frmCOCs"}}) {
+        SCOPED_TRACE(name);
+        const QString pdf = printToPdf(QStringLiteral("%1.pdf").arg(item), {item});
+        EXPECT_GT(pdfSmallestTextPoints(pdf, 12), 6.95);
+        const QString printed = squeezed(pdfPageTexts(pdf).join(QString()));
+        const GridModel& grid = loadForm(name)->findChild<DataGrid*>()->grid();
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            EXPECT_TRUE(printed.contains(squeezed(grid.columns()[c].caption))) << c;
+            for (int r = 0; r < grid.dataRowCount(); ++r)
+                EXPECT_TRUE(printed.contains(squeezed(grid.displayText(r, c)))) << r << ',' << c;
+        }
+    }
 }
 
 // ---- 4. Close, Open, Copy, Export, Delete, Import, Update Analyses ------------------------

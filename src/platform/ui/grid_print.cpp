@@ -4,10 +4,14 @@
 #include "platform/ui/service_slot.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QSaveFile>
+#include <QTextOption>
 
 #include <memory>
 
@@ -36,11 +40,19 @@ PrintDialogService& service()
 
 struct PrintJob {
     std::unique_ptr<QPainter> painter;
+    // A printout to a file: painted into a PDF beside the file, which replaces the file only
+    // once every byte of it is on the disk.
+    std::unique_ptr<QPdfWriter> pdf;
+    std::unique_ptr<QSaveFile> file;
     // Once cancelled or failed, nothing more prints in this command.
     PrintJobState state = PrintJobState::Printing;
     bool hasPage = false;
 
     bool stopped() const { return state != PrintJobState::Printing; }
+    QPagedPaintDevice& device() const
+    {
+        return pdf ? static_cast<QPagedPaintDevice&>(*pdf) : static_cast<QPagedPaintDevice&>(programPrinter());
+    }
 };
 
 PrintJob g_job;
@@ -52,8 +64,31 @@ PrintJobState endJob()
     PrintJobState state = g_job.state;
     if (g_job.painter && g_job.painter->isActive() && !g_job.painter->end())
         state = PrintJobState::Failed;
+    if (g_job.file && state == PrintJobState::Printing && !g_job.file->commit())
+        state = PrintJobState::Failed;
+    // An uncommitted file goes with its temporary copy.
     g_job = PrintJob{};
     return state;
+}
+
+// The PDF writer of a printout to a file, set up as the printer is; false when the file
+// cannot be written.
+bool openPdfFile(const QPrinter& printer)
+{
+    auto file = std::make_unique<QSaveFile>(printer.outputFileName());
+    if (!file->open(QIODevice::WriteOnly))
+        return false;
+    auto pdf = std::make_unique<QPdfWriter>(file.get());
+    pdf->setPdfVersion(printer.pdfVersion());
+    pdf->setResolution(printer.resolution());
+    QPageLayout layout = printer.pageLayout();
+    layout.setMode(QPageLayout::FullPageMode);
+    pdf->setPageLayout(layout);
+    pdf->setTitle(printer.docName());
+    pdf->setCreator(printer.creator());
+    g_job.file = std::move(file);
+    g_job.pdf = std::move(pdf);
+    return true;
 }
 
 bool startJob(bool dialogs)
@@ -66,7 +101,7 @@ bool startJob(bool dialogs)
     }
     printer.setFullPage(true);
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer)) {
+    if ((printer.outputFormat() == QPrinter::PdfFormat && !openPdfFile(printer)) || !painter->begin(&g_job.device())) {
         g_job.state = PrintJobState::Failed;
         return false;
     }
@@ -74,84 +109,180 @@ bool startJob(bool dialogs)
     return true;
 }
 
-constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+// Table text smaller than this is hard to read on paper.
+constexpr double kSmallestPoints = 7.0;
 
 QString oneLineBreak(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// Lays a grid out on the pages of the printer, in the printer's device pixels.
+// Text that wraps within its box, a word too long for a line broken where it must.
+QTextOption wrapping(Qt::Alignment alignment)
+{
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+double pointsOf(const QFont& font)
+{
+    return font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+}
+
+// A column as it prints on a page: the grid's column, its left edge and its width.
+struct PrintedColumn {
+    int column;
+    double x;
+    double width;
+};
+// The columns that one page shows side by side.
+using PageColumns = QVector<PrintedColumn>;
+
+// The heights of the row of group captions and of the row of column captions.
+struct CaptionHeights {
+    double groups = 0;
+    double columns = 0;
+};
+
+// Lays a grid out on the pages of a print device, in the device's pixels. A grid wider than
+// the page is scaled down to its width, but its text to no less than kSmallestPoints: the
+// columns that do not fit then continue on the following pages, each beginning with the
+// first column again.
 class GridPages {
 public:
-    GridPages(QPainter& painter, QPrinter& printer, const GridModel& grid, const GridPrintSetup& setup)
-        : m_p(painter), m_printer(printer), m_grid(grid), m_setup(setup), m_dpi(printer.resolution()),
-          m_pad(printer.resolution() * 2.0 / 72.0)
+    GridPages(QPainter& painter, QPagedPaintDevice& device, const GridModel& grid, const GridPrintSetup& setup)
+        : m_p(painter), m_device(device), m_grid(grid), m_setup(setup), m_dpi(device.logicalDpiX()),
+          m_pad(device.logicalDpiX() * 2.0 / 72.0)
     {
     }
 
     void print(bool startOnNewPage)
     {
-        const QRectF paper = m_printer.paperRect(QPrinter::DevicePixel);
         const double tb = m_setup.marginTopBottom * m_dpi;
         const double lr = m_setup.marginLeftRight * m_dpi;
-        const QRectF content = paper.adjusted(lr, tb, -lr, -tb);
+        const QRectF content = QRectF(0, 0, m_device.width(), m_device.height()).adjusted(lr, tb, -lr, -tb);
 
         const double headerHeight =
             m_setup.header.isEmpty() ? 0 : textHeight(m_setup.headerFont, m_setup.header, content.width()) + m_pad;
         const double footerHeight =
             m_setup.footer.isEmpty() ? 0 : textHeight(m_setup.footerFont, m_setup.footer, content.width()) + m_pad;
 
-        for (int c = 0; c < m_grid.columnCount(); ++c)
-            m_widths << m_grid.columnWidthTwips(c) * m_dpi / 1440.0;
         double total = 0;
-        for (double w : m_widths)
-            total += w;
-        const double scale = total > content.width() ? content.width() / total : 1.0;
-        const double tableHeight = (content.height() - headerHeight - footerHeight) / scale;
+        for (int c = 0; c < m_grid.columnCount(); ++c) {
+            m_widths << m_grid.columnWidthTwips(c) * m_dpi / 1440.0;
+            total += m_widths.back();
+        }
+        const double fit = total > content.width() ? content.width() / total : 1.0;
+        const double legible = qMin(1.0, kSmallestPoints / smallestPoints());
+        const double scale = qMax(fit, legible);
+        const QVector<PageColumns> across = fit < legible ? splitColumns(content.width() / scale)
+                                                          : QVector<PageColumns>{columnsFrom(0)};
+        const CaptionHeights captions = captionHeights(across);
+        const double rowsHeight = (content.height() - headerHeight - footerHeight) / scale - captions.groups
+                                  - captions.columns;
         const QRectF tableArea(content.left(), content.top() + headerHeight, content.width(),
                                content.height() - headerHeight - footerHeight);
 
-        const int rows = m_grid.dataRowCount();
+        QVector<double> heights;
+        for (int r = 0; r < m_grid.dataRowCount(); ++r)
+            heights << rowHeight(r);
         int row = 0;
         int page = 1;
         bool newPage = startOnNewPage;
         do {
-            if (newPage)
-                m_printer.newPage();
-            newPage = true;
-            paintTitles(content, headerHeight, footerHeight, page);
-            m_p.save();
-            m_p.translate(tableArea.topLeft());
-            m_p.scale(scale, scale);
-            double y = paintCaptions();
-            for (int onPage = 0; row < rows; ++row, ++onPage) {
-                const double h = rowHeight(row);
-                if (onPage > 0 && y + h > tableHeight)
-                    break;
-                paintRow(row, y, h);
-                y += h;
+            // The same rows on each page across, so that they line up side by side.
+            const int first = row;
+            for (double y = 0; row < heights.size() && (row == first || y + heights[row] <= rowsHeight); ++row)
+                y += heights[row];
+            for (const PageColumns& columns : across) {
+                if (newPage)
+                    m_device.newPage();
+                newPage = true;
+                paintTitles(content, headerHeight, footerHeight, page++);
+                m_p.save();
+                m_p.translate(tableArea.topLeft());
+                m_p.scale(scale, scale);
+                double y = paintCaptions(columns, captions);
+                for (int r = first; r < row; ++r) {
+                    paintRow(columns, r, y, heights[r]);
+                    y += heights[r];
+                }
+                m_p.restore();
             }
-            m_p.restore();
-            ++page;
-        } while (row < rows);
+        } while (row < heights.size());
     }
 
 private:
     double textHeight(const QFont& font, const QString& text, double width) const
     {
-        const QFontMetricsF fm(font, &m_printer);
-        const QRectF bound =
-            fm.boundingRect(QRectF(0, 0, qMax(1.0, width - 2 * m_pad), 1e9), kTextFlags, oneLineBreak(text));
-        return qMax(bound.height(), fm.height()) + 2 * m_pad;
+        m_p.setFont(font);
+        const QRectF bound = m_p.boundingRect(QRectF(0, 0, qMax(1.0, width - 2 * m_pad), 1e9), oneLineBreak(text),
+                                              wrapping(Qt::AlignLeft | Qt::AlignTop));
+        return qMax(bound.height(), QFontMetricsF(font, &m_device).height()) + 2 * m_pad;
     }
 
-    double columnX(int column) const
+    // The smallest text size of the grid's captions and cells.
+    double smallestPoints() const
     {
+        double smallest = pointsOf(m_grid.font());
+        for (int r = 0; r < m_grid.dataRowCount(); ++r)
+            for (int c = 0; c < m_grid.columnCount(); ++c)
+                smallest = qMin(smallest, pointsOf(m_grid.cellFont(r, c)));
+        return smallest;
+    }
+
+    // The columns from `first` on, side by side after the first column.
+    PageColumns columnsFrom(int first) const
+    {
+        PageColumns page;
         double x = 0;
-        for (int c = 0; c < column; ++c)
-            x += m_widths[c];
-        return x;
+        for (int c = 0; c < m_grid.columnCount(); ++c)
+            if (c == 0 || c >= first) {
+                page.push_back({c, x, m_widths[c]});
+                x += m_widths[c];
+            }
+        return page;
+    }
+
+    // The columns on pages `width` wide: the first column on every page, then as many of the
+    // others as fit, a column group that fits on a page kept together. A column wider than a
+    // page is narrowed to it, and its text wraps.
+    QVector<PageColumns> splitColumns(double width)
+    {
+        const int count = int(m_widths.size());
+        m_widths[0] = qMin(m_widths[0], count > 1 ? width / 2 : width);
+        const double room = width - m_widths[0];
+        for (int c = 1; c < count; ++c)
+            m_widths[c] = qMin(m_widths[c], room);
+        QVector<PageColumns> pages;
+        PageColumns page = {{0, 0, m_widths[0]}};
+        double used = 0;
+        for (int c = 1; c < count; ++c) {
+            double needed = m_widths[c];
+            const int group = m_grid.groupOf(c);
+            if (group >= 0 && m_grid.groups()[group].firstColumn == c && groupWidth(group, c) <= room)
+                needed = groupWidth(group, c);
+            if (used > 0 && used + needed > room) {
+                pages << page;
+                page = {{0, 0, m_widths[0]}};
+                used = 0;
+            }
+            page.push_back({c, m_widths[0] + used, m_widths[c]});
+            used += m_widths[c];
+        }
+        pages << page;
+        return pages;
+    }
+
+    // The printed width of a group's columns from `from` on.
+    double groupWidth(int group, int from) const
+    {
+        const GridGroup& g = m_grid.groups()[group];
+        double w = 0;
+        for (int c = qMax(from, g.firstColumn); c < g.firstColumn + g.columnCount && c < m_widths.size(); ++c)
+            w += m_widths[c];
+        return w;
     }
 
     double rowHeight(int row) const
@@ -162,14 +293,14 @@ private:
         return h;
     }
 
-    void paintBox(const QRectF& box, const QString& text, const QFont& font, int color, int alignment)
+    void paintBox(const QRectF& box, const QString& text, const QFont& font, int color, Qt::Alignment alignment)
     {
         m_p.setPen(QPen(Qt::black, m_dpi / 200.0));
         m_p.setBrush(Qt::NoBrush);
         m_p.drawRect(box);
         m_p.setFont(font);
         m_p.setPen(colorFromBgr(color));
-        m_p.drawText(box.adjusted(m_pad, 0, -m_pad, 0), alignment | Qt::TextWordWrap, oneLineBreak(text));
+        m_p.drawText(box.adjusted(m_pad, 0, -m_pad, 0), oneLineBreak(text), wrapping(alignment));
     }
 
     void paintTitles(const QRectF& content, double headerHeight, double footerHeight, int page)
@@ -178,7 +309,7 @@ private:
         if (headerHeight > 0) {
             m_p.setFont(m_setup.headerFont);
             m_p.drawText(QRectF(content.left(), content.top(), content.width(), headerHeight - m_pad),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, oneLineBreak(m_setup.header));
+                         oneLineBreak(m_setup.header), wrapping(Qt::AlignHCenter | Qt::AlignTop));
         }
         if (footerHeight > 0) {
             m_p.setFont(m_setup.footerFont);
@@ -196,50 +327,63 @@ private:
         }
     }
 
+    // The groups over the columns of a page, each as wide as its columns there.
+    QVector<std::pair<int, QRectF>> groupBoxes(const PageColumns& columns, double height) const
+    {
+        QVector<std::pair<int, QRectF>> boxes;
+        for (int g = 0; g < m_grid.groups().size(); ++g) {
+            QRectF box;
+            for (const PrintedColumn& pc : columns)
+                if (m_grid.groupOf(pc.column) == g)
+                    box |= QRectF(pc.x, 0, pc.width, height);
+            if (!box.isNull())
+                boxes.push_back({g, box});
+        }
+        return boxes;
+    }
+
+    CaptionHeights captionHeights(const QVector<PageColumns>& across) const
+    {
+        CaptionHeights heights;
+        if (!m_grid.columnHeadersVisible())
+            return heights;
+        const QFont font = m_grid.font();
+        for (const PageColumns& columns : across) {
+            for (const auto& [group, box] : groupBoxes(columns, 0))
+                heights.groups = qMax(heights.groups, textHeight(font, m_grid.groups()[group].caption, box.width()));
+            for (const PrintedColumn& pc : columns)
+                heights.columns =
+                    qMax(heights.columns, textHeight(font, m_grid.columns()[pc.column].caption, pc.width));
+        }
+        return heights;
+    }
+
     // Paints the group and column captions; returns the height they take.
-    double paintCaptions()
+    double paintCaptions(const PageColumns& columns, const CaptionHeights& heights)
     {
         if (!m_grid.columnHeadersVisible())
             return 0;
         const QFont font = m_grid.font();
-        double groupHeight = 0;
-        for (int g = 0; g < m_grid.groups().size(); ++g) {
-            const GridGroup& group = m_grid.groups()[g];
-            groupHeight = qMax(groupHeight, textHeight(font, group.caption, groupWidth(group)));
+        for (const auto& [group, box] : groupBoxes(columns, heights.groups))
+            paintBox(box, m_grid.groups()[group].caption, font, 0, Qt::AlignCenter);
+        for (const PrintedColumn& pc : columns) {
+            const double top = m_grid.groupOf(pc.column) >= 0 ? heights.groups : 0;
+            paintBox(QRectF(pc.x, top, pc.width, heights.groups + heights.columns - top),
+                     m_grid.columns()[pc.column].caption, font, 0, Qt::AlignCenter);
         }
-        double captionHeight = 0;
-        for (int c = 0; c < m_grid.columnCount(); ++c)
-            captionHeight = qMax(captionHeight, textHeight(font, m_grid.columns()[c].caption, m_widths[c]));
-        for (const GridGroup& group : m_grid.groups())
-            if (group.firstColumn < m_grid.columnCount())
-                paintBox(QRectF(columnX(group.firstColumn), 0, groupWidth(group), groupHeight), group.caption, font, 0,
-                         Qt::AlignCenter);
-        for (int c = 0; c < m_grid.columnCount(); ++c) {
-            const bool grouped = m_grid.groupOf(c) >= 0;
-            const double top = grouped ? groupHeight : 0;
-            paintBox(QRectF(columnX(c), top, m_widths[c], groupHeight + captionHeight - top),
-                     m_grid.columns()[c].caption, font, 0, Qt::AlignCenter);
-        }
-        return groupHeight + captionHeight;
+        return heights.groups + heights.columns;
     }
 
-    double groupWidth(const GridGroup& group) const
+    void paintRow(const PageColumns& columns, int row, double y, double height)
     {
-        double w = 0;
-        for (int c = group.firstColumn; c < group.firstColumn + group.columnCount && c < m_widths.size(); ++c)
-            w += m_widths[c];
-        return w;
-    }
-
-    void paintRow(int row, double y, double height)
-    {
-        for (int c = 0; c < m_grid.columnCount(); ++c)
-            paintBox(QRectF(columnX(c), y, m_widths[c], height), m_grid.displayText(row, c), m_grid.cellFont(row, c),
-                     m_grid.cellColor(row, c), Qt::AlignLeft | Qt::AlignVCenter);
+        for (const PrintedColumn& pc : columns)
+            paintBox(QRectF(pc.x, y, pc.width, height), m_grid.displayText(row, pc.column),
+                     m_grid.cellFont(row, pc.column), m_grid.cellColor(row, pc.column),
+                     Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     QPainter& m_p;
-    QPrinter& m_printer;
+    QPagedPaintDevice& m_device;
     const GridModel& m_grid;
     const GridPrintSetup& m_setup;
     const double m_dpi;
@@ -300,9 +444,9 @@ bool printGrid(const GridModel& grid, const GridPrintSetup& setup, bool firstPri
     const bool noJobYet = !g_job.painter && !g_job.stopped();
     const bool started = firstPrint || noJobYet ? startJob(firstPrint) : !g_job.stopped();
     if (started) {
-        GridPages(*g_job.painter, programPrinter(), grid, setup).print(g_job.hasPage);
+        GridPages(*g_job.painter, g_job.device(), grid, setup).print(g_job.hasPage);
         g_job.hasPage = true;
-        if (programPrinter().printerState() == QPrinter::Error)
+        if (!g_job.pdf && programPrinter().printerState() == QPrinter::Error)
             g_job.state = PrintJobState::Failed;
     }
     if (g_commands == 0)

@@ -118,9 +118,12 @@ TEST_F(GridPrint, APrintOutsideACommandWithoutDialogsUsesThePrinterAsItIs)
 TEST_F(GridPrint, AGridWiderThanThePageIsScaledDownToItsWidth)
 {
     GridModel grid;
+    QFont font = grid.font();
+    font.setPointSizeF(10);
+    grid.setFont(font);
     QVector<GridColumn> columns;
     for (int c = 0; c < 12; ++c)
-        columns << GridColumn{QStringLiteral("Column%1").arg(c), 4000};
+        columns << GridColumn{QStringLiteral("Column%1").arg(c), 1500};
     grid.setColumns(columns);
     QStringList cells;
     for (int c = 0; c < 12; ++c)

@@ -2,6 +2,8 @@
 
 #include <QPdfDocument>
 #include <QPdfSelection>
+#include <QProcess>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -84,4 +86,21 @@ bool pdfTextInsidePages(const QString& path)
             return false;
     }
     return true;
+}
+
+double pdfSmallestTextPoints(const QString& path, double largestPoints)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished()) << "pdftotext (poppler-utils) did not run";
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
+    double smallest = 1e9;
+    double largest = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("word")) {
+            const double height = xml.attributes().value("yMax").toDouble() - xml.attributes().value("yMin").toDouble();
+            smallest = qMin(smallest, height);
+            largest = qMax(largest, height);
+        }
+    return largest > 0 ? smallest / largest * largestPoints : 0;
 }

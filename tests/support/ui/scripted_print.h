@@ -38,3 +38,7 @@ QStringList pdfPageTexts(const QString& path);
 QStringList pdfTableHeadings(const QString& path, const QStringList& headings);
 // Whether the text of every page lies inside the page.
 bool pdfTextInsidePages(const QString& path);
+
+// The size of the smallest text of a PDF file, as pdftotext (poppler-utils) measures the height
+// of its words, in points when its largest text is `largestPoints`.
+double pdfSmallestTextPoints(const QString& path, double largestPoints);

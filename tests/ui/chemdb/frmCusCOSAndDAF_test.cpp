@@ -197,9 +197,9 @@ TEST_F(OwnChemicalsEditor, PrintsBothGridsAsOneJobAndExportsTheChemicalsOnly)
     dialogs.answer(true, true);
     w.PrintTable(true);
     const QStringList pages = pdfPageTexts(pdf);
-    ASSERT_EQ(pages.size(), 2);
+    ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains("Customer Constituents") && pages[0].contains("Customer Chemical Property"));
-    EXPECT_TRUE(pages[1].contains("DAFSI_NON") && pages[1].contains("Customer DAFs"));
+    EXPECT_TRUE(pages.back().contains("DAFSI_NON") && pages.back().contains("Customer DAFs"));
 
     const QString text = QDir(db.folder()).filePath("own");
     ScriptedFileDialogs files;

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -182,4 +184,17 @@ TEST_F(PrintSiteWmu, ClosedRecordSetsAreReportedAndLeaveTheListEmpty)
     messages.expect("Unable to Save");
     EXPECT_TRUE(shownList().isEmpty());
     EXPECT_TRUE(messages.shown()[0].text.startsWith("The program experienced the following error: "));
+}
+
+TEST_F(PrintSiteWmu, AValueLongerThanItsCellWrapsWithinItsRow)
+{
+    QVariantMap site = kSite;
+    site["FACID1"] = QString(255, 'W');
+    open(site, kUnit);
+    QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath("site.pdf");
+    ScriptedPrintDialogs dialogs(pdf);
+    Forms::get<frmPrintSiteWMU>()->PrintTable(false);
+    EXPECT_TRUE(pdfPageTexts(pdf).join("").remove(QRegularExpression("\\s")).contains(QString(255, 'W')));
+    EXPECT_TRUE(pdfTextInsidePages(pdf));
 }

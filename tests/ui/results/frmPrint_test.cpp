@@ -18,6 +18,10 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace {
 
 // What the stand-ins printed, as "name(True)" or "name(False)", and those whose next load fails.
@@ -221,6 +225,27 @@ TEST_F(PrintWindow, AFileThatCannotBeWrittenIsReportedAndNothingStaysLoaded)
     EXPECT_TRUE(g_printLog.isEmpty());
     EXPECT_TRUE(loaded().isEmpty());
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(PrintWindow, APrintoutThatDoesNotFitOnTheDiskIsReportedAndLeavesNoFile)
+{
+    ScriptedMessages messages;
+    messages.expect("Print Error");
+    ScriptedPrintDialogs dialogs(pdf());
+    dialogs.answer(true, true);
+    frmPrint w;
+    tick(w, {4, 13});
+    // Files may grow no larger than 4 KB, as on a full disk: a write beyond fails.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit full = {4096, saved.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    w.cmdPrint_Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_TRUE(messages.done());
+    EXPECT_EQ(QDir(m_db.folder()).entryList({"tables*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 #include "frmPrint_test.moc"

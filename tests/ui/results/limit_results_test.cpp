@@ -176,10 +176,11 @@ TEST_F(LimitResults, PrintsAndExportsTheTableAsShown)
     seedLandfill();
     const QString pdf = QDir(QStringLiteral(TOVI_BINARY_DIR)).filePath("screenshots/limit_results.pdf");
     const QStringList pages = printToPdf(Forms::get<frmLimitResults>(), pdf);
-    ASSERT_EQ(pages.size(), 1);
+    const QString printed = pages.join(QLatin1Char('\n'));
+    ASSERT_FALSE(printed.isEmpty());
     for (const char* text : {"Limiting Pathways", "Results for Analysis: Landfill Site", "Benzene", "Xylenes",
                              "Not Applicable", "GW Dermal-Child", "CAS Number", "1.23E-01"})
-        EXPECT_TRUE(pages[0].contains(text)) << text;
+        EXPECT_TRUE(printed.contains(text)) << text;
     EXPECT_TRUE(pdfTextInsidePages(pdf));
 
     expectExportsMatch(Forms::get<frmLimitResults>(), "limit_results");

@@ -78,26 +78,55 @@ TEST_F(ConstituentWindow, TheArrowKeysMoveThroughTheOpenListAndEnterChooses)
     EXPECT_FALSE(list.isVisible());
 }
 
-TEST_F(ConstituentWindow, AListOpensOnlyWhenTypedInAndClosesWhenTheCellIsLeft)
+TEST_F(ConstituentWindow, AListOpensOnItsCellsChemicalWhenTheCellBecomesCurrentAndOnlyEnterChooses)
 {
-    EXPECT_FALSE(cocs()->drdChemName->isVisible()) << "after Open from the tree";
-    // Open again through File > Open's list of analyses.
+    // Open again through File > Open's list of analyses: no list stands over another cell.
     frmOpenAnalyses dialog(main().session());
     dialog.lstAnalyses->setCurrentRow(0);
     dialog.cmdOpen->click();
     ASSERT_TRUE(QTest::qWaitFor([] { return cocs() && cocs()->isVisible(); }));
-    EXPECT_FALSE(cocs()->drdChemName->isVisible());
-
-    // Into the CAS column of the new row with the arrow keys.
-    clickCell(0, kColChemCas);
-    pressKey(Qt::Key_Down);
-    ASSERT_EQ(grid().currentIndex(), grid().grid().index(1, kColChemCas));
+    GridDropDown& names = *cocs()->drdChemName;
     GridDropDown& numbers = *cocs()->drdChemCAS;
     EXPECT_FALSE(numbers.isVisible());
-    typeKeys(QStringLiteral("79"));
-    EXPECT_TRUE(numbers.isVisible());
+    EXPECT_TRUE(!names.isVisible() || grid().currentIndex() == grid().grid().index(0, kColChemName));
+
+    clickCell(0, kColChemName);
+    ASSERT_TRUE(names.isVisible());
+    EXPECT_EQ(names.currentIndex().row(), names.findPrefix(QStringLiteral("Benzene")));
+    // Escape drops what was typed: Enter in the cell opened again chooses nothing.
+    typeKeys(QStringLiteral("xyz"));
+    pressKey(Qt::Key_Escape);
+    EXPECT_FALSE(names.isVisible());
+    clickCell(0, kColChemName);
+    ASSERT_TRUE(names.isVisible());
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(cell(0, kColChemCas), "71-43-2");
+    clickCell(0, kColChemName);
+    // Moving in the list and leaving the cell chooses nothing; the next cell's list opens.
+    pressKey(Qt::Key_Down);
     pressKey(Qt::Key_Tab);
+    EXPECT_FALSE(names.isVisible());
+    ASSERT_TRUE(numbers.isVisible());
+    EXPECT_EQ(numbers.currentIndex().row(), numbers.findPrefix(QStringLiteral("71-43-2")));
+    // Escape closes it; the arrow keys then move through the rows, each chemical cell opening its list.
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Escape);
     EXPECT_FALSE(numbers.isVisible());
+    pressKey(Qt::Key_Down);
+    ASSERT_EQ(grid().currentIndex(), grid().grid().index(1, kColChemCas));
+    EXPECT_TRUE(numbers.isVisible());
+    EXPECT_FALSE(numbers.currentIndex().isValid()) << "the new row has no chemical";
+    pressKey(Qt::Key_Escape);
+    pressKey(Qt::Key_Up);
+    EXPECT_EQ(cell(0, kColChemName), "Benzene");
+    EXPECT_EQ(cell(0, kColChemCas), "71-43-2");
+
+    // The arrow keys, then Enter, choose.
+    ASSERT_TRUE(numbers.isVisible());
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(cell(0, kColChemName), "Mercury");
+    EXPECT_EQ(cell(0, kColChemCas), "7439-97-6");
 }
 
 TEST_F(ConstituentWindow, AfterInvalidInputTheCellStaysCurrentAndTakesWhatIsTypedNext)

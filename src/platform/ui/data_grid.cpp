@@ -356,6 +356,20 @@ QList<int> DataGrid::selectedWholeRows() const
     return rows;
 }
 
+bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    // A typed key has already opened the list on what it found.
+    GridDropDown* list = m_dropDowns.value(index.column());
+    if (list && !list->isVisible() && state() == QAbstractItemView::EditingState && m_delegate->m_index == index) {
+        list->positionOnValue(index.data(Qt::EditRole).toString());
+        showDropDown(index.column(), visualRect(index));
+        emit dropDownOpened(index.row(), index.column());
+    }
+    return true;
+}
+
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -415,7 +429,7 @@ void DataGrid::showDropDown(int column, const QRect& cellRect)
     const int x = qBound(0, below.x(), qMax(0, this->width() - width));
     list->setGeometry(x, y, width, height);
     // A press on the list leaves the focus in the cell's editor, so the choice reaches the cell.
-    list->setFocusProxy(cellEditor());
+    list->setFocusProxy(m_delegate->editor());
     list->show();
     list->raise();
 }

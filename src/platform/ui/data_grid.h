@@ -54,9 +54,11 @@ public:
     void setGridFont(const QFont& font);
 
     void setEditable(bool editable);
-    // Attaches a list that drops down under the column's cells while they are edited.
+    // Attaches a list that drops down under the column's cells while they are edited: it opens
+    // with the cell's editor, on the row that holds the cell's text.
     void setColumnDropDown(int column, GridDropDown* list);
 
+    using QTableView::edit;
     void setCurrentCell(int row, int column);
     // Opens the editor (and drop-down list) of the current cell when it has one.
     void editCurrentCell();
@@ -76,6 +78,8 @@ signals:
     void currentCellChanged(int row, int column);
     // The user changed the text of an open editor, before it is committed.
     void editorTextChanged(int row, int column);
+    // A cell's list opened on the cell's own value: nothing is searched or chosen yet.
+    void dropDownOpened(int row, int column);
     // Text typed in a cell with a drop-down list, and the list row it positioned on (-1: none).
     void dropDownSearched(int row, int column, const QString& typed, int listRow);
     // A list row chosen with the mouse; its value is already in the cell.
@@ -84,6 +88,7 @@ signals:
     void dropDownMoved(int row, int column, int listRow);
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 

@@ -54,3 +54,17 @@ int GridDropDown::position(const QString& typed)
     }
     return row;
 }
+
+void GridDropDown::positionOnValue(const QString& value)
+{
+    for (int r = 0; r < listRowCount() && !value.isEmpty(); ++r) {
+        if (valueText(r) == value) {
+            setCurrentIndex(m_model.index(r, m_searchColumn));
+            scrollTo(currentIndex(), QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+    clearSelection();
+    setCurrentIndex(QModelIndex());
+    scrollToTop();
+}

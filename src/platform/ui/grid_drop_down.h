@@ -4,11 +4,11 @@
 
 #include <QTableView>
 
-// A list that drops down under a grid cell when the user types in it (attached to a column with
+// A list that drops down under a grid cell while the cell is edited (attached to a column with
 // DataGrid::setColumnDropDown) and closes when the cell is left. It shows the rows of its own
-// grid model; typing positions it on the first row, in list order, whose searched column starts
-// with the typed text, the arrow and page keys move through it, and a click on a row chooses
-// it. It never takes the focus from the cell.
+// grid model; it opens on the row that holds the cell's value, typing positions it on the first
+// row, in list order, whose searched column starts with the typed text, the arrow and page keys
+// move through it, and a click on a row chooses it. It never takes the focus from the cell.
 class GridDropDown : public QTableView {
     Q_OBJECT
 public:
@@ -30,6 +30,9 @@ public:
     int findPrefix(const QString& typed) const;
     // Makes that row the list's current row; -1 (current row unchanged) when none.
     int position(const QString& typed);
+    // Makes the first row whose value is `value` the current row; none is current when no row
+    // holds it.
+    void positionOnValue(const QString& value);
 
 signals:
     // The user chose a row with the mouse.

@@ -154,6 +154,13 @@ frmSiteCOCs::frmSiteCOCs()
     connect(&grid, &GridModel::cellEdited, this, &frmSiteCOCs::markEdited);
     connect(grdSiteCOCs, &DataGrid::editorTextChanged, this, &frmSiteCOCs::markEdited);
     connect(grdSiteCOCs, &DataGrid::currentCellChanged, this, &frmSiteCOCs::currentCellChanged);
+    // A click into the current chemical cell opens its list again, as entering the cell does.
+    connect(grdSiteCOCs, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        if (index == grdSiteCOCs->currentIndex())
+            openChemicalCell(index.column());
+    });
+    // What was typed before an Escape is no choice.
+    connect(grdSiteCOCs, &DataGrid::dropDownOpened, this, &frmSiteCOCs::clearSearch);
     connect(grdSiteCOCs, &DataGrid::dropDownSearched, this, &frmSiteCOCs::searched);
     connect(grdSiteCOCs, &DataGrid::dropDownChosen, this, &frmSiteCOCs::chosen);
     connect(grdSiteCOCs, &DataGrid::dropDownMoved, this, &frmSiteCOCs::highlighted);
@@ -314,9 +321,17 @@ std::optional<GridCell> frmSiteCOCs::checkTypedCell(int column, const QString& t
 
 void frmSiteCOCs::currentCellChanged(int row, int column)
 {
-    m_search = {};
-    m_search.row = row;
-    m_search.column = column;
+    clearSearch(row, column);
+    openChemicalCell(column);
+}
+
+void frmSiteCOCs::clearSearch(int row, int column)
+{
+    m_search = {row, column, -1, false, QString()};
+}
+
+void frmSiteCOCs::openChemicalCell(int column)
+{
     if (column == kColChemName || column == kColChemCas)
         grdSiteCOCs->editCurrentCell();
 }
@@ -335,7 +350,8 @@ void frmSiteCOCs::searched(int row, int column, const QString& typed, int listRo
 void frmSiteCOCs::highlighted(int row, int column, int listRow)
 {
     // The chemical the user picks is the one written, even after a typed name that no chemical starts.
-    m_search = {row, column, listRow, false, QString()};
+    clearSearch(row, column);
+    m_search.listRow = listRow;
 }
 
 void frmSiteCOCs::chosen(int row, int column, int listRow)

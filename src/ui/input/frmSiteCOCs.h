@@ -80,6 +80,10 @@ private:
     void reportListFailure(const Status& status);
 
     void currentCellChanged(int row, int column);
+    // Nothing typed or chosen yet in the cell.
+    void clearSearch(int row, int column);
+    // The name and CAS cells open their editor, and with it their list.
+    void openChemicalCell(int column);
     void searched(int row, int column, const QString& typed, int listRow);
     void highlighted(int row, int column, int listRow);
     void chosen(int row, int column, int listRow);

@@ -28,10 +28,14 @@ QString GetSetting(const QString& app, const QString& section, const QString& ke
 
 Status SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value)
 {
+    // Reading every value first leaves the writer's status to the write alone: a file that is not
+    // made of settings is not refused, it is rewritten with what could be read of it.
+    QSettings reader = store(app);
+    const QFileInfo file(reader.fileName());
+    if (file.exists() && (!file.isFile() || !file.isReadable()))
+        return storeError(reader);
+    reader.allKeys();
     QSettings s = store(app);
-    const QFileInfo file(s.fileName());
-    if (s.status() != QSettings::NoError || (file.exists() && (!file.isFile() || !file.isReadable())))
-        return storeError(s);
     s.setValue(section + QLatin1Char('/') + key, value);
     s.sync();
     if (s.status() != QSettings::NoError)

@@ -9,7 +9,7 @@
 QString GetSetting(const QString& app, const QString& section, const QString& key,
                    const QString& defaultValue = QString());
 // Stores a value. Fails, leaving the store as it was, when the store cannot be read (its other
-// values would be lost) or cannot be written.
+// values would be lost) or cannot be written; a file that holds no settings is rewritten.
 Status SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value);
 
 // Keeps the settings files in `folder` from now on (tests use a temporary folder).

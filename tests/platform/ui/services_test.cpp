@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +56,27 @@ TEST(Settings, AStoreThatCannotBeReadReadsAsEmptyAndRefusesWritesThatWouldLoseIt
     ASSERT_FALSE(s);
     EXPECT_EQ(s.error().number, kErrFile);
     EXPECT_TRUE(s.error().description.contains(file));
+}
+
+TEST(Settings, AFileOfRandomBytesIsRewrittenWithTheStoredValue)
+{
+    QTemporaryDir dir;
+    setSettingsFolder(dir.path());
+    const QString file = QSettings(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI").fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    for (quint32 seed = 1; seed <= 5; ++seed) {
+        SCOPED_TRACE(seed);
+        QByteArray bytes(600, '\0');
+        QRandomGenerator random(seed);
+        random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
+        QFile garbage(file);
+        ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+        garbage.write(bytes);
+        garbage.close();
+        EXPECT_EQ(GetSetting("TOVI", "Admin", "Change"), QString());
+        EXPECT_TRUE(SaveSetting("TOVI", "Admin", "Change", "scrambled"));
+        EXPECT_EQ(GetSetting("TOVI", "Admin", "Change"), "scrambled");
+    }
 }
 
 TEST(Settings, EveryGuiTestProgramStartsWithQuietSettingsOfItsOwn)

@@ -26,6 +26,12 @@ void reportSettingFailure(const Error& error)
 
 bool disclosureWanted()
 {
+    const QString value = adminSetting(QStringLiteral("Disclosure"));
+    return value.isEmpty() || value == QLatin1String("1");
+}
+
+bool disclosureTicked()
+{
     return adminSetting(QStringLiteral("Disclosure")) != QLatin1String("0");
 }
 
@@ -41,5 +47,5 @@ bool setDisclosureWanted(bool wanted)
 
 bool changesNoticeWanted()
 {
-    return adminSetting(QStringLiteral("ShowChanges")) != QLatin1String("No");
+    return adminSetting(QStringLiteral("ShowChanges")).isEmpty();
 }

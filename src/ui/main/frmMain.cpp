@@ -199,7 +199,7 @@ void frmMain::MDIForm_Load()
     }
     if (adminSetting(QStringLiteral("Change")).isEmpty() && services.scramblePassword)
         store(QStringLiteral("Change"), services.scramblePassword(QStringLiteral("mizo4")));
-    mnuDisclosure->setChecked(disclosureWanted());
+    mnuDisclosure->setChecked(disclosureTicked());
     if (settingFailure)
         reportSettingFailure(*settingFailure);
 

@@ -4,11 +4,13 @@
 
 FieldValues siteRowValues(qint32 siteKey, const SiteWindowInputs& in)
 {
+    // No state chosen is stored as an empty text, not as NULL.
+    const QString state = in.stateEntry.isEmpty() ? QStringLiteral("") : in.stateEntry.left(2);
     return {
         {QStringLiteral("SITEKEY"), siteKey},        {QStringLiteral("FILENAME"), in.fileName},
         {QStringLiteral("PETNAME"), in.siteId},      {QStringLiteral("PETID"), in.petitionId},
         {QStringLiteral("FACID1"), in.facId1},       {QStringLiteral("FACID2"), in.facId2},
-        {QStringLiteral("CITY"), in.city},           {QStringLiteral("STATE"), in.stateEntry.left(2)},
+        {QStringLiteral("CITY"), in.city},           {QStringLiteral("STATE"), state},
         {QStringLiteral("ZIPCODE"), in.zipCode},     {QStringLiteral("ANALDATE"), in.submitDate},
         {QStringLiteral("DLSTDATE"), in.delistDate}, {QStringLiteral("USERNAME"), in.userName},
         {QStringLiteral("COMMENTS"), in.comments},   {QStringLiteral("KORRGION"), in.regionIndex},

@@ -236,7 +236,7 @@ TEST_F(SiteWindowSave, NamesAndNumbersAreStoredAsTyped)
     type(site().cmbRiskValue, "2E-5");
     site().cmdUpdateSiteInfo_Click();
     EXPECT_EQ(field("SITEINFO", "FILENAME", key).toString(), " ") << "a blank name is a name";
-    EXPECT_EQ(field("SITEINFO", "STATE", key).toString(), "");
+    EXPECT_EQ(field("SITEINFO", "STATE", key), QVariant(QString(""))) << "an empty text, not NULL";
     EXPECT_EQ(field("SITEINFO", "KORRGION", key).toInt(), -1);
     EXPECT_EQ(field("WMUINFO", "WASTEVOL", key).toDouble(), 1500.0);
     EXPECT_EQ(field("WMUINFO", "ACTVLIFE", key).toDouble(), 0.0);

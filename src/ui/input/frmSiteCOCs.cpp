@@ -2,6 +2,7 @@
 
 #include "data/program_state.h"
 #include "data/schema.h"
+#include "platform/text/number_parse.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
@@ -464,6 +465,20 @@ void frmSiteCOCs::UpdateRemoteCOCs()
         return;
     }
     constituentRowsSaved();
+}
+
+Result<bool> frmSiteCOCs::ToBoolean(const QString& ConvStrng)
+{
+    if (ConvStrng.isEmpty())
+        return false;
+    const QString word = ConvStrng.trimmed();
+    if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (const std::optional<double> number = toNumberStrict(ConvStrng))
+        return *number != 0;
+    return Error{kErrConversion, QStringLiteral("Type mismatch: \"%1\" is not a Boolean.").arg(ConvStrng)};
 }
 
 void frmSiteCOCs::cmdUpdateSiteCOCs_Click()

@@ -31,6 +31,9 @@ public:
     void UpdateRemoteCOCs();
     // Rebuilds the chemical lists from the source chosen in cmbDataSource.
     void ResetCOCs();
+    // A text as a Boolean: "0" and the empty text False, "-1" True, "True" and "False" in any
+    // letter case, a number True unless 0; any other text is an error.
+    static Result<bool> ToBoolean(const QString& ConvStrng);
     void PrintTable(bool FirstPrint) override;
     void ExportToTable() override;
     bool loadFailed() const override { return m_loadFailure.has_value(); }

@@ -1,6 +1,7 @@
 #include "site_cocs_fixture.h"
 
 #include "ui/input/constituent_grid.h"
+#include "ui/input/frmSiteCOCs.h"
 
 namespace {
 
@@ -182,4 +183,19 @@ TEST_F(SiteCocsTest, FlagTextsAreTrueOnlyForMinusOneAndTrue)
     for (int i = 0; i < texts.size(); ++i)
         flags << stored(i, "DLTCLP");
     EXPECT_EQ(flags, QVariantList({1, 1, 0, 0, 0, 0, 0}));
+}
+
+TEST(ToBoolean, TakesTheBooleanTextsAndNumbersAndRefusesAnyOtherText)
+{
+    const std::pair<const char*, bool> read[] = {{"0", false},     {"-1", true},      {"", false},
+                                                 {"1", true},      {"True", true},    {"fALSE", false},
+                                                 {" true ", true}, {"2.5E+00", true}, {"0.0", false}};
+    for (const auto& [text, value] : read) {
+        SCOPED_TRACE(text);
+        const Result<bool> b = frmSiteCOCs::ToBoolean(QString::fromLatin1(text));
+        ASSERT_TRUE(b.ok());
+        EXPECT_EQ(*b, value);
+    }
+    for (const char* text : {"Yes", "1a", "T"})
+        EXPECT_FALSE(frmSiteCOCs::ToBoolean(QString::fromLatin1(text)).ok()) << text;
 }

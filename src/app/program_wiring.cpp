@@ -12,12 +12,15 @@
 #include "ui/common/table_operations.h"
 #include "ui/delisting/delisting_run_command.h"
 #include "ui/delisting/frmAirCarc.h"
+#include "ui/delisting/frmAirExposureDelisting.h"
 #include "ui/delisting/frmAirNonCarc.h"
 #include "ui/delisting/frmGWCarc.h"
 #include "ui/delisting/frmGWNonCarc.h"
+#include "ui/delisting/frmGroundwaterDelistingLevel.h"
 #include "ui/delisting/frmSoilPathwayDelisting.h"
 #include "ui/delisting/frmSurfaceCarc.h"
 #include "ui/delisting/frmSurfaceWaterNonCarc.h"
+#include "ui/delisting/frmSurfacewaterPathwayDelisting.h"
 #include "ui/input/frmPrintSiteWMU.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
@@ -81,4 +84,6 @@ void installProgramWiring()
                          frmTotalResultsRisk, frmTotalResultsScreen, frmAggResults, frmTCSSResults, frmExceedResults>();
     registerTableWindows<frmSoilPathwayDelisting, frmAirNonCarc, frmAirCarc, frmSurfaceWaterNonCarc, frmSurfaceCarc,
                          frmGWNonCarc, frmGWCarc>();
+    // Loadable by name, as every window is, although no command shows them.
+    registerTableWindows<frmGroundwaterDelistingLevel, frmSurfacewaterPathwayDelisting, frmAirExposureDelisting>();
 }

@@ -26,8 +26,10 @@
 
 namespace {
 
-// The windows it writes: every result table of a forward and a delisting-level run.
-constexpr auto kTableWindows = joinedWindowNames(kForwardResultWindows, kDelistingResultWindows);
+// The windows it writes: every result table of a forward and a delisting-level run, the pathway
+// delisting windows that no command shows included.
+constexpr auto kTableWindows =
+    joinedWindowNames(kForwardResultWindows, kDelistingResultWindows, kPathwayDelistingWindows);
 
 void printError(const QString& text)
 {

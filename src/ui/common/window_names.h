@@ -49,6 +49,9 @@ inline constexpr QLatin1StringView frmSurfaceWaterNonCarc{"frmSurfaceWaterNonCar
 inline constexpr QLatin1StringView frmSurfaceCarc{"frmSurfaceCarc"};
 inline constexpr QLatin1StringView frmGWNonCarc{"frmGWNonCarc"};
 inline constexpr QLatin1StringView frmGWCarc{"frmGWCarc"};
+inline constexpr QLatin1StringView frmGroundwaterDelistingLevel{"frmGroundwaterDelistingLevel"};
+inline constexpr QLatin1StringView frmSurfacewaterPathwayDelisting{"frmSurfacewaterPathwayDelisting"};
+inline constexpr QLatin1StringView frmAirExposureDelisting{"frmAirExposureDelisting"};
 
 }   // namespace windowName
 
@@ -85,6 +88,11 @@ inline constexpr WindowNames<7> kDelistingResultWindows = {windowName::frmSoilPa
                                                            windowName::frmSurfaceCarc,
                                                            windowName::frmGWNonCarc,
                                                            windowName::frmGWCarc};
+
+// The three pathway delisting windows, which no command shows.
+inline constexpr WindowNames<3> kPathwayDelistingWindows = {windowName::frmGroundwaterDelistingLevel,
+                                                            windowName::frmSurfacewaterPathwayDelisting,
+                                                            windowName::frmAirExposureDelisting};
 
 // The seven delisting result windows in the order in which a run and the program's end unload
 // them.

@@ -5,6 +5,7 @@
 #include "engine/forward/forward_run.h"
 #include "platform/ui/forms.h"
 #include "ui/common/window_names.h"
+#include "ui/delisting/frmAirExposureDelisting.h"
 #include "ui/results/frmTCLPResultsRisk.h"
 #include "ui/scripted_services.h"
 
@@ -56,7 +57,8 @@ protected:
 TEST_F(WindowDump, WritesEveryResultWindowOfBothRuns)
 {
     for (const auto& names : {std::vector(kForwardResultWindows.begin(), kForwardResultWindows.end()),
-                              std::vector(kDelistingResultWindows.begin(), kDelistingResultWindows.end())}) {
+                              std::vector(kDelistingResultWindows.begin(), kDelistingResultWindows.end()),
+                              std::vector(kPathwayDelistingWindows.begin(), kPathwayDelistingWindows.end())}) {
         for (QLatin1StringView name : names) {
             SCOPED_TRACE(name.data());
             const ToolRun d = windowDump({name, m_db.path(), QStringLiteral("3")});
@@ -68,26 +70,30 @@ TEST_F(WindowDump, WritesEveryResultWindowOfBothRuns)
 
 TEST_F(WindowDump, WritesWhatTheWindowsOwnTextExportWrites)
 {
-    const ToolRun d = windowDump({windowName::frmTCLPResultsRisk, m_db.path(), QStringLiteral("3")});
-    ASSERT_EQ(d.exitCode, 0) << qPrintable(d.errors);
-
     m_db.state.gRsSiteInfo =
         Recordset::openTable(m_db.conn(), QStringLiteral("SITEINFO"), QStringLiteral("SITEKEY = 3")).value();
     m_db.state.gRsWmuInfo =
         Recordset::openTable(m_db.conn(), QStringLiteral("WMUINFO"), QStringLiteral("SITEKEY = 3")).value();
     m_db.state.gCurFileName = QStringLiteral("Dumped");
-    QTemporaryDir out;
-    const QString exported = QDir(out.path()).filePath(QStringLiteral("risk.txt"));
-    ScriptedFileDialogs dialogs;
-    dialogs.answer(exported, 2);
-    frmTCLPResultsRisk* window = Forms::get<frmTCLPResultsRisk>();
-    window->ExportToTable();
-    window->unload();
-    QFile file(exported);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray own = file.readAll();
-    EXPECT_TRUE(own.contains("Benzene\t")) << own.constData();
-    EXPECT_EQ(d.output, own);
+    const std::pair<QLatin1StringView, ResultGridWindow*> windows[] = {
+        {windowName::frmTCLPResultsRisk, Forms::get<frmTCLPResultsRisk>()},
+        {windowName::frmAirExposureDelisting, Forms::get<frmAirExposureDelisting>()}};
+    for (const auto& [name, window] : windows) {
+        SCOPED_TRACE(name.data());
+        const ToolRun d = windowDump({name, m_db.path(), QStringLiteral("3")});
+        ASSERT_EQ(d.exitCode, 0) << qPrintable(d.errors);
+        QTemporaryDir out;
+        const QString exported = QDir(out.path()).filePath(QStringLiteral("own.txt"));
+        ScriptedFileDialogs dialogs;
+        dialogs.answer(exported, 2);
+        window->ExportToTable();
+        window->unload();
+        QFile file(exported);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray own = file.readAll();
+        EXPECT_TRUE(own.contains("Benzene\t")) << own.constData();
+        EXPECT_EQ(d.output, own);
+    }
 }
 
 TEST_F(WindowDump, AnUnknownNameListsTheWindowsAndFails)

@@ -5,15 +5,12 @@
 #include "ui/chemdb/frmPassword.h"
 #include "ui/common/window_names.h"
 #include "ui/delisting/frmAirCarc.h"
-#include "ui/delisting/frmAirExposureDelisting.h"
 #include "ui/delisting/frmAirNonCarc.h"
 #include "ui/delisting/frmGWCarc.h"
 #include "ui/delisting/frmGWNonCarc.h"
-#include "ui/delisting/frmGroundwaterDelistingLevel.h"
 #include "ui/delisting/frmSoilPathwayDelisting.h"
 #include "ui/delisting/frmSurfaceCarc.h"
 #include "ui/delisting/frmSurfaceWaterNonCarc.h"
-#include "ui/delisting/frmSurfacewaterPathwayDelisting.h"
 #include "ui/input/frmPrintSiteWMU.h"
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
@@ -77,10 +74,7 @@ TEST(WindowNames, EachNameIsTheClassNameOfItsWindow)
         {windowName::frmSurfaceWaterNonCarc, &frmSurfaceWaterNonCarc::staticMetaObject},
         {windowName::frmSurfaceCarc, &frmSurfaceCarc::staticMetaObject},
         {windowName::frmGWNonCarc, &frmGWNonCarc::staticMetaObject},
-        {windowName::frmGWCarc, &frmGWCarc::staticMetaObject},
-        {windowName::frmGroundwaterDelistingLevel, &frmGroundwaterDelistingLevel::staticMetaObject},
-        {windowName::frmSurfacewaterPathwayDelisting, &frmSurfacewaterPathwayDelisting::staticMetaObject},
-        {windowName::frmAirExposureDelisting, &frmAirExposureDelisting::staticMetaObject}};
+        {windowName::frmGWCarc, &frmGWCarc::staticMetaObject}};
     for (const auto& [name, meta] : windows)
         EXPECT_EQ(name, QLatin1StringView(meta->className()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/results/result_grid_window.h"
+#include "ui/common/result_grid_window.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/results/result_grid_window.h"
+#include "ui/common/result_grid_window.h"
 
 // For every constituent of the open analysis, the waste concentrations that exceed the
 // delisting limits of the last forward run: the TCLP concentration against the groundwater

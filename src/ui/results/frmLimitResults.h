@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/results/result_grid_window.h"
+#include "ui/common/result_grid_window.h"
 
 // For every constituent of the open analysis, the maximum allowable TCLP concentration with
 // the groundwater pathway that limits it and the maximum allowable total concentration with

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/common/daf_tables.h"
-#include "ui/results/result_grid_window.h"
+#include "ui/common/result_grid_window.h"
 
 #include <array>
 #include <optional>

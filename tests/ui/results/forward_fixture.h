@@ -2,7 +2,7 @@
 
 #include "core/temp_database.h"
 #include "platform/ui/forms.h"
-#include "ui/results/result_grid_window.h"
+#include "ui/common/result_grid_window.h"
 
 #include <QMdiArea>
 #include <gtest/gtest.h>

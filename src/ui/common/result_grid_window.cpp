@@ -1,4 +1,4 @@
-#include "ui/results/result_grid_window.h"
+#include "ui/common/result_grid_window.h"
 
 #include "data/program_state.h"
 #include "platform/text/number_format.h"

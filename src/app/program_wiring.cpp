@@ -1,6 +1,7 @@
 #include "app/program_wiring.h"
 
 #include "data/admin_password.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/chemdb/chemical_table_commands.h"
 #include "ui/chemdb/frmCOCs.h"

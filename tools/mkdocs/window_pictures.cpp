@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "data/analysis_rows.h"
 #include "data/program_state.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/settings.h"
@@ -12,7 +13,6 @@
 #include "ui/main/documents.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmViewDocuments.h"
-#include "ui/main/main_window_services.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,12 +7,12 @@
 #include "data/program_state.h"
 #include "data/schema.h"
 #include "platform/ui/common_dialog.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/table_operations.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
-#include "ui/main/main_window_services.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,6 +8,7 @@
 #include "platform/text/number_format.h"
 #include "platform/text/number_parse.h"
 #include "platform/text/rtf_text.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/message_texts.h"
@@ -16,7 +17,6 @@
 #include "ui/input/site_window_services.h"
 #include "ui/main/analysis_host.h"
 #include "ui/main/analysis_save.h"
-#include "ui/main/main_window_services.h"
 
 #include <QApplication>
 #include <QButtonGroup>

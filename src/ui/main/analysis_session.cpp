@@ -4,6 +4,7 @@
 #include "data/analysis_store.h"
 #include "data/program_state.h"
 #include "data/recordset_helpers.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/message_box.h"
@@ -13,7 +14,6 @@
 #include "ui/main/analysis_save.h"
 #include "ui/main/analysis_tree.h"
 #include "ui/main/input_windows.h"
-#include "ui/main/main_window_services.h"
 
 #include <optional>
 

@@ -1,6 +1,7 @@
 #include "ui/main/frmMain.h"
 
 #include "data/program_state.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/main_file_dialog.h"

@@ -4,7 +4,6 @@
 
 #include <functional>
 
-class FormWindow;
 class QWidget;
 
 // The answer of the changes notice shown at start-up.
@@ -30,10 +29,3 @@ struct MainWindowServices {
 };
 
 MainWindowServices& mainWindowServices();
-
-// Windows that the main window loads by name: a loader returns the window, created and loaded
-// on first use (Forms::get<T>()). Registering an empty loader forgets the name.
-using FormLoader = std::function<FormWindow*()>;
-void registerFormLoader(const QString& name, FormLoader loader);
-// The loaded window of that name, else a newly loaded one; nullptr when no loader knows it.
-FormWindow* loadForm(const QString& name);

@@ -2,10 +2,10 @@
 
 #include "data/analysis_store.h"
 #include "data/program_state.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/common/window_names.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/main_window_services.h"
 
 #include <QPointer>
 

@@ -1,12 +1,12 @@
 #include "ui/results/frmPrint.h"
 
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/table_operations.h"
 #include "ui/common/window_names.h"
-#include "ui/main/main_window_services.h"
 
 #include <QPointer>
 

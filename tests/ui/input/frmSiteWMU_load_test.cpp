@@ -4,9 +4,9 @@
 #include "site_window_fixture.h"
 
 #include "data/state_list.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/common/ui_state.h"
-#include "ui/main/main_window_services.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,6 +1,7 @@
 #include "site_cocs_fixture.h"
 
 #include "app/startup.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/common/ui_state.h"
 #include "ui/input/constituent_grid.h"

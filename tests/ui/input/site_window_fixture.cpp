@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "data/analysis_tables.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/common/ui_state.h"
 #include "ui/input/site_window_services.h"

@@ -2,10 +2,10 @@
 
 #include "main_window_fixture.h"
 
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/chemdb/frmCOCs.h"
 #include "ui/chemdb/frmCusCOSAndDAF.h"
-#include "ui/main/main_window_services.h"
 
 TEST_F(MainWindowTest, TheChemicalTableOpensMaximisedInFrontWithOrWithoutAnAnalysis)
 {

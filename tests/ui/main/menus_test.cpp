@@ -2,6 +2,7 @@
 
 #include "main_window_fixture.h"
 
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/main/main_window_services.h"
 

@@ -2,8 +2,8 @@
 
 #include "main_window_fixture.h"
 
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
-#include "ui/main/main_window_services.h"
 
 namespace {
 

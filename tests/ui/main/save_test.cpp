@@ -2,9 +2,9 @@
 
 #include "main_window_fixture.h"
 
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/main/analysis_save.h"
-#include "ui/main/main_window_services.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "app/program_wiring.h"
 #include "forward_fixture.h"
+#include "platform/ui/form_loaders.h"
 #include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
 #include "ui/common/table_operations.h"

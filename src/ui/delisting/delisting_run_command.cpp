@@ -9,7 +9,6 @@
 #include "ui/common/window_names.h"
 #include "ui/delisting/delisting_windows.h"
 #include "ui/main/analysis_host.h"
-#include "ui/main/frmTOVIDisclosure.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -12,7 +12,6 @@
 #include "ui/common/window_names.h"
 #include "ui/input/constituent_grid.h"
 #include "ui/main/analysis_host.h"
-#include "ui/main/main_window_services.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -517,8 +516,7 @@ void frmSiteCOCs::cmdBack_Click()
 
 void frmSiteCOCs::cmdRunTOVI_Click()
 {
-    if (const auto& run = mainWindowServices().runRiskAnalysis)
-        run();
+    startRiskAnalysis();
     ProgressBar1->setValue(0);
 }
 

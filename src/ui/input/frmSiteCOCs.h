@@ -5,7 +5,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/grid_drop_down.h"
 #include "ui/common/table_operations.h"
-#include "ui/main/input_windows.h"
+#include "ui/main/analysis_host.h"
 
 #include <QComboBox>
 #include <QFrame>

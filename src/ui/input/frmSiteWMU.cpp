@@ -16,7 +16,6 @@
 #include "ui/common/window_names.h"
 #include "ui/input/site_window_services.h"
 #include "ui/main/analysis_host.h"
-#include "ui/main/analysis_save.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -3,7 +3,7 @@
 #include "platform/db/result.h"
 #include "platform/ui/forms.h"
 #include "ui/input/unit_cross_section.h"
-#include "ui/main/input_windows.h"
+#include "ui/main/analysis_host.h"
 
 #include <QComboBox>
 #include <QFrame>

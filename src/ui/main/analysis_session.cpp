@@ -11,9 +11,7 @@
 #include "ui/common/message_texts.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
-#include "ui/main/analysis_save.h"
 #include "ui/main/analysis_tree.h"
-#include "ui/main/input_windows.h"
 
 #include <optional>
 

@@ -331,8 +331,7 @@ void frmMain::mnuExportTable_Click()
 
 void frmMain::mnuRunAnalysis_Click()
 {
-    if (const auto& run = mainWindowServices().runRiskAnalysis)
-        run();
+    startRiskAnalysis();
 }
 
 void frmMain::showInputWindow(const QString& name)

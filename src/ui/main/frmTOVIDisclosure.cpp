@@ -1,4 +1,5 @@
 #include "ui/main/frmTOVIDisclosure.h"
+#include "ui/main/analysis_host.h"
 
 #include "platform/ui/geometry.h"
 #include "ui/common/window_names.h"

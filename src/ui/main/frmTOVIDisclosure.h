@@ -18,7 +18,3 @@ public:
 
     void Command1_Click();
 };
-
-// The disclosure before a forward or delisting-level run: shown, modal, unless the user turned it
-// off ("Disclosure" "0"); the run goes on whatever the user chose.
-void showDisclosureBeforeRun();

@@ -8,7 +8,6 @@
 #include "ui/common/ui_state.h"
 #include "ui/common/window_names.h"
 #include "ui/main/analysis_host.h"
-#include "ui/main/frmTOVIDisclosure.h"
 #include "ui/results/result_windows.h"
 
 #include <QCoreApplication>

@@ -4,6 +4,7 @@
 
 #include "platform/ui/settings.h"
 #include "ui/delisting/delisting_run_command.h"
+#include "ui/main/analysis_host.h"
 #include "ui/main/frmTOVIDisclosure.h"
 #include "ui/main/frmTOVIchanges.h"
 #include "ui/main/main_window_services.h"

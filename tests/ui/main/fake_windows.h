@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/db/result.h"
-#include "ui/main/input_windows.h"
+#include "ui/main/analysis_host.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 
 #include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
-#include "ui/main/analysis_save.h"
+#include "ui/main/analysis_host.h"
 
 namespace {
 

@@ -415,7 +415,7 @@ protected:
 
 private:
     ScopedProgramState m_scoped{db.state};
-    QTemporaryDir m_settings;
+    TempSettingsFolder m_settings;
     QPointer<frmMain> m_main;
 };
 

@@ -4,11 +4,11 @@
 #include "ui/input/frmSiteCOCs.h"
 #include "ui/input/frmSiteWMU.h"
 #include "ui/main/frmMain.h"
+#include "ui/quiet_settings.h"
 #include "ui/scripted_services.h"
 
 #include <QMessageBox>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ protected:
     std::optional<ScriptedMessages> messages{std::in_place};
 
 private:
-    QTemporaryDir m_settings;
+    TempSettingsFolder m_settings;
     ScopedProgramState m_scope{db.state};
     QPointer<frmMain> m_main;
 };

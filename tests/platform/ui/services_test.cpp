@@ -1,3 +1,4 @@
+#include "ui/quiet_settings.h"
 #include "ui/scripted_services.h"
 
 #include "platform/ui/common_dialog.h"
@@ -16,7 +17,6 @@
 #include <QMdiArea>
 #include <QRandomGenerator>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ namespace {
 
 TEST(Settings, StringsRoundTripThroughAFreshStore)
 {
-    QTemporaryDir dir;
+    TempSettingsFolder dir;
     setSettingsFolder(dir.path());
     EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), QString()) << "never stored reads as empty";
     const QString scrambled = QString::fromUtf8("\xc3\xa9\xc2\x81z;=");
@@ -38,7 +38,7 @@ TEST(Settings, StringsRoundTripThroughAFreshStore)
 
 TEST(Settings, AStoreThatCannotBeReadReadsAsEmptyAndRefusesWritesThatWouldLoseIt)
 {
-    QTemporaryDir dir;
+    TempSettingsFolder dir;
     setSettingsFolder(dir.path());
     ASSERT_TRUE(SaveSetting("TOVI", "Admin", "Disclosure", "0"));
     {

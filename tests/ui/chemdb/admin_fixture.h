@@ -4,10 +4,10 @@
 #include "ui/chemdb/frmChngDBProps.h"
 #include "ui/chemdb/frmPassword.h"
 #include "ui/main/frmMain.h"
+#include "ui/quiet_settings.h"
 #include "ui/scripted_services.h"
 
 #include <QPointer>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ protected:
     static QString stored(const QString& key);
     void setField(const QString& cas, const QString& column, const QVariant& value);
 
-    QTemporaryDir settingsFolder;
+    TempSettingsFolder settingsFolder;
     TempDatabase db;
     ScopedProgramState scopedState{db.state};
     ScriptedMessages messages;

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -112,7 +111,7 @@ protected:
     frmSiteWMU* site = nullptr;
 
 private:
-    QTemporaryDir m_settings;
+    TempSettingsFolder m_settings;
     frmMain* m_main = nullptr;
 };
 

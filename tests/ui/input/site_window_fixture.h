@@ -4,10 +4,10 @@
 #include "ui/input/frmSiteWMU.h"
 #include "ui/main/frmMain.h"
 #include "ui/printers.h"
+#include "ui/quiet_settings.h"
 #include "ui/scripted_services.h"
 
 #include <QPointer>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ protected:
     void setConstituentsEdited(bool edited);
 
     TempDatabase db;
-    QTemporaryDir settingsFolder;
+    TempSettingsFolder settingsFolder;
     // Any message box that a test does not script fails it.
     ScriptedMessages messages;
 

@@ -5,10 +5,10 @@
 #include "ui/command_state.h"
 #include "ui/main/frmMain.h"
 #include "ui/printers.h"
+#include "ui/quiet_settings.h"
 #include "ui/scripted_services.h"
 
 #include <QPointer>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ protected:
     bool isVisible(const char* formName);
 
     TempDatabase db;
-    QTemporaryDir settingsFolder;
+    TempSettingsFolder settingsFolder;
 
 private:
     ScopedProgramState m_scoped{db.state};

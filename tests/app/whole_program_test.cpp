@@ -452,6 +452,7 @@ TEST_F(WholeProgram, NewAnalysisTypedAndChosenIsSavedWithItsTreeGroupAndCommandS
     ASSERT_EQ(grid.grid().dataRowCount(), 3);
     for (int r = 0; r < 3; ++r)
         EXPECT_EQ(gridRow(grid, r).mid(0, 2), QStringList({kConstituents[r].name, kConstituents[r].cas}));
+    ASSERT_GT(grid.grid().columnCount(), kColDafLf);
     EXPECT_EQ(gridRow(grid, 0)[kColDafLf], "2.00E+01");
     EXPECT_EQ(gridRow(grid, 1)[kColDafLf], "1.20E+01");   // chosen by CAS number: the stored DAFs
     EXPECT_EQ(gridRow(grid, 2)[kColDafLf], "TCLP dependent");
@@ -735,6 +736,8 @@ TEST_F(WholeProgram, CalculateDelistingLevelsFillsOneRowPerChemicalAndShowsTheSe
     EXPECT_EQ(db.count("DelistCOCS"), 3);
     EXPECT_EQ(column("DelistCOCS", "CHEMNAME", key), QVariantList({"Barium", "Benzene", "Lead"}));
     EXPECT_EQ(column("DelistCOCS", "TCLPCONC", key), QVariantList({1.0, 1.0, 1.0}));
+    ASSERT_GT(column("DelistCOCS", "GWINGsr", key).size(), 1);
+    ASSERT_FALSE(column("DelistCOCS", "GWINGsh", key).isEmpty());
     EXPECT_FALSE(column("DelistCOCS", "GWINGsr", key)[1].isNull());
     EXPECT_FALSE(column("DelistCOCS", "GWINGsh", key)[0].isNull());
 

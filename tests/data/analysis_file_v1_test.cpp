@@ -261,7 +261,7 @@ TEST_F(V1File, NameConflictLoopAndCancel)
     FakePrompts ui;
     ui.title(QString("Taken")).title(QString("TAKEN")).title(QString("Fresh"));
     ASSERT_TRUE(ImportV1File(db.conn(), file(sample()), ui).has_value());
-    EXPECT_EQ(ui.titles(), (QStringList{"Name Conflict", "Name Conflict", "Chemical Not Found"}));
+    ASSERT_EQ(ui.titles(), (QStringList{"Name Conflict", "Name Conflict", "Chemical Not Found"}));
     EXPECT_EQ(ui.shown[0].text,
               "The filename that you entered for this analysis exists.  Please choose another name for the analysis.");
     ASSERT_EQ(ui.asked.size(), 3u);
@@ -400,6 +400,7 @@ TEST_F(V1File, ChemicalLookupIgnoresLetterCase)
     db.insert("COCS", {{"CHEMNAME", "Own"}, {"CHEMCAS", "UD-abc"}});
     const ChemicalLookup lookup = chemicalTableLookup(db.conn()).value();
     ASSERT_TRUE(lookup("ud-ABC").has_value());
+    ASSERT_TRUE(lookup("7439-97-6").has_value());
     EXPECT_EQ((*lookup("7439-97-6"))[0], "Mercury (elemental)");
     EXPECT_FALSE(lookup("7439-97-7").has_value());
 }

@@ -388,7 +388,7 @@ TEST_F(V2File, OtherFilesMayGoToTheVersionOneImporter)
     FakePrompts yes;
     yes.answer(prompt::Yes);
     EXPECT_FALSE(ImportV2File(db.conn(), file("garbage"), yes).has_value());
-    EXPECT_EQ(yes.titles(), (QStringList{"Invalid File Format", "Import Error"}));
+    ASSERT_EQ(yes.titles(), (QStringList{"Invalid File Format", "Import Error"}));
     EXPECT_EQ(yes.shown[1].style, prompt::Information);
     EXPECT_EQ(db.checksum(), before);
 }

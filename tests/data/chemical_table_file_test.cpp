@@ -59,6 +59,7 @@ TEST(ChemicalTableFile, AcceptsOtherNumberTypes)
     f.u16(17).raw("\x05");
     Result<std::vector<TableRow>> rows = readChemicalTableFile(f.bytes);
     ASSERT_TRUE(rows.ok()) << qPrintable(rows.error().description);
+    ASSERT_FALSE(rows->empty());
     EXPECT_FALSE((*rows)[0][0].isValid());
     EXPECT_EQ((*rows)[0][2], 0.0);
     EXPECT_EQ((*rows)[0][3], 1.0);

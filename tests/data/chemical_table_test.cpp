@@ -91,7 +91,7 @@ TEST_F(ChemicalTableTest, ExportWritesStoredOrderAndReplaceBringsItBack)
     ASSERT_TRUE(exportChemicalTable(db.conn(), file("t.tvx")).ok());
     Result<std::vector<TableRow>> fromFile = readChemicalTableFile(readFile(file("t.tvx")));
     ASSERT_TRUE(fromFile.ok());
-    EXPECT_EQ(*fromFile, storedRows(db));
+    ASSERT_EQ(*fromFile, storedRows(db));
     EXPECT_EQ((*fromFile)[0][0], "Zinc");
 
     // Replace by a file of other rows: the old rows go, the new ones come in file order, a CAS
@@ -110,6 +110,7 @@ TEST_F(ChemicalTableTest, ExportWritesStoredOrderAndReplaceBringsItBack)
 
 TEST_F(ChemicalTableTest, ARefusedFileLeavesTheDatabaseFileUnchanged)
 {
+    ASSERT_FALSE(storedRows(db).empty());
     const QByteArray good = *writeChemicalTableFile(storedRows(db));
     const qsizetype rowSize = writeChemicalTableFile({storedRows(db).front()})->size();
     const std::vector<std::pair<const char*, QByteArray>> damaged = {

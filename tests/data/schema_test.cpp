@@ -46,11 +46,13 @@ TEST(Schema, TablesHaveTheirColumnsInOrder)
 
     const QStringList delist = columnsOf(db.conn(), QStringLiteral("DelistCOCS"));
     EXPECT_EQ(delist.mid(0, 32), cocs.mid(0, 32));
+    ASSERT_GT(delist.size(), 32);
     EXPECT_EQ(delist[32], QStringLiteral("LOGKOW"));
     EXPECT_EQ(delist.mid(33), delistingResultFields());
 
     EXPECT_EQ(columnsOf(db.conn(), QStringLiteral("GWDelisting")).size(), 11);
     EXPECT_EQ(columnsOf(db.conn(), QStringLiteral("CONSTNTS")), exposureConstantFields());
+    ASSERT_GT(columnsOf(db.conn(), QStringLiteral("DAFs")).size(), 1);
     EXPECT_EQ(columnsOf(db.conn(), QStringLiteral("DAFs"))[1], QStringLiteral("CAS Num"));
     EXPECT_TRUE(verifySchema(db.conn()).ok());
 }

@@ -60,18 +60,21 @@ TEST_F(Update, CopiesEveryAnalysisWithCurrentProperties)
     EXPECT_EQ(sites.rows[2], (QVector<QVariant>{4, "First_U", "P1", "OH"}));
     EXPECT_EQ(sites.rows[3][0], 6);
     EXPECT_EQ(sites.rows[3][1], "Third_U");
-    EXPECT_EQ(query("SELECT SITEKEY, WMUTYPE, FLOWRATE FROM WMUINFO WHERE SITEKEY=6").rows.front(),
-              (QVector<QVariant>{6, "SI", 250.0}));
+    const QueryRows unit = query("SELECT SITEKEY, WMUTYPE, FLOWRATE FROM WMUINFO WHERE SITEKEY=6");
+    ASSERT_FALSE(unit.rows.empty());
+    EXPECT_EQ(unit.rows.front(), (QVector<QVariant>{6, "SI", 250.0}));
 
     QueryRows copy = query("SELECT CHEMNAME, TCLPCONC, DLTCLP, HENRY, MCL, BAF, CARCNON, LOGKOW, GWINGh, LMTPTHTO "
                            "FROM SITECOCS WHERE SITEKEY=4");
     ASSERT_EQ(copy.rows.size(), 1u);
     EXPECT_EQ(copy.rows[0], (QVector<QVariant>{"benzene (mine)", 0.5, 1, 0.0055, 0.005, QVariant(), "Carcinogen", 2.13,
                                                9.0, "Fish"}));
-    EXPECT_EQ(query("SELECT HENRY, LOGKOW FROM SITECOCS WHERE SITEKEY=1").rows.front(),
-              (QVector<QVariant>{0.001, 1.0}));
-    EXPECT_EQ(query("SELECT CHEMNAME, HENRY, LOGKOW FROM SITECOCS WHERE SITEKEY=6").rows.front(),
-              (QVector<QVariant>{"Mine", 0.25, 4.0}));
+    const QueryRows first = query("SELECT HENRY, LOGKOW FROM SITECOCS WHERE SITEKEY=1");
+    const QueryRows third = query("SELECT CHEMNAME, HENRY, LOGKOW FROM SITECOCS WHERE SITEKEY=6");
+    ASSERT_FALSE(first.rows.empty());
+    ASSERT_FALSE(third.rows.empty());
+    EXPECT_EQ(first.rows.front(), (QVector<QVariant>{0.001, 1.0}));
+    EXPECT_EQ(third.rows.front(), (QVector<QVariant>{"Mine", 0.25, 4.0}));
 
     ASSERT_EQ(tree->size(), 4u);
     EXPECT_EQ((*tree)[0][0].key, "KEY1");

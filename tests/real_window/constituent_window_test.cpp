@@ -21,7 +21,11 @@ protected:
     }
 
     DataGrid& grid() { return *cocs()->grdSiteCOCs; }
-    QString cell(int row, int column) { return grid().grid().cell(row, column).text; }
+    QString cell(int row, int column)
+    {
+        EXPECT_LT(row, grid().grid().dataRowCount());
+        return row < grid().grid().dataRowCount() ? grid().grid().cell(row, column).text : QString();
+    }
 
     // A click into a cell; the focus then lies in the cell (its editor, where it has one).
     void clickCell(int row, int column)
@@ -54,6 +58,7 @@ TEST_F(ConstituentWindow, ClickingAChemicalInTheListWritesIt)
         EXPECT_EQ(cell(row, kColChemName), chosen);
         EXPECT_EQ(cell(row, kColChemCas), cas);
     }
+    ASSERT_GT(grid().grid().dataRowCount(), 1);
     EXPECT_EQ(grid().grid().cell(1, kColDafLf).value.toDouble(), 2.5);
 
     QTest::mouseClick(cocs()->cmdUpdateSiteCOCs, Qt::LeftButton);
@@ -149,6 +154,7 @@ TEST_F(ConstituentWindow, AfterInvalidInputTheCellStaysCurrentAndTakesWhatIsType
         pressKey(Qt::Key_A, Qt::ControlModifier);
         typeKeys(QStringLiteral("7.5"));
         pressKey(Qt::Key_Return);
+        ASSERT_GT(grid().grid().dataRowCount(), 0);
         EXPECT_EQ(grid().grid().cell(0, kColTclpConc).value.toDouble(), 7.5);
     }
 }

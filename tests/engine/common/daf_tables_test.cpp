@@ -265,7 +265,9 @@ TEST_F(DafTablesTest, LoadsManyChemicalsByBoundCasNumbers)
     }
     EXPECT_TRUE(c.curve(cas[1], kLF, kNon, false).empty());
     EXPECT_TRUE(c.isLoaded(cas[1]));
+    ASSERT_FALSE(c.curve(QStringLiteral("12'3-4"), kSI, kCarc, true).empty());
     EXPECT_EQ(c.curve(QStringLiteral("12'3-4"), kSI, kCarc, true)[0].daf, 7.0f);
+    ASSERT_FALSE(c.curve(QStringLiteral("abc-1"), kLF, kNon, false).empty());
     EXPECT_EQ(c.curve(QStringLiteral("abc-1"), kLF, kNon, false)[0].daf, 9.0f) << "matched ignoring case";
     EXPECT_FALSE(c.isLoaded(QStringLiteral("77-77-7")));
 }

@@ -51,6 +51,7 @@ TEST_F(ConstituentRowsTest, GWDelistingRowsAreRewrittenInPlaceDeletedBeyondAndAp
     addGw(1, "3-3-3", 3);
     const QueryRows before = gw(1);
 
+    ASSERT_GT(before.rows.size(), 1u);
     ASSERT_TRUE(replace(1, {row("1-1-1", 10), row("5-5-5", 50)}).ok());
     QueryRows after = gw(1);
     ASSERT_EQ(after.rows.size(), 2u);

@@ -66,6 +66,7 @@ TEST_F(EngineDumpTest, WritesTheResultFieldsAndTheGWDelistingRows)
 
     const QueryRows stored =
         db.conn().select(QStringLiteral("SELECT GWMaxINGsh FROM SITECOCS WHERE SITEKEY = 4 ORDER BY rowid")).value();
+    ASSERT_FALSE(stored.rows.empty());
     EXPECT_EQ(first[forwardResultFields().indexOf(QStringLiteral("GWMaxINGsh")) + 1].toDouble(),
               stored.rows[0][0].toDouble())
         << "printed with all 17 digits";

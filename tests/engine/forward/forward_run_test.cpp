@@ -229,18 +229,21 @@ TEST_F(ForwardRunTest, ConcentrationChecksByUnitType)
 
     setCocs(QStringLiteral("TCLPCONC = 1, TOTCONC = NULL WHERE CHEMCAS = '7440-39-3'"));
     run();
+    ASSERT_GT(recorder.events.size(), 3);
     EXPECT_EQ(recorder.events[3], refusal(total));
 
     setUnit("WMUTYPE", QStringLiteral("SI"));
     EXPECT_EQ(run(), RunOutcome::Completed) << "an impoundment needs no total concentration";
     setCocs(QStringLiteral("TCLPCONC = 0 WHERE CHEMCAS = '7440-39-3'"));
     run();
+    ASSERT_GT(recorder.events.size(), 3);
     EXPECT_EQ(recorder.events[3], refusal(tclp));
 
     // Any unit type other than "SI" is a landfill here.
     setCocs(QStringLiteral("TCLPCONC = 1"));
     setUnit("WMUTYPE", QStringLiteral("si"));
     run();
+    ASSERT_GT(recorder.events.size(), 3);
     EXPECT_EQ(recorder.events[3], refusal(total));
 }
 
@@ -250,6 +253,7 @@ TEST_F(ForwardRunTest, ProgressReachesOneThird)
     EXPECT_EQ(run(), RunOutcome::Completed);
     EXPECT_EQ(recorder.progressValues,
               (std::vector<float>{float(1 / 9.0 * 100.0), float(2 / 9.0 * 100.0), float(3 / 9.0 * 100.0)}));
+    ASSERT_FALSE(recorder.progressValues.empty());
     EXPECT_TRUE(RelNear(recorder.progressValues.back(), 33.333333, 1e-7));
     EXPECT_EQ(recorder.events,
               (QStringList{QStringLiteral("disclosure"), QStringLiteral("starts"), QStringLiteral("progress"),
@@ -270,10 +274,12 @@ TEST_F(ForwardRunTest, MercuryPairing)
 
     EXPECT_EQ(run(), RunOutcome::Refused);
     EXPECT_EQ(recorder.progressValues.size(), 2u) << "after every row passed its checks";
+    ASSERT_GT(recorder.events.size(), 4);
     EXPECT_EQ(recorder.events[4], refusal(QStringLiteral("Please add Mercury (Fish Pathway Only)")));
 
     setCocs(QStringLiteral("CHEMCAS = '22967-92-6' WHERE CHEMCAS = '7439-97-6'"));
     run();
+    ASSERT_GT(recorder.events.size(), 4);
     EXPECT_EQ(recorder.events[4], refusal(QStringLiteral("Please add Mercury (Total).")));
 
     fish.TOTCONC = 2;
@@ -281,6 +287,7 @@ TEST_F(ForwardRunTest, MercuryPairing)
     db.conn().exec(QStringLiteral("DELETE FROM SITECOCS WHERE CHEMCAS = '22967-92-6'")).value();
     add(fish);
     run();
+    ASSERT_GT(recorder.events.size(), 5);
     EXPECT_EQ(recorder.events[5],
               refusal(QStringLiteral("At this time, please enter the same concentrations for the fish ingestion "
                                      "pathway found under Mercury (Fish Pathways Only)."),
@@ -334,6 +341,7 @@ TEST_F(ForwardRunTest, EarlierResultsDoNotSurviveARun)
     setCocs(QStringLiteral("AMBCONC = 7, LMTTOTAL = 9, GWINGh = 3, LMTPTHTO = 'Fish Ingestion'"));
     ASSERT_EQ(run(), RunOutcome::Completed);
     const QueryRows r = results();
+    ASSERT_FALSE(r.rows.empty());
     EXPECT_FALSE(r.rows[0][r.columnIndex(QStringLiteral("AMBCONC"))].isValid());
     EXPECT_FALSE(r.rows[0][r.columnIndex(QStringLiteral("LMTTOTAL"))].isValid());
     EXPECT_EQ(r.rows[0][r.columnIndex(QStringLiteral("LMTPTHTO"))].toString(), QStringLiteral("Not Applicable"));
@@ -413,6 +421,7 @@ TEST_F(ForwardRunTest, AWriteLockOfAnotherProgramIsWaitedForOnceAndChangesNothin
     waited.start();
     EXPECT_EQ(RunRiskAnalysis(db.state, session, locking), RunOutcome::Failed);
     EXPECT_LT(waited.elapsed(), 8000) << "one busy wait of 5 s, not two";
+    ASSERT_FALSE(locking.events.isEmpty());
     EXPECT_EQ(locking.events.last(), QStringLiteral("failure Unable to Save"));
     other->exec(QStringLiteral("ROLLBACK")).value();
     EXPECT_EQ(results().rows, before.rows);
@@ -481,15 +490,18 @@ TEST_F(ForwardRunTest, ExposureConstantsAreReadAtEveryRun)
 {
     addStandardSet();
     ASSERT_EQ(run(), RunOutcome::Completed);
+    ASSERT_FALSE(results().rows.empty());
     const double first = results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble();
     db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET BWADULT = 140")).value();
     ASSERT_EQ(run(), RunOutcome::Completed);
+    ASSERT_FALSE(results().rows.empty());
     EXPECT_TRUE(
         RelNear(results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble(), 2 * first, 1e-6));
 
     db.conn().exec(QStringLiteral("UPDATE CONSTNTS SET IRAIR = NULL")).value();
     EXPECT_EQ(run(), RunOutcome::Failed);
     EXPECT_TRUE(recorder.failureText.contains(QStringLiteral("IRAIR"))) << qPrintable(recorder.failureText);
+    ASSERT_FALSE(results().rows.empty());
     EXPECT_TRUE(
         RelNear(results().rows[0][results().columnIndex(QStringLiteral("GWMaxINGsh"))].toDouble(), 2 * first, 1e-6));
 }

@@ -18,7 +18,9 @@ protected:
         ConstituentInputs in = testOrganic(kCas);
         in.MCL = mcl;
         const DafCurves dafs = loadCurves(db, {kCas});
-        return CalcGWDelistingLevels(ctx, dafs, std::span(&in, 1), std::span(&r, 1)).front();
+        const std::vector<GWDelistingRow> rows = CalcGWDelistingLevels(ctx, dafs, std::span(&in, 1), std::span(&r, 1));
+        EXPECT_EQ(rows.size(), 1u);
+        return rows.empty() ? GWDelistingRow{} : rows.front();
     }
 
     TempDatabase db;

@@ -76,6 +76,7 @@ TEST_F(DbTest, DuplicateIsTheUniqueConstraintCodeAndNullsRoundTrip)
     ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (?,?,?)"), {4, QVariant(), 2.5f}).ok());
     auto rows = conn->select(QStringLiteral("SELECT NAME, V, typeof(V) FROM T WHERE K = ?"), {4});
     ASSERT_TRUE(rows.ok());
+    ASSERT_FALSE(rows->rows.empty());
     EXPECT_FALSE(rows->rows[0][0].isValid());
     EXPECT_EQ(rows->rows[0][1].toDouble(), 2.5);
     EXPECT_EQ(rows->rows[0][2].toString(), QStringLiteral("real")) << "a float is bound as a number";

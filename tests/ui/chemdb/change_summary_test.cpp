@@ -109,6 +109,7 @@ TEST_F(AdminTest, FailedLogWritesAreReportedAndLeaveTheLogAsItWas)
     ASSERT_TRUE(db.conn().exec("DROP TABLE DBCHANGE").ok());
     messages.expect(kUnableToSave);
     main().mnuViewChanges_Click();
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_TRUE(messages.shown().back().text.startsWith("The program experienced the following error: "));
 }
 

@@ -38,6 +38,8 @@ TEST_F(AdminTest, ExportThenReplaceGivesTheSameTable)
     logOn("mizo4");
     files.answer(dir.filePath("dist"));
     click(w.cmdExport);
+    ASSERT_FALSE(files.requests().empty());
+    ASSERT_FALSE(files.requests().back().filters.empty());
     EXPECT_TRUE(files.requests().back().filters[0].contains("*.TVX"));
     ASSERT_TRUE(QFileInfo(dir.filePath("dist.tvx")).size() > 0);
     closeAdministration(vbNo);
@@ -47,6 +49,7 @@ TEST_F(AdminTest, ExportThenReplaceGivesTheSameTable)
     db.insert("COCS", {{"CHEMNAME", "Stray"}, {"CHEMCAS", "1-2-3"}});
     files.answer(dir.filePath("dist.tvx"));
     main().mnuUpdateDB_Click();
+    ASSERT_FALSE(files.requests().empty());
     EXPECT_EQ(files.requests().back().filters.size(), 2) << "the Replace dialog offers All Files too";
     EXPECT_EQ(storedTable(db), original);
 
@@ -78,6 +81,7 @@ TEST_F(AdminTest, RefusedReplaceLeavesTheDatabaseAsItWas)
         files.answer(dir.filePath(name));
         messages.expect("Unable to Save");
         main().mnuUpdateDB_Click();
+        ASSERT_FALSE(messages.shown().empty());
         EXPECT_TRUE(messages.shown().back().text.startsWith("The program experienced the following error: ")) << name;
         EXPECT_EQ(messages.shown().back().style, vbInformation) << name;
         EXPECT_EQ(db.checksum(), unchanged) << name;
@@ -100,6 +104,7 @@ TEST_F(AdminTest, ExportToAnUnwritablePlaceIsReportedAndLeavesNoFile)
         files.answer(target);
         messages.expect("Export Error", vbOK, "An error occurred while performing the export.  Please try again.");
         click(w.cmdExport);
+        ASSERT_FALSE(messages.shown().empty());
         EXPECT_EQ(messages.shown().back().style, vbInformation);
     }
     files.answer(QString());

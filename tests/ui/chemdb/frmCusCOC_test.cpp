@@ -48,6 +48,7 @@ TEST_F(OwnChemicalsList, ListsBothTablesFormattedAndPrintsThemAsOneJob)
     ASSERT_EQ(chemicals.dataRowCount(), 2);
     const QStringList first = shownRow(chemicals, 0);
     EXPECT_EQ(first.mid(0, 4), QStringList({"Widgetane", "999-01-1", "5.00E-04", ""}));
+    ASSERT_GT(first.size(), 20);
     EXPECT_EQ(first[20], "1");
     EXPECT_EQ(first.mid(23), QStringList({"Carcinogen", "1.21E+02", "2.00E-02", "3.00E+00"}));
     EXPECT_EQ(shownRow(chemicals, 1).mid(0, 4), QStringList({"", "999-02-2", "", "0.00E+00"}))

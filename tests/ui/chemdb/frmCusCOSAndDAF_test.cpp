@@ -161,6 +161,7 @@ TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedAndTheRowStaysInEdi
         typeInCell(*grid, 0, 2, "abc");
         refusal.expect(kUnableToSave);
         leaveRow(*grid, 1);
+        ASSERT_FALSE(refusal.shown().empty());
         EXPECT_TRUE(refusal.shown().back().text.contains("not a number"));
         EXPECT_EQ(grid->grid().pendingRow(), 0);
         grid->cancelPendingEdit();
@@ -174,6 +175,7 @@ TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedAndTheRowStaysInEdi
     leaveRow(*w.SSDBGrid2, 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(w.SSDBGrid2->grid().dataRowCount(), 0);
+    ASSERT_FALSE(w.SSDBGrid2->grid().columns().empty());
     EXPECT_EQ(w.SSDBGrid2->grid().columns()[0].caption, "CAS Number");
 }
 
@@ -217,6 +219,7 @@ TEST_F(OwnChemicalsEditor, ALoadThatFailsShowsTheErrorWithoutTitleAndOpensEmpty)
     ASSERT_TRUE(db.conn().exec("DROP TABLE Cus_DAFs").ok());
     messages.expect(QString());
     frmCusCOSAndDAF& w = open(true);
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_TRUE(messages.shown().at(0).text.contains("Cus_DAFs"));
     EXPECT_EQ(w.SSDBGrid1->grid().columnCount(), 0);
 }

@@ -45,6 +45,7 @@ TEST_F(AdminTest, FirstStartStoresTheDefaultPasswordThatLogsOnAfterARefusal)
                     "The program could not log you on as an Administrator.  Please make sure you typed the correct "
                     "password and try again.");
     logOn("Mizo4");
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back().style, vbOKOnly | vbInformation);
     EXPECT_EQ(w.txtPW->text(), QStringLiteral("Mizo4")) << "the typed text stays";
     EXPECT_FALSE(toolsShown(w));
@@ -81,6 +82,7 @@ TEST_F(AdminTest, PasswordChangeWorksBothWaysAndRefusesWhatCouldNotLogOn)
     for (const auto& r : refused) {
         messages.expect("Incorrect Password Information", vbOK, kBadChange);
         changePassword(w, r[0], r[1], r[2]);
+        ASSERT_FALSE(messages.shown().empty());
         EXPECT_EQ(messages.shown().back().style, vbOKOnly);
         EXPECT_EQ(UnscramblePassword(stored("Change")), QStringLiteral("Quarry 7")) << qPrintable(r[1]);
         EXPECT_TRUE(w.txtOldPW->text().isEmpty() && w.txtNewPW1->text().isEmpty() && w.txtNewPW2->text().isEmpty());

@@ -72,7 +72,7 @@ TEST_F(TableWindowExport, HtmlFilterWritesTheTableThroughTheProgramsTemplate)
 
     ASSERT_EQ(dialogs.requests().size(), 1u);
     EXPECT_TRUE(dialogs.requests()[0].save);
-    EXPECT_EQ(dialogs.requests()[0].filters.size(), 2);
+    ASSERT_EQ(dialogs.requests()[0].filters.size(), 2);
     EXPECT_TRUE(dialogs.requests()[0].filters[0].startsWith("Table Export (*.html)"));
     const QByteArray html = contents(target("report.html"));
     EXPECT_TRUE(html.contains("<meta charset=\"windows-1252\">"));

@@ -81,6 +81,7 @@ TEST_F(DelistingOutput, ALoadedWindowKeepsItsRowsUntilItIsUnloadedAndShownAgain)
     m_db.state.gCurSiteKey = 1;
     unloadDelistingResultWindows();
     showDelistingResultWindows();
+    ASSERT_FALSE(names(gridOf(Forms::get<frmGWCarc>())).isEmpty());
     EXPECT_EQ(names(gridOf(Forms::get<frmGWCarc>())).last(), "Vinyl chloride");
     EXPECT_EQ(gridOf(Forms::get<frmSoilPathwayDelisting>()).rowCount(), 8);
 }

@@ -115,6 +115,7 @@ TEST_F(PrintSiteWmu, CityStateUnitTypeAndVolumeUnitVariants)
     unit.insert("WVOLUNIT", -1);
     open(site, unit);
     const QStringList rows = shownList();
+    ASSERT_GT(rows.size(), 25);
     EXPECT_EQ(rows[11], "|OH");
     EXPECT_EQ(rows[23], "|Surface Impoundment");
     EXPECT_EQ(rows[24], "|1500.5");   // no label row before the volume
@@ -126,7 +127,9 @@ TEST_F(PrintSiteWmu, ACityWithoutStateKeepsTheSeparator)
     QVariantMap site = kSite;
     site.remove("STATE");
     open(site, kUnit);
-    EXPECT_EQ(shownList()[11], "|Dayton, ");
+    const QStringList rows = shownList();
+    ASSERT_GT(rows.size(), 11);
+    EXPECT_EQ(rows[11], "|Dayton, ");
 }
 
 TEST_F(PrintSiteWmu, EveryCellWithAColonIsBoldAndUnderlined)
@@ -183,6 +186,7 @@ TEST_F(PrintSiteWmu, ClosedRecordSetsAreReportedAndLeaveTheListEmpty)
     ScriptedMessages messages;
     messages.expect("Unable to Save");
     EXPECT_TRUE(shownList().isEmpty());
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_TRUE(messages.shown()[0].text.startsWith("The program experienced the following error: "));
 }
 

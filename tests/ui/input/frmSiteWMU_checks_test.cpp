@@ -206,6 +206,7 @@ TEST_F(SiteWindowEdits, ToStepsFourAndFiveChecksTheRequiredInputs)
                     "Please enter a unique File Name before updating the database.  This name will be used to "
                     "reference the analysis.");
     w.cmdNext_Click();
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back().style, vbExclamation);
     EXPECT_EQ(focused(), w.txtFileName);
     ASSERT_TRUE(messages.done());

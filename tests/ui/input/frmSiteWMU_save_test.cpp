@@ -157,6 +157,7 @@ TEST_F(SiteWindowSave, UpdateInformationRefusesIncompleteInput)
 
     messages.expect("Need Site ID", vbOK, kNeedSiteId);
     w.cmdUpdateSiteInfo_Click();
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back().style, vbExclamation);
     EXPECT_TRUE(w.cmdUpdateSiteInfo->isEnabled()) << "no button changes";
 
@@ -169,6 +170,7 @@ TEST_F(SiteWindowSave, UpdateInformationRefusesIncompleteInput)
     w.txtFlowRate->setText("5");
     messages.expect("Update Error", vbOK, kUpdateError);
     w.cmdUpdateSiteInfo_Click();
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back().style, vbCritical);
     ASSERT_TRUE(messages.done());
     EXPECT_EQ(db.checksum(), empty) << "nothing is written";
@@ -200,6 +202,7 @@ TEST_F(SiteWindowSave, ATakenNameIsRefusedAndACorrectedOneStored)
     type(site().txtVolume, "100");
     messages.expect("Analysis Exists", vbOK, kAnalysisExists);
     site().cmdUpdateSiteInfo_Click();
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back().style, vbInformation);
     EXPECT_EQ(db.count("SITEINFO"), 1);
     EXPECT_EQ(db.count("WMUINFO"), 1);
@@ -241,6 +244,7 @@ TEST_F(SiteWindowSave, NamesAndNumbersAreStoredAsTyped)
     EXPECT_EQ(field("WMUINFO", "WASTEVOL", key).toDouble(), 1500.0);
     EXPECT_EQ(field("WMUINFO", "ACTVLIFE", key).toDouble(), 0.0);
     EXPECT_EQ(field("WMUINFO", "RISKFACT", key).toDouble(), 2e-5);
+    ASSERT_GT(nodeTexts(main(), key).size(), 5);
     EXPECT_EQ(nodeTexts(main(), key)[5], "State: ");
 }
 

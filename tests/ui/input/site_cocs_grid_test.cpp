@@ -47,7 +47,7 @@ TEST(ConstituentGrid, SetupGridGivesTheColumnWidths)
                                    2134, 2134, 2134, 3200, 2134, 2400, 2134, 2134, 2134, 2134};
     EXPECT_EQ(setupGridWidths(design), expected);
     EXPECT_EQ(constituentGridCaptions().size(), kConstituentColumns);
-    EXPECT_EQ(constituentGridFields().size(), kConstituentColumns);
+    ASSERT_EQ(constituentGridFields().size(), kConstituentColumns);
     EXPECT_EQ(constituentGridFields()[kColCarcNon], "CARCNON");
     EXPECT_EQ(constituentGridFields().last(), "LOGKOW");
 }

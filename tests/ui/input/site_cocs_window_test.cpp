@@ -108,6 +108,7 @@ TEST_F(SiteCocsTest, ThreeChemicalsChosenByNameByCasAndFromTheOwnChemicalsAreSto
     // By name: a prefix in any letter case, then Enter, which moves to the TCLP concentration.
     type(2, kColChemName, "TOL");
     enter();
+    ASSERT_GT(grid().dataRowCount(), 2);
     EXPECT_EQ(grid().cell(2, kColChemName).text, "Toluene");
     EXPECT_EQ(grid().cell(2, kColChemCas).text, "108-88-3");
     EXPECT_EQ(raw(grid(), 2, kColDafLf).toDouble(), 2.5);
@@ -122,6 +123,7 @@ TEST_F(SiteCocsTest, ThreeChemicalsChosenByNameByCasAndFromTheOwnChemicalsAreSto
     // By CAS number: an inorganic chemical keeps its stored DAFs.
     type(3, kColChemCas, "7439-97");
     enter();
+    ASSERT_GT(grid().dataRowCount(), 3);
     EXPECT_EQ(grid().cell(3, kColChemName).text, "Mercury");
     EXPECT_EQ(grid().cell(3, kColChemCas).text, "7439-97-6");
     EXPECT_EQ(raw(grid(), 3, kColDafLf).toDouble(), 11.0);
@@ -135,6 +137,7 @@ TEST_F(SiteCocsTest, ThreeChemicalsChosenByNameByCasAndFromTheOwnChemicalsAreSto
     EXPECT_EQ(w.drdChemName->listRowCount(), 1);
     type(4, kColChemName, "my");
     enter();
+    ASSERT_GT(grid().dataRowCount(), 4);
     EXPECT_EQ(grid().cell(4, kColChemName).text, "My solvent");
     EXPECT_EQ(grid().cell(4, kColDafLf).text, "TCLP dependent");
     type(4, kColTclpConc, "7");
@@ -174,6 +177,7 @@ TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHold)
     load();
     type(2, kColChemName, "o'n");
     enter();
+    ASSERT_GT(grid().dataRowCount(), 2);
     EXPECT_EQ(grid().cell(2, kColChemName).text, "O'Neill's compound");
     EXPECT_EQ(grid().cell(2, kColChemCas).text, "555-55-5");
 
@@ -182,6 +186,7 @@ TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHold)
     enter();
     type(3, kColChemName, "Smith's reagent");
     enter();
+    ASSERT_GT(grid().dataRowCount(), 3);
     EXPECT_EQ(grid().cell(3, kColChemName).text, "Smith's reagent");
     EXPECT_EQ(grid().cell(3, kColChemCas).text, "1-11-11");
     EXPECT_EQ(raw(grid(), 3, kColTclpConc).toDouble(), 5.0);
@@ -217,6 +222,7 @@ TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHold)
     const QModelIndex mercury = list->list().index(list->findPrefix("Mercury"), 0);
     list->scrollTo(mercury);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(mercury).center());
+    ASSERT_GT(grid().dataRowCount(), 4);
     EXPECT_EQ(grid().cell(4, kColChemName).text, "Mercury");
     EXPECT_EQ(grid().cell(4, kColChemCas).text, "7439-97-6");
     EXPECT_EQ(grid().cell(4, kColDafSi).text, "TCLP dependent");
@@ -246,6 +252,7 @@ TEST_F(SiteCocsTest, NonNumericCellsAreRefusedAndTheStoredValueIsKept)
 
     type(0, kColDafSi, "TCLP dependent");
     enter();
+    ASSERT_GT(grid().dataRowCount(), 0);
     EXPECT_EQ(grid().cell(0, kColDafSi).text, "TCLP dependent");
     messages.expect("Invalid Input");
     type(0, kColTotConc, "TCLP dependent");
@@ -373,6 +380,7 @@ TEST_F(SiteCocsTest, CancelRestoresTheRowBeingEditedAndKeepsTheState)
     enter();
     type(0, kColChemName, "Toluene");
     enter();
+    ASSERT_GT(grid().dataRowCount(), 0);
     EXPECT_EQ(grid().cell(0, kColChemCas).text, "108-88-3");
     w.cmdCancel->click();
     EXPECT_EQ(grid().cell(0, kColChemName).text, "Benzene");

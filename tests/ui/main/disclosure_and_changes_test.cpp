@@ -191,6 +191,7 @@ TEST_F(MainWindowTest, ADisclosureChoiceThatCannotBeStoredIsReportedAndChangesNo
         ModalScript dialogs;
         dialogs.expect("frmTOVIDisclosure", done(true));
         runForward();
+        ASSERT_FALSE(messages.shown().empty());
         EXPECT_TRUE(messages.shown().front().text.startsWith("The program experienced the following error: "));
     }
     EXPECT_TRUE(w.mnuDisclosure->isChecked());

@@ -77,6 +77,7 @@ TEST_F(TitlePrompt, CancelAsksFirst)
     EXPECT_TRUE(stillOpenAfterNo);
     EXPECT_TRUE(frmTitle::ImportCancelled);
     EXPECT_FALSE(frmTitle::isLoaded());
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown()[0].style, vbYesNo);
 }
 
@@ -164,6 +165,7 @@ TEST_F(TitlePrompt, VersionOneImportThroughTheDialogs)
     ASSERT_TRUE(nodes.has_value());
     EXPECT_EQ(refusedShownAgain, "taken");
     EXPECT_EQ((*nodes)[0].text, "Fresh");
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown()[0].style, vbInformation);
     EXPECT_FALSE(frmTitle::isLoaded());
 }

@@ -244,6 +244,7 @@ TEST_F(MainWindowTest, ExportToTableNeedsATableWindowInFront)
         ScriptedMessages msgs;
         msgs.expect("Unable to Export", vbOK, text);
         w.mnuExportTable_Click();
+        ASSERT_FALSE(msgs.shown().empty());
         EXPECT_EQ(msgs.shown().front().style, vbInformation);
     }
     clickNode("KEY1");
@@ -303,6 +304,7 @@ TEST_F(MainWindowTest, ImportChoosesTheReaderByFilterAndFirstLine)
     EXPECT_EQ(calls, QStringList({"v1:text2.TVN", "v2:old.TVN", "v2:text2.TVN", "v1:binary2.TVN", "v1:old.TVN",
                                   "v1:missing.TVN"}));
     EXPECT_EQ(w.cdbOpen.Filter, "TOVI v.1.0 (*.TVN)|*.TVN|TOVI v.2.0 (*.TVN)|*.TVN|All Files (*.*)|*.*");
+    ASSERT_FALSE(dialogs.requests().empty());
     EXPECT_FALSE(dialogs.requests().front().save);
 }
 
@@ -324,6 +326,7 @@ TEST_F(MainWindowTest, ExportAndUpdateHandOver)
     w.cmdUpdateAnalyses->click();
     EXPECT_EQ(calls, QStringList({"export:/tmp/out:1", "update"}));
     EXPECT_EQ(w.cdbOpen.Filter, "TOVI Export (*.TVN)|*.TVN");
+    ASSERT_FALSE(dialogs.requests().empty());
     EXPECT_TRUE(dialogs.requests().front().save);
 }
 

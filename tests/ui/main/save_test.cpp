@@ -102,6 +102,7 @@ TEST_F(MainWindowTest, SaveWithoutANameAsksForOneAndWritesNothing)
                 "Please enter a unique File Name before updating the database.  This name will be used to reference "
                 "the analysis.");
     w.cmdSave_Click();
+    ASSERT_FALSE(msgs.shown().empty());
     EXPECT_EQ(msgs.shown().front().style, vbExclamation);
     EXPECT_EQ(db.count("SITEINFO"), 0);
     EXPECT_EQ(db.count("WMUINFO"), 0);

@@ -122,6 +122,7 @@ TEST_F(AggResults, NullResultsEmptyTheirSumsFromThenOnInAnImpoundment)
               QStringList({"Toluene", "108-88-3", "---", "1.00E-02", "1.00E-02", "---", "---", "---"}));
     EXPECT_EQ(shownRow(grid, 2).mid(2), QStringList({"", "2.00E-02", "", "3.00E-06", "5.00E-07", "3.50E-06"}));
     EXPECT_EQ(shownRow(grid, 3).mid(2), QStringList({"", "3.00E-02", "", "3.00E-06", "5.00E-07", "3.50E-06"}));
+    ASSERT_GT(grid.columnCount(), 2);
     EXPECT_EQ(styleRow(grid, 3)[2], T);
     saveScreenshot(Forms::get<frmAggResults>(), "frmAggResults_impoundment");
 }

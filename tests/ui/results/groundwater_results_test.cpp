@@ -110,6 +110,7 @@ TEST_F(GroundwaterResults, RiskWindowPutsTheDafFirstAndTestsItForOnePercent)
     EXPECT_EQ(styleRow(grid, 1), QStringList({D, "Grtr1PctDL", D, D, D, Z, Z, Z, D}));
     EXPECT_EQ(styleRow(grid, 3), QStringList({"", Z, Z, "", Z, Z, Z, Z, Z}));
     EXPECT_EQ(window->windowTitle(), "Groundwater Pathway Risk");
+    ASSERT_GT(grid.groups().size(), 1);
     EXPECT_EQ(grid.groups()[0].columnCount, 3);
     EXPECT_EQ(grid.groups()[1].caption, "Petitioned Waste Carcinogenic Risk - Groundwater Exposure Pathways");
     EXPECT_EQ(grid.columnWidthTwips(3), 2937);

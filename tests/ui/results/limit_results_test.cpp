@@ -159,6 +159,7 @@ TEST_F(LimitResults, AFailedLoadKeepsTheRowsReadSoFarWithoutWidening)
     const GridModel& grid = gridOf(Forms::get<frmLimitResults>());
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.columnWidthTwips(0), 4286);
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_TRUE(messages.shown()[0].text.contains("LMTTOTAL"));
 }
 

@@ -131,6 +131,8 @@ TEST_F(SurfaceResults, HazardQuotientWindowDiffersOnlyInValuesAndCaptions)
                                             "3.00E-03", "5.00E-01", "8.74E-01"}));
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(styleRow(hq, r), styleRow(risk, r)) << r;
+    ASSERT_GT(hq.groups().size(), 1);
+    ASSERT_GT(hq.columns().size(), 7);
     EXPECT_EQ(hq.groups()[1].caption,
               "Petitioned Waste Non-carcinogenic Hazard Quotient - Surface Water Exposure Pathways");
     EXPECT_EQ(hq.columns()[7].caption, "Surface Pathway Aggregate Hazard Quotient");
@@ -180,6 +182,7 @@ TEST_F(SurfaceResults, ANullResultEmptiesItsCellTheAggregateAndTheTotalsFromThen
               QStringList({"Benzene", "2.50E+02", "2.00E-06", "1.00E-07", "1.00E-07", "", "1.00E-06", ""}));
     EXPECT_EQ(shownRow(grid, 2),
               QStringList({"All Waste Constituents", "---", "3.00E-06", "2.00E-07", "2.00E-07", "", "2.00E-06", ""}));
+    ASSERT_GT(grid.columnCount(), 5);
     EXPECT_EQ(styleRow(grid, 0)[5], "");
 }
 
@@ -218,6 +221,7 @@ TEST_F(SurfaceResults, AFailedLoadKeepsTheRowsReadSoFarAndIsReportedOnce)
     const GridModel& grid = gridOf(Forms::get<frmTotalResultsRisk>());
     ASSERT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.displayText(1, 0), "Arsenic");
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_TRUE(messages.shown()[0].text.startsWith("The program experienced the following error: "));
     EXPECT_TRUE(messages.shown()[0].text.contains("SWINGr"));
 }

@@ -71,6 +71,7 @@ TEST_F(TclpScreen, RowsComeInCasOrderWithTheGroundwaterDelistingResults)
     const GridModel& grid = gridOf(window);
     EXPECT_EQ(window->windowTitle(), "Maximum Allowable TCLP Concentrations - Groundwater Exposure Pathways");
     EXPECT_EQ(window->grid()->objectName(), "grdTCLPResults");
+    ASSERT_GT(grid.columns().size(), 5);
     EXPECT_EQ(grid.columns()[0].caption,
               "Chemical Name\r\n\r\nRisk Factor = 1.00E-05\r\nHQ Factor = 1.00E+00\r\n* = Detection Limit");
     EXPECT_EQ(grid.columns()[2].caption, "Limiting Maximum Allowable  Receptor Concentration (mg/L)");

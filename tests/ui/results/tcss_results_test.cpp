@@ -156,6 +156,7 @@ TEST_F(TcssResults, AFailedLoadKeepsTheRowsListedSoFarAndIsReportedOnce)
     const GridModel& grid = gridOf(Forms::get<frmTCSSResults>());
     ASSERT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.displayText(1, 0), "Lead");
+    ASSERT_FALSE(messages.shown().empty());
     EXPECT_TRUE(messages.shown()[0].text.contains("AMBCONC"));
 }
 

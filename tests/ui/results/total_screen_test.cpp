@@ -84,6 +84,7 @@ TEST_F(TotalScreen, EachRowShowsTheSmallestPositiveAllowableConcentrations)
     const GridModel& grid = gridOf(window);
     EXPECT_EQ(window->windowTitle(), "Maximum Allowable Total Concentrations - Surface Exposure Pathways");
     EXPECT_EQ(window->grid()->objectName(), "grdTotalResults");
+    ASSERT_FALSE(grid.columns().empty());
     EXPECT_EQ(grid.columns()[0].caption, heading("1.00E-05", "1.00E+00"));
     ASSERT_EQ(grid.rowCount(), 6);   // no totals row
     EXPECT_EQ(shownRow(grid, 0), QStringList({"Benzene", "2.50E+02", "1.20E+01", "", "5.00E+02", "---", "1.20E+01",
@@ -131,6 +132,7 @@ TEST_F(TotalScreen, AnImpoundmentShowsItsOwnTargetsAndRowsOnly)
     seedImpoundment();
     openAnalysis(m_db, 2);
     const GridModel& grid = gridOf(Forms::get<frmTotalResultsScreen>());
+    ASSERT_FALSE(grid.columns().empty());
     EXPECT_EQ(grid.columns()[0].caption, heading("1.00E-04", "1.00E-01"));
     ASSERT_EQ(grid.rowCount(), 1);
     EXPECT_EQ(shownRow(grid, 0),
@@ -143,8 +145,10 @@ TEST_F(TotalScreen, TheHeadingKeepsTheTargetsWithWhichTheWindowLoaded)
     const GridModel& before = gridOf(Forms::get<frmTotalResultsScreen>());
     m_db.state.gRsWmuInfo.setValue("RISKFACT", 1e-6);
     m_db.state.gRsWmuInfo.setValue("HQFACT", QVariant());
+    ASSERT_FALSE(before.columns().empty());
     EXPECT_EQ(before.columns()[0].caption, heading("1.00E-05", "1.00E+00"));
     Forms::unload<frmTotalResultsScreen>();
+    ASSERT_FALSE(gridOf(Forms::get<frmTotalResultsScreen>()).columns().empty());
     EXPECT_EQ(gridOf(Forms::get<frmTotalResultsScreen>()).columns()[0].caption, heading("1.00E-06", ""));
 }
 
@@ -171,6 +175,7 @@ TEST_F(TotalScreen, WithoutConstituentsOnlyTheHeadingsShow)
     openAnalysis(m_db, 1);
     const GridModel& grid = gridOf(Forms::get<frmTotalResultsScreen>());
     EXPECT_EQ(grid.rowCount(), 0);
+    ASSERT_FALSE(grid.columns().empty());
     EXPECT_EQ(grid.columns()[0].caption, heading("1.00E-05", "1.00E+00"));
 }
 
@@ -183,8 +188,10 @@ TEST_F(TotalScreen, AnUnreadableWasteUnitRecordEndsTheLoadBeforeTheRows)
         messages.expect("Unable to Save");
         const GridModel& grid = gridOf(Forms::get<frmTotalResultsScreen>());
         EXPECT_EQ(grid.rowCount(), 0);
+        ASSERT_FALSE(grid.columns().empty());
         EXPECT_EQ(grid.columns()[0].caption, "Chemical Name");
         EXPECT_EQ(grid.style("DetLim"), nullptr);
+        ASSERT_FALSE(messages.shown().empty());
         EXPECT_TRUE(messages.shown()[0].text.startsWith("The program experienced the following error: "));
     }
     Forms::unload<frmTotalResultsScreen>();

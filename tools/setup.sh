@@ -3,7 +3,7 @@
 set -euo pipefail
 
 TOVI_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-pdf-dev qt6-svg-dev libsqlite3-dev sqlite3
-               libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb openbox poppler-utils)
+               libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb openbox poppler-utils clang-format)
 
 tovi_install_packages() {
     local missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the file-reader fuzz targets with clang (libraries instrumented too) and runs the three
-# side by side for TIME_SECONDS each, then prints executions and crashes per target. Inputs may
-# grow to 4 MB, past the most rows each reader accepts.
+# side by side for TIME_SECONDS each from the small seeds of the tree, inputs up to 4 kB, so that
+# every execution is short. Then a run a tenth as long starts from inputs at each reader's limits
+# (the most rows, and one more) and lets them grow to 4 MB. Prints executions and crashes per target.
 # Usage: fuzz/run.sh TIME_SECONDS
 set -euo pipefail
 seconds=${1:?usage: fuzz/run.sh TIME_SECONDS}
@@ -33,20 +34,34 @@ for rows in 32767 32768; do
     head -c $((56 * rows)) /dev/zero >"$large/tvx_reader/rows-$rows"
 done
 
+# fuzz TARGET SECONDS MAX_LEN LOG CORPUS...: one target in the background; new inputs go to the
+# first corpus folder.
+fuzz() {
+    local t=$1 time=$2 len=$3 log=$4
+    shift 4
+    mkdir -p "$1" "$build/fuzz-crashes/$t"
+    "$build/fuzz/fuzz_$t" -max_total_time="$time" -max_len="$len" -print_final_stats=1 -rss_limit_mb=4096 \
+        -artifact_prefix="$build/fuzz-crashes/$t/" "$@" >"$log" 2>&1 &
+}
+executions() { grep -o 'stat::number_of_executed_units: [0-9]*' "$1" | awk '{print $2}' | tail -1; }
+
 for t in "${targets[@]}"; do
-    mkdir -p "$build/fuzz-corpus/$t" "$build/fuzz-crashes/$t"
-    "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 -max_len=4194304 \
-        -artifact_prefix="$build/fuzz-crashes/$t/" "$build/fuzz-corpus/$t" "$top/fuzz/seeds/$t" "$large/$t" \
-        >"$build/fuzz-$t.log" 2>&1 &
+    fuzz "$t" "$seconds" 4096 "$build/fuzz-$t.log" "$build/fuzz-corpus/$t" "$top/fuzz/seeds/$t"
+done
+wait
+for t in "${targets[@]}"; do
+    fuzz "$t" $(((seconds + 9) / 10)) 4194304 "$build/fuzz-$t-large.log" "$build/fuzz-corpus-large/$t" "$large/$t"
 done
 wait
 status=0
 
 for t in "${targets[@]}"; do
-    runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$build/fuzz-$t.log" | awk '{print $2}' | tail -1)
+    runs=$(executions "$build/fuzz-$t.log")
+    large_runs=$(executions "$build/fuzz-$t-large.log")
     crashes=$(find "$build/fuzz-crashes/$t" -type f ! -name 'slow-unit-*' | wc -l)
     slow=$(find "$build/fuzz-crashes/$t" -type f -name 'slow-unit-*' | wc -l)
-    echo "$t: ${runs:-?} executions, $crashes crashes, $slow slow inputs (log: $build/fuzz-$t.log)"
+    echo "$t: ${runs:-?} executions, ${large_runs:-?} more from the inputs at the limits, $crashes crashes," \
+        "$slow slow inputs (logs: $build/fuzz-$t.log, $build/fuzz-$t-large.log)"
     [ "$crashes" -eq 0 ] || status=1
 done
 exit $status

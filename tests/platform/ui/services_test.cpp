@@ -60,7 +60,7 @@ TEST(Settings, AStoreThatCannotBeReadReadsAsEmptyAndRefusesWritesThatWouldLoseIt
 
 TEST(Settings, AFileOfRandomBytesIsRewrittenWithTheStoredValue)
 {
-    QTemporaryDir dir;
+    TempSettingsFolder dir;
     setSettingsFolder(dir.path());
     QFile garbage(QSettings(QSettings::IniFormat, QSettings::UserScope, "TOVI", "TOVI").fileName());
     QByteArray bytes(600, '\0');

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Runs a program on a virtual X display of its own, with a window manager, as on a desktop: focus,
 # activation and real input events behave as users see them. The server picks a free display
-# number itself, so parallel runs never collide.
+# number itself, so parallel runs never collide. The screen is 1280 x 800 unless the first
+# arguments are --screen WIDTHxHEIGHT.
 set -euo pipefail
+screen=1280x800
+if [ "${1:-}" = --screen ]; then
+    screen=$2
+    shift 2
+fi
 dir=$(mktemp -d)
 pids=()
 cleanup() {
@@ -11,7 +17,7 @@ cleanup() {
 }
 trap cleanup EXIT
 mkfifo "$dir/display" "$dir/manager"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$dir/display" 2>"$dir/server.log" &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$dir/display" 2>"$dir/server.log" &
 pids+=($!)
 if ! read -r number <"$dir/display" || [ -z "$number" ]; then
     cat "$dir/server.log" >&2

@@ -370,6 +370,13 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     return true;
 }
 
+int DataGrid::heightShowing(int rows) const
+{
+    const int captions = m_model.columnHeadersVisible() ? m_header->sizeHint().height() : 0;
+    return captions + rows * verticalHeader()->defaultSectionSize() + horizontalScrollBar()->sizeHint().height()
+           + 2 * frameWidth();
+}
+
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -71,6 +71,8 @@ public:
     void cancelPendingEdit();
     // The rows selected as whole rows, in ascending order, without the row for a new entry.
     QList<int> selectedWholeRows() const;
+    // The height that shows the column captions and `rows` rows.
+    int heightShowing(int rows) const;
 
 signals:
     // Enter in a cell, after the open editor's text was taken.

@@ -3,18 +3,52 @@
 #include "platform/ui/geometry.h"
 
 #include <QCloseEvent>
+#include <QScrollArea>
 
 namespace {
 QPointer<QMdiArea> g_area;
-}
+
+// What a child window's frame holds: the window, scrolled when the frame is smaller than the
+// window's minimum size. The frame shows the window's caption and closes through the window.
+class FormContent : public QScrollArea {
+public:
+    explicit FormContent(FormWindow* form)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);
+        setWidgetResizable(true);
+        setWidget(form);
+        setWindowTitle(form->windowTitle());
+        form->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget() && event->type() == QEvent::WindowTitleChange)
+            setWindowTitle(widget()->windowTitle());
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+    void closeEvent(QCloseEvent* event) override { event->setAccepted(!widget() || widget()->close()); }
+};
+
+}   // namespace
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
 
 QWidget* FormWindow::frame() const
 {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        return sub;
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+            return sub;
     return const_cast<FormWindow*>(this);
+}
+
+FormWindow* FormWindow::inFrame(const QMdiSubWindow* frame)
+{
+    const auto* content = frame ? qobject_cast<const QScrollArea*>(frame->widget()) : nullptr;
+    return content ? qobject_cast<FormWindow*>(content->widget()) : nullptr;
 }
 
 int FormWindow::leftTwips() const
@@ -169,7 +203,7 @@ void Forms::adopt(FormWindow* form, const QString& name)
     form->setObjectName(name);
     registry().insert(name, form);
     if (form->isMdiChild() && g_area) {
-        QMdiSubWindow* sub = g_area->addSubWindow(form);
+        QMdiSubWindow* sub = g_area->addSubWindow(new FormContent(form));
         sub->setObjectName(name + QStringLiteral("Frame"));
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->hide();

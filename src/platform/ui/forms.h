@@ -8,7 +8,8 @@
 
 // A window of the program. Loaded (created) on first use through Forms, hidden until shown;
 // a child window of the main window lives in an MDI sub-window, any other window stands alone.
-// Geometry is in twips and applies to the frame the user sees.
+// Geometry is in twips and applies to the frame the user sees. A window's minimum size is the
+// smallest at which all its controls show: in a smaller frame, maximised or not, they scroll.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +21,8 @@ public:
     virtual bool isMdiChild() const { return true; }
 
     QWidget* frame() const;
+    // The window shown in a child window's frame; nullptr for another frame.
+    static FormWindow* inFrame(const QMdiSubWindow* frame);
     int leftTwips() const;
     int topTwips() const;
     int widthTwips() const;

@@ -12,6 +12,8 @@
 
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace {
 
 const QString kCaption = QStringLiteral("List of Customer COCs");
@@ -86,6 +88,9 @@ frmCusCOC::frmCusCOC()
 
 void frmCusCOC::formLoad()
 {
+    // Two rows of each list at the least.
+    setMinimumHeight(
+        2 * (std::max(SSOleDBGrid1->heightShowing(2), SSOleDBGrid2->heightShowing(2)) + twipsToPx(kGapTwips)));
     resizeTwips(9255, 6780);
     if (Status s = loadRows(); !s) {
         m_loadFailed = true;

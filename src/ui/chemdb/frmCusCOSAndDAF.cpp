@@ -111,6 +111,9 @@ void frmCusCOSAndDAF::formLoad()
     bindDafs(std::move(*dafs));
     resizeTwips(9255, 6780);
     SetupGrids();
+    // Two rows of each grid below its caption at the least.
+    const int grid = std::max(SSDBGrid1->heightShowing(2), SSDBGrid2->heightShowing(2));
+    setMinimumHeight(2 * (m_chemicalsCaption->sizeHint().height() + grid) + twipsToPx(600));
 }
 
 void frmCusCOSAndDAF::bindChemicals(Recordset rows)

@@ -176,6 +176,7 @@ frmSiteCOCs::frmSiteCOCs()
             }
         });
     layoutControls();
+    fitMinimumSize();
 }
 
 // ---- Load, layout, closing --------------------------------------------------------------
@@ -226,6 +227,17 @@ void frmSiteCOCs::SetupGrid()
     const QVector<int> changed = setupGridWidths(widths);
     for (int c = 0; c < grid.columnCount(); ++c)
         grid.setColumnWidthTwips(c, changed[c]);
+    fitMinimumSize();
+}
+
+void frmSiteCOCs::fitMinimumSize()
+{
+    // The bottom row with the progress bar, and the grid's captions and two rows above it.
+    const int gridHeight = grdSiteCOCs->heightShowing(2);
+    const int belowGrid = twipsToPx(kGridAboveLabel) + lineY(Line1) - Label1->y() + twipsToPx(kLineAboveButtons)
+                          + twipsToPx(kButtonHeight);
+    setMinimumSize(ProgressBar1->x() + ProgressBar1->width() + grdSiteCOCs->x(),
+                   grdSiteCOCs->y() + gridHeight + belowGrid);
 }
 
 void frmSiteCOCs::resizeEvent(QResizeEvent* event)

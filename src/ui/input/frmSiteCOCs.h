@@ -80,6 +80,8 @@ private:
     void fillList(GridDropDown& list);
     void SetupGrid();
     void layoutControls();
+    // The smallest size that shows every control; a smaller window scrolls.
+    void fitMinimumSize();
     void reportListFailure(const Status& status);
 
     void currentCellChanged(int row, int column);

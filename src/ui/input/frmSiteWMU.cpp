@@ -159,6 +159,10 @@ frmSiteWMU::frmSiteWMU()
     buildStep2();
     buildStep3();
     connectEditTracking();
+    QRect controls;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        controls |= control->geometry();
+    setMinimumSize(controls.right() + controls.left(), controls.bottom() + controls.left());
 }
 
 void frmSiteWMU::buildStep1()
@@ -437,6 +441,11 @@ QWidget* frmSiteWMU::checkedBoxOf(QObject* object) const
 
 bool frmSiteWMU::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == frame()) {
+        if (event->type() == QEvent::Resize)
+            keepSmallestSize();
+        return FormWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusOut && !m_checking && isVisible()) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         QWidget* box = checkedBoxOf(watched);
@@ -557,6 +566,8 @@ bool frmSiteWMU::queryUnload()
 
 void frmSiteWMU::formLoad()
 {
+    // The size rule is the frame's, which can be smaller than the window while it scrolls.
+    frame()->installEventFilter(this);
     if (Status s = loadInputs(); !s) {
         m_loadFailure = s.error();
         showGeneralError(s.error(), kUnableToSaveTitle);
@@ -838,9 +849,8 @@ void frmSiteWMU::Command1_Click()
 
 // ---- Size rule --------------------------------------------------------------------------
 
-void frmSiteWMU::resizeEvent(QResizeEvent* event)
+void frmSiteWMU::keepSmallestSize()
 {
-    FormWindow::resizeEvent(event);
     if (windowStateCode() != vbNormal || !frame()->isVisible())
         return;
     const int width = widthTwips();

@@ -93,7 +93,6 @@ public:
 protected:
     void formLoad() override;
     bool queryUnload() override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -110,6 +109,7 @@ private:
     void showNewUnitDefaults();
     void selectState(const QVariant& code);
     void showUnitPicture(bool landfill);
+    void keepSmallestSize();
 
     // Marks the inputs as changed; the change of txtUserName leaves the toolbar alone.
     void markChanged(bool toolbarToo = true);

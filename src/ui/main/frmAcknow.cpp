@@ -16,6 +16,7 @@ constexpr double kButtonGap = 100;
 constexpr double kPageButtonWidth = 3495;
 constexpr double kCloseWidth = 1455;
 constexpr double kTextTop = kButtonTop + kButtonHeight + kMargin;
+constexpr double kSmallestTextHeight = 1440;
 
 struct PageButtons {
     const char* previous;   // nullptr: hidden
@@ -54,6 +55,9 @@ frmAcknow::frmAcknow()
     connect(cmdPrev, &QPushButton::clicked, this, &frmAcknow::cmdPrev_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmAcknow::cmdNext_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmAcknow::cmdClose_Click);
+    // The longest row of buttons and an inch of text.
+    setMinimumSize(twipsToPx(2 * kMargin + 2 * kPageButtonWidth + kCloseWidth + 2 * kButtonGap),
+                   twipsToPx(kTextTop + kSmallestTextHeight + kMargin));
 }
 
 void frmAcknow::formLoad()

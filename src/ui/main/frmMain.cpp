@@ -320,9 +320,7 @@ void frmMain::mnuPrint_Click()
 
 void frmMain::mnuExportTable_Click()
 {
-    QMdiSubWindow* active = mdiArea->activeSubWindow();
-    QWidget* window = active ? active->widget() : nullptr;
-    if (auto* table = dynamic_cast<ExportableTable*>(window)) {
+    if (auto* table = dynamic_cast<ExportableTable*>(FormWindow::inFrame(mdiArea->activeSubWindow()))) {
         table->ExportToTable();
         return;
     }

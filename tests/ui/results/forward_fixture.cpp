@@ -74,7 +74,7 @@ ResultWindowTest::ResultWindowTest() : m_scope(m_db.state)
 ResultWindowTest::~ResultWindowTest()
 {
     for (QMdiSubWindow* sub : m_area.subWindowList())
-        if (auto* window = qobject_cast<FormWindow*>(sub->widget()))
+        if (FormWindow* window = FormWindow::inFrame(sub))
             window->unload();
     Forms::setMdiArea(nullptr);
 }

@@ -159,4 +159,35 @@ TEST_F(ConstituentWindow, AfterInvalidInputTheCellStaysCurrentAndTakesWhatIsType
     }
 }
 
+TEST_F(ConstituentWindow, TabLeavesTheGridOnlyFromItsLastCellAndShiftTabFromItsFirst)
+{
+    const auto inGrid = [&] { return grid().isAncestorOf(QApplication::focusWidget()) || grid().hasFocus(); };
+    // Shift+Tab comes from the window system as Backtab.
+    const auto tab = [](bool back) {
+        pressKey(back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    };
+    // Within the grid Tab moves to the next cell. From the last cell (in the row for a new entry)
+    // forwards and from the first with its editor open backwards, the focus goes to the control
+    // after or before the grid, and comes back.
+    const int lastRow = grid().grid().rowCount() - 1;
+    const int lastColumn = grid().grid().columnCount() - 1;
+    for (const auto& [row, column, edit, back] :
+         {std::tuple{0, int(kColTclpConc), false, false}, {lastRow, lastColumn, false, false}, {0, 0, true, true}}) {
+        clickCell(row, column);
+        if (edit)
+            pressKey(Qt::Key_F2);
+        tab(back);
+        const bool leaves = column != kColTclpConc;
+        EXPECT_EQ(inGrid(), !leaves) << row << "," << column;
+        if (leaves) {
+            tab(!back);
+            EXPECT_TRUE(inGrid());
+        }
+    }
+    // Ctrl+Tab from an open editor moves to the other child window.
+    pressKey(Qt::Key_F2);
+    pressKey(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(main().mdiArea->activeSubWindow(), site()->frame());
+}
+
 }   // namespace

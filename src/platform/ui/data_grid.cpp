@@ -387,6 +387,35 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
+bool DataGrid::atEnd(bool next) const
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return true;
+    int visual = next ? m_header->count() - 1 : 0;
+    while (visual >= 0 && visual < m_header->count() && m_header->isSectionHidden(m_header->logicalIndex(visual)))
+        visual += next ? -1 : 1;
+    return current.row() == (next ? m_model.rowCount() - 1 : 0) && current.column() == m_header->logicalIndex(visual);
+}
+
+bool DataGrid::focusNextPrevChild(bool next)
+{
+    if (atEnd(next))
+        return QAbstractScrollArea::focusNextPrevChild(next);
+    return QTableView::focusNextPrevChild(next);
+}
+
+void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    if ((next || hint == QAbstractItemDelegate::EditPreviousItem) && atEnd(next)) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QAbstractScrollArea::focusNextPrevChild(next);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);

@@ -93,10 +93,16 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Tab on the last cell and Shift+Tab on the first leave the grid for the next or previous
+    // control, with or without an open editor.
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     friend class GridCellDelegate;
     void applyColumnLayout();
+    // Whether the current cell is the last (next) or the first cell of the grid.
+    bool atEnd(bool next) const;
     bool commitEditor();
     // The list in the grid's font, its rows as high as the grid's.
     void fitDropDown(GridDropDown* list) const;

@@ -71,6 +71,20 @@ TEST_F(RealProgram, ChildWindowsCloseAndTakeTurnsFromTheKeyboard)
     EXPECT_FALSE(main().isVisible());
 }
 
+TEST_F(RealProgram, EnterPressesTheFocusedButtonOfAChildWindow)
+{
+    openByDoubleClick(QStringLiteral("KEY1"));
+    // Back to steps 1 to 3, and on to steps 4 and 5 again.
+    for (const auto& [button, next] : {std::pair<QPushButton*, FormWindow*>{cocs()->cmdBack, site()},
+                                       std::pair<QPushButton*, FormWindow*>{site()->cmdNext, cocs()}}) {
+        button->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(waitForFocus(button));
+        pressKey(Qt::Key_Return);
+        EXPECT_TRUE(next->isVisible()) << qPrintable(button->objectName());
+        EXPECT_EQ(main().mdiArea->activeSubWindow(), next->frame());
+    }
+}
+
 TEST_F(RealProgram, OnA1280By800ScreenTheAnalysisWindowShowsWholeAndChildrenOutsideScrollIntoView)
 {
     const QRect free = main().screen()->availableGeometry();

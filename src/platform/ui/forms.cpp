@@ -3,6 +3,8 @@
 #include "platform/ui/geometry.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScrollArea>
 
 namespace {
@@ -156,6 +158,18 @@ void FormWindow::closeEvent(QCloseEvent* event)
     formUnload();
     Forms::forget(this);
     event->accept();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = (event->key() == Qt::Key_Return && event->modifiers() == Qt::NoModifier)
+                       || (event->key() == Qt::Key_Enter && (event->modifiers() & ~Qt::KeypadModifier) == 0);
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && button && button->hasFocus()) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QHash<QString, QPointer<FormWindow>>& Forms::registry()

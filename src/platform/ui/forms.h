@@ -10,6 +10,7 @@
 // a child window of the main window lives in an MDI sub-window, any other window stands alone.
 // Geometry is in twips and applies to the frame the user sees. A window's minimum size is the
 // smallest at which all its controls show: in a smaller frame, maximised or not, they scroll.
+// Enter presses the focused push button, as in a dialog.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
@@ -49,6 +50,7 @@ protected:
     virtual void formUnload() {}
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class Forms;

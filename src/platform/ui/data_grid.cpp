@@ -547,6 +547,8 @@ void DataGrid::reopenRefusedCell()
     if (!line || m_delegate->m_index != cell)
         return;
     line->setText(m_refusedText);
+    // What the user types next replaces the refused text.
+    line->selectAll();
     line->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,13 +1,20 @@
 // The program at a display scale of 1.5 on a 1600 x 1000 screen, where the input windows are
-// larger than the area of the child windows.
+// larger than the area of the child windows and the help window than the screen.
 
 #include "real_program.h"
 
+#include "ui/main/frmHelp.h"
+#include "ui/modal_script.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -47,6 +54,34 @@ TEST_F(AtScale, TheMaximisedInputWindowsScrollToEveryControl)
                 << qPrintable(control->objectName());
         }
     }
+}
+
+TEST_F(AtScale, TheHelpOpensWhollyOnTheScreenOverAModalDialogTooAndEscapeClosesIt)
+{
+    ASSERT_TRUE(QDir(db.folder()).mkpath(QStringLiteral("Help")));
+    QFile page(QDir(db.folder()).filePath(QStringLiteral("Help/index.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly) && page.write("<h1>TOVI Help</h1>") > 0);
+    page.close();
+    const auto help = [] { return Forms::find(QStringLiteral("frmHelp")); };
+    // F1 in a window and Escape in the help, as the window system delivers them.
+    const auto opensAndCloses = [&](QWidget& from) {
+        QTest::keyClick(from.windowHandle(), Qt::Key_F1);
+        if (!help() || !QTest::qWaitForWindowActive(help()))
+            return false;
+        QWidget& window = *help();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry().top() < window.geometry().top(); }));
+        EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
+        QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+        return QTest::qWaitFor([&] { return help() == nullptr; });
+    };
+    EXPECT_TRUE(opensAndCloses(main())) << "from the main window";
+    ModalScript about;
+    about.expect(QStringLiteral("frmAbout"), [&](QDialog* dialog) {
+        EXPECT_TRUE(opensAndCloses(*dialog)) << "from the about window";
+        dialog->accept();
+    });
+    main().menuBar()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    EXPECT_EQ(about.ran(), 1);
 }
 
 }   // namespace

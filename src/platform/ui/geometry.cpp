@@ -7,6 +7,8 @@
 
 namespace {
 constexpr const char* kPointerProperty = "toviMousePointer";
+// What a window manager adds around a window: borders and a title bar.
+constexpr QSize kDecoration(16, 48);
 
 double logicalDpi()
 {
@@ -65,6 +67,23 @@ PointerGuard::~PointerGuard()
 {
     for (const QPointer<QWidget>& w : m_widgets)
         setMousePointer(w.data(), vbArrow);
+}
+
+QSize sizeOnScreen(const QScreen* screen, QSize wanted)
+{
+    return screen ? wanted.boundedTo(screen->availableGeometry().size() - kDecoration) : wanted;
+}
+
+void centreOnScreen(QWidget* window, QSize wanted)
+{
+    const QScreen* screen = window->screen();
+    const QSize size = sizeOnScreen(screen, wanted);
+    window->resize(size);
+    if (screen) {
+        const QRect free = screen->availableGeometry();
+        const QSize margin = free.size() - size - kDecoration;
+        window->move(free.topLeft() + QPoint(margin.width() / 2, margin.height() / 2));
+    }
 }
 
 int SetFormTopmost(QWidget* window, bool topmost)

@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <vector>
 
+class QScreen;
+
 // Window geometry is kept in twips (1440 to the logical inch: 15 to a pixel at 96 dpi).
 int twipsToPx(double twips);
 double pxToTwips(int px);
@@ -30,6 +32,12 @@ public:
 private:
     std::vector<QPointer<QWidget>> m_widgets;
 };
+
+// The size up to `wanted` at which a window with the frame that a window manager adds fits the
+// free area of `screen`.
+QSize sizeOnScreen(const QScreen* screen, QSize wanted);
+// Gives a window that size on its screen and puts it with its frame in the middle of the free area.
+void centreOnScreen(QWidget* window, QSize wanted);
 
 // Keeps a window above all others (or not); returns 1 when asked to keep it on top, else 0.
 int SetFormTopmost(QWidget* window, bool topmost);

@@ -17,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -85,10 +84,7 @@ void frmMain::connectDocumentCommands()
     }
     connect(menuBar()->findChild<QAction*>(QStringLiteral("mnuHelpFile")), &QAction::triggered, this,
             &frmMain::mnuHelpFile_Click);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setObjectName(QStringLiteral("shortcutF1"));
-    f1->setContext(Qt::ApplicationShortcut);
-    connect(f1, &QShortcut::activated, this, &frmMain::mnuHelpFile_Click);
+    openHelpWithF1(this, [this] { mnuHelpFile_Click(); });
 }
 
 bool frmMain::documentLabelEvent(QObject* watched, QEvent* event)

@@ -1,11 +1,45 @@
 #include "ui/main/frmHelp.h"
 
 #include "data/program_state.h"
+#include "platform/ui/geometry.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+// F1 in any window of the program, a modal dialog too (which the main window's own keys do not
+// reach).
+class HelpKey : public QObject {
+public:
+    HelpKey(QObject* owner, std::function<void()> open) : QObject(owner), m_open(std::move(open))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+                m_open();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_open;
+};
+
+}   // namespace
 
 frmHelp::frmHelp()
     : cmdContents(new QPushButton(QStringLiteral("&Contents"), this)),
@@ -37,7 +71,15 @@ frmHelp::frmHelp()
     connect(txtHelp, &QTextBrowser::forwardAvailable, cmdForward, &QPushButton::setEnabled);
 
     setWindowTitle(QStringLiteral("TOVI Help"));
-    resize(820, 640);
+    centreOnScreen(this, QSize(820, 640));
+}
+
+void frmHelp::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        unload();
+    else
+        FormWindow::keyPressEvent(event);
 }
 
 void frmHelp::showPage(const QString& path)
@@ -58,7 +100,16 @@ Status showHelp()
         return Error{kErrFile, QStringLiteral("File not found: ") + path};
     frmHelp* help = Forms::get<frmHelp>();
     help->showPage(path);
+    // Over a modal dialog the help belongs to it, so that it takes the user's input as well.
+    const QWidget* modal = QApplication::activeModalWidget();
+    help->winId();
+    help->windowHandle()->setTransientParent(modal ? modal->windowHandle() : nullptr);
     help->showForm();
     help->activateWindow();
     return {};
+}
+
+void openHelpWithF1(QObject* owner, std::function<void()> open)
+{
+    new HelpKey(owner, std::move(open));
 }

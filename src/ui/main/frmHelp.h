@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include <functional>
+
 // The help window: the program's help pages, read-only, in a window of their own beside the
 // main window, with their contents page and the way back and forward through the pages read.
 class frmHelp : public FormWindow {
@@ -23,6 +25,10 @@ public:
     QPushButton* cmdForward;
     QTextBrowser* txtHelp;
 
+protected:
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QUrl m_contents;
 };
@@ -31,3 +37,5 @@ private:
 QString helpIndexPath();
 // Opens the help window at its contents page; fails when the page cannot be read.
 Status showHelp();
+// Runs `open` when F1 is pressed in any window of the program while `owner` lives.
+void openHelpWithF1(QObject* owner, std::function<void()> open);

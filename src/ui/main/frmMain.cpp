@@ -19,7 +19,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QMdiSubWindow>
-#include <QScreen>
 #include <QShortcut>
 
 #include <functional>
@@ -80,12 +79,8 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_
 
 QSize frmMain::defaultSize() const
 {
-    // The pane beside a whole analysis information window, within the screen's free area less
-    // what a window manager adds around the window.
-    constexpr QSize kWanted(1240, 740);
-    constexpr QSize kDecoration(16, 48);
-    const QScreen* display = screen();
-    return display ? kWanted.boundedTo(display->availableGeometry().size() - kDecoration) : kWanted;
+    // The pane beside a whole analysis information window, within the screen's free area.
+    return sizeOnScreen(screen(), QSize(1240, 740));
 }
 
 void frmMain::buildWindowKeys()

@@ -442,8 +442,10 @@ QWidget* frmSiteWMU::checkedBoxOf(QObject* object) const
 bool frmSiteWMU::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == frame()) {
+        // Once the frame has taken its new size: while it resizes, a maximised frame shows as
+        // restored.
         if (event->type() == QEvent::Resize)
-            keepSmallestSize();
+            QMetaObject::invokeMethod(this, &frmSiteWMU::keepSmallestSize, Qt::QueuedConnection);
         return FormWindow::eventFilter(watched, event);
     }
     if (event->type() == QEvent::FocusOut && !m_checking && isVisible()) {

@@ -270,9 +270,11 @@ TEST_F(SiteWindowTest, TheWindowKeepsItsSmallestSize)
     frmSiteWMU& w = site();
     w.setWindowStateCode(FormWindow::vbNormal);
     w.resizeTwips(8000, 6000);
+    QCoreApplication::processEvents();   // the rule applies once the window has its new size
     EXPECT_EQ(w.widthTwips(), 11835);
     EXPECT_EQ(w.heightTwips(), 9570);
     w.resizeTwips(13200, 6000);
+    QCoreApplication::processEvents();
     EXPECT_EQ(w.widthTwips(), 13200);
     EXPECT_EQ(w.heightTwips(), 9570);
     w.setWindowStateCode(FormWindow::vbMinimized);

@@ -246,8 +246,9 @@ private:
     }
 
     // The columns on pages `width` wide: the first column on every page, then as many of the
-    // others as fit, a column group that fits on a page kept together. A column wider than a
-    // page is narrowed to it, and its text wraps.
+    // others as fit. A column group that fits on a page is kept together, unless that would leave
+    // the page before it less than half used. A column wider than a page is narrowed to it, and
+    // its text wraps.
     QVector<PageColumns> splitColumns(double width)
     {
         const int count = int(m_widths.size());
@@ -261,7 +262,8 @@ private:
         for (int c = 1; c < count; ++c) {
             double needed = m_widths[c];
             const int group = m_grid.groupOf(c);
-            if (group >= 0 && m_grid.groups()[group].firstColumn == c && groupWidth(group, c) <= room)
+            if (group >= 0 && m_grid.groups()[group].firstColumn == c && groupWidth(group, c) <= room
+                && used >= room / 2)
                 needed = groupWidth(group, c);
             if (used > 0 && used + needed > room) {
                 pages << page;

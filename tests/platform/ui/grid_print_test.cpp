@@ -138,3 +138,35 @@ TEST_F(GridPrint, AGridWiderThanThePageIsScaledDownToItsWidth)
     EXPECT_TRUE(pages[0].contains("Cell11"));
     EXPECT_TRUE(pdfTextInsidePages(pdf()));
 }
+
+TEST_F(GridPrint, AColumnGroupMovesWholeToTheNextPageOnlyFromAPageAlreadyHalfUsed)
+{
+    // A name, narrow columns, then a group that fits on a page beside the name but not after them.
+    for (const int narrow : {1, 6}) {
+        SCOPED_TRACE(narrow);
+        GridModel grid;
+        QFont font = grid.font();
+        font.setPointSizeF(20);
+        grid.setFont(font);
+        QVector<GridColumn> columns = {{"Name", 3000}};
+        QStringList cells = {"Benzene"};
+        for (int c = 0; c < narrow; ++c) {
+            columns << GridColumn{QStringLiteral("N%1").arg(c), 5000};
+            cells << QStringLiteral("n%1").arg(c);
+        }
+        for (int c = 0; c < 8; ++c) {
+            columns << GridColumn{QStringLiteral("G%1").arg(c), 4800};
+            cells << QStringLiteral("g%1").arg(c);
+        }
+        grid.setColumns(columns);
+        grid.setGroups({{"Group", narrow + 1, 8}});
+        grid.addTextRow(cells.join('\t'));
+        ScriptedPrintDialogs dialogs(pdf());
+        dialogs.answer(true, true);
+        ASSERT_TRUE(printGrid(grid, setup("Wide", QString()), true));
+        const QStringList pages = pdfPageTexts(pdf());
+        ASSERT_GE(pages.size(), 2);
+        EXPECT_EQ(pages[0].contains("G0"), narrow == 1) << "the group starts beside a nearly empty page";
+        EXPECT_TRUE(pages.join('\n').contains("g7"));
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "data/chemical_table_file.h"
 #include "data/table_row_statements.h"
+#include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 
 #include <QHash>
@@ -11,16 +12,6 @@ namespace {
 
 constexpr int kCasColumn = 1;
 
-// A CAS number as the table's text columns compare it: ASCII letter case ignored (NOCASE).
-QString casKey(const QString& cas)
-{
-    QString key = cas;
-    for (QChar& c : key)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = c.toLower();
-    return key;
-}
-
 // Every row of a chemical table holds a CAS number of its own.
 Status checkCasNumbers(const std::vector<TableRow>& rows)
 {
@@ -29,7 +20,7 @@ Status checkCasNumbers(const std::vector<TableRow>& rows)
         const QString cas = rows[r].value(kCasColumn).toString();
         if (cas.trimmed().isEmpty())
             return Error{kErrFormat, QStringLiteral("Row %1 of the file has no CAS number.").arg(r + 1)};
-        const QString key = casKey(cas);
+        const QString key = nocaseKey(cas);
         if (const auto it = rowOf.constFind(key); it != rowOf.cend())
             return Error{kErrFormat, QStringLiteral("Rows %1 and %2 of the file have the same CAS number %3.")
                                          .arg(*it + 1)

@@ -1,13 +1,9 @@
 #include "data/table_row_statements.h"
 
+#include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 
 namespace {
-
-QString quoted(const QString& name)
-{
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
 
 QString placeholders(qsizetype n)
 {
@@ -35,14 +31,15 @@ Result<StoredRow> storeRow(Connection& conn, const TableDef& table, const QStrin
                 return v.error();
             row.values[f] = *v;
         }
-        columns << quoted(fields[f]);
+        columns << quotedName(fields[f]);
         params << row.values[f];
     }
     if (row.rowid == 0) {
-        const QString sql = columns.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table.name))
-                                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                    .arg(quoted(table.name), columns.join(QLatin1Char(',')),
-                                                         placeholders(columns.size()));
+        const QString sql =
+            columns.isEmpty()
+                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedName(table.name))
+                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(quotedName(table.name), columns.join(QLatin1Char(',')), placeholders(columns.size()));
         Result<qint64> rowid = conn.insert(sql, params);
         if (!rowid)
             return rowid.error();
@@ -53,7 +50,7 @@ Result<StoredRow> storeRow(Connection& conn, const TableDef& table, const QStrin
         return row;
     params << row.rowid;
     Result<int> r = conn.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                                  .arg(quoted(table.name), columns.join(QStringLiteral(" = ?, "))),
+                                  .arg(quotedName(table.name), columns.join(QStringLiteral(" = ?, "))),
                               params);
     if (!r)
         return r.error();
@@ -66,7 +63,7 @@ Status deleteRows(Connection& conn, const TableDef& table, const QList<qint64>& 
     if (!tx.started())
         return tx.started();
     Result<int> deleted = conn.exec(
-        QStringLiteral("DELETE FROM %1 WHERE rowid IN (%2)").arg(quoted(table.name), placeholders(rowids.size())),
+        QStringLiteral("DELETE FROM %1 WHERE rowid IN (%2)").arg(quotedName(table.name), placeholders(rowids.size())),
         QVariantList(rowids.begin(), rowids.end()));
     if (!deleted)
         return deleted.error();
@@ -90,7 +87,7 @@ RowStatements tableRowStatements(Connection& conn, const TableDef& table, const 
             return tx.started().error();
         if (row.rowid != 0) {
             Result<QVariant> there = conn.scalar(
-                QStringLiteral("SELECT count(*) FROM %1 WHERE rowid = ?").arg(quoted(table.name)), {row.rowid});
+                QStringLiteral("SELECT count(*) FROM %1 WHERE rowid = ?").arg(quotedName(table.name)), {row.rowid});
             if (!there)
                 return there.error();
             if (there->toLongLong() == 0)

@@ -1,8 +1,8 @@
 #include "engine/common/daf_tables.h"
 
 #include "engine/common/engine_numbers.h"
+#include "platform/db/sql_names.h"
 
-#include <algorithm>
 #include <span>
 
 namespace {
@@ -12,29 +12,6 @@ const char* const kTables[2] = {"DAFs", "Cus_DAFs"};
 
 // The fields of a row after [CAS Num]: the landfill columns, then the impoundment columns.
 enum Column { kLfConc = 1, kLfCarc, kLfNon, kSiConc, kSiCarc, kSiNon };
-
-bool isUpperAscii(QChar ch)
-{
-    return ch >= QLatin1Char('A') && ch <= QLatin1Char('Z');
-}
-
-bool hasUpperAscii(const QString& s)
-{
-    return std::any_of(s.begin(), s.end(), isUpperAscii);
-}
-
-// The key of a CAS number: SQLite's NOCASE folds ASCII letters only. Most CAS numbers are
-// digits and dashes, their own key.
-QString casKey(const QString& cas)
-{
-    if (!hasUpperAscii(cas))
-        return cas;
-    QString key = cas;
-    for (QChar& ch : key)
-        if (isUpperAscii(ch))
-            ch = QChar(ch.unicode() + ('a' - 'A'));
-    return key;
-}
 
 int curveIndex(const QString& unitType, const QString& chemClass)
 {
@@ -285,7 +262,7 @@ bool DafCurves::addChemical(const QString& cas)
 {
     if (isLoaded(cas))
         return false;
-    m_chemicals.insert(casKey(cas), Chemical{});
+    m_chemicals.insert(nocaseKey(cas), Chemical{});
     return true;
 }
 
@@ -310,7 +287,7 @@ Status DafCurves::readRows(Connection& conn, int table, const QString& sql, cons
         chemical.clear();
     };
     const Status read = conn.forEachRow(sql, params, [&](const RowReader& r) -> Status {
-        QString rowKey = casKey(r.text(0));
+        QString rowKey = nocaseKey(r.text(0));
         if (rowKey != key) {
             store();
             key = std::move(rowKey);
@@ -330,7 +307,7 @@ Status DafCurves::readRows(Connection& conn, int table, const QString& sql, cons
 
 QHash<QString, DafCurves::Chemical>::const_iterator DafCurves::find(const QString& cas) const
 {
-    return hasUpperAscii(cas) ? m_chemicals.constFind(casKey(cas)) : m_chemicals.constFind(cas);
+    return m_chemicals.constFind(nocaseKey(cas));
 }
 
 bool DafCurves::isLoaded(const QString& cas) const

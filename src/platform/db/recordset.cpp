@@ -1,21 +1,16 @@
 #include "platform/db/recordset.h"
 
-namespace {
-QString quoted(const QString& name)
-{
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-}   // namespace
+#include "platform/db/sql_names.h"
 
 Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, const QString& where,
                                        const QVariantList& params, const QString& orderBy, const QStringList& columns)
 {
     QStringList selected;
     for (const QString& c : columns)
-        selected << quoted(c);
+        selected << quotedName(c);
     QString sql = QStringLiteral("SELECT rowid, %1 FROM ")
                       .arg(selected.isEmpty() ? QStringLiteral("*") : selected.join(QLatin1Char(',')))
-                  + quoted(table);
+                  + quotedName(table);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     if (!orderBy.isEmpty())
@@ -162,12 +157,12 @@ Status Recordset::update()
                 return v.error();
             stored[i] = *v;
         }
-        cols << quoted(m_fields[i]);
+        cols << quotedName(m_fields[i]);
         params << stored[i];
     }
 
     if (m_editMode == EditMode::AddNew) {
-        QString sql = QStringLiteral("INSERT INTO ") + quoted(m_table);
+        QString sql = QStringLiteral("INSERT INTO ") + quotedName(m_table);
         if (cols.isEmpty())
             sql += QStringLiteral(" DEFAULT VALUES");
         else
@@ -186,7 +181,7 @@ Status Recordset::update()
                 sets << c + QStringLiteral("=?");
             params << m_rows[m_pos].rowid;
             Result<int> r = m_conn->exec(
-                QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoted(m_table), sets.join(QLatin1Char(','))),
+                QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quotedName(m_table), sets.join(QLatin1Char(','))),
                 params);
             if (!r)
                 return r.error();
@@ -215,7 +210,7 @@ Status Recordset::deleteCurrent()
     if (!hasCurrent())
         return Error{kErrRecordset, QStringLiteral("There is no current record.")};
     Result<int> r =
-        m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table)), {m_rows[m_pos].rowid});
+        m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quotedName(m_table)), {m_rows[m_pos].rowid});
     if (!r)
         return r.error();
     m_rows.erase(m_rows.begin() + m_pos);

@@ -2,6 +2,7 @@
 
 #include "data/recordset_helpers.h"
 #include "data/schema.h"
+#include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 
 namespace {
@@ -10,7 +11,7 @@ QString quotedList(const QStringList& fields)
 {
     QStringList quoted;
     for (const QString& f : fields)
-        quoted << QLatin1Char('"') + f + QLatin1Char('"');
+        quoted << quotedName(f);
     return quoted.join(QStringLiteral(", "));
 }
 

@@ -1,19 +1,15 @@
 #include "data/analysis_rows.h"
 
+#include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 
 namespace {
-
-QString quoted(const QString& name)
-{
-    return QLatin1Char('"') + name + QLatin1Char('"');
-}
 
 QString columnList(const TableDef& table)
 {
     QStringList names;
     for (const ColumnDef& c : table.columns)
-        names << quoted(c.name);
+        names << quotedName(c.name);
     return names.join(QLatin1Char(','));
 }
 
@@ -39,13 +35,13 @@ int columnOf(const TableDef& table, const QString& name)
 QString insertSql(const TableDef& table)
 {
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(quoted(table.name), columnList(table),
+        .arg(quotedName(table.name), columnList(table),
              QStringList(qsizetype(table.columns.size()), QStringLiteral("?")).join(QLatin1Char(',')));
 }
 
 QString selectSql(const TableDef& table, const QString& tail)
 {
-    return QStringLiteral("SELECT %1 FROM %2 %3").arg(columnList(table), quoted(table.name), tail);
+    return QStringLiteral("SELECT %1 FROM %2 %3").arg(columnList(table), quotedName(table.name), tail);
 }
 
 Status convertRow(const TableDef& table, TableRow& row)

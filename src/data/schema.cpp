@@ -1,5 +1,6 @@
 #include "data/schema.h"
 
+#include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 #include "platform/db/variant_number.h"
 #include "platform/text/number_format.h"
@@ -171,11 +172,6 @@ TableDef makeDbChange()
             {text("CHNGDATE"), text("CHEMNAME"), text("CHEMCAS"), text("PROP"), text("OLDVAL"), text("NEWVAL")}};
 }
 
-QString quoted(const QString& name)
-{
-    return QLatin1Char('"') + name + QLatin1Char('"');
-}
-
 QString sqlType(const ColumnDef& c)
 {
     switch (c.kind) {
@@ -197,12 +193,12 @@ QString createTableSql(const TableDef& t)
 {
     QStringList cols;
     for (const ColumnDef& c : t.columns) {
-        QString def = quoted(c.name) + QLatin1Char(' ') + sqlType(c);
+        QString def = quotedName(c.name) + QLatin1Char(' ') + sqlType(c);
         if (c.name == QLatin1String("ID") && (t.name == QLatin1String("DAFs") || t.name == QLatin1String("Cus_DAFs")))
-            def = quoted(c.name) + QStringLiteral(" INTEGER PRIMARY KEY");
+            def = quotedName(c.name) + QStringLiteral(" INTEGER PRIMARY KEY");
         cols << def;
     }
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(t.name), cols.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName(t.name), cols.join(QStringLiteral(", ")));
 }
 
 const QStringList kIndexes = {"CREATE UNIQUE INDEX SITEINFO_SITEKEY ON SITEINFO (SITEKEY)",

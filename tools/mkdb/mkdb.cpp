@@ -8,6 +8,7 @@
 #include "user_rows.h"
 
 #include "data/schema.h"
+#include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 
 #include <QCoreApplication>
@@ -87,7 +88,7 @@ bool load(Connection& conn, const QString& dataDir, const Source& source)
 
     QStringList cols;
     for (const QString& c : expected)
-        cols << QLatin1Char('"') + c + QLatin1Char('"');
+        cols << quotedName(c);
     Result<Statement> insert =
         conn.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
                          .arg(table.name, cols.join(QLatin1Char(',')),

@@ -1,14 +1,10 @@
 #include "user_rows.h"
 
 #include "data/schema.h"
+#include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 
 namespace {
-
-QString quoted(const QString& name)
-{
-    return QLatin1Char('"') + name + QLatin1Char('"');
-}
 
 Status carryTable(Connection& from, Connection& to, const TableDef& table)
 {
@@ -20,7 +16,7 @@ Status carryTable(Connection& from, Connection& to, const TableDef& table)
     for (const ColumnDef& c : table.columns)
         for (const QVector<QVariant>& p : present->rows)
             if (p.front().toString().compare(c.name, Qt::CaseInsensitive) == 0) {
-                names << quoted(c.name);
+                names << quotedName(c.name);
                 columns.push_back(&c);
                 break;
             }
@@ -30,12 +26,12 @@ Status carryTable(Connection& from, Connection& to, const TableDef& table)
     const QString list = names.join(QLatin1Char(','));
     Result<Statement> insert =
         to.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
-                       .arg(quoted(table.name), list, QStringLiteral(",?").repeated(names.size() - 1)));
+                       .arg(quotedName(table.name), list, QStringLiteral(",?").repeated(names.size() - 1)));
     if (!insert)
         return insert.error();
     QVariantList values;
     return from.forEachRow(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(list, quoted(table.name)), {},
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(list, quotedName(table.name)), {},
         [&](const RowReader& row) -> Status {
             values.clear();
             for (size_t i = 0; i < columns.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "ui/input/constituent_grid.h"
 
+#include "platform/db/sql_names.h"
 #include "platform/text/number_format.h"
 #include "platform/text/number_parse.h"
 
@@ -242,7 +243,7 @@ Result<QueryRows> readChemicalTable(const QString& databasePath, const TableDef&
         return conn.error();
     QStringList columns;
     for (const ColumnDef& c : table.columns)
-        columns << QLatin1Char('"') + c.name + QLatin1Char('"');
+        columns << quotedName(c.name);
     return (*conn)->select(QStringLiteral("SELECT %1 FROM %2 ORDER BY CHEMNAME, rowid")
                                .arg(columns.join(QStringLiteral(", ")), table.name));
 }

@@ -1,10 +1,12 @@
-// The database tool run again on a database that holds the user's rows.
+// The build's database and document tools run again on a database that holds the user's rows.
 
+#include "core/database_files.h"
 #include "core/tool_run.h"
 #include "platform/db/connection.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -41,11 +43,26 @@ protected:
     }
     std::vector<std::vector<QVector<QVariant>>> sql(const QStringList& statements)
     {
-        std::unique_ptr<Connection> conn = std::move(Connection::open(path).value());
+        Result<std::unique_ptr<Connection>> conn = Connection::open(path);
         std::vector<std::vector<QVector<QVariant>>> rows;
-        for (const QString& s : statements)
-            rows.push_back(conn->select(s).value().rows);
+        if (!conn) {
+            ADD_FAILURE() << qPrintable(conn.error().description);
+            return rows;
+        }
+        for (const QString& s : statements) {
+            Result<QueryRows> r = (*conn)->select(s);
+            EXPECT_TRUE(r.ok()) << qPrintable(s);
+            rows.push_back(r ? r->rows : std::vector<QVector<QVariant>>());
+        }
         return rows;
+    }
+    static QStringList userRows()
+    {
+        QStringList queries;
+        for (const char* t :
+             {"SITEINFO", "WMUINFO", "SITECOCS", "GWDelisting", "DelistCOCS", "Cus_COCS", "Cus_DAFs", "DBCHANGE"})
+            queries << QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(t));
+        return queries;
     }
     // A copy of data/ whose chemical table names its first chemical anew.
     QString changedData()
@@ -76,34 +93,132 @@ TEST_F(ShippedDatabaseTest, ARebuildKeepsTheDatabaseAndChangedFilesCarryTheUsers
     EXPECT_EQ(bytes(path), stored);
     EXPECT_EQ(files(), QStringList{"TOVIv3.0.db"});
 
-    QStringList userRows;
-    for (const char* t :
-         {"SITEINFO", "WMUINFO", "SITECOCS", "GWDelisting", "DelistCOCS", "Cus_COCS", "Cus_DAFs", "DBCHANGE"})
-        userRows << QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(t));
-    const auto before = sql(userRows);
+    const auto before = sql(userRows());
     ASSERT_EQ(mkdb(changedData()), 0) << qPrintable(errors);
-    EXPECT_EQ(sql(userRows), before);
+    EXPECT_EQ(sql(userRows()), before);
     EXPECT_EQ(sql({"SELECT count(*) FROM COCS WHERE CHEMNAME = 'Renamed'"})[0][0][0], 1);
     ASSERT_EQ(files().size(), 2);
     EXPECT_EQ(bytes(folder.filePath("ChemDB/" + files()[1])), stored) << qPrintable(files()[1]);
 }
 
-// An older layout gives what its columns hold; a value that no longer fits its column stops the
-// build with the old file in place.
+// An older layout, from the same data files, is rebuilt and gives what its columns hold; a value
+// that no longer fits its column stops the build with the old file in place.
 TEST_F(ShippedDatabaseTest, AnOlderLayoutIsTakenColumnByColumnAndAFaultLeavesItInPlace)
 {
     sql({"ALTER TABLE SITECOCS DROP COLUMN GWINGh", "ALTER TABLE WMUINFO ADD COLUMN OLDFIELD", "DROP TABLE DBCHANGE"});
-    ASSERT_EQ(mkdb(changedData()), 0) << qPrintable(errors);
+    ASSERT_EQ(mkdb(data), 0) << qPrintable(errors);
+    EXPECT_EQ(files().size(), 2) << "the old file is kept beside the new one";
     EXPECT_EQ(sql({"SELECT TCLPCONC, GWINGh, LMTPTHTO, ACTVLIFE FROM SITECOCS, WMUINFO"})[0],
               (std::vector<QVector<QVariant>>{{0.5, QVariant(), "Fish", 20.0}}));
 
     sql({"UPDATE WMUINFO SET WMUTYPE = 'LFX'"});
     const QByteArray before = bytes(path);
     const QStringList kept = files();
-    EXPECT_EQ(mkdb(data), 1);
+    EXPECT_EQ(mkdb(changedData()), 1);
     EXPECT_TRUE(errors.contains("WMUTYPE")) << qPrintable(errors);
     EXPECT_EQ(bytes(path), before);
     EXPECT_EQ(files(), kept);
+}
+
+// Stopped as a kill would stop it before any one of its file changes, a rebuild with changed data
+// files leaves a whole database at its path, and the next build ends with the user's rows in it.
+TEST_F(ShippedDatabaseTest, AKillBeforeAnyFileChangeLosesNoStoredRow)
+{
+    const QString changed = changedData();
+    const auto before = sql(userRows());
+    const QString asLeft = folder.filePath(QStringLiteral("as-left.db"));
+    ASSERT_TRUE(QFile::copy(path, asLeft));
+    QProcessEnvironment killing = QProcessEnvironment::systemEnvironment();
+    killing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILL_SHIM));
+    int kills = 0;
+    for (int n = 1; n < 100; ++n) {
+        for (const QString& f : files())
+            QFile::remove(folder.filePath(QStringLiteral("ChemDB/") + f));
+        ASSERT_TRUE(QFile::copy(asLeft, path));
+        killing.insert(QStringLiteral("KILL_BEFORE_FILE_CHANGE"), QString::number(n));
+        const ToolRun stopped = runTool(QStringLiteral("mkdb"), {path, changed}, killing);
+        if (stopped.exitCode == 0)
+            break;
+        ASSERT_EQ(stopped.exitCode, -1) << qPrintable(stopped.errors);
+        ++kills;
+        EXPECT_TRUE(sql(userRows()) == before) << "killed before file change " << n;
+        ASSERT_EQ(mkdb(changed), 0) << qPrintable(errors);
+        EXPECT_TRUE(sql(userRows()) == before) << "built again after a kill before file change " << n;
+        EXPECT_EQ(sql({"SELECT count(*) FROM COCS WHERE CHEMNAME = 'Renamed'"})[0][0][0], 1);
+    }
+    EXPECT_GE(kills, 4);
+}
+
+// While another program has the database open, idle, a build with changed data files refuses and
+// leaves the file, its log and its index as they were; once the program has ended, it builds.
+TEST_F(ShippedDatabaseTest, ABuildRefusesADatabaseInUse)
+{
+    const QString changed = changedData();
+    QProcess program;   // a process of its own: closing any file of the database here would drop its locks
+    program.start(QStringLiteral("sqlite3"), {path});
+    program.write("SELECT count(*) FROM SITEINFO;\n");
+    ASSERT_TRUE(program.waitForReadyRead(10000));
+    const DatabaseFiles asItWas = databaseFiles(path);
+    EXPECT_EQ(mkdb(changed), 1);
+    EXPECT_TRUE(errors.contains(QStringLiteral("in use"))) << qPrintable(errors);
+    EXPECT_EQ(databaseFiles(path), asItWas);
+    EXPECT_EQ(files().filter(QStringLiteral(".db.")), QStringList());
+
+    program.closeWriteChannel();
+    ASSERT_TRUE(program.waitForFinished(10000));
+    ASSERT_EQ(mkdb(changed), 0) << qPrintable(errors);
+    EXPECT_EQ(files().filter(QStringLiteral(".bak")).size(), 1);
+}
+
+// A file at the database's path that is not the program's database is refused and stays as it
+// was, with whatever lies beside it.
+TEST_F(ShippedDatabaseTest, AFileThatIsNotTheProgramsDatabaseIsLeftAsItWas)
+{
+    for (const char* journal : {"", "DELETE", "WAL"}) {   // "": a text file
+        putBack(path, {{QString(), QByteArray("Notes of another program, whatever the name says.")}});
+        if (*journal) {
+            putBack(path, {{QString(), QByteArray()}});
+            Result<std::unique_ptr<Connection>> other = Connection::open(path);
+            ASSERT_TRUE(other.ok());
+            for (const QString& sql :
+                 {QStringLiteral("PRAGMA journal_mode = %1").arg(QLatin1String(journal)),
+                  QStringLiteral("PRAGMA wal_autocheckpoint = 0"), QStringLiteral("CREATE TABLE NOTES (NOTE TEXT)"),
+                  QStringLiteral("INSERT INTO NOTES VALUES ('kept')")})
+                ASSERT_TRUE((*other)->select(sql).ok()) << qPrintable(sql);
+            // What a writer killed now leaves: the file and what lies beside it as they stand.
+            const DatabaseFiles left = databaseFiles(path);
+            other->reset();
+            putBack(path, left);
+        }
+        const DatabaseFiles asItWas = databaseFiles(path);
+        EXPECT_EQ(mkdb(data), 1) << journal;
+        EXPECT_TRUE(errors.contains(QStringLiteral("not the program's database"))) << qPrintable(errors);
+        EXPECT_EQ(databaseFiles(path), asItWas) << journal;
+        EXPECT_EQ(files().filter(QStringLiteral(".db.")), QStringList()) << journal;
+    }
+}
+
+// The guide's pictures come from its own example: the user's analyses, one without a constituent
+// among them, neither stop the build nor show in them, and the user's database stays as it was.
+TEST_F(ShippedDatabaseTest, TheGuideIsDrawnFromItsOwnExampleOnly)
+{
+    sql({"INSERT INTO SITEINFO (SITEKEY, FILENAME) VALUES (2, 'No constituent yet')",
+         "INSERT INTO WMUINFO (SITEKEY, WMUTYPE, ACTVLIFE) VALUES (2, 'LF', 20)"});
+    const QByteArray users = bytes(path);
+    QTemporaryDir elsewhere;
+    for (const QString& out : {folder.path(), elsewhere.path()}) {
+        const ToolRun run = runTool(QStringLiteral("mkdocs"),
+                                    {QStringLiteral(TOVI_SOURCE_DIR "/docs/uguide.md"),
+                                     QStringLiteral(TOVI_SOURCE_DIR "/src/ui/main/texts/changes.html"), data, out});
+        ASSERT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    }
+    EXPECT_EQ(bytes(path), users);
+    const QStringList pictures = QDir(elsewhere.filePath(QStringLiteral("Help/images"))).entryList(QDir::Files);
+    EXPECT_FALSE(pictures.isEmpty());
+    for (const QString& p : pictures)
+        EXPECT_EQ(bytes(folder.filePath(QStringLiteral("Help/images/") + p)),
+                  bytes(elsewhere.filePath(QStringLiteral("Help/images/") + p)))
+            << qPrintable(p);
 }
 
 }   // namespace

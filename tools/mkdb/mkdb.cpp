@@ -1,35 +1,31 @@
 // mkdb OUT.db DATA_DIR: builds the shipped database from the schema and the CSV files of
-// DATA_DIR. Stops with the file and line of the first row that does not fit its table. A
-// database at OUT built from the same schema and files is left as it is; another one gives its
-// user rows to the new database and is kept beside it as OUT.<date>.bak, or, when they cannot
-// be carried, is left in place and the build fails.
+// DATA_DIR. Stops with the file and line of the first row that does not fit its table.
+//
+// The database at OUT is the user's too. One built from the same files with the same layout is
+// left as it is. Another one gives its user rows to a new database, which then takes its place
+// while the old one is kept as OUT.<date>.bak; a whole database stands at OUT at every moment.
+// A file that is not the program's database, or one that another program has open, is refused
+// and left as it was.
 
-#include "csv_reader.h"
+#include "shipped_tables.h"
 #include "user_rows.h"
 
 #include "data/schema.h"
-#include "platform/db/sql_names.h"
-#include "platform/db/transaction.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
-#include <QtEndian>
 
+#include <cerrno>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace {
-
-struct Source {
-    const char* file;
-    const TableDef& table;
-};
 
 bool fail(const QString& message)
 {
@@ -37,239 +33,165 @@ bool fail(const QString& message)
     return false;
 }
 
-// Rules the engines rely on beyond the column kinds.
-bool checkChemical(const TableDef& table, const QVector<QVariant>& row, QSet<QString>& cas, QString& why)
+QByteArray fileName(const QString& path)
 {
-    const QString number = row[table.columnIndex(QStringLiteral("CHEMCAS"))].toString();
-    if (number.isEmpty() || number.startsWith(QLatin1Char('x'), Qt::CaseInsensitive)) {
-        why = QStringLiteral("the CAS number is empty or begins with x");
-        return false;
-    }
-    if (cas.contains(number)) {
-        why = QStringLiteral("the CAS number %1 is listed twice").arg(number);
-        return false;
-    }
-    cas.insert(number);
-    const QString cls = row[table.columnIndex(QStringLiteral("CARCNON"))].toString();
-    if (cls != QLatin1String("Carcinogen") && cls != QLatin1String("Noncarcinogen")) {
-        why = QStringLiteral("CARCNON must be Carcinogen or Noncarcinogen");
-        return false;
-    }
-    const QVariant organic = row[table.columnIndex(QStringLiteral("ORGANIC"))];
-    if (!organic.isValid() || (organic.toDouble() != 0 && organic.toDouble() != 1)) {
-        why = QStringLiteral("ORGANIC must be 0 or 1");
-        return false;
-    }
-    for (const char* f : {"K", "B", "TAU", "TSTAR"}) {
-        if (!row[table.columnIndex(QString::fromLatin1(f))].isValid()) {
-            why = QStringLiteral("%1 must hold a number").arg(QString::fromLatin1(f));
-            return false;
-        }
-    }
-    return true;
+    return QFile::encodeName(path);
 }
 
-bool load(Connection& conn, const QString& dataDir, const Source& source)
+// Puts a file's bytes, or a folder's entries, on the disk.
+bool sync(const QString& path, int flags)
 {
-    const QString path = QDir(dataDir).filePath(QString::fromLatin1(source.file));
-    std::vector<CsvRecord> records;
-    QString error;
-    if (!readCsv(path, records, error))
-        return fail(error);
-    if (records.empty())
-        return fail(QStringLiteral("%1: no header").arg(path));
-
-    const TableDef& table = source.table;
-    QStringList expected;
-    for (const ColumnDef& c : table.columns)
-        expected << c.name;
-    if (records.front().cells != expected)
-        return fail(QStringLiteral("%1:1: the header must be %2").arg(path, expected.join(QLatin1Char(','))));
-
-    QStringList cols;
-    for (const QString& c : expected)
-        cols << quotedName(c);
-    Result<Statement> insert =
-        conn.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                         .arg(table.name, cols.join(QLatin1Char(',')),
-                              QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(','))));
-    if (!insert)
-        return fail(insert.error().description);
-
-    const bool chemicals = &table == &cocsTable();
-    QSet<QString> cas;
-    for (size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord& rec = records[r];
-        const QString where = QStringLiteral("%1:%2").arg(path).arg(rec.line);
-        if (rec.cells.size() != int(table.columns.size()))
-            return fail(QStringLiteral("%1: %2 cells where %3 columns are expected")
-                            .arg(where)
-                            .arg(rec.cells.size())
-                            .arg(table.columns.size()));
-        QVector<QVariant> row;
-        for (int i = 0; i < rec.cells.size(); ++i) {
-            const QString cell = rec.cells[i];
-            Result<QVariant> v =
-                convertToColumn(table.columns[size_t(i)], cell.isEmpty() ? QVariant() : QVariant(cell));
-            if (!v)
-                return fail(QStringLiteral("%1: %2").arg(where, v.error().description));
-            row << *v;
-        }
-        QString why;
-        if (chemicals && !checkChemical(table, row, cas, why))
-            return fail(QStringLiteral("%1: %2").arg(where, why));
-        if (Status s = insert->exec(QVariantList(row.begin(), row.end())); !s)
-            return fail(QStringLiteral("%1: %2").arg(where, s.error().description));
-    }
-    if (&table == &constntsTable() && records.size() != 2)
-        return fail(QStringLiteral("%1: CONSTNTS needs exactly one row").arg(path));
-    return true;
-}
-
-// The data files in the order they are loaded.
-const std::vector<Source>& sources()
-{
-    static const std::vector<Source> files = {{"constnts.csv", constntsTable()},
-                                              {"cocs.csv", cocsTable()},
-                                              {"dafs.csv", dafsTable()}};
-    return files;
-}
-
-// What a database is built from, by content: the schema's statements and the bytes of the data
-// files. Kept as the file's user version, which nothing else reads; never 0, the version of a
-// database built before this was kept.
-Result<qint32> sourceStamp(Connection& conn, const QString& dataDir)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    Status schema =
-        conn.forEachRow(QStringLiteral("SELECT sql FROM sqlite_master WHERE sql IS NOT NULL ORDER BY type, name"), {},
-                        [&hash](const RowReader& r) -> Status {
-                            hash.addData(r.text(0).toUtf8());
-                            hash.addData(QByteArrayView("\0", 1));
-                            return {};
-                        });
-    if (!schema)
-        return schema.error();
-    for (const Source& s : sources()) {
-        QFile f(QDir(dataDir).filePath(QString::fromLatin1(s.file)));
-        if (!f.open(QIODevice::ReadOnly))
-            return Error{kErrDatabaseFile, QStringLiteral("%1 cannot be read").arg(f.fileName())};
-        hash.addData(f.readAll());
-    }
-    const qint32 stamp = qint32(qFromBigEndian<quint32>(hash.result().constData()));
-    return stamp == 0 ? 1 : stamp;
-}
-
-enum class Previous { None, Current, Carried };
-
-// What becomes of the database at `out`: none there, built from the same sources (kept as it
-// is), or another, whose user rows are now carried into `fresh`.
-Result<Previous> takeOver(const QString& out, Connection& fresh, qint32 stamp)
-{
-    if (!QFileInfo::exists(out))
-        return Previous::None;
-    Result<std::unique_ptr<Connection>> old = Connection::open(out);
-    if (!old)
-        return old.error();
-    Result<QVariant> builtFrom = (*old)->scalar(QStringLiteral("PRAGMA user_version"));
-    if (!builtFrom)
-        return builtFrom.error();
-    if (builtFrom->toInt() == stamp)
-        return Previous::Current;
-    if (Status s = carryUserRows(**old, fresh); !s)
-        return s.error();
-    return Previous::Carried;
+    const int fd = ::open(fileName(path).constData(), flags | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return synced;
 }
 
 void removeDatabase(const QString& path)
 {
-    for (const char* suffix : {"", "-wal", "-shm"})
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
         QFile::remove(path + QString::fromLatin1(suffix));
 }
 
-// Builds the new database at `tmp` and settles what becomes of the one at `out`; false after
-// its message.
-bool buildNew(const QString& tmp, const QString& out, const QString& dataDir, Previous& previous)
+// The analyses live in these: a file without them is not the program's database.
+Status holdsAnalyses(Connection& conn)
 {
-    {
-        QFile f(tmp);
-        if (!f.open(QIODevice::WriteOnly))
-            return fail(QStringLiteral("%1 cannot be created").arg(tmp));
+    for (const TableDef* t : {&siteInfoTable(), &wmuInfoTable(), &siteCocsTable()}) {
+        Result<QVariant> n = conn.scalar(
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+            {t->name});
+        if (!n)
+            return n.error();
+        if (n->toInt() == 0)
+            return Error{kErrSchema, QStringLiteral("it has no table %1").arg(t->name)};
     }
-    Result<std::unique_ptr<Connection>> conn = Connection::open(tmp);
-    if (!conn)
-        return fail(conn.error().description);
-    if (Status s = createSchema(**conn); !s)
-        return fail(s.error().description);
-    Transaction tx(**conn);
-    if (!tx.started())
-        return fail(tx.started().error().description);
-    for (const Source& s : sources())
-        if (!load(**conn, dataDir, s))
-            return false;
-    if (Status s = tx.commit(); !s)
-        return fail(s.error().description);
-    Result<qint32> stamp = sourceStamp(**conn, dataDir);
-    if (!stamp)
-        return fail(stamp.error().description);
-    if (auto r = (*conn)->exec(QStringLiteral("PRAGMA user_version = %1").arg(*stamp)); !r)
-        return fail(r.error().description);
-    Result<Previous> settled = takeOver(out, **conn, *stamp);
-    if (!settled)
-        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as "
-                                   "it was: move it aside to build a new one")
-                        .arg(out, settled.error().description));
-    previous = *settled;
-    if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
-        return fail(r.error().description);
-    return true;
+    return {};
 }
 
-// Puts the new database in place of the one at `out`, which is kept as OUT.<date>.bak.
-bool install(const QString& tmp, const QString& out, Previous previous)
+// True when the database at `out` was built from the same data files with the same layout as
+// the new one at `fresh`; decided on a look that changes nothing.
+Result<bool> isCurrent(const QString& out, const QString& fresh)
 {
-    QString keep;
-    if (previous == Previous::Carried) {
-        if (QFileInfo(out + QStringLiteral("-wal")).size() > 0)
+    Result<std::unique_ptr<Connection>> old = Connection::open(out, Connection::Mode::Look, holdsAnalyses);
+    if (!old)
+        return Error{old.error().number,
+                     QStringLiteral("%1 is not the program's database (%2); it is left as it was: move it aside to "
+                                    "build a new one")
+                         .arg(out, old.error().description)};
+    Result<std::unique_ptr<Connection>> built = Connection::open(fresh, Connection::Mode::Look);
+    if (!built)
+        return built.error();
+    const QString version = QStringLiteral("PRAGMA user_version");
+    Result<QVariant> builtFrom = (*old)->scalar(version);
+    Result<QVariant> stamp = (*built)->scalar(version);
+    Result<QStringList> layout = schemaStatements(**old);
+    Result<QStringList> newLayout = schemaStatements(**built);
+    for (const Error* e : {builtFrom ? nullptr : &builtFrom.error(), stamp ? nullptr : &stamp.error(),
+                           layout ? nullptr : &layout.error(), newLayout ? nullptr : &newLayout.error()})
+        if (e)
+            return *e;
+    return *builtFrom == *stamp && *layout == *newLayout;
+}
+
+// A name for the old database beside it that no file has yet, made by linking it there.
+Result<QString> linkAside(const QString& out)
+{
+    const QString stem = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss"));
+    for (int n = 0; n < 100; ++n) {
+        const QString name = stem + (n == 0 ? QString() : QStringLiteral("-%1").arg(n)) + QStringLiteral(".bak");
+        if (::link(fileName(out).constData(), fileName(name).constData()) == 0)
+            return name;
+        if (errno != EEXIST)
+            break;
+    }
+    return Error{kErrFile, QStringLiteral("%1 cannot be kept beside itself").arg(out)};
+}
+
+// Carries the user rows of the database at `out` into the new one at `fresh` and puts the new
+// one in its place, the old one kept under another name. Another program's connection, or a
+// fault on the way, leaves `out` as it was.
+bool replace(const QString& out, const QString& fresh)
+{
+    const QString wal = out + QStringLiteral("-wal");
+    const bool hadWal = QFileInfo::exists(wal);
+    // Held until the new file stands at `out`: no program can open the old one in between.
+    Result<std::unique_ptr<Connection>> old = Connection::open(out, Connection::Mode::Exclusive);
+    if (!old) {
+        if (old.error().number == kSqliteBusy)
             return fail(QStringLiteral("%1 is in use by another program; end it and build again").arg(out));
-        keep = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss")) + QStringLiteral(".bak");
-        if (!QFile::rename(out, keep))
-            return fail(QStringLiteral("%1 cannot be moved aside; it is left as it was").arg(out));
-        QFile::remove(out + QStringLiteral("-shm"));
+        return fail(QStringLiteral("%1 cannot be opened (%2)").arg(out, old.error().description));
     }
-    if (!QFile::rename(tmp, out)) {
-        if (!keep.isEmpty())
-            QFile::rename(keep, out);
-        return fail(QStringLiteral("%1 cannot be written").arg(out));
+    const auto keepAsItWas = [&](const QString& why) {
+        old->reset();
+        if (!hadWal && QFileInfo(wal).size() == 0)
+            QFile::remove(wal);
+        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as "
+                                   "it was: move it aside to build a new one")
+                        .arg(out, why));
+    };
+    {
+        Result<std::unique_ptr<Connection>> conn = Connection::open(fresh);
+        if (!conn)
+            return keepAsItWas(conn.error().description);
+        if (Status s = carryUserRows(**old, **conn); !s)
+            return keepAsItWas(s.error().description);
+        if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
+            return keepAsItWas(r.error().description);
     }
-    if (!keep.isEmpty())
-        std::fprintf(stderr,
-                     "mkdb: the data files or the schema changed: the analyses with their results, own chemicals "
-                     "and DAFs and the change log are carried into the new database; the previous one is kept as "
-                     "%s\n",
-                     qPrintable(keep));
+    // The old file alone must hold all it has: its log and the log's index go, so that nothing of
+    // them is read as the new file's once the new one has its name. No program has them open
+    // while this connection holds the file.
+    Result<QueryRows> merged = (*old)->select(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    if (!merged || (!merged->rows.empty() && merged->rows.front().front().toInt() != 0))
+        return keepAsItWas(merged ? QStringLiteral("its log cannot be merged") : merged.error().description);
+    for (const QString& f : {wal, out + QStringLiteral("-shm")})
+        if (QFileInfo::exists(f) && !QFile::remove(f))
+            return keepAsItWas(QStringLiteral("%1 cannot be removed").arg(f));
+    if (!sync(fresh, O_RDONLY))
+        return keepAsItWas(QStringLiteral("the new database cannot be written to the disk"));
+    Result<QString> kept = linkAside(out);
+    if (!kept)
+        return keepAsItWas(kept.error().description);
+    if (::rename(fileName(fresh).constData(), fileName(out).constData()) != 0) {
+        QFile::remove(*kept);
+        return keepAsItWas(QStringLiteral("the new database cannot be put in its place"));
+    }
+    sync(QFileInfo(out).absolutePath(), O_RDONLY | O_DIRECTORY);
+    std::fprintf(stderr,
+                 "mkdb: the data files or the layout changed: the analyses with their results, own chemicals and "
+                 "DAFs and the change log are carried into the new database; the previous one is kept as %s\n",
+                 qPrintable(*kept));
     return true;
 }
 
 bool build(const QString& out, const QString& dataDir)
 {
-    const QString tmp = out + QStringLiteral(".new");
-    removeDatabase(tmp);
+    const QString fresh = out + QStringLiteral(".new");
+    removeDatabase(fresh);
     QDir().mkpath(QFileInfo(out).absolutePath());
-    Previous previous = Previous::None;
-    const bool built = buildNew(tmp, out, dataDir, previous);
-    QFile::remove(tmp + QStringLiteral("-wal"));
-    QFile::remove(tmp + QStringLiteral("-shm"));
-    if (built && previous == Previous::Current) {
-        removeDatabase(tmp);
-        // Newer than the tool, so the build asks for it again only when the tool or the files change.
-        ::utime(QFile::encodeName(out).constData(), nullptr);
+    if (Status s = buildShippedDatabase(fresh, dataDir); !s) {
+        removeDatabase(fresh);
+        return fail(s.error().description);
+    }
+    if (!QFileInfo::exists(out)) {
+        if (!sync(fresh, O_RDONLY) || ::rename(fileName(fresh).constData(), fileName(out).constData()) != 0) {
+            removeDatabase(fresh);
+            return fail(QStringLiteral("%1 cannot be written").arg(out));
+        }
         return true;
     }
-    if (built && install(tmp, out, previous))
-        return true;
-    removeDatabase(tmp);
-    return false;
+    Result<bool> current = isCurrent(out, fresh);
+    bool done = true;
+    if (!current)
+        done = fail(current.error().description);
+    else if (*current)
+        // Newer than the tool, so the build asks for it again only when the tool or the files change.
+        ::utime(fileName(out).constData(), nullptr);
+    else
+        done = replace(out, fresh);
+    removeDatabase(fresh);
+    return done;
 }
 
 }   // namespace

@@ -1,10 +1,12 @@
 // Writes the program's documents into the build folder: the user's guide and the changes
 // document (Documents/), the help pages (Help/) and the hand pointer (cursors/). The guide's
-// pictures are the program's own windows, drawn offscreen on an example analysis.
+// pictures are the program's own windows, drawn offscreen on an example analysis in a database of
+// their own, built from the data files: the user's database is never read.
 
 #include "hand_cursor.h"
 #include "help_pages.h"
 #include "pdf_book.h"
+#include "shipped_tables.h"
 #include "window_pictures.h"
 
 #include <QApplication>
@@ -32,7 +34,7 @@ Status writeBytes(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-Status makeDocuments(const QString& guideFile, const QString& changesFile, const QString& database, const QString& out)
+Status makeDocuments(const QString& guideFile, const QString& changesFile, const QString& dataDir, const QString& out)
 {
     const QDir outDir(out);
     for (const char* folder : {"Documents", "Help", "cursors"})
@@ -60,11 +62,10 @@ Status makeDocuments(const QString& guideFile, const QString& changesFile, const
     const QDir exampleDir(example.path());
     if (!example.isValid() || !exampleDir.mkpath(QStringLiteral("ChemDB"))
         || !exampleDir.mkpath(QStringLiteral("Documents"))
-        || !QFile::copy(database, exampleDir.filePath(QStringLiteral("ChemDB/TOVIv3.0.db")))
         || !QFile::copy(changesPdf, exampleDir.filePath(QStringLiteral("Documents/TOVIchanges.pdf"))))
         return Error{kErrFile, QStringLiteral("Cannot set up the example's program folder.")};
-    QFile::setPermissions(exampleDir.filePath(QStringLiteral("ChemDB/TOVIv3.0.db")),
-                          QFile::ReadOwner | QFile::WriteOwner);
+    if (Status s = buildShippedDatabase(exampleDir.filePath(QStringLiteral("ChemDB/TOVIv3.0.db")), dataDir); !s)
+        return s;
     Result<QHash<QString, QImage>> pictures = renderWindowPictures(example.path());
     if (!pictures)
         return pictures.error();
@@ -89,7 +90,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc != 5) {
-        std::fprintf(stderr, "usage: mkdocs GUIDE_MARKDOWN CHANGES_HTML DATABASE_FILE OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: mkdocs GUIDE_MARKDOWN CHANGES_HTML DATA_DIR OUTPUT_FOLDER\n");
         return 2;
     }
     const Status made = makeDocuments(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),

@@ -2,9 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -18,6 +21,21 @@ bool isWritable(const QFileInfo& info)
     if (::geteuid() != 0)
         return true;
     return info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+}
+
+// A file as the file system knows it, whatever its name.
+struct FileIdentity {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> identity(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino};
 }
 
 Error fileError(const QString& path, const QString& what)
@@ -209,22 +227,72 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
         return fileError(path, QStringLiteral("does not exist"));
     if (!info.isFile())
         return fileError(path, QStringLiteral("is not a file"));
-    if (mode == Mode::ReadWrite) {
+    if (mode == Mode::ReadWrite || mode == Mode::Exclusive) {
         if (!isWritable(info))
             return fileError(path, QStringLiteral("is not writable"));
         if (!isWritable(QFileInfo(info.absolutePath())))
             return fileError(path, QStringLiteral("lies in a folder that is not writable"));
     }
+    const QString file = info.absoluteFilePath();
+    if (mode == Mode::Look)
+        return connect(file, mode, check);
+    if (check)
+        if (Status s = lookAt(file, check); !s)
+            return s.error();
+    if (mode != Mode::ReadWrite)
+        return connect(file, mode, {});
 
-    const QString wal = info.absoluteFilePath() + QStringLiteral("-wal");
-    const QString shm = info.absoluteFilePath() + QStringLiteral("-shm");
+    // A rebuild may put a new database at the path while this opens the one it replaces: the
+    // path must still name the file that was opened, or the new one is opened.
+    const std::optional<FileIdentity> before = identity(file);
+    Result<std::unique_ptr<Connection>> conn = connect(file, mode, {});
+    if (conn && identity(file) != before) {
+        conn->reset();
+        return connect(file, mode, {});
+    }
+    return conn;
+}
+
+Status Connection::lookAt(const QString& file, const Check& check)
+{
+    if (auto look = connect(file, Mode::Look, check); !look)
+        return look.error();
+    const QString wal = file + QStringLiteral("-wal");
+    if (QFileInfo(wal).size() == 0)
+        return {};
+    QTemporaryDir copy;
+    const QString copied = copy.filePath(QStringLiteral("checked.db"));
+    if (!copy.isValid() || !QFile::copy(file, copied) || !QFile::copy(wal, copied + QStringLiteral("-wal")))
+        return fileError(file, QStringLiteral("cannot be read"));
+    Result<std::unique_ptr<Connection>> recovered = connect(copied, Mode::ReadOnly, check);
+    return recovered ? Status() : Status(recovered.error());
+}
+
+Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mode mode, const Check& check)
+{
+    const QString wal = file + QStringLiteral("-wal");
+    const QString shm = file + QStringLiteral("-shm");
     const bool hadWal = QFileInfo::exists(wal);
     const bool hadShm = QFileInfo::exists(shm);
 
     // Never SQLITE_OPEN_CREATE: a file that went missing since the check is not made anew.
-    const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    int flags = SQLITE_OPEN_NOMUTEX;
+    QByteArray name = file.toUtf8();
+    switch (mode) {
+    case Mode::Look:
+        flags |= SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+        name = QUrl::fromLocalFile(file).toEncoded() + "?immutable=1";
+        break;
+    case Mode::ReadOnly:
+        flags |= SQLITE_OPEN_READONLY;
+        break;
+    case Mode::ReadWrite:
+    case Mode::Exclusive:
+        flags |= SQLITE_OPEN_READWRITE;
+        break;
+    }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(info.absoluteFilePath().toUtf8().constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         Error e{db ? sqlite3_extended_errcode(db) : rc,
                 QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
@@ -234,9 +302,9 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 5000);
     // Until the file is taken, closing it leaves a write-ahead log that another program left
-    // beside it unmerged.
+    // beside it unmerged; an exclusive connection never merges it on closing.
     sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    std::unique_ptr<Connection> conn(new Connection(db, info.absoluteFilePath(), mode));
+    std::unique_ptr<Connection> conn(new Connection(db, file, mode));
     const auto refuse = [&](const Error& e) -> Result<std::unique_ptr<Connection>> {
         conn.reset();
         // Reading made an empty log and its index beside the file: they go, what was there stays.
@@ -247,6 +315,14 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
         return e;
     };
 
+    if (mode == Mode::Exclusive) {
+        // Taken at once or not at all: another program keeps its connection open while it runs.
+        sqlite3_busy_timeout(db, 0);
+        for (const char* sql : {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE", "COMMIT"})
+            if (auto r = conn->select(QString::fromLatin1(sql)); !r)
+                return refuse(r.error());
+        sqlite3_busy_timeout(db, 5000);
+    }
     // Reading first: a file that is not a database, or one the caller refuses, fails here and is
     // left as it was; the journal mode is switched only on a file that is kept.
     if (auto r = conn->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")); !r)
@@ -262,7 +338,8 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
         if (Result<QVariant> journal = conn->scalar(QStringLiteral("PRAGMA journal_mode=WAL")); !journal)
             return journal.error();
     }
-    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    if (mode != Mode::Exclusive)
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     return conn;
 }
 

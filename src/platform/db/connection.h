@@ -105,12 +105,22 @@ private:
 // statement reset, so no statement stays open after a call.
 class Connection {
 public:
-    enum class Mode { ReadWrite, ReadOnly };
+    enum class Mode {
+        ReadWrite,
+        ReadOnly,
+        // Reads the file as it stands, without a lock and without its journal or log: nothing in or
+        // beside the file changes, whatever the file is.
+        Look,
+        // Read/write for this connection alone until it closes: refused (kSqliteBusy) while another
+        // connection has the file open. Closing never merges or removes the file's log.
+        Exclusive,
+    };
 
-    // Reads only; runs before anything is written to the file, so a file it refuses stays as it was.
+    // Reads only. It runs before the file is opened: on a look at it (Mode::Look) and, when a log
+    // lies beside it, on a copy of both, so a file it refuses is left as it was with all beside it.
     using Check = std::function<Status(Connection&)>;
 
-    // Refuses a missing file, a file that is not a regular file, a read/write open of a file or
+    // Refuses a missing file, a file that is not a regular file, a writing open of a file or
     // folder that is not writable, a file that is not a database, and a file that `check` refuses.
     static Result<std::unique_ptr<Connection>> open(const QString& path, Mode mode = Mode::ReadWrite,
                                                     const Check& check = {});
@@ -138,6 +148,8 @@ private:
     friend class Statement;
     friend class Transaction;
     Connection(sqlite3* db, QString path, Mode mode);
+    static Result<std::unique_ptr<Connection>> connect(const QString& file, Mode mode, const Check& check);
+    static Status lookAt(const QString& file, const Check& check);
 
     Result<sqlite3_stmt*> statement(const QString& sql);
     Status bind(sqlite3_stmt* stmt, const QVariantList& params);
@@ -156,6 +168,7 @@ private:
 
 // SQLite extended result codes the program tells apart.
 enum SqliteCode : int {
+    kSqliteBusy = 5,
     kSqliteConstraintUnique = 2067,
     kSqliteNotADb = 26,
 };

@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-ToolRun runTool(const QString& tool, const QStringList& args)
+ToolRun runTool(const QString& tool, const QStringList& args, const QProcessEnvironment& environment)
 {
     QProcess p;
+    p.setProcessEnvironment(environment);
     p.start(QStringLiteral(TOVI_BINARY_DIR "/tools/%1/%1").arg(tool), args);
     EXPECT_TRUE(p.waitForFinished(60000));
     ToolRun run;

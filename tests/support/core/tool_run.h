@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -11,5 +12,6 @@ struct ToolRun {
     QString errors;
 };
 
-// Runs build/tools/<tool>/<tool> with `args`.
-ToolRun runTool(const QString& tool, const QStringList& args);
+// Runs build/tools/<tool>/<tool> with `args`, in `environment` when one is given.
+ToolRun runTool(const QString& tool, const QStringList& args,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());

@@ -35,18 +35,6 @@ int rename(const char* from, const char* to)
     return next<int(const char*, const char*)>("rename")(from, to);
 }
 
-int renameat(int fromDir, const char* from, int toDir, const char* to)
-{
-    countDown();
-    return next<int(int, const char*, int, const char*)>("renameat")(fromDir, from, toDir, to);
-}
-
-int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags)
-{
-    countDown();
-    return next<int(int, const char*, int, const char*, unsigned)>("renameat2")(fromDir, from, toDir, to, flags);
-}
-
 int link(const char* from, const char* to)
 {
     countDown();
@@ -57,11 +45,5 @@ int unlink(const char* path)
 {
     countDown();
     return next<int(const char*)>("unlink")(path);
-}
-
-int unlinkat(int dir, const char* path, int flags)
-{
-    countDown();
-    return next<int(int, const char*, int)>("unlinkat")(dir, path, flags);
 }
 }

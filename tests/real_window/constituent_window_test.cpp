@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 namespace {
@@ -34,6 +35,17 @@ protected:
         grid().scrollTo(index);
         click(grid().viewport(), grid().visualRect(index).center());
         ASSERT_EQ(grid().currentIndex(), index);
+    }
+    // A click on a check-box cell's box, which ticks or clears it.
+    void clickCheckBox(int row, int column)
+    {
+        const QModelIndex index = grid().grid().index(row, column);
+        grid().scrollTo(index);
+        QStyleOptionViewItem option;
+        option.rect = grid().visualRect(index);
+        option.features = QStyleOptionViewItem::HasCheckIndicator;
+        const QRect box = grid().style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &grid());
+        click(grid().viewport(), box.center());
     }
     // The list row's rectangle in the list's viewport.
     static QPoint listRowCentre(GridDropDown& list, int listRow)
@@ -98,7 +110,7 @@ TEST_F(ConstituentWindow, AListOpensOnItsCellsChemicalWhenTheCellBecomesCurrentA
     clickCell(0, kColChemName);
     ASSERT_TRUE(names.isVisible());
     EXPECT_EQ(names.currentIndex().row(), names.findPrefix(QStringLiteral("Benzene")));
-    // Escape drops what was typed: Enter in the cell opened again chooses nothing.
+    // Escape drops what was typed: Enter in the cell opened again chooses the cell's own chemical.
     typeKeys(QStringLiteral("xyz"));
     pressKey(Qt::Key_Escape);
     EXPECT_FALSE(names.isVisible());
@@ -132,6 +144,52 @@ TEST_F(ConstituentWindow, AListOpensOnItsCellsChemicalWhenTheCellBecomesCurrentA
     pressKey(Qt::Key_Return);
     EXPECT_EQ(cell(0, kColChemName), "Mercury");
     EXPECT_EQ(cell(0, kColChemCas), "7439-97-6");
+}
+
+TEST_F(ConstituentWindow, OnlyEnterOrAClickInTheListChoosesAndACheckBoxClickMakesItsCellCurrent)
+{
+    // A step clicks a cell (a check box on its box), types, then presses keys.
+    struct Step {
+        int row;
+        int column;
+        const char* typed;
+        std::vector<Qt::Key> keys;
+    };
+    const QString benzene = QStringLiteral("Benzene|71-43-2|0.0055|0");
+    const QString zinc = QStringLiteral("Zinc|1-11-11|0.0|0");
+    const int name = kColChemName;
+    const struct {
+        std::vector<Step> steps;
+        QString stored;
+    } cases[] = {
+        {{{0, name, "qqq", {Qt::Key_Escape, Qt::Key_Return}}}, benzene},
+        {{{0, name, "tol", {Qt::Key_Escape, Qt::Key_Return}}}, benzene},
+        {{{0, name, "tol", {Qt::Key_Tab}}}, benzene},
+        {{{0, kColChemCas, "108-88-3", {Qt::Key_Tab}}}, benzene},
+        {{{1, name, "Zinc", {Qt::Key_Tab}}}, benzene},
+        {{{0, kColFirstProperty, "9", {Qt::Key_Return}}, {0, name, "", {Qt::Key_Return}}}, benzene},
+        {{{1, name, "Zinc", {Qt::Key_Return}}}, benzene + ';' + zinc},
+        {{{1, kColTclpConc, "", {Qt::Key_Right}}, {0, kColDlTclp, "", {Qt::Key_Space}}}, benzene + ';' + zinc},
+    };
+    for (const auto& [steps, stored] : cases) {
+        for (const Step& step : steps) {
+            if (step.column == kColDlTclp)
+                clickCheckBox(step.row, step.column);
+            else
+                clickCell(step.row, step.column);
+            typeKeys(QString::fromLatin1(step.typed));
+            for (const Qt::Key key : step.keys)
+                pressKey(key);
+        }
+        EXPECT_EQ(grid().grid().dataRowCount(), stored.count(';') + 1) << qPrintable(stored);
+        QTest::mouseClick(cocs()->cmdUpdateSiteCOCs, Qt::LeftButton);
+        EXPECT_EQ(storedValue(QStringLiteral("SELECT group_concat(r, ';') FROM (SELECT CHEMNAME || '|' || CHEMCAS "
+                                             "|| '|' || MCL || '|' || DLTCLP AS r FROM SITECOCS WHERE SITEKEY = 1 "
+                                             "ORDER BY rowid)"))
+                      .toString()
+                      .toStdString(),
+                  stored.toStdString());
+    }
 }
 
 TEST_F(ConstituentWindow, AfterInvalidInputTheCellStaysCurrentAndTakesWhatIsTypedNext)

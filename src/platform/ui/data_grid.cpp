@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
@@ -135,7 +136,8 @@ void GroupHeaderView::paintEvent(QPaintEvent* event)
 
 // The editors of an editable grid: a line edit for text and drop-down columns, a combo box of the
 // column's items, none for check boxes (the view ticks them). Enter commits the editor and
-// reports the key to the grid.
+// reports the key to the grid; a drop-down column's editor only searches its list and commits
+// nothing.
 class GridCellDelegate : public QStyledItemDelegate {
 public:
     explicit GridCellDelegate(DataGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
@@ -184,6 +186,8 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
     {
         m_refused = false;
+        if (m_grid->m_dropDowns.contains(index.column()))
+            return;
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
             const QString text = line->text();
             m_refused = !model->setData(index, text, Qt::EditRole);
@@ -221,7 +225,7 @@ protected:
                     return true;
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 if (index.isValid())
-                    emit m_grid->enterPressed(index.row(), index.column());
+                    m_grid->enterIn(index);
                 return true;
             }
         }
@@ -365,7 +369,6 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     if (list && !list->isVisible() && state() == QAbstractItemView::EditingState && m_delegate->m_index == index) {
         list->positionOnValue(index.data(Qt::EditRole).toString());
         showDropDown(index.column(), visualRect(index));
-        emit dropDownOpened(index.row(), index.column());
     }
     return true;
 }
@@ -381,10 +384,32 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && editTriggers() != QAbstractItemView::NoEditTriggers && currentIndex().isValid()) {
-        emit enterPressed(currentIndex().row(), currentIndex().column());
+        // The list is closed: it stands on the cell's value, whatever was typed before.
+        if (GridDropDown* list = m_dropDowns.value(currentIndex().column()))
+            list->positionOnValue(currentIndex().data(Qt::EditRole).toString());
+        enterIn(currentIndex());
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void DataGrid::enterIn(const QModelIndex& index)
+{
+    const QPersistentModelIndex at(index);
+    if (GridDropDown* list = m_dropDowns.value(index.column()))
+        emit dropDownChosen(index.row(), index.column(), list->currentRow(), list->typed());
+    if (at.isValid())
+        emit enterPressed(at.row(), at.column());
+}
+
+void DataGrid::mousePressEvent(QMouseEvent* event)
+{
+    // The item view hands a press on a check box to the box alone; the cell becomes current too,
+    // so that the keys that follow act on it.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && (index.flags() & Qt::ItemIsUserCheckable) && index != currentIndex())
+        setCurrentIndex(index);
+    QTableView::mousePressEvent(event);
 }
 
 bool DataGrid::atEnd(bool next) const
@@ -484,7 +509,7 @@ void DataGrid::dropDownTyped(const QModelIndex& index, const QString& typed)
     if (!list || !index.isValid())
         return;
     showDropDown(index.column(), visualRect(index));
-    emit dropDownSearched(index.row(), index.column(), typed, list->position(typed));
+    list->position(typed);
 }
 
 bool DataGrid::moveInDropDown(const QModelIndex& index, int key)
@@ -514,7 +539,6 @@ bool DataGrid::moveInDropDown(const QModelIndex& index, int key)
     const int row = qBound(0, current + step, list->listRowCount() - 1);
     list->setCurrentIndex(list->list().index(row, list->searchColumn()));
     list->scrollTo(list->currentIndex());
-    emit dropDownMoved(index.row(), index.column(), row);
     return true;
 }
 
@@ -555,12 +579,11 @@ void DataGrid::reopenRefusedCell()
 void DataGrid::dropDownClicked(int column, int listRow)
 {
     GridDropDown* list = m_dropDowns.value(column);
-    auto* line = qobject_cast<QLineEdit*>(cellEditor());
     const QPersistentModelIndex index = m_delegate->m_index;
-    if (!list || !line || !index.isValid() || index.column() != column)
+    if (!list || !cellEditor() || !index.isValid() || index.column() != column)
         return;
-    line->setText(list->valueText(listRow));
-    if (!commitEditor())
-        return;
-    emit dropDownChosen(index.row(), column, listRow);
+    const QString typed = list->typed();
+    commitEditor();
+    if (index.isValid())
+        emit dropDownChosen(index.row(), column, listRow, typed);
 }

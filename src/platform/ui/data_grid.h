@@ -39,7 +39,8 @@ private:
 
 // The grid of every table window: a view on its own GridModel, column widths in twips. Read-only
 // unless made editable, when the columns' editors open on a double click, a typed key or F2, a
-// check-box cell ticks with a click, and record selectors on the left select whole rows.
+// check-box cell ticks with a click that makes it current, and record selectors on the left
+// select whole rows.
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
@@ -55,7 +56,10 @@ public:
 
     void setEditable(bool editable);
     // Attaches a list that drops down under the column's cells while they are edited: it opens
-    // with the cell's editor, on the row that holds the cell's text.
+    // with the cell's editor, on the row that holds the cell's text. What is typed in such a cell
+    // only searches the list and is never written into the cell: Enter or a click on a list row
+    // reports a choice (dropDownChosen), and leaving the cell any other way, Escape included,
+    // leaves it as it was.
     void setColumnDropDown(int column, GridDropDown* list);
 
     using QTableView::edit;
@@ -80,18 +84,16 @@ signals:
     void currentCellChanged(int row, int column);
     // The user changed the text of an open editor, before it is committed.
     void editorTextChanged(int row, int column);
-    // A cell's list opened on the cell's own value: nothing is searched or chosen yet.
-    void dropDownOpened(int row, int column);
-    // Text typed in a cell with a drop-down list, and the list row it positioned on (-1: none).
-    void dropDownSearched(int row, int column, const QString& typed, int listRow);
-    // A list row chosen with the mouse; its value is already in the cell.
-    void dropDownChosen(int row, int column, int listRow);
-    // The list's highlight moved to another row with the arrow or page keys.
-    void dropDownMoved(int row, int column, int listRow);
+    // Enter in a cell with a drop-down list, or a click on a row of the list: the list row chosen
+    // (-1 when the text typed starts none) and the text typed since the list opened (empty when
+    // none). Enter while the list is closed chooses as the list opened on the cell's value does.
+    // Sent before enterPressed.
+    void dropDownChosen(int row, int column, int listRow, const QString& typed);
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     // Tab on the last cell and Shift+Tab on the first leave the grid for the next or previous
     // control, with or without an open editor.
@@ -116,6 +118,8 @@ private:
     void keepRefusedCell(const QModelIndex& index, const std::optional<QString>& refusedText);
     void reopenRefusedCell();
     void dropDownTyped(const QModelIndex& index, const QString& typed);
+    // Enter in a cell whose editor has closed: a choice from the column's list, then the key.
+    void enterIn(const QModelIndex& index);
     void dropDownClicked(int column, int listRow);
 
     GridModel m_model;

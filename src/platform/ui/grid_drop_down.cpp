@@ -47,24 +47,36 @@ int GridDropDown::findPrefix(const QString& typed) const
 
 int GridDropDown::position(const QString& typed)
 {
+    m_typed = typed;
     const int row = findPrefix(typed);
-    if (row >= 0) {
-        setCurrentIndex(m_model.index(row, m_searchColumn));
-        scrollTo(currentIndex(), QAbstractItemView::PositionAtTop);
-    }
+    setCurrentRow(row);
     return row;
 }
 
 void GridDropDown::positionOnValue(const QString& value)
 {
-    for (int r = 0; r < listRowCount() && !value.isEmpty(); ++r) {
-        if (valueText(r) == value) {
-            setCurrentIndex(m_model.index(r, m_searchColumn));
-            scrollTo(currentIndex(), QAbstractItemView::PositionAtTop);
-            return;
-        }
+    m_typed.clear();
+    int row = -1;
+    for (int r = 0; r < listRowCount() && !value.isEmpty() && row < 0; ++r)
+        if (valueText(r) == value)
+            row = r;
+    setCurrentRow(row);
+    if (row < 0)
+        scrollToTop();
+}
+
+int GridDropDown::currentRow() const
+{
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+void GridDropDown::setCurrentRow(int row)
+{
+    if (row < 0) {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+        return;
     }
-    clearSelection();
-    setCurrentIndex(QModelIndex());
-    scrollToTop();
+    setCurrentIndex(m_model.index(row, m_searchColumn));
+    scrollTo(currentIndex(), QAbstractItemView::PositionAtTop);
 }

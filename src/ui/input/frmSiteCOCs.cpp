@@ -153,17 +153,13 @@ frmSiteCOCs::frmSiteCOCs()
             [this](int index) { reportListFailure(SetChemSource(QString::number(index))); });
     connect(&grid, &GridModel::cellEdited, this, &frmSiteCOCs::markEdited);
     connect(grdSiteCOCs, &DataGrid::editorTextChanged, this, &frmSiteCOCs::markEdited);
-    connect(grdSiteCOCs, &DataGrid::currentCellChanged, this, &frmSiteCOCs::currentCellChanged);
+    connect(grdSiteCOCs, &DataGrid::currentCellChanged, this, [this](int, int column) { openChemicalCell(column); });
     // A click into the current chemical cell opens its list again, as entering the cell does.
     connect(grdSiteCOCs, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         if (index == grdSiteCOCs->currentIndex())
             openChemicalCell(index.column());
     });
-    // What was typed before an Escape is no choice.
-    connect(grdSiteCOCs, &DataGrid::dropDownOpened, this, &frmSiteCOCs::clearSearch);
-    connect(grdSiteCOCs, &DataGrid::dropDownSearched, this, &frmSiteCOCs::searched);
-    connect(grdSiteCOCs, &DataGrid::dropDownChosen, this, &frmSiteCOCs::chosen);
-    connect(grdSiteCOCs, &DataGrid::dropDownMoved, this, &frmSiteCOCs::highlighted);
+    connect(grdSiteCOCs, &DataGrid::dropDownChosen, this, &frmSiteCOCs::closeUp);
     connect(grdSiteCOCs, &DataGrid::enterPressed, this, &frmSiteCOCs::enterPressed);
     // Coming back from another window rebuilds the chemical lists, which may have changed there.
     if (QMdiArea* area = Forms::mdiArea())
@@ -289,7 +285,6 @@ Status frmSiteCOCs::SetChemSource(const QString& flag)
     if (!rows)
         return rows.error();
     m_chemicals = std::move(*rows);
-    m_search = {};
     fillList(*drdChemName);
     fillList(*drdChemCAS);
     return {};
@@ -331,65 +326,26 @@ std::optional<GridCell> frmSiteCOCs::checkTypedCell(int column, const QString& t
     return cell;
 }
 
-void frmSiteCOCs::currentCellChanged(int row, int column)
-{
-    clearSearch(row, column);
-    openChemicalCell(column);
-}
-
-void frmSiteCOCs::clearSearch(int row, int column)
-{
-    m_search = {row, column, -1, false, QString()};
-}
-
 void frmSiteCOCs::openChemicalCell(int column)
 {
     if (column == kColChemName || column == kColChemCas)
         grdSiteCOCs->editCurrentCell();
 }
 
-void frmSiteCOCs::searched(int row, int column, const QString& typed, int listRow)
-{
-    m_search.row = row;
-    m_search.column = column;
-    m_search.listRow = listRow;
-    if (column == kColChemName) {
-        m_search.notFound = listRow < 0;
-        m_search.typed = typed;
-    }
-}
-
-void frmSiteCOCs::highlighted(int row, int column, int listRow)
-{
-    // The chemical the user picks is the one written, even after a typed name that no chemical starts.
-    clearSearch(row, column);
-    m_search.listRow = listRow;
-}
-
-void frmSiteCOCs::chosen(int row, int column, int listRow)
-{
-    highlighted(row, column, listRow);
-    closeUp(row, column);
-}
-
 void frmSiteCOCs::enterPressed(int row, int column)
 {
-    if (column == kColChemName || column == kColChemCas)
-        closeUp(row, column);
     GridModel& grid = grdSiteCOCs->grid();
     const int next = column == grid.columnCount() - 1 ? qMin(row + 1, grid.rowCount() - 1) : row;
     grdSiteCOCs->setCurrentCell(next, kColTclpConc);
 }
 
-void frmSiteCOCs::closeUp(int row, int column)
+void frmSiteCOCs::closeUp(int row, int column, int listRow, const QString& typed)
 {
-    if (m_search.row != row || m_search.column != column)
-        return;
     std::vector<std::pair<int, GridCell>> cells;
-    if (column == kColChemName && m_search.notFound)
-        cells = handTypedChemicalCells(m_search.typed);
-    else if (m_search.listRow >= 0 && m_search.listRow < int(m_chemicals.rows.size()))
-        cells = chosenChemicalCells(m_chemicals.rows[size_t(m_search.listRow)], column == kColChemName);
+    if (listRow >= 0 && listRow < int(m_chemicals.rows.size()))
+        cells = chosenChemicalCells(m_chemicals.rows[size_t(listRow)], column == kColChemName);
+    else if (column == kColChemName && !typed.isEmpty())
+        cells = handTypedChemicalCells(typed);
     else
         return;
     grdSiteCOCs->grid().setCells(row, cells);

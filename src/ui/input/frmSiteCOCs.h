@@ -66,15 +66,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // What the user has typed or chosen in the current chemical cell.
-    struct Search {
-        int row = -1;
-        int column = -1;
-        int listRow = -1;        // the chemical found or chosen; -1 when none
-        bool notFound = false;   // the typed name starts no chemical's name
-        QString typed;
-    };
-
     Status loadWindow();
     Status SetChemSource(const QString& flag);
     void fillList(GridDropDown& list);
@@ -84,23 +75,17 @@ private:
     void fitMinimumSize();
     void reportListFailure(const Status& status);
 
-    void currentCellChanged(int row, int column);
-    // Nothing typed or chosen yet in the cell.
-    void clearSearch(int row, int column);
     // The name and CAS cells open their editor, and with it their list.
     void openChemicalCell(int column);
-    void searched(int row, int column, const QString& typed, int listRow);
-    void highlighted(int row, int column, int listRow);
-    void chosen(int row, int column, int listRow);
     void enterPressed(int row, int column);
-    void closeUp(int row, int column);
+    // A choice from a chemical list: the chemical of its row, or a name typed that starts none.
+    void closeUp(int row, int column, int listRow, const QString& typed);
     std::optional<GridCell> checkTypedCell(int column, const QString& text);
 
     void markEdited();
     void markSaved();
 
     QueryRows m_chemicals;
-    Search m_search;
     bool m_refresh = false;
     bool m_loading = false;
     bool m_warning = false;   // an "Invalid Input" message is up

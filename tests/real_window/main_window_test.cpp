@@ -44,6 +44,29 @@ TEST_F(RealProgram, TheTreeWorksFromTheKeyboard)
     EXPECT_FALSE(main().cmdOpen->isEnabled());
 }
 
+TEST_F(RealProgram, AltWithALetterThatCaptionsShareOpensTheFirstEnabledMenuEveryTime)
+{
+    // A window opened instead (the legend is modal) fails the test and is closed.
+    QTimer modal;
+    modal.callOnTimeout([] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << qPrintable(window->windowTitle()) << " opened";
+            window->close();
+        }
+    });
+    modal.start(20);
+    for (const auto& [letter, menu] :
+         {std::pair{Qt::Key_F, main().mnuFile}, std::pair{Qt::Key_A, main().mnuAnalysis}}) {
+        for (int press = 1; press <= 4; ++press) {
+            pressKey(letter, Qt::AltModifier);
+            ASSERT_TRUE(QTest::qWaitFor([menu] { return QApplication::activePopupWidget() == menu; }))
+                << qPrintable(menu->objectName()) << " at press " << press;
+            QTest::keyClick(menu, Qt::Key_Escape);
+            ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+        }
+    }
+}
+
 TEST_F(RealProgram, ChildWindowsCloseAndTakeTurnsFromTheKeyboard)
 {
     openByDoubleClick(QStringLiteral("KEY1"));

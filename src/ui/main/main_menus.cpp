@@ -2,6 +2,8 @@
 
 #include "ui/main/frmMain.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStyle>
@@ -9,6 +11,62 @@
 #include <optional>
 
 namespace {
+
+// Alt with a letter, pressed together or one after the other, opens the first enabled menu of
+// the bar whose caption has that access key, every time: the bar by itself takes turns among
+// captions that share a letter, disabled ones included.
+class FirstEnabledAccessKey : public QObject {
+public:
+    explicit FirstEnabledAccessKey(QMenuBar* bar) : QObject(bar), m_bar(bar) { bar->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            if (QAction* action = firstEnabled(static_cast<QShortcutEvent*>(event)->key()))
+                open(action);
+            return true;
+        }
+        // A letter after Alt alone reaches the bar itself, while none of its menus is open.
+        if (event->type() == QEvent::KeyPress && !QApplication::activePopupWidget()) {
+            const auto* press = static_cast<QKeyEvent*>(event);
+            const bool letter = press->text().size() == 1 && !(press->modifiers() & ~Qt::AltModifier);
+            if (QAction* action = letter ? firstEnabled(QKeySequence::mnemonic(u'&' + press->text())) : nullptr) {
+                open(action);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAction* firstEnabled(const QKeySequence& key) const
+    {
+        for (QAction* action : m_bar->actions())
+            if (action->isEnabled() && action->isVisible() && QKeySequence::mnemonic(action->text()) == key)
+                return action;
+        return nullptr;
+    }
+
+    void open(QAction* action)
+    {
+        QMenu* menu = action->menu();
+        if (!menu) {
+            action->trigger();
+            return;
+        }
+        m_bar->setActiveAction(action);
+        // As a menu opened from the keyboard: its first enabled item highlighted.
+        for (QAction* item : menu->actions()) {
+            if (item->isEnabled() && item->isVisible() && !item->isSeparator()) {
+                menu->setActiveAction(item);
+                break;
+            }
+        }
+    }
+
+    QMenuBar* m_bar;
+};
 
 QAction* menuItem(QMenu* menu, const char* name, const char* caption)
 {
@@ -113,6 +171,7 @@ void frmMain::buildMenus()
 
     mnuFontLegend = bar->addAction(QStringLiteral("&Font Legend"));
     mnuFontLegend->setObjectName(QStringLiteral("mnuFontLegend"));
+    new FirstEnabledAccessKey(bar);
 
     connectDocumentCommands();
 

@@ -504,13 +504,21 @@ void frmSiteWMU::returnFocus(QWidget* box)
     QMetaObject::invokeMethod(
         this,
         [this, target = QPointer<QWidget>(box)] {
-            if (!target)
-                return;
-            m_checking = true;
-            target->setFocus(Qt::OtherFocusReason);
-            m_checking = false;
+            if (target)
+                focusRejected(target);
         },
         Qt::QueuedConnection);
+}
+
+void frmSiteWMU::focusRejected(QWidget* box)
+{
+    m_checking = true;
+    box->setFocus(Qt::OtherFocusReason);
+    m_checking = false;
+    // What the user types next replaces the rejected text.
+    auto* list = qobject_cast<QComboBox*>(box);
+    if (QLineEdit* line = list ? list->lineEdit() : qobject_cast<QLineEdit*>(box))
+        line->selectAll();
 }
 
 bool frmSiteWMU::checkNumericInputs()
@@ -525,8 +533,8 @@ bool frmSiteWMU::checkNumericInputs()
             continue;
         m_checking = true;
         MsgBox(kInvalidInputText, vbCritical, kInvalidInputTitle);
-        box->setFocus(Qt::OtherFocusReason);
         m_checking = false;
+        focusRejected(box);
         return false;
     }
     return true;

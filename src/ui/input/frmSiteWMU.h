@@ -119,7 +119,9 @@ private:
     void leaveBox(QWidget* box);
     bool passesNumberCheck(QWidget* box);
     void checkDate(QLineEdit* box, bool keepFocus);
+    // After the check's message: the box takes the focus back, its text selected.
     void returnFocus(QWidget* box);
+    void focusRejected(QWidget* box);
     QWidget* checkedBoxOf(QObject* object) const;
 
     // The save of steps 1 to 3 in one transaction; reports its own failure.

@@ -101,10 +101,17 @@ void startPendingAnalysisRows(ProgramState& state)
             rs->addNew();
 }
 
+void setPendingUnitType(ProgramState& state, const QVariant& unitType)
+{
+    if (state.gRsWmuInfo.editMode() == Recordset::EditMode::AddNew)
+        state.gRsWmuInfo.setValue(QStringLiteral("WMUTYPE"), unitType);
+}
+
 Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs)
 {
     const bool siteAdding = state.gRsSiteInfo.editMode() == Recordset::EditMode::AddNew;
     const bool unitAdding = state.gRsWmuInfo.editMode() == Recordset::EditMode::AddNew;
+    const QVariant pendingUnitType = state.gRsWmuInfo.value(QStringLiteral("WMUTYPE"));
     const Status saved = [&]() -> Status {
         Transaction tx(*state.gConn);
         if (!tx.started())
@@ -130,8 +137,10 @@ Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs)
     if (openAnalysisRecordsets(state, state.gCurSiteKey)) {
         if (siteAdding && state.gRsSiteInfo.recordCount() == 0)
             state.gRsSiteInfo.addNew();
-        if (unitAdding && state.gRsWmuInfo.recordCount() == 0)
+        if (unitAdding && state.gRsWmuInfo.recordCount() == 0) {
             state.gRsWmuInfo.addNew();
+            setPendingUnitType(state, pendingUnitType);
+        }
     }
     return saved;
 }

@@ -33,10 +33,14 @@ struct AnalysisInputs {
 Status openAnalysisRecordsets(ProgramState& state, qint32 siteKey);
 // A never-saved analysis: a pending new row in gRsSiteInfo and in gRsWmuInfo when it holds none.
 void startPendingAnalysisRows(ProgramState& state);
+// The pending unit row takes the unit type (WMUTYPE) that the analysis's window shows, so that
+// what reads it before the first save sees that type; a stored row is left alone.
+void setPendingUnitType(ProgramState& state, const QVariant& unitType);
 
 // Stores the inputs of the open analysis (gCurSiteKey) in one transaction and reads the stored
 // constituent rows again into gRsSiteCocs. On failure nothing is stored: the three record sets
-// are read again as stored and the pending new rows of a never-saved analysis start again.
+// are read again as stored and the pending new rows of a never-saved analysis start again, the
+// unit row with its unit type.
 Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs);
 
 // Replaces the constituent rows of the analysis and its groundwater delisting rows, in one

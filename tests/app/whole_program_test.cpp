@@ -827,6 +827,19 @@ TEST_F(WholeProgram, ANeverSavedAnalysisPrintsItsInputsAndTheTargetsOfItsResultT
         EXPECT_TRUE(printed.contains(heading)) << qPrintable(heading);
 }
 
+TEST_F(WholeProgram, ANeverSavedAnalysisPrintsTheUnitTypeItsWindowShows)
+{
+    click(main().cmdNew);
+    typeInto(site()->txtFileName, "Slag pile");
+    typeInto(site()->txtVolume, "1200");
+    // New keeps Landfill; then the other option.
+    for (QRadioButton* option : {site()->optLandfill, site()->optSurfaceImpoundment}) {
+        click(option);
+        const QString text = pdfPageTexts(printToPdf(option->objectName() + ".pdf", {0})).join('\n');
+        EXPECT_TRUE(text.contains(QRegularExpression("WMU Type:\\s+" + option->text() + "\\s"))) << qPrintable(text);
+    }
+}
+
 TEST_F(WholeProgram, ADelistingTableOfAnotherAnalysisPrintsUnderThatAnalysissName)
 {
     createAnalysis();

@@ -57,6 +57,7 @@ TEST_F(AnalysisInputsTest, ANeverSavedAnalysisKeepsItsPendingRowsUntilASaveSucce
     db.insertAnalysis(1, "Sludge");
     open(2);
     startPendingAnalysisRows(db.state);
+    setPendingUnitType(db.state, "SI");
     ASSERT_EQ(db.state.gRsSiteInfo.editMode(), Recordset::EditMode::AddNew);
 
     // The name is taken: the save stores nothing and the rows wait again.
@@ -65,6 +66,7 @@ TEST_F(AnalysisInputsTest, ANeverSavedAnalysisKeepsItsPendingRowsUntilASaveSucce
     EXPECT_EQ(db.count("WMUINFO"), 1);
     EXPECT_EQ(db.state.gRsSiteInfo.editMode(), Recordset::EditMode::AddNew);
     EXPECT_EQ(db.state.gRsWmuInfo.editMode(), Recordset::EditMode::AddNew);
+    EXPECT_EQ(db.state.gRsWmuInfo.value("WMUTYPE"), "SI") << "the unit type shown stays pending";
 
     FieldValues site = kSite;
     site[1].second = QStringLiteral("Free");

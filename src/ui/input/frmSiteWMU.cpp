@@ -391,12 +391,21 @@ void frmSiteWMU::optLandfill_Click()
 {
     markChanged();
     showUnitPicture(true);
+    showUnitTypeInPendingRow();
 }
 
 void frmSiteWMU::optSurfaceImpoundment_Click()
 {
     markChanged();
     showUnitPicture(false);
+    showUnitTypeInPendingRow();
+}
+
+void frmSiteWMU::showUnitTypeInPendingRow()
+{
+    ProgramState& st = programState();
+    FieldValues unitRow = unitRowValues(st.gCurSiteKey, siteInputs());
+    setPendingUnitType(st, valueOf(unitRow, QStringLiteral("WMUTYPE")));
 }
 
 void frmSiteWMU::showUnitPicture(bool landfill)
@@ -615,6 +624,7 @@ Status frmSiteWMU::loadInputs()
         showSiteRow(site, true);
     }
     startPendingAnalysisRows(st);
+    showUnitTypeInPendingRow();
     Recordset& unit = st.gRsWmuInfo;
     return unit.recordCount() > 0 ? loadUnitRow(unit) : Status{};
 }

@@ -109,6 +109,8 @@ private:
     void showNewUnitDefaults();
     void selectState(const QVariant& code);
     void showUnitPicture(bool landfill);
+    // A never-saved analysis's unit row holds the unit type shown, as the save writes it.
+    void showUnitTypeInPendingRow();
     void keepSmallestSize();
 
     // Marks the inputs as changed; the change of txtUserName leaves the toolbar alone.

@@ -23,7 +23,7 @@ class DelistingObserver {
 public:
     virtual ~DelistingObserver() = default;
 
-    // The disclosure window, modal, when the user's "Disclosure" setting is "1" or empty.
+    // The disclosure window, modal, when the user wants it.
     virtual void disclosureGate() {}
     // The hourglass on frmMain, frmSiteWMU and frmSiteCOCs; then the result windows of an
     // earlier run unloaded (the window layer knows which).

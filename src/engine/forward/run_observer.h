@@ -23,7 +23,7 @@ class RunObserver {
 public:
     virtual ~RunObserver() = default;
 
-    // Show frmTOVIDisclosure modally when the setting "Disclosure" is "1" or empty, and wait.
+    // Show frmTOVIDisclosure modally when the user wants it, and wait.
     virtual void disclosureGate() {}
     // Hourglass (11) on frmMain, frmSiteWMU and frmSiteCOCs, in this order; then the result
     // windows of an earlier run minimised and unloaded (the window layer knows which).

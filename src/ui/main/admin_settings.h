@@ -10,7 +10,7 @@ Status saveAdminSetting(const QString& key, const QString& value);
 // Tells the user that a setting could not be stored (the general error text).
 void reportSettingFailure(const Error& error);
 
-// Whether the disclosure is shown before runs: only when the setting is "1" or empty.
+// Whether the disclosure is shown before runs: only when the setting "Disclosure" is "1" or empty.
 bool disclosureWanted();
 // Whether the Show Disclosure menu item is ticked: unless the setting is "0".
 bool disclosureTicked();

@@ -45,8 +45,8 @@ void setAnalysisHost(AnalysisHost* host);
 // The forward run as the main window's Run Analysis starts it (RunRiskAnalysis); nothing when the
 // program has not installed it.
 void startRiskAnalysis();
-// The disclosure before a forward or delisting-level run: shown, modal, unless the user turned it
-// off ("Disclosure" "0"); the run goes on whatever the user chose.
+// The disclosure before a forward or delisting-level run, modal, when disclosureWanted(); the run
+// goes on whatever the user chose.
 void showDisclosureBeforeRun();
 
 // What the main window needs of the two input windows of the open analysis. Each is a

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -58,6 +59,22 @@ bool isNullValue(const QVariant& v)
     }
 }
 
+// Texts go to SQLite as UTF-8 and come back from it as given: SQLite takes a leading U+FEFF of a
+// UTF-16 text, and QString::fromUtf8 that of a UTF-8 one, for a byte-order mark and drops it.
+int bindText(sqlite3_stmt* stmt, int index, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+QString columnText(sqlite3_stmt* stmt, int column)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const unsigned char* text = sqlite3_column_text(stmt, column);
+    return decoder.decode(QByteArrayView(text, sqlite3_column_bytes(stmt, column)));
+}
+
 int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v)
 {
     if (isNullValue(v))
@@ -81,14 +98,10 @@ int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v)
         const QByteArray* bytes = static_cast<const QByteArray*>(v.constData());
         return sqlite3_bind_blob(stmt, index, bytes->constData(), int(bytes->size()), SQLITE_TRANSIENT);
     }
-    case QMetaType::QString: {
-        const QString* text = static_cast<const QString*>(v.constData());
-        return sqlite3_bind_text16(stmt, index, text->utf16(), int(text->size() * 2), SQLITE_TRANSIENT);
-    }
-    default: {
-        const QString text = v.toString();
-        return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
-    }
+    case QMetaType::QString:
+        return bindText(stmt, index, *static_cast<const QString*>(v.constData()));
+    default:
+        return bindText(stmt, index, v.toString());
     }
 }
 
@@ -100,8 +113,7 @@ QVariant columnValue(sqlite3_stmt* stmt, int column)
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(stmt, column));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
-                                          sqlite3_column_bytes(stmt, column)));
+        return QVariant(columnText(stmt, column));
     case SQLITE_BLOB: {
         const void* data = sqlite3_column_blob(stmt, column);
         return QVariant(QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(stmt, column)));
@@ -158,8 +170,7 @@ QString RowReader::text(int column) const
     case SQLITE_NULL:
         return QString();
     case SQLITE_TEXT:
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column)),
-                                 sqlite3_column_bytes(m_stmt, column));
+        return columnText(m_stmt, column);
     default:
         return value(column).toString();
     }
@@ -402,7 +413,7 @@ Status Connection::bind(sqlite3_stmt* stmt, std::span<const BindValue> params)
             rc = sqlite3_bind_double(stmt, index, v.m_number);
             break;
         case BindValue::Kind::Text:
-            rc = sqlite3_bind_text16(stmt, index, v.m_text->utf16(), int(v.m_text->size() * 2), SQLITE_TRANSIENT);
+            rc = bindText(stmt, index, *v.m_text);
             break;
         }
         if (rc != SQLITE_OK)

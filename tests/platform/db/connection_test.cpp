@@ -288,6 +288,24 @@ TEST_F(DbTest, RowsReadInPlaceMatchTheFetchedRows)
     EXPECT_EQ(none, fetched.columns) << "the names come without any row";
 }
 
+// A text beginning with U+FEFF, bound as a variant or as a bind value, reads back whole.
+TEST_F(DbTest, ALeadingFeffIsKept)
+{
+    const QString text = QString(QChar(0xFEFF)) + QChar(0xFEFF) + "n";
+    const std::vector<BindValue> bound = {qint32(5), text};
+    ASSERT_TRUE(conn->exec(QStringLiteral("INSERT INTO T VALUES (4, ?, 0)"), {text.mid(1)}).ok());
+    ASSERT_TRUE(conn->prepare(QStringLiteral("INSERT INTO T VALUES (?, ?, 0)"))->exec(std::span(bound)).ok());
+    QStringList inPlace;
+    ASSERT_TRUE(conn->forEachRow(QStringLiteral("SELECT NAME FROM T WHERE K > 3 ORDER BY K"), {},
+                                 [&inPlace](const RowReader& r) {
+                                     inPlace << r.text(0);
+                                     return Status();
+                                 })
+                    .ok());
+    EXPECT_EQ(inPlace, QStringList({text.mid(1), text}));
+    EXPECT_EQ(conn->scalar(QStringLiteral("SELECT NAME FROM T WHERE K = 5"))->toString(), text);
+}
+
 // Typed values bind as their QVariant counterparts do.
 TEST_F(DbTest, TypedValuesBindAsTheirVariants)
 {

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <unistd.h>
+
 namespace {
 
 QSettings store(const QString& app)
@@ -15,15 +17,22 @@ Error storeError(const QSettings& s)
     return Error{kErrFile, QStringLiteral("The settings file %1 could not be read or written.").arg(s.fileName())};
 }
 
+// Root passes every access() test, so for it a file or folder counts as writable only when its
+// mode grants writing to someone: a write-protected store is then refused as it is for users.
+bool isWritable(const QFileInfo& info)
+{
+    if (!info.isWritable())
+        return false;
+    return ::geteuid() != 0 || (info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+}
+
 }   // namespace
 
 QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
 {
-    QSettings s = store(app);
-    const QVariant value = s.value(section + QLatin1Char('/') + key);
-    if (s.status() != QSettings::NoError || value.typeId() != QMetaType::QString)
-        return defaultValue;
-    return value.toString();
+    // A line that is no setting leaves the values around it readable.
+    const QVariant value = store(app).value(section + QLatin1Char('/') + key);
+    return value.typeId() == QMetaType::QString ? value.toString() : defaultValue;
 }
 
 Status SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value)
@@ -34,13 +43,25 @@ Status SaveSetting(const QString& app, const QString& section, const QString& ke
     const QFileInfo file(reader.fileName());
     if (file.exists() && (!file.isFile() || !file.isReadable()))
         return storeError(reader);
+    // The file is replaced through a new file beside it, so its folder must take one.
+    const QFileInfo folder(file.path());
+    if ((file.exists() && !isWritable(file)) || (folder.exists() && !isWritable(folder)))
+        return storeError(reader);
     reader.allKeys();
+    const QString name = section + QLatin1Char('/') + key;
+    const QVariant stored = reader.value(name);
     QSettings s = store(app);
-    s.setValue(section + QLatin1Char('/') + key, value);
+    s.setValue(name, value);
     s.sync();
-    if (s.status() != QSettings::NoError)
-        return storeError(s);
-    return {};
+    if (s.status() == QSettings::NoError)
+        return {};
+    // Every store of the file shares the value that could not be written: it goes back to the
+    // file's own, so that later reads give what the file holds.
+    if (stored.isValid())
+        s.setValue(name, stored);
+    else
+        s.remove(name);
+    return storeError(s);
 }
 
 void setSettingsFolder(const QString& folder)

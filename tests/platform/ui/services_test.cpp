@@ -72,6 +72,32 @@ TEST(Settings, AFileOfRandomBytesIsRewrittenWithTheStoredValue)
     EXPECT_EQ(GetSetting("TOVI", "Admin", "Change"), "scrambled");
 }
 
+// A file with values and a line that is no setting, then a write: refused by a write-protected
+// file (1) or folder (2), or failing for want of a new file's name beside it (too long).
+TEST(Settings, ReadsGiveTheFilesValuesBesideAGarbageLineAndAfterAFailedWrite)
+{
+    const std::pair<QString, int> cases[] = {{"TOVI", 0}, {"TOVI", 1}, {"TOVI", 2}, {QString(245, 'T'), 0}};
+    for (const auto& [app, protect] : cases) {
+        TempSettingsFolder dir;
+        setSettingsFolder(dir.path());
+        const QString folder = dir.path() + '/' + app;
+        QFile ini(folder + '/' + app + ".ini");
+        ASSERT_TRUE(QDir().mkpath(folder) && ini.open(QIODevice::WriteOnly));
+        ini.write("[Admin]\nShowChanges=No\nnot a setting\nDisclosure=0\n");
+        ini.close();
+        const auto reads = [&app] {
+            return GetSetting(app, "Admin", "ShowChanges") + GetSetting(app, "Admin", "Disclosure");
+        };
+        EXPECT_EQ(reads(), "No0") << protect;
+        if (protect)
+            QFile::setPermissions(protect == 1 ? ini.fileName() : folder, QFile::ReadOwner | QFile::ExeOwner);
+        const bool written = SaveSetting(app, "Admin", "ShowChanges", "Yes").ok();
+        EXPECT_EQ(written, app.size() == 4 && !protect) << protect;
+        EXPECT_EQ(reads(), written ? "Yes0" : "No0") << protect;
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
 TEST(Settings, EveryGuiTestProgramStartsWithQuietSettingsOfItsOwn)
 {
     EXPECT_EQ(GetSetting("TOVI", "Admin", "Disclosure"), "0");

@@ -12,15 +12,21 @@ namespace {
 
 constexpr int kCasColumn = 1;
 
+// A CAS number as the uniqueness checks compare it: blanks at either end and letter case ignored.
+QString casKey(const QString& cas)
+{
+    return nocaseKey(cas.trimmed());
+}
+
 // Every row of a chemical table holds a CAS number of its own.
 Status checkCasNumbers(const std::vector<TableRow>& rows)
 {
     QHash<QString, qsizetype> rowOf;
     for (size_t r = 0; r < rows.size(); ++r) {
         const QString cas = rows[r].value(kCasColumn).toString();
-        if (cas.trimmed().isEmpty())
+        const QString key = casKey(cas);
+        if (key.isEmpty())
             return Error{kErrFormat, QStringLiteral("Row %1 of the file has no CAS number.").arg(r + 1)};
-        const QString key = nocaseKey(cas);
         if (const auto it = rowOf.constFind(key); it != rowOf.cend())
             return Error{kErrFormat, QStringLiteral("Rows %1 and %2 of the file have the same CAS number %3.")
                                          .arg(*it + 1)
@@ -89,13 +95,18 @@ Status replaceChemicalTable(Connection& conn, const QString& path)
 
 Status checkCasIsUnique(Connection& conn, const TableDef& table, const QVariant& cas, qint64 rowid)
 {
-    Result<QVariant> n = conn.scalar(
-        QStringLiteral("SELECT count(*) FROM \"%1\" WHERE CHEMCAS = ? AND rowid <> ?").arg(table.name), {cas, rowid});
-    if (!n)
-        return n.error();
-    if (n->toLongLong() > 0)
-        return Error{kErrConversion,
-                     QStringLiteral("The CAS number %1 belongs to another chemical already.").arg(cas.toString())};
+    const QString key = casKey(cas.toString());
+    if (key.isEmpty())
+        return {};
+    Result<QueryRows> others = conn.select(
+        QStringLiteral("SELECT CHEMCAS FROM %1 WHERE CHEMCAS IS NOT NULL AND rowid <> ?").arg(quotedName(table.name)),
+        {rowid});
+    if (!others)
+        return others.error();
+    for (const QVector<QVariant>& other : others->rows)
+        if (casKey(other[0].toString()) == key)
+            return Error{kErrConversion,
+                         QStringLiteral("The CAS number %1 belongs to another chemical already.").arg(cas.toString())};
     return {};
 }
 

@@ -20,12 +20,12 @@ Status exportChemicalTable(Connection& conn, const QString& path);
 
 // Reads and checks the whole chemical-table file first, then, in one transaction, deletes every
 // row of COCS and inserts the file's rows in file order. A file with a row without CAS number or
-// with a CAS number twice (letter case ignored) is refused; a refused file or a failed write
-// leaves COCS exactly as it was.
+// with a CAS number twice (letter case and blanks at either end ignored) is refused; a refused
+// file or a failed write leaves COCS exactly as it was.
 Status replaceChemicalTable(Connection& conn, const QString& path);
 
 // Fails when a row of the chemical table `table` other than `rowid` holds the CAS number
-// (letter case ignored); rowid 0 stands for a row not yet stored.
+// (letter case and blanks at either end ignored); rowid 0 stands for a row not yet stored.
 Status checkCasIsUnique(Connection& conn, const TableDef& table, const QVariant& cas, qint64 rowid);
 
 // The statements of COCS edited in place through `conn`, for rows read with the fields of `rows`:

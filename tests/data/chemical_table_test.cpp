@@ -142,6 +142,7 @@ TEST_F(ChemicalTableTest, AFileWithARowWithoutCasNumberOrACasNumberTwiceIsRefuse
         {"one empty row", {emptyRow(cocsTable())}},
         {"an empty CAS number", {lead, chemicalRow("Acetone", "", 1.0)}},
         {"a CAS number twice", {chemicalRow("A", "abc-1", 1.0), lead, chemicalRow("B", "ABC-1", 2.0)}},
+        {"a CAS number twice but for blanks", {chemicalRow("A", "50-00-0", 1.0), chemicalRow("B", " 50-00-0 ", 2.0)}},
     };
     const QByteArray before = db.checksum();
     for (const auto& [what, rows] : refused) {

@@ -211,6 +211,7 @@ TEST_F(ChemicalTableWindow, AValueThatDoesNotFitItsColumnIsRefusedAndTheRowStays
         {kMcl, "abc", "not a number"},
         {kMcl, "1e400", "not a finite number"},
         {1, "7440-66-6", "another chemical"},
+        {1, " 7440-66-6 ", "another chemical"},
         {0, QString(256, 'A'), "longer than 255"},
     };
     for (const auto& r : refused) {

@@ -971,6 +971,7 @@ TEST_F(WholeProgram, UpdateAnalysesCopiesEveryAnalysisWithTheCurrentProperties)
     AnalysisInputs second;
     second.name = QStringLiteral("Second site");
     const qint32 first = createAnalysis();
+    choose(main().mnuRunAnalysis);
     click(main().cmdClose);
     const qint32 other = createAnalysis(second);
     click(main().cmdClose);
@@ -992,6 +993,13 @@ TEST_F(WholeProgram, UpdateAnalysesCopiesEveryAnalysisWithTheCurrentProperties)
     EXPECT_EQ(treeGroup(otherUpdated).value(0), "Second site_U");
     EXPECT_EQ(treeGroup(otherUpdated).mid(1), treeGroup(other).mid(1));
     EXPECT_EQ(commandState(main()), noAnalysisOpenState());
+
+    // Opening the copy, whose empty properties the grid shows as 0, keeps the results it copied.
+    ASSERT_FALSE(column("GWDelisting", "GWDL", firstUpdated).isEmpty());
+    const QByteArray copied = db.checksum();
+    doubleClickNode(QStringLiteral("KEY%1").arg(firstUpdated));
+    ASSERT_EQ(db.state.gCurSiteKey, firstUpdated);
+    EXPECT_EQ(db.checksum(), copied);
 }
 
 TEST_F(WholeProgram, RefusedRunLeavesTheEarlierResults)

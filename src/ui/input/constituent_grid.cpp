@@ -72,6 +72,14 @@ QString comparisonText(const GridModel& grid, int row)
     return text;
 }
 
+// What a save writes for a cell.
+QVariant savedValue(const GridCell& cell, int column)
+{
+    return isFlagColumn(column)   ? QVariant(flagOf(cell))
+           : isTextColumn(column) ? QVariant(cell.text)
+                                  : QVariant(numberOf(cell));
+}
+
 }   // namespace
 
 const QStringList& constituentGridFields()
@@ -311,12 +319,35 @@ ConstituentRows constituentRowsOf(const GridModel& grid)
         QVariantList values;
         for (const QString& field : rows.fields) {
             const int c = int(fields.indexOf(field));
-            const GridCell& cell = grid.cell(row, c);
-            values << (isFlagColumn(c)   ? QVariant(flagOf(cell))
-                       : isTextColumn(c) ? QVariant(cell.text)
-                                         : QVariant(numberOf(cell)));
+            values << savedValue(grid.cell(row, c), c);
         }
         rows.rows.push_back(std::move(values));
     }
+    return rows;
+}
+
+ConstituentRows constituentRowsToSave(const GridModel& grid, Recordset& stored)
+{
+    ConstituentRows rows = constituentRowsOf(grid);
+    const QStringList& fields = constituentGridFields();
+    std::vector<QVariantList> shown;
+    std::vector<QVariantList> asStored;
+    const int position = stored.position();
+    for (stored.moveFirst(); !stored.eof(); stored.moveNext()) {
+        QVector<GridCell> cells = storedConstituentRow(stored);
+        fillRowDefaults(cells);
+        QVariantList shownValues;
+        QVariantList storedValues;
+        for (const QString& field : rows.fields) {
+            const int c = int(fields.indexOf(field));
+            shownValues << savedValue(cells[c], c);
+            storedValues << stored.value(field);
+        }
+        shown.push_back(std::move(shownValues));
+        asStored.push_back(std::move(storedValues));
+    }
+    stored.setPosition(position);
+    if (shown == rows.rows)
+        rows.rows = std::move(asStored);
     return rows;
 }

@@ -82,3 +82,7 @@ bool hasDuplicateRows(const GridModel& grid);
 bool isStorableRow(const GridModel& grid, int row);
 // The storable rows of the grid, in grid order, as a save writes them.
 ConstituentRows constituentRowsOf(const GridModel& grid);
+// The rows a save stores: the grid's storable rows, or, while the grid holds the stored rows as
+// it loaded them (an empty number shown as 0, an inorganic's DAFs as "TCLP dependent"), the
+// stored rows exactly as they are, so that they keep their results.
+ConstituentRows constituentRowsToSave(const GridModel& grid, Recordset& stored);

@@ -408,7 +408,7 @@ bool frmSiteCOCs::checkConstituentRows()
 
 Result<ConstituentRows> frmSiteCOCs::constituentRows() const
 {
-    return constituentRowsOf(grdSiteCOCs->grid());
+    return constituentRowsToSave(grdSiteCOCs->grid(), programState().gRsSiteCocs);
 }
 
 void frmSiteCOCs::constituentRowsSaved()
@@ -426,7 +426,9 @@ void frmSiteCOCs::UpdateRemoteCOCs()
 {
     if (!checkConstituentRows())
         return;
-    if (Status saved = saveAnalysisInputs(programState(), {.constituents = constituentRowsOf(grdSiteCOCs->grid())});
+    ProgramState& state = programState();
+    if (Status saved =
+            saveAnalysisInputs(state, {.constituents = constituentRowsToSave(grdSiteCOCs->grid(), state.gRsSiteCocs)});
         !saved) {
         showGeneralError(saved.error(), kUnableToSaveTitle);
         return;

@@ -392,6 +392,18 @@ TEST_F(ForwardRunTest, AFailedRunKeepsTheEarlierResultsAndGWDelistingRows)
     EXPECT_EQ(gwDelisting().rows, gwBefore.rows);
 }
 
+TEST_F(ForwardRunTest, AGWDelistingWriteThatFailsAfterTheResultsKeepsBothAsTheyWere)
+{
+    storeARunThenChangeTheConstants();
+    // The run rewrites the analysis's GWDelisting rows in place.
+    db.conn()
+        .exec(QStringLiteral("CREATE TRIGGER t BEFORE UPDATE ON GWDelisting BEGIN SELECT RAISE(ABORT, ''); END"))
+        .value();
+    EXPECT_EQ(run(), RunOutcome::Failed);
+    EXPECT_EQ(results().rows, before.rows);
+    EXPECT_EQ(gwDelisting().rows, gwBefore.rows);
+}
+
 // Another program takes the database's write lock: once the run has started, and once before
 // it starts. Each run waits for the lock once, then fails with its message; the stored results
 // and GWDelisting rows stay those of the earlier run.

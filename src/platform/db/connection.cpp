@@ -1,5 +1,7 @@
 #include "platform/db/connection.h"
 
+#include "platform/db/file_access.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -9,20 +11,8 @@
 #include <sqlite3.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-// Root passes every access() test, so for it a file counts as writable only when its mode
-// grants writing to someone: a write-protected database is then refused as it is for users.
-bool isWritable(const QFileInfo& info)
-{
-    if (!info.isWritable())
-        return false;
-    if (::geteuid() != 0)
-        return true;
-    return info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
-}
 
 // A file as the file system knows it, whatever its name.
 struct FileIdentity {

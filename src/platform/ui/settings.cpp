@@ -1,9 +1,9 @@
 #include "platform/ui/settings.h"
 
+#include "platform/db/file_access.h"
+
 #include <QFileInfo>
 #include <QSettings>
-
-#include <unistd.h>
 
 namespace {
 
@@ -15,15 +15,6 @@ QSettings store(const QString& app)
 Error storeError(const QSettings& s)
 {
     return Error{kErrFile, QStringLiteral("The settings file %1 could not be read or written.").arg(s.fileName())};
-}
-
-// Root passes every access() test, so for it a file or folder counts as writable only when its
-// mode grants writing to someone: a write-protected store is then refused as it is for users.
-bool isWritable(const QFileInfo& info)
-{
-    if (!info.isWritable())
-        return false;
-    return ::geteuid() != 0 || (info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
 }
 
 }   // namespace

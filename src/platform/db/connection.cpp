@@ -256,11 +256,12 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
 
 Status Connection::lookAt(const QString& file, const Check& check)
 {
-    if (auto look = connect(file, Mode::Look, check); !look)
-        return look.error();
     const QString wal = file + QStringLiteral("-wal");
-    if (QFileInfo(wal).size() == 0)
-        return {};
+    if (QFileInfo(wal).size() == 0) {
+        Result<std::unique_ptr<Connection>> look = connect(file, Mode::Look, check);
+        return look ? Status() : Status(look.error());
+    }
+    // A log beside the file is recovered on a copy of both, never in place.
     QTemporaryDir copy;
     const QString copied = copy.filePath(QStringLiteral("checked.db"));
     if (!copy.isValid() || !QFile::copy(file, copied) || !QFile::copy(wal, copied + QStringLiteral("-wal")))

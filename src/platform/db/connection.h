@@ -116,7 +116,7 @@ public:
         Exclusive,
     };
 
-    // Reads only. It runs before the file is opened: on a look at it (Mode::Look) and, when a log
+    // Reads only. It runs before the file is opened, on a look at it (Mode::Look) or, when a log
     // lies beside it, on a copy of both, so a file it refuses is left as it was with all beside it.
     using Check = std::function<Status(Connection&)>;
 

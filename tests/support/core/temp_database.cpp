@@ -19,8 +19,6 @@ TempDatabase::TempDatabase()
     state.gConn = std::move(*conn);
     Status s = createSchema(*state.gConn);
     EXPECT_TRUE(s.ok()) << (s.ok() ? "" : qPrintable(s.error().description));
-    // In the file itself, as in a built database, where start-up looks for it.
-    EXPECT_TRUE(state.gConn->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")).ok());
 }
 
 void TempDatabase::insert(const QString& table, const QVariantMap& values)

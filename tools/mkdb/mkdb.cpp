@@ -48,6 +48,15 @@ bool sync(const QString& path, int flags)
     return synced;
 }
 
+// Puts the whole new file on the disk, then at `out` in one step.
+bool putInPlace(const QString& fresh, const QString& out)
+{
+    if (!sync(fresh, O_RDONLY) || ::rename(fileName(fresh).constData(), fileName(out).constData()) != 0)
+        return false;
+    sync(QFileInfo(out).absolutePath(), O_RDONLY | O_DIRECTORY);
+    return true;
+}
+
 void removeDatabase(const QString& path)
 {
     for (const char* suffix : {"", "-wal", "-shm", "-journal"})
@@ -148,16 +157,13 @@ bool replace(const QString& out, const QString& fresh)
     for (const QString& f : {wal, out + QStringLiteral("-shm")})
         if (QFileInfo::exists(f) && !QFile::remove(f))
             return keepAsItWas(QStringLiteral("%1 cannot be removed").arg(f));
-    if (!sync(fresh, O_RDONLY))
-        return keepAsItWas(QStringLiteral("the new database cannot be written to the disk"));
     Result<QString> kept = linkAside(out);
     if (!kept)
         return keepAsItWas(kept.error().description);
-    if (::rename(fileName(fresh).constData(), fileName(out).constData()) != 0) {
+    if (!putInPlace(fresh, out)) {
         QFile::remove(*kept);
         return keepAsItWas(QStringLiteral("the new database cannot be put in its place"));
     }
-    sync(QFileInfo(out).absolutePath(), O_RDONLY | O_DIRECTORY);
     std::fprintf(stderr,
                  "mkdb: the data files or the layout changed: the analyses with their results, own chemicals and "
                  "DAFs and the change log are carried into the new database; the previous one is kept as %s\n",
@@ -175,7 +181,7 @@ bool build(const QString& out, const QString& dataDir)
         return fail(s.error().description);
     }
     if (!QFileInfo::exists(out)) {
-        if (!sync(fresh, O_RDONLY) || ::rename(fileName(fresh).constData(), fileName(out).constData()) != 0) {
+        if (!putInPlace(fresh, out)) {
             removeDatabase(fresh);
             return fail(QStringLiteral("%1 cannot be written").arg(out));
         }

@@ -228,12 +228,26 @@ struct StoredColumns {
     QStringList types;
 };
 
-const QString kViewSql =
-    QStringLiteral("CREATE VIEW SITECOCSQuery AS SELECT s.*, s.rowid AS COCROWID, g.")
-    + kViewJoinedColumns.join(QStringLiteral(", g."))
-    + QStringLiteral(", CAST(NULL AS TEXT) AS LMTPTHTC FROM SITECOCS s "
-                     "LEFT JOIN GWDelisting g ON g.rowid = (SELECT MIN(g2.rowid) FROM GWDelisting g2 "
-                     "WHERE g2.SITEKEY = s.SITEKEY AND g2.ChemCas = s.CHEMCAS)");
+// One row per SITECOCS row. The n-th row of a CAS number within an analysis (rowid order) takes
+// the n-th GWDelisting row of that analysis and CAS number, so that a chemical listed twice, and
+// every hand-typed one, shows its own levels. The rows of both tables are numbered together,
+// partitioned by SITEKEY first, and the view's SITEKEY is that of the numbered rows: a reader's
+// filter on it reaches the index of both tables, so only the analysis's rows are read.
+QString viewSql()
+{
+    QStringList columns;
+    for (const ColumnDef& c : siteCocsTable().columns)
+        columns << (c.name == QLatin1String("SITEKEY") ? QStringLiteral("p.SITEKEY")
+                                                       : QStringLiteral("s.") + quotedName(c.name));
+    return QStringLiteral(
+               "CREATE VIEW SITECOCSQuery AS SELECT %1, p.sr AS COCROWID, g.%2, CAST(NULL AS TEXT) AS LMTPTHTC "
+               "FROM (SELECT SITEKEY, r AS sr, LEAD(r) OVER (PARTITION BY SITEKEY, cas, n ORDER BY t) AS gr, t "
+               "FROM (SELECT SITEKEY, cas, t, r, ROW_NUMBER() OVER (PARTITION BY SITEKEY, cas, t ORDER BY r) AS n "
+               "FROM (SELECT SITEKEY, CHEMCAS AS cas, 0 AS t, rowid AS r FROM SITECOCS "
+               "UNION ALL SELECT SITEKEY, ChemCas, 1, rowid FROM GWDelisting WHERE ChemCas IS NOT NULL))) p "
+               "JOIN SITECOCS s ON s.rowid = p.sr LEFT JOIN GWDelisting g ON g.rowid = p.gr WHERE p.t = 0")
+        .arg(columns.join(QStringLiteral(", ")), kViewJoinedColumns.join(QStringLiteral(", g.")));
+}
 
 Error conversionError(const ColumnDef& c, const QString& why)
 {
@@ -367,7 +381,7 @@ Status createSchema(Connection& conn)
     QStringList statements;
     for (const TableDef* t : allTables())
         statements << createTableSql(*t);
-    statements << kIndexes << kViewSql;
+    statements << kIndexes << viewSql();
     for (const QString& sql : statements)
         if (auto r = conn.exec(sql); !r)
             return r.error();

@@ -93,9 +93,14 @@ TEST_F(ShippedDatabaseTest, ARebuildKeepsTheDatabaseAndChangedFilesCarryTheUsers
     EXPECT_EQ(bytes(path), stored);
     EXPECT_EQ(files(), QStringList{"TOVIv3.0.db"});
 
+    sql({"INSERT INTO SITECOCS (SITEKEY, CHEMCAS) VALUES (1, 'u-1')",
+         "INSERT INTO GWDelisting (SITEKEY, ChemCas, GWDL) VALUES (1, 'u-1', 0.5)"});
+    stored = bytes(path);
     const auto before = sql(userRows());
     ASSERT_EQ(mkdb(changedData()), 0) << qPrintable(errors);
     EXPECT_EQ(sql(userRows()), before);
+    EXPECT_EQ(sql({"SELECT GWDL FROM SITECOCSQuery ORDER BY COCROWID"})[0],
+              (std::vector<QVector<QVariant>>{{0.25}, {0.5}}));
     EXPECT_EQ(sql({"SELECT count(*) FROM COCS WHERE CHEMNAME = 'Renamed'"})[0][0][0], 1);
     ASSERT_EQ(files().size(), 2);
     EXPECT_EQ(bytes(folder.filePath("ChemDB/" + files()[1])), stored) << qPrintable(files()[1]);
@@ -105,7 +110,8 @@ TEST_F(ShippedDatabaseTest, ARebuildKeepsTheDatabaseAndChangedFilesCarryTheUsers
 // that no longer fits its column stops the build with the old file in place.
 TEST_F(ShippedDatabaseTest, AnOlderLayoutIsTakenColumnByColumnAndAFaultLeavesItInPlace)
 {
-    sql({"ALTER TABLE SITECOCS DROP COLUMN GWINGh", "ALTER TABLE WMUINFO ADD COLUMN OLDFIELD", "DROP TABLE DBCHANGE"});
+    sql({"DROP VIEW SITECOCSQuery", "ALTER TABLE SITECOCS DROP COLUMN GWINGh",
+         "ALTER TABLE WMUINFO ADD COLUMN OLDFIELD", "DROP TABLE DBCHANGE"});
     ASSERT_EQ(mkdb(data), 0) << qPrintable(errors);
     EXPECT_EQ(files().size(), 2) << "the old file is kept beside the new one";
     EXPECT_EQ(sql({"SELECT TCLPCONC, GWINGh, LMTPTHTO, ACTVLIFE FROM SITECOCS, WMUINFO"})[0],

@@ -152,7 +152,7 @@ TEST_F(ConstituentWindow, OnlyEnterOrAClickInTheListChoosesAndACheckBoxClickMake
     struct Step {
         int row;
         int column;
-        const char* typed;
+        QString typed;
         std::vector<Qt::Key> keys;
     };
     const QString benzene = QStringLiteral("Benzene|71-43-2|0.0055|0");
@@ -161,27 +161,32 @@ TEST_F(ConstituentWindow, OnlyEnterOrAClickInTheListChoosesAndACheckBoxClickMake
     const struct {
         std::vector<Step> steps;
         QString stored;
+        bool searchOnly = false;   // the window stays saved
     } cases[] = {
         {{{0, name, "qqq", {Qt::Key_Escape, Qt::Key_Return}}}, benzene},
         {{{0, name, "tol", {Qt::Key_Escape, Qt::Key_Return}}}, benzene},
-        {{{0, name, "tol", {Qt::Key_Tab}}}, benzene},
-        {{{0, kColChemCas, "108-88-3", {Qt::Key_Tab}}}, benzene},
-        {{{1, name, "Zinc", {Qt::Key_Tab}}}, benzene},
+        {{{0, name, "tol", {Qt::Key_Tab}}}, benzene, true},
+        {{{0, kColChemCas, "108-88-3", {Qt::Key_Tab}}}, benzene, true},
+        {{{1, name, "Zinc", {Qt::Key_Tab}}}, benzene, true},
         {{{0, kColFirstProperty, "9", {Qt::Key_Return}}, {0, name, "", {Qt::Key_Return}}}, benzene},
         {{{1, name, "Zinc", {Qt::Key_Return}}}, benzene + ';' + zinc},
         {{{1, kColTclpConc, "", {Qt::Key_Right}}, {0, kColDlTclp, "", {Qt::Key_Space}}}, benzene + ';' + zinc},
+        {{{1, name, "x", {Qt::Key_Backspace, Qt::Key_Return}}}, benzene + ';' + zinc, true},
+        {{{1, kColChemCas, "123-45-6", {Qt::Key_Return}}}, benzene + ";Zinc|123-45-6|0.0|0"},
+        {{{1, name, QString(300, 'n'), {Qt::Key_Return}}}, benzene + ';' + QString(255, 'n') + "|1-11-11|0.0|0"},
     };
-    for (const auto& [steps, stored] : cases) {
+    for (const auto& [steps, stored, searchOnly] : cases) {
         for (const Step& step : steps) {
             if (step.column == kColDlTclp)
                 clickCheckBox(step.row, step.column);
             else
                 clickCell(step.row, step.column);
-            typeKeys(QString::fromLatin1(step.typed));
+            typeKeys(step.typed);
             for (const Qt::Key key : step.keys)
                 pressKey(key);
         }
         EXPECT_EQ(grid().grid().dataRowCount(), stored.count(';') + 1) << qPrintable(stored);
+        EXPECT_NE(cocs()->cmdUpdateSiteCOCs->isEnabled(), searchOnly) << qPrintable(stored);
         QTest::mouseClick(cocs()->cmdUpdateSiteCOCs, Qt::LeftButton);
         EXPECT_EQ(storedValue(QStringLiteral("SELECT group_concat(r, ';') FROM (SELECT CHEMNAME || '|' || CHEMCAS "
                                              "|| '|' || MCL || '|' || DLTCLP AS r FROM SITECOCS WHERE SITEKEY = 1 "

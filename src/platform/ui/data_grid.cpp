@@ -163,10 +163,14 @@ public:
         } else if (column.editor == CellEditor::Text || column.editor == CellEditor::DropDown) {
             auto* line = new QLineEdit(parent);
             line->setFrame(false);
-            QObject::connect(line, &QLineEdit::textEdited, grid, changed);
+            if (column.maxLength > 0)
+                line->setMaxLength(column.maxLength);
+            // What is typed in a drop-down column only searches its list: no edit of the cell.
             if (column.editor == CellEditor::DropDown)
                 QObject::connect(line, &QLineEdit::textEdited, grid,
                                  [grid, at](const QString& typed) { grid->dropDownTyped(at, typed); });
+            else
+                QObject::connect(line, &QLineEdit::textEdited, grid, changed);
             editor = line;
         }
         m_editor = editor;
@@ -509,7 +513,11 @@ void DataGrid::dropDownTyped(const QModelIndex& index, const QString& typed)
     if (!list || !index.isValid())
         return;
     showDropDown(index.column(), visualRect(index));
-    list->position(typed);
+    // Erased, the text counts as never typed: the list stands on the cell's value again.
+    if (typed.isEmpty())
+        list->positionOnValue(index.data(Qt::EditRole).toString());
+    else
+        list->position(typed);
 }
 
 bool DataGrid::moveInDropDown(const QModelIndex& index, int key)

@@ -59,7 +59,7 @@ public:
     // with the cell's editor, on the row that holds the cell's text. What is typed in such a cell
     // only searches the list and is never written into the cell: Enter or a click on a list row
     // reports a choice (dropDownChosen), and leaving the cell any other way, Escape included,
-    // leaves it as it was.
+    // leaves it as it was. A text typed and then erased counts as none typed.
     void setColumnDropDown(int column, GridDropDown* list);
 
     using QTableView::edit;
@@ -82,7 +82,8 @@ signals:
     // Enter in a cell, after the open editor's text was taken.
     void enterPressed(int row, int column);
     void currentCellChanged(int row, int column);
-    // The user changed the text of an open editor, before it is committed.
+    // The user changed the text of an open editor, before it is committed; not sent for a
+    // drop-down column, whose typing only searches its list.
     void editorTextChanged(int row, int column);
     // Enter in a cell with a drop-down list, or a click on a row of the list: the list row chosen
     // (-1 when the text typed starts none) and the text typed since the list opened (empty when

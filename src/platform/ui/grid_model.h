@@ -49,6 +49,7 @@ struct GridColumn {
     QStringList items = {};    // the fixed items of a ComboBox column
     bool scientific = false;   // cells holding a number show it as "0.00E+00"
     bool centred = false;      // cell texts centred
+    int maxLength = 0;         // the characters a Text or DropDown editor takes; 0: no limit
 };
 
 // A caption over consecutive columns; as wide as its columns together.

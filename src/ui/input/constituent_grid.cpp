@@ -139,6 +139,7 @@ QVector<GridColumn> constituentGridColumns()
         col.widthTwips = 3200;
         if (c == kColChemName || c == kColChemCas) {
             col.editor = CellEditor::DropDown;
+            col.maxLength = siteCocsTable().column(constituentGridFields()[c])->width;
         } else if (isFlagColumn(c)) {
             col.editor = CellEditor::CheckBox;
         } else if (c == kColCarcNon) {
@@ -274,6 +275,18 @@ std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant
             cells.emplace_back(column, numberCell(value));
     }
     return cells;
+}
+
+bool isHandTypedChemical(const QString& cas, const QueryRows& chemicals)
+{
+    if (cas == kHandTypedCas)
+        return true;
+    if (cas.isEmpty())
+        return false;
+    for (const QVector<QVariant>& chemical : chemicals.rows)
+        if (chemical.value(1).toString() == cas)
+            return false;
+    return true;
 }
 
 std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name)

@@ -341,14 +341,20 @@ void frmSiteCOCs::enterPressed(int row, int column)
 
 void frmSiteCOCs::closeUp(int row, int column, int listRow, const QString& typed)
 {
+    GridModel& grid = grdSiteCOCs->grid();
+    const QString cas = typed.trimmed();
     std::vector<std::pair<int, GridCell>> cells;
     if (listRow >= 0 && listRow < int(m_chemicals.rows.size()))
         cells = chosenChemicalCells(m_chemicals.rows[size_t(listRow)], column == kColChemName);
     else if (column == kColChemName && !typed.isEmpty())
         cells = handTypedChemicalCells(typed);
+    // A hand-typed chemical takes a CAS number of its own, that no listed chemical's begins with.
+    else if (column == kColChemCas && !cas.isEmpty() && row < grid.dataRowCount()
+             && isHandTypedChemical(grid.cell(row, kColChemCas).text, m_chemicals))
+        cells = {{kColChemCas, GridCell::fromText(cas)}};
     else
         return;
-    grdSiteCOCs->grid().setCells(row, cells);
+    grid.setCells(row, cells);
     markEdited();
 }
 

@@ -80,6 +80,7 @@ TEST_F(SiteCocsTest, OpeningAgainKeepsTheLastRunsResultsUntilAnInputChanges)
     // A run after the first load's save: results in the rows and the groundwater delisting rows.
     ASSERT_TRUE(db.conn().exec("UPDATE SITECOCS SET GWINGr = 3e-6, LMTPTHTO = 'Groundwater' WHERE SITEKEY = 1").ok());
     db.insert("GWDelisting", {{"SITEKEY", 1}, {"ChemCas", "7439-92-1"}, {"GWDL", 0.3}});
+    db.insert("SITECOCS", {{"SITEKEY", 1}, {"CHEMNAME", "Zzchem"}, {"CHEMCAS", "1-11-11"}, {"GWINGr", 5e-6}});
     const QByteArray run = db.checksum();
 
     openAnalysis(1);
@@ -388,8 +389,9 @@ TEST_F(SiteCocsTest, CancelRestoresTheRowBeingEditedAndKeepsTheState)
 TEST_F(SiteCocsTest, AFailedSaveIsReportedAndKeepsTheStoredRowsAndTheEdits)
 {
     frmSiteCOCs& w = load();
-    type(2, kColChemName, QString(300, QLatin1Char('n')));
+    type(2, kColChemName, QStringLiteral("Zq"));
     enter();
+    grid().setCells(2, {{kColChemName, GridCell::fromText(QString(300, QLatin1Char('n')))}});
     const QByteArray before = db.checksum();
     messages.expect("Unable to Save");
     w.cmdUpdateSiteCOCs->click();

@@ -91,7 +91,8 @@ void setupChemicalColumns(GridModel& g)
 
 RowDecision askForCasNumber(const GridModel& grid, int row, int casColumn)
 {
-    if (!grid.cell(row, casColumn).text.isEmpty())
+    // A CAS number of blanks only is none.
+    if (!grid.cell(row, casColumn).text.trimmed().isEmpty())
         return RowDecision::Write;
     return MsgBox(kNeedCasText, vbYesNo, QStringLiteral("Insufficient Data")) == vbNo ? RowDecision::Discard
                                                                                       : RowDecision::Stay;

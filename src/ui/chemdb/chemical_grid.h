@@ -17,8 +17,8 @@ QVector<bool> numberFields(const TableDef& table, const Recordset& rows);
 // chemicals (name, CAS number, the properties).
 void setupChemicalColumns(GridModel& grid);
 
-// The decision before a row is written: a row whose CAS number cell is empty asks the user;
-// No discards the row's edit, Yes keeps it in edit for the CAS number.
+// The decision before a row is written: a row whose CAS number cell is empty or blank asks the
+// user; No discards the row's edit, Yes keeps it in edit for the CAS number.
 RowDecision askForCasNumber(const GridModel& grid, int row, int casColumn);
 
 // Asks whether the grid's selected rows are to be deleted and on Yes deletes them.

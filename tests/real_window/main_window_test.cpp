@@ -7,10 +7,21 @@
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 
 namespace {
+
+QStringList g_written;
+const QtMessageHandler record = [](QtMsgType, const QMessageLogContext&, const QString& text) { g_written << text; };
+void wheelDown(QWidget* control)
+{
+    QWheelEvent notch(QPointF(), control->mapToGlobal(QPointF()), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&notch);
+    QApplication::instance()->notify(control, &notch);
+}
 
 TEST_F(RealProgram, TheTreeWorksFromTheKeyboard)
 {
@@ -94,8 +105,9 @@ TEST_F(RealProgram, ChildWindowsCloseAndTakeTurnsFromTheKeyboard)
     EXPECT_FALSE(main().isVisible());
 }
 
-TEST_F(RealProgram, EnterPressesTheFocusedButtonOfAChildWindow)
+TEST_F(RealProgram, EnterPressesTheFocusedButtonAndTheWheelAndCtrlTabActOnlyOnWhatTheUserSees)
 {
+    const QtMessageHandler handler = qInstallMessageHandler(record);
     openByDoubleClick(QStringLiteral("KEY1"));
     // Back to steps 1 to 3, and on to steps 4 and 5 again.
     for (const auto& [button, next] : {std::pair<QPushButton*, FormWindow*>{cocs()->cmdBack, site()},
@@ -106,6 +118,35 @@ TEST_F(RealProgram, EnterPressesTheFocusedButtonOfAChildWindow)
         EXPECT_TRUE(next->isVisible()) << qPrintable(button->objectName());
         EXPECT_EQ(main().mdiArea->activeSubWindow(), next->frame());
     }
+    QTest::mouseClick(main().cmdClose, Qt::LeftButton);
+    main().cmdNew->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(waitForFocus(main().cmdNew));
+    pressKey(Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(site() && site()->isVisible());
+    main().resize(900, 560);
+    QScrollBar* bar = static_cast<QScrollArea*>(site()->parentWidget()->parentWidget())->verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->maximum() > 0; }));
+    bar->setValue(0);
+    wheelDown(site()->cmbVolumeUnits);
+    EXPECT_TRUE(site()->cmbVolumeUnits->currentIndex() == 0 && bar->value() > 0);
+    site()->cmbVolumeUnits->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(waitForFocus(site()->cmbVolumeUnits));
+    wheelDown(site()->cmbVolumeUnits);
+    site()->txtFileName->setText(QStringLiteral("Slag"));
+    site()->txtVolume->setText(QStringLiteral("500"));
+    QTest::mouseClick(site()->cmdUpdateSiteInfo, Qt::LeftButton);
+    EXPECT_EQ(storedValue(QStringLiteral("SELECT MAX(WVOLUNIT) FROM WMUINFO")), 1);
+    QTest::mouseClick(site()->cmdNext, Qt::LeftButton);
+    click(cocs()->grdSiteCOCs->viewport(), {20, 10});
+    pressKey(Qt::Key_Tab);
+    main().mnuShowCOCs->trigger();
+    main().mnuDelistingLevel->trigger();
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_F6, Qt::Key_Tab, Qt::Key_F6})
+        pressKey(key, Qt::ControlModifier);
+    main().mnuCloseResults->trigger();
+    EXPECT_TRUE(site()->frame()->isHidden());
+    qInstallMessageHandler(handler);
+    EXPECT_EQ(g_written, QStringList()) << "written to standard error";
 }
 
 TEST_F(RealProgram, OnA1280By800ScreenTheAnalysisWindowShowsWholeAndChildrenOutsideScrollIntoView)

@@ -15,7 +15,8 @@ TEST_F(RealProgram, AfterARefusedEntryWhatIsTypedNextReplacesItAndIsStored)
     messages.reset();
     for (const auto& [box, refused, typed, field] :
          {std::tuple{site()->txtVolume, "12a", "500", "WASTEVOL FROM WMUINFO"},
-          std::tuple{site()->txtDelistDate, "Feb-30-2021", "Mar-04-2021", "DLSTDATE FROM SITEINFO"}}) {
+          std::tuple{site()->txtDelistDate, "Feb-30-2021", "Mar-04-2021", "DLSTDATE FROM SITEINFO"},
+          std::tuple{site()->txtFlowRate, "1E+300", "10", "FLOWRATE FROM WMUINFO"}}) {
         click(box, box->rect().center());
         ASSERT_TRUE(waitForFocus(box));
         box->selectAll();

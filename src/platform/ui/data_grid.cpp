@@ -366,6 +366,9 @@ QList<int> DataGrid::selectedWholeRows() const
 
 bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
+    // A cell that opened its editor as it became current is being edited already.
+    if (state() == QAbstractItemView::EditingState && m_delegate->m_index == index)
+        return true;
     if (!QTableView::edit(index, trigger, event))
         return false;
     // A typed key has already opened the list on what it found.

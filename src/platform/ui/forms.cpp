@@ -1,11 +1,14 @@
 #include "platform/ui/forms.h"
 
 #include "platform/ui/geometry.h"
+#include "platform/ui/wheel_focus.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollArea>
+
+#include <utility>
 
 namespace {
 QPointer<QMdiArea> g_area;
@@ -82,6 +85,8 @@ void FormWindow::resizeTwips(double width, double height)
 
 int FormWindow::windowStateCode() const
 {
+    if (m_hiddenState && frame()->isHidden())
+        return *m_hiddenState;
     const Qt::WindowStates s = frame()->windowState();
     if (s & Qt::WindowMinimized)
         return vbMinimized;
@@ -93,8 +98,13 @@ int FormWindow::windowStateCode() const
 void FormWindow::setWindowStateCode(int state)
 {
     QWidget* f = frame();
-    // A hidden window takes the state and stays hidden until it is shown; a sub-window would
-    // show itself.
+    // A hidden child window takes the state when it is shown: the area shows a sub-window whose
+    // state changes, and restores every maximised one when another one shows.
+    if (qobject_cast<QMdiSubWindow*>(f) && f->isHidden()) {
+        m_hiddenState = state;
+        return;
+    }
+    // Any other hidden window takes the state and stays hidden until it is shown.
     const bool hidden = !f->isVisible();
     // Minimising a child window ends the area's maximised display, as in an MDI frame: the
     // area would otherwise maximise the next window it activates.
@@ -120,6 +130,8 @@ void FormWindow::showForm()
     if (f != this)
         show();
     f->show();
+    if (const std::optional<int> state = std::exchange(m_hiddenState, std::nullopt))
+        setWindowStateCode(*state);
     f->raise();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(f); sub && sub->mdiArea())
         sub->mdiArea()->setActiveSubWindow(sub);
@@ -127,7 +139,12 @@ void FormWindow::showForm()
 
 void FormWindow::hideForm()
 {
-    frame()->hide();
+    QWidget* f = frame();
+    if (qobject_cast<QMdiSubWindow*>(f) && f->isVisible()) {
+        m_hiddenState = windowStateCode();
+        f->setWindowState(f->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+    f->hide();
 }
 
 bool FormWindow::unload()
@@ -160,16 +177,21 @@ void FormWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool pressFocusedButton(const QKeyEvent& event, QWidget* focus)
+{
+    const bool enter = (event.key() == Qt::Key_Return && event.modifiers() == Qt::NoModifier)
+                       || (event.key() == Qt::Key_Enter && (event.modifiers() & ~Qt::KeypadModifier) == 0);
+    auto* button = qobject_cast<QPushButton*>(focus);
+    if (!enter || !button || !button->hasFocus())
+        return false;
+    button->click();
+    return true;
+}
+
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = (event->key() == Qt::Key_Return && event->modifiers() == Qt::NoModifier)
-                       || (event->key() == Qt::Key_Enter && (event->modifiers() & ~Qt::KeypadModifier) == 0);
-    auto* button = qobject_cast<QPushButton*>(focusWidget());
-    if (enter && button && button->hasFocus()) {
-        button->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!pressFocusedButton(*event, focusWidget()))
+        QWidget::keyPressEvent(event);
 }
 
 QHash<QString, QPointer<FormWindow>>& Forms::registry()
@@ -225,6 +247,7 @@ void Forms::adopt(FormWindow* form, const QString& name)
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->hide();
     }
+    wheelChangesOnlyFocusedControls(*form);
     form->formLoad();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QHash>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 // A window of the program. Loaded (created) on first use through Forms, hidden until shown;
 // a child window of the main window lives in an MDI sub-window, any other window stands alone.
@@ -55,7 +58,12 @@ protected:
 private:
     friend class Forms;
     bool m_unloaded = false;
+    // The state a hidden child window takes when it is shown.
+    std::optional<int> m_hiddenState;
 };
+
+// Enter or Return on a focused push button presses it; false for any other key or control.
+bool pressFocusedButton(const QKeyEvent& event, QWidget* focus);
 
 // The registry that keeps every window at most once, by its class name.
 class Forms {

@@ -23,6 +23,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -489,7 +490,11 @@ bool frmSiteWMU::passesNumberCheck(QWidget* box)
 {
     const auto* list = qobject_cast<QComboBox*>(box);
     const QString text = list ? list->currentText() : static_cast<QLineEdit*>(box)->text();
-    return text.isEmpty() || isNumber(text);
+    if (text.isEmpty())
+        return true;
+    const std::optional<double> number = toNumberStrict(text);
+    // The flow rate is stored in single precision.
+    return number && (box != txtFlowRate || std::isfinite(float(*number)));
 }
 
 void frmSiteWMU::checkDate(QLineEdit* box, bool keepFocus)

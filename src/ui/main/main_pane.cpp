@@ -3,6 +3,8 @@
 
 #include "ui/main/frmMain.h"
 
+#include "platform/ui/forms.h"
+
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -138,6 +140,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    // Enter on a focused button of the pane presses it, as in the child windows.
+    if (event->type() == QEvent::KeyPress
+        && pressFocusedButton(*static_cast<QKeyEvent*>(event), qobject_cast<QWidget*>(watched)))
+        return true;
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         const auto it = m_instructions.constFind(watched);
         if (it != m_instructions.constEnd() && rtfInstructions->toPlainText() != *it)

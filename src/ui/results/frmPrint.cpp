@@ -8,6 +8,7 @@
 #include "ui/common/table_operations.h"
 #include "ui/common/window_names.h"
 
+#include <QMouseEvent>
 #include <QPointer>
 
 #include <utility>
@@ -100,9 +101,23 @@ frmPrint::frmPrint(QWidget* parent) : QDialog(parent)
         entry->setCheckState(Qt::Unchecked);
     }
 
+    lstPrint->viewport()->installEventFilter(this);
     connect(chkSelectAll, &QCheckBox::clicked, this, &frmPrint::chkSelectAll_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPrint::cmdPrint_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPrint::cmdCancel_Click);
+}
+
+bool frmPrint::eventFilter(QObject* watched, QEvent* event)
+{
+    // The list hands a press on an entry's box to the box alone; the entry becomes current too,
+    // so that the keys that follow act on it.
+    if (watched == lstPrint->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (QListWidgetItem* entry = lstPrint->itemAt(press->position().toPoint());
+            entry && press->button() == Qt::LeftButton)
+            lstPrint->setCurrentItem(entry);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmPrint::chkSelectAll_Click()

@@ -36,6 +36,9 @@ public:
     QPushButton* cmdCancel = nullptr;
     QLabel* Label1 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Unloads the printable view of the inputs, the chemical table window and the print window.
     void unloadAfterPrint();

@@ -134,6 +134,14 @@ TEST_F(PrintWindow, SelectAllTicksEveryTableButTheWholeChemicalTable)
     QTest::mouseClick(w.chkSelectAll, Qt::LeftButton);
     EXPECT_EQ(tickCount(w), 21);
     EXPECT_NE(w.lstPrint->item(2)->checkState(), Qt::Checked);
+    // A click on an entry's box makes the entry current: Space then acts on it.
+    w.show();
+    for (const int entry : {2, 4}) {
+        const QRect item = w.lstPrint->visualItemRect(w.lstPrint->item(entry));
+        QTest::mouseClick(w.lstPrint->viewport(), Qt::LeftButton, {}, item.topLeft() + QPoint(8, item.height() / 2));
+        QTest::keyClick(w.lstPrint, Qt::Key_Space);
+    }
+    EXPECT_TRUE(w.lstPrint->item(4)->checkState() == Qt::Checked && w.lstPrint->item(2)->checkState() != Qt::Checked);
 }
 
 TEST_F(PrintWindow, TicksPrintTheirTablesInListOrderInOneJobWithTheDialogsOnce)

@@ -10,18 +10,33 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextOption>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 namespace {
+
+QtMessageHandler g_messages = nullptr;
+
+// The page set-up dialog serves a printout to a PDF file as well as a printer, whatever it
+// writes to standard error when it is made for one.
+void withoutPdfPrinterWarning(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (g_messages && !text.startsWith(QLatin1String("QPageSetupDialog: Cannot be used on non-native printers")))
+        g_messages(type, context, text);
+}
 
 class QtPrintDialogService : public PrintDialogService {
 public:
     bool pageSetup(QPrinter& printer) override
     {
+        g_messages = qInstallMessageHandler(withoutPdfPrinterWarning);
         QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+        qInstallMessageHandler(g_messages);
         return dialog.exec() == QDialog::Accepted;
     }
     bool print(QPrinter& printer) override
@@ -170,7 +185,8 @@ public:
 
         double total = 0;
         for (int c = 0; c < m_grid.columnCount(); ++c) {
-            m_widths << m_grid.columnWidthTwips(c) * m_dpi / 1440.0;
+            m_widths << qMax(m_grid.columnWidthTwips(c) * m_dpi / 1440.0,
+                             longestWordWidth(m_grid.columns()[c].caption));
             total += m_widths.back();
         }
         const double fit = total > content.width() ? content.width() / total : 1.0;
@@ -245,36 +261,82 @@ private:
         return page;
     }
 
-    // The columns on pages `width` wide: the first column on every page, then as many of the
-    // others as fit. A column group that fits on a page is kept together, unless that would leave
-    // the page before it less than half used. A column wider than a page is narrowed to it, and
-    // its text wraps.
+    // The width a column needs so that its caption wraps only between words.
+    double longestWordWidth(const QString& caption) const
+    {
+        const QFontMetricsF metrics(m_grid.font(), &m_device);
+        double widest = 0;
+        for (const QString& word : caption.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            widest = qMax(widest, metrics.horizontalAdvance(word));
+        return widest > 0 ? std::ceil(widest) + 2 * m_pad + 1 : 0;
+    }
+
+    // The columns on pages `width` wide: the first column on every page, then the others on as
+    // few pages as hold them, spread over those pages as evenly as their widths allow. A column
+    // group that fits on a page is kept whole unless that leaves the pages far less even. A column
+    // wider than a page is narrowed to it, and its text wraps.
     QVector<PageColumns> splitColumns(double width)
     {
         const int count = int(m_widths.size());
         m_widths[0] = qMin(m_widths[0], count > 1 ? width / 2 : width);
+        if (count == 1)
+            return {{{0, 0, m_widths[0]}}};
         const double room = width - m_widths[0];
+        const double full = room * (1 + 1e-9);
         for (int c = 1; c < count; ++c)
             m_widths[c] = qMin(m_widths[c], room);
-        QVector<PageColumns> pages;
-        PageColumns page = {{0, 0, m_widths[0]}};
+        // The fewest pages: as many columns on each as fit.
+        int pageCount = 1;
         double used = 0;
         for (int c = 1; c < count; ++c) {
-            double needed = m_widths[c];
-            const int group = m_grid.groupOf(c);
-            if (group >= 0 && m_grid.groups()[group].firstColumn == c && groupWidth(group, c) <= room
-                && used >= room / 2)
-                needed = groupWidth(group, c);
-            if (used > 0 && used + needed > room) {
-                pages << page;
-                page = {{0, 0, m_widths[0]}};
+            if (used > 0 && used + m_widths[c] > full) {
+                ++pageCount;
                 used = 0;
             }
-            page.push_back({c, m_widths[0] + used, m_widths[c]});
             used += m_widths[c];
         }
-        pages << page;
+        // cost[k][c]: the least cost of columns 1 to c - 1 on k pages. A page costs the square of
+        // the room it leaves, so that even pages cost least; a split group costs a page left a third empty.
+        constexpr double kNone = std::numeric_limits<double>::infinity();
+        QVector<QVector<double>> cost(pageCount + 1, QVector<double>(count + 1, kNone));
+        QVector<QVector<int>> start(pageCount + 1, QVector<int>(count + 1, -1));
+        cost[0][1] = 0;
+        for (int k = 1; k <= pageCount; ++k)
+            for (int end = 2; end <= count; ++end) {
+                double onPage = 0;
+                for (int first = end - 1; first >= 1; --first) {
+                    onPage += m_widths[first];
+                    if (onPage > full)
+                        break;
+                    if (cost[k - 1][first] == kNone)
+                        continue;
+                    const double split = first > 1 && splitsGroup(first, room) ? room * room / 9 : 0;
+                    const double c = cost[k - 1][first] + (room - onPage) * (room - onPage) + split;
+                    if (c < cost[k][end]) {
+                        cost[k][end] = c;
+                        start[k][end] = first;
+                    }
+                }
+            }
+        QVector<PageColumns> pages(pageCount);
+        for (int k = pageCount, end = count; k >= 1; end = start[k][end], --k) {
+            PageColumns& page = pages[k - 1];
+            page.push_back({0, 0, m_widths[0]});
+            double x = m_widths[0];
+            for (int c = start[k][end]; c < end; ++c) {
+                page.push_back({c, x, m_widths[c]});
+                x += m_widths[c];
+            }
+        }
         return pages;
+    }
+
+    // Whether a page that begins with `column` splits a column group that fits on one page.
+    bool splitsGroup(int column, double room) const
+    {
+        const int group = m_grid.groupOf(column);
+        return group >= 0 && group == m_grid.groupOf(column - 1)
+               && groupWidth(group, m_grid.groups()[group].firstColumn) <= room * (1 + 1e-9);
     }
 
     // The printed width of a group's columns from `from` on.

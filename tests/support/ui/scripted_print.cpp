@@ -3,6 +3,7 @@
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -103,4 +104,21 @@ double pdfSmallestTextPoints(const QString& path, double largestPoints)
             largest = qMax(largest, height);
         }
     return largest > 0 ? smallest / largest * largestPoints : 0;
+}
+
+void expectColumnPagesEven(const QString& path, const GridModel& grid)
+{
+    const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QStringList printed;
+    for (const QString& page : pdfPageTexts(path)) {
+        const QStringList words = page.split(blanks, Qt::SkipEmptyParts);
+        printed << words;
+        int columns = 0;
+        for (int c = 1; c < grid.columnCount(); ++c)
+            columns += words.contains(grid.displayText(0, c));
+        EXPECT_NE(columns, 1) << "a page holds one column beside the first";
+    }
+    for (const GridColumn& column : grid.columns())
+        for (const QString& word : column.caption.split(blanks, Qt::SkipEmptyParts))
+            EXPECT_TRUE(printed.contains(word)) << qPrintable(word) << " is split in its caption";
 }

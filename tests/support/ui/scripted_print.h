@@ -42,3 +42,6 @@ bool pdfTextInsidePages(const QString& path);
 // The size of the smallest text of a PDF file, as pdftotext (poppler-utils) measures the height
 // of its words, in points when its largest text is `largestPoints`.
 double pdfSmallestTextPoints(const QString& path, double largestPoints);
+
+// Every caption word of a printed grid prints whole; no page holds one column beside the first.
+void expectColumnPagesEven(const QString& path, const GridModel& grid);

@@ -488,6 +488,7 @@ TEST_F(SiteCocsTest, PrintAndExportShowTheGridAsDisplayedWithoutTheRowForANewEnt
     EXPECT_TRUE(pages[0].contains("Select Chemicals of Concern to be Modeled (Steps 4 & 5)"));
     EXPECT_TRUE(pages[0].contains("Results for Analysis: Plating"));
     EXPECT_TRUE(pages[0].contains("Benzene"));
+    expectColumnPagesEven(pdf, grid());
 
     ScriptedFileDialogs files;
     files.answer(QDir(out.path()).filePath("cocs"), 2);

@@ -137,6 +137,8 @@ TEST_F(TclpScreen, TheDelistingLevelColumnIsNarrowWithoutADetectedRow)
 
     ASSERT_TRUE(m_db.conn().exec("UPDATE SITECOCS SET DLTCLP = 1").ok());
     EXPECT_EQ(gridOf(Forms::get<frmTCLPResultsScreen>()).columnWidthTwips(5), 300);
+    printToPdf(Forms::get<frmTCLPResultsScreen>(), m_db.folder() + "/narrow.pdf");
+    expectColumnPagesEven(m_db.folder() + "/narrow.pdf", gridOf(Forms::get<frmTCLPResultsScreen>()));
     Forms::unload<frmTCLPResultsScreen>();
 
     seedAnalysis(m_db, 2, "Empty", "LF", {});

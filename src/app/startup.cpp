@@ -3,11 +3,10 @@
 #include "data/program_state.h"
 #include "data/recordset_helpers.h"
 #include "data/schema.h"
+#include "platform/db/sql_names.h"
 #include "platform/ui/message_box.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/program_icon.h"
-
-#include <QApplication>
 
 #include <QApplication>
 
@@ -17,10 +16,20 @@ const QString kCantOpenText = QStringLiteral(
     "TOVI has experienced an error.  The most likely cause for this error is that you do not have Read/Write "
     "access to the hard drive.  Please ensure that you are logged onto the computer with Read/Write access.");
 
+// All that start-up reads before the main window shows, read before the file is opened for
+// writing: the schema and every row of SITEINFO.
+Status checkDatabase(Connection& conn)
+{
+    if (Status s = verifySchema(conn); !s)
+        return s;
+    return conn.forEachRow(QStringLiteral("SELECT * FROM %1").arg(quotedName(siteInfoTable().name)), {},
+                           [](const RowReader&) { return Status(); });
+}
+
 Status openDatabase(ProgramState& state)
 {
     Result<std::unique_ptr<Connection>> conn =
-        Connection::open(state.databasePath(), Connection::Mode::ReadWrite, verifySchema);
+        Connection::open(state.databasePath(), Connection::Mode::ReadWrite, checkDatabase);
     if (!conn)
         return conn.error();
     state.gConn = std::move(*conn);

@@ -81,6 +81,11 @@ void PrintTo(const RefusedFile& file, std::ostream* os)
     *os << file.name;
 }
 
+// SITEINFO's rows unreadable (the table on its index's pages), more written and not committed.
+const char* const kSiteInfoOnItsIndex =
+    "PRAGMA writable_schema = ON; UPDATE sqlite_master SET rootpage = (SELECT rootpage FROM sqlite_master WHERE "
+    "name = 'SITEINFO_FILENAME') WHERE name = 'SITEINFO'; BEGIN; INSERT INTO DBCHANGE (CHEMNAME) SELECT "
+    "randomblob(4000) FROM pragma_table_info('SITECOCS')";
 class RefusedStartUp : public ::testing::TestWithParam<RefusedFile> {};
 
 // A refused file keeps every byte, with all that lies beside it, and the program ends with
@@ -148,24 +153,35 @@ INSTANTIATE_TEST_SUITE_P(
                                   "ALTER TABLE WMUINFO ADD COLUMN FLWRUNIT TEXT; "
                                   "ALTER TABLE WMUINFO DROP COLUMN OLD",
                                   false, "DELETE"},
+                      RefusedFile{"SiteInfoUnreadableInACommittedWal", kSiteInfoOnItsIndex, false, "WAL", true},
+                      RefusedFile{"SiteInfoUnreadableWithAHotJournal", kSiteInfoOnItsIndex, false, "DELETE", true},
                       RefusedFile{"ViewColumnMissingRollbackJournal",
                                   "DROP VIEW SITECOCSQuery; CREATE VIEW SITECOCSQuery AS SELECT * FROM SITECOCS", false,
                                   "DELETE"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Also from the log alone, with no temporary folder for a copy: the check's copy lies beside it.
 TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
 {
     TempDatabase db;
+    ASSERT_TRUE(db.conn().select(QStringLiteral("PRAGMA wal_autocheckpoint = 0")).ok());
     db.insertAnalysis(4, QStringLiteral("Refinery"), {{"PETID", "R-4"}, {"CITY", "Tulsa"}});
     db.insertAnalysis(2, QStringLiteral("Smelter"), {{"FACID2", QVariant()}});
     db.insertAnalysis(9, QStringLiteral("Mill"), {{"USERNAME", "Lee"}});
+    const DatabaseFiles logged = databaseFiles(db.path());
     db.state.gConn.reset();
+    putBack(db.path(), logged);
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/proc");   // a folder that takes no file, even from root
 
     ProgramState state;
     state.programFolder = db.folder();
     ScopedProgramState scoped(state);
     frmMain* w = Main(state);
+    tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
     ASSERT_NE(w, nullptr);
+    EXPECT_EQ(QDir(db.folder() + "/ChemDB").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"TOVIv3.0.db", "TOVIv3.0.db-shm", "TOVIv3.0.db-wal"}));
     KeyedTree* tree = w->findChild<KeyedTree*>(QStringLiteral("trvAnalysis"));
     ASSERT_NE(tree, nullptr);
     EXPECT_EQ(tree->nodeCount(), 27);

@@ -10,7 +10,9 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,10 +61,13 @@ int bindText(sqlite3_stmt* stmt, int index, const QString& text)
 
 QString columnText(sqlite3_stmt* stmt, int column)
 {
+    const unsigned char* text = sqlite3_column_text(stmt, column);
+    const QByteArrayView utf8(text, sqlite3_column_bytes(stmt, column));
+    if (!utf8.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(utf8);
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const unsigned char* text = sqlite3_column_text(stmt, column);
-    return decoder.decode(QByteArrayView(text, sqlite3_column_bytes(stmt, column)));
+    return decoder.decode(utf8);
 }
 
 int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v)
@@ -224,7 +229,9 @@ Connection::~Connection()
 Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode mode, const Check& check)
 {
     const QFileInfo info(path);
-    if (!info.exists())
+    // Through a link, the file it names: its log and journal lie beside that file.
+    const QString file = info.canonicalFilePath();
+    if (file.isEmpty())
         return fileError(path, QStringLiteral("does not exist"));
     if (!info.isFile())
         return fileError(path, QStringLiteral("is not a file"));
@@ -234,43 +241,74 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
         if (!isWritable(QFileInfo(info.absolutePath())))
             return fileError(path, QStringLiteral("lies in a folder that is not writable"));
     }
-    const QString file = info.absoluteFilePath();
     if (mode == Mode::Look)
         return connect(file, mode, check);
-    if (check)
-        if (Status s = lookAt(file, check); !s)
-            return s.error();
-    if (mode != Mode::ReadWrite)
-        return connect(file, mode, {});
 
-    // A rebuild may put a new database at the path while this opens the one it replaces: the
-    // path must still name the file that was opened, or the new one is opened.
-    const std::optional<FileIdentity> before = identity(file);
-    Result<std::unique_ptr<Connection>> conn = connect(file, mode, {});
-    if (conn && identity(file) != before) {
-        conn->reset();
-        return connect(file, mode, {});
+    // A rebuild may put a new database at the path while this checks and opens the one it
+    // replaces. The path must name one file from before the check until the file is open, or
+    // all is done again on the file that stands there then; nothing is read before that.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::optional<FileIdentity> checked = identity(file);
+        if (check)
+            if (Status s = lookAt(file, check); !s)
+                return s.error();
+        bool replaced = false;
+        Result<std::unique_ptr<Connection>> conn = connect(file, mode, {}, [&] {
+            replaced = identity(file) != checked;
+            return !replaced;
+        });
+        if (!replaced)
+            return conn;
     }
-    return conn;
+    return fileError(path, QStringLiteral("was replaced each time it was opened"));
+}
+
+bool Connection::heldByAnother(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // SQLite's locks of a database lie on the bytes from 2^30 on: its pending byte, its reserved
+    // byte and the shared range, which every connection of a database in WAL mode holds.
+    struct flock lock = {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0x40000000;
+    lock.l_len = 512;
+    const bool held = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
 }
 
 Status Connection::lookAt(const QString& file, const Check& check)
 {
-    const QString wal = file + QStringLiteral("-wal");
-    if (QFileInfo(wal).size() == 0) {
+    const auto holds = [&file](const char* suffix) { return QFileInfo(file + QLatin1String(suffix)).size() > 0; };
+    const bool journaled = holds("-journal");
+    if (!journaled && !holds("-wal")) {
         Result<std::unique_ptr<Connection>> look = connect(file, Mode::Look, check);
         return look ? Status() : Status(look.error());
     }
-    // A log beside the file is recovered on a copy of both, never in place.
-    QTemporaryDir copy;
+    // What a log or journal holds is read on a private copy beside the file, never in place. A
+    // log is read beside the file itself under a second name (a copy where the file system has
+    // none); a journal is played back into the file, so the copy is a whole one.
+    QTemporaryDir copy(file + QStringLiteral(".check-XXXXXX"));
     const QString copied = copy.filePath(QStringLiteral("checked.db"));
-    if (!copy.isValid() || !QFile::copy(file, copied) || !QFile::copy(wal, copied + QStringLiteral("-wal")))
+    bool made =
+        copy.isValid()
+        && ((!journaled && ::link(QFile::encodeName(file).constData(), QFile::encodeName(copied).constData()) == 0)
+            || QFile::copy(file, copied));
+    for (const char* suffix : {"-wal", "-journal"})
+        if (made && holds(suffix))
+            made = QFile::copy(file + QLatin1String(suffix), copied + QLatin1String(suffix));
+    if (!made)
         return fileError(file, QStringLiteral("cannot be read"));
-    Result<std::unique_ptr<Connection>> recovered = connect(copied, Mode::ReadOnly, check);
+    Result<std::unique_ptr<Connection>> recovered =
+        connect(copied, journaled ? Mode::ReadWrite : Mode::ReadOnly, check);
     return recovered ? Status() : Status(recovered.error());
 }
 
-Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mode mode, const Check& check)
+Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mode mode, const Check& check,
+                                                        const std::function<bool()>& stillChecked)
 {
     const QString wal = file + QStringLiteral("-wal");
     const QString shm = file + QStringLiteral("-shm");
@@ -301,6 +339,10 @@ Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mod
         sqlite3_close(db);
         return e;
     }
+    if (stillChecked && !stillChecked()) {
+        sqlite3_close(db);
+        return fileError(file, QStringLiteral("was replaced while it was opened"));
+    }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 5000);
     // Until the file is taken, closing it leaves a write-ahead log that another program left
@@ -325,6 +367,10 @@ Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mod
                 return refuse(r.error());
         sqlite3_busy_timeout(db, 5000);
     }
+    // A check reads each page once: a small cache spares it a page buffer for each.
+    if (check)
+        if (auto r = conn->exec(QStringLiteral("PRAGMA cache_size = 16")); !r)
+            return refuse(r.error());
     // Reading first: a file that is not a database, or one the caller refuses, fails here and is
     // left as it was; the journal mode is switched only on a file that is kept.
     if (auto r = conn->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")); !r)

@@ -116,14 +116,21 @@ public:
         Exclusive,
     };
 
-    // Reads only. It runs before the file is opened, on a look at it (Mode::Look) or, when a log
-    // lies beside it, on a copy of both, so a file it refuses is left as it was with all beside it.
+    // Reads only. It runs before the file is opened, on a look at it (Mode::Look) or, when a log or
+    // journal lies beside it, on a private copy beside it that is removed after, so a file it
+    // refuses is left as it was with all beside it.
     using Check = std::function<Status(Connection&)>;
 
     // Refuses a missing file, a file that is not a regular file, a writing open of a file or
     // folder that is not writable, a file that is not a database, and a file that `check` refuses.
+    // A link is followed: the file it names is opened. A writing open opens the file that was
+    // checked, also when another file is put at the path meanwhile.
     static Result<std::unique_ptr<Connection>> open(const QString& path, Mode mode = Mode::ReadWrite,
                                                     const Check& check = {});
+
+    // Whether another program has the database file open now, whatever its pages read as. Closes
+    // what it opens, so it must be called while this program holds no connection on the file.
+    static bool heldByAnother(const QString& path);
 
     ~Connection();
     Connection(const Connection&) = delete;
@@ -148,7 +155,10 @@ private:
     friend class Statement;
     friend class Transaction;
     Connection(sqlite3* db, QString path, Mode mode);
-    static Result<std::unique_ptr<Connection>> connect(const QString& file, Mode mode, const Check& check);
+    // `stillChecked`, when given, is asked once the file is open and before anything is read:
+    // false closes it again untouched.
+    static Result<std::unique_ptr<Connection>> connect(const QString& file, Mode mode, const Check& check,
+                                                       const std::function<bool()>& stillChecked = {});
     static Status lookAt(const QString& file, const Check& check);
 
     Result<sqlite3_stmt*> statement(const QString& sql);

@@ -65,6 +65,16 @@ TEST(ConnectionOpen, RefusesWhatIsNoWritableDatabase)
     EXPECT_FALSE(Connection::open(inLocked).ok()) << "the folder must be writable for the journal";
     QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // A file put at the path between its check and its open is checked in its turn.
+    const QString swapped = dir.filePath(QStringLiteral("swapped.db"));
+    QFile(swapped).open(QIODevice::WriteOnly);
+    int checks = 0;
+    EXPECT_FALSE(Connection::open(swapped, Connection::Mode::ReadWrite, [&](Connection&) {
+                     const bool first = ++checks == 1 && QFile::remove(swapped)
+                                        && QFile(swapped).open(QIODevice::WriteOnly);
+                     return first ? Status() : Status(Error{kErrSchema, QStringLiteral("not the file checked")});
+                 }).ok());
 }
 
 TEST_F(DbTest, DuplicateIsTheUniqueConstraintCodeAndNullsRoundTrip)

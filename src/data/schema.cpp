@@ -451,6 +451,8 @@ Result<QVariant> convertToColumn(const ColumnDef& c, const QVariant& value)
             return conversionError(c, QStringLiteral("is not text"));
         if (c.kind == ColumnKind::Text && s.size() > c.width)
             return conversionError(c, QStringLiteral("is longer than %1 characters").arg(c.width));
+        if (!QStringView(s).isValidUtf16())
+            return conversionError(c, QStringLiteral("holds half of a UTF-16 pair, which cannot be stored"));
         return QVariant(s);
     }
     case ColumnKind::Bool: {

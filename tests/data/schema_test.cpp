@@ -101,6 +101,7 @@ TEST(Schema, ValuesAreConvertedToTheirColumnBeforeEveryWrite)
     EXPECT_FALSE(conv(site, "FILENAME", QString(256, QLatin1Char('a'))).ok());
     EXPECT_TRUE(conv(site, "COMMENTS", QString(10000, QLatin1Char('a'))).ok());
     EXPECT_FALSE(conv(site, "FILENAME", QVariant()).value().isValid()) << "NULL stays NULL";
+    EXPECT_TRUE(conv(site, "FILENAME", QString(QChar(0xDC00))).error().description.contains("FILENAME"));
 
     EXPECT_EQ(conv(unit, "WASTEVOL", QStringLiteral(" 1.5e3 "))->toDouble(), 1500.0);
     EXPECT_FALSE(conv(unit, "WASTEVOL", QStringLiteral("1,000")).ok());

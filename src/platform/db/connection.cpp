@@ -51,10 +51,16 @@ bool isNullValue(const QVariant& v)
     }
 }
 
+// Returned by the binding of a text that UTF-8 cannot hold as it is; no SQLite result code.
+constexpr int kUnstorableText = -1;
+
 // Texts go to SQLite as UTF-8 and come back from it as given: SQLite takes a leading U+FEFF of a
 // UTF-16 text, and QString::fromUtf8 that of a UTF-8 one, for a byte-order mark and drops it.
+// Half of a UTF-16 pair would become "?": such a text is refused.
 int bindText(sqlite3_stmt* stmt, int index, const QString& text)
 {
+    if (!QStringView(text).isValidUtf16())
+        return kUnstorableText;
     const QByteArray utf8 = text.toUtf8();
     return sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
@@ -397,6 +403,15 @@ Error Connection::error(int code, const char* what) const
                  QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromUtf8(sqlite3_errmsg(m_db)))};
 }
 
+Error Connection::bindError(int code, int index) const
+{
+    if (code == kUnstorableText)
+        return Error{
+            kErrConversion,
+            QStringLiteral("Value %1 is a text that cannot be stored: it holds half of a UTF-16 pair.").arg(index)};
+    return error(code, "A value could not be bound");
+}
+
 Result<sqlite3_stmt*> Connection::statement(const QString& sql)
 {
     if (sqlite3_stmt* cached = m_statements.value(sql))
@@ -425,7 +440,7 @@ Status Connection::bind(sqlite3_stmt* stmt, const QVariantList& params)
                                         .arg(params.size())};
     for (int i = 0; i < params.size(); ++i)
         if (const int rc = bindValue(stmt, i + 1, params[i]); rc != SQLITE_OK)
-            return error(rc, "A value could not be bound");
+            return bindError(rc, i + 1);
     return {};
 }
 
@@ -454,7 +469,7 @@ Status Connection::bind(sqlite3_stmt* stmt, std::span<const BindValue> params)
             break;
         }
         if (rc != SQLITE_OK)
-            return error(rc, "A value could not be bound");
+            return bindError(rc, index);
     }
     return {};
 }

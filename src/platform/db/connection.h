@@ -168,6 +168,7 @@ private:
     Status run(sqlite3_stmt* stmt, const QVariantList& params, const char* what);
     Result<QueryRows> fetch(sqlite3_stmt* stmt, const QVariantList& params, const char* what);
     Error error(int code, const char* what) const;
+    Error bindError(int code, int index) const;
 
     sqlite3* m_db;
     QString m_path;

@@ -314,6 +314,8 @@ TEST_F(DbTest, ALeadingFeffIsKept)
                     .ok());
     EXPECT_EQ(inPlace, QStringList({text.mid(1), text}));
     EXPECT_EQ(conn->scalar(QStringLiteral("SELECT NAME FROM T WHERE K = 5"))->toString(), text);
+    EXPECT_FALSE(conn->exec(QStringLiteral("INSERT INTO T VALUES (6, ?, 0)"), {text + QChar(0xD800)}).ok())
+        << "half a pair";
 }
 
 // Typed values bind as their QVariant counterparts do.

@@ -3,6 +3,8 @@
 #include "core/database_files.h"
 #include "core/tool_run.h"
 #include "platform/db/connection.h"
+#include "shipped_tables.h"
+#include "user_rows.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -92,6 +96,7 @@ TEST_F(ShippedDatabaseTest, ARebuildKeepsTheDatabaseAndChangedFilesCarryTheUsers
     ASSERT_EQ(mkdb(data), 0) << qPrintable(errors);
     EXPECT_EQ(bytes(path), stored);
     EXPECT_EQ(files(), QStringList{"TOVIv3.0.db"});
+    EXPECT_NE(sql({"PRAGMA user_version"})[0][0][0], buildStamp(data, kLoadingRules + 1).value());
 
     sql({"INSERT INTO SITECOCS (SITEKEY, CHEMCAS) VALUES (1, 'u-1')",
          "INSERT INTO GWDelisting (SITEKEY, ChemCas, GWDL) VALUES (1, 'u-1', 0.5)"});
@@ -104,6 +109,8 @@ TEST_F(ShippedDatabaseTest, ARebuildKeepsTheDatabaseAndChangedFilesCarryTheUsers
     EXPECT_EQ(sql({"SELECT count(*) FROM COCS WHERE CHEMNAME = 'Renamed'"})[0][0][0], 1);
     ASSERT_EQ(files().size(), 2);
     EXPECT_EQ(bytes(folder.filePath("ChemDB/" + files()[1])), stored) << qPrintable(files()[1]);
+    EXPECT_EQ(sql({"SELECT count(*) FROM sqlite_master WHERE type = 'table'"})[0][0][0].toULongLong(),
+              shippedTables().size() + carriedTables().size());
 }
 
 // An older layout, from the same data files, is rebuilt and gives what its columns hold; a value
@@ -169,6 +176,13 @@ TEST_F(ShippedDatabaseTest, ABuildRefusesADatabaseInUse)
     EXPECT_TRUE(errors.contains(QStringLiteral("in use"))) << qPrintable(errors);
     EXPECT_EQ(databaseFiles(path), asItWas);
     EXPECT_EQ(files().filter(QStringLiteral(".db.")), QStringList());
+    // Its first page half written, as the program's checkpoint may leave it a moment: still in use.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(100) && file.write(QByteArray(200, '\xff'))
+                && file.flush());
+    EXPECT_EQ(mkdb(changed), 1);
+    EXPECT_TRUE(errors.contains(QStringLiteral("in use"))) << qPrintable(errors);
+    putBack(path, asItWas);
 
     program.closeWriteChannel();
     ASSERT_TRUE(program.waitForFinished(10000));
@@ -189,7 +203,8 @@ TEST_F(ShippedDatabaseTest, AFileThatIsNotTheProgramsDatabaseIsLeftAsItWas)
             for (const QString& sql :
                  {QStringLiteral("PRAGMA journal_mode = %1").arg(QLatin1String(journal)),
                   QStringLiteral("PRAGMA wal_autocheckpoint = 0"), QStringLiteral("CREATE TABLE NOTES (NOTE TEXT)"),
-                  QStringLiteral("INSERT INTO NOTES VALUES ('kept')")})
+                  QStringLiteral("CREATE TABLE SITEINFO (x)"), QStringLiteral("CREATE TABLE WMUINFO (y)"),
+                  QStringLiteral("CREATE TABLE SITECOCS (z)"), QStringLiteral("INSERT INTO NOTES VALUES ('kept')")})
                 ASSERT_TRUE((*other)->select(sql).ok()) << qPrintable(sql);
             // What a writer killed now leaves: the file and what lies beside it as they stand.
             const DatabaseFiles left = databaseFiles(path);
@@ -202,6 +217,38 @@ TEST_F(ShippedDatabaseTest, AFileThatIsNotTheProgramsDatabaseIsLeftAsItWas)
         EXPECT_EQ(databaseFiles(path), asItWas) << journal;
         EXPECT_EQ(files().filter(QStringLiteral(".db.")), QStringList()) << journal;
     }
+}
+
+// Where no database stands, a log or journal of one that is gone is refused, whatever it holds.
+TEST_F(ShippedDatabaseTest, AFirstBuildBesideALeftLogChangesNothing)
+{
+    for (const DatabaseFiles& left : {DatabaseFiles{{"-wal", stored}, {"-shm", stored}}, {{"-journal", stored}}}) {
+        putBack(path, left);
+        EXPECT_EQ(mkdb(data), 1);
+        EXPECT_TRUE(errors.contains(path + left.lastKey())) << qPrintable(errors);
+        EXPECT_EQ(databaseFiles(path), left);
+    }
+}
+
+// Through a link at the path, the file it names is linked aside, the new one takes its mode and
+// owner and is on the disk before it takes that file's name, and the folder after.
+TEST_F(ShippedDatabaseTest, ARebuildThroughALinkKeepsTheModeAndOwnerAndSyncsBeforeItsRename)
+{
+    const QString target = folder.filePath(QStringLiteral("TOVIv3.0.db"));
+    const bool root = ::geteuid() == 0;   // a build as root gives the file its owner back
+    ASSERT_TRUE(QFile::rename(path, target) && QFile::link(target, path) && ::chmod(qPrintable(target), 0664) == 0);
+    ASSERT_EQ(root ? ::chown(qPrintable(target), 4321, 4322) : 0, 0);
+    QProcessEnvironment tracing = QProcessEnvironment::systemEnvironment();
+    tracing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILL_SHIM));
+    tracing.insert(QStringLiteral("FILE_CHANGE_TRACE"), folder.filePath(QStringLiteral("trace")));
+    ASSERT_EQ(runTool(QStringLiteral("mkdb"), {path, changedData()}, tracing).exitCode, 0);
+    const QStringList calls = QString::fromUtf8(bytes(folder.filePath("trace"))).remove(folder.path()).split('\n');
+    EXPECT_TRUE(calls.mid(calls.size() - 5).value(0).startsWith("link /TOVIv3.0.db /TOVIv3.0.db."));
+    EXPECT_EQ(calls.mid(calls.size() - 4),
+              QStringList({"fsync /TOVIv3.0.db.new", "rename /TOVIv3.0.db.new /TOVIv3.0.db", "fsync ", ""}));
+    struct stat st;
+    EXPECT_TRUE(::stat(qPrintable(target), &st) == 0 && (st.st_mode & 07777) == 0664
+                && (!root || (st.st_uid == 4321 && st.st_gid == 4322)));
 }
 
 // The guide's pictures come from its own example: the user's analyses, one without a constituent

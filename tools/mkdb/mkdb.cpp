@@ -1,11 +1,12 @@
 // mkdb OUT.db DATA_DIR: builds the shipped database from the schema and the CSV files of
 // DATA_DIR. Stops with the file and line of the first row that does not fit its table.
 //
-// The database at OUT is the user's too. One built from the same files with the same layout is
-// left as it is. Another one gives its user rows to a new database, which then takes its place
-// while the old one is kept as OUT.<date>.bak; a whole database stands at OUT at every moment.
-// A file that is not the program's database, or one that another program has open, is refused
-// and left as it was.
+// The database at OUT is the user's too. One built from the same files by the same rules with the
+// same layout is left as it is. Another one gives its user rows to a new database, which then
+// takes its place with its mode and owner while the old one is kept as OUT.<date>.bak; a whole
+// database stands at OUT at every moment. A link at OUT stays: the file it names is the
+// database. A file that is not the program's database, one that another program has open, and
+// a log or journal left beside OUT where no database stands are refused and left as they were.
 
 #include "shipped_tables.h"
 #include "user_rows.h"
@@ -22,6 +23,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -57,25 +59,55 @@ bool putInPlace(const QString& fresh, const QString& out)
     return true;
 }
 
+const char* const kBeside[] = {"-wal", "-shm", "-journal"};
+
 void removeDatabase(const QString& path)
 {
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-        QFile::remove(path + QString::fromLatin1(suffix));
+    QFile::remove(path);
+    for (const char* suffix : kBeside)
+        QFile::remove(path + QLatin1String(suffix));
 }
 
-// The analyses live in these: a file without them is not the program's database.
+// The file a link at `path` names, through every link; `path` itself when it is none.
+QString linkedFile(const QString& path)
+{
+    QFileInfo info(path);
+    for (int hops = 0; info.isSymLink() && hops < 40; ++hops)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
+QString inUse(const QString& out)
+{
+    return QStringLiteral("%1 is in use by another program; end it and build again").arg(out);
+}
+
+// The analyses live in these, each keyed by SITEKEY: a file without them is not the program's
+// database.
 Status holdsAnalyses(Connection& conn)
 {
     for (const TableDef* t : {&siteInfoTable(), &wmuInfoTable(), &siteCocsTable()}) {
         Result<QVariant> n = conn.scalar(
-            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+            QStringLiteral("SELECT count(*) FROM sqlite_master m, pragma_table_info(m.name) c WHERE m.type = 'table' "
+                           "AND m.name = ? COLLATE NOCASE AND c.name = 'SITEKEY' COLLATE NOCASE"),
             {t->name});
         if (!n)
             return n.error();
         if (n->toInt() == 0)
-            return Error{kErrSchema, QStringLiteral("it has no table %1").arg(t->name)};
+            return Error{kErrSchema, QStringLiteral("it has no table %1 keyed by SITEKEY").arg(t->name)};
     }
     return {};
+}
+
+// The new file at `fresh` takes the mode of the old one at `out` and, where the builder may
+// give them, its owner and group.
+bool takeModeAndOwner(const QString& fresh, const QString& out)
+{
+    struct stat st;
+    if (::stat(fileName(out).constData(), &st) != 0)
+        return false;
+    const bool owned = ::chown(fileName(fresh).constData(), st.st_uid, st.st_gid) == 0 || errno == EPERM;
+    return owned && ::chmod(fileName(fresh).constData(), st.st_mode & 07777) == 0;
 }
 
 // True when the database at `out` was built from the same data files with the same layout as
@@ -83,6 +115,9 @@ Status holdsAnalyses(Connection& conn)
 Result<bool> isCurrent(const QString& out, const QString& fresh)
 {
     Result<std::unique_ptr<Connection>> old = Connection::open(out, Connection::Mode::Look, holdsAnalyses);
+    // Another program's pages read torn while it writes them: a file in use is only in use.
+    if (!old && Connection::heldByAnother(out))
+        return Error{kSqliteBusy, inUse(out)};
     if (!old)
         return Error{old.error().number,
                      QStringLiteral("%1 is not the program's database (%2); it is left as it was: move it aside to "
@@ -128,7 +163,7 @@ bool replace(const QString& out, const QString& fresh)
     Result<std::unique_ptr<Connection>> old = Connection::open(out, Connection::Mode::Exclusive);
     if (!old) {
         if (old.error().number == kSqliteBusy)
-            return fail(QStringLiteral("%1 is in use by another program; end it and build again").arg(out));
+            return fail(inUse(out));
         return fail(QStringLiteral("%1 cannot be opened (%2)").arg(out, old.error().description));
     }
     const auto keepAsItWas = [&](const QString& why) {
@@ -148,6 +183,8 @@ bool replace(const QString& out, const QString& fresh)
         if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
             return keepAsItWas(r.error().description);
     }
+    if (!takeModeAndOwner(fresh, out))
+        return keepAsItWas(QStringLiteral("the new database cannot be given its mode and owner"));
     // The old file alone must hold all it has: its log and the log's index go, so that nothing of
     // them is read as the new file's once the new one has its name. No program has them open
     // while this connection holds the file.
@@ -171,8 +208,20 @@ bool replace(const QString& out, const QString& fresh)
     return true;
 }
 
-bool build(const QString& out, const QString& dataDir)
+bool build(const QString& path, const QString& dataDir)
 {
+    const QString out = linkedFile(path);
+    if (!QFileInfo::exists(out)) {
+        // Such a log belongs to a database that is gone: applied to a new one, it would damage it.
+        QStringList left;
+        for (const char* suffix : kBeside)
+            if (QFileInfo::exists(out + QLatin1String(suffix)))
+                left << out + QLatin1String(suffix);
+        if (!left.isEmpty())
+            return fail(QStringLiteral("no database stands at %1, but %2 of one that is gone lie beside it; they are "
+                                       "left as they were: move them aside to build a new database")
+                            .arg(out, left.join(QStringLiteral(", "))));
+    }
     const QString fresh = out + QStringLiteral(".new");
     removeDatabase(fresh);
     QDir().mkpath(QFileInfo(out).absolutePath());

@@ -122,11 +122,21 @@ Status load(Connection& conn, const QString& dataDir, const Source& source)
     return {};
 }
 
-// What a database is built from, by the content of the data files; never 0, the version of a
-// file that has none.
-Result<qint32> dataStamp(const QString& dataDir)
+}   // namespace
+
+std::vector<const TableDef*> shippedTables()
+{
+    std::vector<const TableDef*> tables;
+    for (const Source& s : sources())
+        tables.push_back(&s.table);
+    return tables;
+}
+
+Result<qint32> buildStamp(const QString& dataDir, qint32 rules)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
+    const qint32 version = qToBigEndian(rules);
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(&version), sizeof version));
     for (const Source& s : sources()) {
         QFile f(QDir(dataDir).filePath(QString::fromLatin1(s.file)));
         if (!f.open(QIODevice::ReadOnly))
@@ -136,8 +146,6 @@ Result<qint32> dataStamp(const QString& dataDir)
     const qint32 stamp = qint32(qFromBigEndian<quint32>(hash.result().constData()));
     return stamp == 0 ? 1 : stamp;
 }
-
-}   // namespace
 
 Result<QStringList> schemaStatements(Connection& conn)
 {
@@ -163,7 +171,7 @@ Status buildShippedDatabase(const QString& path, const QString& dataDir)
         return conn.error();
     if (Status s = createSchema(**conn); !s)
         return s;
-    Result<qint32> stamp = dataStamp(dataDir);
+    Result<qint32> stamp = buildStamp(dataDir);
     if (!stamp)
         return stamp.error();
     Transaction tx(**conn);

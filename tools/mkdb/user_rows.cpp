@@ -46,13 +46,20 @@ Status carryTable(Connection& from, Connection& to, const TableDef& table)
 
 }   // namespace
 
+const std::vector<const TableDef*>& carriedTables()
+{
+    static const std::vector<const TableDef*> tables = {&siteInfoTable(),    &wmuInfoTable(),    &siteCocsTable(),
+                                                        &gwDelistingTable(), &delistCocsTable(), &cusCocsTable(),
+                                                        &cusDafsTable(),     &dbChangeTable()};
+    return tables;
+}
+
 Status carryUserRows(Connection& from, Connection& to)
 {
     Transaction tx(to);
     if (!tx.started())
         return tx.started();
-    for (const TableDef* table : {&siteInfoTable(), &wmuInfoTable(), &siteCocsTable(), &gwDelistingTable(),
-                                  &delistCocsTable(), &cusCocsTable(), &cusDafsTable(), &dbChangeTable()})
+    for (const TableDef* table : carriedTables())
         if (Status s = carryTable(from, to, *table); !s)
             return s;
     return tx.commit();

@@ -1,11 +1,14 @@
 // Loaded into a tool with LD_PRELOAD, ends it as a kill would just before its Nth change of a
 // file's name (rename, link, unlink), N being KILL_BEFORE_FILE_CHANGE. What the tool leaves is
-// then what a kill at that moment leaves.
+// then what a kill at that moment leaves. Each rename, link and fsync is also added, in turn, as a
+// line to the file FILE_CHANGE_TRACE names: "rename FROM TO", "link FROM TO", "fsync PATH".
 
 #include <dlfcn.h>
 #include <signal.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -17,6 +20,12 @@ void countDown()
     }();
     if (left > 0 && --left == 0)
         ::raise(SIGKILL);
+}
+
+void trace(const std::string& line)
+{
+    if (const char* to = std::getenv("FILE_CHANGE_TRACE"))
+        std::ofstream(to, std::ios::app) << line << '\n';
 }
 
 template <class Function>
@@ -32,12 +41,14 @@ extern "C" {
 int rename(const char* from, const char* to)
 {
     countDown();
+    trace(std::string("rename ") + from + ' ' + to);
     return next<int(const char*, const char*)>("rename")(from, to);
 }
 
 int link(const char* from, const char* to)
 {
     countDown();
+    trace(std::string("link ") + from + ' ' + to);
     return next<int(const char*, const char*)>("link")(from, to);
 }
 
@@ -45,5 +56,12 @@ int unlink(const char* path)
 {
     countDown();
     return next<int(const char*)>("unlink")(path);
+}
+
+int fsync(int fd)
+{
+    std::error_code unnamed;
+    trace("fsync " + std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), unnamed).string());
+    return next<int(int)>("fsync")(fd);
 }
 }

@@ -310,7 +310,7 @@ private:
                         break;
                     if (cost[k - 1][first] == kNone)
                         continue;
-                    const double split = first > 1 && splitsGroup(first, room) ? room * room / 9 : 0;
+                    const double split = first > 1 && splitsGroup(first, full) ? room * room / 9 : 0;
                     const double c = cost[k - 1][first] + (room - onPage) * (room - onPage) + split;
                     if (c < cost[k][end]) {
                         cost[k][end] = c;
@@ -332,19 +332,18 @@ private:
     }
 
     // Whether a page that begins with `column` splits a column group that fits on one page.
-    bool splitsGroup(int column, double room) const
+    bool splitsGroup(int column, double pageRoom) const
     {
         const int group = m_grid.groupOf(column);
-        return group >= 0 && group == m_grid.groupOf(column - 1)
-               && groupWidth(group, m_grid.groups()[group].firstColumn) <= room * (1 + 1e-9);
+        return group >= 0 && group == m_grid.groupOf(column - 1) && groupWidth(group) <= pageRoom;
     }
 
-    // The printed width of a group's columns from `from` on.
-    double groupWidth(int group, int from) const
+    // The printed width of a group's columns.
+    double groupWidth(int group) const
     {
         const GridGroup& g = m_grid.groups()[group];
         double w = 0;
-        for (int c = qMax(from, g.firstColumn); c < g.firstColumn + g.columnCount && c < m_widths.size(); ++c)
+        for (int c = g.firstColumn; c < g.firstColumn + g.columnCount && c < m_widths.size(); ++c)
             w += m_widths[c];
         return w;
     }

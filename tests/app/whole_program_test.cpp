@@ -590,6 +590,17 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     EXPECT_EQ(highest, 33);
     EXPECT_EQ(bar->value(), 0);
     EXPECT_NEAR(Forms::find("frmExceedResults")->leftTwips(), 3630, 15);
+
+    // A save that keeps the rows keeps the windows; one that deletes a row clears the results.
+    choose(main().mnuShowSiteCOCs);
+    for (const bool deleteRow : {false, true}) {
+        cocs()->grdSiteCOCs->selectRow(0);
+        messages.expect("Confirm Delete", deleteRow ? vbYes : vbNo);
+        click(cocs()->cmdDelete);
+        typeInto(site()->txtFileName, "Renamed");
+        click(deleteRow ? cocs()->cmdUpdateSiteCOCs : main().cmdSave);
+        EXPECT_EQ(Forms::find("frmExceedResults") != nullptr, !deleteRow);
+    }
 }
 
 TEST_F(WholeProgram, TheWindowsOwnButtonsLeadThroughTheStepsAndTheMenusRetileAndCloseTheResults)

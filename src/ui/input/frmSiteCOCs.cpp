@@ -424,6 +424,8 @@ void frmSiteCOCs::constituentRowsSaved()
         if (!isStorableRow(grid, r))
             grid.removeRow(r);
     markSaved();
+    if (AnalysisHost* host = analysisHost())
+        host->constituentRowsStored();
     for (int c = kColTclpConc; c < grid.columnCount(); ++c)
         grid.setColumnFormat(c, true, true);
 }

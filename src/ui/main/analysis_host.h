@@ -24,6 +24,10 @@ public:
     virtual void markEditsCancelled() = 0;
     // Run Analysis and its toolbar button.
     virtual void setRunEnabled(bool enabled) = 0;
+    // The constituent window has stored the open analysis's rows. When they hold no results (a
+    // save that changed the rows cleared them), the result windows that Close Results Screens
+    // closes close, so that none shows results that are no longer stored.
+    virtual void constituentRowsStored() = 0;
     // Rewrites the open analysis's nodes in the list of analyses from the current row of
     // gRsSiteInfo.
     virtual void rewriteOpenAnalysisNodes() = 0;

@@ -24,6 +24,11 @@ const QString kConfirmDeleteText =
 
 const Error kNothingHighlighted{kErrRecordset, QStringLiteral("No analysis is highlighted in the list of analyses.")};
 
+// The surface pathway windows, positions 6 to 8 of kForwardResultWindows, which Close Results
+// Screens keeps for a surface impoundment.
+constexpr size_t kFirstSurfaceWindow = 5;
+constexpr size_t kLastSurfaceWindow = 7;
+
 void setChildEnabled(QWidget* form, const char* name, bool enabled)
 {
     if (auto* control = form->findChild<QWidget*>(QString::fromLatin1(name)))
@@ -329,6 +334,19 @@ void AnalysisSession::nodeClicked()
     m_commands.nodeClicked(m_state.gCurSiteKey <= 0);
 }
 
+void AnalysisSession::closeResultScreens()
+{
+    if (m_state.gCurSiteKey <= 0)
+        return;
+    // Without a stored unit row (a never-saved analysis) every window closes.
+    const Recordset& unit = m_state.gRsWmuInfo;
+    const bool closeSurface = unit.recordCount() == 0
+                              || unit.value(QStringLiteral("WMUTYPE")).toString() == QLatin1String("LF");
+    for (size_t i = 0; i < kForwardResultWindows.size(); ++i)
+        if (closeSurface || i < kFirstSurfaceWindow || i > kLastSurfaceWindow)
+            Forms::unload(kForwardResultWindows[i]);
+}
+
 qint32 AnalysisSession::highlightedSiteKey() const
 {
     return siteKeyOfRootNode(highlightedRootKey(*m_controls.trvAnalysis));
@@ -362,6 +380,20 @@ void AnalysisSession::markEditsCancelled()
 void AnalysisSession::setRunEnabled(bool enabled)
 {
     m_commands.setRunEnabled(enabled);
+}
+
+void AnalysisSession::constituentRowsStored()
+{
+    // A run gives every row its limiting surface pathway; a save that changes the rows stores
+    // them without it.
+    Recordset& rows = m_state.gRsSiteCocs;
+    const int at = rows.position();
+    bool results = false;
+    for (rows.moveFirst(); !rows.eof() && !results; rows.moveNext())
+        results = !rows.value(QStringLiteral("LMTPTHTO")).isNull();
+    rows.setPosition(at);
+    if (!results)
+        closeResultScreens();
 }
 
 void AnalysisSession::setCaption(const QString& caption)

@@ -46,6 +46,9 @@ public:
     // analysis stored, and closes its delisting windows.
     void endAtExit();
     void nodeClicked();
+    // Close Results Screens: the forward result windows, but those of the surface pathways only
+    // for a landfill.
+    void closeResultScreens();
 
     // The key of the highlighted analysis (a detail node gives its root's); 0 when none.
     qint32 highlightedSiteKey() const;
@@ -56,6 +59,7 @@ public:
     void markSaved(CommandReach reach) override;
     void markEditsCancelled() override;
     void setRunEnabled(bool enabled) override;
+    void constituentRowsStored() override;
     void rewriteOpenAnalysisNodes() override;
     void setCaption(const QString& caption) override;
     bool askToCloseAnalysis() override;

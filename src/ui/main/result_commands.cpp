@@ -5,6 +5,7 @@
 #include "platform/ui/form_loaders.h"
 #include "platform/ui/forms.h"
 #include "ui/common/window_names.h"
+#include "ui/main/analysis_session.h"
 #include "ui/main/frmMain.h"
 
 #include <QPointer>
@@ -13,10 +14,6 @@
 
 namespace {
 
-// Close Results keeps the surface pathway windows of a surface impoundment: positions 6 to 8 of
-// kForwardResultWindows.
-constexpr size_t kFirstSurfaceWindow = 5;
-constexpr size_t kLastSurfaceWindow = 7;
 constexpr double kForwardCascade = 330;
 constexpr double kDelistingCascade = 300;
 
@@ -87,13 +84,5 @@ void frmMain::mnuDelistingLevel_Click()
 
 void frmMain::mnuCloseResults_Click()
 {
-    if (m_state.gCurSiteKey <= 0)
-        return;
-    // Without a stored unit row (a never-saved analysis) every window closes.
-    const Recordset& unit = m_state.gRsWmuInfo;
-    const bool closeSurface = unit.recordCount() == 0
-                              || unit.value(QStringLiteral("WMUTYPE")).toString() == QLatin1String("LF");
-    for (size_t i = 0; i < kForwardResultWindows.size(); ++i)
-        if (closeSurface || i < kFirstSurfaceWindow || i > kLastSurfaceWindow)
-            Forms::unload(kForwardResultWindows[i]);
+    m_session->closeResultScreens();
 }

@@ -87,10 +87,17 @@ TEST_F(RealProgram, ChildWindowsCloseAndTakeTurnsFromTheKeyboard)
     click(grid.viewport(), grid.visualRect(grid.grid().index(0, 2)).center());
     ASSERT_TRUE(waitForFocus(&grid));
 
-    pressKey(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(area.activeSubWindow(), site()->frame());
-    pressKey(Qt::Key_F6, Qt::ControlModifier);
-    EXPECT_EQ(area.activeSubWindow(), cocs()->frame());
+    main().mnuShowCOCs->trigger();   // next and previous by either key; Shift+Tab comes as Backtab
+    const QList<QMdiSubWindow*> order = area.subWindowList();
+    for (const auto& [key, step] :
+         {std::pair{Qt::Key_Tab, 1}, {Qt::Key_F6, 1}, {Qt::Key_Backtab, 2}, {Qt::Key_F6, 2}, {Qt::Key_Backtab, 2}}) {
+        QMdiSubWindow* from = area.activeSubWindow();
+        QMdiSubWindow* target = order[(order.indexOf(from) + step) % 3];
+        FormWindow::inFrame(target)->setWindowStateCode(FormWindow::vbMinimized);   // comes back when reached
+        area.setActiveSubWindow(from);
+        pressKey(key, step == 1 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(area.activeSubWindow() == target && !target->isMinimized()) << key << " " << step;
+    }
 
     // Ctrl+F4 is the close button: the window's own question comes, and No keeps it.
     messages->expect(QStringLiteral("Close Analysis"), vbNo);
@@ -136,6 +143,7 @@ TEST_F(RealProgram, EnterPressesTheFocusedButtonAndTheWheelAndCtrlTabActOnlyOnWh
     site()->txtVolume->setText(QStringLiteral("500"));
     QTest::mouseClick(site()->cmdUpdateSiteInfo, Qt::LeftButton);
     EXPECT_EQ(storedValue(QStringLiteral("SELECT MAX(WVOLUNIT) FROM WMUINFO")), 1);
+    main().mnuSiteInfo->trigger();   // hidden while maximised
     QTest::mouseClick(site()->cmdNext, Qt::LeftButton);
     click(cocs()->grdSiteCOCs->viewport(), {20, 10});
     pressKey(Qt::Key_Tab);

@@ -92,9 +92,29 @@ void frmMain::buildWindowKeys()
         if (QMdiSubWindow* active = mdiArea->activeSubWindow())
             active->close();
     });
-    key(QKeySequence(Qt::CTRL | Qt::Key_F6), [this] { mdiArea->activateNextSubWindow(); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { mdiArea->activateNextSubWindow(); });
+    for (const Qt::Key next : {Qt::Key_F6, Qt::Key_Tab}) {
+        key(QKeySequence(Qt::CTRL | next), [this] { stepChildWindow(true); });
+        key(QKeySequence(Qt::CTRL | Qt::SHIFT | next), [this] { stepChildWindow(false); });
+    }
     key(QKeySequence(Qt::ALT | Qt::Key_F4), [this] { close(); });
+}
+
+void frmMain::stepChildWindow(bool forward)
+{
+    // The area passes over hidden windows.
+    if (forward)
+        mdiArea->activateNextSubWindow();
+    else
+        mdiArea->activatePreviousSubWindow();
+    if (QMdiSubWindow* reached = mdiArea->activeSubWindow())
+        activateChildWindow(reached);
+}
+
+void frmMain::activateChildWindow(QMdiSubWindow* child)
+{
+    if (child->isMinimized())
+        child->showNormal();
+    mdiArea->setActiveSubWindow(child);
 }
 
 frmMain::~frmMain()

@@ -11,6 +11,7 @@
 
 struct ProgramState;
 class AnalysisSession;
+class QMdiSubWindow;
 class QVBoxLayout;
 
 // The main window: the tree of stored analyses, the analysis commands as buttons, menu items
@@ -101,9 +102,13 @@ private:
     void buildPane();
     void buildMenus();
     void buildToolbar();
-    // Ctrl+F4 closes the active child window, Ctrl+F6 and Ctrl+Tab move to the next one, Alt+F4
-    // closes the main window.
+    // Ctrl+F4 closes the active child window, Ctrl+F6 and Ctrl+Tab move to the next one and with
+    // Shift to the previous one, Alt+F4 closes the main window.
     void buildWindowKeys();
+    // Makes the next or previous shown child window the active one.
+    void stepChildWindow(bool forward);
+    // Makes a child window the active one, restored when it is minimised.
+    void activateChildWindow(QMdiSubWindow* child);
     QSize defaultSize() const;
     void addInstruction(QWidget* control, const QString& text);
     void buildDocumentLabels(QVBoxLayout* layout);

@@ -215,7 +215,7 @@ void frmMain::fillWindowMenu()
             mnuWindow->addAction(QString(sub->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")));
         entry->setCheckable(true);
         entry->setChecked(sub == mdiArea->activeSubWindow());
-        connect(entry, &QAction::triggered, this, [this, sub] { mdiArea->setActiveSubWindow(sub); });
+        connect(entry, &QAction::triggered, this, [this, sub] { activateChildWindow(sub); });
     }
 }
 

@@ -357,8 +357,10 @@ TEST_F(MainWindowTest, TheWindowMenuListsTheOpenChildWindows)
     EXPECT_TRUE(QKeySequence::mnemonic(w.mnuWindow->actions()[3]->text()).isEmpty());
     EXPECT_TRUE(w.mnuWindow->actions()[3]->isChecked()) << "the active window is ticked";
 
+    Forms::find("frmSiteWMU")->setWindowStateCode(FormWindow::vbMinimized);   // chosen, it comes back
     w.mnuWindow->actions()[2]->trigger();
     EXPECT_EQ(w.mdiArea->activeSubWindow(), Forms::find("frmSiteWMU")->frame());
+    EXPECT_EQ(Forms::find("frmSiteWMU")->windowStateCode(), FormWindow::vbNormal);
     w.mnuClose->trigger();   // the File menu's Close Analysis closes
     emit w.mnuWindow->aboutToShow();
     EXPECT_EQ(itemsOf(w.mnuWindow), QStringList({"mnuCloseResults=&Close Results Screens"}));

@@ -240,8 +240,10 @@ std::optional<GridCell> typedCell(int column, const QString& text)
         return GridCell{};
     if (isDafColumn(column) && text == kTclpDependent)
         return GridCell::fromText(text);
-    if (const std::optional<double> number = toNumberStrict(text))
-        return GridCell{text, *number, false};
+    // The concentrations are held in single precision.
+    const bool single = column == kColTclpConc || column == kColTotConc;
+    if (const std::optional<double> number = single ? toSingleStrict(text) : toNumberStrict(text))
+        return GridCell{trimmedNumberText(text), *number, false};
     return std::nullopt;
 }
 

@@ -61,7 +61,8 @@ QVector<GridCell> storedConstituentRow(const Recordset& siteCocs);
 void fillRowDefaults(QVector<GridCell>& cells);
 
 // The cell a typed text gives; none when the text is refused: a number column takes an empty
-// text, a number, or "TCLP dependent" in the two DAF columns.
+// text, a number (without blanks and line breaks at either end; the two concentrations only
+// where single precision holds it), or "TCLP dependent" in the two DAF columns.
 std::optional<GridCell> typedCell(int column, const QString& text);
 
 // The rows of a chemical table (COCS or Cus_COCS), every column in table order, ordered by name,

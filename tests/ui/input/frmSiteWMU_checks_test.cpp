@@ -128,8 +128,28 @@ TEST_F(SiteWindowEdits, NumberBoxesRefuseWhatIsNoNumber)
             leave(box, w.txtCity);
             EXPECT_EQ(focused(), w.txtCity) << qPrintable(good);
         }
+        // A number copied from a spreadsheet cell brings its line break.
+        for (const QString& pasted : {QStringLiteral("8\n"), QStringLiteral("8\r\n"), QStringLiteral("\r\n 8 ")}) {
+            paste(box, pasted);
+            leave(box, w.txtCity);
+            EXPECT_EQ(focused(), w.txtCity) << qPrintable(box->objectName());
+        }
     }
-    EXPECT_EQ(messages.shown().size(), 5u);
+    // The flow rate is held in single precision.
+    for (const auto& [rate, taken] : {std::pair{"1e-50", false},
+                                      {"3.5E+38", false},
+                                      {"1E+300", false},
+                                      {"3.4E+38", true},
+                                      {"1e-30", true},
+                                      {"0", true}}) {
+        type(w.txtFlowRate, rate);
+        if (!taken)
+            messages.expect("Invalid Input", vbOK, kInvalidInput);
+        leave(w.txtFlowRate, w.txtCity);
+        EXPECT_EQ(focused(), taken ? w.txtCity : w.txtFlowRate) << rate;
+    }
+    EXPECT_TRUE(messages.done());
+    EXPECT_EQ(messages.shown().size(), 8u);
 }
 
 TEST_F(SiteWindowEdits, OpeningATargetListIsNoLeaving)

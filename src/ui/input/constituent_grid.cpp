@@ -279,16 +279,22 @@ std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant
     return cells;
 }
 
-bool isHandTypedChemical(const QString& cas, const QueryRows& chemicals)
+Result<bool> isHandTypedChemical(const QString& databasePath, const QString& cas)
 {
     if (cas == kHandTypedCas)
         return true;
     if (cas.isEmpty())
         return false;
-    for (const QVector<QVariant>& chemical : chemicals.rows)
-        if (chemical.value(1).toString() == cas)
-            return false;
-    return true;
+    Result<std::unique_ptr<Connection>> conn = Connection::open(databasePath, Connection::Mode::ReadOnly);
+    if (!conn)
+        return conn.error();
+    Result<QueryRows> listed = (*conn)->select(
+        QStringLiteral("SELECT 1 FROM %1 WHERE CHEMCAS = ?1 UNION ALL SELECT 1 FROM %2 WHERE CHEMCAS = ?1 LIMIT 1")
+            .arg(cocsTable().name, cusCocsTable().name),
+        {cas});
+    if (!listed)
+        return listed.error();
+    return listed->rows.empty();
 }
 
 std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name)

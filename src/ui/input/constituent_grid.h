@@ -73,8 +73,9 @@ Result<QueryRows> readChemicalTable(const QString& databasePath, const TableDef&
 // properties. Chosen by name, an inorganic chemical's DAF cells read "TCLP dependent".
 std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant>& chemical, bool byName);
 // Whether a row's chemical is one the user typed: its CAS number is the placeholder, or one that
-// no chemical of the list holds.
-bool isHandTypedChemical(const QString& cas, const QueryRows& chemicals);
+// no chemical of either list (the chemical table, the user's own chemicals) holds, whichever list
+// the window shows.
+Result<bool> isHandTypedChemical(const QString& databasePath, const QString& cas);
 // The cells of a chemical that the list does not hold: the typed name, the placeholder CAS
 // number and empty properties.
 std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name);

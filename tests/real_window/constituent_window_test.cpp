@@ -162,7 +162,6 @@ TEST_F(ConstituentWindow, OnlyEnterOrAClickInTheListChoosesAndACheckBoxClickMake
         std::vector<Step> steps;
         QString stored;
         bool searchOnly = false;   // the window stays saved
-        bool customer = false;     // the source "Customer" is chosen first
     } cases[] = {
         {{{0, name, "qqq", {Qt::Key_Escape, Qt::Key_Return}}}, benzene},
         {{{0, name, "tol", {Qt::Key_Escape, Qt::Key_Return}}}, benzene},
@@ -176,19 +175,15 @@ TEST_F(ConstituentWindow, OnlyEnterOrAClickInTheListChoosesAndACheckBoxClickMake
         {{{1, kColChemCas, "123-45-6", {Qt::Key_Return}}}, benzene + ";Zinc|123-45-6|0.0|0"},
         {{{1, kColChemCas, "222-22-2", {Qt::Key_Return}}}, benzene + ";Zinc|222-22-2|0.0|0"},
         {{{1, name, QString(300, 'n'), {Qt::Key_Return}}}, benzene + ';' + QString(255, 'n') + "|1-11-11|0.0|0"},
-        {{{0, kColChemCas, "333-33-3", {Qt::Key_Return}}},
+        {{{-1, 0, "", {Qt::Key_Down}}, {0, kColChemCas, "333-33-3", {Qt::Key_Return}}},
          benzene + ';' + QString(255, 'n') + "|1-11-11|0.0|0",
-         true,
          true},
     };
-    for (const auto& [steps, stored, searchOnly, customer] : cases) {
-        if (customer) {
-            cocs()->cmbDataSource->setFocus(Qt::TabFocusReason);
-            pressKey(Qt::Key_Down);
-            ASSERT_EQ(cocs()->cmbDataSource->currentText(), "Customer");
-        }
+    for (const auto& [steps, stored, searchOnly] : cases) {
         for (const Step& step : steps) {
-            if (step.column == kColDlTclp)
+            if (step.row < 0)   // the source list, whose next entry is "Customer"
+                cocs()->cmbDataSource->setFocus(Qt::TabFocusReason);
+            else if (step.column == kColDlTclp)
                 clickCheckBox(step.row, step.column);
             else
                 clickCell(step.row, step.column);

@@ -61,7 +61,7 @@ protected:
         w.cmbVolumeUnits->setCurrentIndex(2);
         type(w.txtFlowRate, "12.3");
         w.optMultiBatch->click();
-        paste(w.txtActiveLife, "\r\n30\r\n");
+        w.txtActiveLife->setText("\r\n30\r\n");   // as a paste from a spreadsheet leaves it
         w.cmbRiskValue->setCurrentIndex(0);
         w.cmbHQValue->setCurrentIndex(0);
     }

@@ -11,9 +11,6 @@
 #include "ui/user_input.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -99,16 +96,6 @@ void SiteWindowTest::openAnalysis(qint32 key)
 void SiteWindowTest::type(QWidget* box, const QString& text)
 {
     typeInto(box, text);
-}
-
-void SiteWindowTest::paste(QWidget* box, const QString& text)
-{
-    QGuiApplication::clipboard()->setText(text);
-    auto* list = qobject_cast<QComboBox*>(box);
-    QLineEdit* line = list ? list->lineEdit() : qobject_cast<QLineEdit*>(box);
-    ASSERT_NE(line, nullptr);
-    line->selectAll();
-    line->paste();
 }
 
 void SiteWindowTest::activateSite()

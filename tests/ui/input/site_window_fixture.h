@@ -30,8 +30,6 @@ protected:
     void openAnalysis(qint32 key);
     // Types a text into a box as the user does, replacing what it holds.
     static void type(QWidget* box, const QString& text);
-    // Pastes a text from the clipboard into a box, replacing what it holds.
-    static void paste(QWidget* box, const QString& text);
     // Makes the analysis information window the active child window, as a click into it does.
     void activateSite();
     // Moves the focus from `box` to `next` as the Tab key does, and lets queued focus moves run.

@@ -173,11 +173,17 @@ TEST_F(ConstituentWindow, OnlyEnterOrAClickInTheListChoosesAndACheckBoxClickMake
         {{{1, kColTclpConc, "", {Qt::Key_Right}}, {0, kColDlTclp, "", {Qt::Key_Space}}}, benzene + ';' + zinc},
         {{{1, name, "x", {Qt::Key_Backspace, Qt::Key_Return}}}, benzene + ';' + zinc, true},
         {{{1, kColChemCas, "123-45-6", {Qt::Key_Return}}}, benzene + ";Zinc|123-45-6|0.0|0"},
+        {{{1, kColChemCas, "222-22-2", {Qt::Key_Return}}}, benzene + ";Zinc|222-22-2|0.0|0"},
         {{{1, name, QString(300, 'n'), {Qt::Key_Return}}}, benzene + ';' + QString(255, 'n') + "|1-11-11|0.0|0"},
+        {{{-1, 0, "", {Qt::Key_Down}}, {0, kColChemCas, "333-33-3", {Qt::Key_Return}}},
+         benzene + ';' + QString(255, 'n') + "|1-11-11|0.0|0",
+         true},
     };
     for (const auto& [steps, stored, searchOnly] : cases) {
         for (const Step& step : steps) {
-            if (step.column == kColDlTclp)
+            if (step.row < 0)   // the source list, whose next entry is "Customer"
+                cocs()->cmbDataSource->setFocus(Qt::TabFocusReason);
+            else if (step.column == kColDlTclp)
                 clickCheckBox(step.row, step.column);
             else
                 clickCell(step.row, step.column);

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -75,6 +76,18 @@ double integerValue(std::string_view digits, int base)
 
 }   // namespace
 
+QString trimmedNumberText(const QString& text)
+{
+    const auto isEnd = [](QChar c) { return c == u' ' || c == u'\r' || c == u'\n'; };
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isEnd(text[first]))
+        ++first;
+    while (last > first && isEnd(text[last - 1]))
+        --last;
+    return text.sliced(first, last - first);
+}
+
 bool isNumber(const QString& text)
 {
     return toNumberStrict(text).has_value();
@@ -83,23 +96,30 @@ bool isNumber(const QString& text)
 std::optional<double> toNumberStrict(const QString& text)
 {
     std::string ascii;
-    ascii.reserve(std::size_t(text.size()));
-    for (const QChar c : text) {
+    const QString trimmed = trimmedNumberText(text);
+    ascii.reserve(std::size_t(trimmed.size()));
+    for (const QChar c : trimmed) {
         if (c.unicode() > 0x7F)
             return std::nullopt;
         ascii.push_back(char(c.unicode()));
     }
-    std::string_view s(ascii);
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-
+    const std::string_view s(ascii);
     const std::size_t length = decimalPrefixLength(s);
     if (length == 0 || length != s.size())
         return std::nullopt;
     const double value = decimalValue(s);
     if (std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> toSingleStrict(const QString& text)
+{
+    const std::optional<double> value = toNumberStrict(text);
+    // Compared before narrowing: a double beyond the float range has no float value.
+    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    if (*value != 0 && float(*value) == 0)
         return std::nullopt;
     return value;
 }

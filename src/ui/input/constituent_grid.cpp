@@ -240,8 +240,10 @@ std::optional<GridCell> typedCell(int column, const QString& text)
         return GridCell{};
     if (isDafColumn(column) && text == kTclpDependent)
         return GridCell::fromText(text);
-    if (const std::optional<double> number = toNumberStrict(text))
-        return GridCell{text, *number, false};
+    // The concentrations are held in single precision.
+    const bool single = column == kColTclpConc || column == kColTotConc;
+    if (const std::optional<double> number = single ? toSingleStrict(text) : toNumberStrict(text))
+        return GridCell{trimmedNumberText(text), *number, false};
     return std::nullopt;
 }
 
@@ -277,16 +279,22 @@ std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant
     return cells;
 }
 
-bool isHandTypedChemical(const QString& cas, const QueryRows& chemicals)
+Result<bool> isHandTypedChemical(const QString& databasePath, const QString& cas)
 {
     if (cas == kHandTypedCas)
         return true;
     if (cas.isEmpty())
         return false;
-    for (const QVector<QVariant>& chemical : chemicals.rows)
-        if (chemical.value(1).toString() == cas)
-            return false;
-    return true;
+    Result<std::unique_ptr<Connection>> conn = Connection::open(databasePath, Connection::Mode::ReadOnly);
+    if (!conn)
+        return conn.error();
+    Result<QueryRows> listed = (*conn)->select(
+        QStringLiteral("SELECT 1 FROM %1 WHERE CHEMCAS = ?1 UNION ALL SELECT 1 FROM %2 WHERE CHEMCAS = ?1 LIMIT 1")
+            .arg(cocsTable().name, cusCocsTable().name),
+        {cas});
+    if (!listed)
+        return listed.error();
+    return listed->rows.empty();
 }
 
 std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name)

@@ -61,7 +61,8 @@ QVector<GridCell> storedConstituentRow(const Recordset& siteCocs);
 void fillRowDefaults(QVector<GridCell>& cells);
 
 // The cell a typed text gives; none when the text is refused: a number column takes an empty
-// text, a number, or "TCLP dependent" in the two DAF columns.
+// text, a number (without blanks and line breaks at either end; the two concentrations only
+// where single precision holds it), or "TCLP dependent" in the two DAF columns.
 std::optional<GridCell> typedCell(int column, const QString& text);
 
 // The rows of a chemical table (COCS or Cus_COCS), every column in table order, ordered by name,
@@ -72,8 +73,9 @@ Result<QueryRows> readChemicalTable(const QString& databasePath, const TableDef&
 // properties. Chosen by name, an inorganic chemical's DAF cells read "TCLP dependent".
 std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant>& chemical, bool byName);
 // Whether a row's chemical is one the user typed: its CAS number is the placeholder, or one that
-// no chemical of the list holds.
-bool isHandTypedChemical(const QString& cas, const QueryRows& chemicals);
+// no chemical of either list (the chemical table, the user's own chemicals) holds, whichever list
+// the window shows.
+Result<bool> isHandTypedChemical(const QString& databasePath, const QString& cas);
 // The cells of a chemical that the list does not hold: the typed name, the placeholder CAS
 // number and empty properties.
 std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name);

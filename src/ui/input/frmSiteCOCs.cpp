@@ -349,11 +349,17 @@ void frmSiteCOCs::closeUp(int row, int column, int listRow, const QString& typed
     else if (column == kColChemName && !typed.isEmpty())
         cells = handTypedChemicalCells(typed);
     // A hand-typed chemical takes a CAS number of its own, that no listed chemical's begins with.
-    else if (column == kColChemCas && !cas.isEmpty() && row < grid.dataRowCount()
-             && isHandTypedChemical(grid.cell(row, kColChemCas).text, m_chemicals))
+    else if (column == kColChemCas && !cas.isEmpty() && row < grid.dataRowCount()) {
+        const Result<bool> handTyped =
+            isHandTypedChemical(programState().databasePath(), grid.cell(row, kColChemCas).text);
+        if (!handTyped)
+            showGeneralError(handTyped.error(), kUnableToSaveTitle);
+        if (!handTyped || !*handTyped)
+            return;
         cells = {{kColChemCas, GridCell::fromText(cas)}};
-    else
+    } else {
         return;
+    }
     grid.setCells(row, cells);
     markEdited();
 }

@@ -23,7 +23,6 @@
 #include <QPointer>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -385,7 +384,7 @@ void frmSiteWMU::activeLifeChanged()
 {
     markChanged();
     if (optMultiBatch->isChecked() && !txtActiveLife->text().isEmpty())
-        m_activeLife = float(leadingNumber(txtActiveLife->text()));
+        m_activeLife = float(leadingNumber(trimmedNumberText(txtActiveLife->text())));
 }
 
 void frmSiteWMU::optLandfill_Click()
@@ -418,7 +417,7 @@ void frmSiteWMU::showUnitPicture(bool landfill)
 void frmSiteWMU::optSingleBatch_Click()
 {
     if (!txtActiveLife->text().isEmpty())
-        m_activeLife = float(leadingNumber(txtActiveLife->text()));
+        m_activeLife = float(leadingNumber(trimmedNumberText(txtActiveLife->text())));
     lblActiveLife[0]->setEnabled(false);
     lblActiveLife[1]->setEnabled(false);
     txtActiveLife->setText(QStringLiteral("1"));
@@ -492,9 +491,8 @@ bool frmSiteWMU::passesNumberCheck(QWidget* box)
     const QString text = list ? list->currentText() : static_cast<QLineEdit*>(box)->text();
     if (text.isEmpty())
         return true;
-    const std::optional<double> number = toNumberStrict(text);
-    // The flow rate is stored in single precision.
-    return number && (box != txtFlowRate || std::isfinite(float(*number)));
+    // The flow rate is held in single precision.
+    return box == txtFlowRate ? toSingleStrict(text).has_value() : isNumber(text);
 }
 
 void frmSiteWMU::checkDate(QLineEdit* box, bool keepFocus)
@@ -727,12 +725,12 @@ SiteWindowInputs frmSiteWMU::siteInputs() const
     in.wasteDesc = txtWasteDesc->text();
     in.wasteCode = txtWasteCode->text();
     in.landfill = optLandfill->isChecked();
-    in.volume = txtVolume->text();
+    in.volume = trimmedNumberText(txtVolume->text());
     in.volumeUnitIndex = cmbVolumeUnits->currentIndex();
-    in.flowRate = txtFlowRate->text();
-    in.activeLife = txtActiveLife->text();
-    in.riskValue = cmbRiskValue->currentText();
-    in.hqValue = cmbHQValue->currentText();
+    in.flowRate = trimmedNumberText(txtFlowRate->text());
+    in.activeLife = trimmedNumberText(txtActiveLife->text());
+    in.riskValue = trimmedNumberText(cmbRiskValue->currentText());
+    in.hqValue = trimmedNumberText(cmbHQValue->currentText());
     return in;
 }
 
@@ -852,9 +850,8 @@ void frmSiteWMU::Command1_Click()
     if (!checkNumericInputs())
         return;
     if (optSurfaceImpoundment->isChecked()) {
-        // The flow rate is stored in single precision: a value too small for it is zero.
         const std::optional<double> flowRate = toNumberStrict(txtFlowRate->text());
-        if (flowRate && float(*flowRate) <= 0) {
+        if (flowRate && *flowRate <= 0) {
             txtFlowRate->setFocus();
             return;
         }

@@ -18,6 +18,7 @@ TEST(NumberCheck, AcceptsTheGrammar)
         {"  3.25  ", 3.25},
         {"1e-400", 0},
         {"1.7976931348623157e308", 1.7976931348623157e308},
+        {"\r\n 8 \r\n", 8},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_TRUE(isNumber(QString::fromLatin1(text))) << text;
@@ -29,7 +30,7 @@ TEST(NumberCheck, RefusesEverythingElse)
 {
     const char* const cases[] = {
         "1,000", "1 000", "$5",   "",    " ",    "e5",  "1e",  "1e+",   ".",      "-",   "+-1",
-        "1.2.3", "12abc", "&H1F", "1,5", "0x10", "inf", "nan", "1e400", "-1e400", "\t1", "1\n",
+        "1.2.3", "12abc", "&H1F", "1,5", "0x10", "inf", "nan", "1e400", "-1e400", "\t1", "1\n2",
     };
     for (const char* text : cases) {
         EXPECT_FALSE(isNumber(QString::fromLatin1(text))) << text;

@@ -129,7 +129,16 @@ TEST_F(SiteWindowEdits, NumberBoxesRefuseWhatIsNoNumber)
             EXPECT_EQ(focused(), w.txtCity) << qPrintable(good);
         }
     }
-    EXPECT_EQ(messages.shown().size(), 5u);
+    // The flow rate is held in single precision: the first three are refused.
+    const char* const rates[] = {"1e-50", "3.5E+38", "1E+300", "3.4E+38", "1e-30", "0"};
+    for (int i = 0; i < 6; ++i) {
+        type(w.txtFlowRate, rates[i]);
+        if (i < 3)
+            messages.expect("Invalid Input");
+        leave(w.txtFlowRate, w.txtCity);
+        EXPECT_EQ(focused() == w.txtCity, i >= 3) << rates[i];
+    }
+    EXPECT_EQ(messages.shown().size(), 8u);
 }
 
 TEST_F(SiteWindowEdits, OpeningATargetListIsNoLeaving)

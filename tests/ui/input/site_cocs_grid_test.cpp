@@ -64,6 +64,14 @@ TEST(ConstituentGrid, TypedTextsAreNumbersOrRefused)
     EXPECT_FALSE(typedCell(kColDafLf, "tclp dependent").has_value());
     EXPECT_FALSE(typedCell(kColTclpConc, "TCLP dependent").has_value());
     EXPECT_EQ(typedCell(kColChemName, "O'Neill's 1,000 mg")->text, "O'Neill's 1,000 mg");
+
+    // The concentrations take what single precision holds; a paste keeps the number alone.
+    for (const int c : {kColTclpConc, kColTotConc}) {
+        for (const char* refused : {"1e-50", "3.5E+38", "1E+300"})
+            EXPECT_FALSE(typedCell(c, refused).has_value()) << refused;
+        for (const char* taken : {"3.4E+38", "1e-30", "0", "8\n", "8\r\n", " 8 "})
+            EXPECT_EQ(typedCell(c, taken).value_or(GridCell{}).text, QString::fromLatin1(taken).trimmed()) << taken;
+    }
 }
 
 TEST(ConstituentGrid, ChemicalsChosenByNameShowTclpDependentDafsUnlessOrganic)

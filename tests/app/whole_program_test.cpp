@@ -591,15 +591,18 @@ TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCasca
     EXPECT_EQ(bar->value(), 0);
     EXPECT_NEAR(Forms::find("frmExceedResults")->leftTwips(), 3630, 15);
 
-    // A save that keeps the rows keeps the windows; one that deletes a row clears the results.
+    // A save that keeps the rows keeps the windows; one that deletes a row clears the results and
+    // closes them all, an impoundment's surface windows too.
     choose(main().mnuShowSiteCOCs);
+    site()->optSurfaceImpoundment->click();
     for (const bool deleteRow : {false, true}) {
         cocs()->grdSiteCOCs->selectRow(0);
         messages.expect("Confirm Delete", deleteRow ? vbYes : vbNo);
         click(cocs()->cmdDelete);
         typeInto(site()->txtFileName, "Renamed");
         click(deleteRow ? cocs()->cmdUpdateSiteCOCs : main().cmdSave);
-        EXPECT_EQ(Forms::find("frmExceedResults") != nullptr, !deleteRow);
+        for (const char* name : {"frmExceedResults", "frmTotalResultsHQ"})
+            EXPECT_EQ(Forms::find(name) != nullptr, !deleteRow) << name;
     }
 }
 

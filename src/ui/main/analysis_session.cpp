@@ -392,8 +392,11 @@ void AnalysisSession::constituentRowsStored()
     for (rows.moveFirst(); !rows.eof() && !results; rows.moveNext())
         results = !rows.value(QStringLiteral("LMTPTHTO")).isNull();
     rows.setPosition(at);
+    // Every forward window goes, the surface pathway windows of an impoundment too: all read the
+    // results just cleared.
     if (!results)
-        closeResultScreens();
+        for (const QLatin1String name : kForwardResultWindows)
+            Forms::unload(name);
 }
 
 void AnalysisSession::setCaption(const QString& caption)

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -72,20 +74,31 @@ TEST(Schema, NamesAreUniqueWithoutLetterCaseAndAMissingTableIsFound)
 TEST(Schema, ViewJoinsOneGroundwaterRowPerConstituentOfItsOwnAnalysis)
 {
     TempDatabase db;
-    for (int key : {1, 2})
-        db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", key}, {"CHEMCAS", "71-43-2"}, {"CHEMNAME", "Benzene"}});
-    db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", 1}, {"CHEMCAS", "71-43-2"}, {"CHEMNAME", "Benzene again"}});
-    db.insert(QStringLiteral("GWDelisting"), {{"SITEKEY", 2}, {"ChemCas", "71-43-2"}, {"GWDL", 9.0}});
-    db.insert(QStringLiteral("GWDelisting"), {{"SITEKEY", 1}, {"ChemCas", "71-43-2"}, {"GWDL", 1.0}});
-    db.insert(QStringLiteral("GWDelisting"), {{"SITEKEY", 1}, {"ChemCas", "71-43-2"}, {"GWDL", 2.0}});
+    // Two analyses' rows interleaved in rowid order; Toluene has fewer groundwater rows than rows.
+    const char* benzene = "71-43-2";
+    const char* toluene = "108-88-3";
+    for (const auto& [key, cas] :
+         {std::pair{1, benzene}, {2, benzene}, {1, toluene}, {1, benzene}, {2, benzene}, {1, toluene}, {1, toluene}})
+        db.insert(QStringLiteral("SITECOCS"), {{"SITEKEY", key}, {"CHEMCAS", cas}});
+    for (const auto& [key, cas, level] : {std::tuple{2, benzene, 9.0},
+                                          {2, benzene, 8.0},
+                                          {1, benzene, 1.0},
+                                          {1, toluene, 11.0},
+                                          {1, benzene, 2.0},
+                                          {1, toluene, 12.0}})
+        db.insert(QStringLiteral("GWDelisting"), {{"SITEKEY", key}, {"ChemCas", cas}, {"GWDL", level}});
 
-    auto rows = db.conn().select(
-        QStringLiteral("SELECT CHEMNAME, GWDL, LMTPTHTC FROM SITECOCSQuery WHERE SITEKEY = ? ORDER BY COCROWID"), {1});
-    ASSERT_TRUE(rows.ok());
-    ASSERT_EQ(rows->rows.size(), 2u) << "a CAS number listed twice must not double the rows";
-    EXPECT_EQ(rows->rows[0][1].toDouble(), 1.0) << "the first groundwater row of the same analysis";
-    EXPECT_EQ(rows->rows[1][1].toDouble(), 2.0) << "the second row of the CAS number takes the second";
-    EXPECT_FALSE(rows->rows[0][2].isValid());
+    const std::map<int, QVariantList> levels = {{1, {1.0, 11.0, 2.0, 12.0, QVariant()}}, {2, {9.0, 8.0}}};
+    for (const auto& [key, expected] : levels) {
+        auto rows = db.conn().select(
+            QStringLiteral("SELECT GWDL, LMTPTHTC FROM SITECOCSQuery WHERE SITEKEY = ? ORDER BY COCROWID"), {key});
+        ASSERT_TRUE(rows.ok());
+        ASSERT_EQ(rows->rows.size(), size_t(expected.size())) << "analysis " << key;
+        for (size_t r = 0; r < rows->rows.size(); ++r) {
+            EXPECT_EQ(rows->rows[r][0], expected[qsizetype(r)]) << "analysis " << key << ", row " << r;
+            EXPECT_FALSE(rows->rows[r][1].isValid());
+        }
+    }
 }
 
 TEST(Schema, ValuesAreConvertedToTheirColumnBeforeEveryWrite)

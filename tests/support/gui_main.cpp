@@ -1,5 +1,6 @@
 #include "ui/fresh_ui_state.h"
 #include "ui/quiet_settings.h"
+#include "ui/scripted_services.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshUiStatePerTest);
+    installUnscriptedDialogs();
     // Settings of this test program's own, never the developer's.
     QTemporaryDir settings;
     if (!settings.isValid() || !useQuietSettings(settings.path()))

@@ -3,6 +3,7 @@
 #include "platform/ui/service_slot.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -75,6 +76,26 @@ QStringList CommonDialog::qtFilters(const QString& filter)
     return out;
 }
 
+QString CommonDialog::proposedName(const QString& fileName, const QString& filter, int filterIndex)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const int shown = filterIndex >= 1 && 2 * filterIndex <= parts.size() ? filterIndex : 1;
+    if (fileName.isEmpty() || 2 * shown > parts.size())
+        return fileName;
+    const QStringList patterns = parts[2 * shown - 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QFileInfo file(fileName);
+    for (const QString& pattern : patterns)
+        if (QDir::match(pattern, file.fileName()))
+            return fileName;
+    static const QRegularExpression extensionPattern(QStringLiteral("^\\*\\.([^*?\\[\\]]+)$"));
+    const QRegularExpressionMatch extension = patterns.isEmpty() ? QRegularExpressionMatch()
+                                                                 : extensionPattern.match(patterns.front().trimmed());
+    if (!extension.hasMatch())
+        return fileName;
+    return fileName.left(fileName.size() - file.fileName().size()) + file.completeBaseName() + QLatin1Char('.')
+           + extension.captured(1);
+}
+
 void CommonDialog::ShowOpen()
 {
     show(false);
@@ -91,7 +112,7 @@ void CommonDialog::show(bool save)
     request.save = save;
     request.title = DialogTitle;
     request.folder = m_folder;
-    request.fileName = FileName;
+    request.fileName = proposedName(FileName, Filter, FilterIndex);
     request.filters = qtFilters(Filter);
     request.filterIndex = FilterIndex;
     const FileDialogAnswer answer = service().run(request);

@@ -42,6 +42,9 @@ public:
 
     // "A (*.a)|*.a" as the dialog's filters, with lower-case patterns added.
     static QStringList qtFilters(const QString& filter);
+    // The name the dialog proposes: a remembered name that no pattern of the shown filter takes
+    // keeps its folder and base name and takes that filter's extension.
+    static QString proposedName(const QString& fileName, const QString& filter, int filterIndex);
 
 private:
     void show(bool save);

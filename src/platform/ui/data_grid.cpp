@@ -312,8 +312,20 @@ void DataGrid::setColumnDropDown(int column, GridDropDown* list)
     connect(list, &GridDropDown::chosen, this, [this, column](int listRow) { dropDownClicked(column, listRow); });
 }
 
+void DataGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!index.isValid() || index != m_clickedCell) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    const int columns = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(columns);
+}
+
 void DataGrid::setCurrentCell(int row, int column)
 {
+    m_clickedCell = QPersistentModelIndex();
     setCurrentIndex(m_model.index(row, column));
 }
 
@@ -389,6 +401,7 @@ int DataGrid::heightShowing(int rows) const
 
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
+    m_clickedCell = QPersistentModelIndex();
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && editTriggers() != QAbstractItemView::NoEditTriggers && currentIndex().isValid()) {
         // The list is closed: it stands on the cell's value, whatever was typed before.
@@ -414,6 +427,7 @@ void DataGrid::mousePressEvent(QMouseEvent* event)
     // The item view hands a press on a check box to the box alone; the cell becomes current too,
     // so that the keys that follow act on it.
     const QModelIndex index = indexAt(event->position().toPoint());
+    m_clickedCell = index;
     if (event->button() == Qt::LeftButton && (index.flags() & Qt::ItemIsUserCheckable) && index != currentIndex())
         setCurrentIndex(index);
     QTableView::mousePressEvent(event);

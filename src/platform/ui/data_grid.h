@@ -63,6 +63,9 @@ public:
     void setColumnDropDown(int column, GridDropDown* list);
 
     using QTableView::edit;
+    // A cell made current by a click comes into view by its row only: the columns stay where
+    // they stand under the pointer, so the next click lands where the user aimed.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     void setCurrentCell(int row, int column);
     // Opens the editor (and drop-down list) of the current cell when it has one.
     void editCurrentCell();
@@ -127,6 +130,7 @@ private:
     GroupHeaderView* m_header;
     GridCellDelegate* m_delegate;
     QHash<int, GridDropDown*> m_dropDowns;
+    QPersistentModelIndex m_clickedCell;
     QPersistentModelIndex m_refusedCell;
     QString m_refusedText;
     bool m_returning = false;   // moving back to a row that stays in edit

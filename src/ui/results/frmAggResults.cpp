@@ -1,5 +1,7 @@
 #include "ui/results/frmAggResults.h"
 
+#include "ui/results/constituent_rows.h"
+
 namespace {
 
 const QString kTotAgg = QStringLiteral("TotAgg");
@@ -87,7 +89,7 @@ void frmAggResults::styleRow(GridRowStyle& row) const
 
 QString frmAggResults::recordSource() const
 {
-    return QStringLiteral("SELECT * FROM SITECOCS WHERE SITEKEY = ? ORDER BY rowid");
+    return kConstituentRowsSource;
 }
 
 std::optional<QVector<GridCell>> frmAggResults::recordRow(const ResultRecord& record)

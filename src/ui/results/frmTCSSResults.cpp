@@ -1,5 +1,7 @@
 #include "ui/results/frmTCSSResults.h"
 
+#include "ui/results/constituent_rows.h"
+
 namespace {
 
 constexpr int kTclpColumn = 3;
@@ -138,4 +140,9 @@ void frmTCSSResults::finishLoad(GridModel& grid)
         grid.setColumnWidthTwips(c, grid.columnWidthTwips(c) - 75);
     for (int c = 6; c <= 7; ++c)
         grid.setColumnWidthTwips(c, grid.columnWidthTwips(c) + 50);
+}
+
+QString frmTCSSResults::recordSource() const
+{
+    return kConstituentRowsSource;
 }

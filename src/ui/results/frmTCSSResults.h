@@ -15,6 +15,7 @@ public:
     frmTCSSResults();
 
 protected:
+    QString recordSource() const override;
     void setupColumns(GridModel& grid) override;
     void styleRow(GridRowStyle& row) const override;
     std::optional<QVector<GridCell>> recordRow(const ResultRecord& record) override;

@@ -1,5 +1,7 @@
 #include "ui/results/frmTotalResultsScreen.h"
 
+#include "ui/results/constituent_rows.h"
+
 #include "data/value_pickers.h"
 
 #include <array>
@@ -93,4 +95,9 @@ void frmTotalResultsScreen::finishLoad(GridModel& grid)
         grid.setColumnWidthTwips(c, grid.columnWidthTwips(c) + 100);
     grid.setColumnWidthTwips(2, grid.columnWidthTwips(2) + 100);
     grid.setColumnWidthTwips(3, grid.columnWidthTwips(3) - 100);
+}
+
+QString frmTotalResultsScreen::recordSource() const
+{
+    return kConstituentRowsSource;
 }

@@ -11,6 +11,7 @@ public:
     frmTotalResultsScreen();
 
 protected:
+    QString recordSource() const override;
     void setupScreenColumns(GridModel& grid) override;
     QVector<GridStyle> cellStyles() const override;
     void styleRow(GridRowStyle& row) const override;

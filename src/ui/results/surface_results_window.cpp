@@ -1,5 +1,7 @@
 #include "ui/results/surface_results_window.h"
 
+#include "ui/results/constituent_rows.h"
+
 namespace {
 // The surface pathways in column order.
 const std::array<const char*, 5> kPathways = {"SWING", "AIRINHP", "FISHING", "SOILING", "AIRINHV"};
@@ -52,4 +54,9 @@ void SurfaceResultsWindow::finishLoad(GridModel& grid)
     grid.addRow(std::move(totals));
     for (int c = 0; c < grid.columnCount(); ++c)
         grid.setColumnWidthTwips(c, grid.columnWidthTwips(c) + 125);
+}
+
+QString SurfaceResultsWindow::recordSource() const
+{
+    return kConstituentRowsSource;
 }

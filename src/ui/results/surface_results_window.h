@@ -12,6 +12,7 @@ protected:
     SurfaceResultsWindow(const QString& caption, const QString& suffix, const QString& pathwayGroupCaption,
                          const QString& aggregateCaption);
 
+    QString recordSource() const override;
     void setupColumns(GridModel& grid) override;
     std::optional<QVector<GridCell>> recordRow(const ResultRecord& record) override;
     void finishLoad(GridModel& grid) override;

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -321,6 +322,28 @@ TEST_F(DataGridEditing, OnlyWholeRowsCountAsSelectedRows)
     EXPECT_EQ(view.selectedWholeRows(), QList<int>({1}));
     view.selectAll();
     EXPECT_EQ(view.selectedWholeRows(), QList<int>({0, 1}));   // not the row for a new entry
+}
+
+// A click on a half-shown cell, text or check box, makes it current where it stands, also when the
+// grid brings its current cell into view after the click; a key then brings it into view.
+TEST_F(DataGridEditing, AClickOnAHalfShownCellKeepsTheColumnsUnderThePointer)
+{
+    view.resize(200, 300);
+    for (int column : {1, 2}) {
+        view.setCurrentCell(0, 0);
+        view.horizontalScrollBar()->setValue(0);
+        const int edge = view.columnViewportPosition(column) + view.columnWidth(column) / 2;
+        view.resize(view.width() + edge - view.viewport()->width(), view.height());
+        const QModelIndex cell = view.grid().index(0, column);
+        ASSERT_EQ(view.indexAt(QPoint(edge - 2, view.rowViewportPosition(0) + 2)), cell);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(edge - 2, view.rowViewportPosition(0) + 2));
+        view.scrollTo(view.currentIndex());
+        EXPECT_EQ(view.currentIndex(), cell) << column;
+        EXPECT_EQ(view.horizontalScrollBar()->value(), 0) << column;
+        QTest::keyClick(&view, Qt::Key_Left);
+        QTest::keyClick(&view, Qt::Key_Right);
+        EXPECT_LE(view.visualRect(cell).right(), view.viewport()->width()) << column;
+    }
 }
 
 class DropDownEditing : public DataGridEditing {

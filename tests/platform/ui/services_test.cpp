@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,6 +131,40 @@ TEST(CommonDialog, FiltersKeepStateAndCancelGivesNoName)
     EXPECT_TRUE(files.requests()[1].save);
 }
 
+// A remembered name of another kind of file is proposed with the extension of the filter shown.
+TEST(CommonDialog, ProposesTheRememberedNameInTheKindOfTheShownFilter)
+{
+    const QString table = "Table Export (*.html)|*.html|MS Excel Tab Delimited Text File (*.txt)|*.txt";
+    const QString import = "TOVI v.1.0 (*.TVN)|*.TVN|TOVI v.2.0 (*.TVN)|*.TVN|All Files (*.*)|*.*";
+    const struct {
+        QString remembered;
+        QString filter;
+        int filterIndex;
+        QString proposed;
+    } cases[] = {
+        {"/w/Plant A.TVN", table, 2, "/w/Plant A.txt"},
+        {"/w/Plant A.TVN", table, 1, "/w/Plant A.html"},
+        {"/w/a.b.txt", "TOVI Export (*.TVN)|*.TVN", 1, "/w/a.b.TVN"},
+        {"/w/a.tvn", "TOVI Export (*.TVN)|*.TVN", 1, "/w/a.tvn"},
+        {"/w/a.html", import, 2, "/w/a.TVN"},
+        {"/w/a.html", import, 3, "/w/a.html"},
+        {"/w/a.txt", table, 7, "/w/a.html"},
+        {"report", table, 2, "report.txt"},
+        {"", table, 1, ""},
+    };
+    for (const auto& c : cases) {
+        ScriptedFileDialogs files;
+        files.answer(QString());
+        CommonDialog dlg;
+        dlg.Filter = c.filter;
+        dlg.FilterIndex = c.filterIndex;
+        dlg.FileName = c.remembered;
+        dlg.ShowSave();
+        ASSERT_EQ(files.requests().size(), 1u);
+        EXPECT_EQ(files.requests()[0].fileName, c.proposed) << qPrintable(c.remembered) << " " << c.filterIndex;
+    }
+}
+
 class frmProbe : public FormWindow {
     Q_OBJECT
 public:
@@ -143,15 +178,20 @@ protected:
     void formUnload() override { ++unloads; }
 };
 
-TEST(ServiceSlots, TheProgramInstallsTheRealDialogsAndATestProgramNone)
+TEST(ServiceSlots, TheProgramInstallsTheRealDialogsAndATestProgramOnesThatFailAtOnce)
 {
-    EXPECT_EQ(setMessageService(nullptr), nullptr);
-    EXPECT_EQ(setFileDialogService(nullptr), nullptr);
-    EXPECT_EQ(setPrintDialogService(nullptr), nullptr);
+    EXPECT_NONFATAL_FAILURE(MsgBox(QStringLiteral("Never shown")), "unscripted message");
+    EXPECT_NONFATAL_FAILURE(CommonDialog().ShowOpen(), "unscripted file dialog");
+    EXPECT_NONFATAL_FAILURE(printGrid(GridModel(), GridPrintSetup(), true), "unscripted page set-up dialog");
+    const UnscriptedDialogs& unscripted = unscriptedDialogs();
+    EXPECT_EQ(setMessageService(nullptr), &unscripted.messages);
+    EXPECT_EQ(setFileDialogService(nullptr), &unscripted.files);
+    EXPECT_EQ(setPrintDialogService(nullptr), &unscripted.prints);
     installDialogServices();
     EXPECT_EQ(setMessageService(nullptr), &messageBoxService());
     EXPECT_EQ(setFileDialogService(nullptr), &fileDialogService());
     EXPECT_EQ(setPrintDialogService(nullptr), &printDialogService());
+    installUnscriptedDialogs();
 }
 
 // Instead of a real dialog that no test answers, a debug build stops, naming the slot.
@@ -161,9 +201,13 @@ TEST(ServiceSlots, ASlotNeverInstalledStopsADebugBuild)
     GTEST_SKIP() << "a release build falls back to the real dialogs";
 #else
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    setMessageService(nullptr);
+    setFileDialogService(nullptr);
+    setPrintDialogService(nullptr);
     EXPECT_DEATH(MsgBox(QStringLiteral("Never shown")), "The message box service was never installed");
     EXPECT_DEATH(CommonDialog().ShowOpen(), "The file dialog service was never installed");
     EXPECT_DEATH(printGrid(GridModel(), GridPrintSetup(), true), "The print dialog service was never installed");
+    installUnscriptedDialogs();
 #endif
 }
 

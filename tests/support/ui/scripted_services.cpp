@@ -2,6 +2,58 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+class UnscriptedMessages : public MessageService {
+public:
+    int show(const QString& text, int, const QString& title) override
+    {
+        ADD_FAILURE() << "unscripted message: " << qPrintable(title) << " / " << qPrintable(text);
+        return vbCancel;
+    }
+};
+
+class UnscriptedFileDialogs : public FileDialogService {
+public:
+    FileDialogAnswer run(const FileDialogRequest& request) override
+    {
+        ADD_FAILURE() << "unscripted file dialog: " << qPrintable(request.title);
+        return {};
+    }
+};
+
+class UnscriptedPrintDialogs : public PrintDialogService {
+public:
+    bool pageSetup(QPrinter&) override
+    {
+        ADD_FAILURE() << "unscripted page set-up dialog";
+        return false;
+    }
+    bool print(QPrinter&) override
+    {
+        ADD_FAILURE() << "unscripted print dialog";
+        return false;
+    }
+};
+
+}   // namespace
+
+const UnscriptedDialogs& unscriptedDialogs()
+{
+    static UnscriptedMessages messages;
+    static UnscriptedFileDialogs files;
+    static UnscriptedPrintDialogs prints;
+    static const UnscriptedDialogs dialogs{messages, files, prints};
+    return dialogs;
+}
+
+void installUnscriptedDialogs()
+{
+    setMessageService(&unscriptedDialogs().messages);
+    setFileDialogService(&unscriptedDialogs().files);
+    setPrintDialogService(&unscriptedDialogs().prints);
+}
+
 ScriptedMessages::ScriptedMessages() : m_previous(setMessageService(this)) {}
 
 ScriptedMessages::~ScriptedMessages()

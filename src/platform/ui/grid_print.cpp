@@ -261,6 +261,33 @@ private:
         return page;
     }
 
+    // A caption in lines that break only at blanks, to fit a box `width` wide; a word wider
+    // than the box on a line of its own.
+    QString captionLines(const QString& caption, double width) const
+    {
+        static const QRegularExpression word(QStringLiteral("\\S+"));
+        const QFontMetricsF metrics(m_grid.font(), &m_device);
+        // Less a pixel, as the painter's own layout may find a line a little wider.
+        const double room = width - 2 * m_pad - 1;
+        QStringList lines;
+        for (const QString& paragraph : oneLineBreak(caption).split(QLatin1Char('\n'))) {
+            qsizetype start = -1;
+            qsizetype end = 0;
+            for (auto words = word.globalMatch(paragraph); words.hasNext();) {
+                const QRegularExpressionMatch next = words.next();
+                if (start < 0) {
+                    start = next.capturedStart();
+                } else if (metrics.horizontalAdvance(paragraph.mid(start, next.capturedEnd() - start)) > room) {
+                    lines << paragraph.mid(start, end - start);
+                    start = next.capturedStart();
+                }
+                end = next.capturedEnd();
+            }
+            lines << (start < 0 ? QString() : paragraph.mid(start, end - start));
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+
     // The width a column needs so that its caption wraps only between words.
     double longestWordWidth(const QString& caption) const
     {
@@ -413,10 +440,13 @@ private:
         const QFont font = m_grid.font();
         for (const PageColumns& columns : across) {
             for (const auto& [group, box] : groupBoxes(columns, 0))
-                heights.groups = qMax(heights.groups, textHeight(font, m_grid.groups()[group].caption, box.width()));
+                heights.groups =
+                    qMax(heights.groups,
+                         textHeight(font, captionLines(m_grid.groups()[group].caption, box.width()), box.width()));
             for (const PrintedColumn& pc : columns)
                 heights.columns =
-                    qMax(heights.columns, textHeight(font, m_grid.columns()[pc.column].caption, pc.width));
+                    qMax(heights.columns,
+                         textHeight(font, captionLines(m_grid.columns()[pc.column].caption, pc.width), pc.width));
         }
         return heights;
     }
@@ -428,11 +458,11 @@ private:
             return 0;
         const QFont font = m_grid.font();
         for (const auto& [group, box] : groupBoxes(columns, heights.groups))
-            paintBox(box, m_grid.groups()[group].caption, font, 0, Qt::AlignCenter);
+            paintBox(box, captionLines(m_grid.groups()[group].caption, box.width()), font, 0, Qt::AlignCenter);
         for (const PrintedColumn& pc : columns) {
             const double top = m_grid.groupOf(pc.column) >= 0 ? heights.groups : 0;
             paintBox(QRectF(pc.x, top, pc.width, heights.groups + heights.columns - top),
-                     m_grid.columns()[pc.column].caption, font, 0, Qt::AlignCenter);
+                     captionLines(m_grid.columns()[pc.column].caption, pc.width), font, 0, Qt::AlignCenter);
         }
         return heights.groups + heights.columns;
     }

@@ -43,5 +43,6 @@ bool pdfTextInsidePages(const QString& path);
 // of its words, in points when its largest text is `largestPoints`.
 double pdfSmallestTextPoints(const QString& path, double largestPoints);
 
-// Every caption word of a printed grid prints whole; no page holds one column beside the first.
+// Every caption of a printed grid prints whole, broken only at blanks; no page holds one column
+// beside the first.
 void expectColumnPagesEven(const QString& path, const GridModel& grid);

@@ -59,7 +59,9 @@ public:
 // wide as the longest word of it.
 // A printout to a file replaces the file only once complete. With firstPrint a new job starts
 // and the page set-up and print dialogs are shown first; otherwise the grid continues the job of
-// the current print command on a new page, without dialogs. Once the dialogs of a command were
-// cancelled, or its printer could not start, nothing more prints in that command. Outside a
-// print command each call is a job of its own. False when nothing was printed.
+// the current print command on a new page, without dialogs. The page set-up dialog shows the
+// grid's margins; each margin the user changes there is the job's for every grid. Once the
+// dialogs of a command were cancelled, or its printer could not start, nothing more prints in
+// that command. Outside a print command each call is a job of its own. False when nothing was
+// printed.
 bool printGrid(const GridModel& grid, const GridPrintSetup& setup, bool firstPrint);

@@ -3,9 +3,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPdfDocument>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -168,5 +172,44 @@ TEST_F(GridPrint, AColumnGroupMovesWholeToTheNextPageOnlyFromAPageAlreadyHalfUse
         ASSERT_GE(pages.size(), 2);
         EXPECT_EQ(pages[0].contains("G0"), narrow == 1) << "the group starts beside a nearly empty page";
         EXPECT_TRUE(pages.join('\n').contains("g7"));
+    }
+}
+
+TEST_F(GridPrint, ThePageSetUpShowsTheMarginsOfTheJobAndTheJobUsesThoseTheUserSets)
+{
+    struct Case {
+        double topBottom;
+        double leftRight;
+        std::optional<QMarginsF> userSets;
+        QMarginsF printed;   // left, top, right, bottom, inches
+    };
+    const Case cases[] = {
+        {0.75, 0.25, std::nullopt, {0.25, 0.75, 0.25, 0.75}},
+        {1.0, 0.25, std::nullopt, {0.25, 1.0, 0.25, 1.0}},
+        {0.75, 0.25, QMarginsF(1.0, 0.5, 1.5, 1.25), {1.0, 0.5, 1.5, 1.25}},
+    };
+    GridModel grid;
+    fill(grid, "Row", 40);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.topBottom);
+        GridPrintSetup s = setup("Margins", "Results for Analysis: A\t<page number>");
+        s.marginTopBottom = c.topBottom;
+        s.marginLeftRight = c.leftRight;
+        ScriptedPrintDialogs dialogs(pdf());
+        if (c.userSets)
+            dialogs.setMargins(*c.userSets);
+        dialogs.answer(true);
+        ASSERT_TRUE(printGrid(grid, s, true));
+        EXPECT_EQ(dialogs.shownMargins(), QMarginsF(c.leftRight, c.topBottom, c.leftRight, c.topBottom));
+        QPdfDocument document;
+        ASSERT_EQ(document.load(pdf()), QPdfDocument::Error::None);
+        // The text reaches from the header to the footer, from the table's left to the page number.
+        const QRectF text = document.getAllText(0).boundingRectangle();
+        const QRectF page(QPointF(0, 0), document.pagePointSize(0));
+        const QMarginsF printed(text.left(), text.top(), page.right() - text.right(), page.bottom() - text.bottom());
+        const QMarginsF off = printed - c.printed * 72;
+        for (const double points : {off.left(), off.top(), off.right(), off.bottom()})
+            EXPECT_LT(std::abs(points), 4)
+                << printed.left() << ' ' << printed.top() << ' ' << printed.right() << ' ' << printed.bottom();
     }
 }

@@ -30,8 +30,17 @@ ScriptedPrintDialogs& ScriptedPrintDialogs::answer(bool pageSetup, bool print)
     return *this;
 }
 
-bool ScriptedPrintDialogs::pageSetup(QPrinter&)
+ScriptedPrintDialogs& ScriptedPrintDialogs::setMargins(const QMarginsF& inches)
 {
+    m_margins = inches;
+    return *this;
+}
+
+bool ScriptedPrintDialogs::pageSetup(QPrinter& printer)
+{
+    m_shownMargins = printer.pageLayout().margins(QPageLayout::Inch);
+    if (m_margins)
+        printer.setPageMargins(*std::exchange(m_margins, std::nullopt), QPageLayout::Inch);
     return next();
 }
 

@@ -2,10 +2,12 @@
 
 #include "platform/ui/grid_print.h"
 
+#include <QMarginsF>
 #include <QString>
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 
 // Answers the page set-up and print dialogs from a script while it lives and sends the
 // program's printer to a PDF file. An unexpected dialog fails the test; so does a scripted
@@ -22,12 +24,18 @@ public:
     bool print(QPrinter& printer) override;
 
     int dialogsShown() const { return m_shown; }
+    // The user sets these margins, in inches, in the next page set-up dialog.
+    ScriptedPrintDialogs& setMargins(const QMarginsF& inches);
+    // The margins, in inches, that the last page set-up dialog showed.
+    QMarginsF shownMargins() const { return m_shownMargins; }
 
 private:
     bool next();
 
     std::deque<bool> m_script;
     int m_shown = 0;
+    std::optional<QMarginsF> m_margins;
+    QMarginsF m_shownMargins;
     PrintDialogService* m_previous;
 };
 

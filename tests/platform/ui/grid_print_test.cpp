@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
+#include <tuple>
 
 namespace {
 
@@ -177,39 +177,28 @@ TEST_F(GridPrint, AColumnGroupMovesWholeToTheNextPageOnlyFromAPageAlreadyHalfUse
 
 TEST_F(GridPrint, ThePageSetUpShowsTheMarginsOfTheJobAndTheJobUsesThoseTheUserSets)
 {
-    struct Case {
-        double topBottom;
-        double leftRight;
-        std::optional<QMarginsF> userSets;
-        QMarginsF printed;   // left, top, right, bottom, inches
-    };
-    const Case cases[] = {
-        {0.75, 0.25, std::nullopt, {0.25, 0.75, 0.25, 0.75}},
-        {1.0, 0.25, std::nullopt, {0.25, 1.0, 0.25, 1.0}},
-        {0.75, 0.25, QMarginsF(1.0, 0.5, 1.5, 1.25), {1.0, 0.5, 1.5, 1.25}},
-    };
+    // The grid's top and bottom margin, what the user sets (null: nothing) and what prints, in inches.
+    const std::tuple<double, QMarginsF, QMarginsF> cases[] = {{0.75, {}, {0.25, 0.75, 0.25, 0.75}},
+                                                              {1.0, {}, {0.25, 1.0, 0.25, 1.0}},
+                                                              {0.75, {1.0, 0.5, 1.5, 1.25}, {1.0, 0.5, 1.5, 1.25}}};
     GridModel grid;
     fill(grid, "Row", 40);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.topBottom);
+    for (const auto& [topBottom, userSets, printed] : cases) {
         GridPrintSetup s = setup("Margins", "Results for Analysis: A\t<page number>");
-        s.marginTopBottom = c.topBottom;
-        s.marginLeftRight = c.leftRight;
+        s.marginTopBottom = topBottom;
         ScriptedPrintDialogs dialogs(pdf());
-        if (c.userSets)
-            dialogs.setMargins(*c.userSets);
-        dialogs.answer(true);
+        dialogs.setMargins(userSets).answer(true);
         ASSERT_TRUE(printGrid(grid, s, true));
-        EXPECT_EQ(dialogs.shownMargins(), QMarginsF(c.leftRight, c.topBottom, c.leftRight, c.topBottom));
+        EXPECT_EQ(dialogs.shownMargins(), QMarginsF(0.25, topBottom, 0.25, topBottom));
+        // The text reaches from the header to the footer, from the table's left to the page number.
         QPdfDocument document;
         ASSERT_EQ(document.load(pdf()), QPdfDocument::Error::None);
-        // The text reaches from the header to the footer, from the table's left to the page number.
         const QRectF text = document.getAllText(0).boundingRectangle();
-        const QRectF page(QPointF(0, 0), document.pagePointSize(0));
-        const QMarginsF printed(text.left(), text.top(), page.right() - text.right(), page.bottom() - text.bottom());
-        const QMarginsF off = printed - c.printed * 72;
+        const QSizeF page = document.pagePointSize(0);
+        const QMarginsF off =
+            QMarginsF(text.left(), text.top(), page.width() - text.right(), page.height() - text.bottom())
+            - printed * 72;
         for (const double points : {off.left(), off.top(), off.right(), off.bottom()})
-            EXPECT_LT(std::abs(points), 4)
-                << printed.left() << ' ' << printed.top() << ' ' << printed.right() << ' ' << printed.bottom();
+            EXPECT_LT(std::abs(points), 4) << topBottom;
     }
 }

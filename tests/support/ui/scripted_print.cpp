@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 ScriptedPrintDialogs::ScriptedPrintDialogs(const QString& pdfPath) : m_previous(setPrintDialogService(this))
 {
     programPrinter().setOutputFormat(QPrinter::PdfFormat);
@@ -39,8 +37,8 @@ ScriptedPrintDialogs& ScriptedPrintDialogs::setMargins(const QMarginsF& inches)
 bool ScriptedPrintDialogs::pageSetup(QPrinter& printer)
 {
     m_shownMargins = printer.pageLayout().margins(QPageLayout::Inch);
-    if (m_margins)
-        printer.setPageMargins(*std::exchange(m_margins, std::nullopt), QPageLayout::Inch);
+    if (!m_margins.isNull())
+        printer.setPageMargins(m_margins, QPageLayout::Inch);
     return next();
 }
 

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <deque>
-#include <optional>
 
 // Answers the page set-up and print dialogs from a script while it lives and sends the
 // program's printer to a PDF file. An unexpected dialog fails the test; so does a scripted
@@ -24,7 +23,7 @@ public:
     bool print(QPrinter& printer) override;
 
     int dialogsShown() const { return m_shown; }
-    // The user sets these margins, in inches, in the next page set-up dialog.
+    // The user sets these margins, in inches, in the page set-up dialogs; null: none.
     ScriptedPrintDialogs& setMargins(const QMarginsF& inches);
     // The margins, in inches, that the last page set-up dialog showed.
     QMarginsF shownMargins() const { return m_shownMargins; }
@@ -34,7 +33,7 @@ private:
 
     std::deque<bool> m_script;
     int m_shown = 0;
-    std::optional<QMarginsF> m_margins;
+    QMarginsF m_margins;
     QMarginsF m_shownMargins;
     PrintDialogService* m_previous;
 };

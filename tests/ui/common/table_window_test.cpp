@@ -145,8 +145,6 @@ TEST_F(TableWindowExport, TheFooterNamesTheOpenAnalysis)
 
 TEST(TablePrint, CaptionsOfTheConstituentAndChemicalTablesBreakOnlyAtBlanks)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
     GridModel constituents;
     constituents.setColumns(constituentGridColumns());
     for (int c = 0; c < constituents.columnCount(); ++c)
@@ -157,10 +155,9 @@ TEST(TablePrint, CaptionsOfTheConstituentAndChemicalTablesBreakOnlyAtBlanks)
     QTemporaryDir dir;
     const QString pdf = QDir(dir.path()).filePath("captions.pdf");
     for (GridModel* grid : {&constituents, &chemicals}) {
-        grid->setFont(font);
+        grid->setFont(QFont(QStringLiteral("Arial"), 8));
         // As shown, then with every column as narrow as a user may drag it.
         for (const int twips : {0, 1800, 1500, 1300, 1100, 900}) {
-            SCOPED_TRACE(twips);
             for (int c = 0; c < grid->columnCount() && twips > 0; ++c)
                 grid->setColumnWidthTwips(c, twips);
             ScriptedPrintDialogs dialogs(pdf);

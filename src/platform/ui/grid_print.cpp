@@ -62,6 +62,9 @@ struct PrintJob {
     // Once cancelled or failed, nothing more prints in this command.
     PrintJobState state = PrintJobState::Printing;
     bool hasPage = false;
+    // The margins the page set-up dialog showed and the ones the user left in it, in inches.
+    QMarginsF shownMargins;
+    QMarginsF chosenMargins;
 
     bool stopped() const { return state != PrintJobState::Printing; }
     QPagedPaintDevice& device() const
@@ -106,13 +109,41 @@ bool openPdfFile(const QPrinter& printer)
     return true;
 }
 
-bool startJob(bool dialogs)
+QMarginsF ownMargins(const GridPrintSetup& setup)
+{
+    return {setup.marginLeftRight, setup.marginTopBottom, setup.marginLeftRight, setup.marginTopBottom};
+}
+
+// The margins a grid prints with, in inches: its own, but on each side where the user changed
+// them in the page set-up dialog, the user's.
+QMarginsF jobMargins(const GridPrintSetup& setup)
+{
+    const QMarginsF own = ownMargins(setup);
+    const auto side = [](double ownSide, double shown, double chosen) {
+        // The dialog gives back what it showed through its own units, a little rounded.
+        return std::abs(chosen - shown) > 1e-4 ? chosen : ownSide;
+    };
+    return {side(own.left(), g_job.shownMargins.left(), g_job.chosenMargins.left()),
+            side(own.top(), g_job.shownMargins.top(), g_job.chosenMargins.top()),
+            side(own.right(), g_job.shownMargins.right(), g_job.chosenMargins.right()),
+            side(own.bottom(), g_job.shownMargins.bottom(), g_job.chosenMargins.bottom())};
+}
+
+// Starts a job; with dialogs, the page set-up dialog shows the margins of `setup`.
+bool startJob(bool dialogs, const GridPrintSetup& setup)
 {
     endJob();
     QPrinter& printer = programPrinter();
-    if (dialogs && (!service().pageSetup(printer) || !service().print(printer))) {
-        g_job.state = PrintJobState::Cancelled;
-        return false;
+    if (dialogs) {
+        // On the full page, no printer's least margins change them.
+        printer.setFullPage(true);
+        printer.setPageMargins(ownMargins(setup), QPageLayout::Inch);
+        g_job.shownMargins = printer.pageLayout().margins(QPageLayout::Inch);
+        if (!service().pageSetup(printer) || !service().print(printer)) {
+            g_job.state = PrintJobState::Cancelled;
+            return false;
+        }
+        g_job.chosenMargins = printer.pageLayout().margins(QPageLayout::Inch);
     }
     printer.setFullPage(true);
     auto painter = std::make_unique<QPainter>();
@@ -166,17 +197,17 @@ struct CaptionHeights {
 // first column again.
 class GridPages {
 public:
-    GridPages(QPainter& painter, QPagedPaintDevice& device, const GridModel& grid, const GridPrintSetup& setup)
-        : m_p(painter), m_device(device), m_grid(grid), m_setup(setup), m_dpi(device.logicalDpiX()),
-          m_pad(device.logicalDpiX() * 2.0 / 72.0)
+    // `margins` in inches.
+    GridPages(QPainter& painter, QPagedPaintDevice& device, const GridModel& grid, const GridPrintSetup& setup,
+              const QMarginsF& margins)
+        : m_p(painter), m_device(device), m_grid(grid), m_setup(setup), m_margins(margins * device.logicalDpiX()),
+          m_dpi(device.logicalDpiX()), m_pad(device.logicalDpiX() * 2.0 / 72.0)
     {
     }
 
     void print(bool startOnNewPage)
     {
-        const double tb = m_setup.marginTopBottom * m_dpi;
-        const double lr = m_setup.marginLeftRight * m_dpi;
-        const QRectF content = QRectF(0, 0, m_device.width(), m_device.height()).adjusted(lr, tb, -lr, -tb);
+        const QRectF content = QRectF(0, 0, m_device.width(), m_device.height()) - m_margins;
 
         const double headerHeight =
             m_setup.header.isEmpty() ? 0 : textHeight(m_setup.headerFont, m_setup.header, content.width()) + m_pad;
@@ -259,6 +290,33 @@ private:
                 x += m_widths[c];
             }
         return page;
+    }
+
+    // A caption in lines that break only at blanks, to fit a box `width` wide; a word wider
+    // than the box on a line of its own.
+    QString captionLines(const QString& caption, double width) const
+    {
+        static const QRegularExpression word(QStringLiteral("\\S+"));
+        const QFontMetricsF metrics(m_grid.font(), &m_device);
+        // Less a pixel, as the painter's own layout may find a line a little wider.
+        const double room = width - 2 * m_pad - 1;
+        QStringList lines;
+        for (const QString& paragraph : oneLineBreak(caption).split(QLatin1Char('\n'))) {
+            qsizetype start = -1;
+            qsizetype end = 0;
+            for (auto words = word.globalMatch(paragraph); words.hasNext();) {
+                const QRegularExpressionMatch next = words.next();
+                if (start < 0) {
+                    start = next.capturedStart();
+                } else if (metrics.horizontalAdvance(paragraph.mid(start, next.capturedEnd() - start)) > room) {
+                    lines << paragraph.mid(start, end - start);
+                    start = next.capturedStart();
+                }
+                end = next.capturedEnd();
+            }
+            lines << (start < 0 ? QString() : paragraph.mid(start, end - start));
+        }
+        return lines.join(QLatin1Char('\n'));
     }
 
     // The width a column needs so that its caption wraps only between words.
@@ -413,10 +471,13 @@ private:
         const QFont font = m_grid.font();
         for (const PageColumns& columns : across) {
             for (const auto& [group, box] : groupBoxes(columns, 0))
-                heights.groups = qMax(heights.groups, textHeight(font, m_grid.groups()[group].caption, box.width()));
+                heights.groups =
+                    qMax(heights.groups,
+                         textHeight(font, captionLines(m_grid.groups()[group].caption, box.width()), box.width()));
             for (const PrintedColumn& pc : columns)
                 heights.columns =
-                    qMax(heights.columns, textHeight(font, m_grid.columns()[pc.column].caption, pc.width));
+                    qMax(heights.columns,
+                         textHeight(font, captionLines(m_grid.columns()[pc.column].caption, pc.width), pc.width));
         }
         return heights;
     }
@@ -428,11 +489,11 @@ private:
             return 0;
         const QFont font = m_grid.font();
         for (const auto& [group, box] : groupBoxes(columns, heights.groups))
-            paintBox(box, m_grid.groups()[group].caption, font, 0, Qt::AlignCenter);
+            paintBox(box, captionLines(m_grid.groups()[group].caption, box.width()), font, 0, Qt::AlignCenter);
         for (const PrintedColumn& pc : columns) {
             const double top = m_grid.groupOf(pc.column) >= 0 ? heights.groups : 0;
             paintBox(QRectF(pc.x, top, pc.width, heights.groups + heights.columns - top),
-                     m_grid.columns()[pc.column].caption, font, 0, Qt::AlignCenter);
+                     captionLines(m_grid.columns()[pc.column].caption, pc.width), font, 0, Qt::AlignCenter);
         }
         return heights.groups + heights.columns;
     }
@@ -449,6 +510,7 @@ private:
     QPagedPaintDevice& m_device;
     const GridModel& m_grid;
     const GridPrintSetup& m_setup;
+    const QMarginsF m_margins;
     const double m_dpi;
     const double m_pad;
     QVector<double> m_widths;
@@ -505,9 +567,9 @@ PrintJobState PrintCommand::finish()
 bool printGrid(const GridModel& grid, const GridPrintSetup& setup, bool firstPrint)
 {
     const bool noJobYet = !g_job.painter && !g_job.stopped();
-    const bool started = firstPrint || noJobYet ? startJob(firstPrint) : !g_job.stopped();
+    const bool started = firstPrint || noJobYet ? startJob(firstPrint, setup) : !g_job.stopped();
     if (started) {
-        GridPages(*g_job.painter, g_job.device(), grid, setup).print(g_job.hasPage);
+        GridPages(*g_job.painter, g_job.device(), grid, setup, jobMargins(setup)).print(g_job.hasPage);
         g_job.hasPage = true;
         if (!g_job.pdf && programPrinter().printerState() == QPrinter::Error)
             g_job.state = PrintJobState::Failed;

@@ -55,10 +55,13 @@ public:
 // Prints every row and column of a grid, with its group and column captions repeated on each
 // page, scaled down to the page width when wider but its text to no less than 7 pt: the columns
 // that do not fit then continue on the following pages, each beginning with the first column,
-// spread evenly over those pages. A column is at least as wide as the longest word of its caption.
+// spread evenly over those pages. A caption breaks only at blanks, and its column is at least as
+// wide as the longest word of it.
 // A printout to a file replaces the file only once complete. With firstPrint a new job starts
 // and the page set-up and print dialogs are shown first; otherwise the grid continues the job of
-// the current print command on a new page, without dialogs. Once the dialogs of a command were
-// cancelled, or its printer could not start, nothing more prints in that command. Outside a
-// print command each call is a job of its own. False when nothing was printed.
+// the current print command on a new page, without dialogs. The page set-up dialog shows the
+// grid's margins; each margin the user changes there is the job's for every grid. Once the
+// dialogs of a command were cancelled, or its printer could not start, nothing more prints in
+// that command. Outside a print command each call is a job of its own. False when nothing was
+// printed.
 bool printGrid(const GridModel& grid, const GridPrintSetup& setup, bool firstPrint);

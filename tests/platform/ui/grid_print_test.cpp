@@ -3,9 +3,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPdfDocument>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -168,5 +172,33 @@ TEST_F(GridPrint, AColumnGroupMovesWholeToTheNextPageOnlyFromAPageAlreadyHalfUse
         ASSERT_GE(pages.size(), 2);
         EXPECT_EQ(pages[0].contains("G0"), narrow == 1) << "the group starts beside a nearly empty page";
         EXPECT_TRUE(pages.join('\n').contains("g7"));
+    }
+}
+
+TEST_F(GridPrint, ThePageSetUpShowsTheMarginsOfTheJobAndTheJobUsesThoseTheUserSets)
+{
+    // The grid's top and bottom margin, what the user sets (null: nothing) and what prints, in inches.
+    const std::tuple<double, QMarginsF, QMarginsF> cases[] = {{0.75, {}, {0.25, 0.75, 0.25, 0.75}},
+                                                              {1.0, {}, {0.25, 1.0, 0.25, 1.0}},
+                                                              {0.75, {1.0, 0.5, 1.5, 1.25}, {1.0, 0.5, 1.5, 1.25}}};
+    GridModel grid;
+    fill(grid, "Row", 40);
+    for (const auto& [topBottom, userSets, printed] : cases) {
+        GridPrintSetup s = setup("Margins", "Results for Analysis: A\t<page number>");
+        s.marginTopBottom = topBottom;
+        ScriptedPrintDialogs dialogs(pdf());
+        dialogs.setMargins(userSets).answer(true);
+        ASSERT_TRUE(printGrid(grid, s, true));
+        EXPECT_EQ(dialogs.shownMargins(), QMarginsF(0.25, topBottom, 0.25, topBottom));
+        // The text reaches from the header to the footer, from the table's left to the page number.
+        QPdfDocument document;
+        ASSERT_EQ(document.load(pdf()), QPdfDocument::Error::None);
+        const QRectF text = document.getAllText(0).boundingRectangle();
+        const QSizeF page = document.pagePointSize(0);
+        const QMarginsF off =
+            QMarginsF(text.left(), text.top(), page.width() - text.right(), page.height() - text.bottom())
+            - printed * 72;
+        for (const double points : {off.left(), off.top(), off.right(), off.bottom()})
+            EXPECT_LT(std::abs(points), 4) << topBottom;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/ui/grid_print.h"
 
+#include <QMarginsF>
 #include <QString>
 #include <QStringList>
 
@@ -22,12 +23,18 @@ public:
     bool print(QPrinter& printer) override;
 
     int dialogsShown() const { return m_shown; }
+    // The user sets these margins, in inches, in the page set-up dialogs; null: none.
+    ScriptedPrintDialogs& setMargins(const QMarginsF& inches);
+    // The margins, in inches, that the last page set-up dialog showed.
+    QMarginsF shownMargins() const { return m_shownMargins; }
 
 private:
     bool next();
 
     std::deque<bool> m_script;
     int m_shown = 0;
+    QMarginsF m_margins;
+    QMarginsF m_shownMargins;
     PrintDialogService* m_previous;
 };
 
@@ -43,5 +50,6 @@ bool pdfTextInsidePages(const QString& path);
 // of its words, in points when its largest text is `largestPoints`.
 double pdfSmallestTextPoints(const QString& path, double largestPoints);
 
-// Every caption word of a printed grid prints whole; no page holds one column beside the first.
+// Every caption of a printed grid prints whole, broken only at blanks; no page holds one column
+// beside the first.
 void expectColumnPagesEven(const QString& path, const GridModel& grid);

@@ -1,5 +1,8 @@
 #include "core/temp_database.h"
+#include "ui/chemdb/chemical_grid.h"
 #include "ui/common/table_window.h"
+#include "ui/input/constituent_grid.h"
+#include "ui/scripted_print.h"
 #include "ui/scripted_services.h"
 
 #include <QDir>
@@ -138,4 +141,29 @@ TEST_F(TableWindowExport, TheFooterNamesTheOpenAnalysis)
 
     m_db.state.gRsSiteInfo.close();
     EXPECT_EQ(resultsFooter(), "Results for Analysis: Other");
+}
+
+TEST(TablePrint, CaptionsOfTheConstituentAndChemicalTablesBreakOnlyAtBlanks)
+{
+    GridModel constituents;
+    constituents.setColumns(constituentGridColumns());
+    for (int c = 0; c < constituents.columnCount(); ++c)
+        constituents.setColumnCaption(c, constituentGridCaptions()[c]);
+    GridModel chemicals;
+    chemicals.setColumns(QVector<GridColumn>(27));
+    setupChemicalColumns(chemicals);
+    QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath("captions.pdf");
+    for (GridModel* grid : {&constituents, &chemicals}) {
+        grid->setFont(QFont(QStringLiteral("Arial"), 8));
+        // As shown, then with every column as narrow as a user may drag it.
+        for (const int twips : {0, 1800, 1500, 1300, 1100, 900}) {
+            for (int c = 0; c < grid->columnCount() && twips > 0; ++c)
+                grid->setColumnWidthTwips(c, twips);
+            ScriptedPrintDialogs dialogs(pdf);
+            dialogs.answer(true);
+            ASSERT_TRUE(printGrid(*grid, GridPrintSetup(), true));
+            expectColumnPagesEven(pdf, *grid);
+        }
+    }
 }

@@ -228,6 +228,7 @@ TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
     qputenv("TMPDIR", "/proc");   // a folder that takes no file, even from root
 
     ScopedProgramState scoped(state);
+    ScriptedMessages none;
     frmMain* w = Main(state);
     tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
     ASSERT_NE(w, nullptr);

@@ -1,6 +1,7 @@
-// Start-up on a database holding 10,000 analyses: opening the database and filling the tree
-// of analyses, against its floor: SQLite's own interface reading every SITEINFO row; also with a
-// log beside the database, as a program that was not ended cleanly leaves it.
+// Start-up on a database holding 10,000 analyses (--analyses=N for another count): opening the
+// database and filling the tree of analyses, against its floor: SQLite's own interface reading
+// every SITEINFO row; also with a log beside the database, as a program that was not ended
+// cleanly leaves it.
 
 #include "bench_support.h"
 #include "core/database_files.h"
@@ -22,7 +23,7 @@
 
 namespace {
 
-constexpr int kAnalyses = 10000;
+int g_analyses = 10000;
 TempDatabase* g_db = nullptr;
 DatabaseFiles g_logged;
 
@@ -34,7 +35,7 @@ void fill(TempDatabase& db)
         "DLSTDATE, USERNAME, COMMENTS, KORRGION, WSTEDESC, WSTECODE) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
     auto unit =
         db.conn().prepare(QStringLiteral("INSERT INTO WMUINFO VALUES (?, 'LF', 1000, 0, 10, 0.00001, 1, 100, 0)"));
-    for (int k = 1; k <= kAnalyses; ++k) {
+    for (int k = 1; k <= g_analyses; ++k) {
         (void)site->exec({k, QStringLiteral("Analysis %1").arg(k), QStringLiteral("Petitioner %1").arg(k),
                           QStringLiteral("P-%1").arg(k), QStringLiteral("%1 Main Street").arg(k), QVariant(),
                           QStringLiteral("Springfield"), QStringLiteral("IL"), QStringLiteral("62701"),
@@ -101,6 +102,13 @@ BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray count = "--analyses=";
+    if (argc > 1 && QByteArray(argv[1]).startsWith(count)) {
+        g_analyses = QByteArray(argv[1]).mid(count.size()).toInt();
+        argv[1] = argv[0];
+        --argc;
+        ++argv;
+    }
     QApplication app(argc, argv);
     QTemporaryDir settings;
     setSettingsFolder(settings.path());
@@ -113,7 +121,7 @@ int main(int argc, char** argv)
 
     TimesReporter reporter;
     runInterleaved(argc, argv, reporter);
-    std::printf("\n%d analyses\n", kAnalyses);
+    std::printf("\n%d analyses\n", g_analyses);
     printFloorFigure("startup", reporter.time("BM_StartupAndTree"), reporter.time("BM_Floor"), 150);
     printFloorFigure("startup_with_log", reporter.time("BM_StartupWithLog"), reporter.time("BM_Floor"), 150);
     return 0;

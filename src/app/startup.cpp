@@ -9,12 +9,22 @@
 #include "ui/main/program_icon.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
 const QString kCantOpenText = QStringLiteral(
     "TOVI has experienced an error.  The most likely cause for this error is that you do not have Read/Write "
     "access to the hard drive.  Please ensure that you are logged onto the computer with Read/Write access.");
+
+// The check had no room for its copy beside the database, which lies beside the file a link names.
+QString folderFullText(const ProgramState& state)
+{
+    return QStringLiteral("TOVI has experienced an error.  The folder of the database, %1, is full.  Please make "
+                          "room on the hard drive and start TOVI again.")
+        .arg(QDir::toNativeSeparators(QFileInfo(QFileInfo(state.databasePath()).canonicalFilePath()).path()));
+}
 
 // All that start-up reads before the main window shows, read before the file is opened for
 // writing: the schema and every row of SITEINFO.
@@ -49,7 +59,8 @@ frmMain* Main(ProgramState& state)
         CloseRecordset(state.gRsWmuInfo);
         CloseRecordset(state.gRsSiteCocs);
         state.gConn.reset();
-        MsgBox(kCantOpenText, vbInformation, QStringLiteral("Can't Open Database"));
+        MsgBox(s.error().number == kSqliteFull ? folderFullText(state) : kCantOpenText, vbInformation,
+               QStringLiteral("Can't Open Database"));
         return nullptr;
     }
     QApplication::setWindowIcon(programIcon());

@@ -6,11 +6,18 @@
 #include "app/startup.h"
 #include "ui/main/frmMain.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -160,27 +167,72 @@ INSTANTIATE_TEST_SUITE_P(
                                   "DELETE"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Also from the log alone, with no temporary folder for a copy: the check's copy lies beside it.
-TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
+// Three analyses and a table that stand in the log alone, as a program that was not ended leaves
+// them, beside a file in the program folder that a link at the path names; the files as left.
+DatabaseFiles logBehindALink(TempDatabase& db)
 {
-    TempDatabase db;
-    ASSERT_TRUE(db.conn().select(QStringLiteral("PRAGMA wal_autocheckpoint = 0")).ok());
+    const QueryRows made =
+        db.conn()
+            .select(QStringLiteral("SELECT sql FROM sqlite_master WHERE tbl_name = 'DBCHANGE' AND sql NOT NULL"))
+            .value();
+    for (const char* sql : {"DROP TABLE DBCHANGE", "PRAGMA wal_checkpoint(TRUNCATE)", "PRAGMA wal_autocheckpoint = 0"})
+        EXPECT_TRUE(db.conn().select(QString::fromLatin1(sql)).ok()) << sql;
+    for (const QVector<QVariant>& sql : made.rows)
+        EXPECT_TRUE(db.conn().exec(sql.front().toString()).ok());
     db.insertAnalysis(4, QStringLiteral("Refinery"), {{"PETID", "R-4"}, {"CITY", "Tulsa"}});
     db.insertAnalysis(2, QStringLiteral("Smelter"), {{"FACID2", QVariant()}});
     db.insertAnalysis(9, QStringLiteral("Mill"), {{"USERNAME", "Lee"}});
     const DatabaseFiles logged = databaseFiles(db.path());
     db.state.gConn.reset();
-    putBack(db.path(), logged);
+    putBack(db.folder() + QStringLiteral("/TOVIv3.0.db"), logged);
+    EXPECT_TRUE(QFile::remove(db.path()) && QFile::link(db.folder() + QStringLiteral("/TOVIv3.0.db"), db.path()));
+    return logged;
+}
+
+QStringList checkFolders(const QString& programFolder)
+{
+    return QDir(programFolder).entryList({"*.check-*"}, QDir::Dirs | QDir::Hidden);
+}
+
+// No room beside the database for the check's copy of its log: the folder is full, not out of reach.
+TEST(StartUp, NoRoomForTheCheckSaysTheFolderIsFull)
+{
+    TempDatabase db;
+    const DatabaseFiles logged = logBehindALink(db);
+    ScriptedMessages msgs;
+    msgs.expect(QStringLiteral("Can't Open Database"));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit full = {1024, saved.rlim_max};   // as in a full folder: the copy of the log fails
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    EXPECT_EQ(Main(db.state), nullptr);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_NE(msgs.shown().at(0).text, kCantOpen);
+    EXPECT_EQ(databaseFiles(db.folder() + QStringLiteral("/TOVIv3.0.db")), logged);
+    EXPECT_EQ(checkFolders(db.folder()), QStringList());
+}
+
+// Through a link at the path, the file it names is checked with its log (a table is missing from
+// the file alone), also with no temporary folder for a copy: the check's copy lies beside the file
+// and goes. Run in a process of its own on the program folder that START_IN names, it is killed.
+TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
+{
+    TempDatabase db;
+    ProgramState state;
+    state.programFolder = qEnvironmentVariable("START_IN", db.folder());
+    if (state.programFolder == db.folder())
+        logBehindALink(db);
     const QByteArray tmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", "/proc");   // a folder that takes no file, even from root
 
-    ProgramState state;
-    state.programFolder = db.folder();
     ScopedProgramState scoped(state);
+    ScriptedMessages none;
     frmMain* w = Main(state);
     tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(QDir(db.folder() + "/ChemDB").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(state.programFolder).entryList({"TOVI*"}, QDir::AllEntries | QDir::Hidden),
               QStringList({"TOVIv3.0.db", "TOVIv3.0.db-shm", "TOVIv3.0.db-wal"}));
     KeyedTree* tree = w->findChild<KeyedTree*>(QStringLiteral("trvAnalysis"));
     ASSERT_NE(tree, nullptr);
@@ -202,6 +254,42 @@ TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
     EXPECT_FALSE(state.gRsSiteInfo.isOpen()) << "the start-up record sets are closed again";
     EXPECT_EQ(state.gCurSiteKey, 0);
     delete w;
+}
+
+// The check folder of a start killed before any one of its file changes goes with the next start,
+// and the database has one name again; the one of a look still open stays.
+TEST(StartUp, CheckFoldersOfKilledStartsGoWithTheNextStart)
+{
+    TempDatabase db;
+    const QString file = db.folder() + QStringLiteral("/TOVIv3.0.db");
+    const DatabaseFiles logged = logBehindALink(db);
+    Result<std::unique_ptr<Connection>> held = Connection::open(file, Connection::Mode::Look);
+    const QStringList kept = checkFolders(db.folder());
+    ASSERT_EQ(kept.size(), 1);
+    QProcessEnvironment killing = QProcessEnvironment::systemEnvironment();
+    killing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILL_SHIM));
+    killing.insert(QStringLiteral("FILE_CHANGE_UNDER"), file);
+    killing.insert(QStringLiteral("START_IN"), db.folder());
+    int kills = 0;
+    for (int n = 1; n < 40; ++n, ++kills) {
+        putBack(file, logged);
+        killing.insert(QStringLiteral("KILL_BEFORE_FILE_CHANGE"), QString::number(n));
+        QProcess start;
+        start.setProcessEnvironment(killing);
+        start.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=StartUp.ShowsEveryStoredAnalysis*"});
+        ASSERT_TRUE(start.waitForFinished(60000));
+        if (start.exitStatus() == QProcess::NormalExit)
+            break;
+        ProgramState state;
+        state.programFolder = db.folder();
+        ScopedProgramState scoped(state);
+        delete Main(state);
+        EXPECT_EQ(checkFolders(db.folder()), kept) << "killed before file change " << n;
+    }
+    EXPECT_GE(kills, 4);
+    held->reset();
+    struct stat st;
+    EXPECT_TRUE(::stat(qPrintable(file), &st) == 0 && st.st_nlink == 1);
 }
 
 TEST(StartUp, AnEmptyDatabaseGivesAnEmptyTree)

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -109,8 +110,17 @@ TEST_F(ShippedDatabaseTest, ARebuildKeepsTheDatabaseAndChangedFilesCarryTheUsers
     EXPECT_EQ(sql({"SELECT count(*) FROM COCS WHERE CHEMNAME = 'Renamed'"})[0][0][0], 1);
     ASSERT_EQ(files().size(), 2);
     EXPECT_EQ(bytes(folder.filePath("ChemDB/" + files()[1])), stored) << qPrintable(files()[1]);
-    EXPECT_EQ(sql({"SELECT count(*) FROM sqlite_master WHERE type = 'table'"})[0][0][0].toULongLong(),
-              shippedTables().size() + carriedTables().size());
+    QStringList listed;
+    for (const TableDef* t : shippedTables())
+        listed << t->name;
+    for (const TableDef* t : carriedTables())
+        listed << t->name;
+    listed.sort();
+    const auto tables = sql({"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"});
+    QStringList made;
+    for (const QVector<QVariant>& t : tables[0])
+        made << t.front().toString();
+    EXPECT_EQ(made, listed) << "each table is shipped or carried, once";
 }
 
 // An older layout, from the same data files, is rebuilt and gives what its columns hold; a value
@@ -158,6 +168,7 @@ TEST_F(ShippedDatabaseTest, AKillBeforeAnyFileChangeLosesNoStoredRow)
         ASSERT_EQ(mkdb(changed), 0) << qPrintable(errors);
         EXPECT_TRUE(sql(userRows()) == before) << "built again after a kill before file change " << n;
         EXPECT_EQ(sql({"SELECT count(*) FROM COCS WHERE CHEMNAME = 'Renamed'"})[0][0][0], 1);
+        EXPECT_EQ(files().filter(QStringLiteral(".bak")).size(), 1) << "one name for the old file";
     }
     EXPECT_GE(kills, 4);
 }
@@ -227,6 +238,61 @@ TEST_F(ShippedDatabaseTest, AFirstBuildBesideALeftLogChangesNothing)
         EXPECT_EQ(mkdb(data), 1);
         EXPECT_TRUE(errors.contains(path + left.lastKey())) << qPrintable(errors);
         EXPECT_EQ(databaseFiles(path), left);
+    }
+}
+
+// A file that alone is torn or holds half a transaction, as a kill leaves it, is read with its log
+// or journal: every analysis is carried, and no log lies beside the new file.
+TEST_F(ShippedDatabaseTest, ABuildReadsTheFileWithItsLogOrJournal)
+{
+    const QString more = QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 400) INSERT INTO %1 SELECT %2 FROM n");
+    for (const bool torn : {true, false}) {
+        for (const QString& f : files())
+            QFile::remove(folder.filePath(QStringLiteral("ChemDB/") + f));
+        putBack(path, {{QString(), stored}});
+        Result<std::unique_ptr<Connection>> writer = Connection::open(path);
+        for (const QString& s :
+             torn ? QStringList{"PRAGMA wal_autocheckpoint = 0", more.arg("SITEINFO (SITEKEY, FILENAME)", "i, i"),
+                                more.arg("SITECOCS (SITEKEY, CHEMNAME)", "i / 2, hex(randomblob(120))")}
+                  : QStringList{"PRAGMA journal_mode = DELETE", "PRAGMA cache_size = 1", "BEGIN",
+                                "DROP VIEW SITECOCSQuery", "DROP TABLE SITECOCS", "CREATE TABLE SITECOCS (NOTE)",
+                                more.arg("SITECOCS", "randomblob(3000)")})
+            ASSERT_TRUE((*writer)->select(s).ok()) << qPrintable(s);
+        DatabaseFiles left = databaseFiles(path);
+        writer->reset();
+        const auto before = sql(userRows());
+        // A checkpoint stopped half-way: the first half of the log's frames written into the file.
+        const QByteArray wal = left.value(QStringLiteral("-wal"));
+        const qint64 page = wal.isEmpty() ? 0 : qFromBigEndian<quint32>(wal.constData() + 8);
+        for (qint64 at = 32; at < wal.size() / 2; at += 24 + page) {
+            const qint64 to = (qFromBigEndian<quint32>(wal.constData() + at) - 1) * page;
+            left[QString()].resize(std::max(left[QString()].size(), to + page));
+            left[QString()].replace(to, page, wal.mid(at + 24, page));
+        }
+        putBack(path, left);
+        ASSERT_EQ(mkdb(changedData()), 0) << qPrintable(errors);
+        EXPECT_EQ(files().size(), 2) << qPrintable(files().join(' ')) << ": a .bak, and no log";
+        EXPECT_TRUE(sql(userRows()) == before);
+    }
+}
+
+// A link at the path that leads to no file, or in a loop, names a database that is gone: it is
+// refused with the link named, and nothing is made or replaced.
+TEST_F(ShippedDatabaseTest, ALinkThatLeadsNowhereIsRefused)
+{
+    const QString link = folder.filePath(QStringLiteral("link.db"));
+    const QString loop = folder.filePath(QStringLiteral("loop.db"));
+    ASSERT_TRUE(QFile::link(link, loop));
+    for (const QString& target : {folder.filePath(QStringLiteral("gone/TOVIv3.0.db")), loop}) {
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(target, link));
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::System);
+        const ToolRun run = runTool(QStringLiteral("mkdb"), {link, data});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.errors.contains(link)) << qPrintable(run.errors);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System), before);
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
     }
 }
 

@@ -68,13 +68,20 @@ void removeDatabase(const QString& path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
-// The file a link at `path` names, through every link; `path` itself when it is none.
-QString linkedFile(const QString& path)
+// The file a link at `path` names, through every link; `path` itself when it is none. A link that
+// leads to no file, or in a loop, names a database that is gone: nothing is to be built there.
+Result<QString> linkedFile(const QString& path)
 {
-    QFileInfo info(path);
-    for (int hops = 0; info.isSymLink() && hops < 40; ++hops)
-        info.setFile(info.symLinkTarget());
-    return info.absoluteFilePath();
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return info.absoluteFilePath();
+    const QString file = info.canonicalFilePath();
+    if (!QFileInfo::exists(file))
+        return Error{kErrDatabaseFile,
+                     QStringLiteral("%1 is a link to %2, which leads to no file (it is missing, or the links loop); "
+                                    "nothing is built or changed: put the database back or remove the link")
+                         .arg(path, info.symLinkTarget())};
+    return file;
 }
 
 QString inUse(const QString& out)
@@ -110,37 +117,52 @@ bool takeModeAndOwner(const QString& fresh, const QString& out)
     return owned && ::chmod(fileName(fresh).constData(), st.st_mode & 07777) == 0;
 }
 
-// True when the database at `out` was built from the same data files with the same layout as
-// the new one at `fresh`; decided on a look that changes nothing.
-Result<bool> isCurrent(const QString& out, const QString& fresh)
+// A read of the database at `out` that failed: another program's pages read torn while it writes
+// them, so a file in use is only in use; any other is not the program's database.
+Error unreadable(const QString& out, const Error& e)
 {
-    Result<std::unique_ptr<Connection>> old = Connection::open(out, Connection::Mode::Look, holdsAnalyses);
-    // Another program's pages read torn while it writes them: a file in use is only in use.
-    if (!old && Connection::heldByAnother(out))
+    if (Connection::heldByAnother(out))
         return Error{kSqliteBusy, inUse(out)};
-    if (!old)
-        return Error{old.error().number,
-                     QStringLiteral("%1 is not the program's database (%2); it is left as it was: move it aside to "
-                                    "build a new one")
-                         .arg(out, old.error().description)};
+    return Error{e.number, QStringLiteral("%1 is not the program's database (%2); it is left as it was: move it aside "
+                                          "to build a new one")
+                               .arg(out, e.description)};
+}
+
+// True when the database at `out`, as `old` looks at it, was built from the same data files with
+// the same layout as the new one at `fresh`.
+Result<bool> isCurrent(Connection& old, const QString& out, const QString& fresh)
+{
     Result<std::unique_ptr<Connection>> built = Connection::open(fresh, Connection::Mode::Look);
     if (!built)
         return built.error();
     const QString version = QStringLiteral("PRAGMA user_version");
-    Result<QVariant> builtFrom = (*old)->scalar(version);
+    Result<QVariant> builtFrom = old.scalar(version);
+    Result<QStringList> layout = schemaStatements(old);
+    for (const Error* e : {builtFrom ? nullptr : &builtFrom.error(), layout ? nullptr : &layout.error()})
+        if (e)
+            return unreadable(out, *e);
     Result<QVariant> stamp = (*built)->scalar(version);
-    Result<QStringList> layout = schemaStatements(**old);
     Result<QStringList> newLayout = schemaStatements(**built);
-    for (const Error* e : {builtFrom ? nullptr : &builtFrom.error(), stamp ? nullptr : &stamp.error(),
-                           layout ? nullptr : &layout.error(), newLayout ? nullptr : &newLayout.error()})
+    for (const Error* e : {stamp ? nullptr : &stamp.error(), newLayout ? nullptr : &newLayout.error()})
         if (e)
             return *e;
     return *builtFrom == *stamp && *layout == *newLayout;
 }
 
-// A name for the old database beside it that no file has yet, made by linking it there.
+// A name for the old database beside it, made by linking it there: the one it has already where a
+// build was stopped after its link, else one that no file has yet.
 Result<QString> linkAside(const QString& out)
 {
+    const QFileInfo info(out);
+    struct stat file;
+    struct stat kept;
+    if (::stat(fileName(out).constData(), &file) != 0)
+        return Error{kErrFile, QStringLiteral("%1 cannot be kept beside itself").arg(out)};
+    for (const QFileInfo& bak :
+         info.absoluteDir().entryInfoList({info.fileName() + QStringLiteral(".*.bak")}, QDir::Files | QDir::Hidden))
+        if (::lstat(fileName(bak.absoluteFilePath()).constData(), &kept) == 0 && kept.st_dev == file.st_dev
+            && kept.st_ino == file.st_ino)
+            return bak.absoluteFilePath();
     const QString stem = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss"));
     for (int n = 0; n < 100; ++n) {
         const QString name = stem + (n == 0 ? QString() : QStringLiteral("-%1").arg(n)) + QStringLiteral(".bak");
@@ -152,14 +174,31 @@ Result<QString> linkAside(const QString& out)
     return Error{kErrFile, QStringLiteral("%1 cannot be kept beside itself").arg(out)};
 }
 
-// Carries the user rows of the database at `out` into the new one at `fresh` and puts the new
-// one in its place, the old one kept under another name. Another program's connection, or a
-// fault on the way, leaves `out` as it was.
-bool replace(const QString& out, const QString& fresh)
+// Carries the user rows that `look` read of the database at `out` into the new one at `fresh` and
+// puts the new one in its place, the old one kept under another name. Another program's
+// connection, or a fault on the way, leaves `out` as it was.
+bool replace(const QString& out, const QString& fresh, std::unique_ptr<Connection> look)
 {
+    const auto notCarried = [&out](const QString& why) {
+        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as it "
+                                   "was: move it aside to build a new one")
+                        .arg(out, why));
+    };
+    {
+        Result<std::unique_ptr<Connection>> conn = Connection::open(fresh);
+        if (!conn)
+            return notCarried(conn.error().description);
+        if (Status s = carryUserRows(*look, **conn); !s)
+            return Connection::heldByAnother(out) ? fail(inUse(out)) : notCarried(s.error().description);
+        if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
+            return notCarried(r.error().description);
+    }
+    // A look on a copy shares the file's locks, which the hold below must have alone.
+    look.reset();
     const QString wal = out + QStringLiteral("-wal");
     const bool hadWal = QFileInfo::exists(wal);
-    // Held until the new file stands at `out`: no program can open the old one in between.
+    // Held until the new file stands at `out`: no program can open the old one in between. Taking
+    // it rolls a hot journal back into the old file.
     Result<std::unique_ptr<Connection>> old = Connection::open(out, Connection::Mode::Exclusive);
     if (!old) {
         if (old.error().number == kSqliteBusy)
@@ -170,29 +209,18 @@ bool replace(const QString& out, const QString& fresh)
         old->reset();
         if (!hadWal && QFileInfo(wal).size() == 0)
             QFile::remove(wal);
-        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as "
-                                   "it was: move it aside to build a new one")
-                        .arg(out, why));
+        return notCarried(why);
     };
-    {
-        Result<std::unique_ptr<Connection>> conn = Connection::open(fresh);
-        if (!conn)
-            return keepAsItWas(conn.error().description);
-        if (Status s = carryUserRows(**old, **conn); !s)
-            return keepAsItWas(s.error().description);
-        if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
-            return keepAsItWas(r.error().description);
-    }
     if (!takeModeAndOwner(fresh, out))
         return keepAsItWas(QStringLiteral("the new database cannot be given its mode and owner"));
-    // The old file alone must hold all it has: its log and the log's index go, so that nothing of
-    // them is read as the new file's once the new one has its name. No program has them open
-    // while this connection holds the file.
+    // The old file alone must hold all it has: its log, the log's index and its journal go, so that
+    // nothing of them is read as the new file's once the new one has its name. No program has them
+    // open while this connection holds the file.
     Result<QueryRows> merged = (*old)->select(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     if (!merged || (!merged->rows.empty() && merged->rows.front().front().toInt() != 0))
         return keepAsItWas(merged ? QStringLiteral("its log cannot be merged") : merged.error().description);
-    for (const QString& f : {wal, out + QStringLiteral("-shm")})
-        if (QFileInfo::exists(f) && !QFile::remove(f))
+    for (const char* suffix : kBeside)
+        if (const QString f = out + QLatin1String(suffix); QFileInfo::exists(f) && !QFile::remove(f))
             return keepAsItWas(QStringLiteral("%1 cannot be removed").arg(f));
     Result<QString> kept = linkAside(out);
     if (!kept)
@@ -208,9 +236,31 @@ bool replace(const QString& out, const QString& fresh)
     return true;
 }
 
+// Keeps the database at `out` when it was built as the new one at `fresh` is, else replaces it.
+bool keepOrReplace(const QString& out, const QString& fresh)
+{
+    Result<std::unique_ptr<Connection>> look = Connection::open(out, Connection::Mode::Look, holdsAnalyses);
+    if (!look && (look.error().number == kSqliteFull || look.error().number == kErrDatabaseFile))
+        return fail(
+            QStringLiteral("%1 cannot be judged (%2); it is left as it was").arg(out, look.error().description));
+    if (!look)
+        return fail(unreadable(out, look.error()).description);
+    Result<bool> current = isCurrent(**look, out, fresh);
+    if (!current)
+        return fail(current.error().description);
+    if (!*current)
+        return replace(out, fresh, std::move(*look));
+    // Newer than the tool, so the build asks for it again only when the tool or the files change.
+    ::utime(fileName(out).constData(), nullptr);
+    return true;
+}
+
 bool build(const QString& path, const QString& dataDir)
 {
-    const QString out = linkedFile(path);
+    Result<QString> linked = linkedFile(path);
+    if (!linked)
+        return fail(linked.error().description);
+    const QString out = *linked;
     if (!QFileInfo::exists(out)) {
         // Such a log belongs to a database that is gone: applied to a new one, it would damage it.
         QStringList left;
@@ -236,15 +286,7 @@ bool build(const QString& path, const QString& dataDir)
         }
         return true;
     }
-    Result<bool> current = isCurrent(out, fresh);
-    bool done = true;
-    if (!current)
-        done = fail(current.error().description);
-    else if (*current)
-        // Newer than the tool, so the build asks for it again only when the tool or the files change.
-        ::utime(fileName(out).constData(), nullptr);
-    else
-        done = replace(out, fresh);
+    const bool done = keepOrReplace(out, fresh);
     removeDatabase(fresh);
     return done;
 }

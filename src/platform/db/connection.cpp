@@ -2,17 +2,42 @@
 
 #include "platform/db/file_access.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// The folder beside the database that holds a look's private copy. It is locked while the look
+// uses it; a later look removes the ones that no look holds, as a kill leaves them.
+class CheckFolder {
+public:
+    static Result<std::unique_ptr<CheckFolder>> make(const QString& file);
+    ~CheckFolder();
+    CheckFolder(const CheckFolder&) = delete;
+    CheckFolder& operator=(const CheckFolder&) = delete;
+
+    QString filePath(const QString& name) const { return m_path + QLatin1Char('/') + name; }
+
+    // Removes those beside `file` that no look holds, with the copies in them.
+    static void removeLeft(const QString& file);
+
+private:
+    CheckFolder(QString path, int fd) : m_path(std::move(path)), m_fd(fd) {}
+    static void remove(const QString& path);
+
+    QString m_path;
+    int m_fd;   // holds the lock until the folder is gone
+};
 
 namespace {
 
@@ -34,6 +59,41 @@ std::optional<FileIdentity> identity(const QString& path)
 Error fileError(const QString& path, const QString& what)
 {
     return Error{kErrDatabaseFile, QStringLiteral("The database file %1 %2.").arg(path, what)};
+}
+
+// A copy that failed: for want of room, the database's folder is full.
+Error copyError(const QString& file, int error)
+{
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
+        return Error{kSqliteFull, QStringLiteral("The folder of the database file %1 is full.").arg(file)};
+    return fileError(file, QStringLiteral("cannot be read"));
+}
+
+// Copies the file `from` to the new file `to`; the errno of a failure, else 0.
+int copyFile(const QString& from, const QString& to)
+{
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return errno;
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    int error = out < 0 ? errno : 0;
+    char buffer[1 << 16];
+    for (ssize_t n = 1; error == 0 && n > 0;) {
+        n = ::read(in, buffer, sizeof buffer);
+        if (n < 0)
+            error = errno;
+        for (ssize_t done = 0; error == 0 && done < n;) {
+            const ssize_t written = ::write(out, buffer + done, size_t(n - done));
+            if (written < 0)
+                error = errno;
+            else
+                done += written;
+        }
+    }
+    if (out >= 0 && ::close(out) != 0 && error == 0)
+        error = errno;
+    ::close(in);
+    return error;
 }
 
 // A null text or byte array binds as NULL, as an invalid value does.
@@ -135,6 +195,60 @@ QStringList columnNames(sqlite3_stmt* stmt)
 }
 
 }   // namespace
+
+Result<std::unique_ptr<CheckFolder>> CheckFolder::make(const QString& file)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QByteArray name = QFile::encodeName(file + QStringLiteral(".check-XXXXXX"));
+        if (!::mkdtemp(name.data()))
+            return copyError(file, errno);
+        const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            ::rmdir(name.constData());
+            return copyError(file, error);
+        }
+        // A look that found it unlocked before this lock may have removed it: it is made anew. Where
+        // the file system has no such locks, no look can take the lock to remove it either.
+        struct stat st;
+        if (::flock(fd, LOCK_EX) != 0 || (::fstat(fd, &st) == 0 && st.st_nlink > 0))
+            return std::unique_ptr<CheckFolder>(new CheckFolder(QFile::decodeName(name), fd));
+        ::close(fd);
+    }
+    return fileError(file, QStringLiteral("cannot be read"));
+}
+
+CheckFolder::~CheckFolder()
+{
+    remove(m_path);
+    ::close(m_fd);
+}
+
+void CheckFolder::remove(const QString& path)
+{
+    // The copy and what SQLite made beside it; anything else keeps the folder.
+    const QDir folder(path);
+    for (const QString& name :
+         folder.entryList({QStringLiteral("checked.db*")}, QDir::Files | QDir::System | QDir::Hidden))
+        ::unlink(QFile::encodeName(folder.filePath(name)).constData());
+    ::rmdir(QFile::encodeName(path).constData());
+}
+
+void CheckFolder::removeLeft(const QString& file)
+{
+    const QFileInfo info(file);
+    const QDir beside = info.absoluteDir();
+    for (const QString& name : beside.entryList({info.fileName() + QStringLiteral(".check-*")},
+                                                QDir::Dirs | QDir::NoSymLinks | QDir::Hidden)) {
+        const QString path = beside.filePath(name);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            remove(path);
+        ::close(fd);
+    }
+}
 
 int RowReader::columnCount() const
 {
@@ -248,7 +362,7 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
             return fileError(path, QStringLiteral("lies in a folder that is not writable"));
     }
     if (mode == Mode::Look)
-        return connect(file, mode, check);
+        return look(file, check);
 
     // A rebuild may put a new database at the path while this checks and opens the one it
     // replaces. The path must name one file from before the check until the file is open, or
@@ -256,8 +370,8 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::optional<FileIdentity> checked = identity(file);
         if (check)
-            if (Status s = lookAt(file, check); !s)
-                return s.error();
+            if (Result<std::unique_ptr<Connection>> looked = look(file, check); !looked)
+                return looked.error();
         bool replaced = false;
         Result<std::unique_ptr<Connection>> conn = connect(file, mode, {}, [&] {
             replaced = identity(file) != checked;
@@ -286,31 +400,32 @@ bool Connection::heldByAnother(const QString& path)
     return held;
 }
 
-Status Connection::lookAt(const QString& file, const Check& check)
+Result<std::unique_ptr<Connection>> Connection::look(const QString& file, const Check& check)
 {
+    CheckFolder::removeLeft(file);
     const auto holds = [&file](const char* suffix) { return QFileInfo(file + QLatin1String(suffix)).size() > 0; };
     const bool journaled = holds("-journal");
-    if (!journaled && !holds("-wal")) {
-        Result<std::unique_ptr<Connection>> look = connect(file, Mode::Look, check);
-        return look ? Status() : Status(look.error());
-    }
+    if (!journaled && !holds("-wal"))
+        return connect(file, Mode::Look, check);
     // What a log or journal holds is read on a private copy beside the file, never in place. A
     // log is read beside the file itself under a second name (a copy where the file system has
     // none); a journal is played back into the file, so the copy is a whole one.
-    QTemporaryDir copy(file + QStringLiteral(".check-XXXXXX"));
-    const QString copied = copy.filePath(QStringLiteral("checked.db"));
-    bool made =
-        copy.isValid()
-        && ((!journaled && ::link(QFile::encodeName(file).constData(), QFile::encodeName(copied).constData()) == 0)
-            || QFile::copy(file, copied));
+    Result<std::unique_ptr<CheckFolder>> folder = CheckFolder::make(file);
+    if (!folder)
+        return folder.error();
+    const QString copied = (*folder)->filePath(QStringLiteral("checked.db"));
+    int error = !journaled && ::link(QFile::encodeName(file).constData(), QFile::encodeName(copied).constData()) == 0
+                    ? 0
+                    : copyFile(file, copied);
     for (const char* suffix : {"-wal", "-journal"})
-        if (made && holds(suffix))
-            made = QFile::copy(file + QLatin1String(suffix), copied + QLatin1String(suffix));
-    if (!made)
-        return fileError(file, QStringLiteral("cannot be read"));
-    Result<std::unique_ptr<Connection>> recovered =
-        connect(copied, journaled ? Mode::ReadWrite : Mode::ReadOnly, check);
-    return recovered ? Status() : Status(recovered.error());
+        if (error == 0 && holds(suffix))
+            error = copyFile(file + QLatin1String(suffix), copied + QLatin1String(suffix));
+    if (error != 0)
+        return copyError(file, error);
+    Result<std::unique_ptr<Connection>> looked = connect(copied, journaled ? Mode::ReadWrite : Mode::ReadOnly, check);
+    if (looked)
+        (*looked)->m_checkFolder = std::move(*folder);
+    return looked;
 }
 
 Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mode mode, const Check& check,

@@ -15,6 +15,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class CheckFolder;
 
 // Every row of a query, fetched completely. A NULL value is an invalid QVariant.
 struct QueryRows {
@@ -108,23 +109,25 @@ public:
     enum class Mode {
         ReadWrite,
         ReadOnly,
-        // Reads the file as it stands, without a lock and without its journal or log: nothing in or
-        // beside the file changes, whatever the file is.
+        // Reads the file as SQLite reads it after recovery, changing nothing in or beside it: the file
+        // alone, without a lock, or, when a log or hot journal lies beside it, the two together on a
+        // private copy beside the file that is removed when the connection closes.
         Look,
         // Read/write for this connection alone until it closes: refused (kSqliteBusy) while another
         // connection has the file open. Closing never merges or removes the file's log.
         Exclusive,
     };
 
-    // Reads only. It runs before the file is opened, on a look at it (Mode::Look) or, when a log or
-    // journal lies beside it, on a private copy beside it that is removed after, so a file it
-    // refuses is left as it was with all beside it.
+    // Reads only. It runs before the file is opened, on a look at it (Mode::Look), so a file it
+    // refuses is left as it was with all beside it. Each look first removes the copies' folders
+    // that killed looks left beside the file, never one that a running look still uses.
     using Check = std::function<Status(Connection&)>;
 
     // Refuses a missing file, a file that is not a regular file, a writing open of a file or
     // folder that is not writable, a file that is not a database, and a file that `check` refuses.
     // A link is followed: the file it names is opened. A writing open opens the file that was
-    // checked, also when another file is put at the path meanwhile.
+    // checked, also when another file is put at the path meanwhile. A look that finds no room for
+    // its copy fails with kSqliteFull.
     static Result<std::unique_ptr<Connection>> open(const QString& path, Mode mode = Mode::ReadWrite,
                                                     const Check& check = {});
 
@@ -159,7 +162,7 @@ private:
     // false closes it again untouched.
     static Result<std::unique_ptr<Connection>> connect(const QString& file, Mode mode, const Check& check,
                                                        const std::function<bool()>& stillChecked = {});
-    static Status lookAt(const QString& file, const Check& check);
+    static Result<std::unique_ptr<Connection>> look(const QString& file, const Check& check);
 
     Result<sqlite3_stmt*> statement(const QString& sql);
     Status bind(sqlite3_stmt* stmt, const QVariantList& params);
@@ -175,11 +178,13 @@ private:
     Mode m_mode;
     QHash<QString, sqlite3_stmt*> m_statements;
     int m_depth = 0;   // open transactions: the outermost is BEGIN, inner ones are savepoints
+    std::unique_ptr<CheckFolder> m_checkFolder;   // of a look on a copy: removed after the file is closed
 };
 
 // SQLite extended result codes the program tells apart.
 enum SqliteCode : int {
     kSqliteBusy = 5,
+    kSqliteFull = 13,
     kSqliteConstraintUnique = 2067,
     kSqliteNotADb = 26,
 };

@@ -1,6 +1,7 @@
 // Loaded into a tool with LD_PRELOAD, ends it as a kill would just before its Nth change of a
-// file's name (rename, link, unlink), N being KILL_BEFORE_FILE_CHANGE. What the tool leaves is
-// then what a kill at that moment leaves. Each rename, link and fsync is also added, in turn, as a
+// file's name (rename, link, unlink, rmdir), N being KILL_BEFORE_FILE_CHANGE; where
+// FILE_CHANGE_UNDER is given, only changes of names that begin with it count. What the tool
+// leaves is then what a kill at that moment leaves. Each rename, link and fsync is also added, in turn, as a
 // line to the file FILE_CHANGE_TRACE names: "rename FROM TO", "link FROM TO", "fsync PATH".
 
 #include <dlfcn.h>
@@ -9,16 +10,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 namespace {
 
-void countDown()
+void countDown(const char* path)
 {
     static int left = [] {
         const char* n = std::getenv("KILL_BEFORE_FILE_CHANGE");
         return n ? std::atoi(n) : 0;
     }();
-    if (left > 0 && --left == 0)
+    static const char* under = std::getenv("FILE_CHANGE_UNDER");
+    if (left > 0 && (!under || std::string(path).rfind(under, 0) == 0) && --left == 0)
         ::raise(SIGKILL);
 }
 
@@ -40,22 +43,28 @@ extern "C" {
 
 int rename(const char* from, const char* to)
 {
-    countDown();
+    countDown(from);
     trace(std::string("rename ") + from + ' ' + to);
     return next<int(const char*, const char*)>("rename")(from, to);
 }
 
 int link(const char* from, const char* to)
 {
-    countDown();
+    countDown(to);
     trace(std::string("link ") + from + ' ' + to);
     return next<int(const char*, const char*)>("link")(from, to);
 }
 
 int unlink(const char* path)
 {
-    countDown();
+    countDown(path);
     return next<int(const char*)>("unlink")(path);
+}
+
+int rmdir(const char* path)
+{
+    countDown(path);
+    return next<int(const char*)>("rmdir")(path);
 }
 
 int fsync(int fd)

@@ -174,31 +174,15 @@ Result<QString> linkAside(const QString& out)
     return Error{kErrFile, QStringLiteral("%1 cannot be kept beside itself").arg(out)};
 }
 
-// Carries the user rows that `look` read of the database at `out` into the new one at `fresh` and
-// puts the new one in its place, the old one kept under another name. Another program's
-// connection, or a fault on the way, leaves `out` as it was.
-bool replace(const QString& out, const QString& fresh, std::unique_ptr<Connection> look)
+// Carries the user rows of the database at `out`, read with its log as the look read them, into
+// the new one at `fresh` and puts the new one in its place, the old one kept under another name.
+// Another program's connection, or a fault on the way, leaves `out` as it was.
+bool replace(const QString& out, const QString& fresh)
 {
-    const auto notCarried = [&out](const QString& why) {
-        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as it "
-                                   "was: move it aside to build a new one")
-                        .arg(out, why));
-    };
-    {
-        Result<std::unique_ptr<Connection>> conn = Connection::open(fresh);
-        if (!conn)
-            return notCarried(conn.error().description);
-        if (Status s = carryUserRows(*look, **conn); !s)
-            return Connection::heldByAnother(out) ? fail(inUse(out)) : notCarried(s.error().description);
-        if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
-            return notCarried(r.error().description);
-    }
-    // A look on a copy shares the file's locks, which the hold below must have alone.
-    look.reset();
     const QString wal = out + QStringLiteral("-wal");
     const bool hadWal = QFileInfo::exists(wal);
-    // Held until the new file stands at `out`: no program can open the old one in between. Taking
-    // it rolls a hot journal back into the old file.
+    // Held from before the carry until the new file stands at `out`: no program can write to the
+    // old one in between. Taking it rolls a hot journal back into the old file.
     Result<std::unique_ptr<Connection>> old = Connection::open(out, Connection::Mode::Exclusive);
     if (!old) {
         if (old.error().number == kSqliteBusy)
@@ -209,8 +193,19 @@ bool replace(const QString& out, const QString& fresh, std::unique_ptr<Connectio
         old->reset();
         if (!hadWal && QFileInfo(wal).size() == 0)
             QFile::remove(wal);
-        return notCarried(why);
+        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as "
+                                   "it was: move it aside to build a new one")
+                        .arg(out, why));
     };
+    {
+        Result<std::unique_ptr<Connection>> conn = Connection::open(fresh);
+        if (!conn)
+            return keepAsItWas(conn.error().description);
+        if (Status s = carryUserRows(**old, **conn); !s)
+            return keepAsItWas(s.error().description);
+        if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
+            return keepAsItWas(r.error().description);
+    }
     if (!takeModeAndOwner(fresh, out))
         return keepAsItWas(QStringLiteral("the new database cannot be given its mode and owner"));
     // The old file alone must hold all it has: its log, the log's index and its journal go, so that
@@ -248,8 +243,10 @@ bool keepOrReplace(const QString& out, const QString& fresh)
     Result<bool> current = isCurrent(**look, out, fresh);
     if (!current)
         return fail(current.error().description);
+    // A look on a copy shares the file's locks, which the replacing hold must have alone.
+    look->reset();
     if (!*current)
-        return replace(out, fresh, std::move(*look));
+        return replace(out, fresh);
     // Newer than the tool, so the build asks for it again only when the tool or the files change.
     ::utime(fileName(out).constData(), nullptr);
     return true;

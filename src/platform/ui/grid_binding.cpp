@@ -32,7 +32,7 @@ GridCell GridBinding::typedCell(int field, const QString& text) const
         return {};
     if (field < m_numberFields.size() && m_numberFields[field]) {
         if (std::optional<double> n = toNumberStrict(text))
-            return {text, *n, false};
+            return {trimmedNumberText(text), *n, false};
         // A number beyond the double range: refused as such when the row is written.
         if (const double lead = leadingNumber(text); std::isinf(lead))
             return {text, lead, false};

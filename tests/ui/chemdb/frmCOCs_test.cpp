@@ -129,7 +129,7 @@ TEST_F(ChemicalTableWindow, EditsStartFromTheStoredValueAndAreWrittenWhenTheUser
     QString before;
     type(0, kK, "2.5e-7", &before);
     EXPECT_EQ(before, "1.23456789012345e-07");
-    type(0, kMcl, "0.02");
+    type(0, kMcl, " 0.02\r\n");   // as a spreadsheet cell pastes it
     EXPECT_EQ(stored("7440-38-2", "MCL").toDouble(), 0.01) << "nothing is written while the user is on the row";
     leaveRow(1);
     EXPECT_EQ(stored("7440-38-2", "MCL").toDouble(), 0.02);

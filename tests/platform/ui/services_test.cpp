@@ -183,10 +183,6 @@ TEST(ServiceSlots, TheProgramInstallsTheRealDialogsAndATestProgramOnesThatFailAt
     EXPECT_NONFATAL_FAILURE(MsgBox(QStringLiteral("Never shown")), "unscripted message");
     EXPECT_NONFATAL_FAILURE(CommonDialog().ShowOpen(), "unscripted file dialog");
     EXPECT_NONFATAL_FAILURE(printGrid(GridModel(), GridPrintSetup(), true), "unscripted page set-up dialog");
-    const UnscriptedDialogs& unscripted = unscriptedDialogs();
-    EXPECT_EQ(setMessageService(nullptr), &unscripted.messages);
-    EXPECT_EQ(setFileDialogService(nullptr), &unscripted.files);
-    EXPECT_EQ(setPrintDialogService(nullptr), &unscripted.prints);
     installDialogServices();
     EXPECT_EQ(setMessageService(nullptr), &messageBoxService());
     EXPECT_EQ(setFileDialogService(nullptr), &fileDialogService());

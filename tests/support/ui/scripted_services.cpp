@@ -1,57 +1,43 @@
 #include "ui/scripted_services.h"
 
+#include "platform/ui/grid_print.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-class UnscriptedMessages : public MessageService {
+// In place of every real dialog: one that no script answers fails the test and counts as cancelled.
+class Unscripted final : public MessageService, public FileDialogService, public PrintDialogService {
 public:
     int show(const QString& text, int, const QString& title) override
     {
         ADD_FAILURE() << "unscripted message: " << qPrintable(title) << " / " << qPrintable(text);
         return vbCancel;
     }
-};
-
-class UnscriptedFileDialogs : public FileDialogService {
-public:
     FileDialogAnswer run(const FileDialogRequest& request) override
     {
         ADD_FAILURE() << "unscripted file dialog: " << qPrintable(request.title);
         return {};
     }
-};
+    bool pageSetup(QPrinter&) override { return failed("page set-up"); }
+    bool print(QPrinter&) override { return failed("print"); }
 
-class UnscriptedPrintDialogs : public PrintDialogService {
-public:
-    bool pageSetup(QPrinter&) override
+private:
+    static bool failed(const char* dialog)
     {
-        ADD_FAILURE() << "unscripted page set-up dialog";
-        return false;
-    }
-    bool print(QPrinter&) override
-    {
-        ADD_FAILURE() << "unscripted print dialog";
+        ADD_FAILURE() << "unscripted " << dialog << " dialog";
         return false;
     }
 };
 
 }   // namespace
 
-const UnscriptedDialogs& unscriptedDialogs()
-{
-    static UnscriptedMessages messages;
-    static UnscriptedFileDialogs files;
-    static UnscriptedPrintDialogs prints;
-    static const UnscriptedDialogs dialogs{messages, files, prints};
-    return dialogs;
-}
-
 void installUnscriptedDialogs()
 {
-    setMessageService(&unscriptedDialogs().messages);
-    setFileDialogService(&unscriptedDialogs().files);
-    setPrintDialogService(&unscriptedDialogs().prints);
+    static Unscripted unscripted;
+    setMessageService(&unscripted);
+    setFileDialogService(&unscripted);
+    setPrintDialogService(&unscripted);
 }
 
 ScriptedMessages::ScriptedMessages() : m_previous(setMessageService(this)) {}

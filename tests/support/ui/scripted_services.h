@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/ui/common_dialog.h"
-#include "platform/ui/grid_print.h"
 #include "platform/ui/message_box.h"
 
 #include <QString>
@@ -60,10 +59,4 @@ private:
 // The services a test program starts with, in place of the real dialogs: a message box, file
 // dialog or print dialog that no script answers fails the test at once and counts as cancelled,
 // where a real one would wait for an answer that no one gives.
-struct UnscriptedDialogs {
-    MessageService& messages;
-    FileDialogService& files;
-    PrintDialogService& prints;
-};
-const UnscriptedDialogs& unscriptedDialogs();
 void installUnscriptedDialogs();

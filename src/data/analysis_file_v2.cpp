@@ -1,5 +1,7 @@
 #include "data/analysis_file_v2.h"
 
+#include "data/analysis_store.h"
+
 #include "data/file_bytes.h"
 #include "data/value_codec.h"
 
@@ -181,14 +183,14 @@ Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey)
     return encodeV2File(rows);
 }
 
-bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui)
+bool ExportV2File(Connection& conn, qint32 siteKey, bool listed, const QString& path, AnalysisFilePrompts& ui)
 {
     if (path.isEmpty())
         return false;
     // Key 0: no analysis open and none highlighted, a failure of the export itself.
     Result<QByteArray> bytes = v2FileBytes(conn, siteKey);
     if (!bytes && bytes.error().number == kErrNotSaved && siteKey != 0) {
-        ui.generalError(bytes.error(), QStringLiteral("Unable to Export"));
+        ui.generalError(listed ? analysisGone() : bytes.error(), QStringLiteral("Unable to Export"));
         return false;
     }
     if (bytes) {

@@ -31,9 +31,10 @@ Result<QByteArray> encodeV2File(const AnalysisRows& rows);
 Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey);
 
 // Writes the stored analysis `siteKey` to `path` (nothing for an empty path) and reports a
-// failure to the user ("Unable to Export" for an analysis not yet saved, else "Export Error";
+// failure to the user ("Unable to Export" for an analysis not stored: not yet saved, or, when
+// this copy of the program lists it as stored, deleted by another copy; else "Export Error";
 // key 0 means no analysis was chosen); true when the file was written.
-bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui);
+bool ExportV2File(Connection& conn, qint32 siteKey, bool listed, const QString& path, AnalysisFilePrompts& ui);
 
 // Adds the analysis of the version 2.0 file at `path` under a new key, asking for a title when
 // its name is taken, and reports any failure as the version 2.0 import error (a file without

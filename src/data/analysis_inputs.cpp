@@ -1,5 +1,7 @@
 #include "data/analysis_inputs.h"
 
+#include "data/analysis_store.h"
+#include "data/analysis_tables.h"
 #include "data/recordset_helpers.h"
 #include "data/schema.h"
 #include "platform/db/sql_names.h"
@@ -57,21 +59,28 @@ Result<std::vector<QVariantList>> storedInputRows(Connection& conn, qint32 siteK
     return rows;
 }
 
-Status writeRow(Recordset& rs, const FieldValues& values)
+// Writes the fields of a row, its key as the analysis now has it.
+Status writeRow(Recordset& rs, const FieldValues& values, qint32 siteKey)
 {
     for (const auto& [field, value] : values)
-        rs.setValue(field, value);
+        rs.setValue(field, field == QLatin1String("SITEKEY") ? QVariant(siteKey) : value);
     return rs.update();
 }
 
-Status reopenConstituents(ProgramState& state)
+// Fails when another stored analysis has the name that the site row is given (letter case
+// ignored, as the stored names are told apart).
+Status checkNameFree(Connection& conn, const FieldValues& site, qint32 siteKey)
 {
-    CloseRecordset(state.gRsSiteCocs);
-    Result<Recordset> rows =
-        openTableRecordset(*state.gConn, siteCocsTable(), QStringLiteral("SITEKEY = ?"), {state.gCurSiteKey});
-    if (!rows)
-        return rows.error();
-    state.gRsSiteCocs = std::move(*rows);
+    for (const auto& [field, value] : site) {
+        if (field != QLatin1String("FILENAME"))
+            continue;
+        Result<QVariant> taken = conn.scalar(
+            QStringLiteral("SELECT COUNT(*) FROM SITEINFO WHERE FILENAME = ? AND SITEKEY <> ?"), {value, siteKey});
+        if (!taken)
+            return taken.error();
+        if (taken->toInt() > 0)
+            return Error{kErrNameTaken, QStringLiteral("Another analysis is named %1.").arg(value.toString())};
+    }
     return {};
 }
 
@@ -107,42 +116,77 @@ void setPendingUnitType(ProgramState& state, const QVariant& unitType)
         state.gRsWmuInfo.setValue(QStringLiteral("WMUTYPE"), unitType);
 }
 
+Status checkRowsRead(ProgramState& state, RowsRead rows)
+{
+    // The site row that this copy read still stands, or the analysis is gone.
+    if (!state.provisionalKey && state.gRsSiteInfo.recordCount() > 0)
+        if (Status s = state.gRsSiteInfo.checkStored({}); !s)
+            return s.error().number == kErrRowChanged ? Status{analysisGone()} : s;
+    // A record set that this copy did not read has nothing to compare.
+    Status same = rows.unit && state.gRsWmuInfo.isOpen() ? state.gRsWmuInfo.checkStored(state.gRsWmuInfo.fieldNames())
+                                                         : Status{};
+    if (same && rows.constituents && state.gRsSiteCocs.isOpen())
+        same = state.gRsSiteCocs.checkStored(constituentInputFields());
+    return !same && same.error().number == kErrRowChanged ? Status{analysisChangedElsewhere()} : same;
+}
+
 Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs)
 {
-    const bool siteAdding = state.gRsSiteInfo.editMode() == Recordset::EditMode::AddNew;
-    const bool unitAdding = state.gRsWmuInfo.editMode() == Recordset::EditMode::AddNew;
-    const QVariant pendingUnitType = state.gRsWmuInfo.value(QStringLiteral("WMUTYPE"));
+    const bool storesRows = inputs.site || inputs.unit || (inputs.constituents && !inputs.constituents->rows.empty());
+    // A new analysis that stores nothing yet keeps its key provisional, and stores nothing under it.
+    if (state.provisionalKey && !storesRows)
+        return {};
+    // What the record sets hold, for a save that fails: this copy's rows and pending edits.
+    const Recordset site = state.gRsSiteInfo;
+    const Recordset unit = state.gRsWmuInfo;
+    const Recordset constituents = state.gRsSiteCocs;
+    const qint32 key = state.gCurSiteKey;
     const Status saved = [&]() -> Status {
         Transaction tx(*state.gConn);
         if (!tx.started())
             return tx.started();
-        if (inputs.site)
-            if (Status s = writeRow(state.gRsSiteInfo, *inputs.site); !s)
+        if (state.provisionalKey) {
+            Result<qint32> taken = newSiteKey(*state.gConn);
+            if (!taken)
+                return taken.error();
+            state.gCurSiteKey = *taken;
+        } else if (Status s = checkRowsRead(state, {.unit = false, .constituents = inputs.constituents.has_value()});
+                   !s) {
+            return s;
+        }
+        if (inputs.site) {
+            if (Status s = checkNameFree(*state.gConn, *inputs.site, state.gCurSiteKey); !s)
                 return s;
+            if (Status s = writeRow(state.gRsSiteInfo, *inputs.site, state.gCurSiteKey); !s)
+                return s;
+        }
         if (inputs.unit)
-            if (Status s = writeRow(state.gRsWmuInfo, *inputs.unit); !s)
+            if (Status s = writeRow(state.gRsWmuInfo, *inputs.unit, state.gCurSiteKey); !s)
                 return s;
-        if (inputs.constituents) {
+        if (inputs.constituents)
             if (Status s = storeConstituentRows(*state.gConn, state.gCurSiteKey, *inputs.constituents); !s)
                 return s;
-            if (Status s = reopenConstituents(state); !s)
-                return s;
+        // The record sets read what is now stored, inside the save, so that the next write
+        // compares with exactly this; rows still never saved wait again.
+        if (Status s = openAnalysisRecordsets(state, state.gCurSiteKey); !s)
+            return s;
+        if (site.editMode() == Recordset::EditMode::AddNew && !inputs.site)
+            state.gRsSiteInfo.addNew();
+        if (unit.editMode() == Recordset::EditMode::AddNew && !inputs.unit) {
+            state.gRsWmuInfo.addNew();
+            setPendingUnitType(state, unit.value(QStringLiteral("WMUTYPE")));
         }
         return tx.commit();
     }();
-    if (saved)
+    if (saved) {
+        state.provisionalKey = false;
         return saved;
-    // The rolled-back rows may stand in the record sets as stored: read them again. The save's
-    // failure is the one to report.
-    if (openAnalysisRecordsets(state, state.gCurSiteKey)) {
-        if (siteAdding && state.gRsSiteInfo.recordCount() == 0)
-            state.gRsSiteInfo.addNew();
-        if (unitAdding && state.gRsWmuInfo.recordCount() == 0) {
-            state.gRsWmuInfo.addNew();
-            setPendingUnitType(state, pendingUnitType);
-        }
     }
-    return saved;
+    state.gRsSiteInfo = site;
+    state.gRsWmuInfo = unit;
+    state.gRsSiteCocs = constituents;
+    state.gCurSiteKey = key;
+    return saved.error().number == kErrRowChanged ? Status{analysisChangedElsewhere()} : saved;
 }
 
 Status storeConstituentRows(Connection& conn, qint32 siteKey, const ConstituentRows& rows)

@@ -37,10 +37,23 @@ void startPendingAnalysisRows(ProgramState& state);
 // what reads it before the first save sees that type; a stored row is left alone.
 void setPendingUnitType(ProgramState& state, const QVariant& unitType);
 
-// Stores the inputs of the open analysis (gCurSiteKey) in one transaction and reads the stored
-// constituent rows again into gRsSiteCocs. On failure nothing is stored: the three record sets
-// are read again as stored and the pending new rows of a never-saved analysis start again, the
-// unit row with its unit type.
+// What of the open analysis a write relies on besides its site row.
+struct RowsRead {
+    bool unit = false;
+    bool constituents = false;   // their inputs
+};
+// Run inside a write's transaction: fails with analysisGone() when the site row that this copy
+// read (of a stored analysis) is no longer stored, and with analysisChangedElsewhere() when the
+// unit row or the constituent rows asked for are no longer stored as gRsWmuInfo and gRsSiteCocs
+// hold them.
+Status checkRowsRead(ProgramState& state, RowsRead rows);
+
+// Stores the inputs of the open analysis (gCurSiteKey) in one transaction and reads the three
+// record sets again inside it. A new analysis takes its key here (gCurSiteKey changes) with the
+// first rows it stores; until then it stores nothing. Fails, storing nothing, when the name is
+// another analysis's (kErrNameTaken) or when another copy of the program changed or deleted
+// the rows this copy read (checkRowsRead, and the site and unit rows written); the record sets
+// and the key then stay as they were, pending rows and edits included.
 Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs);
 
 // Replaces the constituent rows of the analysis and its groundwater delisting rows, in one

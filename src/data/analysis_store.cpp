@@ -78,8 +78,43 @@ QString copyName(const QString& sourceName, const QStringList& takenNames)
     return name;
 }
 
-Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
+Error analysisChangedElsewhere()
 {
+    return Error{kErrRowChanged,
+                 QStringLiteral(
+                     "The analysis was changed or deleted in another copy of the program since it was opened "
+                     "here.  Close it and open it again to see what is stored.")};
+}
+
+Error analysisGone()
+{
+    return Error{kErrRowGone, QStringLiteral("The analysis no longer exists: it was deleted in another copy of the "
+                                             "program.")};
+}
+
+Status checkListedAnalysis(Connection& conn, qint32 siteKey, const QString& listedName)
+{
+    Result<std::optional<QString>> name = storedAnalysisName(conn, siteKey);
+    if (!name)
+        return name.error();
+    if (!*name)
+        return analysisGone();
+    if (**name != listedName)
+        return Error{kErrRowChanged,
+                     QStringLiteral("The analysis was changed or deleted in another copy of the program since it was "
+                                    "listed here.  Start the program again to see what is stored.")};
+    return {};
+}
+
+Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey, const std::function<Status()>& checkSource)
+{
+    // What is copied is read inside the transaction that stores the copy, its new key taken there.
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started().error();
+    if (checkSource)
+        if (Status s = checkSource(); !s)
+            return s.error();
     const TableDef& siteTable = siteInfoTable();
     Result<QueryRows> source = conn.select(QStringLiteral("SELECT * FROM SITEINFO WHERE SITEKEY = ?"), {sourceKey});
     if (!source)
@@ -106,9 +141,6 @@ Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
     if (!name)
         return name.error();
 
-    Transaction tx(conn);
-    if (!tx.started())
-        return tx.started().error();
     const QStringList keyOnly = {QStringLiteral("SITEKEY")};
     if (Result<int> r = conn.exec(copyStatement(siteTable, {QStringLiteral("SITEKEY"), QStringLiteral("FILENAME")}),
                                   {*newKey, *name, sourceKey});
@@ -135,12 +167,20 @@ Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey)
     return copy;
 }
 
-Status deleteAnalysis(Connection& conn, qint32 siteKey)
+Status deleteAnalysis(Connection& conn, qint32 siteKey, const QString& listedName)
 {
-    return deleteRows(conn,
-                      {QStringLiteral("SITEINFO"), QStringLiteral("WMUINFO"), QStringLiteral("SITECOCS"),
-                       QStringLiteral("DelistCOCS"), QStringLiteral("GWDelisting")},
-                      siteKey);
+    Transaction tx(conn);
+    if (!tx.started())
+        return tx.started();
+    if (Status s = checkListedAnalysis(conn, siteKey, listedName); !s)
+        return s;
+    if (Status s = deleteRows(conn,
+                              {QStringLiteral("SITEINFO"), QStringLiteral("WMUINFO"), QStringLiteral("SITECOCS"),
+                               QStringLiteral("DelistCOCS"), QStringLiteral("GWDelisting")},
+                              siteKey);
+        !s)
+        return s;
+    return tx.commit();
 }
 
 Status discardUnsavedAnalysis(Connection& conn, qint32 siteKey)

@@ -16,6 +16,10 @@ struct ProgramState {
     std::unique_ptr<Connection> gConn;
 
     qint32 gCurSiteKey = 0;   // 0: no analysis is open
+    // A new analysis holds its key only provisionally until its first row is stored: the save
+    // that stores it takes the key then, so that another copy of the program can never have
+    // taken the same one.
+    bool provisionalKey = false;
     QString gCurFileName;
     Recordset gRsSiteInfo;
     Recordset gRsWmuInfo;

@@ -360,6 +360,12 @@ const QStringList& chemicalPropertyFields()
 {
     return kProperties;
 }
+const QStringList& constituentInputFields()
+{
+    static const QStringList fields = QStringList{"CHEMNAME", "CHEMCAS", "TCLPCONC", "DLTCLP", "TOTCONC", "DLTOTAL"}
+                                      + kProperties + QStringList{"LOGKOW"};
+    return fields;
+}
 const QStringList& forwardResultFields()
 {
     return kForwardResults;
@@ -502,6 +508,10 @@ Result<Recordset> openTableRecordset(Connection& conn, const TableDef& table, co
     Result<Recordset> rs = Recordset::openTable(conn, table.name, where, params, orderBy, columns);
     if (!rs)
         return rs;
+    // An analysis's row is known by its key too: a rowid given again to another analysis's row
+    // never matches.
+    if (rs->fieldIndex(QStringLiteral("SITEKEY")) >= 0)
+        rs->setKeyColumns({QStringLiteral("SITEKEY")});
     rs->setConverter([&table](const QString& column, const QVariant& value) -> Result<QVariant> {
         const ColumnDef* c = table.column(column);
         if (!c)

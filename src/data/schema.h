@@ -43,6 +43,9 @@ inline const QString kSiteCocsQuery = QStringLiteral("SITECOCSQuery");
 
 // The 25 chemical properties a constituent row copies from the chemical table, `MCL` to `KSW`.
 const QStringList& chemicalPropertyFields();
+// What a constituent row holds as input, as its window shows it: the chemical, its
+// concentrations and flags, its properties and `LOGKOW`.
+const QStringList& constituentInputFields();
 // The 54 forward result fields of a constituent row, in catalogue order.
 const QStringList& forwardResultFields();
 // The result and DAF columns of a delisting row, in table order.

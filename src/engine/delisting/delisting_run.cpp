@@ -1,5 +1,6 @@
 #include "engine/delisting/delisting_run.h"
 
+#include "data/analysis_inputs.h"
 #include "data/schema.h"
 #include "engine/common/engine_numbers.h"
 #include "engine/delisting/delisting_levels.h"
@@ -165,7 +166,7 @@ private:
     std::unordered_map<quint64, Statement> m_statements;
 };
 
-// Empties DelistCOCS and refills it with the computed rows, in one transaction.
+// Empties DelistCOCS and refills it with the computed rows, all or none.
 Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, DelistingObserver& observer)
 {
     Transaction tx(conn);
@@ -236,21 +237,36 @@ DelistingOutcome RunDelistingAnalysis(ProgramState& state, DelistingObserver& ob
     observer.disclosureGate();
     observer.resetResultForms();
 
+    // The run reads what it calculates inside the transaction that stores it; its messages wait
+    // until that transaction has ended.
     Connection& conn = *state.gConn;
-    Result<WasteUnit> unit = loadWasteUnit(conn, state.gCurSiteKey);
-    if (!unit)
-        return fail(observer, unit.error());
-    if (const QString refusal = delistingCheckMessage(*unit); !refusal.isEmpty()) {
+    QString refusal;
+    const Status ran = [&]() -> Status {
+        Transaction tx(conn);
+        if (!tx.started())
+            return tx.started();
+        if (Status s = checkRowsRead(state, {.unit = true}); !s)
+            return s;
+        Result<WasteUnit> unit = loadWasteUnit(conn, state.gCurSiteKey);
+        if (!unit)
+            return unit.error();
+        refusal = delistingCheckMessage(*unit);
+        if (!refusal.isEmpty())
+            return {};
+        Result<RunInputs> in = readInputs(conn, *unit);
+        if (!in)
+            return in.error();
+        if (Status s = storeRun(conn, state.gCurSiteKey, *in, observer); !s)
+            return s;
+        return tx.commit();
+    }();
+    if (!ran)
+        return fail(observer, ran.error());
+    if (!refusal.isEmpty()) {
         observer.message(refusal, kDelistingRefusalStyle, kDelistingRefusalTitle);
         observer.arrowPointers();
         return DelistingOutcome::Refused;
     }
-
-    Result<RunInputs> in = readInputs(conn, *unit);
-    if (!in)
-        return fail(observer, in.error());
-    if (Status s = storeRun(conn, state.gCurSiteKey, *in, observer); !s)
-        return fail(observer, s.error());
     observer.progressHide();
     observer.finished();
     observer.arrowPointers();

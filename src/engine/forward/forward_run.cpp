@@ -1,5 +1,6 @@
 #include "engine/forward/forward_run.h"
 
+#include "data/analysis_inputs.h"
 #include "data/analysis_store.h"
 #include "data/recordset_helpers.h"
 #include "data/schema.h"
@@ -124,18 +125,13 @@ Result<Computed> calculate(Connection& conn, qint32 siteKey, const RunContext& p
     return c;
 }
 
-// The run's one transaction: every constituent row's result fields written, the analysis's
-// GWDelisting rows replaced. Until it commits, the analysis keeps its earlier results whole.
+// The run's writes, inside its transaction: every constituent row's result fields written, the
+// analysis's GWDelisting rows replaced.
 Status store(Connection& conn, qint32 key, const std::vector<ConstituentRow>& rows, const Computed& c)
 {
-    Transaction tx(conn);
-    if (!tx.started())
-        return tx.started();
     if (Status s = writeForwardResults(conn, rows, c.results); !s)
         return s;
-    if (Status s = replaceGWDelisting(conn, key, rows, c.delisting); !s)
-        return s;
-    return tx.commit();
+    return replaceGWDelisting(conn, key, rows, c.delisting);
 }
 
 // Read when first used: nothing reads the set right after a run.
@@ -166,38 +162,62 @@ RunOutcome refuse(RunObserver& observer, const Refusal& refusal, bool started)
     return RunOutcome::Refused;
 }
 
-// The run of an open analysis, from reading its rows on.
+// The run of an open analysis, from reading its rows on. It reads what it calculates inside the
+// transaction that stores the results, so that no result lands beside inputs that another copy
+// of the program stored meanwhile; its messages wait until that transaction has ended.
 RunOutcome runAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer)
 {
     Connection& conn = *state.gConn;
     const qint32 key = state.gCurSiteKey;
-    Result<int> count = storedConstituentCount(conn, key);
-    if (!count)
-        return fail(observer, count.error(), false);
-    if (*count == 0)
-        return refuse(
-            observer,
-            {QStringLiteral("Please select at least one COC before running the program."), kRunMsgInformation}, false);
-
-    observer.runStarts();
-    Result<WasteUnit> unit = loadWasteUnit(conn, key);
-    if (!unit)
-        return fail(observer, unit.error(), true);
-    if (std::optional<Refusal> r = checkUnit(*unit))
-        return refuse(observer, *r, true);
-    // No constituent value is read before the unit row has passed its checks.
-    Result<std::vector<ConstituentRow>> rows = readConstituentRows(conn, key);
-    if (!rows)
-        return fail(observer, rows.error(), true);
-    if (std::optional<Refusal> r = checkConstituents(*rows, unit->WMUTYPE, observer))
-        return refuse(observer, *r, true);
-
-    Result<Computed> computed = calculate(conn, key, session.context, session.indoorAir, *unit, *rows);
-    if (!computed)
-        return fail(observer, computed.error(), true);
-    if (Status s = store(conn, key, *rows, *computed); !s)
-        return fail(observer, s.error(), true);
-    session.context = computed->ctx;
+    const Refusal noConstituents{QStringLiteral("Please select at least one COC before running the program."),
+                                 kRunMsgInformation};
+    bool started = false;
+    std::optional<Refusal> refusal;
+    const Status ran = [&]() -> Status {
+        // A new analysis that has stored nothing has nothing to run under its provisional key.
+        if (state.provisionalKey) {
+            refusal = noConstituents;
+            return {};
+        }
+        Transaction tx(conn);
+        if (!tx.started())
+            return tx.started();
+        if (Status s = checkRowsRead(state, {.unit = true, .constituents = true}); !s)
+            return s;
+        Result<int> count = storedConstituentCount(conn, key);
+        if (!count)
+            return count.error();
+        if (*count == 0) {
+            refusal = noConstituents;
+            return {};
+        }
+        observer.runStarts();
+        started = true;
+        Result<WasteUnit> unit = loadWasteUnit(conn, key);
+        if (!unit)
+            return unit.error();
+        if ((refusal = checkUnit(*unit)))
+            return {};
+        // No constituent value is read before the unit row has passed its checks.
+        Result<std::vector<ConstituentRow>> rows = readConstituentRows(conn, key);
+        if (!rows)
+            return rows.error();
+        if ((refusal = checkConstituents(*rows, unit->WMUTYPE, observer)))
+            return {};
+        Result<Computed> computed = calculate(conn, key, session.context, session.indoorAir, *unit, *rows);
+        if (!computed)
+            return computed.error();
+        if (Status s = store(conn, key, *rows, *computed); !s)
+            return s;
+        if (Status s = tx.commit(); !s)
+            return s;
+        session.context = computed->ctx;
+        return {};
+    }();
+    if (!ran)
+        return fail(observer, ran.error(), started);
+    if (refusal)
+        return refuse(observer, *refusal, started);
     observer.showResults();
     observer.runEnds();
     return RunOutcome::Completed;

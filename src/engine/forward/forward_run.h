@@ -22,11 +22,12 @@ struct ForwardRunSession {
     IndoorAirRuns indoorAir;
 };
 
-// The forward run of the open analysis (gCurSiteKey, on gConn) in `session`: checks the stored
-// waste unit row, then the constituent rows, computes every constituent's pathways, the limiting
-// pathway and the groundwater delisting rows, and stores them in one transaction that replaces
-// the analysis's result fields and GWDelisting rows together. A run that a check refuses, that
-// fails or that is ended before its commit leaves both as they were; under another program's
-// write lock the store waits once and the run fails with its message. No transaction is open
-// while the observer is called. gRsGwDelisting is left open on the analysis's GWDelisting rows.
+// The forward run of the open analysis (gCurSiteKey, on gConn) in `session`, in one transaction
+// that reads what it calculates and replaces the analysis's result fields and GWDelisting rows
+// together: checks that the rows this copy read are stored as read (checkRowsRead), checks the
+// stored waste unit row, then the constituent rows, computes every constituent's pathways, the
+// limiting pathway and the groundwater delisting rows, and stores them. A run that a check
+// refuses, that fails or that is ended before its commit leaves both as they were; under another
+// program's write lock the run waits once and fails with its message. No message is shown while
+// the transaction is open. gRsGwDelisting is left open on the analysis's GWDelisting rows.
 RunOutcome RunRiskAnalysis(ProgramState& state, ForwardRunSession& session, RunObserver& observer);

@@ -2,6 +2,58 @@
 
 #include "platform/db/sql_names.h"
 
+namespace {
+
+Error rowChanged()
+{
+    return Error{kErrRowChanged,
+                 QStringLiteral("The row was changed or deleted by another program since it was read.")};
+}
+
+// NULL as a bound value is: no value, or a null text or byte array.
+bool storesNull(const QVariant& v)
+{
+    if (!v.isValid() || v.isNull())
+        return true;
+    if (v.typeId() == QMetaType::QString)
+        return static_cast<const QString*>(v.constData())->isNull();
+    if (v.typeId() == QMetaType::QByteArray)
+        return static_cast<const QByteArray*>(v.constData())->isNull();
+    return false;
+}
+
+bool isNumber(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether two values are one stored value, as SQLite compares them: NULL only with NULL,
+// numbers by value whatever their type, texts letter for letter.
+bool sameStoredValue(const QVariant& a, const QVariant& b)
+{
+    if (storesNull(a) || storesNull(b))
+        return storesNull(a) == storesNull(b);
+    if (isNumber(a) && isNumber(b))
+        return a.typeId() == QMetaType::Double || b.typeId() == QMetaType::Double || a.typeId() == QMetaType::Float
+                       || b.typeId() == QMetaType::Float
+                   ? a.toDouble() == b.toDouble()
+                   : a.toLongLong() == b.toLongLong();
+    return a.typeId() == b.typeId() && a == b;
+}
+
+}   // namespace
+
 Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, const QString& where,
                                        const QVariantList& params, const QString& orderBy, const QStringList& columns)
 {
@@ -35,6 +87,8 @@ Result<Recordset> Recordset::openTable(Connection& conn, const QString& table, c
     rs.m_conn = &conn;
     rs.m_open = true;
     rs.m_table = table;
+    rs.m_select = sql;
+    rs.m_params = params;
     rs.m_fields = names.mid(1);
     rs.m_exactFields = exactNameIndex(rs.m_fields);
     return rs;
@@ -62,6 +116,8 @@ void Recordset::close()
     m_open = false;
     m_conn = nullptr;
     m_table.clear();
+    m_select.clear();
+    m_params.clear();
     m_fields.clear();
     m_exactFields.clear();
     m_rows.clear();
@@ -179,12 +235,17 @@ Status Recordset::update()
             QStringList sets;
             for (const QString& c : cols)
                 sets << c + QStringLiteral("=?");
+            QString where = QStringLiteral("rowid=?");
             params << m_rows[m_pos].rowid;
-            Result<int> r = m_conn->exec(
-                QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quotedName(m_table), sets.join(QLatin1Char(','))),
-                params);
+            if (Status s = appendReadValues(where, params, m_dirty); !s)
+                return s;
+            Result<int> r = m_conn->exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                                             .arg(quotedName(m_table), sets.join(QLatin1Char(',')), where),
+                                         params);
             if (!r)
                 return r.error();
+            if (*r == 0)
+                return rowChanged();
         }
         m_rows[m_pos].values = stored;
     }
@@ -209,10 +270,59 @@ Status Recordset::deleteCurrent()
         return readOnlyError();
     if (!hasCurrent())
         return Error{kErrRecordset, QStringLiteral("There is no current record.")};
-    Result<int> r =
-        m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quotedName(m_table)), {m_rows[m_pos].rowid});
+    QString where = QStringLiteral("rowid=?");
+    QVariantList params = {m_rows[m_pos].rowid};
+    if (Status s = appendReadValues(where, params, QVector<bool>(fieldCount(), false)); !s)
+        return s;
+    Result<int> r = m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE %2").arg(quotedName(m_table), where), params);
     if (!r)
         return r.error();
+    if (*r == 0)
+        return rowChanged();
     m_rows.erase(m_rows.begin() + m_pos);
     return {};
+}
+
+Status Recordset::appendReadValues(QString& where, QVariantList& params, const QVector<bool>& fields) const
+{
+    QVector<bool> compared = fields;
+    for (const QString& key : m_keyColumns) {
+        const int i = fieldIndex(key);
+        if (i < 0)
+            return Error{kErrRecordset, QStringLiteral("Item cannot be found in the collection: %1.").arg(key)};
+        compared[i] = true;
+    }
+    for (int i = 0; i < fieldCount(); ++i)
+        if (compared[i]) {
+            // Texts compare letter for letter, whatever the column's collation.
+            where += QStringLiteral(" AND %1 IS ? COLLATE BINARY").arg(quotedName(m_fields[i]));
+            params << m_rows[m_pos].values[i];
+        }
+    return {};
+}
+
+Status Recordset::checkStored(const QStringList& fields) const
+{
+    if (!m_open || m_table.isEmpty())
+        return readOnlyError();
+    QVector<int> compared;
+    for (const QString& name : m_keyColumns + fields) {
+        const int i = fieldIndex(name);
+        if (i < 0)
+            return Error{kErrRecordset, QStringLiteral("Item cannot be found in the collection: %1.").arg(name)};
+        compared << i;
+    }
+    size_t n = 0;
+    const Status read = m_conn->forEachRow(m_select, m_params, [&](const RowReader& r) -> Status {
+        if (n >= m_rows.size() || r.integer(0) != m_rows[n].rowid)
+            return rowChanged();
+        for (int i : compared)
+            if (!sameStoredValue(r.value(i + 1), m_rows[n].values[i]))
+                return rowChanged();
+        ++n;
+        return {};
+    });
+    if (!read)
+        return read;
+    return n == m_rows.size() ? Status{} : Status{rowChanged()};
 }

@@ -8,7 +8,9 @@
 // A static, client-side snapshot of rows with an exact count and a current position. Rows of a
 // table snapshot can be added, edited and deleted; each change is written by rowid when it is
 // made (update() / deleteCurrent()), inside whatever transaction the connection has open.
-// A NULL value is an invalid QVariant.
+// Locking is optimistic: another program may change the table meanwhile, so an edit or a delete
+// writes only where the row still holds what was read in its key columns and in the columns the
+// edit writes, and fails with kErrRowChanged otherwise. A NULL value is an invalid QVariant.
 class Recordset {
 public:
     enum class EditMode { None, Edit, AddNew };
@@ -16,6 +18,8 @@ public:
     using Converter = std::function<Result<QVariant>(const QString& column, const QVariant& value)>;
 
     Recordset() = default;
+    Recordset(const Recordset&) = default;
+    Recordset& operator=(const Recordset&) = default;
     Recordset(Recordset&&) noexcept = default;
     Recordset& operator=(Recordset&&) noexcept = default;
 
@@ -51,6 +55,7 @@ public:
 
     int fieldCount() const { return int(m_fields.size()); }
     const QString& fieldName(int index) const { return m_fields[index]; }
+    const QStringList& fieldNames() const { return m_fields; }
     int fieldIndex(const QString& name) const;   // case-insensitive; -1 when absent
 
     // Whether the record set is open with a row to read: a pending edit (a new row among them)
@@ -73,7 +78,16 @@ public:
     Status deleteCurrent();
 
     void setConverter(Converter converter) { m_converter = std::move(converter); }
+    // Columns that an edit or a delete compares with what was read besides the rowid: the ones
+    // that say which record a row belongs to, so a rowid given again to another record never
+    // matches.
+    void setKeyColumns(const QStringList& columns) { m_keyColumns = columns; }
     const QString& table() const { return m_table; }
+
+    // Reads the rows of the table snapshot again and fails with kErrRowChanged unless they are
+    // the rows it holds as stored (pending edits aside): the same rowids in the same order, with
+    // the same values in `fields`.
+    Status checkStored(const QStringList& fields) const;
 
 private:
     struct Row {
@@ -83,10 +97,15 @@ private:
 
     bool hasCurrent() const { return m_pos >= 0 && m_pos < recordCount(); }
     Error readOnlyError() const;
+    // " AND c IS ?" for the key columns and the fields given, each with the current row's value.
+    Status appendReadValues(QString& where, QVariantList& params, const QVector<bool>& fields) const;
 
     Connection* m_conn = nullptr;
     bool m_open = false;
-    QString m_table;   // empty: read-only
+    QString m_table;    // empty: read-only
+    QString m_select;   // the table snapshot's query, rowid first
+    QVariantList m_params;
+    QStringList m_keyColumns;
     QStringList m_fields;
     QHash<QString, int> m_exactFields;
     std::vector<Row> m_rows;

@@ -23,6 +23,8 @@ enum ProjectError : int {
     kErrCalculation = 100007,    // a calculation produced a value that cannot be stored
     kErrNotSaved = 100008,       // the open analysis has never been saved
     kErrRowGone = 100009,        // a row that a window shows is no longer in its table
+    kErrRowChanged = 100010,     // a stored row was changed or deleted by another program since it was read
+    kErrNameTaken = 100011,      // another stored analysis has the name
 };
 
 template <class T>

@@ -92,6 +92,23 @@ void KeyedTree::removeNode(const QString& key)
     delete item;
 }
 
+bool KeyedTree::rekeyGroup(const QString& key, const QString& newKey)
+{
+    QTreeWidgetItem* root = node(key);
+    if (!root || m_byKey.contains(newKey))
+        return false;
+    std::function<void(QTreeWidgetItem*)> rekey = [&](QTreeWidgetItem* item) {
+        const QString renamed = newKey + keyOf(item).mid(key.size());
+        m_byKey.remove(keyOf(item));
+        item->setData(0, kKeyRole, renamed);
+        m_byKey.insert(renamed, item);
+        for (int i = 0; i < item->childCount(); ++i)
+            rekey(item->child(i));
+    };
+    rekey(root);
+    return true;
+}
+
 void KeyedTree::clearNodes()
 {
     m_byKey.clear();

@@ -30,6 +30,10 @@ public:
     static QString keyOf(const QTreeWidgetItem* item);
     // Removes the node and its children.
     void removeNode(const QString& key);
+    // Gives the node the key `newKey`, and its descendants, whose keys begin with the node's, keys
+    // that begin with `newKey` instead. False, changing nothing, when the node is absent or
+    // `newKey` is taken.
+    bool rekeyGroup(const QString& key, const QString& newKey);
     void clearNodes();
 
     int nodeCount() const { return int(m_byKey.size()); }

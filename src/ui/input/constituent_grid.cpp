@@ -84,12 +84,7 @@ QVariant savedValue(const GridCell& cell, int column)
 
 const QStringList& constituentGridFields()
 {
-    static const QStringList fields = [] {
-        QStringList f = {"CHEMNAME", "CHEMCAS", "TCLPCONC", "DLTCLP", "TOTCONC", "DLTOTAL"};
-        f << chemicalPropertyFields() << QStringLiteral("LOGKOW");
-        return f;
-    }();
-    return fields;
+    return constituentInputFields();
 }
 
 const QStringList& constituentGridCaptions()

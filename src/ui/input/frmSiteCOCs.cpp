@@ -447,6 +447,8 @@ void frmSiteCOCs::UpdateRemoteCOCs()
         showGeneralError(saved.error(), kUnableToSaveTitle);
         return;
     }
+    if (AnalysisHost* host = analysisHost())
+        host->followAnalysisKey();
     constituentRowsSaved();
 }
 

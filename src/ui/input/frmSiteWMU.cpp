@@ -752,12 +752,21 @@ bool frmSiteWMU::storeSteps1To3()
     }();
     if (saved) {
         st.gCurFileName = st.gRsSiteInfo.value(QStringLiteral("FILENAME")).toString();
+        if (AnalysisHost* host = analysisHost())
+            host->followAnalysisKey();
         return true;
     }
-    if (saved.error().number == kSqliteConstraintUnique)
+    switch (saved.error().number) {
+    case kErrNameTaken:
         MsgBox(kAnalysisExistsText, vbInformation, QStringLiteral("Analysis Exists"));
-    else
+        break;
+    case kErrRowChanged:
+    case kErrRowGone:
+        showGeneralError(saved.error(), QStringLiteral("Update Error"));
+        break;
+    default:
         MsgBox(kUpdateErrorText, vbCritical, QStringLiteral("Update Error"));
+    }
     return false;
 }
 

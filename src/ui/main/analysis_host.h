@@ -31,6 +31,10 @@ public:
     // Rewrites the open analysis's nodes in the list of analyses from the current row of
     // gRsSiteInfo.
     virtual void rewriteOpenAnalysisNodes() = 0;
+    // A save has stored the open analysis: a new analysis's key, taken by its first save, may
+    // differ from the provisional one that its group in the list and the shown key carry, and
+    // they follow it.
+    virtual void followAnalysisKey() = 0;
     virtual void setCaption(const QString& caption) = 0;
     // An input window's close request: unless the main window is closing the analysis itself,
     // asks whether to close the analysis (and whether to save it) and closes it. False when the

@@ -77,7 +77,10 @@ void AnalysisSession::newAnalysis()
         failOpening(key.error());
         return;
     }
+    // The key is taken for good by the first save; until then it only names the tree group.
     m_state.gCurSiteKey = *key;
+    m_state.provisionalKey = true;
+    m_listedKey = *key;
     m_controls.txtCurSiteKey->setText(QString::number(*key));
     if (Status s = openAnalysisRecordsets(m_state, *key); !s) {
         failOpening(s.error());
@@ -120,6 +123,8 @@ void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
     }
     const qint32 key = siteKeyOfRootNode(rootKey);
     m_state.gCurSiteKey = key;
+    m_state.provisionalKey = false;
+    m_listedKey = key;
     m_state.gCurFileName = root->text(0);
     m_controls.txtCurSiteKey->setText(QString::number(key));
     if (Status s = openAnalysisRecordsets(m_state, key); !s) {
@@ -148,6 +153,9 @@ void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
 
 Result<bool> AnalysisSession::discardIfNeverSaved(qint32 siteKey)
 {
+    // Nothing is stored under a key still provisional: it may be another copy's by now.
+    if (m_state.provisionalKey)
+        return true;
     Result<bool> stored = analysisIsStored(*m_state.gConn, siteKey);
     if (!stored)
         return stored.error();
@@ -187,6 +195,7 @@ bool AnalysisSession::closeAnalysis()
             m_controls.trvAnalysis->removeNode(rootNodeKey(key));
     }
     m_state.gCurSiteKey = 0;
+    m_state.provisionalKey = false;
     for (QLatin1StringView name : kForwardResultWindows)
         Forms::unload(name);
     uiState().gClosingAnalysis = true;
@@ -270,6 +279,7 @@ bool AnalysisSession::save()
         showGeneralError(saved.error(), kUnableToSaveTitle);
         return false;
     }
+    followAnalysisKey();
 
     if (site) {
         m_state.gCurFileName = m_state.gRsSiteInfo.value(QStringLiteral("FILENAME")).toString();
@@ -288,13 +298,23 @@ bool AnalysisSession::save()
 
 void AnalysisSession::copy()
 {
-    const qint32 key = m_state.gCurSiteKey >= 1 ? m_state.gCurSiteKey : highlightedSiteKey();
+    const bool open = m_state.gCurSiteKey >= 1;
+    const qint32 key = open ? m_state.gCurSiteKey : highlightedSiteKey();
     const QString title = QStringLiteral("Unable to Copy");
     if (key == 0) {
         showGeneralError(kNothingHighlighted, title);
         return;
     }
-    Result<CopiedAnalysis> copy = copyAnalysis(*m_state.gConn, key);
+    if (open && m_state.provisionalKey) {
+        showGeneralError(Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")}, title);
+        return;
+    }
+    // The rows copied are the ones this copy of the program shows.
+    const QString listedName = listedAnalysisName(key);
+    Result<CopiedAnalysis> copy = copyAnalysis(*m_state.gConn, key, [&]() -> Status {
+        return open ? checkRowsRead(m_state, {.unit = true, .constituents = true})
+                    : checkListedAnalysis(*m_state.gConn, key, listedName);
+    });
     if (!copy) {
         showGeneralError(copy.error(), title);
         return;
@@ -314,7 +334,7 @@ void AnalysisSession::remove()
         showGeneralError(kNothingHighlighted, kUnableToSaveTitle);
         return;
     }
-    if (Status s = deleteAnalysis(*m_state.gConn, key); !s) {
+    if (Status s = deleteAnalysis(*m_state.gConn, key, listedAnalysisName(key)); !s) {
         showGeneralError(s.error(), kUnableToSaveTitle);
         return;
     }
@@ -355,6 +375,21 @@ qint32 AnalysisSession::highlightedSiteKey() const
 int AnalysisSession::curNodeIndex() const
 {
     return m_state.gCurSiteKey > 0 ? m_controls.trvAnalysis->positionOf(rootNodeKey(m_state.gCurSiteKey)) : 0;
+}
+
+QString AnalysisSession::listedAnalysisName(qint32 siteKey) const
+{
+    const QTreeWidgetItem* root = m_controls.trvAnalysis->node(rootNodeKey(siteKey));
+    return root ? root->text(0) : QString();
+}
+
+void AnalysisSession::followAnalysisKey()
+{
+    if (m_state.gCurSiteKey <= 0 || m_state.gCurSiteKey == m_listedKey)
+        return;
+    m_controls.trvAnalysis->rekeyGroup(rootNodeKey(m_listedKey), rootNodeKey(m_state.gCurSiteKey));
+    m_controls.txtCurSiteKey->setText(QString::number(m_state.gCurSiteKey));
+    m_listedKey = m_state.gCurSiteKey;
 }
 
 void AnalysisSession::rewriteOpenAnalysisNodes()

@@ -61,6 +61,7 @@ public:
     void setRunEnabled(bool enabled) override;
     void constituentRowsStored() override;
     void rewriteOpenAnalysisNodes() override;
+    void followAnalysisKey() override;
     void setCaption(const QString& caption) override;
     bool askToCloseAnalysis() override;
     void setMousePointer(int pointer) override;
@@ -74,9 +75,12 @@ private:
     Result<bool> discardIfNeverSaved(qint32 siteKey);
     // Cancels the pending rows of the open analysis and closes its record sets.
     void closeRecordsets();
+    // The name that the list of analyses shows for the key; empty when it lists none.
+    QString listedAnalysisName(qint32 siteKey) const;
 
     ProgramState& m_state;
     QWidget& m_window;
     MainWindowControls& m_controls;
     MainCommands m_commands;
+    qint32 m_listedKey = 0;   // the key of the open analysis's tree group
 };

@@ -32,10 +32,17 @@ void importV2FileCommand(const QString& path)
 void exportV2FileCommand(const QString& path)
 {
     ProgramState& state = programState();
-    const qint32 key = state.gCurSiteKey > 0 ? state.gCurSiteKey
-                                             : (frmMain::instance() ? frmMain::instance()->highlightedSiteKey() : 0);
+    const bool open = state.gCurSiteKey > 0;
+    const qint32 key = open ? state.gCurSiteKey : (frmMain::instance() ? frmMain::instance()->highlightedSiteKey() : 0);
     AnalysisFileDialogs ui;
-    ExportV2File(*state.gConn, key, path, ui);
+    // A new analysis's provisional key may already be another copy's: it has nothing stored.
+    if (open && state.provisionalKey) {
+        if (!path.isEmpty())
+            ui.generalError(Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")},
+                            QStringLiteral("Unable to Export"));
+        return;
+    }
+    ExportV2File(*state.gConn, key, !open || state.gRsSiteInfo.recordCount() > 0, path, ui);
 }
 
 void updateAnalysesCommand()

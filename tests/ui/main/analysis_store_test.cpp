@@ -100,7 +100,7 @@ TEST_F(AnalysisStoreTest, DeleteAndDiscardTouchOnlyTheirKey)
     for (const char* table : {"SITECOCS", "DelistCOCS", "GWDelisting"})
         EXPECT_EQ(db.count(table), 1) << table;
 
-    ASSERT_TRUE(deleteAnalysis(db.conn(), 2).ok());
+    ASSERT_TRUE(deleteAnalysis(db.conn(), 2, "A2").ok());
     for (const char* table : {"SITEINFO", "WMUINFO", "SITECOCS", "DelistCOCS", "GWDelisting"})
         EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE SITEKEY = 2").arg(table)).toInt(), 0) << table;
     EXPECT_EQ(db.count("SITEINFO"), 1);

@@ -139,7 +139,8 @@ TEST_F(MainWindowTest, ARepeatedNameFailsWholeAndTheAnalysisStaysUsable)
         w.cmdSave_Click();
         ASSERT_EQ(msgs.shown().size(), 1u);
         EXPECT_TRUE(msgs.shown().front().text.startsWith("The program experienced the following error: "));
-        EXPECT_TRUE(msgs.shown().front().text.endsWith("Error Number: 2067")) << qPrintable(msgs.shown().front().text);
+        EXPECT_TRUE(msgs.shown().front().text.endsWith("Error Number: 100011"))
+            << qPrintable(msgs.shown().front().text);
         EXPECT_EQ(msgs.shown().front().style, vbInformation);
     }
     EXPECT_EQ(db.checksum(), before) << "nothing half-written";

@@ -33,6 +33,7 @@
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QProcess>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -507,6 +508,31 @@ const QStringList kForwardWindows = {"frmLimitResults",       "frmTCLPResultsHQ"
 const QStringList kDelistingWindows = {
     "frmSoilPathwayDelisting", "frmAirNonCarc", "frmAirCarc", "frmSurfaceWaterNonCarc",
     "frmSurfaceCarc",          "frmGWNonCarc",  "frmGWCarc"};
+
+TEST_F(WholeProgram, TwoCopiesEachStoreTheNewAnalysisTheyStartedTogether)
+{
+    QProcess second;
+    second.start(QStringLiteral(SECOND_COPY), {db.folder()});
+    ASSERT_TRUE(second.waitForStarted());
+    const auto ask = [&second](const char* line) {
+        second.write(QByteArray(line) + '\n');
+        while (!second.canReadLine() && second.waitForReadyRead(30000)) {
+        }
+        return QString::fromUtf8(second.readLine()).trimmed();
+    };
+    click(main().cmdNew);
+    EXPECT_EQ(ask("new"), "1") << "both show the key that is free";
+    typeInto(site()->txtFileName, "First instance test");
+    typeInto(site()->txtVolume, "1000");
+    click(site()->cmdUpdateSiteInfo);
+    EXPECT_EQ(ask("save Second instance"), "2") << "no message: the save takes the key that is free now";
+    EXPECT_EQ(ask("close"), "2") << "no question: nothing is left unsaved";
+    second.closeWriteChannel();
+    ASSERT_TRUE(second.waitForFinished());
+    EXPECT_EQ(db.conn().select("SELECT SITEKEY, FILENAME FROM SITEINFO ORDER BY SITEKEY")->rows,
+              (std::vector<QVector<QVariant>>{{1LL, "First instance test"}, {2LL, "Second instance"}}));
+    EXPECT_EQ(main().trvAnalysis->node("KEY1")->text(0), "First instance test");
+}
 
 TEST_F(WholeProgram, RunAnalysisStoresEveryRowsResultsAndShowsTheTenWindowsCascaded)
 {

@@ -102,6 +102,7 @@ QVariant RealProgram::storedValue(const QString& sql)
 
 BoxAnswer::BoxAnswer(std::function<void(QMessageBox&)> answer) : m_answer(std::move(answer))
 {
+    qApp->setProperty("boxAnswers", qApp->property("boxAnswers").toInt() + 1);
     m_poll.setInterval(10);
     QObject::connect(&m_poll, &QTimer::timeout, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -120,5 +121,6 @@ BoxAnswer::BoxAnswer(std::function<void(QMessageBox&)> answer) : m_answer(std::m
 
 BoxAnswer::~BoxAnswer()
 {
+    qApp->setProperty("boxAnswers", qApp->property("boxAnswers").toInt() - 1);
     EXPECT_TRUE(m_later.isEmpty()) << "unexpected messages: " << qPrintable(m_later.join(QStringLiteral(" | ")));
 }

@@ -1,6 +1,8 @@
 #include "engine/forward/forward_run.h"
 
 #include "../relative_near.h"
+#include "data/analysis_inputs.h"
+#include "data/analysis_store.h"
 #include "forward_fixture.h"
 
 #include <QElapsedTimer>
@@ -405,9 +407,44 @@ TEST_F(ForwardRunTest, AGWDelistingWriteThatFailsAfterTheResultsKeepsBothAsTheyW
     EXPECT_EQ(gwDelisting().rows, gwBefore.rows);
 }
 
-// Another program takes the database's write lock: once the run has started, and once before
-// it starts. Each run waits for the lock once, then fails with its message; the stored results
-// and GWDelisting rows stay those of the earlier run.
+TEST_F(ForwardRunTest, ARunStoresOnlyBesideTheRowsThisCopyReadAndCalculated)
+{
+    addStandardSet();
+    ASSERT_TRUE(openAnalysisRecordsets(db.state, 1).ok());
+    ASSERT_EQ(run(), RunOutcome::Completed);
+    const QueryRows stored = results();
+    std::unique_ptr<Connection> other = std::move(Connection::open(db.path()).value());
+    ASSERT_TRUE(other->select(QStringLiteral("PRAGMA busy_timeout = 0")).ok());
+    const QString newInputs = QStringLiteral("UPDATE SITECOCS SET TCLPCONC = 9 WHERE SITEKEY = 1");
+
+    // Another copy that stores new inputs while the run calculates waits for the run's end.
+    struct StoringMeanwhile : Recorder {
+        std::function<void()> store;
+        void progress(float value) override
+        {
+            if (store)
+                std::exchange(store, nullptr)();
+            Recorder::progress(value);
+        }
+    } meanwhile;
+    meanwhile.store = [&] { EXPECT_FALSE(other->exec(newInputs).ok()); };
+    ASSERT_EQ(RunRiskAnalysis(db.state, session, meanwhile), RunOutcome::Completed);
+
+    // Rows changed or deleted since this copy read them fail the run, which stores nothing.
+    for (const QString& sql : {QStringLiteral("UPDATE WMUINFO SET ACTVLIFE = 30 WHERE SITEKEY = 1"), newInputs,
+                               QStringLiteral("DELETE FROM SITEINFO WHERE SITEKEY = 1")}) {
+        ASSERT_TRUE(other->exec(sql).ok());
+        EXPECT_EQ(run(), RunOutcome::Failed) << qPrintable(sql);
+        EXPECT_EQ(recorder.failureText,
+                  (sql.startsWith("DELETE") ? analysisGone() : analysisChangedElsewhere()).description);
+        EXPECT_EQ(results().rows, stored.rows);
+        ASSERT_TRUE(openAnalysisRecordsets(db.state, 1).ok());
+    }
+}
+
+// Another program takes the database's write lock: once the user has started the run, and once
+// before. Each run waits for the lock once, then fails with its message; the stored results and
+// GWDelisting rows stay those of the earlier run.
 TEST_F(ForwardRunTest, AWriteLockOfAnotherProgramIsWaitedForOnceAndChangesNothingElse)
 {
     addStandardSet();

@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 
+#include <stdexcept>
+
 void MainWindowTest::SetUp()
 {
     ASSERT_TRUE(settingsFolder.isValid());
@@ -27,7 +29,9 @@ void MainWindowTest::TearDown()
 frmMain& MainWindowTest::start()
 {
     m_window = Main(db.state);
-    EXPECT_TRUE(m_window);
+    // No test can go on without the window: the failure ends it here.
+    if (!m_window)
+        throw std::runtime_error("The program did not start.");
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     return *m_window;
 }

@@ -19,7 +19,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Start-up: opens the database and shows the main window.
+    // Start-up: opens the database and shows the main window; a program that does not start ends
+    // the test at once.
     frmMain& start();
     frmMain& window() { return *m_window; }
     ProgramState& state() { return db.state; }

@@ -103,6 +103,21 @@ Status openAnalysisRecordsets(ProgramState& state, qint32 siteKey)
     return {};
 }
 
+Status openNewAnalysis(ProgramState& state)
+{
+    Transaction tx(*state.gConn, Transaction::Kind::Read);
+    if (!tx.started())
+        return tx.started();
+    Result<qint32> key = newSiteKey(*state.gConn);
+    if (!key)
+        return key.error();
+    state.gCurSiteKey = *key;
+    state.provisionalKey = true;
+    if (Status s = openAnalysisRecordsets(state, *key); !s)
+        return s;
+    return tx.commit();
+}
+
 void startPendingAnalysisRows(ProgramState& state)
 {
     for (Recordset* rs : {&state.gRsSiteInfo, &state.gRsWmuInfo})

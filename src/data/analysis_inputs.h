@@ -31,6 +31,10 @@ struct AnalysisInputs {
 
 // Opens gRsSiteInfo, gRsWmuInfo and gRsSiteCocs on the analysis's rows.
 Status openAnalysisRecordsets(ProgramState& state, qint32 siteKey);
+// New Analysis: gCurSiteKey takes the key that no stored row has, provisionally (the first save
+// takes its own, saveAnalysisInputs), and the three record sets open on it, read in the same
+// state of the database, so they hold no row.
+Status openNewAnalysis(ProgramState& state);
 // A never-saved analysis: a pending new row in gRsSiteInfo and in gRsWmuInfo when it holds none.
 void startPendingAnalysisRows(ProgramState& state);
 // The pending unit row takes the unit type (WMUTYPE) that the analysis's window shows, so that

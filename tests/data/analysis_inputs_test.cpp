@@ -38,9 +38,7 @@ struct OtherCopy {
     // New Analysis: a provisional key and the pending rows.
     void startNew()
     {
-        state.gCurSiteKey = newSiteKey(*state.gConn).value();
-        state.provisionalKey = true;
-        ASSERT_TRUE(openAnalysisRecordsets(state, state.gCurSiteKey).ok());
+        ASSERT_TRUE(openNewAnalysis(state).ok());
         startPendingAnalysisRows(state);
     }
     ProgramState state;

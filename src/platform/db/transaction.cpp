@@ -7,11 +7,11 @@ QString savepoint(int level)
 }
 }   // namespace
 
-Transaction::Transaction(Connection& connection) : m_conn(connection)
+Transaction::Transaction(Connection& connection, Kind kind) : m_conn(connection)
 {
     m_level = m_conn.m_depth + 1;
-    const QString sql = m_level == 1 ? QStringLiteral("BEGIN IMMEDIATE")
-                                     : QStringLiteral("SAVEPOINT ") + savepoint(m_level);
+    const QString begin = kind == Kind::Write ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN DEFERRED");
+    const QString sql = m_level == 1 ? begin : QStringLiteral("SAVEPOINT ") + savepoint(m_level);
     if (auto r = m_conn.exec(sql); !r) {
         m_started = r.error();
         return;

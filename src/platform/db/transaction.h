@@ -6,7 +6,10 @@
 // committed. Transactions nest: an inner one is a savepoint of the outer.
 class Transaction {
 public:
-    explicit Transaction(Connection& connection);
+    // A write transaction holds the database's write lock from its start; a read transaction
+    // reads one state of the database throughout and takes no lock that keeps others from writing.
+    enum class Kind { Write, Read };
+    explicit Transaction(Connection& connection, Kind kind = Kind::Write);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

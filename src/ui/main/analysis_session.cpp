@@ -72,20 +72,14 @@ void AnalysisSession::newAnalysis()
 {
     if (!saveBeforeDiscarding() || !closeAnalysis())
         return;
-    Result<qint32> key = newSiteKey(*m_state.gConn);
-    if (!key) {
-        failOpening(key.error());
-        return;
-    }
-    // The key is taken for good by the first save; until then it only names the tree group.
-    m_state.gCurSiteKey = *key;
-    m_state.provisionalKey = true;
-    m_listedKey = *key;
-    m_controls.txtCurSiteKey->setText(QString::number(*key));
-    if (Status s = openAnalysisRecordsets(m_state, *key); !s) {
+    // The key only names the tree group until the first save takes the analysis's own.
+    if (Status s = openNewAnalysis(m_state); !s) {
         failOpening(s.error());
         return;
     }
+    const qint32 key = m_state.gCurSiteKey;
+    m_listedKey = key;
+    m_controls.txtCurSiteKey->setText(QString::number(key));
     loadForm(windowName::frmSiteCOCs);
     if (FormWindow* site = loadForm(windowName::frmSiteWMU)) {
         site->showForm();
@@ -93,8 +87,8 @@ void AnalysisSession::newAnalysis()
         setChildEnabled(site, "cmdUpdateSiteInfo", false);
     }
     m_commands.setState(QStringLiteral("New"));
-    if (!addAnalysisGroup(*m_controls.trvAnalysis, newAnalysisTreeNodes(*key)))
-        failOpening(Error{kErrRecordset, QStringLiteral("The analysis key %1 is listed already.").arg(*key)});
+    if (!addAnalysisGroup(*m_controls.trvAnalysis, newAnalysisTreeNodes(key)))
+        failOpening(Error{kErrRecordset, QStringLiteral("The analysis key %1 is listed already.").arg(key)});
 }
 
 void AnalysisSession::openHighlighted()

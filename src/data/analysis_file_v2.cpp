@@ -1,6 +1,6 @@
 #include "data/analysis_file_v2.h"
 
-#include "data/analysis_store.h"
+#include "platform/db/transaction.h"
 
 #include "data/file_bytes.h"
 #include "data/value_codec.h"
@@ -183,14 +183,25 @@ Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey)
     return encodeV2File(rows);
 }
 
-bool ExportV2File(Connection& conn, qint32 siteKey, bool listed, const QString& path, AnalysisFilePrompts& ui)
+bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui,
+                  const std::function<Status()>& checkSource)
 {
     if (path.isEmpty())
         return false;
+    // The rows are read in one state of the database, the one that the check saw.
+    Result<QByteArray> bytes = [&]() -> Result<QByteArray> {
+        Transaction tx(conn, Transaction::Kind::Read);
+        if (!tx.started())
+            return tx.started().error();
+        if (checkSource)
+            if (Status s = checkSource(); !s)
+                return s.error();
+        return v2FileBytes(conn, siteKey);
+    }();
     // Key 0: no analysis open and none highlighted, a failure of the export itself.
-    Result<QByteArray> bytes = v2FileBytes(conn, siteKey);
-    if (!bytes && bytes.error().number == kErrNotSaved && siteKey != 0) {
-        ui.generalError(listed ? analysisGone() : bytes.error(), QStringLiteral("Unable to Export"));
+    const int failure = bytes ? 0 : bytes.error().number;
+    if ((failure == kErrNotSaved || failure == kErrRowGone || failure == kErrRowChanged) && siteKey != 0) {
+        ui.generalError(bytes.error(), QStringLiteral("Unable to Export"));
         return false;
     }
     if (bytes) {

@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 
+#include <functional>
 #include <optional>
 
 // The first 11 bytes of a version 2.0 analysis file.
@@ -31,10 +32,11 @@ Result<QByteArray> encodeV2File(const AnalysisRows& rows);
 Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey);
 
 // Writes the stored analysis `siteKey` to `path` (nothing for an empty path) and reports a
-// failure to the user ("Unable to Export" for an analysis not stored: not yet saved, or, when
-// this copy of the program lists it as stored, deleted by another copy; else "Export Error";
-// key 0 means no analysis was chosen); true when the file was written.
-bool ExportV2File(Connection& conn, qint32 siteKey, bool listed, const QString& path, AnalysisFilePrompts& ui);
+// failure to the user ("Unable to Export" for an analysis not yet saved or refused by
+// `checkSource`, which, when given, runs first in the same read; else "Export Error"; key 0 means
+// no analysis was chosen); true when the file was written.
+bool ExportV2File(Connection& conn, qint32 siteKey, const QString& path, AnalysisFilePrompts& ui,
+                  const std::function<Status()>& checkSource = {});
 
 // Adds the analysis of the version 2.0 file at `path` under a new key, asking for a title when
 // its name is taken, and reports any failure as the version 2.0 import error (a file without

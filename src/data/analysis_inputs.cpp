@@ -7,6 +7,8 @@
 #include "platform/db/sql_names.h"
 #include "platform/db/transaction.h"
 
+#include <array>
+
 namespace {
 
 QString quotedList(const QStringList& fields)
@@ -84,23 +86,30 @@ Status checkNameFree(Connection& conn, const FieldValues& site, qint32 siteKey)
     return {};
 }
 
+// Reads again, on the key, those of gRsSiteInfo, gRsWmuInfo and gRsSiteCocs that `which` names.
+Status readRecordsets(ProgramState& state, qint32 siteKey, const std::array<bool, 3>& which)
+{
+    const std::pair<Recordset*, const TableDef*> sets[] = {{&state.gRsSiteInfo, &siteInfoTable()},
+                                                           {&state.gRsWmuInfo, &wmuInfoTable()},
+                                                           {&state.gRsSiteCocs, &siteCocsTable()}};
+    for (size_t i = 0; i < which.size(); ++i) {
+        if (!which[i])
+            continue;
+        CloseRecordset(*sets[i].first);
+        Result<Recordset> opened =
+            openTableRecordset(*state.gConn, *sets[i].second, QStringLiteral("SITEKEY = ?"), {siteKey});
+        if (!opened)
+            return opened.error();
+        *sets[i].first = std::move(*opened);
+    }
+    return {};
+}
+
 }   // namespace
 
 Status openAnalysisRecordsets(ProgramState& state, qint32 siteKey)
 {
-    CloseRecordset(state.gRsSiteInfo);
-    CloseRecordset(state.gRsWmuInfo);
-    CloseRecordset(state.gRsSiteCocs);
-    const std::pair<Recordset*, const TableDef*> sets[] = {{&state.gRsSiteInfo, &siteInfoTable()},
-                                                           {&state.gRsWmuInfo, &wmuInfoTable()},
-                                                           {&state.gRsSiteCocs, &siteCocsTable()}};
-    for (const auto& [rs, table] : sets) {
-        Result<Recordset> opened = openTableRecordset(*state.gConn, *table, QStringLiteral("SITEKEY = ?"), {siteKey});
-        if (!opened)
-            return opened.error();
-        *rs = std::move(*opened);
-    }
-    return {};
+    return readRecordsets(state, siteKey, {true, true, true});
 }
 
 Status openNewAnalysis(ProgramState& state)
@@ -133,13 +142,19 @@ void setPendingUnitType(ProgramState& state, const QVariant& unitType)
 
 Status checkRowsRead(ProgramState& state, RowsRead rows)
 {
-    // The site row that this copy read still stands, or the analysis is gone.
-    if (!state.provisionalKey && state.gRsSiteInfo.recordCount() > 0)
-        if (Status s = state.gRsSiteInfo.checkStored({}); !s)
-            return s.error().number == kErrRowChanged ? Status{analysisGone()} : s;
     // A record set that this copy did not read has nothing to compare.
-    Status same = rows.unit && state.gRsWmuInfo.isOpen() ? state.gRsWmuInfo.checkStored(state.gRsWmuInfo.fieldNames())
-                                                         : Status{};
+    const Recordset& site = state.gRsSiteInfo;
+    if (state.provisionalKey || !site.isOpen())
+        return {};
+    // The site row that this copy read is gone, or stands with other values (or one has come
+    // where there was none).
+    Status same = site.checkStored({});
+    if (!same && same.error().number == kErrRowChanged && site.recordCount() > 0)
+        return analysisGone();
+    if (same)
+        same = site.checkStored(site.fieldNames());
+    if (same && rows.unit && state.gRsWmuInfo.isOpen())
+        same = state.gRsWmuInfo.checkStored(state.gRsWmuInfo.fieldNames());
     if (same && rows.constituents && state.gRsSiteCocs.isOpen())
         same = state.gRsSiteCocs.checkStored(constituentInputFields());
     return !same && same.error().number == kErrRowChanged ? Status{analysisChangedElsewhere()} : same;
@@ -156,11 +171,12 @@ Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs)
     const Recordset unit = state.gRsWmuInfo;
     const Recordset constituents = state.gRsSiteCocs;
     const qint32 key = state.gCurSiteKey;
+    const bool provisional = state.provisionalKey;
     const Status saved = [&]() -> Status {
         Transaction tx(*state.gConn);
         if (!tx.started())
             return tx.started();
-        if (state.provisionalKey) {
+        if (provisional) {
             Result<qint32> taken = newSiteKey(*state.gConn);
             if (!taken)
                 return taken.error();
@@ -181,20 +197,26 @@ Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs)
         if (inputs.constituents)
             if (Status s = storeConstituentRows(*state.gConn, state.gCurSiteKey, *inputs.constituents); !s)
                 return s;
-        // The record sets read what is now stored, inside the save, so that the next write
-        // compares with exactly this; rows still never saved wait again.
-        if (Status s = openAnalysisRecordsets(state, state.gCurSiteKey); !s)
+        // The record sets written read what is now stored, inside the save, so that the next
+        // write compares with exactly that; the others keep what this copy read and shows. Under
+        // a key just taken all read anew, and rows still never saved wait again.
+        if (Status s = readRecordsets(state, state.gCurSiteKey,
+                                      {provisional || inputs.site, provisional || inputs.unit,
+                                       provisional || inputs.constituents});
+            !s)
             return s;
-        if (site.editMode() == Recordset::EditMode::AddNew && !inputs.site)
+        if (provisional && !inputs.site)
             state.gRsSiteInfo.addNew();
-        if (unit.editMode() == Recordset::EditMode::AddNew && !inputs.unit) {
+        if (provisional && !inputs.unit) {
             state.gRsWmuInfo.addNew();
             setPendingUnitType(state, unit.value(QStringLiteral("WMUTYPE")));
         }
         return tx.commit();
     }();
     if (saved) {
-        state.provisionalKey = false;
+        // A new analysis whose constituents were its only rows and are saved empty has nothing
+        // stored any more, so it holds its key no more.
+        state.provisionalKey = state.gRsSiteInfo.recordCount() == 0 && state.gRsSiteCocs.recordCount() == 0;
         return saved;
     }
     state.gRsSiteInfo = site;

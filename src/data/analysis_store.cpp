@@ -92,18 +92,23 @@ Error analysisGone()
                                              "program.")};
 }
 
+Status compareListedName(const std::optional<QString>& storedName, const QString& listedName)
+{
+    if (!storedName)
+        return analysisGone();
+    if (*storedName != listedName)
+        return Error{kErrRowChanged,
+                     QStringLiteral("The analysis was changed or deleted in another copy of the program since it was "
+                                    "listed here.  Start the program again to see what is stored.")};
+    return {};
+}
+
 Status checkListedAnalysis(Connection& conn, qint32 siteKey, const QString& listedName)
 {
     Result<std::optional<QString>> name = storedAnalysisName(conn, siteKey);
     if (!name)
         return name.error();
-    if (!*name)
-        return analysisGone();
-    if (**name != listedName)
-        return Error{kErrRowChanged,
-                     QStringLiteral("The analysis was changed or deleted in another copy of the program since it was "
-                                    "listed here.  Start the program again to see what is stored.")};
-    return {};
+    return compareListedName(*name, listedName);
 }
 
 Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey, const std::function<Status()>& checkSource)

@@ -40,6 +40,8 @@ struct CopiedAnalysis {
 // stored: fails with kErrRowGone when no analysis has the key any more, and with kErrRowChanged
 // when it has another name (another copy of the program renamed it, or gave its key to another).
 Status checkListedAnalysis(Connection& conn, qint32 siteKey, const QString& listedName);
+// The same for the name stored under the key, none when no analysis has the key.
+Status compareListedName(const std::optional<QString>& storedName, const QString& listedName);
 
 // Repeats every stored row of the analysis under the next free key and a new name, in one
 // transaction that reads what it copies and takes the new key; `checkSource`, when given, runs

@@ -20,6 +20,9 @@ struct ProgramState {
     // that stores it takes the key then, so that another copy of the program can never have
     // taken the same one.
     bool provisionalKey = false;
+    // The key under which the open analysis's rows are stored: 0 while a new analysis has stored
+    // none, since its provisional key may be another copy's by then.
+    qint32 storedSiteKey() const { return provisionalKey ? 0 : gCurSiteKey; }
     QString gCurFileName;
     Recordset gRsSiteInfo;
     Recordset gRsWmuInfo;

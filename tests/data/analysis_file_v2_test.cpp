@@ -144,7 +144,7 @@ TEST_F(V2File, ExportReproducesTheGoldenFileByteForByte)
     FakePrompts ui;
     ASSERT_TRUE(ImportV2File(db.conn(), file(golden()), ui).has_value());
     const QString out = dir.filePath("out.TVN");
-    ASSERT_TRUE(ExportV2File(db.conn(), 1, true, out, ui));
+    ASSERT_TRUE(ExportV2File(db.conn(), 1, out, ui));
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(readFile(out).toHex(), golden().toHex());
 }
@@ -185,7 +185,7 @@ TEST_F(V2File, RoundTripOfAnAnalysisWithEveryColumnFilled)
 
     FakePrompts ui;
     const QString path = dir.filePath("round.TVN");
-    ASSERT_TRUE(ExportV2File(db.conn(), 7, true, path, ui));
+    ASSERT_TRUE(ExportV2File(db.conn(), 7, path, ui));
 
     TempDatabase other;
     ScopedProgramState otherScope(other.state);
@@ -414,7 +414,7 @@ TEST_F(V2File, AnalysisWithoutConstituentsExportsCountZero)
     db.insertAnalysis(4, "Bare");
     FakePrompts ui;
     const QString path = dir.filePath("bare.tvn");
-    ASSERT_TRUE(ExportV2File(db.conn(), 4, true, path, ui));
+    ASSERT_TRUE(ExportV2File(db.conn(), 4, path, ui));
     const QByteArray bytes = readFile(path);
     EXPECT_EQ(bytes.right(4), QByteArray(4, '\0'));
     ASSERT_TRUE(ImportV2File(db.conn(), path, ui.title(QString("Bare 2"))).has_value());
@@ -425,23 +425,23 @@ TEST_F(V2File, AnalysisWithoutConstituentsExportsCountZero)
 TEST_F(V2File, ExportFailuresAreReportedAndLeaveNoFile)
 {
     FakePrompts ui;
-    EXPECT_FALSE(ExportV2File(db.conn(), 9, false, QString(), ui));
+    EXPECT_FALSE(ExportV2File(db.conn(), 9, QString(), ui));
     EXPECT_TRUE(ui.shown.empty());
 
-    EXPECT_FALSE(ExportV2File(db.conn(), 9, false, dir.filePath("unsaved.tvn"), ui));
+    EXPECT_FALSE(ExportV2File(db.conn(), 9, dir.filePath("unsaved.tvn"), ui));
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].title, "Unable to Export");
     EXPECT_EQ(ui.shown[0].text, "The analysis has not been saved.");
     EXPECT_FALSE(QFile::exists(dir.filePath("unsaved.tvn")));
 
     FakePrompts noneChosen;
-    EXPECT_FALSE(ExportV2File(db.conn(), 0, false, dir.filePath("none.tvn"), noneChosen));
+    EXPECT_FALSE(ExportV2File(db.conn(), 0, dir.filePath("none.tvn"), noneChosen));
     EXPECT_EQ(noneChosen.titles(), QStringList{"Export Error"});
     EXPECT_FALSE(QFile::exists(dir.filePath("none.tvn")));
 
     db.insertAnalysis(2, QString::fromUtf8("\xE4\xB8\xAD"));
     FakePrompts foreign;
-    EXPECT_FALSE(ExportV2File(db.conn(), 2, true, dir.filePath("foreign.tvn"), foreign));
+    EXPECT_FALSE(ExportV2File(db.conn(), 2, dir.filePath("foreign.tvn"), foreign));
     ASSERT_EQ(foreign.shown.size(), 1u);
     EXPECT_EQ(foreign.shown[0].title, "Export Error");
     EXPECT_EQ(foreign.shown[0].text, "An error occurred while performing the export.  Please try again.");
@@ -450,6 +450,6 @@ TEST_F(V2File, ExportFailuresAreReportedAndLeaveNoFile)
 
     db.insertAnalysis(3, "Fine");
     FakePrompts unwritable;
-    EXPECT_FALSE(ExportV2File(db.conn(), 3, true, dir.filePath("no/such/folder/x.tvn"), unwritable));
+    EXPECT_FALSE(ExportV2File(db.conn(), 3, dir.filePath("no/such/folder/x.tvn"), unwritable));
     EXPECT_EQ(unwritable.titles(), QStringList{"Export Error"});
 }

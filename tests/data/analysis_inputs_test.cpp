@@ -110,53 +110,40 @@ TEST(TwoCopies, ANewAnalysisTakesItsKeyWhenItsFirstRowsAreStored)
 {
     // While copy B's new analysis waits unsaved, copy A stores analyses of its own; B's save then
     // takes a key that no stored row has, and only a taken name refuses it.
-    const auto storeNew = [](TempDatabase& a) {
-        OtherCopy c(a.path());
-        c.startNew();
-        ASSERT_TRUE(
-            saveAnalysisInputs(c.state, {.site = FieldValues{{"SITEKEY", 0}, {"FILENAME", "Stored here"}}}).ok());
-    };
-    const auto import = [](TempDatabase& a) {
-        AnalysisRows rows;
-        rows.site[columnOf(siteInfoTable(), "FILENAME")] = QStringLiteral("Imported");
-        ASSERT_TRUE(storeNewAnalysis(a.conn(), rows).ok());
-    };
-    const auto update = [](TempDatabase& a) {
-        FakePrompts ui;
-        ASSERT_TRUE(UpdateAnalyses(a.conn(), ui).has_value());
-    };
-    const auto copy = [](TempDatabase& a) { ASSERT_TRUE(copyAnalysis(a.conn(), 1).ok()); };
-    const struct {
-        std::function<void(TempDatabase&)> inCopyA;
-        QString name;
-        int error;
-    } cases[] = {{storeNew, "Sludge", 0},
-                 {copy, "Sludge", 0},
-                 {import, "Sludge", 0},
-                 {update, "Sludge", 0},
-                 {[](TempDatabase&) {}, "ONE", kErrNameTaken}};
-    for (const auto& c : cases) {
+    FakePrompts ui;
+    const std::function<void(TempDatabase&)> inCopyA[] = {
+        [](TempDatabase& a) {
+            OtherCopy c(a.path());
+            c.startNew();
+            ASSERT_TRUE(saveAnalysisInputs(c.state, {.site = FieldValues{{"SITEKEY", 0}, {"FILENAME", "Here"}}}).ok());
+        },
+        [](TempDatabase& a) { ASSERT_TRUE(copyAnalysis(a.conn(), 1).ok()); },
+        [](TempDatabase& a) { ASSERT_TRUE(storeNewAnalysis(a.conn(), AnalysisRows{}).ok()); },
+        [&ui](TempDatabase& a) { ASSERT_TRUE(UpdateAnalyses(a.conn(), ui).has_value()); }, [](TempDatabase&) {}};
+    for (const auto& act : inCopyA) {
+        const bool nameTaken = &act == std::end(inCopyA) - 1;
         TempDatabase a;
         ScopedProgramState scope(a.state);
         a.insertAnalysis(1, "One");
         OtherCopy b(a.path());
         b.startNew();
-        c.inCopyA(a);
-        const QString namesSql = QStringLiteral("SELECT group_concat(SITEKEY || FILENAME) FROM SITEINFO");
-        const QVariant before = a.conn().scalar(namesSql).value();
+        act(a);
+        const QString names = "SELECT group_concat(SITEKEY || FILENAME) FROM SITEINFO WHERE SITEKEY < ?";
         const qint64 freeKey = largestSiteKey(a.conn()).value() + 1;
-        const Status saved =
-            saveAnalysisInputs(b.state, {.site = FieldValues{{"SITEKEY", 0}, {"FILENAME", c.name}}, .unit = kUnit});
-        EXPECT_EQ(saved.ok() ? 0 : saved.error().number, c.error) << qPrintable(c.name);
-        EXPECT_EQ(a.conn().scalar(namesSql + " WHERE SITEKEY < ?", {freeKey}).value(), before);
-        if (c.error) {
-            EXPECT_TRUE(b.state.provisionalKey);
-            EXPECT_EQ(b.state.gRsSiteInfo.editMode(), Recordset::EditMode::AddNew) << "the rows wait again";
-            continue;
-        }
-        EXPECT_EQ(b.state.gCurSiteKey, freeKey);
-        EXPECT_EQ(a.conn().scalar("SELECT FILENAME FROM SITEINFO WHERE SITEKEY = ?", {freeKey}).value(), "Sludge");
-        EXPECT_EQ(a.conn().scalar("SELECT WMUTYPE FROM WMUINFO WHERE SITEKEY = ?", {freeKey}).value(), "SI");
+        const QVariant before = a.conn().scalar(names, {freeKey}).value();
+        // Its constituents first, stored and then saved empty: nothing of it is stored then.
+        ASSERT_TRUE(saveAnalysisInputs(b.state, {.constituents = ConstituentRows{{"CHEMNAME"}, {{"A"}}}}).ok());
+        ASSERT_TRUE(saveAnalysisInputs(b.state, {.constituents = ConstituentRows{{"CHEMNAME"}, {}}}).ok());
+        EXPECT_TRUE(b.state.provisionalKey);
+        const Status saved = saveAnalysisInputs(
+            b.state, {.site = FieldValues{{"SITEKEY", 0}, {"FILENAME", nameTaken ? "ONE" : "Sludge"}}, .unit = kUnit});
+        EXPECT_EQ(saved.ok() ? 0 : saved.error().number, nameTaken ? kErrNameTaken : 0);
+        EXPECT_EQ(a.conn().scalar(names, {freeKey}).value(), before);
+        EXPECT_EQ(b.state.provisionalKey, nameTaken);
+        EXPECT_EQ(b.state.gRsSiteInfo.editMode(), nameTaken ? Recordset::EditMode::AddNew : Recordset::EditMode::None);
+        const QString stored =
+            "SELECT FILENAME || WMUTYPE FROM SITEINFO JOIN WMUINFO USING (SITEKEY) WHERE SITEKEY = ?";
+        EXPECT_EQ(a.conn().scalar(stored, {b.state.gCurSiteKey}).value(), nameTaken ? QVariant() : "SludgeSI");
     }
 }
 
@@ -164,40 +151,57 @@ TEST(TwoCopies, AWriteOverRowsThatAnotherCopyChangedOrDeletedStoresNothing)
 {
     const QStringList deleteAlpha = {"DELETE FROM SITEINFO WHERE SITEKEY = 2", "DELETE FROM WMUINFO WHERE SITEKEY = 2",
                                      "DELETE FROM SITECOCS WHERE SITEKEY = 2"};
-    const FieldValues petition = {{"SITEKEY", 2}, {"FILENAME", "Alpha"}, {"PETID", "P-9"}, {"CITY", "Here"}};
+    const QStringList renameAlpha = {"UPDATE SITEINFO SET FILENAME = 'Beta', CITY = 'There' WHERE SITEKEY = 2"};
+    // The key and the site row's rowid given again to a new analysis.
+    const QStringList replaceAlpha = deleteAlpha + QStringList{"INSERT INTO SITEINFO (SITEKEY) VALUES (2)"};
     const FieldValues unit = {{"SITEKEY", 2}, {"WMUTYPE", "SI"}, {"WASTEVOL", 5.0}};
-    const ConstituentRows rows{{"CHEMNAME", "TCLPCONC"}, {{"B", 0.5}}};
+    using Write = std::function<Status(ProgramState&)>;
+    const Write site = [](ProgramState& s) {
+        return saveAnalysisInputs(s, {.site = FieldValues{{"SITEKEY", 2}, {"FILENAME", "Alpha"}, {"PETID", "P-9"}}});
+    };
+    const Write cocs = [](ProgramState& s) {
+        return saveAnalysisInputs(s, {.constituents = ConstituentRows{{"CHEMNAME", "TCLPCONC"}, {{"B", 0.5}}}});
+    };
+    const Write copy = [](ProgramState& s) {
+        Result<CopiedAnalysis> c = copyAnalysis(*s.gConn, 2, [&s] { return checkRowsRead(s, {true, true}); });
+        return c ? Status{} : Status{c.error()};
+    };
+    const Write remove = [](ProgramState& s) { return deleteAnalysis(*s.gConn, 2, "Alpha"); };
     const struct {
         QStringList inOtherCopy;
-        AnalysisInputs mine;
+        Write mine;
         int error;
     } cases[] = {
-        {{"UPDATE SITEINFO SET FILENAME = 'Beta', CITY = 'There' WHERE SITEKEY = 2"},
-         {.site = petition},
+        {renameAlpha, site, kErrRowChanged},
+        {renameAlpha, cocs, kErrRowChanged},
+        {renameAlpha, copy, kErrRowChanged},
+        {renameAlpha, remove, kErrRowChanged},
+        {{"UPDATE SITEINFO SET CITY = 'HERE' WHERE SITEKEY = 2"}, site, kErrRowChanged},
+        {{"UPDATE WMUINFO SET WASTEVOL = 7 WHERE SITEKEY = 2"},
+         [&unit](ProgramState& s) { return saveAnalysisInputs(s, {.unit = unit}); },
          kErrRowChanged},
-        {{"UPDATE SITEINFO SET CITY = 'HERE' WHERE SITEKEY = 2"}, {.site = petition}, kErrRowChanged},
-        {{"UPDATE WMUINFO SET WASTEVOL = 7 WHERE SITEKEY = 2"}, {.unit = unit}, kErrRowChanged},
-        {{"UPDATE SITECOCS SET TCLPCONC = 9 WHERE SITEKEY = 2"}, {.constituents = rows}, kErrRowChanged},
-        {deleteAlpha, {.site = petition}, kErrRowGone},
-        {deleteAlpha, {.constituents = rows}, kErrRowGone},
-        // The key and the site row's rowid given again to a new analysis.
-        {deleteAlpha + QStringList{"INSERT INTO SITEINFO (SITEKEY, FILENAME) VALUES (2, 'Newcomer')"},
-         {.site = petition},
-         kErrRowChanged},
-        {{"UPDATE SITEINFO SET CITY = 'There' WHERE SITEKEY = 1"}, {.site = petition, .unit = unit}, 0},
+        {{"UPDATE SITECOCS SET TCLPCONC = 9 WHERE SITEKEY = 2"}, cocs, kErrRowChanged},
+        {deleteAlpha, site, kErrRowGone},
+        {deleteAlpha, cocs, kErrRowGone},
+        {deleteAlpha, remove, kErrRowGone},
+        {replaceAlpha, site, kErrRowChanged},
+        {replaceAlpha, cocs, kErrRowChanged},
+        {{"UPDATE SITEINFO SET CITY = 'There' WHERE SITEKEY = 1"},
+         [&unit](ProgramState& s) { return saveAnalysisInputs(s, {.unit = unit, .constituents = ConstituentRows{}}); },
+         0},
     };
     for (const auto& c : cases) {
         TempDatabase db;
         db.insertAnalysis(1, "One");
         db.insertAnalysis(2, "Alpha", {{"CITY", "Here"}});
         db.insert("SITECOCS", {{"SITEKEY", 2}, {"CHEMNAME", "A"}, {"TCLPCONC", 0.5}});
-        db.state.gCurSiteKey = 2;
         ASSERT_TRUE(openAnalysisRecordsets(db.state, 2).ok());
+        db.state.gCurSiteKey = 2;
         OtherCopy other(db.path());
         for (const QString& sql : c.inOtherCopy)
             ASSERT_TRUE(other.state.gConn->exec(sql).ok()) << qPrintable(sql);
         const QByteArray before = db.checksum();
-        const Status saved = saveAnalysisInputs(db.state, c.mine);
+        const Status saved = c.mine(db.state);
         EXPECT_EQ(saved.ok() ? 0 : saved.error().number, c.error) << qPrintable(c.inOtherCopy.join("; "));
         if (c.error) {
             EXPECT_EQ(db.checksum(), before) << "nothing written";

@@ -179,7 +179,7 @@ QString ResultGridWindow::recordSource() const
 
 QVariantList ResultGridWindow::recordParameters() const
 {
-    return {programState().gCurSiteKey};
+    return {programState().storedSiteKey()};
 }
 
 Status ResultGridWindow::prepareLoad(Connection&)

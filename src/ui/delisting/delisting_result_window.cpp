@@ -33,7 +33,7 @@ QVariantList DelistingResultWindow::recordParameters() const
     QVariantList params;
     if (m_layout.chemicalClass)
         params << *m_layout.chemicalClass;
-    return params << programState().gCurSiteKey;
+    return params << programState().storedSiteKey();
 }
 
 std::optional<QVector<GridCell>> DelistingResultWindow::recordRow(const ResultRecord& record)

@@ -79,7 +79,10 @@ void AnalysisSession::newAnalysis()
     }
     const qint32 key = m_state.gCurSiteKey;
     m_listedKey = key;
+    m_startedByNew = true;
     m_controls.txtCurSiteKey->setText(QString::number(key));
+    // A group listed under that key showed an analysis that another copy deleted: none has it.
+    m_controls.trvAnalysis->removeNode(rootNodeKey(key));
     loadForm(windowName::frmSiteCOCs);
     if (FormWindow* site = loadForm(windowName::frmSiteWMU)) {
         site->showForm();
@@ -95,17 +98,24 @@ void AnalysisSession::openHighlighted()
 {
     PointerGuard pointer({&m_window});
     // Taken before Close, which removes the group of a never-saved analysis.
-    const QString rootKey = highlightedRootKey(*m_controls.trvAnalysis);
-    if (!saveBeforeDiscarding() || !closeAnalysis())
-        return;
-    openAnalysis(rootKey, OpenRoute::MainWindow);
+    openAfterClosing(highlightedRootKey(*m_controls.trvAnalysis), OpenRoute::MainWindow);
 }
 
 void AnalysisSession::openFromList(const QString& rootKey)
 {
-    if (!saveBeforeDiscarding() || !closeAnalysis())
+    openAfterClosing(rootKey, OpenRoute::List);
+}
+
+void AnalysisSession::openAfterClosing(QString rootKey, OpenRoute route)
+{
+    // The open analysis's group follows the key that a save asked for here may take.
+    const bool ofOpenAnalysis = m_state.gCurSiteKey > 0 && rootKey == rootNodeKey(m_listedKey);
+    if (!saveBeforeDiscarding())
         return;
-    openAnalysis(rootKey, OpenRoute::List);
+    if (ofOpenAnalysis)
+        rootKey = rootNodeKey(m_listedKey);
+    if (closeAnalysis())
+        openAnalysis(rootKey, route);
 }
 
 void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
@@ -119,9 +129,20 @@ void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
     m_state.gCurSiteKey = key;
     m_state.provisionalKey = false;
     m_listedKey = key;
+    m_startedByNew = false;
     m_state.gCurFileName = root->text(0);
     m_controls.txtCurSiteKey->setText(QString::number(key));
     if (Status s = openAnalysisRecordsets(m_state, key); !s) {
+        failOpening(s.error());
+        return;
+    }
+    // The analysis the list shows may be gone, or another, since another copy changed it.
+    const Recordset& stored = m_state.gRsSiteInfo;
+    if (Status s = compareListedName(stored.recordCount() > 0
+                                         ? std::optional(stored.value(QStringLiteral("FILENAME")).toString())
+                                         : std::nullopt,
+                                     listedName(*m_controls.trvAnalysis, rootKey));
+        !s) {
         failOpening(s.error());
         return;
     }
@@ -147,9 +168,10 @@ void AnalysisSession::openAnalysis(const QString& rootKey, OpenRoute route)
 
 Result<bool> AnalysisSession::discardIfNeverSaved(qint32 siteKey)
 {
-    // Nothing is stored under a key still provisional: it may be another copy's by now.
-    if (m_state.provisionalKey)
-        return true;
+    // Nothing is stored under a key still provisional: it may be another copy's by now. An analysis
+    // that this copy did not start is never dropped here, even when it is not stored (any more).
+    if (m_state.provisionalKey || !m_startedByNew)
+        return m_state.provisionalKey;
     Result<bool> stored = analysisIsStored(*m_state.gConn, siteKey);
     if (!stored)
         return stored.error();
@@ -304,10 +326,10 @@ void AnalysisSession::copy()
         return;
     }
     // The rows copied are the ones this copy of the program shows.
-    const QString listedName = listedAnalysisName(key);
+    const QString name = listedName(*m_controls.trvAnalysis, rootNodeKey(key));
     Result<CopiedAnalysis> copy = copyAnalysis(*m_state.gConn, key, [&]() -> Status {
         return open ? checkRowsRead(m_state, {.unit = true, .constituents = true})
-                    : checkListedAnalysis(*m_state.gConn, key, listedName);
+                    : checkListedAnalysis(*m_state.gConn, key, name);
     });
     if (!copy) {
         showGeneralError(copy.error(), title);
@@ -328,7 +350,7 @@ void AnalysisSession::remove()
         showGeneralError(kNothingHighlighted, kUnableToSaveTitle);
         return;
     }
-    if (Status s = deleteAnalysis(*m_state.gConn, key, listedAnalysisName(key)); !s) {
+    if (Status s = deleteAnalysis(*m_state.gConn, key, listedName(*m_controls.trvAnalysis, rootNodeKey(key))); !s) {
         showGeneralError(s.error(), kUnableToSaveTitle);
         return;
     }
@@ -371,19 +393,22 @@ int AnalysisSession::curNodeIndex() const
     return m_state.gCurSiteKey > 0 ? m_controls.trvAnalysis->positionOf(rootNodeKey(m_state.gCurSiteKey)) : 0;
 }
 
-QString AnalysisSession::listedAnalysisName(qint32 siteKey) const
-{
-    const QTreeWidgetItem* root = m_controls.trvAnalysis->node(rootNodeKey(siteKey));
-    return root ? root->text(0) : QString();
-}
-
 void AnalysisSession::followAnalysisKey()
 {
-    if (m_state.gCurSiteKey <= 0 || m_state.gCurSiteKey == m_listedKey)
+    if (m_state.gCurSiteKey <= 0)
         return;
-    m_controls.trvAnalysis->rekeyGroup(rootNodeKey(m_listedKey), rootNodeKey(m_state.gCurSiteKey));
-    m_controls.txtCurSiteKey->setText(QString::number(m_state.gCurSiteKey));
-    m_listedKey = m_state.gCurSiteKey;
+    KeyedTree& tree = *m_controls.trvAnalysis;
+    const QString rootKey = rootNodeKey(m_state.gCurSiteKey);
+    if (m_state.gCurSiteKey != m_listedKey) {
+        // A group listed under the key just taken showed an analysis that is gone: nothing was
+        // stored under it.
+        tree.removeNode(rootKey);
+        tree.rekeyGroup(rootNodeKey(m_listedKey), rootKey);
+        m_controls.txtCurSiteKey->setText(QString::number(m_state.gCurSiteKey));
+        m_listedKey = m_state.gCurSiteKey;
+    }
+    if (m_state.gRsSiteInfo.recordCount() > 0)
+        setListedName(tree, rootKey, m_state.gRsSiteInfo.value(QStringLiteral("FILENAME")).toString());
 }
 
 void AnalysisSession::rewriteOpenAnalysisNodes()

@@ -61,6 +61,7 @@ public:
     void setRunEnabled(bool enabled) override;
     void constituentRowsStored() override;
     void rewriteOpenAnalysisNodes() override;
+    // Also keeps the name under which the analysis is stored on its group in the list.
     void followAnalysisKey() override;
     void setCaption(const QString& caption) override;
     bool askToCloseAnalysis() override;
@@ -75,12 +76,13 @@ private:
     Result<bool> discardIfNeverSaved(qint32 siteKey);
     // Cancels the pending rows of the open analysis and closes its record sets.
     void closeRecordsets();
-    // The name that the list of analyses shows for the key; empty when it lists none.
-    QString listedAnalysisName(qint32 siteKey) const;
+    // Asks whether to save unsaved input, closes the open analysis and opens the one of the group.
+    void openAfterClosing(QString rootKey, OpenRoute route);
 
     ProgramState& m_state;
     QWidget& m_window;
     MainWindowControls& m_controls;
     MainCommands m_commands;
-    qint32 m_listedKey = 0;   // the key of the open analysis's tree group
+    qint32 m_listedKey = 0;        // the key of the open analysis's tree group
+    bool m_startedByNew = false;   // the open analysis was started by New here
 };

@@ -2,6 +2,8 @@
 
 namespace {
 
+constexpr int kStoredNameRole = Qt::UserRole + 2;
+
 void appendTreeNodes(std::vector<KeyedTree::Node>& nodes, const AnalysisTreeGroup& group)
 {
     for (const AnalysisTreeNode& n : group)
@@ -44,4 +46,19 @@ void rewriteAnalysisNodes(KeyedTree& tree, const Recordset& siteInfo)
     for (const AnalysisTreeNode& n : analysisTreeNodes(siteInfo))
         if (QTreeWidgetItem* item = tree.node(n.key))
             item->setText(0, n.text);
+}
+
+QString listedName(const KeyedTree& tree, const QString& rootKey)
+{
+    const QTreeWidgetItem* root = tree.node(rootKey);
+    if (!root)
+        return QString();
+    const QVariant stored = root->data(0, kStoredNameRole);
+    return stored.isValid() ? stored.toString() : root->text(0);
+}
+
+void setListedName(KeyedTree& tree, const QString& rootKey, const QString& name)
+{
+    if (QTreeWidgetItem* root = tree.node(rootKey))
+        root->setData(0, kStoredNameRole, name);
 }

@@ -14,3 +14,7 @@ bool addAnalysisGroup(KeyedTree& tree, const AnalysisTreeGroup& group);
 QString highlightedRootKey(const KeyedTree& tree);
 // Rewrites the node texts of the analysis of the current row of a SITEINFO record set.
 void rewriteAnalysisNodes(KeyedTree& tree, const Recordset& siteInfo);
+// The name under which this copy of the program last read or stored the analysis of a root node:
+// its text, unless a save stored a name that the list does not show (Calculate Delisting Levels).
+QString listedName(const KeyedTree& tree, const QString& rootKey);
+void setListedName(KeyedTree& tree, const QString& rootKey, const QString& name);

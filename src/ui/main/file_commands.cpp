@@ -2,8 +2,11 @@
 
 #include "data/analysis_file_import.h"
 #include "data/analysis_file_v2.h"
+#include "data/analysis_inputs.h"
+#include "data/analysis_store.h"
 #include "data/program_state.h"
 #include "data/update_analyses.h"
+#include "ui/main/analysis_tree.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmTitle.h"
 
@@ -42,7 +45,13 @@ void exportV2FileCommand(const QString& path)
                             QStringLiteral("Unable to Export"));
         return;
     }
-    ExportV2File(*state.gConn, key, !open || state.gRsSiteInfo.recordCount() > 0, path, ui);
+    // What is written is what this copy reads or lists.
+    const QString name = frmMain::instance() ? listedName(*frmMain::instance()->trvAnalysis, rootNodeKey(key))
+                                             : QString();
+    ExportV2File(*state.gConn, key, path, ui, [&]() -> Status {
+        return open ? checkRowsRead(state, {.unit = true, .constituents = true})
+                    : checkListedAnalysis(*state.gConn, key, name);
+    });
 }
 
 void updateAnalysesCommand()

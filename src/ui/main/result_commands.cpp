@@ -23,7 +23,7 @@ void frmMain::mnuResults_Click()
 {
     if (m_state.gCurSiteKey <= 0)
         return;
-    Result<int> rows = storedConstituentCount(*m_state.gConn, m_state.gCurSiteKey);
+    Result<int> rows = storedConstituentCount(*m_state.gConn, m_state.storedSiteKey());
     if (!rows || *rows <= 0)
         return;
     for (QLatin1StringView name : kForwardResultWindows) {

@@ -30,7 +30,7 @@ void GroundwaterResultsWindow::setupColumns(GridModel& grid)
 Status GroundwaterResultsWindow::prepareLoad(Connection& conn)
 {
     Result<QueryRows> unit =
-        conn.select(QStringLiteral("SELECT WMUTYPE FROM WMUINFO WHERE SITEKEY = ?"), {programState().gCurSiteKey});
+        conn.select(QStringLiteral("SELECT WMUTYPE FROM WMUINFO WHERE SITEKEY = ?"), {programState().storedSiteKey()});
     if (!unit)
         return unit.error();
     const bool impoundment = !unit->rows.empty() && unit->rows.front()[0].toString() == QLatin1String("SI");
@@ -38,7 +38,7 @@ Status GroundwaterResultsWindow::prepareLoad(Connection& conn)
 
     // The DAF curves of every constituent, read once for the whole table.
     Result<QueryRows> cas = conn.select(QStringLiteral("SELECT DISTINCT CHEMCAS FROM SITECOCS WHERE SITEKEY = ?"),
-                                        {programState().gCurSiteKey});
+                                        {programState().storedSiteKey()});
     if (!cas)
         return cas.error();
     QStringList numbers;

@@ -417,18 +417,21 @@ TEST_F(ForwardRunTest, ARunStoresOnlyBesideTheRowsThisCopyReadAndCalculated)
     ASSERT_TRUE(other->select(QStringLiteral("PRAGMA busy_timeout = 0")).ok());
     const QString newInputs = QStringLiteral("UPDATE SITECOCS SET TCLPCONC = 9 WHERE SITEKEY = 1");
 
-    // Another copy that stores new inputs while the run calculates waits for the run's end.
+    // Another copy that stores new inputs while the run calculates has to wait for its end.
     struct StoringMeanwhile : Recorder {
-        std::function<void()> store;
         void progress(float value) override
         {
-            if (store)
-                std::exchange(store, nullptr)();
+            refused += !other->exec(sql).ok();
             Recorder::progress(value);
         }
+        Connection* other = nullptr;
+        QString sql;
+        int refused = 0;
     } meanwhile;
-    meanwhile.store = [&] { EXPECT_FALSE(other->exec(newInputs).ok()); };
+    meanwhile.other = other.get();
+    meanwhile.sql = newInputs;
     ASSERT_EQ(RunRiskAnalysis(db.state, session, meanwhile), RunOutcome::Completed);
+    EXPECT_EQ(meanwhile.refused, 3);
 
     // Rows changed or deleted since this copy read them fail the run, which stores nothing.
     for (const QString& sql : {QStringLiteral("UPDATE WMUINFO SET ACTVLIFE = 30 WHERE SITEKEY = 1"), newInputs,

@@ -14,17 +14,11 @@
 #include <string>
 
 // A second copy of the program for the tests of two copies on one database: the whole program,
-// offscreen, on the program folder that its argument names. It does what each line of its
-// standard input says and answers each with a line: the key that the main window shows, a blank,
-// and the titles of the messages it showed (each answered Yes or OK), joined by "|".
-//   new          New Analysis
-//   save NAME    the new analysis's name and a waste volume, stored by Update Information
-//   close        Close Analysis
-
-namespace {
-
-class AnsweringYes : public MessageService {
-public:
+// offscreen, on the program folder that its argument names. Each line of its standard input,
+// "new", "save NAME" (a name and a waste volume, by Update Information) or "close", is answered
+// with a line: the key that the main window shows and the titles of the messages it showed, each
+// answered Yes.
+struct AnsweringYes : MessageService {
     int show(const QString&, int, const QString& title) override
     {
         titles << title;
@@ -32,8 +26,6 @@ public:
     }
     QStringList titles;
 };
-
-}   // namespace
 
 int main(int argc, char** argv)
 {

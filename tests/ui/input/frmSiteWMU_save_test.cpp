@@ -226,6 +226,15 @@ TEST_F(SiteWindowSave, ATakenNameIsRefusedAndACorrectedOneStored)
     site().cmdUpdateSiteInfo_Click();
     EXPECT_EQ(field("SITEINFO", "CITY", key).toString(), "Hammond");
     EXPECT_EQ(db.count("SITEINFO"), 2);
+
+    // Renamed meanwhile in another copy: refused in the general form, and what was typed stays.
+    db.conn().exec("UPDATE SITEINFO SET FILENAME = 'Elsewhere' WHERE SITEKEY = ?", {key}).value();
+    type(site().txtCity, "Gary");
+    messages.expect("Update Error");
+    site().cmdUpdateSiteInfo_Click();
+    EXPECT_TRUE(messages.shown().back().text.startsWith("The program experienced the following error: "));
+    EXPECT_EQ(field("SITEINFO", "FILENAME", key).toString(), "Elsewhere");
+    EXPECT_EQ(site().txtCity->text(), "Gary");
 }
 
 TEST_F(SiteWindowSave, NamesAndNumbersAreStoredAsTyped)

@@ -178,7 +178,7 @@ TEST_F(TitlePrompt, CancelledVersionTwoImportWritesNothing)
     QTemporaryDir dir;
     AnalysisFileDialogs ui;
     const QString path = dir.filePath("same.tvn");
-    ASSERT_TRUE(ExportV2File(db.conn(), 1, true, path, ui));
+    ASSERT_TRUE(ExportV2File(db.conn(), 1, path, ui));
     const QByteArray before = db.checksum();
 
     ScriptedMessages messages;

@@ -225,6 +225,29 @@ TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHold)
     EXPECT_EQ(grid().cell(4, kColDafSi).text, "TCLP dependent");
 }
 
+TEST_F(SiteCocsTest, AHandTypedRowRefusesTheCasNumberOfAChemicalOfTheListNotShown)
+{
+    frmSiteCOCs& w = load();
+    type(2, kColChemName, "Quarkium");
+    enter();
+    // The source shown, the CAS number typed, the row's CAS number after Enter.
+    const std::tuple<int, QString, QString> cases[] = {{0, "999-00-1", "1-11-11"},
+                                                       {1, "71-43-2", "1-11-11"},
+                                                       {0, "123-45-6", "123-45-6"},
+                                                       {1, "108-88-3", "123-45-6"}};
+    for (const auto& [source, typed, kept] : cases) {
+        w.cmbDataSource->setCurrentIndex(source);
+        emit w.cmbDataSource->activated(source);
+        if (typed != kept)
+            messages.expect("Duplicate");
+        type(2, kColChemCas, typed);
+        enter();
+        ASSERT_TRUE(messages.done()) << qPrintable(typed);
+        EXPECT_TRUE(typed == kept || messages.shown().back().text.contains(source ? "\"Default\"" : "\"Customer\""));
+        EXPECT_EQ(grid().cell(2, kColChemName).text + ' ' + grid().cell(2, kColChemCas).text, "Quarkium " + kept);
+    }
+}
+
 TEST_F(SiteCocsTest, NonNumericCellsAreRefusedAndTheStoredValueIsKept)
 {
     frmSiteCOCs& w = load();

@@ -180,6 +180,35 @@ TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedAndTheRowStaysInEdi
     EXPECT_EQ(w.SSDBGrid2->grid().columns()[0].caption, "CAS Number");
 }
 
+TEST_F(OwnChemicalsEditor, AfterARefusedNumberEscapeUndoesTheCellThenTheRowAndClosingAsksYesKeepsNoDrops)
+{
+    open();
+    const QByteArray before = db.checksum();
+    // Escapes after the refusal, the answer on closing (0: not closed); the row then: name, MCL, row in edit.
+    const std::tuple<int, int, QString> cases[] = {
+        {1, 0, "Gadgetane||0"}, {2, 0, "Widgetane||-1"}, {0, vbYes, "Gadgetane|0.0 4|0"}, {0, vbNo, "closed"}};
+    for (const auto& [escapes, answer, row] : cases) {
+        DataGrid& g = *open(true).SSDBGrid1;
+        typeInCell(g, 0, 0, "Gadgetane");
+        typeInCell(g, 0, 2, "0.0 4");
+        messages.expect(kUnableToSave);
+        leaveRow(g, 1);
+        for (int i = 0; i < escapes; ++i)
+            QTest::keyClick(&g, Qt::Key_Escape);
+        if (answer)
+            messages.expect(kUnableToSave).expect("Invalid Input", answer);
+        if (answer && Forms::unload<frmCusCOSAndDAF>()) {
+            EXPECT_EQ(row, "closed");
+            continue;
+        }
+        const GridModel& m = g.grid();
+        EXPECT_EQ(m.cell(0, 0).text + '|' + m.cell(0, 2).text + '|' + QString::number(m.pendingRow()), row);
+        g.cancelPendingEdit();
+    }
+    EXPECT_TRUE(messages.done());
+    EXPECT_EQ(db.checksum(), before);
+}
+
 TEST_F(OwnChemicalsEditor, ClosingTheWindowWritesTheRowInEditOrDropsItWhenItCannotStay)
 {
     frmCusCOSAndDAF& w = open(true);

@@ -25,11 +25,11 @@ const QString kDuplicateText = QStringLiteral(
 const QString kConfirmDeleteText = QStringLiteral(
     "Are you sure you want to delete the selected record?  Once deleted, you cannot recover this record.");
 const QString kDuplicateTitle = QStringLiteral("Duplicate");
-const QString kCasOfListedText = QStringLiteral(
-    "The CAS Number %1 belongs to a chemical of %2.  Choose that data source to add the chemical; a chemical typed "
-    "by hand needs a CAS Number that no chemical has.");
-const QString kChemicalTableWords = QStringLiteral("the chemical table (\"Default\")");
-const QString kOwnChemicalsWords = QStringLiteral("your own chemicals (\"Customer\")");
+const QString kCasOfListedText =
+    QStringLiteral("The CAS Number %1 belongs to %2.  Choose that data source to add the chemical; a chemical typed "
+                   "by hand needs a CAS Number that no chemical has.");
+const QString kChemicalTableWords = QStringLiteral("a chemical of the chemical table (\"Default\")");
+const QString kOwnChemicalsWords = QStringLiteral("one of your own chemicals (\"Customer\")");
 const QString kSelectEntireRowText = QStringLiteral("You must highlight the entire row before deleting the chemical.");
 
 // Design-time geometry, in twips.

@@ -28,6 +28,10 @@ constexpr int kFirstZeroColumn = 2;
 constexpr int kLastZeroColumn = 8;
 constexpr int kDafColumnWidth = 1500;
 
+const QString kRefusedRowText = QStringLiteral(
+    "This row holds a value that cannot be stored.  Click \"Yes\" to correct it or \"No\" to drop your changes "
+    "to this row.");
+
 // The DAF rows without their identifier, which the database assigns.
 const QStringList kDafFields = {"CAS Num", "LFconc", "DAFLF_CARC", "DAFLF_NON", "SIconc", "DAFSI_CARC", "DAFSI_NON"};
 const QStringList kDafCaptions = {"CAS Number", "LFconc",     "DAFLF_CARC", "DAFLF_NON",
@@ -86,7 +90,10 @@ frmCusCOSAndDAF::frmCusCOSAndDAF()
     Data1->setBeforeUpdate([this](int row) { return SSDBGrid1_BeforeUpdate(row); });
     Data2->setBeforeUpdate([this](int row) { return askForCasNumber(SSDBGrid2->grid(), row, kDafCasColumn); });
     for (GridBinding* binding : {Data1, Data2})
-        binding->setFailureReport([](const Error& error) { showGeneralError(error, kUnableToSaveTitle); });
+        binding->setFailureReport([this](const Error& error) {
+            m_writeRefused = true;
+            showGeneralError(error, kUnableToSaveTitle);
+        });
     connect(Data1, &GridBinding::rowsOutdated, this, &frmCusCOSAndDAF::rereadChemicals);
     connect(Data2, &GridBinding::rowsOutdated, this, &frmCusCOSAndDAF::rereadDafs);
 }
@@ -159,11 +166,18 @@ void frmCusCOSAndDAF::rereadDafs()
 bool frmCusCOSAndDAF::queryUnload()
 {
     // A row the user keeps in edit to complete it keeps the window open, the cursor in the row.
-    for (auto [grid, binding] : {std::pair{SSDBGrid1, Data1}, std::pair{SSDBGrid2, Data2}})
-        if (!binding->commitPendingEdit()) {
-            grid->setFocus();
-            return false;
+    for (auto [grid, binding] : {std::pair{SSDBGrid1, Data1}, std::pair{SSDBGrid2, Data2}}) {
+        m_writeRefused = false;
+        if (binding->commitPendingEdit())
+            continue;
+        // A value that cannot be stored asks as a row without CAS number does: No drops the row's edit.
+        if (m_writeRefused && MsgBox(kRefusedRowText, vbYesNo, kInvalidInputTitle) == vbNo) {
+            grid->cancelPendingEdit();
+            continue;
         }
+        grid->setFocus();
+        return false;
+    }
     return true;
 }
 
@@ -195,12 +209,41 @@ void frmCusCOSAndDAF::resizeEvent(QResizeEvent* event)
 bool frmCusCOSAndDAF::eventFilter(QObject* watched, QEvent* event)
 {
     auto* grid = qobject_cast<DataGrid*>(watched);
-    if (grid && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete
-        && !grid->selectedWholeRows().isEmpty()) {
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    if (grid && key == Qt::Key_Delete && !grid->selectedWholeRows().isEmpty()) {
         deleteSelectedRows(*grid, grid == SSDBGrid1 ? *Data1 : *Data2);
         return true;
     }
+    // An open editor takes its own Escape back; on the grid it undoes the row's edit.
+    if (grid && key == Qt::Key_Escape && grid->grid().pendingRow() >= 0) {
+        undoEdit(*grid);
+        return true;
+    }
     return FormWindow::eventFilter(watched, event);
+}
+
+void frmCusCOSAndDAF::undoEdit(DataGrid& grid)
+{
+    GridModel& g = grid.grid();
+    const int row = g.pendingRow();
+    // A new row was empty before.
+    const auto before = [&g](int column) { return g.pendingRowBefore().value(column); };
+    const auto unchanged = [&](int column) {
+        const GridCell& now = g.cell(row, column);
+        const GridCell was = before(column);
+        return now.text == was.text && now.value == was.value;
+    };
+    // The current cell's edit first, a refused value included; then, or where it has none, the row's.
+    const int column = grid.currentIndex().row() == row ? grid.currentIndex().column() : -1;
+    const bool cellEdited = column >= 0 && !unchanged(column);
+    if (cellEdited)
+        g.setCells(row, {{column, before(column)}});
+    bool rowUnchanged = true;
+    for (int c = 0; c < g.columnCount() && rowUnchanged; ++c)
+        rowUnchanged = unchanged(c);
+    // A row back as it was is no longer in edit: leaving it then writes nothing and asks nothing.
+    if (!cellEdited || rowUnchanged)
+        grid.cancelPendingEdit();
 }
 
 void frmCusCOSAndDAF::PrintTable(bool FirstPrint)

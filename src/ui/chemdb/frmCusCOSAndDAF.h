@@ -43,8 +43,12 @@ private:
     void rereadChemicals();
     void rereadDafs();
     RowDecision SSDBGrid1_BeforeUpdate(int row);
+    // Escape on a grid: undoes the current cell's edit of the row in edit, or, where that cell
+    // has none, the whole row's.
+    void undoEdit(DataGrid& grid);
 
     QLabel* m_chemicalsCaption;
     QLabel* m_dafsCaption;
     std::unique_ptr<Connection> m_conn;
+    bool m_writeRefused = false;   // a row write was refused since closing cleared it
 };

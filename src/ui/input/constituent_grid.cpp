@@ -274,22 +274,31 @@ std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant
     return cells;
 }
 
+Result<CasListed> listsHoldingCas(const QString& databasePath, const QString& cas)
+{
+    Result<std::unique_ptr<Connection>> conn = Connection::open(databasePath, Connection::Mode::ReadOnly);
+    if (!conn)
+        return conn.error();
+    Result<QueryRows> listed = (*conn)->select(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1 WHERE CHEMCAS = ?1), "
+                                                              "EXISTS (SELECT 1 FROM %2 WHERE CHEMCAS = ?1)")
+                                                   .arg(cocsTable().name, cusCocsTable().name),
+                                               {cas});
+    if (!listed)
+        return listed.error();
+    const QVector<QVariant>& row = listed->rows.front();
+    return CasListed{row.value(0).toBool(), row.value(1).toBool()};
+}
+
 Result<bool> isHandTypedChemical(const QString& databasePath, const QString& cas)
 {
     if (cas == kHandTypedCas)
         return true;
     if (cas.isEmpty())
         return false;
-    Result<std::unique_ptr<Connection>> conn = Connection::open(databasePath, Connection::Mode::ReadOnly);
-    if (!conn)
-        return conn.error();
-    Result<QueryRows> listed = (*conn)->select(
-        QStringLiteral("SELECT 1 FROM %1 WHERE CHEMCAS = ?1 UNION ALL SELECT 1 FROM %2 WHERE CHEMCAS = ?1 LIMIT 1")
-            .arg(cocsTable().name, cusCocsTable().name),
-        {cas});
+    const Result<CasListed> listed = listsHoldingCas(databasePath, cas);
     if (!listed)
         return listed.error();
-    return listed->rows.empty();
+    return !listed->chemicalTable && !listed->ownChemicals;
 }
 
 std::vector<std::pair<int, GridCell>> handTypedChemicalCells(const QString& name)

@@ -72,6 +72,12 @@ Result<QueryRows> readChemicalTable(const QString& databasePath, const TableDef&
 // The cells a chosen chemical writes into a grid row: its name, its CAS number and its
 // properties. Chosen by name, an inorganic chemical's DAF cells read "TCLP dependent".
 std::vector<std::pair<int, GridCell>> chosenChemicalCells(const QVector<QVariant>& chemical, bool byName);
+// Which of the two chemical lists hold a chemical of this CAS number.
+struct CasListed {
+    bool chemicalTable = false;
+    bool ownChemicals = false;
+};
+Result<CasListed> listsHoldingCas(const QString& databasePath, const QString& cas);
 // Whether a row's chemical is one the user typed: its CAS number is the placeholder, or one that
 // no chemical of either list (the chemical table, the user's own chemicals) holds, whichever list
 // the window shows.

@@ -24,6 +24,12 @@ const QString kDuplicateText = QStringLiteral(
     "allowed to Update the Site COCs until each chemical is unique.");
 const QString kConfirmDeleteText = QStringLiteral(
     "Are you sure you want to delete the selected record?  Once deleted, you cannot recover this record.");
+const QString kDuplicateTitle = QStringLiteral("Duplicate");
+const QString kCasOfListedText =
+    QStringLiteral("The CAS Number %1 belongs to %2.  Choose that data source to add the chemical; a chemical typed "
+                   "by hand needs a CAS Number that no chemical has.");
+const QString kChemicalTableWords = QStringLiteral("a chemical of the chemical table (\"Default\")");
+const QString kOwnChemicalsWords = QStringLiteral("one of your own chemicals (\"Customer\")");
 const QString kSelectEntireRowText = QStringLiteral("You must highlight the entire row before deleting the chemical.");
 
 // Design-time geometry, in twips.
@@ -350,11 +356,7 @@ void frmSiteCOCs::closeUp(int row, int column, int listRow, const QString& typed
         cells = handTypedChemicalCells(typed);
     // A hand-typed chemical takes a CAS number of its own, that no listed chemical's begins with.
     else if (column == kColChemCas && !cas.isEmpty() && row < grid.dataRowCount()) {
-        const Result<bool> handTyped =
-            isHandTypedChemical(programState().databasePath(), grid.cell(row, kColChemCas).text);
-        if (!handTyped)
-            showGeneralError(handTyped.error(), kUnableToSaveTitle);
-        if (!handTyped || !*handTyped)
+        if (!handTypedRowTakes(row, cas))
             return;
         cells = {{kColChemCas, GridCell::fromText(cas)}};
     } else {
@@ -362,6 +364,29 @@ void frmSiteCOCs::closeUp(int row, int column, int listRow, const QString& typed
     }
     grid.setCells(row, cells);
     markEdited();
+}
+
+bool frmSiteCOCs::handTypedRowTakes(int row, const QString& cas)
+{
+    const QString path = programState().databasePath();
+    const Result<bool> handTyped = isHandTypedChemical(path, grdSiteCOCs->grid().cell(row, kColChemCas).text);
+    if (!handTyped || !*handTyped) {
+        if (!handTyped)
+            showGeneralError(handTyped.error(), kUnableToSaveTitle);
+        return false;
+    }
+    // The list shown has no chemical of this CAS number, or it would have been chosen; one of
+    // the other list's keeps it.
+    const Result<CasListed> listed = listsHoldingCas(path, cas);
+    if (!listed) {
+        showGeneralError(listed.error(), kUnableToSaveTitle);
+        return false;
+    }
+    if (!listed->chemicalTable && !listed->ownChemicals)
+        return true;
+    MsgBox(kCasOfListedText.arg(cas, listed->chemicalTable ? kChemicalTableWords : kOwnChemicalsWords), vbInformation,
+           kDuplicateTitle);
+    return false;
 }
 
 // ---- Window states ----------------------------------------------------------------------
@@ -411,7 +436,7 @@ bool frmSiteCOCs::checkConstituentRows()
     if (!grdSiteCOCs->commitPendingEdit())
         return false;
     if (hasDuplicateRows(grdSiteCOCs->grid())) {
-        MsgBox(kDuplicateText, vbInformation, QStringLiteral("Duplicate"));
+        MsgBox(kDuplicateText, vbInformation, kDuplicateTitle);
         markEdited();
         return false;
     }

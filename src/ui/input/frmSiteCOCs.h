@@ -80,6 +80,9 @@ private:
     void enterPressed(int row, int column);
     // A choice from a chemical list: the chemical of its row, or a name typed that starts none.
     void closeUp(int row, int column, int listRow, const QString& typed);
+    // Whether the hand-typed chemical of a row takes a typed CAS number: one that no chemical of
+    // either list has; the user is told which list holds it otherwise.
+    bool handTypedRowTakes(int row, const QString& cas);
     std::optional<GridCell> checkTypedCell(int column, const QString& text);
 
     void markEdited();

@@ -23,6 +23,8 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -123,6 +125,14 @@ QString numberText(const QVariant& v)
 QString flowRateText(const QVariant& v)
 {
     return v.isNull() ? QStringLiteral("100") : generalTextSingle(v.toFloat());
+}
+
+// The active life to remember from the box: its leading number, 0 (nothing to remember) where
+// single precision cannot hold it.
+float rememberedLife(const QString& text)
+{
+    const double life = leadingNumber(trimmedNumberText(text));
+    return std::fabs(life) <= double(std::numeric_limits<float>::max()) ? float(life) : 0;
 }
 
 // A number of the waste unit row that loading needs.
@@ -384,7 +394,7 @@ void frmSiteWMU::activeLifeChanged()
 {
     markChanged();
     if (optMultiBatch->isChecked() && !txtActiveLife->text().isEmpty())
-        m_activeLife = float(leadingNumber(trimmedNumberText(txtActiveLife->text())));
+        m_activeLife = rememberedLife(txtActiveLife->text());
 }
 
 void frmSiteWMU::optLandfill_Click()
@@ -417,7 +427,7 @@ void frmSiteWMU::showUnitPicture(bool landfill)
 void frmSiteWMU::optSingleBatch_Click()
 {
     if (!txtActiveLife->text().isEmpty())
-        m_activeLife = float(leadingNumber(trimmedNumberText(txtActiveLife->text())));
+        m_activeLife = rememberedLife(txtActiveLife->text());
     lblActiveLife[0]->setEnabled(false);
     lblActiveLife[1]->setEnabled(false);
     txtActiveLife->setText(QStringLiteral("1"));
@@ -491,8 +501,8 @@ bool frmSiteWMU::passesNumberCheck(QWidget* box)
     const QString text = list ? list->currentText() : static_cast<QLineEdit*>(box)->text();
     if (text.isEmpty())
         return true;
-    // The flow rate is held in single precision.
-    return box == txtFlowRate ? toSingleStrict(text).has_value() : isNumber(text);
+    // A run holds every number of these boxes in single precision.
+    return toSingleStrict(text).has_value();
 }
 
 void frmSiteWMU::checkDate(QLineEdit* box, bool keepFocus)

@@ -153,19 +153,27 @@ TEST_F(OwnChemicalsEditor, AnEmptyCasNumberAsksInBothGridsYesKeepsTheRowAndNoDro
     EXPECT_EQ(db.checksum(), before);
 }
 
-TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedAndTheRowStaysInEdit)
+TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedTheRowStaysInEditAndEscapeOrClosingLeavesIt)
 {
     frmCusCOSAndDAF& w = open();
     const QByteArray before = db.checksum();
     for (DataGrid* grid : {w.SSDBGrid1, w.SSDBGrid2}) {
         ScriptedMessages refusal;
+        typeInCell(*grid, 0, 3, "7");
         typeInCell(*grid, 0, 2, "abc");
         refusal.expect(kUnableToSave);
         leaveRow(*grid, 1);
         ASSERT_FALSE(refusal.shown().empty());
         EXPECT_TRUE(refusal.shown().back().text.contains("not a number"));
         EXPECT_EQ(grid->grid().pendingRow(), 0);
-        grid->cancelPendingEdit();
+        // Closing asks, and Yes keeps the window on the row; Escape undoes the value, a second the row.
+        refusal.expect(kUnableToSave).expect("Invalid Input", vbYes);
+        EXPECT_FALSE(Forms::unload<frmCusCOSAndDAF>());
+        for (const int pending : {0, -1}) {
+            QTest::keyClick(grid, Qt::Key_Escape);
+            EXPECT_EQ(QString::number(grid->grid().pendingRow()) + grid->grid().cell(0, 2).text,
+                      QString::number(pending));
+        }
     }
     EXPECT_EQ(db.checksum(), before);
 
@@ -178,6 +186,10 @@ TEST_F(OwnChemicalsEditor, AValueThatCannotBeStoredIsReportedAndTheRowStaysInEdi
     EXPECT_EQ(w.SSDBGrid2->grid().dataRowCount(), 0);
     ASSERT_FALSE(w.SSDBGrid2->grid().columns().empty());
     EXPECT_EQ(w.SSDBGrid2->grid().columns()[0].caption, "CAS Number");
+    // No drops the row's edit and closes.
+    typeInCell(*w.SSDBGrid1, 0, 2, "abc");
+    messages.expect(kUnableToSave).expect("Invalid Input", vbNo);
+    EXPECT_TRUE(Forms::unload<frmCusCOSAndDAF>());
 }
 
 TEST_F(OwnChemicalsEditor, ClosingTheWindowWritesTheRowInEditOrDropsItWhenItCannotStay)

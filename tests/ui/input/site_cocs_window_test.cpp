@@ -169,7 +169,7 @@ TEST_F(SiteCocsTest, ThreeChemicalsChosenByNameByCasAndFromTheOwnChemicalsAreSto
     EXPECT_EQ(stored(2, "TCLPCONC").toDouble(), 0.000123456789);   // the load's save rounds nothing
 }
 
-TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHold)
+TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHoldAndTheirCasNumbers)
 {
     load();
     type(2, kColChemName, "o'n");
@@ -190,6 +190,21 @@ TEST_F(SiteCocsTest, SearchTextsWithApostrophesAndNamesTheListDoesNotHold)
     EXPECT_EQ(grid().cell(3, kColDafLf).text, "0");
     EXPECT_EQ(grid().cell(3, 31).text, "0");
     EXPECT_EQ(grid().cell(3, kColCarcNon).text, "Carcinogen");
+    // Its CAS number: one of the list not shown is refused, that list named; one that no list has is taken.
+    const std::tuple<int, QString, QString> cases[] = {{1, "71-43-2", "\"Default\""},
+                                                       {0, "999-00-1", "\"Customer\""},
+                                                       {0, "123-45-6", ""}};
+    for (const auto& [source, typed, holder] : cases) {
+        window().cmbDataSource->setCurrentIndex(source);
+        emit window().cmbDataSource->activated(source);
+        if (!holder.isEmpty())
+            messages.expect("Duplicate");
+        type(3, kColChemCas, typed);
+        enter();
+        ASSERT_TRUE(messages.done()) << qPrintable(typed);
+        EXPECT_TRUE(holder.isEmpty() || messages.shown().back().text.contains(holder));
+        EXPECT_EQ(grid().cell(3, kColChemCas).text, holder.isEmpty() ? typed : "1-11-11");
+    }
 
     // A partial name that a chemical starts with becomes that chemical's whole name.
     type(0, kColChemName, "benzo");

@@ -402,15 +402,30 @@ int DataGrid::heightShowing(int rows) const
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
     m_clickedCell = QPersistentModelIndex();
+    const bool editable = editTriggers() != QAbstractItemView::NoEditTriggers;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && editTriggers() != QAbstractItemView::NoEditTriggers && currentIndex().isValid()) {
+    if (enter && editable && currentIndex().isValid()) {
         // The list is closed: it stands on the cell's value, whatever was typed before.
         if (GridDropDown* list = m_dropDowns.value(currentIndex().column()))
             list->positionOnValue(currentIndex().data(Qt::EditRole).toString());
         enterIn(currentIndex());
         return;
     }
+    // A click on the current cell opens its editor only once no double click can follow; a key
+    // that opens an editor drops that wait, so the editor opens at once and takes the key.
+    const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool typed = !event->text().isEmpty() && event->text().front().isPrint() && !modified;
+    const bool opensEditor = typed || event->key() == Qt::Key_F2;
+    if (editable && opensEditor && state() != QAbstractItemView::EditingState && currentIndex().isValid())
+        QTableView::edit(currentIndex(), QAbstractItemView::CurrentChanged, nullptr);
     QTableView::keyPressEvent(event);
+}
+
+void DataGrid::keyboardSearch(const QString& search)
+{
+    // In an editable grid the keys are values for the current cell, never a search for another row.
+    if (editTriggers() == QAbstractItemView::NoEditTriggers)
+        QTableView::keyboardSearch(search);
 }
 
 void DataGrid::enterIn(const QModelIndex& index)

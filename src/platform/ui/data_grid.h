@@ -63,6 +63,8 @@ public:
     void setColumnDropDown(int column, GridDropDown* list);
 
     using QTableView::edit;
+    // Read-only grids only: an editable grid's keys never make another row current.
+    void keyboardSearch(const QString& search) override;
     // A cell made current by a click comes into view by its row only: the columns stay where
     // they stand under the pointer, so the next click lands where the user aimed.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;

@@ -178,6 +178,9 @@ TEST_F(ConstituentWindow, OnlyEnterOrAClickInTheListChoosesAndACheckBoxClickMake
         {{{-1, 0, "", {Qt::Key_Down}}, {0, kColChemCas, "333-33-3", {Qt::Key_Return}}},
          benzene + ';' + QString(255, 'n') + "|1-11-11|0.0|0",
          true},
+        // Typed at once after a click on the current cell: not a search that finds Benzene's "0.0055".
+        {{{1, kColFirstProperty, "", {}}, {1, kColFirstProperty, "0.5", {Qt::Key_Return}}},
+         benzene + ';' + QString(255, 'n') + "|1-11-11|0.5|0"},
     };
     for (const auto& [steps, stored, searchOnly] : cases) {
         for (const Step& step : steps) {

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
@@ -316,11 +317,29 @@ void DataGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
     if (!index.isValid() || index != m_clickedCell) {
         QTableView::scrollTo(index, hint);
+        if (index.isValid())
+            showInScrollingWindow(index);
         return;
     }
     const int columns = horizontalScrollBar()->value();
     QTableView::scrollTo(index, hint);
     horizontalScrollBar()->setValue(columns);
+}
+
+void DataGrid::showInScrollingWindow(const QModelIndex& index)
+{
+    // A window below its smallest size scrolls its content, the grid with it: the cell must show
+    // in the window as well as in the grid.
+    const QRect cell = visualRect(index).intersected(viewport()->rect());
+    if (cell.isEmpty())
+        return;
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(w);
+        if (!area || !area->widget() || !area->widget()->isAncestorOf(this))
+            continue;
+        const QRect shown(viewport()->mapTo(area->widget(), cell.topLeft()), cell.size());
+        area->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2 + 1, shown.height() / 2 + 1);
+    }
 }
 
 void DataGrid::setCurrentCell(int row, int column)
@@ -383,6 +402,9 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
         return true;
     if (!QTableView::edit(index, trigger, event))
         return false;
+    // An editor opened by a key comes into view, also on a cell that a click left half shown.
+    if ((trigger == AnyKeyPressed || trigger == EditKeyPressed) && state() == QAbstractItemView::EditingState)
+        scrollTo(index);
     // A typed key has already opened the list on what it found.
     GridDropDown* list = m_dropDowns.value(index.column());
     if (list && !list->isVisible() && state() == QAbstractItemView::EditingState && m_delegate->m_index == index) {
@@ -402,15 +424,30 @@ int DataGrid::heightShowing(int rows) const
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
     m_clickedCell = QPersistentModelIndex();
+    const bool editable = editTriggers() != QAbstractItemView::NoEditTriggers;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && editTriggers() != QAbstractItemView::NoEditTriggers && currentIndex().isValid()) {
+    if (enter && editable && currentIndex().isValid()) {
         // The list is closed: it stands on the cell's value, whatever was typed before.
         if (GridDropDown* list = m_dropDowns.value(currentIndex().column()))
             list->positionOnValue(currentIndex().data(Qt::EditRole).toString());
         enterIn(currentIndex());
         return;
     }
+    // A click on the current cell opens its editor only once no double click can follow; a key
+    // that opens an editor drops that wait, so the editor opens at once and takes the key.
+    const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool typed = !event->text().isEmpty() && event->text().front().isPrint() && !modified;
+    const bool opensEditor = typed || event->key() == Qt::Key_F2;
+    if (editable && opensEditor && state() != QAbstractItemView::EditingState && currentIndex().isValid())
+        QTableView::edit(currentIndex(), QAbstractItemView::CurrentChanged, nullptr);
     QTableView::keyPressEvent(event);
+}
+
+void DataGrid::keyboardSearch(const QString& search)
+{
+    // In an editable grid the keys are values for the current cell, never a search for another row.
+    if (editTriggers() == QAbstractItemView::NoEditTriggers)
+        QTableView::keyboardSearch(search);
 }
 
 void DataGrid::enterIn(const QModelIndex& index)

@@ -63,8 +63,11 @@ public:
     void setColumnDropDown(int column, GridDropDown* list);
 
     using QTableView::edit;
+    // Read-only grids only: an editable grid's keys never make another row current.
+    void keyboardSearch(const QString& search) override;
     // A cell made current by a click comes into view by its row only: the columns stay where
-    // they stand under the pointer, so the next click lands where the user aimed.
+    // they stand under the pointer, so the next click lands where the user aimed. Any other cell
+    // comes into view in the grid and in the scrolling window around it.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     void setCurrentCell(int row, int column);
     // Opens the editor (and drop-down list) of the current cell when it has one.
@@ -107,6 +110,8 @@ protected:
 private:
     friend class GridCellDelegate;
     void applyColumnLayout();
+    // Brings the cell into view in the scroll areas around the grid.
+    void showInScrollingWindow(const QModelIndex& index);
     // Whether the current cell is the last (next) or the first cell of the grid.
     bool atEnd(bool next) const;
     bool commitEditor();

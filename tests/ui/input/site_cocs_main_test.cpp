@@ -207,6 +207,18 @@ TEST_F(SiteCocsMainTest, ComingBackToTheWindowRebuildsTheChemicalLists)
     EXPECT_EQ(cocs->drdChemName->valueText(0), "Added solvent");
 }
 
+TEST_F(SiteCocsMainTest, TheKeysBringTheCurrentCellIntoViewInTheScrollingWindow)
+{
+    main().resize(640, 420);   // the window, maximised, below its smallest size: its content scrolls
+    DataGrid& grid = *cocs->grdSiteCOCs;
+    for (const auto& [column, key] :
+         {std::pair{int(kColTclpConc), Qt::Key_Right}, {int(kColTotConc), Qt::Key_Return}}) {
+        grid.setCurrentCell(0, column);
+        QTest::keyClick(&grid, key);
+        EXPECT_TRUE(grid.viewport()->visibleRegion().boundingRect().contains(grid.visualRect(grid.currentIndex())));
+    }
+}
+
 TEST_F(SiteCocsMainTest, Screenshot)
 {
     main().resize(1280, 760);

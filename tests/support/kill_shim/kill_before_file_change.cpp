@@ -2,7 +2,8 @@
 // file's name (rename, link, unlink, rmdir), N being KILL_BEFORE_FILE_CHANGE; where
 // FILE_CHANGE_UNDER is given, only changes of names that begin with it count. What the tool
 // leaves is then what a kill at that moment leaves. Each rename, link and fsync is also added, in turn, as a
-// line to the file FILE_CHANGE_TRACE names: "rename FROM TO", "link FROM TO", "fsync PATH".
+// line to the file FILE_CHANGE_TRACE names: "rename FROM TO", "link FROM TO", "fsync PATH". A
+// folder made by mkdtemp under FOLDER_GONE_WHEN_MADE is removed at once, the first time.
 
 #include <dlfcn.h>
 #include <signal.h>
@@ -65,6 +66,15 @@ int rmdir(const char* path)
 {
     countDown(path);
     return next<int(const char*)>("rmdir")(path);
+}
+
+char* mkdtemp(char* name)
+{
+    static const char* gone = std::getenv("FOLDER_GONE_WHEN_MADE");
+    char* made = next<char*(char*)>("mkdtemp")(name);
+    if (made && gone && std::string(made).rfind(gone, 0) == 0 && next<int(const char*)>("rmdir")(made) == 0)
+        gone = nullptr;
+    return made;
 }
 
 int fsync(int fd)

@@ -167,6 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
                                   "DELETE"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The file that a link at the path names: a name that a pattern would take for others.
+const QString kLinked = QStringLiteral("/TOVIv3.0[*?].db");
+
 // Three analyses and a table that stand in the log alone, as a program that was not ended leaves
 // them, beside a file in the program folder that a link at the path names; the files as left.
 DatabaseFiles logBehindALink(TempDatabase& db)
@@ -184,8 +187,8 @@ DatabaseFiles logBehindALink(TempDatabase& db)
     db.insertAnalysis(9, QStringLiteral("Mill"), {{"USERNAME", "Lee"}});
     const DatabaseFiles logged = databaseFiles(db.path());
     db.state.gConn.reset();
-    putBack(db.folder() + QStringLiteral("/TOVIv3.0.db"), logged);
-    EXPECT_TRUE(QFile::remove(db.path()) && QFile::link(db.folder() + QStringLiteral("/TOVIv3.0.db"), db.path()));
+    putBack(db.folder() + kLinked, logged);
+    EXPECT_TRUE(QFile::remove(db.path()) && QFile::link(db.folder() + kLinked, db.path()));
     return logged;
 }
 
@@ -194,24 +197,37 @@ QStringList checkFolders(const QString& programFolder)
     return QDir(programFolder).entryList({"*.check-*"}, QDir::Dirs | QDir::Hidden);
 }
 
-// No room beside the database for the check's copy of its log: the folder is full, not out of reach.
-TEST(StartUp, NoRoomForTheCheckSaysTheFolderIsFull)
+// No room beside the database for the check's copy of its log, for the index of a copy that fits,
+// or for the log of a database that has none: the folder is full, not out of reach.
+void expectTheFolderFull(bool logged, bool copyFits)
 {
     TempDatabase db;
-    const DatabaseFiles logged = logBehindALink(db);
+    for (const char* sql : {"PRAGMA wal_checkpoint(TRUNCATE)", "PRAGMA wal_autocheckpoint = 0"})
+        ASSERT_TRUE(db.conn().select(QString::fromLatin1(sql)).ok());
+    db.insertAnalysis(4, QStringLiteral("Refinery"), {});
+    const DatabaseFiles open = databaseFiles(db.path());
+    db.state.gConn.reset();
+    putBack(db.path(), logged ? open : databaseFiles(db.path()));
+    const DatabaseFiles files = databaseFiles(db.path());
     ScriptedMessages msgs;
     msgs.expect(QStringLiteral("Can't Open Database"));
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    const rlimit full = {1024, saved.rlim_max};   // as in a full folder: the copy of the log fails
+    const rlimit full = {copyFits ? rlim_t(files.value("-wal").size()) : 1024, saved.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &full);
     EXPECT_EQ(Main(db.state), nullptr);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     EXPECT_NE(msgs.shown().at(0).text, kCantOpen);
-    EXPECT_EQ(databaseFiles(db.folder() + QStringLiteral("/TOVIv3.0.db")), logged);
-    EXPECT_EQ(checkFolders(db.folder()), QStringList());
+    EXPECT_EQ(databaseFiles(db.path()), files);
+    EXPECT_EQ(checkFolders(db.folder() + QStringLiteral("/ChemDB")), QStringList());
+}
+
+TEST(StartUp, NoRoomForTheCheckSaysTheFolderIsFull)
+{
+    for (const auto& [logged, copyFits] : {std::pair{true, false}, {true, true}, {false, false}})
+        expectTheFolderFull(logged, copyFits);
 }
 
 // Through a link at the path, the file it names is checked with its log (a table is missing from
@@ -233,7 +249,7 @@ TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
     tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(QDir(state.programFolder).entryList({"TOVI*"}, QDir::AllEntries | QDir::Hidden),
-              QStringList({"TOVIv3.0.db", "TOVIv3.0.db-shm", "TOVIv3.0.db-wal"}));
+              QStringList({"TOVIv3.0[*?].db", "TOVIv3.0[*?].db-shm", "TOVIv3.0[*?].db-wal"}));
     KeyedTree* tree = w->findChild<KeyedTree*>(QStringLiteral("trvAnalysis"));
     ASSERT_NE(tree, nullptr);
     EXPECT_EQ(tree->nodeCount(), 27);
@@ -257,11 +273,13 @@ TEST(StartUp, ShowsEveryStoredAnalysisAsNineNodes)
 }
 
 // The check folder of a start killed before any one of its file changes goes with the next start,
-// and the database has one name again; the one of a look still open stays.
+// also where its new folder was removed before the start could lock it, as another start's sweep
+// may remove it, and the database has one name again; the one of a look still open stays, and a
+// link put in its place meanwhile loses nothing of the folder it leads to.
 TEST(StartUp, CheckFoldersOfKilledStartsGoWithTheNextStart)
 {
     TempDatabase db;
-    const QString file = db.folder() + QStringLiteral("/TOVIv3.0.db");
+    const QString file = db.folder() + kLinked;
     const DatabaseFiles logged = logBehindALink(db);
     Result<std::unique_ptr<Connection>> held = Connection::open(file, Connection::Mode::Look);
     const QStringList kept = checkFolders(db.folder());
@@ -270,6 +288,7 @@ TEST(StartUp, CheckFoldersOfKilledStartsGoWithTheNextStart)
     killing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILL_SHIM));
     killing.insert(QStringLiteral("FILE_CHANGE_UNDER"), file);
     killing.insert(QStringLiteral("START_IN"), db.folder());
+    killing.insert(QStringLiteral("FOLDER_GONE_WHEN_MADE"), file + ".check-");
     int kills = 0;
     for (int n = 1; n < 40; ++n, ++kills) {
         putBack(file, logged);
@@ -287,7 +306,12 @@ TEST(StartUp, CheckFoldersOfKilledStartsGoWithTheNextStart)
         EXPECT_EQ(checkFolders(db.folder()), kept) << "killed before file change " << n;
     }
     EXPECT_GE(kills, 4);
+    const QString other = db.folder() + QStringLiteral("/other");
+    ASSERT_TRUE(QDir().mkpath(other) && QFile(other + "/checked.db").open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir().rename(db.folder() + '/' + kept[0], other + "-aside")
+                && QFile::link(other, db.folder() + '/' + kept[0]));
     held->reset();
+    EXPECT_TRUE(QFile::exists(other + "/checked.db"));
     struct stat st;
     EXPECT_TRUE(::stat(qPrintable(file), &st) == 0 && st.st_nlink == 1);
 }

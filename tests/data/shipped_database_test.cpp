@@ -145,11 +145,15 @@ TEST_F(ShippedDatabaseTest, AnOlderLayoutIsTakenColumnByColumnAndAFaultLeavesItI
 
 // Stopped as a kill would stop it before any one of its file changes, a rebuild with changed data
 // files leaves a whole database at its path, and the next build ends with the user's rows in it.
+// Another file put at the path before any one of them stays there, with no second name. The path is
+// a link to a name that a pattern would take for others.
 TEST_F(ShippedDatabaseTest, AKillBeforeAnyFileChangeLosesNoStoredRow)
 {
     const QString changed = changedData();
     const auto before = sql(userRows());
     const QString asLeft = folder.filePath(QStringLiteral("as-left.db"));
+    const QString file = folder.filePath(QStringLiteral("ChemDB/TOVIv3.0[*?].db"));
+    const QString other = folder.filePath(QStringLiteral("other.db"));
     ASSERT_TRUE(QFile::copy(path, asLeft));
     QProcessEnvironment killing = QProcessEnvironment::systemEnvironment();
     killing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILL_SHIM));
@@ -157,7 +161,7 @@ TEST_F(ShippedDatabaseTest, AKillBeforeAnyFileChangeLosesNoStoredRow)
     for (int n = 1; n < 100; ++n) {
         for (const QString& f : files())
             QFile::remove(folder.filePath(QStringLiteral("ChemDB/") + f));
-        ASSERT_TRUE(QFile::copy(asLeft, path));
+        ASSERT_TRUE(QFile::copy(asLeft, file) && QFile::link(file, path));
         killing.insert(QStringLiteral("KILL_BEFORE_FILE_CHANGE"), QString::number(n));
         const ToolRun stopped = runTool(QStringLiteral("mkdb"), {path, changed}, killing);
         if (stopped.exitCode == 0)
@@ -171,6 +175,20 @@ TEST_F(ShippedDatabaseTest, AKillBeforeAnyFileChangeLosesNoStoredRow)
         EXPECT_EQ(files().filter(QStringLiteral(".bak")).size(), 1) << "one name for the old file";
     }
     EXPECT_GE(kills, 4);
+    killing.insert(QStringLiteral("FILE_CHANGE_UNDER"), file);
+    killing.insert(QStringLiteral("FILE_PUT_AT_CHANGE"), other);
+    for (int n = 1; n < 100; ++n) {
+        for (const QString& f : files())
+            QFile::remove(folder.filePath(QStringLiteral("ChemDB/") + f));
+        ASSERT_TRUE(QFile::copy(asLeft, file) && QFile::link(file, path));
+        putBack(other, {{QString(), "Put meanwhile"}});
+        killing.insert(QStringLiteral("KILL_BEFORE_FILE_CHANGE"), QString::number(n));
+        runTool(QStringLiteral("mkdb"), {path, changed}, killing);
+        struct stat st;
+        if (QFile::exists(other))
+            break;
+        EXPECT_TRUE(bytes(file) == "Put meanwhile" && ::stat(qPrintable(file), &st) == 0 && st.st_nlink == 1) << n;
+    }
 }
 
 // While another program has the database open, idle, a build with changed data files refuses and
@@ -277,18 +295,22 @@ TEST_F(ShippedDatabaseTest, ABuildReadsTheFileWithItsLogOrJournal)
     }
 }
 
-// A link at the path that leads to no file, or in a loop, names a database that is gone: it is
-// refused with the link named, and nothing is made or replaced.
+// A link at the path that leads to no file, or in a loop, names a database that is gone, and one to
+// a folder none: it is refused with the link named before any file is made or changed.
 TEST_F(ShippedDatabaseTest, ALinkThatLeadsNowhereIsRefused)
 {
     const QString link = folder.filePath(QStringLiteral("link.db"));
     const QString loop = folder.filePath(QStringLiteral("loop.db"));
     ASSERT_TRUE(QFile::link(link, loop));
-    for (const QString& target : {folder.filePath(QStringLiteral("gone/TOVIv3.0.db")), loop}) {
+    QProcessEnvironment killing = QProcessEnvironment::systemEnvironment();
+    killing.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILL_SHIM));
+    killing.insert(QStringLiteral("KILL_BEFORE_FILE_CHANGE"), QStringLiteral("1"));
+    for (const QString& target :
+         {folder.filePath(QStringLiteral("gone/TOVIv3.0.db")), loop, folder.filePath("ChemDB")}) {
         QFile::remove(link);
         ASSERT_TRUE(QFile::link(target, link));
         const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::System);
-        const ToolRun run = runTool(QStringLiteral("mkdb"), {link, data});
+        const ToolRun run = runTool(QStringLiteral("mkdb"), {link, data}, killing);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.errors.contains(link)) << qPrintable(run.errors);
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System), before);

@@ -6,12 +6,15 @@
 // takes its place with its mode and owner while the old one is kept as OUT.<date>.bak; a whole
 // database stands at OUT at every moment. A link at OUT stays: the file it names is the
 // database. A file that is not the program's database, one that another program has open, and
-// a log or journal left beside OUT where no database stands are refused and left as they were.
+// a log or journal left beside OUT where no database stands are refused and left as they were; a
+// folder, or a link to one, is refused before anything is built. A file that another program puts
+// at OUT while the analyses are carried is left as it is.
 
 #include "shipped_tables.h"
 #include "user_rows.h"
 
 #include "data/schema.h"
+#include "platform/db/file_access.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -57,6 +60,34 @@ bool putInPlace(const QString& fresh, const QString& out)
         return false;
     sync(QFileInfo(out).absolutePath(), O_RDONLY | O_DIRECTORY);
     return true;
+}
+
+enum class Swap { Done, Failed, Replaced };
+
+// Puts the whole new file on the disk, then at `out` in exchange for the file there, which must be
+// `held`: another file put there meanwhile goes back (Replaced). Where the file system cannot
+// exchange two names, the file at `out` is compared before the new one is renamed over it.
+Swap swapInPlace(const QString& fresh, const QString& out, const std::optional<FileIdentity>& held)
+{
+    const QByteArray from = fileName(fresh);
+    const QByteArray to = fileName(out);
+    if (!sync(fresh, O_RDONLY))
+        return Swap::Failed;
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
+        if (fileIdentity(fresh) != held) {
+            if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0)
+                ::rename(from.constData(), to.constData());
+            return Swap::Replaced;
+        }
+    } else if (errno != EINVAL && errno != ENOSYS) {
+        return Swap::Failed;
+    } else if (fileIdentity(out) != held) {
+        return Swap::Replaced;
+    } else if (::rename(from.constData(), to.constData()) != 0) {
+        return Swap::Failed;
+    }
+    sync(QFileInfo(out).absolutePath(), O_RDONLY | O_DIRECTORY);
+    return Swap::Done;
 }
 
 const char* const kBeside[] = {"-wal", "-shm", "-journal"};
@@ -149,19 +180,15 @@ Result<bool> isCurrent(Connection& old, const QString& out, const QString& fresh
     return *builtFrom == *stamp && *layout == *newLayout;
 }
 
-// A name for the old database beside it, made by linking it there: the one it has already where a
-// build was stopped after its link, else one that no file has yet.
-Result<QString> linkAside(const QString& out)
+// A name beside `out` for the old database `held`, made by linking it there: the one it has already
+// where a build was stopped after its link, else one that no file has yet.
+Result<QString> linkAside(const QString& out, const std::optional<FileIdentity>& held)
 {
     const QFileInfo info(out);
-    struct stat file;
-    struct stat kept;
-    if (::stat(fileName(out).constData(), &file) != 0)
-        return Error{kErrFile, QStringLiteral("%1 cannot be kept beside itself").arg(out)};
-    for (const QFileInfo& bak :
-         info.absoluteDir().entryInfoList({info.fileName() + QStringLiteral(".*.bak")}, QDir::Files | QDir::Hidden))
-        if (::lstat(fileName(bak.absoluteFilePath()).constData(), &kept) == 0 && kept.st_dev == file.st_dev
-            && kept.st_ino == file.st_ino)
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    for (const QFileInfo& bak : info.absoluteDir().entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::Hidden))
+        if (bak.fileName().startsWith(prefix) && bak.fileName().endsWith(QStringLiteral(".bak"))
+            && fileIdentity(bak.absoluteFilePath()) == held)
             return bak.absoluteFilePath();
     const QString stem = out + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMddhhmmss"));
     for (int n = 0; n < 100; ++n) {
@@ -174,9 +201,11 @@ Result<QString> linkAside(const QString& out)
     return Error{kErrFile, QStringLiteral("%1 cannot be kept beside itself").arg(out)};
 }
 
-// Carries the user rows of the database at `out`, read with its log as the look read them, into
-// the new one at `fresh` and puts the new one in its place, the old one kept under another name.
-// Another program's connection, or a fault on the way, leaves `out` as it was.
+// Carries the user rows of the database at `out` into the new one at `fresh` and puts the new one in
+// its place, the old one kept under another name. The rows are read under the build's exclusive
+// hold, taken after the look that judged the file has closed, so a write made between the two is
+// carried. Another program's connection, or a fault on the way, leaves `out` as it was; only the
+// file held is replaced.
 bool replace(const QString& out, const QString& fresh)
 {
     const QString wal = out + QStringLiteral("-wal");
@@ -189,13 +218,24 @@ bool replace(const QString& out, const QString& fresh)
             return fail(inUse(out));
         return fail(QStringLiteral("%1 cannot be opened (%2)").arg(out, old.error().description));
     }
-    const auto keepAsItWas = [&](const QString& why) {
+    const std::optional<FileIdentity> held = (*old)->file();
+    const auto release = [&](const QString& message) {
         old->reset();
         if (!hadWal && QFileInfo(wal).size() == 0)
             QFile::remove(wal);
-        return fail(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as "
-                                   "it was: move it aside to build a new one")
-                        .arg(out, why));
+        return fail(message);
+    };
+    const auto keepAsItWas = [&](const QString& why) {
+        return release(QStringLiteral("the analyses of %1 cannot be carried into a new database (%2); it is left as "
+                                      "it was: move it aside to build a new one")
+                           .arg(out, why));
+    };
+    // Another program put a file at `out` meanwhile: it stays, and nothing carried is kept beside it.
+    const auto leaveTheOther = [&](const QString& kept) {
+        const QString where = kept.isEmpty() ? QString() : QStringLiteral("; that database is kept as ") + kept;
+        return release(QStringLiteral("another file was put at %1 while the analyses of the database that stood there "
+                                      "were carried; it is left as it is and not replaced%2")
+                           .arg(out, where));
     };
     {
         Result<std::unique_ptr<Connection>> conn = Connection::open(fresh);
@@ -206,6 +246,8 @@ bool replace(const QString& out, const QString& fresh)
         if (auto r = (*conn)->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")); !r)
             return keepAsItWas(r.error().description);
     }
+    if (fileIdentity(out) != held)
+        return leaveTheOther({});
     if (!takeModeAndOwner(fresh, out))
         return keepAsItWas(QStringLiteral("the new database cannot be given its mode and owner"));
     // The old file alone must hold all it has: its log, the log's index and its journal go, so that
@@ -217,10 +259,20 @@ bool replace(const QString& out, const QString& fresh)
     for (const char* suffix : kBeside)
         if (const QString f = out + QLatin1String(suffix); QFileInfo::exists(f) && !QFile::remove(f))
             return keepAsItWas(QStringLiteral("%1 cannot be removed").arg(f));
-    Result<QString> kept = linkAside(out);
+    Result<QString> kept = linkAside(out, held);
     if (!kept)
         return keepAsItWas(kept.error().description);
-    if (!putInPlace(fresh, out)) {
+    // Linked from the path: a file put there just before is not the one to keep.
+    if (fileIdentity(*kept) != held) {
+        QFile::remove(*kept);
+        return leaveTheOther({});
+    }
+    switch (swapInPlace(fresh, out, held)) {
+    case Swap::Done:
+        break;
+    case Swap::Replaced:
+        return leaveTheOther(*kept);
+    case Swap::Failed:
         QFile::remove(*kept);
         return keepAsItWas(QStringLiteral("the new database cannot be put in its place"));
     }
@@ -258,6 +310,9 @@ bool build(const QString& path, const QString& dataDir)
     if (!linked)
         return fail(linked.error().description);
     const QString out = *linked;
+    if (QFileInfo::exists(out) && !QFileInfo(out).isFile())
+        return fail(QStringLiteral("%1 is not a database file: %2 is a folder or a device; nothing is built or changed")
+                        .arg(path, out));
     if (!QFileInfo::exists(out)) {
         // Such a log belongs to a database that is gone: applied to a new one, it would damage it.
         QStringList left;

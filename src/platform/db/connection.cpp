@@ -12,6 +12,7 @@
 
 #include <cerrno>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -33,7 +34,10 @@ public:
 
 private:
     CheckFolder(QString path, int fd) : m_path(std::move(path)), m_fd(fd) {}
-    static void remove(const QString& path);
+    // Removes the copy and what SQLite made beside it through `fd`, the folder opened and locked,
+    // never by `path`, so a link put at `path` meanwhile loses nothing; then the name, which rmdir
+    // takes only from an empty folder, never from a link.
+    static void remove(const QString& path, int fd);
 
     QString m_path;
     int m_fd;   // holds the lock until the folder is gone
@@ -41,32 +45,36 @@ private:
 
 namespace {
 
-// A file as the file system knows it, whatever its name.
-struct FileIdentity {
-    dev_t device;
-    ino_t inode;
-    bool operator==(const FileIdentity&) const = default;
-};
-
-std::optional<FileIdentity> identity(const QString& path)
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return std::nullopt;
-    return FileIdentity{st.st_dev, st.st_ino};
-}
-
 Error fileError(const QString& path, const QString& what)
 {
     return Error{kErrDatabaseFile, QStringLiteral("The database file %1 %2.").arg(path, what)};
 }
 
+bool noRoom(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
+}
+
+Error folderFull(const QString& file)
+{
+    return Error{kSqliteFull, QStringLiteral("The folder of the database file %1 is full.").arg(file)};
+}
+
 // A copy that failed: for want of room, the database's folder is full.
 Error copyError(const QString& file, int error)
 {
-    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
-        return Error{kSqliteFull, QStringLiteral("The folder of the database file %1 is full.").arg(file)};
-    return fileError(file, QStringLiteral("cannot be read"));
+    return noRoom(error) ? folderFull(file) : fileError(file, QStringLiteral("cannot be read"));
+}
+
+// SQLite calls a file it could not make or grow for want of room, such as a log's index, an I/O
+// failure or one it cannot open; the system's own error tells.
+Error roomOr(sqlite3* db, const Error& e, const QString& file)
+{
+    const int primary = e.number < 0x10000 ? e.number & 0xff : 0;
+    if (primary == SQLITE_FULL
+        || ((primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) && db && noRoom(sqlite3_system_errno(db))))
+        return folderFull(file);
+    return e;
 }
 
 // Copies the file `from` to the new file `to`; the errno of a failure, else 0.
@@ -202,14 +210,16 @@ Result<std::unique_ptr<CheckFolder>> CheckFolder::make(const QString& file)
         QByteArray name = QFile::encodeName(file + QStringLiteral(".check-XXXXXX"));
         if (!::mkdtemp(name.data()))
             return copyError(file, errno);
-        const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        // A look that found it unlocked may have removed it, before this open or before this lock: it
+        // is made anew. Where the file system has no such locks, no look can take the lock to remove it.
+        const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0 && errno == ENOENT)
+            continue;
         if (fd < 0) {
             const int error = errno;
             ::rmdir(name.constData());
             return copyError(file, error);
         }
-        // A look that found it unlocked before this lock may have removed it: it is made anew. Where
-        // the file system has no such locks, no look can take the lock to remove it either.
         struct stat st;
         if (::flock(fd, LOCK_EX) != 0 || (::fstat(fd, &st) == 0 && st.st_nlink > 0))
             return std::unique_ptr<CheckFolder>(new CheckFolder(QFile::decodeName(name), fd));
@@ -220,32 +230,36 @@ Result<std::unique_ptr<CheckFolder>> CheckFolder::make(const QString& file)
 
 CheckFolder::~CheckFolder()
 {
-    remove(m_path);
+    remove(m_path, m_fd);
     ::close(m_fd);
 }
 
-void CheckFolder::remove(const QString& path)
+void CheckFolder::remove(const QString& path, int fd)
 {
     // The copy and what SQLite made beside it; anything else keeps the folder.
-    const QDir folder(path);
-    for (const QString& name :
-         folder.entryList({QStringLiteral("checked.db*")}, QDir::Files | QDir::System | QDir::Hidden))
-        ::unlink(QFile::encodeName(folder.filePath(name)).constData());
+    if (DIR* listed = ::fdopendir(::dup(fd))) {   // a descriptor of its own, which closedir closes
+        while (const dirent* entry = ::readdir(listed))
+            if (QByteArrayView(entry->d_name).startsWith("checked.db"))
+                ::unlinkat(fd, entry->d_name, 0);
+        ::closedir(listed);
+    }
     ::rmdir(QFile::encodeName(path).constData());
 }
 
 void CheckFolder::removeLeft(const QString& file)
 {
     const QFileInfo info(file);
+    const QString prefix = info.fileName() + QStringLiteral(".check-");
     const QDir beside = info.absoluteDir();
-    for (const QString& name : beside.entryList({info.fileName() + QStringLiteral(".check-*")},
-                                                QDir::Dirs | QDir::NoSymLinks | QDir::Hidden)) {
+    for (const QString& name : beside.entryList(QDir::Dirs | QDir::NoSymLinks | QDir::Hidden)) {
+        if (!name.startsWith(prefix))
+            continue;
         const QString path = beside.filePath(name);
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             continue;
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            remove(path);
+            remove(path, fd);
         ::close(fd);
     }
 }
@@ -368,15 +382,17 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString& path, Mode m
     // replaces. The path must name one file from before the check until the file is open, or
     // all is done again on the file that stands there then; nothing is read before that.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const std::optional<FileIdentity> checked = identity(file);
+        const std::optional<FileIdentity> checked = fileIdentity(file);
         if (check)
             if (Result<std::unique_ptr<Connection>> looked = look(file, check); !looked)
                 return looked.error();
         bool replaced = false;
         Result<std::unique_ptr<Connection>> conn = connect(file, mode, {}, [&] {
-            replaced = identity(file) != checked;
+            replaced = fileIdentity(file) != checked;
             return !replaced;
         });
+        if (conn)
+            (*conn)->m_file = checked;
         if (!replaced)
             return conn;
     }
@@ -423,8 +439,9 @@ Result<std::unique_ptr<Connection>> Connection::look(const QString& file, const 
     if (error != 0)
         return copyError(file, error);
     Result<std::unique_ptr<Connection>> looked = connect(copied, journaled ? Mode::ReadWrite : Mode::ReadOnly, check);
-    if (looked)
-        (*looked)->m_checkFolder = std::move(*folder);
+    if (!looked)
+        return looked.error().number == kSqliteFull ? folderFull(file) : looked.error();
+    (*looked)->m_checkFolder = std::move(*folder);
     return looked;
 }
 
@@ -455,8 +472,10 @@ Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mod
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        Error e{db ? sqlite3_extended_errcode(db) : rc,
-                QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
+        const Error e = roomOr(db,
+                               {db ? sqlite3_extended_errcode(db) : rc,
+                                QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))},
+                               file);
         sqlite3_close(db);
         return e;
     }
@@ -470,7 +489,8 @@ Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mod
     // beside it unmerged; an exclusive connection never merges it on closing.
     sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     std::unique_ptr<Connection> conn(new Connection(db, file, mode));
-    const auto refuse = [&](const Error& e) -> Result<std::unique_ptr<Connection>> {
+    const auto refuse = [&](const Error& failed) -> Result<std::unique_ptr<Connection>> {
+        const Error e = roomOr(db, failed, file);
         conn.reset();
         // Reading made an empty log and its index beside the file: they go, what was there stays.
         if (!hadWal && QFileInfo(wal).size() == 0)
@@ -505,7 +525,7 @@ Result<std::unique_ptr<Connection>> Connection::connect(const QString& file, Mod
         if (auto r = conn->exec(QStringLiteral("ROLLBACK")); !r)
             return refuse(r.error());
         if (Result<QVariant> journal = conn->scalar(QStringLiteral("PRAGMA journal_mode=WAL")); !journal)
-            return journal.error();
+            return refuse(journal.error());
     }
     if (mode != Mode::Exclusive)
         sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/file_access.h"
 #include "platform/db/result.h"
 
 #include <QHash>
@@ -126,8 +127,8 @@ public:
     // Refuses a missing file, a file that is not a regular file, a writing open of a file or
     // folder that is not writable, a file that is not a database, and a file that `check` refuses.
     // A link is followed: the file it names is opened. A writing open opens the file that was
-    // checked, also when another file is put at the path meanwhile. A look that finds no room for
-    // its copy fails with kSqliteFull.
+    // checked, also when another file is put at the path meanwhile. An open that fails for want of
+    // room beside the file (for a look's copy, its index, or the file's log) fails with kSqliteFull.
     static Result<std::unique_ptr<Connection>> open(const QString& path, Mode mode = Mode::ReadWrite,
                                                     const Check& check = {});
 
@@ -141,6 +142,8 @@ public:
 
     const QString& path() const { return m_path; }
     Mode mode() const { return m_mode; }
+    // The file that a writing open opened, as it was checked; none for a look.
+    const std::optional<FileIdentity>& file() const { return m_file; }
 
     Result<int> exec(const QString& sql, const QVariantList& params = {});   // rows affected
     Result<QueryRows> select(const QString& sql, const QVariantList& params = {});
@@ -179,6 +182,7 @@ private:
     QHash<QString, sqlite3_stmt*> m_statements;
     int m_depth = 0;   // open transactions: the outermost is BEGIN, inner ones are savepoints
     std::unique_ptr<CheckFolder> m_checkFolder;   // of a look on a copy: removed after the file is closed
+    std::optional<FileIdentity> m_file;
 };
 
 // SQLite extended result codes the program tells apart.

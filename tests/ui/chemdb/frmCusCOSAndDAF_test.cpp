@@ -125,6 +125,19 @@ TEST_F(OwnChemicalsEditor, RowsOfBothGridsAreAddedWithTheChemicalsZeroDefaultsCh
     EXPECT_EQ(db.count("Cus_COCS") + db.count("Cus_DAFs"), 0);
 }
 
+TEST_F(OwnChemicalsEditor, AKeyTypedAtOnceAfterAClickOnTheCurrentCellLandsInIt)
+{
+    db.insert("Cus_COCS", {{"CHEMNAME", "Betane"}, {"CHEMCAS", "999-02-2"}, {"MCL", 3.0}});
+    DataGrid& grid = *open().SSDBGrid1;
+    const QPoint widgetaneMcl = grid.visualRect(grid.grid().index(1, 2)).center();
+    for (int click = 0; click < 2; ++click)
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, widgetaneMcl);
+    QTest::keyClick(&grid, Qt::Key_3);   // not a search that finds Betane's "3.00E+00"
+    pressEnter(grid);
+    leaveRow(grid, 0);
+    EXPECT_EQ(stored("SELECT group_concat(CHEMNAME || MCL) FROM Cus_COCS"), QVariantList{"Betane3.0,Widgetane3.0"});
+}
+
 TEST_F(OwnChemicalsEditor, AnEmptyCasNumberAsksInBothGridsYesKeepsTheRowAndNoDropsIt)
 {
     frmCusCOSAndDAF& w = open();

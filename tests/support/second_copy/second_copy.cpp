@@ -15,8 +15,8 @@
 
 // A second copy of the program for the tests of two copies on one database: the whole program,
 // offscreen, on the program folder that its argument names. Each line of its standard input,
-// "new", "save NAME" (a name and a waste volume, by Update Information) or "close", is answered
-// with a line: the key that the main window shows and the titles of the messages it showed, each
+// "new" or "save NAME" (a name and a waste volume, by Update Information), is answered with a
+// line: the key that the main window shows and the titles of the messages it showed, each
 // answered Yes.
 struct AnsweringYes : MessageService {
     int show(const QString&, int, const QString& title) override
@@ -46,8 +46,6 @@ int main(int argc, char** argv)
         const QString command = QString::fromStdString(line);
         if (command == QLatin1String("new")) {
             main->cmdNew->click();
-        } else if (command == QLatin1String("close")) {
-            main->cmdClose->click();
         } else if (auto* site = static_cast<frmSiteWMU*>(Forms::find(QStringLiteral("frmSiteWMU")));
                    site && command.startsWith(QLatin1String("save "))) {
             site->txtFileName->setText(command.mid(5));

@@ -166,12 +166,9 @@ private:
     std::unordered_map<quint64, Statement> m_statements;
 };
 
-// Empties DelistCOCS and refills it with the computed rows, all or none.
+// Empties DelistCOCS and refills it with the computed rows, inside the run's transaction.
 Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, DelistingObserver& observer)
 {
-    Transaction tx(conn);
-    if (!tx.started())
-        return tx.started();
     if (Result<int> r = conn.exec(QStringLiteral("DELETE FROM DelistCOCS")); !r)
         return r.error();
 
@@ -201,7 +198,7 @@ Status storeRun(Connection& conn, qint32 siteKey, const RunInputs& in, Delisting
                              .arg(chemicalText(*rows[i]), s.error().description)};
         observer.progressValue(int(i) + 1);
     }
-    return tx.commit();
+    return {};
 }
 
 DelistingOutcome fail(DelistingObserver& observer, const Error& error)

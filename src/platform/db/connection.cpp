@@ -104,21 +104,6 @@ int copyFile(const QString& from, const QString& to)
     return error;
 }
 
-// A null text or byte array binds as NULL, as an invalid value does.
-bool isNullValue(const QVariant& v)
-{
-    if (!v.isValid() || v.isNull())
-        return true;
-    switch (v.typeId()) {
-    case QMetaType::QString:
-        return static_cast<const QString*>(v.constData())->isNull();
-    case QMetaType::QByteArray:
-        return static_cast<const QByteArray*>(v.constData())->isNull();
-    default:
-        return false;
-    }
-}
-
 // Returned by the binding of a text that UTF-8 cannot hold as it is; no SQLite result code.
 constexpr int kUnstorableText = -1;
 
@@ -146,7 +131,7 @@ QString columnText(sqlite3_stmt* stmt, int column)
 
 int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v)
 {
-    if (isNullValue(v))
+    if (bindsAsNull(v))
         return sqlite3_bind_null(stmt, index);
     switch (v.typeId()) {
     case QMetaType::Double:
@@ -203,6 +188,20 @@ QStringList columnNames(sqlite3_stmt* stmt)
 }
 
 }   // namespace
+
+bool bindsAsNull(const QVariant& v)
+{
+    if (!v.isValid() || v.isNull())
+        return true;
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        return static_cast<const QString*>(v.constData())->isNull();
+    case QMetaType::QByteArray:
+        return static_cast<const QByteArray*>(v.constData())->isNull();
+    default:
+        return false;
+    }
+}
 
 Result<std::unique_ptr<CheckFolder>> CheckFolder::make(const QString& file)
 {

@@ -37,6 +37,9 @@ QHash<QString, int> exactNameIndex(const QStringList& names);
 
 class Connection;
 
+// Whether a value binds as NULL: no value, or a null text or byte array.
+bool bindsAsNull(const QVariant& value);
+
 // The row of a query that is being read, its values taken straight from SQLite without a copy
 // of the row. Valid only inside the call it is handed to.
 class RowReader {

@@ -10,18 +10,6 @@ Error rowChanged()
                  QStringLiteral("The row was changed or deleted by another program since it was read.")};
 }
 
-// NULL as a bound value is: no value, or a null text or byte array.
-bool storesNull(const QVariant& v)
-{
-    if (!v.isValid() || v.isNull())
-        return true;
-    if (v.typeId() == QMetaType::QString)
-        return static_cast<const QString*>(v.constData())->isNull();
-    if (v.typeId() == QMetaType::QByteArray)
-        return static_cast<const QByteArray*>(v.constData())->isNull();
-    return false;
-}
-
 bool isNumber(const QVariant& v)
 {
     switch (v.typeId()) {
@@ -42,8 +30,8 @@ bool isNumber(const QVariant& v)
 // numbers by value whatever their type, texts letter for letter.
 bool sameStoredValue(const QVariant& a, const QVariant& b)
 {
-    if (storesNull(a) || storesNull(b))
-        return storesNull(a) == storesNull(b);
+    if (bindsAsNull(a) || bindsAsNull(b))
+        return bindsAsNull(a) == bindsAsNull(b);
     if (isNumber(a) && isNumber(b))
         return a.typeId() == QMetaType::Double || b.typeId() == QMetaType::Double || a.typeId() == QMetaType::Float
                        || b.typeId() == QMetaType::Float

@@ -1,9 +1,9 @@
 #include "data/analysis_file_v2.h"
 
-#include "platform/db/transaction.h"
-
+#include "data/analysis_store.h"
 #include "data/file_bytes.h"
 #include "data/value_codec.h"
+#include "platform/db/transaction.h"
 
 #include <QSaveFile>
 
@@ -167,7 +167,7 @@ Result<QByteArray> v2FileBytes(Connection& conn, qint32 siteKey)
     if (!site)
         return site.error();
     if (site->rows.empty())
-        return Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")};
+        return analysisNotSaved();
     Result<QueryRows> unit = conn.select(selectSql(wmuInfoTable(), tail), key);
     if (!unit)
         return unit.error();

@@ -160,6 +160,16 @@ Status checkRowsRead(ProgramState& state, RowsRead rows)
     return !same && same.error().number == kErrRowChanged ? Status{analysisChangedElsewhere()} : same;
 }
 
+Status checkShownAnalysis(ProgramState& state, qint32 siteKey, const QString& listedName)
+{
+    if (siteKey != state.gCurSiteKey || siteKey <= 0)
+        return checkListedAnalysis(*state.gConn, siteKey, listedName);
+    // Nothing of a new analysis is stored under its provisional key, which may be another copy's.
+    if (state.provisionalKey)
+        return analysisNotSaved();
+    return checkRowsRead(state, {.unit = true, .constituents = true});
+}
+
 Status saveAnalysisInputs(ProgramState& state, const AnalysisInputs& inputs)
 {
     const bool storesRows = inputs.site || inputs.unit || (inputs.constituents && !inputs.constituents->rows.empty());

@@ -51,6 +51,10 @@ struct RowsRead {
 // unit row or the constituent rows asked for are no longer stored as gRsWmuInfo and gRsSiteCocs
 // hold them.
 Status checkRowsRead(ProgramState& state, RowsRead rows);
+// Run inside the transaction of a copy or an export: whether the analysis that this copy shows
+// is still stored as shown, the open one as checkRowsRead says (a never-saved one fails with
+// kErrNotSaved), a listed one as checkListedAnalysis says of the name the list shows.
+Status checkShownAnalysis(ProgramState& state, qint32 siteKey, const QString& listedName);
 
 // Stores the inputs of the open analysis (gCurSiteKey) in one transaction and reads the three
 // record sets again inside it. A new analysis takes its key here (gCurSiteKey changes) with the

@@ -86,6 +86,11 @@ Error analysisChangedElsewhere()
                      "here.  Close it and open it again to see what is stored.")};
 }
 
+Error analysisNotSaved()
+{
+    return Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")};
+}
+
 Error analysisGone()
 {
     return Error{kErrRowGone, QStringLiteral("The analysis no longer exists: it was deleted in another copy of the "
@@ -125,7 +130,7 @@ Result<CopiedAnalysis> copyAnalysis(Connection& conn, qint32 sourceKey, const st
     if (!source)
         return source.error();
     if (source->rows.empty())
-        return Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")};
+        return analysisNotSaved();
     Result<int> units = countOf(conn, QStringLiteral("SELECT COUNT(*) FROM WMUINFO WHERE SITEKEY = ?"), sourceKey);
     if (!units)
         return units.error();

@@ -16,6 +16,8 @@
 // deleted since this copy read them: changed (kErrRowChanged), or no longer stored (kErrRowGone).
 Error analysisChangedElsewhere();
 Error analysisGone();
+// The failure of a copy or an export of an analysis that has never been stored (kErrNotSaved).
+Error analysisNotSaved();
 
 // Whether SITEINFO holds a row for the key.
 Result<bool> analysisIsStored(Connection& conn, qint32 siteKey);

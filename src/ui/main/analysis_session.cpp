@@ -314,23 +314,16 @@ bool AnalysisSession::save()
 
 void AnalysisSession::copy()
 {
-    const bool open = m_state.gCurSiteKey >= 1;
-    const qint32 key = open ? m_state.gCurSiteKey : highlightedSiteKey();
+    const qint32 key = m_state.gCurSiteKey >= 1 ? m_state.gCurSiteKey : highlightedSiteKey();
     const QString title = QStringLiteral("Unable to Copy");
     if (key == 0) {
         showGeneralError(kNothingHighlighted, title);
         return;
     }
-    if (open && m_state.provisionalKey) {
-        showGeneralError(Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")}, title);
-        return;
-    }
     // The rows copied are the ones this copy of the program shows.
     const QString name = listedName(*m_controls.trvAnalysis, rootNodeKey(key));
-    Result<CopiedAnalysis> copy = copyAnalysis(*m_state.gConn, key, [&]() -> Status {
-        return open ? checkRowsRead(m_state, {.unit = true, .constituents = true})
-                    : checkListedAnalysis(*m_state.gConn, key, name);
-    });
+    Result<CopiedAnalysis> copy =
+        copyAnalysis(*m_state.gConn, key, [&] { return checkShownAnalysis(m_state, key, name); });
     if (!copy) {
         showGeneralError(copy.error(), title);
         return;

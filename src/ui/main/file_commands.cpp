@@ -3,7 +3,6 @@
 #include "data/analysis_file_import.h"
 #include "data/analysis_file_v2.h"
 #include "data/analysis_inputs.h"
-#include "data/analysis_store.h"
 #include "data/program_state.h"
 #include "data/update_analyses.h"
 #include "ui/main/analysis_tree.h"
@@ -35,23 +34,13 @@ void importV2FileCommand(const QString& path)
 void exportV2FileCommand(const QString& path)
 {
     ProgramState& state = programState();
-    const bool open = state.gCurSiteKey > 0;
-    const qint32 key = open ? state.gCurSiteKey : (frmMain::instance() ? frmMain::instance()->highlightedSiteKey() : 0);
+    const qint32 key = state.gCurSiteKey > 0 ? state.gCurSiteKey
+                                             : (frmMain::instance() ? frmMain::instance()->highlightedSiteKey() : 0);
     AnalysisFileDialogs ui;
-    // A new analysis's provisional key may already be another copy's: it has nothing stored.
-    if (open && state.provisionalKey) {
-        if (!path.isEmpty())
-            ui.generalError(Error{kErrNotSaved, QStringLiteral("The analysis has not been saved.")},
-                            QStringLiteral("Unable to Export"));
-        return;
-    }
-    // What is written is what this copy reads or lists.
+    // What is written is what this copy shows.
     const QString name = frmMain::instance() ? listedName(*frmMain::instance()->trvAnalysis, rootNodeKey(key))
                                              : QString();
-    ExportV2File(*state.gConn, key, path, ui, [&]() -> Status {
-        return open ? checkRowsRead(state, {.unit = true, .constituents = true})
-                    : checkListedAnalysis(*state.gConn, key, name);
-    });
+    ExportV2File(*state.gConn, key, path, ui, [&] { return checkShownAnalysis(state, key, name); });
 }
 
 void updateAnalysesCommand()

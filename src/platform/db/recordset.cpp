@@ -33,11 +33,8 @@ bool sameStoredValue(const QVariant& a, const QVariant& b)
     if (bindsAsNull(a) || bindsAsNull(b))
         return bindsAsNull(a) == bindsAsNull(b);
     if (isNumber(a) && isNumber(b))
-        return a.typeId() == QMetaType::Double || b.typeId() == QMetaType::Double || a.typeId() == QMetaType::Float
-                       || b.typeId() == QMetaType::Float
-                   ? a.toDouble() == b.toDouble()
-                   : a.toLongLong() == b.toLongLong();
-    return a.typeId() == b.typeId() && a == b;
+        return a.toDouble() == b.toDouble();
+    return a == b;
 }
 
 }   // namespace

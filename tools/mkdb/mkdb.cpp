@@ -73,18 +73,17 @@ Swap swapInPlace(const QString& fresh, const QString& out, const std::optional<F
     const QByteArray to = fileName(out);
     if (!sync(fresh, O_RDONLY))
         return Swap::Failed;
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
-        if (fileIdentity(fresh) != held) {
-            if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0)
-                ::rename(from.constData(), to.constData());
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            return Swap::Failed;
+        if (fileIdentity(out) != held)
             return Swap::Replaced;
-        }
-    } else if (errno != EINVAL && errno != ENOSYS) {
-        return Swap::Failed;
-    } else if (fileIdentity(out) != held) {
+        return putInPlace(fresh, out) ? Swap::Done : Swap::Failed;
+    }
+    if (fileIdentity(fresh) != held) {
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0)
+            ::rename(from.constData(), to.constData());
         return Swap::Replaced;
-    } else if (::rename(from.constData(), to.constData()) != 0) {
-        return Swap::Failed;
     }
     sync(QFileInfo(out).absolutePath(), O_RDONLY | O_DIRECTORY);
     return Swap::Done;
